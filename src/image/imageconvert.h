@@ -1,0 +1,56 @@
+#pragma once
+
+#include "pixelrecord.h"
+
+#include <QImage>
+#include <QSize>
+
+namespace tess {
+
+// Row limits of the spreadsheet programs a sheet is meant for.
+inline constexpr qint64 MillionPixelLimit = 1000000;
+inline constexpr qint64 Excel2002PixelLimit = 60000;
+
+// How an image is reduced before it is scanned into records.
+struct ReductionPlan
+{
+    bool reduced = false;        // the scanned image is smaller than the working image
+    bool millionWarning = false; // the one-million limit applied: the user is told
+    int width = 0;               // width passed to scaledToWidth when reduced
+};
+
+// The reduction rules: above one million pixels the image is always scaled to about
+// one million; with excel2002 set and above 60,000 pixels, to about 60,000 instead.
+// The factor is sqrt(limit / N) held in single precision, the width truncated.
+ReductionPlan planReduction(QSize size, bool excel2002);
+
+// The image that is scanned: the working image itself, or scaled with fast
+// transformation in the format it was loaded in.
+QImage reducedImage(const QImage &image, const ReductionPlan &plan);
+
+// Scans the image column by column (x outer, y inner) into records, replacing the
+// contents of out but keeping its capacity. Both colour models are filled; a is 255
+// and the pixel's own alpha is ignored.
+void scanImage(const QImage &image, PixelRecords &out);
+
+// planReduction + reducedImage + scanImage. Returns the plan so the caller can warn.
+struct ImageConversion
+{
+    ReductionPlan plan;
+    int width = 0;  // size of the scanned image: the extent of the records
+    int height = 0;
+};
+ImageConversion imageToRecords(const QImage &image, bool excel2002, PixelRecords &out);
+
+// Largest image the drawing creates; a larger extent gives the null image.
+inline constexpr qint64 MaxDrawnPixels = qint64(1) << 28;
+inline constexpr int MaxDrawnSide = 32768;
+
+// Draws the records into a new ARGB32 image of width x height. Pixels that no record
+// names are transparent (0x00000000); records outside the image are skipped; the last
+// record naming a pixel wins. RGB uses the low 8 bits of each component, HSV the exact
+// conversion (out-of-range triples draw opaque black). Null image for an empty or
+// oversized extent.
+QImage drawRecords(const PixelRecords &records, int width, int height, ColourModel model);
+
+} // namespace tess
