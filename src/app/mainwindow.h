@@ -1,0 +1,77 @@
+#pragma once
+
+#include "image/pixelrecord.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <QString>
+
+#include <memory>
+
+class Dialogs;
+class Ui_MainWindow;
+
+// The one window: the image side on the left, the spreadsheet side on the right,
+// the two conversions between them. All state lives here; every rule of conversion
+// and of the file format is the core library's.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    // For tests: the window asks its questions through dialogs instead of a person.
+    explicit MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The status panel. side is "image" or "spreadsheet"; any other string does nothing.
+    void markLoaded(const QString &side);
+    void markUnloaded(const QString &side);
+    void resetInfo(const QString &side);
+    void updateInfo(const QString &side);
+
+    // Shows an image stretched over the preview.
+    void displayPreview(QImage image);
+
+    void convertImage(bool shrink);
+    void convertSheet();
+
+private slots:
+    void on_spreadsheetToImage_clicked();
+    void on_loadSpreadsheet_clicked();
+    void on_imageToSpreadsheet_clicked();
+    void on_loadImage_clicked();
+    void displayImage(QString filename);
+    void displaySS();
+    void on_saveImage_clicked();
+    void on_saveSheet_clicked();
+    void on_RGBButton_clicked();
+    void on_HSVButton_clicked();
+
+private:
+    tess::ColourModel shownModel() const;
+    void showColours(int row, const PixelRecord &record, tess::ColourModel model);
+    void showPosition(int row, const PixelRecord &record);
+    void setCellText(int row, int column, const QString &text);
+    void warn(const QString &title, const QString &text);
+
+    QString imageFileName;
+    QString sheetFileName;
+    PixelRecords pixels;
+    int maxX = 0;
+    int maxY = 0;
+    QImage image;
+    int redColumn = -1;
+    int greenColumn = -1;
+    int blueColumn = -1;
+    int alphaColumn = -1;
+    int hueColumn = -1;
+    int saturationColumn = -1;
+    int valueColumn = -1;
+    bool hasRgb = false;
+    bool hasHsv = false;
+    Ui_MainWindow *ui;
+    std::unique_ptr<Dialogs> dialogs;
+
+    friend class TestMainWindow;
+};

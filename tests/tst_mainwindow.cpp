@@ -1,0 +1,1320 @@
+// The window as a whole: its layout, its start-up state, the status panel and every
+// slot, driven through scripted dialogs on the offscreen platform.
+
+#include "mainwindow.h"
+#include "scripteddialogs.h"
+#include "ui_mainwindow.h"
+
+#include <QtTest>
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QImageReader>
+#include <QLabel>
+#include <QMetaMethod>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include <cstddef>
+
+namespace {
+
+QStringList g_messages;
+
+void collectMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtDebugMsg)
+        g_messages.append(message);
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QImage patternImage(int width, int height, QImage::Format format = QImage::Format_RGB32)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb((x * 37 + y) & 0xff, (y * 53 + 7) & 0xff, (x * y + 11) & 0xff));
+    return image.convertToFormat(format);
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Window
+    {
+        std::unique_ptr<MainWindow> window;
+        ScriptedDialogs *dialogs = nullptr;
+        Ui_MainWindow *ui = nullptr;
+    };
+
+    Window makeWindow()
+    {
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        Window w;
+        w.dialogs = scripted.get();
+        w.window = std::make_unique<MainWindow>(std::move(scripted));
+        w.ui = w.window->ui;
+        return w;
+    }
+
+    static QString cell(const Window &w, int row, int column)
+    {
+        const QTableWidgetItem *item = w.ui->tableWidget->item(row, column);
+        return item ? item->text() : QStringLiteral("<no item>");
+    }
+
+    static QStringList rowTexts(const Window &w, int row)
+    {
+        QStringList out;
+        for (int c = 0; c < 5; ++c)
+            out.append(cell(w, row, c));
+        return out;
+    }
+
+    // Visible and enabled state and text of every widget, to prove that nothing changed.
+    static QStringList snapshot(const Window &w)
+    {
+        QStringList out;
+        const auto widgets = w.window->findChildren<QWidget *>();
+        for (const QWidget *widget : widgets) {
+            QString line = widget->objectName() + QLatin1Char(' ') + QString::number(widget->isHidden())
+                + QString::number(widget->isEnabled());
+            if (auto label = qobject_cast<const QLabel *>(widget))
+                line += label->text() + QString::number(label->pixmap().isNull());
+            if (auto button = qobject_cast<const QAbstractButton *>(widget))
+                line += button->text() + QString::number(button->isChecked());
+            if (auto box = qobject_cast<const QGroupBox *>(widget))
+                line += box->title();
+            out.append(line);
+        }
+        for (int r = 0; r < w.ui->tableWidget->rowCount(); ++r)
+            out.append(rowTexts(w, r).join(QLatin1Char(',')));
+        return out;
+    }
+
+    QString writeImage(const QImage &image, const QString &name)
+    {
+        const QString path = m_dir.filePath(name);
+        if (!image.save(path))
+            return QString();
+        return path;
+    }
+
+    QString writeSheet(const QByteArray &text, const QString &name)
+    {
+        const QString path = m_dir.filePath(name);
+        return writeFile(path, text) ? path : QString();
+    }
+
+    void loadImageInto(Window &w, const QImage &image, const QString &name = QStringLiteral("in.png"))
+    {
+        const QString path = writeImage(image, name);
+        QVERIFY(!path.isEmpty());
+        w.dialogs->fileAnswers = {path};
+        w.ui->loadImage->click();
+        QCOMPARE(w.dialogs->warnings(), QStringList());
+    }
+
+    void loadSheetInto(Window &w, const QByteArray &text, const QString &name = QStringLiteral("in.csv"))
+    {
+        const QString path = writeSheet(text, name);
+        QVERIFY(!path.isEmpty());
+        w.dialogs->fileAnswers = {path};
+        w.ui->loadSpreadsheet->click();
+    }
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+    }
+
+    // ---- Layout and start-up ------------------------------------------------------------
+
+    void windowProperties()
+    {
+        Window w = makeWindow();
+        QCOMPARE(w.window->objectName(), QStringLiteral("MainWindow"));
+        QCOMPARE(w.window->windowTitle(), QStringLiteral("Tessarine"));
+        QCOMPARE(w.window->size(), QSize(864, 609));
+        QCOMPARE(w.window->centralWidget(), w.ui->centralWidget);
+        QCOMPARE(w.window->menuBar(), w.ui->menuBar);
+        QCOMPARE(w.window->statusBar(), w.ui->statusBar);
+        QCOMPARE(w.window->toolBarArea(w.ui->mainToolBar), Qt::TopToolBarArea);
+        QVERIFY(w.ui->menuBar->actions().isEmpty());
+        QVERIFY(w.ui->mainToolBar->actions().isEmpty());
+        QCOMPARE(w.ui->buttonGroup->buttons(),
+                 (QList<QAbstractButton *>{w.ui->RGBButton, w.ui->HSVButton}));
+        QVERIFY(w.ui->buttonGroup->exclusive());
+        QCOMPARE(w.ui->buttonGroup->parent(), w.window.get());
+        QCOMPARE(w.ui->progressBar->value(), 24);
+        QCOMPARE(w.ui->frame->frameShape(), QFrame::StyledPanel);
+        QCOMPARE(w.ui->frame_2->frameShadow(), QFrame::Raised);
+    }
+
+    void widgetGeometry_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QString>("parentName");
+        QTest::addColumn<QRect>("geometry");
+
+        const auto row = [](const char *name, const char *cls, const char *parent, int x, int y, int wd, int h) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(cls)
+                                << QString::fromLatin1(parent) << QRect(x, y, wd, h);
+        };
+        row("imageBox", "QGroupBox", "centralWidget", 10, 110, 306, 441);
+        row("imageView", "QLabel", "imageBox", 30, 40, 256, 181);
+        row("loadImage", "QPushButton", "imageBox", 30, 410, 111, 23);
+        row("frame", "QFrame", "imageBox", 10, 230, 271, 121);
+        row("label_3", "QLabel", "frame", 10, 10, 131, 16);
+        row("outputRows", "QLabel", "frame", 10, 30, 141, 16);
+        row("originalSize", "QLabel", "frame", 10, 50, 201, 16);
+        row("shownSize", "QLabel", "frame", 10, 70, 201, 16);
+        row("progressBar", "QProgressBar", "frame", 80, 50, 681, 61);
+        row("saveImage", "QPushButton", "imageBox", 160, 410, 111, 23);
+        row("outputRows_2", "QLabel", "imageBox", 10, 360, 141, 16);
+        row("outputRows_3", "QLabel", "imageBox", 10, 380, 141, 16);
+        row("image_memory_pos", "QLabel", "imageBox", 140, 360, 16, 16);
+        row("image_memory_neg", "QLabel", "imageBox", 160, 360, 16, 16);
+        row("image_save_pos", "QLabel", "imageBox", 140, 380, 16, 16);
+        row("image_save_neg", "QLabel", "imageBox", 160, 380, 16, 16);
+        row("spreadsheetBox", "QGroupBox", "centralWidget", 550, 110, 306, 441);
+        row("loadSpreadsheet", "QPushButton", "spreadsheetBox", 30, 410, 101, 23);
+        row("frame_2", "QFrame", "spreadsheetBox", 20, 230, 271, 121);
+        row("label_7", "QLabel", "frame_2", 10, 10, 141, 16);
+        row("resolution", "QLabel", "frame_2", 10, 30, 221, 16);
+        row("red", "QLabel", "frame_2", 10, 50, 141, 16);
+        row("green", "QLabel", "frame_2", 10, 70, 141, 16);
+        row("blue", "QLabel", "frame_2", 10, 90, 141, 16);
+        row("RGBButton", "QRadioButton", "frame_2", 180, 70, 89, 16);
+        row("HSVButton", "QRadioButton", "frame_2", 180, 90, 89, 16);
+        row("hue", "QLabel", "frame_2", 10, 50, 141, 16);
+        row("saturation", "QLabel", "frame_2", 10, 70, 141, 16);
+        row("value", "QLabel", "frame_2", 10, 90, 141, 16);
+        row("saveSheet", "QPushButton", "spreadsheetBox", 170, 410, 101, 23);
+        row("outputRows_4", "QLabel", "spreadsheetBox", 10, 360, 141, 16);
+        row("outputRows_5", "QLabel", "spreadsheetBox", 10, 380, 141, 16);
+        row("ss_memory_pos", "QLabel", "spreadsheetBox", 150, 360, 16, 16);
+        row("ss_memory_neg", "QLabel", "spreadsheetBox", 170, 360, 16, 16);
+        row("ss_save_pos", "QLabel", "spreadsheetBox", 150, 380, 16, 16);
+        row("ss_save_neg", "QLabel", "spreadsheetBox", 170, 380, 16, 16);
+        row("tableWidget", "QTableWidget", "spreadsheetBox", 30, 30, 256, 192);
+        row("imageToSpreadsheet", "QPushButton", "centralWidget", 350, 250, 171, 31);
+        row("spreadsheetToImage", "QPushButton", "centralWidget", 350, 360, 171, 31);
+        row("shrink", "QCheckBox", "centralWidget", 33, 430, 200, 17);
+        row("image_to_ss_image", "QLabel", "centralWidget", 370, 210, 121, 31);
+        row("ss_to_image_image", "QLabel", "centralWidget", 370, 320, 121, 31);
+        row("label_2", "QLabel", "centralWidget", 20, 10, 531, 91);
+        row("loading_status_image", "QLabel", "centralWidget", 10, -30, 850, 580);
+    }
+
+    void widgetGeometry()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, className);
+        QFETCH(QString, parentName);
+        QFETCH(QRect, geometry);
+
+        Window w = makeWindow();
+        QWidget *widget = w.window->findChild<QWidget *>(name);
+        QVERIFY(widget);
+        QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
+        QCOMPARE(widget->parentWidget()->objectName(), parentName);
+        QCOMPARE(widget->geometry(), geometry);
+    }
+
+    // Later siblings lie on top: the creation order decides what covers what.
+    void creationOrder()
+    {
+        Window w = makeWindow();
+        QStringList central;
+        for (const QObject *child : w.ui->centralWidget->children())
+            central.append(child->objectName());
+        QCOMPARE(central, (QStringList{"imageBox", "spreadsheetBox", "imageToSpreadsheet", "spreadsheetToImage",
+                                       "shrink", "image_to_ss_image", "ss_to_image_image", "label_2",
+                                       "loading_status_image"}));
+        QStringList frame2;
+        for (const QObject *child : w.ui->frame_2->children())
+            frame2.append(child->objectName());
+        QCOMPARE(frame2, (QStringList{"label_7", "resolution", "red", "green", "blue", "RGBButton", "HSVButton",
+                                      "hue", "saturation", "value"}));
+    }
+
+    void uiRecordFieldOrder()
+    {
+        const std::size_t offsets[] = {
+            offsetof(Ui_MainWindow, centralWidget), offsetof(Ui_MainWindow, imageBox),
+            offsetof(Ui_MainWindow, imageView), offsetof(Ui_MainWindow, loadImage),
+            offsetof(Ui_MainWindow, frame), offsetof(Ui_MainWindow, label_3),
+            offsetof(Ui_MainWindow, outputRows), offsetof(Ui_MainWindow, originalSize),
+            offsetof(Ui_MainWindow, shownSize), offsetof(Ui_MainWindow, progressBar),
+            offsetof(Ui_MainWindow, saveImage), offsetof(Ui_MainWindow, outputRows_2),
+            offsetof(Ui_MainWindow, outputRows_3), offsetof(Ui_MainWindow, image_memory_pos),
+            offsetof(Ui_MainWindow, image_memory_neg), offsetof(Ui_MainWindow, image_save_pos),
+            offsetof(Ui_MainWindow, image_save_neg), offsetof(Ui_MainWindow, spreadsheetBox),
+            offsetof(Ui_MainWindow, loadSpreadsheet), offsetof(Ui_MainWindow, frame_2),
+            offsetof(Ui_MainWindow, label_7), offsetof(Ui_MainWindow, resolution),
+            offsetof(Ui_MainWindow, red), offsetof(Ui_MainWindow, green), offsetof(Ui_MainWindow, blue),
+            offsetof(Ui_MainWindow, RGBButton), offsetof(Ui_MainWindow, HSVButton),
+            offsetof(Ui_MainWindow, hue), offsetof(Ui_MainWindow, saturation), offsetof(Ui_MainWindow, value),
+            offsetof(Ui_MainWindow, saveSheet), offsetof(Ui_MainWindow, outputRows_4),
+            offsetof(Ui_MainWindow, outputRows_5), offsetof(Ui_MainWindow, ss_memory_pos),
+            offsetof(Ui_MainWindow, ss_memory_neg), offsetof(Ui_MainWindow, ss_save_pos),
+            offsetof(Ui_MainWindow, ss_save_neg), offsetof(Ui_MainWindow, tableWidget),
+            offsetof(Ui_MainWindow, imageToSpreadsheet), offsetof(Ui_MainWindow, spreadsheetToImage),
+            offsetof(Ui_MainWindow, shrink), offsetof(Ui_MainWindow, image_to_ss_image),
+            offsetof(Ui_MainWindow, ss_to_image_image), offsetof(Ui_MainWindow, label_2),
+            offsetof(Ui_MainWindow, loading_status_image), offsetof(Ui_MainWindow, menuBar),
+            offsetof(Ui_MainWindow, mainToolBar), offsetof(Ui_MainWindow, statusBar),
+            offsetof(Ui_MainWindow, buttonGroup),
+        };
+        for (std::size_t i = 0; i < std::size(offsets); ++i)
+            QCOMPARE(offsets[i], i * sizeof(void *));
+        QCOMPARE(sizeof(Ui_MainWindow), std::size(offsets) * sizeof(void *));
+    }
+
+    void texts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char *name, const char *text) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(text);
+        };
+        row("imageBox", "Image:");
+        row("loadImage", "Load Image");
+        row("label_3", "Image Information");
+        row("outputRows", "Output Rows: ");
+        row("originalSize", "Original Size: ");
+        row("shownSize", "Shown Size: ");
+        row("saveImage", "Save Image");
+        row("outputRows_2", "Loaded in memory:");
+        row("outputRows_3", "Saved to disk:");
+        row("spreadsheetBox", "Spreadsheet");
+        row("loadSpreadsheet", "Load Sheet");
+        row("label_7", "Spreadsheet Info");
+        row("resolution", "Output Image: ");
+        row("red", "Red:");
+        row("green", "Green:");
+        row("blue", "Blue:");
+        row("RGBButton", "RGB Mode");
+        row("HSVButton", "HSV Mode");
+        row("hue", "Hue:");
+        row("saturation", "Saturation:");
+        row("value", "Value:");
+        row("saveSheet", "Save Sheet");
+        row("outputRows_4", "Loaded in memory:");
+        row("outputRows_5", "Saved to disk:");
+        row("imageToSpreadsheet", "Image to Spreadsheet");
+        row("spreadsheetToImage", "Spreadsheet to Image");
+        row("shrink", "Excel2002 Compatibility");
+        row("label_2", "");
+        row("image_memory_pos", "");
+    }
+
+    void texts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        Window w = makeWindow();
+        QObject *object = w.window->findChild<QObject *>(name);
+        QVERIFY(object);
+        if (auto box = qobject_cast<QGroupBox *>(object))
+            QCOMPARE(box->title(), text);
+        else
+            QCOMPARE(object->property("text").toString(), text);
+    }
+
+    void pictures_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("resource");
+        QTest::addColumn<QSize>("pictureSize");
+        const auto row = [](const char *name, const char *res, QSize size) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(res) << size;
+        };
+        row("image_memory_pos", ":/new/prefix1/checked.png", QSize(100, 100));
+        row("image_save_neg", ":/new/prefix1/xed.png", QSize(100, 100));
+        row("ss_memory_pos", ":/new/prefix1/checked.png", QSize(100, 100));
+        row("ss_save_neg", ":/new/prefix1/xed.png", QSize(100, 100));
+        row("image_to_ss_image", ":/new/prefix1/reverse.png", QSize(206, 65));
+        row("ss_to_image_image", ":/new/prefix1/ConverterSymbols.png", QSize(206, 65));
+        row("label_2", ":/new/prefix1/Banner.png", QSize(659, 135));
+        row("loading_status_image", ":/new/prefix1/loading.png", QSize(1252, 736));
+    }
+
+    void pictures()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, resource);
+        QFETCH(QSize, pictureSize);
+
+        const QImage embedded(resource);
+        QCOMPARE(embedded.size(), pictureSize);
+        QVERIFY(embedded.hasAlphaChannel());
+
+        Window w = makeWindow();
+        auto label = w.window->findChild<QLabel *>(name);
+        QVERIFY(label);
+        QVERIFY(label->hasScaledContents());
+        QCOMPARE(label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+                 embedded.convertToFormat(QImage::Format_ARGB32));
+    }
+
+    void tableDesignTime()
+    {
+        Window w = makeWindow();
+        QTableWidget *table = w.ui->tableWidget;
+        QCOMPARE(table->rowCount(), 5);
+        QCOMPARE(table->columnCount(), 5);
+        QCOMPARE(table->horizontalHeader()->defaultSectionSize(), 47);
+        for (int i = 0; i < 5; ++i) {
+            QVERIFY(!table->horizontalHeaderItem(i));
+            QVERIFY(!table->verticalHeaderItem(i));
+        }
+        QCOMPARE(rowTexts(w, 0), (QStringList{"x", "y", "r", "g", "b"}));
+        for (int r = 1; r <= 4; ++r)
+            QCOMPARE(rowTexts(w, r), (QStringList{"0", QString::number(r - 1), "255", "255", "255"}));
+    }
+
+    void startupState_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("hidden");
+        QTest::addColumn<bool>("enabled");
+        const auto row = [](const char *name, bool hidden, bool enabled) {
+            QTest::newRow(name) << QString::fromLatin1(name) << hidden << enabled;
+        };
+        row("progressBar", true, true);
+        row("loadImage", false, true);
+        row("loadSpreadsheet", false, true);
+        row("saveImage", false, false);
+        row("saveSheet", false, false);
+        row("imageToSpreadsheet", false, false);
+        row("spreadsheetToImage", false, false);
+        row("shrink", false, false);
+        row("image_memory_neg", false, true);
+        row("image_save_neg", false, true);
+        row("ss_memory_neg", false, true);
+        row("ss_save_neg", false, true);
+        row("image_memory_pos", true, true);
+        row("image_save_pos", true, true);
+        row("ss_memory_pos", true, true);
+        row("ss_save_pos", true, true);
+        row("image_to_ss_image", false, false);
+        row("ss_to_image_image", false, false);
+        row("loading_status_image", true, true);
+        row("tableWidget", true, true);
+        row("hue", true, true);
+        row("saturation", true, true);
+        row("value", true, true);
+        row("red", false, true);
+        row("green", false, true);
+        row("blue", false, true);
+        row("RGBButton", false, false);
+        row("HSVButton", false, false);
+        row("imageView", false, true);
+    }
+
+    void startupState()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, hidden);
+        QFETCH(bool, enabled);
+        Window w = makeWindow();
+        QWidget *widget = w.window->findChild<QWidget *>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->isHidden(), hidden);
+        QCOMPARE(widget->isEnabled(), enabled);
+    }
+
+    void startupSelection()
+    {
+        Window w = makeWindow();
+        QVERIFY(w.ui->RGBButton->isChecked());
+        QVERIFY(!w.ui->HSVButton->isChecked());
+        QCOMPARE(w.ui->shrink->checkState(), Qt::Unchecked);
+        QCOMPARE(w.window->maxX, 0);
+        QCOMPARE(w.window->redColumn, -1);
+        QCOMPARE(w.window->valueColumn, -1);
+        QVERIFY(!w.window->hasRgb && !w.window->hasHsv);
+        QVERIFY(w.window->image.isNull());
+        QVERIFY(w.window->pixels.empty());
+
+        // Disabled controls do nothing when clicked.
+        const QStringList before = snapshot(w);
+        for (QAbstractButton *button : {static_cast<QAbstractButton *>(w.ui->saveImage), static_cast<QAbstractButton *>(w.ui->saveSheet),
+                                        static_cast<QAbstractButton *>(w.ui->imageToSpreadsheet),
+                                        static_cast<QAbstractButton *>(w.ui->spreadsheetToImage),
+                                        static_cast<QAbstractButton *>(w.ui->HSVButton),
+                                        static_cast<QAbstractButton *>(w.ui->shrink)})
+            button->click();
+        QCOMPARE(snapshot(w), before);
+        QVERIFY(w.dialogs->asked.isEmpty());
+    }
+
+    void startupFormatLine()
+    {
+        g_messages.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(collectMessages);
+        {
+            Window w = makeWindow();
+        }
+        qInstallMessageHandler(previous);
+
+        QCOMPARE(g_messages.size(), 1);
+        const QString line = g_messages.first();
+        static const QRegularExpression form(QStringLiteral(R"(^\(("[^"]+"(, "[^"]+")*)?\) $)"));
+        QVERIFY2(form.match(line).hasMatch(), qPrintable(line));
+        for (const QByteArray &format : QImageReader::supportedImageFormats())
+            QVERIFY2(line.contains(QLatin1Char('"') + QString::fromLatin1(format) + QLatin1Char('"')),
+                     format.constData());
+        QVERIFY(line.contains(QLatin1String("\"png\", ")));
+    }
+
+    void startFolderPictures()
+    {
+        // Without icon.ico and test.jpg the window comes up with an empty preview.
+        QTemporaryDir empty;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(empty.path()));
+        {
+            Window w = makeWindow();
+            QVERIFY(w.ui->imageView->pixmap().isNull());
+            QCOMPARE(w.window->windowTitle(), QStringLiteral("Tessarine"));
+        }
+        // With them, the design-time picture is shown at its own size.
+        QVERIFY(QFile::copy(QStringLiteral(TESSARINE_TEST_DATA "/test.jpg"), empty.filePath("test.jpg")));
+        QVERIFY(QFile::copy(QStringLiteral(TESSARINE_ICON), empty.filePath("icon.ico")));
+        {
+            Window w = makeWindow();
+            QCOMPARE(w.ui->imageView->pixmap().size(), QImage(QStringLiteral("test.jpg")).size());
+            QVERIFY(!w.ui->imageView->hasScaledContents());
+            QVERIFY(!w.window->windowIcon().availableSizes().isEmpty());
+        }
+        QVERIFY(QDir::setCurrent(previous));
+    }
+
+    void slotTable()
+    {
+        const QMetaObject &meta = MainWindow::staticMetaObject;
+        QCOMPARE(QString::fromLatin1(meta.className()), QStringLiteral("MainWindow"));
+        QCOMPARE(meta.superClass(), &QMainWindow::staticMetaObject);
+        const QStringList expected{
+            "on_spreadsheetToImage_clicked()", "on_loadSpreadsheet_clicked()", "on_imageToSpreadsheet_clicked()",
+            "on_loadImage_clicked()", "displayImage(QString)", "displaySS()", "on_saveImage_clicked()",
+            "on_saveSheet_clicked()", "on_RGBButton_clicked()", "on_HSVButton_clicked()"};
+        QCOMPARE(meta.methodCount() - meta.methodOffset(), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            const QMetaMethod method = meta.method(meta.methodOffset() + i);
+            QCOMPARE(QString::fromLatin1(method.methodSignature()), expected.at(i));
+            QCOMPARE(method.access(), QMetaMethod::Private);
+            QCOMPARE(method.methodType(), QMetaMethod::Slot);
+        }
+        QCOMPARE(meta.method(meta.indexOfMethod("displayImage(QString)")).parameterNames(),
+                 QList<QByteArray>{"filename"});
+    }
+
+    void displaySSClearsTable()
+    {
+        Window w = makeWindow();
+        QVERIFY(QMetaObject::invokeMethod(w.window.get(), "displaySS"));
+        QCOMPARE(w.ui->tableWidget->rowCount(), 6);
+        QCOMPARE(w.ui->tableWidget->columnCount(), 5);
+        for (int r = 0; r < 6; ++r)
+            for (int c = 0; c < 5; ++c)
+                QVERIFY(!w.ui->tableWidget->item(r, c));
+
+        // The table's users put items back instead of failing.
+        loadImageInto(w, patternImage(2, 5));
+        w.ui->imageToSpreadsheet->click();
+        QCOMPARE(rowTexts(w, 1).mid(0, 2), (QStringList{"0", "0"}));
+        QCOMPARE(cell(w, 0, 2), QStringLiteral("r"));
+    }
+
+    // ---- Status panel ------------------------------------------------------------------
+
+    void sideSelectorIgnoresOtherStrings_data()
+    {
+        QTest::addColumn<QString>("side");
+        QTest::newRow("capital Image") << QStringLiteral("Image");
+        QTest::newRow("upper case") << QStringLiteral("SPREADSHEET");
+        QTest::newRow("plural") << QStringLiteral("images");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("trailing blank") << QStringLiteral("spreadsheet ");
+    }
+
+    void sideSelectorIgnoresOtherStrings()
+    {
+        QFETCH(QString, side);
+        Window w = makeWindow();
+        w.window->hasRgb = true;
+        w.window->hasHsv = true;
+        const QStringList before = snapshot(w);
+        w.window->markLoaded(side);
+        w.window->updateInfo(side);
+        w.window->resetInfo(side);
+        w.window->markUnloaded(side);
+        QCOMPARE(snapshot(w), before);
+    }
+
+    void markLoadedSpreadsheetModes_data()
+    {
+        QTest::addColumn<bool>("hasRgb");
+        QTest::addColumn<bool>("hasHsv");
+        QTest::addColumn<bool>("startInHsv");
+        QTest::addColumn<bool>("rgbEnabled");
+        QTest::addColumn<bool>("hsvEnabled");
+        QTest::addColumn<bool>("rgbChecked");
+
+        QTest::newRow("both, RGB shown stays") << true << true << false << true << true << true;
+        QTest::newRow("both, HSV shown stays") << true << true << true << true << true << false;
+        QTest::newRow("RGB only clicks RGB") << true << false << true << true << false << true;
+        QTest::newRow("HSV only clicks HSV") << false << true << false << false << true << false;
+        QTest::newRow("neither clicks nothing") << false << false << true << false << false << false;
+    }
+
+    void markLoadedSpreadsheetModes()
+    {
+        QFETCH(bool, hasRgb);
+        QFETCH(bool, hasHsv);
+        QFETCH(bool, startInHsv);
+        QFETCH(bool, rgbEnabled);
+        QFETCH(bool, hsvEnabled);
+        QFETCH(bool, rgbChecked);
+
+        Window w = makeWindow();
+        if (startInHsv) {
+            w.ui->HSVButton->setEnabled(true);
+            w.ui->HSVButton->click();
+        }
+        w.window->markUnloaded(QStringLiteral("spreadsheet"));
+        w.window->hasRgb = hasRgb;
+        w.window->hasHsv = hasHsv;
+        w.window->markLoaded(QStringLiteral("spreadsheet"));
+
+        QCOMPARE(w.ui->RGBButton->isEnabled(), rgbEnabled);
+        QCOMPARE(w.ui->HSVButton->isEnabled(), hsvEnabled);
+        QCOMPARE(w.ui->RGBButton->isChecked(), rgbChecked);
+        QCOMPARE(w.ui->HSVButton->isChecked(), !rgbChecked);
+        // The mode slot ran with the click: the captions follow the checked button.
+        QCOMPARE(cell(w, 0, 2), rgbChecked ? QStringLiteral("r") : QStringLiteral("h"));
+        QCOMPARE(w.ui->hue->isHidden(), rgbChecked);
+        QCOMPARE(w.ui->red->isHidden(), !rgbChecked);
+        QVERIFY(!w.ui->ss_memory_pos->isHidden() && w.ui->ss_memory_neg->isHidden());
+        QVERIFY(w.ui->ss_save_pos->isHidden() && !w.ui->ss_save_neg->isHidden());
+        QVERIFY(w.ui->saveSheet->isEnabled() && w.ui->spreadsheetToImage->isEnabled());
+        QVERIFY(w.ui->ss_to_image_image->isEnabled());
+        QVERIFY(!w.ui->tableWidget->isHidden());
+    }
+
+    void markImageSide()
+    {
+        Window w = makeWindow();
+        w.ui->imageView->setPixmap(QPixmap::fromImage(patternImage(4, 4)));
+        w.window->markUnloaded(QStringLiteral("image"));
+        QVERIFY(w.ui->imageView->pixmap().isNull());
+        QVERIFY(!w.ui->imageView->isEnabled());
+        QVERIFY(!w.ui->saveImage->isEnabled() && !w.ui->imageToSpreadsheet->isEnabled());
+        QVERIFY(!w.ui->shrink->isEnabled() && !w.ui->image_to_ss_image->isEnabled());
+        QVERIFY(!w.ui->image_memory_neg->isHidden() && w.ui->image_memory_pos->isHidden());
+
+        w.window->markLoaded(QStringLiteral("image"));
+        QVERIFY(w.ui->imageView->isEnabled());
+        QVERIFY(w.ui->imageView->pixmap().isNull());
+        QVERIFY(w.ui->saveImage->isEnabled() && w.ui->imageToSpreadsheet->isEnabled());
+        QVERIFY(w.ui->shrink->isEnabled() && w.ui->image_to_ss_image->isEnabled());
+        QVERIFY(!w.ui->image_memory_pos->isHidden() && w.ui->image_memory_neg->isHidden());
+        QVERIFY(w.ui->image_save_pos->isHidden() && !w.ui->image_save_neg->isHidden());
+    }
+
+    void markUnloadedSpreadsheetKeepsData()
+    {
+        Window w = makeWindow();
+        w.window->pixels = {PixelRecord{1, 2, 3, 4, 5, 255, 6, 7, 8}};
+        w.window->hasRgb = w.window->hasHsv = true;
+        w.window->markLoaded(QStringLiteral("spreadsheet"));
+        w.window->markUnloaded(QStringLiteral("spreadsheet"));
+        QVERIFY(w.ui->tableWidget->isHidden());
+        QVERIFY(!w.ui->RGBButton->isEnabled() && !w.ui->HSVButton->isEnabled());
+        QVERIFY(!w.ui->saveSheet->isEnabled() && !w.ui->spreadsheetToImage->isEnabled());
+        QCOMPARE(w.window->pixels.size(), std::size_t(1));
+        QVERIFY(w.window->hasRgb && w.window->hasHsv);
+    }
+
+    void updateInfoImage_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("checkedBefore");
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("original");
+        QTest::addColumn<bool>("shrinkEnabled");
+        QTest::addColumn<bool>("shrinkChecked");
+
+        QTest::newRow("200x300 enables, keeps tick") << QSize(200, 300) << true << "Output Rows: 60000"
+                                                    << "Original Size: 200, 300" << true << true;
+        QTest::newRow("200x300 enables, keeps no tick") << QSize(200, 300) << false << "Output Rows: 60000"
+                                                       << "Original Size: 200, 300" << true << false;
+        QTest::newRow("29x2069 is 59999: unchecks") << QSize(29, 2069) << true << "Output Rows: 59999"
+                                                   << "Original Size: 29, 2069" << false << false;
+        QTest::newRow("199x300 unchecks") << QSize(199, 300) << true << "Output Rows: 59700"
+                                         << "Original Size: 199, 300" << false << false;
+        QTest::newRow("null image") << QSize() << true << "Output Rows: 0" << "Original Size: 0, 0" << false
+                                    << false;
+    }
+
+    void updateInfoImage()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, checkedBefore);
+        QFETCH(QString, rows);
+        QFETCH(QString, original);
+        QFETCH(bool, shrinkEnabled);
+        QFETCH(bool, shrinkChecked);
+
+        Window w = makeWindow();
+        w.window->image = size.isValid() ? QImage(size, QImage::Format_RGB32) : QImage();
+        w.ui->shrink->setEnabled(true);
+        w.ui->shrink->setChecked(checkedBefore);
+        w.window->updateInfo(QStringLiteral("image"));
+        QCOMPARE(w.ui->outputRows->text(), rows);
+        QCOMPARE(w.ui->originalSize->text(), original);
+        QCOMPARE(w.ui->shrink->isEnabled(), shrinkEnabled);
+        QCOMPARE(w.ui->shrink->isChecked(), shrinkChecked);
+    }
+
+    void updateInfoSpreadsheet()
+    {
+        Window w = makeWindow();
+        w.window->maxX = 640;
+        w.window->maxY = 480;
+        w.window->redColumn = 0;
+        w.window->greenColumn = -1;
+        w.window->blueColumn = 7;
+        w.window->hueColumn = -2;
+        w.window->saturationColumn = -1;
+        w.window->valueColumn = 3;
+        w.window->updateInfo(QStringLiteral("spreadsheet"));
+        QCOMPARE(w.ui->resolution->text(), QStringLiteral("Output Image: 640, 480"));
+        QCOMPARE(w.ui->red->text(), QStringLiteral("Red: Yes"));
+        QCOMPARE(w.ui->green->text(), QStringLiteral("Green: No"));
+        QCOMPARE(w.ui->blue->text(), QStringLiteral("Blue: Yes"));
+        QCOMPARE(w.ui->hue->text(), QStringLiteral("Hue: Yes"));
+        QCOMPARE(w.ui->saturation->text(), QStringLiteral("Saturation: No"));
+        QCOMPARE(w.ui->value->text(), QStringLiteral("Value: Yes"));
+    }
+
+    void resetInfoTexts()
+    {
+        Window w = makeWindow();
+        w.window->resetInfo(QStringLiteral("image"));
+        QCOMPARE(w.ui->imageBox->title(), QStringLiteral("No Image Loaded"));
+        QCOMPARE(w.ui->outputRows->text(), QStringLiteral("Output Rows: -- "));
+        QCOMPARE(w.ui->originalSize->text(), QStringLiteral("Original Size: -- "));
+
+        // Right after unloading, the click on the disabled RGB button changes nothing.
+        w.window->hasHsv = true;
+        w.window->markLoaded(QStringLiteral("spreadsheet"));
+        QVERIFY(w.ui->HSVButton->isChecked());
+        w.window->markUnloaded(QStringLiteral("spreadsheet"));
+        w.window->resetInfo(QStringLiteral("spreadsheet"));
+        QVERIFY(w.ui->HSVButton->isChecked());
+        QCOMPARE(w.ui->resolution->text(), QStringLiteral("No Spreadsheet Loaded"));
+        QCOMPARE(w.ui->red->text(), QStringLiteral("Red: --"));
+        QCOMPARE(w.ui->saturation->text(), QStringLiteral("Saturation: --"));
+        QCOMPARE(w.ui->value->text(), QStringLiteral("Value: --"));
+
+        // While the button is enabled the click selects RGB and runs its slot.
+        w.ui->RGBButton->setEnabled(true);
+        w.window->resetInfo(QStringLiteral("spreadsheet"));
+        QVERIFY(w.ui->RGBButton->isChecked());
+        QCOMPARE(cell(w, 0, 2), QStringLiteral("r"));
+    }
+
+    // ---- Image side --------------------------------------------------------------------
+
+    void loadImageCancelledOrInvalid_data()
+    {
+        QTest::addColumn<QByteArray>("fileBytes");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("expectedWarning");
+        QTest::newRow("cancelled") << QByteArray() << QString() << "Failed loading / No image loaded.";
+        QTest::newRow("text named png") << QByteArray("just some text\n") << "text.png"
+                                        << "Failed loading / Invalid image format.";
+        QTest::newRow("missing file") << QByteArray() << "missing.png" << "Failed loading / Invalid image format.";
+        QTest::newRow("truncated png") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << "cut.png"
+                                       << "Failed loading / Invalid image format.";
+    }
+
+    void loadImageCancelledOrInvalid()
+    {
+        QFETCH(QByteArray, fileBytes);
+        QFETCH(QString, fileName);
+        QFETCH(QString, expectedWarning);
+
+        Window w = makeWindow();
+        const QImage first = patternImage(7, 5);
+        loadImageInto(w, first, QStringLiteral("first.png"));
+        const QStringList before = snapshot(w);
+
+        QString path;
+        if (!fileName.isEmpty()) {
+            path = m_dir.filePath(fileName);
+            QFile::remove(path);
+            if (!fileBytes.isEmpty())
+                QVERIFY(writeFile(path, fileBytes));
+        }
+        w.dialogs->asked.clear();
+        w.dialogs->fileAnswers = {path};
+        w.ui->loadImage->click();
+
+        QCOMPARE(w.dialogs->warnings(), QStringList{expectedWarning});
+        QCOMPARE(w.dialogs->asked.first().caption, QStringLiteral("Open Image"));
+        QCOMPARE(w.dialogs->asked.first().filter,
+                 QStringLiteral("Images (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg "
+                                "*.svgz *.tif *.tiff *.xbm *.xpm)"));
+        QCOMPARE(snapshot(w), before);
+        QCOMPARE(w.window->image, first.convertToFormat(w.window->image.format()));
+        QCOMPARE(w.window->imageFileName, path);
+    }
+
+    void loadImageShowsItAndUnloadsSheet()
+    {
+        Window w = makeWindow();
+        loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n");
+        QVERIFY(!w.ui->tableWidget->isHidden());
+
+        const QString path = writeImage(patternImage(640, 480), QStringLiteral("photo.png"));
+        w.dialogs->fileAnswers = {path};
+        w.ui->loadImage->click();
+
+        QCOMPARE(w.dialogs->warnings(), QStringList());
+        QCOMPARE(w.ui->imageBox->title(), QStringLiteral("Image: ") + path);
+        QCOMPARE(w.ui->outputRows->text(), QStringLiteral("Output Rows: 307200"));
+        QCOMPARE(w.ui->originalSize->text(), QStringLiteral("Original Size: 640, 480"));
+        QVERIFY(w.ui->shrink->isEnabled());
+        QVERIFY(!w.ui->imageView->pixmap().isNull());
+        QVERIFY(w.ui->imageView->hasScaledContents());
+        QVERIFY(!w.ui->image_memory_pos->isHidden());
+        QVERIFY(w.ui->tableWidget->isHidden());
+        QVERIFY(!w.ui->saveSheet->isEnabled());
+        QCOMPARE(w.ui->resolution->text(), QStringLiteral("No Spreadsheet Loaded"));
+        QCOMPARE(w.window->pixels.size(), std::size_t(1)); // the data itself stays
+    }
+
+    void displayImageTouchesNoState()
+    {
+        Window w = makeWindow();
+        const QString path = writeImage(patternImage(9, 9), QStringLiteral("preview.png"));
+        QVERIFY(QMetaObject::invokeMethod(w.window.get(), "displayImage", Q_ARG(QString, path)));
+        QCOMPARE(w.ui->imageView->pixmap().size(), QSize(9, 9));
+        QVERIFY(w.window->image.isNull());
+        QVERIFY(w.window->imageFileName.isEmpty());
+        QVERIFY(w.ui->image_memory_pos->isHidden());
+        QVERIFY(QMetaObject::invokeMethod(w.window.get(), "displayImage",
+                                          Q_ARG(QString, m_dir.filePath("nothing.png"))));
+        QVERIFY(w.ui->imageView->pixmap().isNull());
+    }
+
+    void convertImage_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("shrink");
+        QTest::addColumn<int>("scannedWidth");
+        QTest::addColumn<bool>("warned");
+
+        QTest::newRow("1000x1000 not reduced") << QSize(1000, 1000) << false << 1000 << false;
+        QTest::newRow("1001x1000 reduced, warned") << QSize(1001, 1000) << false << 1000 << true;
+        QTest::newRow("2000x1000 to 1414") << QSize(2000, 1000) << false << 1414 << true;
+        QTest::newRow("2000x1000 ticked to 346") << QSize(2000, 1000) << true << 346 << true;
+        QTest::newRow("640x480 ticked to 282") << QSize(640, 480) << true << 282 << false;
+        QTest::newRow("640x480 not ticked") << QSize(640, 480) << false << 640 << false;
+        QTest::newRow("300x200 ticked, exactly 60000") << QSize(300, 200) << true << 300 << false;
+        QTest::newRow("partially checked counts as ticked") << QSize(640, 480) << true << 282 << false;
+    }
+
+    void convertImage()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, shrink);
+        QFETCH(int, scannedWidth);
+        QFETCH(bool, warned);
+
+        Window w = makeWindow();
+        const QImage source = patternImage(size.width(), size.height());
+        w.window->image = source;
+        w.window->markLoaded(QStringLiteral("image"));
+        w.window->updateInfo(QStringLiteral("image"));
+        if (shrink)
+            w.ui->shrink->setCheckState(QTest::currentDataTag() == QByteArray("partially checked counts as ticked")
+                                            ? Qt::PartiallyChecked
+                                            : Qt::Checked);
+        w.ui->imageToSpreadsheet->click();
+
+        // The height follows from the aspect ratio as the toolkit's scaling computes it.
+        const QSize scanned(scannedWidth, scannedWidth == size.width()
+                                              ? size.height()
+                                              : source.scaledToWidth(scannedWidth, Qt::FastTransformation).height());
+        QCOMPARE(w.dialogs->warnings(),
+                 warned ? QStringList{"Max Size Reached / This image will not fit into excel. It has been "
+                                      "reduced to 1 million pixels so that data loss will not occur"}
+                        : QStringList());
+        QCOMPARE(QSize(w.window->maxX, w.window->maxY), scanned);
+        QCOMPARE(qint64(w.window->pixels.size()), qint64(scanned.width()) * scanned.height());
+        QCOMPARE(w.window->image, source); // the working image keeps its full size
+        QCOMPARE(w.ui->resolution->text(),
+                 QStringLiteral("Output Image: %1, %2").arg(scanned.width()).arg(scanned.height()));
+        const PixelRecord &last = w.window->pixels.back();
+        QCOMPARE(QPoint(last.x, last.y), QPoint(scanned.width() - 1, scanned.height() - 1));
+    }
+
+    void convertImageTableAndStatus()
+    {
+        Window w = makeWindow();
+        QImage image(2, 5, QImage::Format_ARGB32);
+        image.fill(qRgba(10, 20, 30, 128));
+        image.setPixel(0, 0, qRgb(128, 128, 128)); // grey: no hue
+        image.setPixel(0, 1, qRgb(255, 0, 0));
+        image.setPixel(0, 2, qRgb(0, 255, 0));
+        image.setPixel(0, 3, qRgb(0, 0, 255));
+        loadImageInto(w, image);
+        w.ui->imageToSpreadsheet->click();
+
+        QCOMPARE(rowTexts(w, 0), (QStringList{"x", "y", "r", "g", "b"}));
+        QCOMPARE(rowTexts(w, 1), (QStringList{"0", "0", "128", "128", "128"}));
+        QCOMPARE(rowTexts(w, 2), (QStringList{"0", "1", "255", "0", "0"}));
+        QCOMPARE(rowTexts(w, 4), (QStringList{"0", "3", "0", "0", "255"}));
+        const PixelRecord &semi = w.window->pixels.at(9);
+        QCOMPARE(QPoint(semi.x, semi.y), QPoint(1, 4));
+        QCOMPARE(semi.a, 255);
+        QVERIFY(w.window->hasRgb && w.window->hasHsv);
+        QCOMPARE(w.ui->red->text(), QStringLiteral("Red: Yes"));
+        QCOMPARE(w.ui->value->text(), QStringLiteral("Value: Yes"));
+        QVERIFY(w.ui->RGBButton->isEnabled() && w.ui->HSVButton->isEnabled());
+        QVERIFY(!w.ui->ss_memory_pos->isHidden());
+        QVERIFY(!w.ui->image_memory_pos->isHidden()); // the image side stays loaded
+
+        w.ui->HSVButton->click();
+        QCOMPARE(rowTexts(w, 0), (QStringList{"x", "y", "h", "s", "v"}));
+        QCOMPARE(rowTexts(w, 1), (QStringList{"0", "0", "-1", "0", "128"}));
+        QCOMPARE(rowTexts(w, 2), (QStringList{"0", "1", "0", "255", "255"}));
+        QCOMPARE(rowTexts(w, 3), (QStringList{"0", "2", "120", "255", "255"}));
+        QVERIFY(!w.ui->hue->isHidden() && w.ui->red->isHidden());
+
+        // Converting in HSV mode writes HSV captions and values straight away.
+        w.ui->imageToSpreadsheet->click();
+        QCOMPARE(rowTexts(w, 4), (QStringList{"0", "3", "240", "255", "255"}));
+
+        w.ui->RGBButton->click();
+        QCOMPARE(rowTexts(w, 0), (QStringList{"x", "y", "r", "g", "b"}));
+        QCOMPARE(rowTexts(w, 3), (QStringList{"0", "2", "0", "255", "0"}));
+    }
+
+    void convertShortImageKeepsOtherRows()
+    {
+        Window w = makeWindow();
+        QImage image(3, 1, QImage::Format_RGB32);
+        image.fill(qRgb(1, 2, 3));
+        w.window->image = image;
+        w.window->convertImage(false);
+        QCOMPARE(rowTexts(w, 1), (QStringList{"0", "0", "1", "2", "3"}));
+        // Only row 1 is written by the conversion itself; the design-time texts stay.
+        QCOMPARE(rowTexts(w, 2), (QStringList{"0", "1", "255", "255", "255"}));
+
+        // A mode switch fills rows 2 and 3 from the next records, x and y stay.
+        image.setPixel(1, 0, qRgb(9, 9, 9));
+        w.window->image = image;
+        w.window->convertImage(false);
+        w.ui->HSVButton->click();
+        QCOMPARE(rowTexts(w, 2), (QStringList{"0", "1", "-1", "0", "9"}));
+    }
+
+    void saveImage_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("png under jpeg filter") << "out.png" << true << QByteArray("png");
+        QTest::newRow("bmp") << "out.bmp" << true << QByteArray("bmp");
+        QTest::newRow("unknown suffix") << "out.xyz" << false << QByteArray();
+        QTest::newRow("no suffix") << "out" << false << QByteArray();
+        QTest::newRow("folder does not exist") << "no/such/folder/out.png" << false << QByteArray();
+    }
+
+    void saveImage()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, saved);
+        QFETCH(QByteArray, format);
+
+        Window w = makeWindow();
+        loadImageInto(w, patternImage(6, 4));
+        const QString path = m_dir.filePath(name);
+        QFile::remove(path);
+        w.dialogs->asked.clear();
+        w.dialogs->fileAnswers = {path};
+        w.ui->saveImage->click();
+
+        QCOMPARE(w.dialogs->asked.first().caption, QStringLiteral("Save Image"));
+        QCOMPARE(w.dialogs->asked.first().filter,
+                 QStringLiteral("Jpeg (*.jpg);; Bmp (*.bmp);; Gif (*.gif);; Pgm (*.pgm);; Png (*.png);; "
+                                "Ppm (*.ppm);; Tif (*.tif)"));
+        QCOMPARE(w.dialogs->warnings(), saved ? QStringList() : QStringList{"Warning / Warning: Image not Saved"});
+        QCOMPARE(w.ui->image_save_pos->isHidden(), !saved);
+        QCOMPARE(w.ui->image_save_neg->isHidden(), saved);
+        QCOMPARE(QFile::exists(path), saved);
+        if (saved) {
+            QImageReader reader(path);
+            QCOMPARE(reader.format(), format);
+            QCOMPARE(reader.read().convertToFormat(QImage::Format_RGB32), patternImage(6, 4));
+        }
+    }
+
+    void saveImageCancelledAndReloaded()
+    {
+        Window w = makeWindow();
+        loadImageInto(w, patternImage(3, 3));
+        w.dialogs->fileAnswers = {QString()};
+        w.ui->saveImage->click();
+        QCOMPARE(w.dialogs->warnings(), QStringList());
+        QVERIFY(w.ui->image_save_pos->isHidden());
+
+        w.dialogs->fileAnswers = {m_dir.filePath("twice.png")};
+        w.ui->saveImage->click();
+        w.dialogs->fileAnswers = {m_dir.filePath("twice.png")};
+        w.ui->saveImage->click();
+        QVERIFY(!w.ui->image_save_pos->isHidden());
+        loadImageInto(w, patternImage(3, 3));
+        QVERIFY(w.ui->image_save_pos->isHidden());
+        QVERIFY(!w.ui->image_save_neg->isHidden());
+    }
+
+    // ---- Spreadsheet side --------------------------------------------------------------
+
+    void loadSheetRejected_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("empty file") << QByteArray() << "Invalid Sheet / This is not a valid color spreadsheet.";
+        QTest::newRow("capital header") << QByteArray("X,Y,R,G,B\n1,2,3,4,5\n")
+                                        << "Invalid Sheet / This is not a valid color spreadsheet.";
+        QTest::newRow("alpha only") << QByteArray("x,y,a\n1,2,3\n")
+                                    << "Invalid Sheet / Your spreadsheet does not contain valid color values.";
+    }
+
+    void loadSheetRejected()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, warning);
+
+        Window w = makeWindow();
+        loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n", QStringLiteral("good.csv"));
+        w.dialogs->asked.clear();
+        const QString path = writeSheet(text, QStringLiteral("bad.csv"));
+        w.dialogs->fileAnswers = {path};
+        w.ui->loadSpreadsheet->click();
+
+        QCOMPARE(w.dialogs->warnings(), QStringList{warning});
+        QCOMPARE(w.dialogs->asked.first().caption, QStringLiteral("Open Image"));
+        QCOMPARE(w.dialogs->asked.first().filter, QStringLiteral("Spreadsheets (*.csv)"));
+        QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet: ") + path);
+        QVERIFY(w.ui->tableWidget->isHidden());
+        QVERIFY(w.ui->loading_status_image->isHidden());
+        QVERIFY(!w.ui->saveSheet->isEnabled());
+        QVERIFY(w.window->pixels.empty());
+        QVERIFY(!w.window->hasRgb && !w.window->hasHsv);
+        QCOMPARE(w.window->sheetFileName, path);
+    }
+
+    void loadSheetCancelled()
+    {
+        Window w = makeWindow();
+        loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n");
+        const QStringList before = snapshot(w);
+        w.dialogs->asked.clear();
+        w.dialogs->fileAnswers = {QString()};
+        w.ui->loadSpreadsheet->click();
+        QCOMPARE(w.dialogs->warnings(), QStringList{"Failed loading / No spreadsheet loaded."});
+        QCOMPARE(snapshot(w), before);
+        QCOMPARE(w.window->pixels.size(), std::size_t(1));
+        QVERIFY(w.window->sheetFileName.isEmpty());
+    }
+
+    void loadSheetUnreadable()
+    {
+        g_messages.clear();
+        Window w = makeWindow();
+        const QString path = m_dir.filePath("does-not-exist.csv");
+        const QtMessageHandler previous = qInstallMessageHandler(collectMessages);
+        w.dialogs->fileAnswers = {path};
+        w.ui->loadSpreadsheet->click();
+        qInstallMessageHandler(previous);
+        QCOMPARE(g_messages, QStringList{"- Error, unable to open \"" + path + "\" for output "});
+        QCOMPARE(w.dialogs->warnings(), QStringList{"Invalid Sheet / This is not a valid color spreadsheet."});
+    }
+
+    void loadSheet()
+    {
+        Window w = makeWindow();
+        loadImageInto(w, patternImage(4, 4));
+        loadSheetInto(w, "x,y,r,g,b\r\n0,0,255,0,10\r\n5,1,1,2,3\r\n2,7,4,5,6\r\n");
+
+        QCOMPARE(w.dialogs->warnings(), QStringList());
+        QCOMPARE(w.window->pixels.size(), std::size_t(3));
+        QCOMPARE(QSize(w.window->maxX, w.window->maxY), QSize(6, 8));
+        QCOMPARE(rowTexts(w, 1), (QStringList{"0", "0", "255", "0", "10"}));
+        QCOMPARE(rowTexts(w, 3), (QStringList{"2", "7", "4", "5", "6"}));
+        QCOMPARE(rowTexts(w, 4), (QStringList{"0", "3", "255", "255", "255"})); // untouched
+        QCOMPARE(w.ui->resolution->text(), QStringLiteral("Output Image: 6, 8"));
+        QCOMPARE(w.ui->red->text(), QStringLiteral("Red: Yes"));
+        QCOMPARE(w.ui->hue->text(), QStringLiteral("Hue: No"));
+        QVERIFY(w.ui->RGBButton->isEnabled() && !w.ui->HSVButton->isEnabled());
+        QVERIFY(!w.ui->tableWidget->isHidden());
+        QVERIFY(w.ui->loading_status_image->isHidden());
+        // The image side no longer matches the data.
+        QCOMPARE(w.ui->imageBox->title(), QStringLiteral("No Image Loaded"));
+        QVERIFY(w.ui->image_memory_pos->isHidden());
+        QVERIFY(w.ui->imageView->pixmap().isNull());
+        QVERIFY(!w.ui->saveImage->isEnabled());
+    }
+
+    void loadHsvSheetSwitchesMode()
+    {
+        Window w = makeWindow();
+        loadSheetInto(w, "y,x,v\n1,2,200\n");
+        QVERIFY(w.window->hasHsv && !w.window->hasRgb);
+        QVERIFY(w.ui->HSVButton->isChecked());
+        QVERIFY(!w.ui->RGBButton->isEnabled());
+        QCOMPARE(rowTexts(w, 0), (QStringList{"x", "y", "h", "s", "v"}));
+        QCOMPARE(rowTexts(w, 1), (QStringList{"2", "1", "0", "0", "200"}));
+        QVERIFY(!w.ui->value->isHidden() && w.ui->blue->isHidden());
+        QCOMPARE(w.ui->value->text(), QStringLiteral("Value: Yes"));
+        QCOMPARE(w.ui->hue->text(), QStringLiteral("Hue: No"));
+    }
+
+    void loadHeaderAlone()
+    {
+        Window w = makeWindow();
+        loadSheetInto(w, "x,y,r,g,b\n");
+        QCOMPARE(w.dialogs->warnings(), QStringList());
+        QVERIFY(w.window->pixels.empty());
+        QCOMPARE(QSize(w.window->maxX, w.window->maxY), QSize(1, 1));
+        QVERIFY(!w.ui->ss_memory_pos->isHidden());
+        QCOMPARE(rowTexts(w, 1), (QStringList{"0", "0", "255", "255", "255"}));
+    }
+
+    void saveSheet_data()
+    {
+        QTest::addColumn<bool>("hsv");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("rgb") << false << QByteArray("x,y,r,g,b\n0,0,255,0,10\n1,0,1,2,3\n");
+        QTest::newRow("hsv") << true << QByteArray("x,y,h,s,v\n0,0,-1,0,7\n1,0,300,20,30\n");
+    }
+
+    void saveSheet()
+    {
+        QFETCH(bool, hsv);
+        QFETCH(QByteArray, expected);
+
+        Window w = makeWindow();
+        w.window->pixels = {PixelRecord{0, 0, 255, 0, 10, 255, -1, 0, 7},
+                            PixelRecord{1, 0, 1, 2, 3, 255, 300, 20, 30}};
+        w.window->hasRgb = w.window->hasHsv = true;
+        w.window->markLoaded(QStringLiteral("spreadsheet"));
+        if (hsv)
+            w.ui->HSVButton->click();
+
+        const QString path = m_dir.filePath(hsv ? "saved-hsv.csv" : "saved-rgb.csv");
+        QVERIFY(writeFile(path, QByteArray(5000, 'z'))); // an older, longer file
+        w.dialogs->fileAnswers = {path};
+        w.ui->saveSheet->click();
+
+        QCOMPARE(w.dialogs->asked.first().caption, QStringLiteral("Save Image"));
+        QCOMPARE(w.dialogs->asked.first().filter, QStringLiteral("Image (*.csv)"));
+        QCOMPARE(w.dialogs->warnings(), QStringList());
+        QCOMPARE(readAll(path), expected);
+        QVERIFY(!w.ui->ss_save_pos->isHidden() && w.ui->ss_save_neg->isHidden());
+        QVERIFY(!w.ui->ss_memory_pos->isHidden());
+        // Column members were never set by a sheet: their labels read "No".
+        QCOMPARE(w.ui->red->text(), QStringLiteral("Red: No"));
+    }
+
+    void saveSheetFailureKeepsOldState()
+    {
+        Window w = makeWindow();
+        loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n");
+        const QStringList before = snapshot(w);
+
+        // A path whose parent is a regular file can never be created.
+        const QString blocker = m_dir.filePath("blocker");
+        QVERIFY(writeFile(blocker, "not a folder"));
+        const QString path = blocker + QStringLiteral("/out.csv");
+        g_messages.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(collectMessages);
+        w.dialogs->fileAnswers = {path};
+        w.ui->saveSheet->click();
+        qInstallMessageHandler(previous);
+
+        QCOMPARE(g_messages, QStringList{"- Error, unable to open \"" + path + "\" for output "});
+        QCOMPARE(w.dialogs->warnings(), QStringList{"Warning / Warning: Spreadsheet not Saved"});
+        QCOMPARE(snapshot(w), before);
+        QCOMPARE(readAll(blocker), QByteArray("not a folder"));
+
+        // Cancelling is silent.
+        w.dialogs->asked.clear();
+        w.dialogs->fileAnswers = {QString()};
+        w.ui->saveSheet->click();
+        QCOMPARE(w.dialogs->warnings(), QStringList());
+        QCOMPARE(snapshot(w), before);
+    }
+
+    void drawSheet_data()
+    {
+        QTest::addColumn<QByteArray>("sheet");
+        QTest::addColumn<bool>("hsv");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<uint>("pixel");
+
+        QTest::newRow("rgb pixel") << QByteArray("x,y,r,g,b\n0,0,1,2,3\n3,1,255,128,0\n") << false << QSize(4, 2)
+                                   << QPoint(3, 1) << uint(0xffff8000);
+        QTest::newRow("unnamed pixel transparent") << QByteArray("x,y,r,g,b\n0,0,1,2,3\n3,1,255,128,0\n")
+                                                   << false << QSize(4, 2) << QPoint(1, 1) << uint(0);
+        QTest::newRow("red 300 wraps to 44") << QByteArray("x,y,r,g,b\n0,0,300,0,0\n") << false << QSize(1, 1)
+                                             << QPoint(0, 0) << uint(0xff2c0000);
+        QTest::newRow("later record wins") << QByteArray("x,y,r,g,b\n0,0,1,1,1\n0,0,9,9,9\n") << false << QSize(1, 1)
+                                           << QPoint(0, 0) << uint(0xff090909);
+        QTest::newRow("hsv red") << QByteArray("x,y,h,s,v\n0,0,0,255,255\n") << true << QSize(1, 1)
+                                 << QPoint(0, 0) << uint(0xffff0000);
+        QTest::newRow("hsv grey") << QByteArray("x,y,h,s,v\n0,0,-1,0,100\n") << true << QSize(1, 1)
+                                  << QPoint(0, 0) << uint(0xff646464);
+        QTest::newRow("hsv hue 360 black") << QByteArray("x,y,h,s,v\n0,0,360,10,100\n") << true << QSize(1, 1)
+                                           << QPoint(0, 0) << uint(0xff000000);
+        QTest::newRow("hsv saturation 256 black") << QByteArray("x,y,h,s,v\n0,0,10,256,100\n") << true
+                                                  << QSize(1, 1) << QPoint(0, 0) << uint(0xff000000);
+    }
+
+    void drawSheet()
+    {
+        QFETCH(QByteArray, sheet);
+        QFETCH(bool, hsv);
+        QFETCH(QSize, size);
+        QFETCH(QPoint, at);
+        QFETCH(uint, pixel);
+
+        Window w = makeWindow();
+        loadSheetInto(w, sheet);
+        QCOMPARE(w.ui->HSVButton->isChecked(), hsv);
+        w.ui->spreadsheetToImage->click();
+
+        QCOMPARE(w.window->image.size(), size);
+        QCOMPARE(w.window->image.format(), QImage::Format_ARGB32);
+        QCOMPARE(w.window->image.pixel(at), QRgb(pixel));
+        QCOMPARE(w.ui->originalSize->text(),
+                 QStringLiteral("Original Size: %1, %2").arg(size.width()).arg(size.height()));
+        QVERIFY(!w.ui->image_memory_pos->isHidden());
+        QVERIFY(w.ui->saveImage->isEnabled());
+        QVERIFY(!w.ui->imageView->pixmap().isNull());
+        QVERIFY(!w.ui->ss_memory_pos->isHidden()); // the sheet side stays loaded
+    }
+
+    void drawEmptyAndHugeSheets_data()
+    {
+        QTest::addColumn<QByteArray>("sheet");
+        QTest::newRow("header alone") << QByteArray("x,y,r,g,b\n");
+        QTest::newRow("huge coordinate") << QByteArray("x,y,r,g,b\n2000000000,5,1,2,3\n");
+    }
+
+    void drawEmptyAndHugeSheets()
+    {
+        QFETCH(QByteArray, sheet);
+        Window w = makeWindow();
+        loadSheetInto(w, sheet);
+        w.ui->spreadsheetToImage->click();
+        if (w.window->maxX == 1) {
+            QCOMPARE(w.window->image.size(), QSize(1, 1));
+            QCOMPARE(w.window->image.pixel(0, 0), QRgb(0));
+        } else {
+            QVERIFY(w.window->image.isNull());
+            QVERIFY(w.ui->imageView->pixmap().isNull());
+        }
+        QVERIFY(!w.ui->image_memory_pos->isHidden()); // still marked loaded
+    }
+
+    void drawEmptyList()
+    {
+        Window w = makeWindow();
+        w.window->pixels.clear();
+        w.window->maxX = 0;
+        w.window->maxY = 0;
+        w.window->convertSheet();
+        QVERIFY(w.window->image.isNull());
+        QCOMPARE(w.ui->outputRows->text(), QStringLiteral("Output Rows: 0"));
+        QVERIFY(!w.ui->image_memory_pos->isHidden());
+    }
+
+    void modeSwitchWithFewRecords()
+    {
+        Window w = makeWindow();
+        loadSheetInto(w, "x,y,r,g,b,h,s,v\n4,5,1,2,3,10,20,30\n6,7,4,5,6,40,50,60\n");
+        QVERIFY(w.ui->RGBButton->isChecked());
+        w.ui->HSVButton->click();
+        QCOMPARE(rowTexts(w, 1), (QStringList{"4", "5", "10", "20", "30"}));
+        QCOMPARE(rowTexts(w, 2), (QStringList{"6", "7", "40", "50", "60"}));
+        QCOMPARE(rowTexts(w, 3), (QStringList{"0", "2", "255", "255", "255"}));
+        const QStringList shown = snapshot(w);
+        w.ui->HSVButton->click();
+        QCOMPARE(snapshot(w), shown);
+        QCOMPARE(w.window->pixels.size(), std::size_t(2));
+    }
+
+    // ---- Both sides together -------------------------------------------------------------
+
+    void imageToSheetAndBack()
+    {
+        Window w = makeWindow();
+        const QImage source = patternImage(37, 23);
+        loadImageInto(w, source);
+        w.ui->imageToSpreadsheet->click();
+
+        const QString sheet = m_dir.filePath("roundtrip.csv");
+        w.dialogs->fileAnswers = {sheet};
+        w.ui->saveSheet->click();
+        QCOMPARE(readAll(sheet).count('\n'), 37 * 23 + 1);
+
+        w.dialogs->fileAnswers = {sheet};
+        w.ui->loadSpreadsheet->click();
+        QCOMPARE(w.dialogs->warnings(), QStringList());
+        w.ui->spreadsheetToImage->click();
+
+        const QString out = m_dir.filePath("roundtrip.png");
+        w.dialogs->fileAnswers = {out};
+        w.ui->saveImage->click();
+        QCOMPARE(w.dialogs->warnings(), QStringList());
+        QCOMPARE(QImage(out).convertToFormat(QImage::Format_RGB32), source);
+        QVERIFY(!w.ui->image_save_pos->isHidden());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

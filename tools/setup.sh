@@ -1,0 +1,39 @@
+# Shared by ./run and ./test: installs the Debian packages that are missing.
+# Source it, then call ensure_packages NAME...
+
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            echo "error: these packages are missing and sudo is not available: ${missing[*]}" >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq || return 1
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" || return 1
+}
+
+# What building and running the program needs.
+BUILD_PACKAGES=(
+    cmake ninja-build g++
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+    qt6-image-formats-plugins libqt6svg6
+)
+
+# What the test suite needs on top: a virtual display and tools to drive and photograph it,
+# and clang with its sanitizer and fuzzer runtimes.
+TEST_PACKAGES=(
+    xvfb xauth xdotool x11-apps imagemagick
+    clang libclang-rt-dev
+)
