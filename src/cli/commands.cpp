@@ -1,0 +1,186 @@
+#include "commands.h"
+
+#include "progress.h"
+
+#include "image/imageconvert.h"
+#include "image/imagefile.h"
+#include "sheet/sheetreader.h"
+#include "sheet/sheetwriter.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace tess::cli {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("tessarine-cli", text);
+}
+
+// The same words the window shows in its dialogs.
+QString millionWarning()
+{
+    return tr("This image will not fit into excel. It has been reduced to 1 million pixels so "
+              "that data loss will not occur");
+}
+QString invalidImageMessage() { return tr("Invalid image format."); }
+QString imageNotSavedMessage() { return tr("Warning: Image not Saved"); }
+QString sheetNotSavedMessage() { return tr("Warning: Spreadsheet not Saved"); }
+
+// A device, a named pipe or a socket that already exists at the path. The safe write
+// puts a new file in its place by renaming, which would replace /dev/null itself for
+// anyone allowed to write in /dev; such targets are written to directly instead.
+bool isSpecialFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+bool finishWrite(QFile &out, QString *errorString)
+{
+    if (out.flush())
+        return true;
+    *errorString = out.errorString();
+    return false;
+}
+
+bool writeSheetTo(QFile &out, const PixelRecords &records, ColourModel model, QString *errorString)
+{
+    return writeSheet(out, records, model, errorString) && finishWrite(out, errorString);
+}
+
+bool writeSheetToStdout(const PixelRecords &records, ColourModel model, QString *errorString)
+{
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        *errorString = out.errorString();
+        return false;
+    }
+    return writeSheetTo(out, records, model, errorString);
+}
+
+bool writeSheetToSpecialFile(const QString &path, const PixelRecords &records, ColourModel model,
+                             QString *errorString)
+{
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly)) {
+        *errorString = out.errorString();
+        return false;
+    }
+    return writeSheetTo(out, records, model, errorString);
+}
+
+bool writeImageToSpecialFile(const QImage &image, const QString &path)
+{
+    QFile out(path);
+    QString ignored;
+    return out.open(QIODevice::WriteOnly)
+        && writeImage(image, out, QFileInfo(path).suffix().toLower().toLatin1())
+        && finishWrite(out, &ignored);
+}
+
+// Reads the sheet from a path or from standard input, with a progress line on terminals.
+SheetInfo readSheetFrom(const QString &path, PixelRecords &records)
+{
+    const QString label = tr("Reading sheet");
+    if (path == StandardStream) {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly))
+            return SheetInfo{SheetStatus::CannotOpen, {}, false, false, 0, 0};
+        // A redirected file has a size; a pipe does not, and then megabytes are shown.
+        ProgressLine progress(label, in.isSequential() ? -1 : in.size());
+        return readSheet(in, records, [&progress](qint64 done) { progress.update(done); });
+    }
+    ProgressLine progress(label, QFileInfo(path).size());
+    return loadSheet(path, records, [&progress](qint64 done) { progress.update(done); });
+}
+
+} // namespace
+
+void printError(const QString &message)
+{
+    std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+    std::fflush(stderr);
+}
+
+int runToSheet(const ToSheetJob &job)
+{
+    QImage image;
+    if (!loadImage(job.imagePath, image)) {
+        printError(invalidImageMessage());
+        return ExitFailed;
+    }
+
+    const ReductionPlan plan = planReduction(image.size(), job.excel2002);
+    if (plan.millionWarning)
+        printError(millionWarning());
+
+    PixelRecords records;
+    scanImage(reducedImage(image, plan), records);
+    image = QImage(); // the working image is no longer needed while the sheet is written
+
+    QString reason;
+    bool saved;
+    if (job.sheetPath == StandardStream)
+        saved = writeSheetToStdout(records, job.model, &reason);
+    else if (isSpecialFile(job.sheetPath))
+        saved = writeSheetToSpecialFile(job.sheetPath, records, job.model, &reason);
+    else
+        saved = saveSheet(job.sheetPath, records, job.model, &reason) == SheetSaveStatus::Saved;
+    if (!saved) {
+        printError(sheetNotSavedMessage());
+        if (!reason.isEmpty())
+            printError(job.sheetPath + QStringLiteral(": ") + reason);
+        return ExitFailed;
+    }
+    return ExitOk;
+}
+
+int runToImage(const ToImageJob &job)
+{
+    PixelRecords records;
+    const SheetInfo info = readSheetFrom(job.sheetPath, records);
+    if (info.status != SheetStatus::Loaded) {
+        printError(sheetStatusMessage(info.status));
+        if (info.status == SheetStatus::CannotOpen)
+            printError(job.sheetPath + QStringLiteral(": ") + tr("cannot be opened for reading"));
+        return ExitFailed;
+    }
+
+    // A fresh window shows RGB unless the sheet has no red, green or blue at all.
+    ColourModel model = info.hasRgb ? ColourModel::Rgb : ColourModel::Hsv;
+    if (job.model) {
+        model = *job.model;
+        const bool present = model == ColourModel::Rgb ? info.hasRgb : info.hasHsv;
+        if (!present) {
+            printError(model == ColourModel::Rgb
+                           ? tr("The sheet has no r, g or b column, so it cannot be drawn in RGB.")
+                           : tr("The sheet has no h, s or v column, so it cannot be drawn in HSV."));
+            return ExitFailed;
+        }
+    }
+
+    const QImage image = drawRecords(records, info.maxX, info.maxY, model);
+    records = PixelRecords(); // give the memory back before the encoder needs its own
+    if (image.isNull()) {
+        printError(imageNotSavedMessage());
+        printError(tr("The sheet describes an image of %1 x %2 pixels, which cannot be created.")
+                       .arg(info.maxX)
+                       .arg(info.maxY));
+        return ExitFailed;
+    }
+    const bool saved = isSpecialFile(job.imagePath) ? writeImageToSpecialFile(image, job.imagePath)
+                                                    : saveImage(image, job.imagePath);
+    if (!saved) {
+        printError(imageNotSavedMessage());
+        return ExitFailed;
+    }
+    return ExitOk;
+}
+
+} // namespace tess::cli

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "image/pixelrecord.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace tess::cli {
+
+// Exit statuses of the converter.
+inline constexpr int ExitOk = 0;
+inline constexpr int ExitFailed = 1;  // the conversion failed; the reason is on stderr
+inline constexpr int ExitUsage = 2;   // the command line itself was wrong
+
+// "-" in place of the sheet's path: standard output for to-sheet, standard input for to-image.
+inline const QString StandardStream = QStringLiteral("-");
+
+struct ToSheetJob
+{
+    QString imagePath;
+    QString sheetPath;           // or StandardStream
+    ColourModel model = ColourModel::Rgb;
+    bool excel2002 = false;
+};
+
+struct ToImageJob
+{
+    QString sheetPath;           // or StandardStream
+    QString imagePath;
+    std::optional<ColourModel> model; // none: the model the window would pick for the sheet
+};
+
+// Image -> sheet, as the window's Load Image, Image to Spreadsheet and Save Sheet.
+int runToSheet(const ToSheetJob &job);
+
+// Sheet -> image, as the window's Load Sheet, Spreadsheet to Image and Save Image.
+int runToImage(const ToImageJob &job);
+
+// One line on standard error.
+void printError(const QString &message);
+
+} // namespace tess::cli

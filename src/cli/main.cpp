@@ -1,0 +1,140 @@
+// tessarine-cli: the converter for scripts, batches and machines without a display.
+// It calls the same core functions as the window's buttons, so a picture converted
+// here and one converted in the window give the same sheet, byte for byte.
+
+#include "commands.h"
+
+#include "image/imagefile.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+using namespace tess::cli;
+
+namespace {
+
+const char UsageText[] =
+    "Usage:\n"
+    "  tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002]\n"
+    "  tessarine-cli to-image SHEET IMAGE [--rgb | --hsv]\n"
+    "  tessarine-cli --help | --version\n";
+
+const char HelpText[] =
+    "\n"
+    "Turns a picture into a pixel sheet (one line per pixel: x,y and its colour) and a\n"
+    "pixel sheet back into a picture.\n"
+    "\n"
+    "Commands:\n"
+    "  to-sheet     Read IMAGE (any format the program knows, recognised by its content)\n"
+    "               and write its pixel sheet to SHEET. Pictures above one million pixels\n"
+    "               are reduced to about one million first, with a note on standard error.\n"
+    "  to-image     Read the pixel sheet SHEET and draw it into IMAGE; the picture format\n"
+    "               is the one the suffix of IMAGE names (.png, .bmp, .jpg, .gif, .tif, ...).\n"
+    "\n"
+    "Options:\n"
+    "  --hsv        to-sheet: write hue, saturation and value instead of red, green, blue.\n"
+    "               to-image: draw from the h, s, v columns.\n"
+    "  --rgb        to-image: draw from the r, g, b columns.\n"
+    "               Without --rgb or --hsv, to-image draws from r, g, b when the sheet\n"
+    "               has any of them, otherwise from h, s, v.\n"
+    "  --excel2002  to-sheet: reduce the picture to about 60,000 pixels, the most rows\n"
+    "               older spreadsheet programs hold.\n"
+    "  -h, --help   Show this text.\n"
+    "  -v, --version  Show the version.\n"
+    "\n"
+    "A SHEET of - means standard output for to-sheet and standard input for to-image.\n"
+    "\n"
+    "Exit status: 0 done, 1 the conversion failed (reason on standard error),\n"
+    "2 the command line was wrong.\n";
+
+// Standard error carries this program's own messages and nothing else: the toolkit's
+// notes (a missing runtime folder, a decoder's complaint about a damaged file) are
+// dropped, since every failure is reported in the program's own words anyway.
+void keepToolkitQuiet(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(type, context, message)));
+}
+
+int usageError(const QString &problem)
+{
+    std::fprintf(stderr, "tessarine-cli: %s\n%s", qUtf8Printable(problem), UsageText);
+    std::fprintf(stderr, "Try 'tessarine-cli --help' for more information.\n");
+    return ExitUsage;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The image plug-ins alone would load under a core application, but a vector picture
+    // with text needs the font database, which only a GUI application provides. No
+    // window is ever shown, so the platform without a display serves everywhere.
+    qInstallMessageHandler(keepToolkitQuiet);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tessarine-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TESSARINE_VERSION));
+    tess::configureImageReading();
+
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
+    const QCommandLineOption hsv(QStringLiteral("hsv"), QString());
+    const QCommandLineOption rgb(QStringLiteral("rgb"), QString());
+    const QCommandLineOption excel2002(QStringLiteral("excel2002"), QString());
+    parser.addOptions({help, version, hsv, rgb, excel2002});
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usageError(parser.errorText());
+
+    if (parser.isSet(help)) {
+        std::fputs(UsageText, stdout);
+        std::fputs(HelpText, stdout);
+        return ExitOk;
+    }
+    if (parser.isSet(version)) {
+        std::printf("tessarine-cli %s\n", TESSARINE_VERSION);
+        return ExitOk;
+    }
+
+    const QStringList args = parser.positionalArguments();
+    if (args.isEmpty())
+        return usageError(QStringLiteral("no command given"));
+
+    const QString command = args.first();
+    if (command != QLatin1String("to-sheet") && command != QLatin1String("to-image"))
+        return usageError(QStringLiteral("unknown command '%1'").arg(command));
+    if (args.size() != 3)
+        return usageError(QStringLiteral("%1 takes exactly two paths, %2 given")
+                              .arg(command)
+                              .arg(args.size() - 1));
+    if (parser.isSet(rgb) && parser.isSet(hsv))
+        return usageError(QStringLiteral("--rgb and --hsv cannot be used together"));
+
+    if (command == QLatin1String("to-sheet")) {
+        if (parser.isSet(rgb))
+            return usageError(QStringLiteral("to-sheet writes RGB unless --hsv is given; it has no --rgb"));
+        ToSheetJob job;
+        job.imagePath = args.at(1);
+        job.sheetPath = args.at(2);
+        job.model = parser.isSet(hsv) ? tess::ColourModel::Hsv : tess::ColourModel::Rgb;
+        job.excel2002 = parser.isSet(excel2002);
+        return runToSheet(job);
+    }
+
+    if (parser.isSet(excel2002))
+        return usageError(QStringLiteral("--excel2002 applies to to-sheet only"));
+    ToImageJob job;
+    job.sheetPath = args.at(1);
+    job.imagePath = args.at(2);
+    if (parser.isSet(rgb))
+        job.model = tess::ColourModel::Rgb;
+    else if (parser.isSet(hsv))
+        job.model = tess::ColourModel::Hsv;
+    return runToImage(job);
+}
