@@ -1,0 +1,125 @@
+#include "imagefile.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <exception>
+
+namespace tess {
+
+namespace {
+
+// Passes writes (and, for files, seeks) on to another device and remembers a refused
+// or short write: not every format's writer checks what its device accepted.
+class CheckedDevice : public QIODevice
+{
+public:
+    explicit CheckedDevice(QIODevice &target)
+        : m_target(target), m_origin(target.isSequential() ? 0 : target.pos())
+    {
+    }
+
+    bool failed() const { return m_failed; }
+    qint64 writtenSize() const { return m_written; }
+
+    bool isSequential() const override { return m_target.isSequential(); }
+
+    qint64 size() const override
+    {
+        return m_target.isSequential() ? 0 : qMax<qint64>(0, m_target.size() - m_origin);
+    }
+
+    bool seek(qint64 pos) override
+    {
+        if (m_target.isSequential() || !QIODevice::seek(pos))
+            return false;
+        return m_target.seek(m_origin + pos);
+    }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        if (m_failed)
+            return -1;
+        const qint64 written = m_target.write(data, size);
+        if (written != size) {
+            m_failed = true;
+            setErrorString(m_target.errorString());
+            return -1;
+        }
+        m_written += written;
+        return written;
+    }
+
+private:
+    QIODevice &m_target;
+    const qint64 m_origin;
+    bool m_failed = false;
+    qint64 m_written = 0;
+};
+
+} // namespace
+
+void configureImageReading()
+{
+    QImageReader::setAllocationLimit(ImageAllocationLimitMB);
+}
+
+bool loadImage(const QString &path, QImage &image)
+{
+    try {
+        // No format given: the reader finds the handler by the suffix and by the content,
+        // as QImage::load(path) does.
+        QImageReader reader(path);
+        QImage loaded;
+        if (!reader.read(&loaded) || loaded.isNull())
+            return false;
+        image = std::move(loaded);
+        return true;
+    } catch (const std::exception &) {
+        // A decoder that runs out of memory on a hostile file; the image stays as it was.
+        return false;
+    }
+}
+
+bool writeImage(const QImage &image, QIODevice &device, const QByteArray &format)
+{
+    if (image.isNull() || format.isEmpty() || !device.isWritable())
+        return false;
+    try {
+        CheckedDevice checked(device);
+        checked.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        QImageWriter writer(&checked, format);
+        const bool written = writer.write(image);
+        checked.close();
+        // No format encodes an image in zero bytes: a writer that claims success without
+        // writing anything has failed.
+        return written && !checked.failed() && checked.writtenSize() > 0;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+bool saveImage(const QImage &image, const QString &path)
+{
+    if (image.isNull())
+        return false;
+    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    if (format.isEmpty() || !QImageWriter::supportedImageFormats().contains(format))
+        return false;
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!writeImage(image, file, format)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace tess
