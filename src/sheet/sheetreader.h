@@ -2,6 +2,7 @@
 
 #include "image/pixelrecord.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <functional>
@@ -37,8 +38,8 @@ struct SheetInfo
     SheetColumns columns;   // as far as the header gave them, also on rejection
     bool hasRgb = false;    // the header has at least one of r, g, b
     bool hasHsv = false;    // the header has at least one of h, s, v
-    int maxX = 0;           // one more than the largest x (at least 1) when loaded
-    int maxY = 0;           // one more than the largest y (at least 1) when loaded
+    int maxX = 0;           // one more than the largest x (at least 1) when loaded;
+    int maxY = 0;           // the same for y; both held at INT_MAX for a coordinate INT_MAX
 };
 
 // Called now and then while reading with the bytes consumed so far.
@@ -48,6 +49,22 @@ using ReadProgress = std::function<void(qint64 bytesRead)>;
 // first (its capacity kept) and receives one record per data line; on a rejection
 // it is left empty.
 SheetInfo readSheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress = {});
+
+// readSheet reads the device in blocks of this many bytes.
+inline constexpr qint64 DefaultSheetBlockSize = 256 * 1024;
+
+// readSheet with another block size (at least 1 byte). The result never depends on it;
+// tests read with tiny blocks so that every line end and character is split somewhere.
+SheetInfo readSheetInBlocks(QIODevice &device, PixelRecords &out, qint64 blockSize,
+                            const ReadProgress &progress = {});
+
+// How one field of a data line reads, given as UTF-8 bytes: x and y exactly as
+// QString::toInt(ok, 10), a colour value exactly as QString::toDouble rounded down
+// (std::floor); 0 when the text is no number, when the number is not finite or lies
+// outside the 32-bit range. With decimalComma (";" separating the fields) every ","
+// in the field stands for the decimal point.
+int sheetFieldToInt(QByteArrayView field, bool decimalComma = false);
+int sheetFieldToComponent(QByteArrayView field, bool decimalComma = false);
 
 // Opens path read-only and reads it; status CannotOpen when it cannot be opened.
 SheetInfo loadSheet(const QString &path, PixelRecords &out, const ReadProgress &progress = {});
