@@ -1,0 +1,146 @@
+#include "sheetwriter.h"
+
+#include <QIODevice>
+#include <QSaveFile>
+
+#include <charconv>
+#include <cstring>
+#include <memory>
+
+namespace tess {
+
+namespace {
+
+// Text is gathered in a buffer of this size and handed to the device in one write.
+constexpr qsizetype WriteBufferSize = 256 * 1024;
+
+// The longest line a record can give: five numbers of at most 11 characters
+// ("-2147483648"), each followed by "," or the line feed.
+constexpr qsizetype LongestLine = 5 * 12;
+
+class LineBuffer
+{
+public:
+    LineBuffer(QIODevice &device, QString *errorString)
+        : m_device(device), m_errorString(errorString), m_data(new char[WriteBufferSize])
+    {
+        m_cursor = m_data.get();
+    }
+
+    // Room for at least one more line, flushing first when needed.
+    bool reserveLine()
+    {
+        if (m_data.get() + WriteBufferSize - m_cursor >= LongestLine)
+            return true;
+        return flush();
+    }
+
+    void append(const char *text, qsizetype length)
+    {
+        std::memcpy(m_cursor, text, size_t(length));
+        m_cursor += length;
+    }
+
+    void appendNumber(int32_t value)
+    {
+        // Room is guaranteed by reserveLine(); an int never needs more than 11 chars.
+        m_cursor = std::to_chars(m_cursor, m_cursor + 12, value).ptr;
+    }
+
+    void appendChar(char c) { *m_cursor++ = c; }
+
+    bool flush()
+    {
+        const qint64 length = m_cursor - m_data.get();
+        m_cursor = m_data.get();
+        if (length == 0)
+            return true;
+        const qint64 written = m_device.write(m_data.get(), length);
+        if (written == length)
+            return true;
+        if (m_errorString) {
+            *m_errorString = m_device.errorString();
+            if (m_errorString->isEmpty())
+                *m_errorString = QStringLiteral("The data could not be written completely.");
+        }
+        return false;
+    }
+
+private:
+    QIODevice &m_device;
+    QString *m_errorString;
+    std::unique_ptr<char[]> m_data;
+    char *m_cursor = nullptr;
+};
+
+} // namespace
+
+QByteArray sheetHeader(ColourModel model)
+{
+    return model == ColourModel::Rgb ? QByteArrayLiteral("x,y,r,g,b\n")
+                                     : QByteArrayLiteral("x,y,h,s,v\n");
+}
+
+bool writeSheet(QIODevice &device, const PixelRecords &records, ColourModel model,
+                QString *errorString)
+{
+    LineBuffer out(device, errorString);
+    const QByteArray header = sheetHeader(model);
+    out.append(header.constData(), header.size());
+
+    if (model == ColourModel::Rgb) {
+        for (const PixelRecord &rec : records) {
+            if (!out.reserveLine())
+                return false;
+            out.appendNumber(rec.x);
+            out.appendChar(',');
+            out.appendNumber(rec.y);
+            out.appendChar(',');
+            out.appendNumber(rec.r);
+            out.appendChar(',');
+            out.appendNumber(rec.g);
+            out.appendChar(',');
+            out.appendNumber(rec.b);
+            out.appendChar('\n');
+        }
+    } else {
+        for (const PixelRecord &rec : records) {
+            if (!out.reserveLine())
+                return false;
+            out.appendNumber(rec.x);
+            out.appendChar(',');
+            out.appendNumber(rec.y);
+            out.appendChar(',');
+            out.appendNumber(rec.h);
+            out.appendChar(',');
+            out.appendNumber(rec.s);
+            out.appendChar(',');
+            out.appendNumber(rec.v);
+            out.appendChar('\n');
+        }
+    }
+    return out.flush();
+}
+
+SheetSaveStatus saveSheet(const QString &path, const PixelRecords &records, ColourModel model,
+                          QString *errorString)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (errorString)
+            *errorString = file.errorString();
+        return SheetSaveStatus::OpenFailed;
+    }
+    if (!writeSheet(file, records, model, errorString)) {
+        file.cancelWriting();
+        return SheetSaveStatus::WriteFailed;
+    }
+    if (!file.commit()) {
+        if (errorString)
+            *errorString = file.errorString();
+        return SheetSaveStatus::WriteFailed;
+    }
+    return SheetSaveStatus::Saved;
+}
+
+} // namespace tess

@@ -1,0 +1,278 @@
+#include "sheet/sheetwriter.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <climits>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace tess;
+
+Q_DECLARE_METATYPE(PixelRecords)
+
+namespace {
+
+PixelRecord record(int x, int y, int r, int g, int b, int h, int s, int v)
+{
+    PixelRecord p;
+    p.x = x;
+    p.y = y;
+    p.r = r;
+    p.g = g;
+    p.b = b;
+    p.a = 255;
+    p.h = h;
+    p.s = s;
+    p.v = v;
+    return p;
+}
+
+// The sheet written the plain way, one QByteArray::number at a time.
+QByteArray plainSheet(const PixelRecords &records, ColourModel model)
+{
+    QByteArray text = model == ColourModel::Rgb ? "x,y,r,g,b\n" : "x,y,h,s,v\n";
+    for (const PixelRecord &p : records) {
+        const int c[3] = { model == ColourModel::Rgb ? p.r : p.h, model == ColourModel::Rgb ? p.g : p.s,
+                           model == ColourModel::Rgb ? p.b : p.v };
+        text += QByteArray::number(p.x) + ',' + QByteArray::number(p.y) + ',' + QByteArray::number(c[0]) + ','
+                + QByteArray::number(c[1]) + ',' + QByteArray::number(c[2]) + '\n';
+    }
+    return text;
+}
+
+PixelRecords randomRecords(int count, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    PixelRecords records;
+    for (int i = 0; i < count; ++i) {
+        const int any = int(random.generate());
+        records.push_back(record(i % 4000, i / 4000, any, int(random.bounded(256)), -int(random.bounded(1000)),
+                                 int(random.bounded(-1, 360)), int(random.generate()), 0));
+    }
+    return records;
+}
+
+// Takes the first `limit` bytes, then refuses: with a short count or with an error.
+class FailingDevice : public QIODevice
+{
+public:
+    FailingDevice(qint64 limit, bool shortWrite) : m_limit(limit), m_shortWrite(shortWrite) {}
+    QByteArray data;
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *bytes, qint64 length) override
+    {
+        const qint64 room = m_limit - data.size();
+        if (length <= room) {
+            data.append(bytes, length);
+            return length;
+        }
+        setErrorString(QStringLiteral("The disk is full"));
+        if (!m_shortWrite || room == 0)
+            return -1;
+        data.append(bytes, room);
+        return room;
+    }
+
+private:
+    qint64 m_limit;
+    bool m_shortWrite;
+};
+
+QByteArray fileContents(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<cannot open>";
+    return file.readAll();
+}
+
+bool writeFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+}
+
+} // namespace
+
+class TestSheetWriter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void exactText_data();
+    void exactText();
+    void manyRecordsMatchPlainFormatting_data();
+    void manyRecordsMatchPlainFormatting();
+    void deviceRefusesWrite_data();
+    void deviceRefusesWrite();
+    void saveReplacesLongerFile();
+    void saveToImpossiblePath();
+    void failedSaveKeepsExistingFile();
+};
+
+void TestSheetWriter::exactText_data()
+{
+    QTest::addColumn<ColourModel>("model");
+    QTest::addColumn<PixelRecords>("records");
+    QTest::addColumn<QByteArray>("text");
+
+    QTest::newRow("rgb: two records")
+        << ColourModel::Rgb << PixelRecords{ record(0, 0, 255, 0, 10, 1, 2, 3), record(1, 0, 1, 2, 3, 4, 5, 6) }
+        << QByteArray("x,y,r,g,b\n0,0,255,0,10\n1,0,1,2,3\n");
+    QTest::newRow("hsv: a grey has hue -1")
+        << ColourModel::Hsv << PixelRecords{ record(2, 7, 128, 128, 128, -1, 0, 128) }
+        << QByteArray("x,y,h,s,v\n2,7,-1,0,128\n");
+    QTest::newRow("hsv: the other model is not written")
+        << ColourModel::Hsv << PixelRecords{ record(0, 1, 255, 0, 0, 0, 255, 255), record(1, 1, 0, 0, 255, 240, 255, 255) }
+        << QByteArray("x,y,h,s,v\n0,1,0,255,255\n1,1,240,255,255\n");
+    QTest::newRow("rgb: empty gives the header alone") << ColourModel::Rgb << PixelRecords{} << QByteArray("x,y,r,g,b\n");
+    QTest::newRow("hsv: empty gives the header alone") << ColourModel::Hsv << PixelRecords{} << QByteArray("x,y,h,s,v\n");
+    QTest::newRow("rgb: extremes and zeros")
+        << ColourModel::Rgb << PixelRecords{ record(INT_MAX, INT_MIN, 0, -1, 100000, 0, 0, 0) }
+        << QByteArray("x,y,r,g,b\n2147483647,-2147483648,0,-1,100000\n");
+    QTest::newRow("hsv: extremes")
+        << ColourModel::Hsv << PixelRecords{ record(-5, 10, 0, 0, 0, INT_MIN, INT_MAX, -10) }
+        << QByteArray("x,y,h,s,v\n-5,10,-2147483648,2147483647,-10\n");
+}
+
+void TestSheetWriter::exactText()
+{
+    QFETCH(ColourModel, model);
+    QFETCH(PixelRecords, records);
+    QFETCH(QByteArray, text);
+
+    QBuffer buffer;
+    QVERIFY(buffer.open(QIODevice::WriteOnly));
+    QVERIFY(writeSheet(buffer, records, model));
+    QCOMPARE(buffer.data(), text);
+    QVERIFY(text.startsWith(sheetHeader(model)));
+}
+
+void TestSheetWriter::manyRecordsMatchPlainFormatting_data()
+{
+    QTest::addColumn<ColourModel>("model");
+    QTest::addColumn<int>("count");
+
+    // Enough lines to fill the write buffer several times and end part way through it.
+    QTest::newRow("rgb") << ColourModel::Rgb << 120001;
+    QTest::newRow("hsv") << ColourModel::Hsv << 120001;
+}
+
+void TestSheetWriter::manyRecordsMatchPlainFormatting()
+{
+    QFETCH(ColourModel, model);
+    QFETCH(int, count);
+
+    const PixelRecords records = randomRecords(count, 7);
+    QBuffer buffer;
+    QVERIFY(buffer.open(QIODevice::WriteOnly));
+    QVERIFY(writeSheet(buffer, records, model));
+    QVERIFY(buffer.data() == plainSheet(records, model));
+}
+
+void TestSheetWriter::deviceRefusesWrite_data()
+{
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<bool>("shortWrite");
+
+    const qint64 total = plainSheet(randomRecords(30000, 3), ColourModel::Rgb).size();
+    const qint64 limits[] = { 0, 1, 9, 10, 11, 1000, 256 * 1024 - 1, 256 * 1024, 256 * 1024 + 1, 600000, total - 1 };
+    for (const qint64 limit : limits) {
+        QTest::addRow("error after %lld bytes", limit) << limit << false;
+        QTest::addRow("short write after %lld bytes", limit) << limit << true;
+    }
+}
+
+void TestSheetWriter::deviceRefusesWrite()
+{
+    QFETCH(qint64, limit);
+    QFETCH(bool, shortWrite);
+
+    const PixelRecords records = randomRecords(30000, 3);
+    const QByteArray full = plainSheet(records, ColourModel::Rgb);
+    QVERIFY(limit < full.size());
+
+    FailingDevice device(limit, shortWrite);
+    QVERIFY(device.open(QIODevice::WriteOnly));
+    QString error;
+    QVERIFY(!writeSheet(device, records, ColourModel::Rgb, &error));
+    QCOMPARE(error, QStringLiteral("The disk is full"));
+    QVERIFY(full.startsWith(device.data));
+
+    FailingDevice roomy(full.size(), shortWrite);
+    QVERIFY(roomy.open(QIODevice::WriteOnly));
+    QVERIFY(writeSheet(roomy, records, ColourModel::Rgb));
+    QCOMPARE(roomy.data, full);
+}
+
+void TestSheetWriter::saveReplacesLongerFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("sheet.csv");
+    QVERIFY(writeFile(path, QByteArray(100000, 'z')));
+
+    const PixelRecords records = { record(0, 0, 1, 2, 3, 0, 0, 0) };
+    QString error;
+    QCOMPARE(saveSheet(path, records, ColourModel::Rgb, &error), SheetSaveStatus::Saved);
+    QCOMPARE(fileContents(path), QByteArray("x,y,r,g,b\n0,0,1,2,3\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{ "sheet.csv" });
+}
+
+void TestSheetWriter::saveToImpossiblePath()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString notAFolder = dir.filePath("plain.txt");
+    QVERIFY(writeFile(notAFolder, "just a file"));
+
+    QString error;
+    const SheetSaveStatus status = saveSheet(notAFolder + "/sheet.csv", {}, ColourModel::Rgb, &error);
+    QCOMPARE(status, SheetSaveStatus::OpenFailed);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(fileContents(notAFolder), QByteArray("just a file"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{ "plain.txt" });
+}
+
+void TestSheetWriter::failedSaveKeepsExistingFile()
+{
+#ifdef Q_OS_UNIX
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("sheet.csv");
+    const QByteArray old = "x,y,r,g,b\n9,9,9,9,9\n";
+    QVERIFY(writeFile(path, old));
+
+    // Files of this process may not grow past 64 KB for a moment: the save of a larger
+    // sheet fails part way, as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 64 * 1024;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    QString error;
+    const SheetSaveStatus status = saveSheet(path, randomRecords(50000, 5), ColourModel::Hsv, &error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    QCOMPARE(status, SheetSaveStatus::WriteFailed);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(fileContents(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{ "sheet.csv" });
+#else
+    QSKIP("Needs a file size limit to make the disk look full");
+#endif
+}
+
+QTEST_GUILESS_MAIN(TestSheetWriter)
+#include "tst_sheetwriter.moc"
