@@ -13,6 +13,9 @@
 
 #include <cstdio>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace tess::cli {
 
 namespace {
@@ -31,6 +34,37 @@ QString millionWarning()
 QString invalidImageMessage() { return tr("Invalid image format."); }
 QString imageNotSavedMessage() { return tr("Warning: Image not Saved"); }
 QString sheetNotSavedMessage() { return tr("Warning: Spreadsheet not Saved"); }
+
+// Some decoders print straight to the process's standard error ("libpng error: Read
+// Error") before the program says "Invalid image format." itself; while one of them
+// runs, standard error points to /dev/null.
+class DecoderSilence
+{
+public:
+    DecoderSilence()
+    {
+        std::fflush(stderr);
+        m_saved = ::dup(STDERR_FILENO);
+        const int sink = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (m_saved >= 0 && sink >= 0)
+            ::dup2(sink, STDERR_FILENO);
+        if (sink >= 0)
+            ::close(sink);
+    }
+    ~DecoderSilence()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(m_saved, STDERR_FILENO);
+        ::close(m_saved);
+    }
+    DecoderSilence(const DecoderSilence &) = delete;
+    DecoderSilence &operator=(const DecoderSilence &) = delete;
+
+private:
+    int m_saved = -1;
+};
 
 // A device, a named pipe or a socket that already exists at the path. The safe write
 // puts a new file in its place by renaming, which would replace /dev/null itself for
@@ -111,7 +145,12 @@ void printError(const QString &message)
 int runToSheet(const ToSheetJob &job)
 {
     QImage image;
-    if (!loadImage(job.imagePath, image)) {
+    bool loaded;
+    {
+        DecoderSilence silence;
+        loaded = loadImage(job.imagePath, image);
+    }
+    if (!loaded) {
         printError(invalidImageMessage());
         return ExitFailed;
     }
