@@ -1,0 +1,125 @@
+// Any bytes as an image file: decoding (with the programs' own reader settings) must fail
+// cleanly or give an image, and that image must turn into records and back exactly.
+//
+// Checked for every decoded image:
+//  - the conversion reports the size of what it scanned and one record per pixel, column by
+//    column, every colour value in range and alpha 255;
+//  - without reduction the records carry the image's own RGB values;
+//  - with Excel 2002 compatibility no more than about 60,000 records are made;
+//  - drawing the records (RGB) gives back exactly their colours, opaque, everywhere;
+//  - drawing them as HSV gives, pixel for pixel, the colour of each record's HSV triple.
+
+#include "image/colorconvert.h"
+#include "image/imageconvert.h"
+#include "image/imagefile.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Larger images decode and scan too slowly for fuzzing; their code paths are the same.
+constexpr int MaxSide = 4096;
+
+void fail(const char *what)
+{
+    std::fprintf(stderr, "fuzz_imagerecords: invariant broken: %s\n", what);
+    std::abort();
+}
+
+#define CHECK(condition)                                                                           \
+    do {                                                                                           \
+        if (!(condition))                                                                          \
+            fail(#condition);                                                                      \
+    } while (false)
+
+void checkRecords(const QImage &image, bool excel2002)
+{
+    PixelRecords records;
+    const tess::ImageConversion conversion = tess::imageToRecords(image, excel2002, records);
+    const int width = conversion.width;
+    const int height = conversion.height;
+    CHECK(qint64(records.size()) == qint64(width) * height);
+    if (records.empty())
+        return;
+    CHECK(width >= 1 && height >= 1);
+    if (!conversion.plan.reduced)
+        CHECK(width == image.width() && height == image.height());
+    else
+        CHECK(width <= image.width() && height <= image.height());
+    if (excel2002)
+        CHECK(records.size() <= std::size_t(tess::Excel2002PixelLimit) + std::size_t(width) + height);
+    CHECK(records.size() <= std::size_t(tess::MillionPixelLimit) + std::size_t(width) + height);
+
+    std::size_t i = 0;
+    for (int x = 0; x < width; ++x) {
+        for (int y = 0; y < height; ++y, ++i) {
+            const PixelRecord &r = records[i];
+            CHECK(r.x == x && r.y == y);
+            CHECK(r.r >= 0 && r.r <= 255 && r.g >= 0 && r.g <= 255 && r.b >= 0 && r.b <= 255);
+            CHECK(r.a == 255);
+            CHECK(r.h >= -1 && r.h <= 359 && r.s >= 0 && r.s <= 255 && r.v >= 0 && r.v <= 255);
+            if (!conversion.plan.reduced)
+                CHECK(qRgb(r.r, r.g, r.b) == (image.pixel(x, y) | 0xff000000u));
+        }
+    }
+
+    const QImage rgb = tess::drawRecords(records, width, height, tess::ColourModel::Rgb);
+    CHECK(rgb.size() == QSize(width, height));
+    const QImage hsv = tess::drawRecords(records, width, height, tess::ColourModel::Hsv);
+    CHECK(hsv.size() == QSize(width, height));
+    for (const PixelRecord &r : records) {
+        CHECK(rgb.pixel(r.x, r.y) == qRgb(r.r, r.g, r.b));
+        CHECK(hsv.pixel(r.x, r.y) == tess::hsvToRgb(r.h, r.s, r.v));
+    }
+}
+
+// Decoders complain about broken files on every other input; that is expected here.
+void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qInstallMessageHandler(dropMessage);
+    // Some decoders (SVG) need the application's fonts; the offscreen platform has them.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Kept for the whole run and never destroyed: libFuzzer leaves through exit().
+    static QGuiApplication *app = new QGuiApplication(*argc, *argv);
+    Q_UNUSED(app);
+    tess::configureImageReading();
+    // The programs' limit lets a tiny file make the decoder allocate up to 2 GB, beyond the
+    // fuzzer's memory budget; here the decoder refuses anything above 4096 x 4096 at 16 bytes
+    // per pixel. tst_badinput checks the programs' own limit.
+    QImageReader::setAllocationLimit(256);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+
+    // What QImage::loadFromData does, with a look at the announced size first.
+    QImageReader reader(&buffer);
+    const QSize announced = reader.size();
+    if (announced.width() > MaxSide || announced.height() > MaxSide)
+        return 0;
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        return 0;
+    if (image.width() > MaxSide || image.height() > MaxSide)
+        return 0;
+
+    checkRecords(image, false);
+    checkRecords(image, true);
+    return 0;
+}
