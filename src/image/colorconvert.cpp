@@ -1,4 +1,4 @@
-#include "colorconvert.h"
+#include "colorconvert_p.h"
 
 // The arithmetic below follows the colour class of the toolkit's earlier releases step
 // by step: 16-bit channels, double precision, round-half-up, and 16-bit results brought
@@ -30,46 +30,54 @@ constexpr int to8Bit(int x) noexcept
     return (x + 128) / 257;
 }
 
-constexpr double absolute(double d) noexcept
+} // namespace
+
+// RGB to HSV, as the colour class did it:
+//   r, g, b = c * 257 / 65535.0; max, min; delta = max - min
+//   value16 = round(max * 65535)                      -> reported as value16 / 257 = max
+//   grey (delta fuzzy-null, i.e. zero here)           -> hue -1, saturation 0
+//   saturation16 = round(delta / max * 65535)         -> reported rounded / 257
+//   hue = (g - b) / delta, 2 + (b - r) / delta or 4 + (r - g) / delta, by which channel
+//         is max (red first), times 60, plus 360 when negative; hue100 = round(hue * 100)
+//         reported as hue100 / 100.
+// Saturation has exact halves (33/34 * 65535 = 63607.5) where only the double rounding
+// decides, so it is tabulated from the double formula, at compile time. The hue is
+// computed exactly in integers instead: reported h = floor((X + 0.5) / 100) with
+// X = 6000 * n / delta + base, and (2X + 1) / 200 never lands on a whole number (its
+// denominator would need both 2^5 and 5^3 from a delta below 256), so every hue is at
+// least 1/51000 of a degree away from a rounding boundary, where double error is 1e-12.
+namespace detail {
+namespace {
+
+constexpr int doubleSaturation(int max8, int min8) noexcept
 {
-    return d < 0 ? -d : d;
+    const double max = max8 * 257 / Max16;
+    const double min = min8 * 257 / Max16;
+    const double delta = max - min;
+    if (fuzzyIsNull(delta))
+        return 0;
+    return to8Bit(roundNonNegative(delta / max * Max16));
 }
 
-// |p1 - p2| * 1e12 <= min(|p1|, |p2|)
-constexpr bool fuzzyCompare(double p1, double p2) noexcept
+constexpr SaturationTable makeSaturationTable() noexcept
 {
-    const double a1 = absolute(p1);
-    const double a2 = absolute(p2);
-    return absolute(p1 - p2) * 1000000000000. <= (a1 < a2 ? a1 : a2);
+    SaturationTable table{};
+    for (int max = 0; max < 256; ++max) {
+        for (int min = 0; min <= max; ++min)
+            table[max][min] = uint8_t(doubleSaturation(max, min));
+    }
+    return table;
 }
 
 } // namespace
 
-Hsv rgbToHsv(int r8, int g8, int b8) noexcept
-{
-    const double r = (r8 & 0xff) * 257 / Max16;
-    const double g = (g8 & 0xff) * 257 / Max16;
-    const double b = (b8 & 0xff) * 257 / Max16;
-    const double max = r > g ? (r > b ? r : b) : (g > b ? g : b);
-    const double min = r < g ? (r < b ? r : b) : (g < b ? g : b);
-    const double delta = max - min;
-    const int value16 = roundNonNegative(max * Max16);
-    if (fuzzyIsNull(delta))
-        return {-1, 0, to8Bit(value16)};
+constinit const SaturationTable saturationByMaxMin = makeSaturationTable();
 
-    const int saturation16 = roundNonNegative(delta / max * Max16);
-    double hue = 0;
-    if (fuzzyCompare(r, max))
-        hue = (g - b) / delta;
-    else if (fuzzyCompare(g, max))
-        hue = 2.0 + (b - r) / delta;
-    else
-        hue = 4.0 + (r - g) / delta;
-    hue *= 60.0;
-    if (hue < 0.0)
-        hue += 360.0;
-    const int hue100 = roundNonNegative(hue * 100);
-    return {hue100 / 100, to8Bit(saturation16), to8Bit(value16)};
+} // namespace detail
+
+Hsv rgbToHsv(int r, int g, int b) noexcept
+{
+    return detail::rgbToHsvInline(r & 0xff, g & 0xff, b & 0xff);
 }
 
 QRgb hsvToRgb(int h, int s, int v) noexcept
