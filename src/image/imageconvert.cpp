@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <new>
 #include <system_error>
 #include <thread>
 
@@ -189,8 +190,8 @@ void scanImage(const QImage &image, PixelRecords &out)
         return;
     }
 
-    // Premultiplied and every other format go through one conversion to straight ARGB32;
-    // the value read is then what QImage::pixel reports for the original.
+    // Premultiplied and every other format go through one conversion to straight ARGB32,
+    // so the colour read is the pixel's own, un-premultiplied.
     const QImage argb = isStraightArgb32(image.format()) ? image : image.convertToFormat(QImage::Format_ARGB32);
     if (argb.isNull()) { // the conversion could not allocate
         out.clear();
@@ -199,7 +200,12 @@ void scanImage(const QImage &image, PixelRecords &out)
 
     // resize, not clear + resize: records that exist already are overwritten below
     // anyway, so only a new tail is initialised, and the capacity stays.
-    out.resize(size_t(width) * size_t(height));
+    try {
+        out.resize(size_t(width) * size_t(height));
+    } catch (const std::bad_alloc &) {
+        out.clear();
+        return;
+    }
 
     const ColumnSource source{argb.constBits(), argb.bytesPerLine(), height};
     PixelRecord *records = out.data();
