@@ -119,6 +119,19 @@ bool saveImage(const QImage &image, const QString &path)
         file.cancelWriting();
         return false;
     }
+    // QSaveFile::commit() writes out what the file still buffers without checking the
+    // result: a disk that fills up at the last bytes would replace the old file with a
+    // cut one. Flushed here, such a failure is seen and nothing is replaced.
+    while (file.bytesToWrite() > 0) {
+        if (!file.flush()) {
+            file.cancelWriting();
+            return false;
+        }
+    }
+    if (file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
     return file.commit();
 }
 
