@@ -2,9 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <new>
 #include <stdexcept>
@@ -58,6 +60,37 @@ inline int32_t clampedInteger(bool negative, uint64_t magnitude)
     if (!negative)
         return magnitude <= uint64_t(INT_MAX) ? int32_t(magnitude) : 0;
     return magnitude <= uint64_t(INT_MAX) + 1 ? int32_t(-int64_t(magnitude)) : 0;
+}
+
+// The data buffer always has this many readable bytes after its end, so that the
+// digits of a field can be looked at eight at a time.
+constexpr qsizetype ReadAhead = 8;
+
+inline uint64_t loadEight(const char *p)
+{
+    uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return qFromLittleEndian(word);
+}
+
+// How many of the eight bytes at p are ASCII digits before the first that is not (8
+// when all are). Without a branch per byte: values of random length are common.
+inline int leadingDigits(const char *p)
+{
+    const uint64_t t = loadEight(p) ^ 0x3030303030303030u; // a digit becomes 0..9
+    // A byte is no digit when its high nibble is set or it is 10..15 (then +6 sets the
+    // high nibble). A carry out of such a byte only spoils the bytes after it.
+    const uint64_t noDigit = (t | (t + 0x0606060606060606u)) & 0xF0F0F0F0F0F0F0F0u;
+    return noDigit ? std::countr_zero(noDigit) >> 3 : 8;
+}
+
+// The value of the n (1..7) digits at p.
+inline uint64_t digitsValue(const char *p, int n)
+{
+    uint64_t v = (loadEight(p) & 0x0F0F0F0F0F0F0F0Fu) << (64 - 8 * n); // as with leading zeros
+    v = (v * 2561) >> 8;                                             // pairs
+    v = ((v & 0x00FF00FF00FF00FFu) * 6553601) >> 16;                 // fours
+    return ((v & 0x0000FFFF0000FFFFu) * 42949672960001u) >> 32;      // eight
 }
 
 // [blanks][sign]digits[blanks] with 1..MaxFastDigits digits. False for any other text.
@@ -212,8 +245,8 @@ public:
         }
         if (m_stage == Stage::Data) {
             m_info.status = SheetStatus::Loaded;
-            m_info.maxX = int(std::min<int64_t>(m_maxX + 1, INT_MAX));
-            m_info.maxY = int(std::min<int64_t>(m_maxY + 1, INT_MAX));
+            m_info.maxX = int(std::min<int64_t>(m_data.maxX + 1, INT_MAX));
+            m_info.maxY = int(std::min<int64_t>(m_data.maxY + 1, INT_MAX));
         }
         return m_info;
     }
@@ -403,39 +436,61 @@ private:
         }
     }
 
+    // The state of the data lines, copied into a local for the time of a feedData():
+    // stores into the records then cannot be taken to change it.
+    struct DataState
+    {
+        bool lineOpen = false;
+        int field = 0;          // column of the current field
+        int32_t values[9] = {}; // the working record (as PixelRecord), reused for every line
+        int64_t maxX = 0;
+        int64_t maxY = 0;
+    };
+
     // Values go straight into the working record. A line that is too short to reach
     // x or y changes only columns before the later of the two, and every line that
     // does give a record sets all of those again: a skipped line leaves no trace.
-    void store(int slot, int32_t value) { m_values[slot] = value; }
-
-    void storeField(int slot, const char *begin, const char *end)
+    void storeField(DataState &d, int slot, const char *begin, const char *end) const
     {
-        store(slot, slot <= SlotY ? readCoordinate(begin, end, m_decimalComma)
-                                  : readComponent(begin, end, m_decimalComma));
+        d.values[slot] = slot <= SlotY ? readCoordinate(begin, end, m_decimalComma)
+                                       : readComponent(begin, end, m_decimalComma);
     }
 
-    void startLine()
+    static void startLine(DataState &d)
     {
-        m_lineOpen = true;
-        m_field = 0;
+        d.lineOpen = true;
+        d.field = 0;
     }
 
-    void endLine()
+    static void endLine(DataState &d, int lastNeeded, PixelRecords &out)
     {
-        m_lineOpen = false;
-        if (m_field < m_lastNeeded)
+        d.lineOpen = false;
+        if (d.field < lastNeeded)
             return; // too short to reach x or y: no record
         PixelRecord record;
-        std::memcpy(&record, m_values, sizeof record);
-        m_out.push_back(record);
-        m_maxX = std::max<int64_t>(m_maxX, record.x);
-        m_maxY = std::max<int64_t>(m_maxY, record.y);
+        std::memcpy(&record, d.values, sizeof record);
+        out.push_back(record);
+        d.maxX = std::max<int64_t>(d.maxX, record.x);
+        d.maxY = std::max<int64_t>(d.maxY, record.y);
     }
 
     qsizetype feedData(const char *p, const char *e, bool atEnd)
     {
+        DataState d = m_data;
+        const qsizetype keep = parseData(d, p, e, atEnd);
+        m_data = d;
+        return keep;
+    }
+
+    qsizetype parseData(DataState &d, const char *p, const char *e, bool atEnd)
+    {
+        PixelRecords &out = m_out;
+        const int width = m_width;
+        const int lastNeeded = m_lastNeeded;
+        const int inlineSeparator = m_inlineSeparator;
+        const int *const slotOf = m_slotOf.data();
         for (;;) {
-            if (!m_lineOpen) {
+            if (!d.lineOpen) {
                 // Line ends between lines; empty lines have no effect.
                 for (;;) {
                     if (p == e)
@@ -456,10 +511,10 @@ private:
                     }
                     break;
                 }
-                startLine();
+                startLine(d);
             }
 
-            if (m_field >= m_width) {
+            if (d.field >= width) {
                 // Past the last column that is read: only the line end matters.
                 const char *q = p;
                 for (;;) {
@@ -467,7 +522,7 @@ private:
                         ++q;
                     if (q == e) {
                         if (atEnd)
-                            endLine();
+                            endLine(d, lastNeeded, out);
                         return 0;
                     }
                     if (*q == '\n' || *q == '\r') {
@@ -485,18 +540,18 @@ private:
                     }
                     ++q;
                 }
-                endLine();
+                endLine(d, lastNeeded, out);
                 continue;
             }
 
-            // The fields of the line, from m_field on.
+            // The fields of the line, from d.field on.
             for (;;) {
-                if (m_field >= m_width)
+                if (d.field >= width)
                     break;
-                const int slot = m_slotOf[size_t(m_field)];
+                const int slot = slotOf[d.field];
                 const char *const fieldStart = p;
 
-                if (slot != NotRead && m_inlineSeparator >= 0) {
+                if (slot != NotRead && inlineSeparator >= 0) {
                     // The common case: digits right up to the separator or the line end.
                     const char *q = p;
                     bool negative = false;
@@ -508,21 +563,27 @@ private:
                     }
                     const char *const digits = q;
                     uint64_t magnitude = 0;
-                    while (unsigned(uchar(*q)) - unsigned('0') < 10u) {
-                        magnitude = magnitude * 10 + unsigned(uchar(*q) - '0');
-                        ++q;
+                    const int n = leadingDigits(q);
+                    if (n > 0 && n < 8) {
+                        magnitude = digitsValue(q, n);
+                        q += n;
+                    } else {
+                        while (unsigned(uchar(*q)) - unsigned('0') < 10u) {
+                            magnitude = magnitude * 10 + unsigned(uchar(*q) - '0');
+                            ++q;
+                        }
                     }
                     if (q != digits && q - digits <= MaxFastDigits && q != e) {
-                        if (*q == char(m_inlineSeparator)) {
-                            store(slot, clampedInteger(negative, magnitude));
+                        if (*q == char(inlineSeparator)) {
+                            d.values[slot] = clampedInteger(negative, magnitude);
                             p = q + 1;
-                            ++m_field;
+                            ++d.field;
                             continue;
                         }
                         if (*q == '\n' || *q == '\r') {
-                            store(slot, clampedInteger(negative, magnitude));
+                            d.values[slot] = clampedInteger(negative, magnitude);
                             p = q + 1;
-                            endLine();
+                            endLine(d, lastNeeded, out);
                             break;
                         }
                     }
@@ -536,20 +597,20 @@ private:
                     return slot != NotRead ? e - fieldStart : e - q;
                 case FieldEnd::Separator:
                     if (slot != NotRead)
-                        storeField(slot, fieldStart, q);
+                        storeField(d, slot, fieldStart, q);
                     p = q + m_separator.size();
-                    ++m_field;
+                    ++d.field;
                     continue;
                 case FieldEnd::LineEnd:
                     if (slot != NotRead)
-                        storeField(slot, fieldStart, q);
+                        storeField(d, slot, fieldStart, q);
                     p = q + (*q == '^' ? 2 : 1);
-                    endLine();
+                    endLine(d, lastNeeded, out);
                     break;
                 case FieldEnd::DataEnd:
                     if (slot != NotRead)
-                        storeField(slot, fieldStart, q);
-                    endLine();
+                        storeField(d, slot, fieldStart, q);
+                    endLine(d, lastNeeded, out);
                     return 0;
                 }
                 break;
@@ -582,10 +643,7 @@ private:
     std::vector<int> m_slotOf; // column -> record slot, or NotRead
     int m_width = 0;           // columns up to the last one that is read
     int m_lastNeeded = 0;      // the later of the x and y columns
-    int m_field = 0;           // column of the current field
-    int32_t m_values[9] = {};  // the working record (as PixelRecord), reused for every line
-    int64_t m_maxX = 0;
-    int64_t m_maxY = 0;
+    DataState m_data;
 };
 
 static_assert(sizeof(PixelRecord) == sizeof(int32_t[9]));
@@ -743,8 +801,8 @@ private:
 
     void ensureWork(qsizetype size)
     {
-        if (qsizetype(m_work.size()) < size)
-            m_work.resize(size_t(size));
+        if (qsizetype(m_work.size()) < size + ReadAhead)
+            m_work.resize(size_t(size + ReadAhead));
     }
 
     // Turns n raw bytes into UTF-8 at m_work + offset; returns the bytes produced.

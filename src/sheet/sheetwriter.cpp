@@ -44,7 +44,23 @@ public:
     void appendNumber(int32_t value)
     {
         // Room is guaranteed by reserveLine(); an int never needs more than 11 chars.
-        m_cursor = std::to_chars(m_cursor, m_cursor + 12, value).ptr;
+        // Colour values and most coordinates are below 1000: those skip the length
+        // computation of the general conversion.
+        const auto u = uint32_t(value);
+        if (u < 10) {
+            *m_cursor++ = char('0' + u);
+        } else if (u < 100) {
+            m_cursor[0] = char('0' + u / 10);
+            m_cursor[1] = char('0' + u % 10);
+            m_cursor += 2;
+        } else if (u < 1000) {
+            m_cursor[0] = char('0' + u / 100);
+            m_cursor[1] = char('0' + u / 10 % 10);
+            m_cursor[2] = char('0' + u % 10);
+            m_cursor += 3;
+        } else {
+            m_cursor = std::to_chars(m_cursor, m_cursor + 12, value).ptr;
+        }
     }
 
     void appendChar(char c) { *m_cursor++ = c; }
