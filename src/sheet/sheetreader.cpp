@@ -8,11 +8,11 @@
 #include <algorithm>
 #include <bit>
 #include <charconv>
-#include <new>
-#include <stdexcept>
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <new>
+#include <stdexcept>
 #include <vector>
 
 // How a sheet is read.
@@ -740,9 +740,8 @@ public:
             m_encoding = Encoding::Utf16Be;
             skip = 2;
         }
-        if (m_encoding == Encoding::Utf8) {
+        if (m_encoding == Encoding::Utf8)
             m_encoding = Encoding::Ascii; // after the mark, exactly like a file without one
-        }
 
         bool estimated = false;
         qsizetype kept = 0;
