@@ -117,6 +117,7 @@ private slots:
     void deviceRefusesWrite();
     void saveReplacesLongerFile();
     void saveToImpossiblePath();
+    void failedSaveKeepsExistingFile_data();
     void failedSaveKeepsExistingFile();
 };
 
@@ -244,25 +245,38 @@ void TestSheetWriter::saveToImpossiblePath()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{ "plain.txt" });
 }
 
+void TestSheetWriter::failedSaveKeepsExistingFile_data()
+{
+    QTest::addColumn<int>("records");
+    QTest::addColumn<int>("sizeLimit");
+
+    QTest::newRow("fails part way") << 50000 << 64 * 1024;
+    QTest::newRow("fails in the last buffered bytes") << 100 << 1024;
+    QTest::newRow("fails at the very last byte") << 100 << int(plainSheet(randomRecords(100, 5), ColourModel::Hsv).size()) - 1;
+}
+
 void TestSheetWriter::failedSaveKeepsExistingFile()
 {
 #ifdef Q_OS_UNIX
+    QFETCH(int, records);
+    QFETCH(int, sizeLimit);
+
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("sheet.csv");
     const QByteArray old = "x,y,r,g,b\n9,9,9,9,9\n";
     QVERIFY(writeFile(path, old));
 
-    // Files of this process may not grow past 64 KB for a moment: the save of a larger
-    // sheet fails part way, as on a full disk.
+    // Files of this process may not grow past sizeLimit for a moment: the save fails
+    // as on a full disk.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved;
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
     rlimit small = saved;
-    small.rlim_cur = 64 * 1024;
+    small.rlim_cur = rlim_t(sizeLimit);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
     QString error;
-    const SheetSaveStatus status = saveSheet(path, randomRecords(50000, 5), ColourModel::Hsv, &error);
+    const SheetSaveStatus status = saveSheet(path, randomRecords(records, 5), ColourModel::Hsv, &error);
     setrlimit(RLIMIT_FSIZE, &saved);
 
     QCOMPARE(status, SheetSaveStatus::WriteFailed);

@@ -147,7 +147,11 @@ SheetSaveStatus saveSheet(const QString &path, const PixelRecords &records, Colo
             *errorString = file.errorString();
         return SheetSaveStatus::OpenFailed;
     }
-    if (!writeSheet(file, records, model, errorString)) {
+    // The last bytes may still sit in the file's own buffer: flushed here, their failure
+    // is seen before commit() could rename a short file into place.
+    if (!writeSheet(file, records, model, errorString) || !file.flush()) {
+        if (errorString && errorString->isEmpty())
+            *errorString = file.errorString();
         file.cancelWriting();
         return SheetSaveStatus::WriteFailed;
     }
