@@ -27,23 +27,42 @@ inline constexpr std::array<uint64_t, 256> hueReciprocal = [] {
     return table;
 }();
 
+// max and min of small integers by arithmetic: compilers turn std::max of three into
+// a branch often enough.
+constexpr int larger(int a, int b) noexcept
+{
+    const int d = a - b;
+    return a - (d & (d >> 31));
+}
+
+constexpr int smaller(int a, int b) noexcept
+{
+    const int d = a - b;
+    return b + (d & (d >> 31));
+}
+
 inline Hsv rgbToHsvInline(int r, int g, int b) noexcept
 {
-    const int max = r > g ? (r > b ? r : b) : (g > b ? g : b);
-    const int min = r < g ? (r < b ? r : b) : (g < b ? g : b);
+    // Written with masks rather than branches: on a photo which channel is largest
+    // changes from pixel to pixel, and mispredicted branches would cost more than the
+    // arithmetic.
+    const int max = larger(larger(r, g), b);
+    const int min = smaller(smaller(r, g), b);
     const int delta = max - min;
-    const bool redMax = r == max;
-    const bool greenMax = g == max;
-    // hue = n / delta plus a sector offset, in hundredths of a degree: red (first when
-    // tied) gives (g - b) / delta, plus 360 degrees when negative; green 120 + (b - r);
-    // blue 240 + (r - g).
-    const int n = redMax ? g - b : (greenMax ? b - r : r - g);
-    const int base = redMax ? (n < 0 ? 36000 : 0) : (greenMax ? 12000 : 24000);
+    const int redMask = -int(r == max);                   // red first when tied
+    const int greenMask = -int(g == max) & ~redMask;
+    const int blueMask = ~(redMask | greenMask);
+    // hue = n / delta plus a sector offset, in hundredths of a degree: red gives
+    // (g - b) / delta, plus 360 degrees when negative; green 120 + (b - r) / delta;
+    // blue 240 + (r - g) / delta.
+    const int redN = g - b;
+    const int n = (redN & redMask) | ((b - r) & greenMask) | ((r - g) & blueMask);
+    const int base = ((redN >> 31) & 36000 & redMask) | (12000 & greenMask) | (24000 & blueMask);
     // reported hue = floor((6000 * n / delta + base + 0.5) / 100); 0 <= numerator < 2^25
     const uint64_t numerator = uint32_t(12000 * n + (2 * base + 1) * delta);
     const int hue = int((numerator * hueReciprocal[delta]) >> HueShift);
-    // a grey has delta 0: numerator 0, table saturation 0
-    return {delta == 0 ? -1 : hue, saturationByMaxMin[max][min], max};
+    // A grey has delta 0, so numerator 0 and hue 0, made -1 here; its table saturation is 0.
+    return {hue | -int(delta == 0), saturationByMaxMin[max][min], max};
 }
 
 } // namespace tess::detail

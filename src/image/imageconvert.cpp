@@ -88,14 +88,21 @@ private:
 
     void produce(PixelRecord *record, size_t count)
     {
+        // Locals, not members: the record stores could otherwise alias the position
+        // and force it to be reloaded for every pixel.
+        const uchar *column = m_column;
+        const qsizetype bytesPerLine = m_source.bytesPerLine;
+        const int height = m_source.height;
+        int x = m_x;
+        int y = m_y;
         for (size_t i = 0; i < count; ++i, ++record) {
-            const QRgb pixel = *reinterpret_cast<const QRgb *>(m_column + m_y * m_source.bytesPerLine);
+            const QRgb pixel = *reinterpret_cast<const QRgb *>(column + y * bytesPerLine);
             const int r = qRed(pixel);
             const int g = qGreen(pixel);
             const int b = qBlue(pixel);
             const Hsv hsv = detail::rgbToHsvInline(r, g, b);
-            record->x = m_x;
-            record->y = m_y;
+            record->x = x;
+            record->y = y;
             record->r = r;
             record->g = g;
             record->b = b;
@@ -103,12 +110,15 @@ private:
             record->h = hsv.h;
             record->s = hsv.s;
             record->v = hsv.v;
-            if (++m_y == m_source.height) {
-                m_y = 0;
-                ++m_x;
-                m_column += 4;
+            if (++y == height) {
+                y = 0;
+                ++x;
+                column += 4;
             }
         }
+        m_column = column;
+        m_x = x;
+        m_y = y;
     }
 
     static void streamOut(PixelRecord *destination, const PixelRecord *chunk, size_t bytes)
