@@ -2,6 +2,7 @@
 // with no display, its standard streams, exit statuses and the files it leaves behind.
 
 #include "image/imageconvert.h"
+#include "image/imagefile.h"
 #include "sheet/sheetreader.h"
 #include "sheet/sheetwriter.h"
 
@@ -180,6 +181,10 @@ private slots:
         QVERIFY(writeFile(path(QStringLiteral("text.png")), "This is a poem, not a picture.\n"));
         QVERIFY(writeFile(path(QStringLiteral("fake.png")), QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(300, 'z')));
         QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder.png")));
+        QVERIFY(writeFile(path(QStringLiteral("text.svg")),
+                          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"60\" height=\"30\">"
+                          "<rect width=\"60\" height=\"30\" fill=\"#ffee00\"/>"
+                          "<text x=\"2\" y=\"24\" font-size=\"22\" fill=\"#0000aa\">Abc</text></svg>\n"));
 
         QVERIFY(writeFile(path(QStringLiteral("rgb.csv")), "x,y,r,g,b\n0,0,255,0,0\n1,0,0,255,0\n0,1,0,0,255\n"));
         QVERIFY(writeFile(path(QStringLiteral("hsv.csv")), "x,y,h,s,v\n0,0,0,255,255\n1,0,-1,0,128\n"));
@@ -356,31 +361,36 @@ private slots:
     // The window's path for the same picture: the same core calls, in this process.
     void toSheetMatchesCore_data()
     {
+        QTest::addColumn<QString>("picture");
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<bool>("excel2002");
         QTest::addColumn<bool>("hsv");
 
-        QTest::newRow("jpeg, rgb") << QStringList{} << false << false;
-        QTest::newRow("jpeg, hsv") << QStringList{"--hsv"} << false << true;
-        QTest::newRow("jpeg, excel2002, hsv") << QStringList{"--excel2002", "--hsv"} << true << true;
+        const QString photo = QStringLiteral(TESSARINE_TEST_DATA "/test.jpg");
+        QTest::newRow("jpeg, rgb") << photo << QStringList{} << false << false;
+        QTest::newRow("jpeg, hsv") << photo << QStringList{"--hsv"} << false << true;
+        QTest::newRow("jpeg, excel2002, hsv") << photo << QStringList{"--excel2002", "--hsv"} << true << true;
+        // Text in a vector picture needs the font database: no crash, and the same glyphs
+        // as this test program draws on its own platform.
+        QTest::newRow("svg with text") << path(QStringLiteral("text.svg")) << QStringList{} << false << false;
     }
 
     void toSheetMatchesCore()
     {
+        QFETCH(QString, picture);
         QFETCH(QStringList, options);
         QFETCH(bool, excel2002);
         QFETCH(bool, hsv);
 
-        const QString photo = QStringLiteral(TESSARINE_TEST_DATA "/test.jpg");
         QImage image;
-        QVERIFY(image.load(photo));
+        QVERIFY(tess::loadImage(picture, image));
         PixelRecords records;
         tess::imageToRecords(image, excel2002, records);
         QBuffer expected;
         expected.open(QIODevice::WriteOnly);
         QVERIFY(tess::writeSheet(expected, records, hsv ? tess::ColourModel::Hsv : tess::ColourModel::Rgb));
 
-        const Result result = runCli(QStringList{"to-sheet", photo, "-"} + options);
+        const Result result = runCli(QStringList{"to-sheet", picture, "-"} + options);
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.err, QByteArray());
         QVERIFY(result.out.size() > 1000);

@@ -72,10 +72,13 @@ int main(int argc, char *argv[])
 {
     // The image plug-ins alone would load under a core application, but a vector picture
     // with text needs the font database, which only a GUI application provides. No
-    // window is ever shown, so the platform without a display serves everywhere.
+    // window is ever shown, so a platform without a display serves everywhere: the
+    // minimal one with its fonts switched on draws such pictures exactly as the offscreen
+    // one does, and starts in about half the time, which counts when a script converts
+    // one picture per run.
     qInstallMessageHandler(keepToolkitQuiet);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "minimal:enable_fonts");
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tessarine-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TESSARINE_VERSION));
