@@ -1,6 +1,8 @@
 #include "imagefile.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -62,6 +64,32 @@ private:
     qint64 m_written = 0;
 };
 
+// True for a PNG file with a chunk whose data runs past the end of the file. libpng sets
+// aside and clears a buffer of the size a text chunk claims before it reads it: a file of
+// a few hundred bytes could take 2 GB that way. A chunk cut short fails to decode in any
+// case, so refusing such a file first changes nothing but the memory used.
+bool pngChunkRunsPastEnd(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential()
+        || file.read(8) != QByteArrayView("\x89PNG\r\n\x1a\n", 8))
+        return false;
+    const qint64 size = file.size();
+    qint64 at = 8;
+    while (at + 8 <= size && file.seek(at)) {
+        const QByteArray header = file.read(8);
+        if (header.size() != 8)
+            return false;
+        const qint64 length = qFromBigEndian<quint32>(header.constData());
+        if (length > size - at - 8)
+            return true;
+        if (header.endsWith("IEND"))
+            return false;
+        at += 12 + length;
+    }
+    return false;
+}
+
 } // namespace
 
 void configureImageReading()
@@ -71,6 +99,8 @@ void configureImageReading()
 
 bool loadImage(const QString &path, QImage &image)
 {
+    if (pngChunkRunsPastEnd(path))
+        return false;
     try {
         // No format given: the reader finds the handler by the suffix and by the content,
         // as QImage::load(path) does.
