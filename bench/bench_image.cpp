@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <random>
 #include <string>
 #include <vector>
@@ -67,18 +68,49 @@ void yardstick(const QImage &image, PixelRecords &out)
     }
 }
 
-template<typename Function>
-std::vector<double> timeRuns(int runs, Function &&function)
+double processCpuMs()
 {
-    std::vector<double> ms;
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+// Wall-clock and processor time (all threads) of each run, each list sorted.
+struct Timings
+{
+    std::vector<double> wall;
+    std::vector<double> cpu;
+};
+
+template<typename Function>
+Timings timeRuns(int runs, Function &&function)
+{
+    Timings t;
     for (int i = 0; i < runs; ++i) {
+        const double cpuStart = processCpuMs();
         const auto start = std::chrono::steady_clock::now();
         function();
         const auto end = std::chrono::steady_clock::now();
-        ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        t.cpu.push_back(processCpuMs() - cpuStart);
+        t.wall.push_back(std::chrono::duration<double, std::milli>(end - start).count());
     }
-    std::sort(ms.begin(), ms.end());
-    return ms;
+    std::sort(t.wall.begin(), t.wall.end());
+    std::sort(t.cpu.begin(), t.cpu.end());
+    return t;
+}
+
+std::string loadAverage()
+{
+    char text[64] = "unknown";
+    if (FILE *file = std::fopen("/proc/loadavg", "r")) {
+        if (!std::fgets(text, sizeof text, file))
+            std::strcpy(text, "unknown");
+        std::fclose(file);
+    }
+    std::string result(text);
+    while (!result.empty() && result.back() == '\n')
+        result.pop_back();
+    return result;
 }
 
 double median(const std::vector<double> &sorted)
@@ -151,6 +183,8 @@ int main(int argc, char **argv)
     const int yardstickRuns = std::max(1, std::min(runs, 5));
 
     std::printf("1000 x 1000 picture, gradients plus noise; times in ms per conversion\n");
+    std::printf("load average before: %s (other work on the machine inflates the wall times)\n",
+                loadAverage().c_str());
     for (const char *name : {"rgb32", "rgb888"}) {
         const QImage image = makePicture(formatNamed(name));
         PixelRecords records;
@@ -161,18 +195,21 @@ int main(int argc, char **argv)
         yardstick(image, slowRecords);
         const auto slow = timeRuns(yardstickRuns, [&] { yardstick(image, slowRecords); });
 
-        std::printf("%-7s imageToRecords best %7.2f  median %7.2f  (%d runs)\n", name, fast.front(), median(fast), runs);
-        std::printf("%-7s yardstick      best %7.2f  median %7.2f  (%d runs)\n", name, slow.front(), median(slow),
-                    yardstickRuns);
+        std::printf("%-7s imageToRecords wall best %7.2f  median %7.2f   cpu best %7.2f  median %7.2f  (%d runs)\n",
+                    name, fast.wall.front(), median(fast.wall), fast.cpu.front(), median(fast.cpu), runs);
+        std::printf("%-7s yardstick      wall best %7.2f  median %7.2f   cpu best %7.2f  median %7.2f  (%d runs)\n",
+                    name, slow.wall.front(), median(slow.wall), slow.cpu.front(), median(slow.cpu), yardstickRuns);
         size_t differing = 0;
         if (records.size() != slowRecords.size())
             differing = records.size();
         else
             for (size_t i = 0; i < records.size(); ++i)
                 differing += records[i] == slowRecords[i] ? 0 : 1;
-        std::printf("%-7s speed-up (median) %.1fx; records differing from the yardstick's "
-                    "(its single-precision HSV): %zu\n",
-                    name, median(slow) / median(fast), differing);
+        std::printf("%-7s speed-up wall best %.1fx, median %.1fx; in processor time %.1fx\n", name,
+                    slow.wall.front() / fast.wall.front(), median(slow.wall) / median(fast.wall),
+                    median(slow.cpu) / median(fast.cpu));
+        std::printf("%-7s records differing from the yardstick's (its single-precision HSV): %zu\n", name,
+                    differing);
     }
 
     std::printf("peak memory of one conversion, each in a fresh process:\n");
