@@ -32,29 +32,30 @@ jobs=(
   "to-image CSV -> PNG|$cli to-image $work/sheet.csv $work/out.png|$yard to-image $work/sheet.csv $work/yout.png"
 )
 
-# Mean wall-clock milliseconds of a command over $runs runs, after one warm-up.
+# Mean wall-clock milliseconds of a command over $runs runs, after two warm-ups; with
+# hyperfine also the processor time (user + system), which a busy machine disturbs less.
 mean_ms() {
     if command -v hyperfine >/dev/null 2>&1; then
-        hyperfine --style none --warmup 1 --runs "$runs" --export-json "$work/h.json" "$1" >/dev/null
-        python3 -c 'import json,sys; print("%.1f" % (json.load(open(sys.argv[1]))["results"][0]["mean"]*1000))' "$work/h.json"
+        hyperfine -N --style none --warmup 2 --runs "$runs" --export-json "$work/h.json" "$1" >/dev/null
+        python3 -c 'import json,sys; r=json.load(open(sys.argv[1]))["results"][0]; print("%.1f %.1f" % (r["mean"]*1000, (r["user"]+r["system"])*1000))' "$work/h.json"
     else
         $1 >/dev/null
         local start end
         start=$(date +%s%N)
         for _ in $(seq "$runs"); do $1 >/dev/null; done
         end=$(date +%s%N)
-        echo "scale=1; ($end - $start) / 1000000 / $runs" | bc
+        echo "$(echo "scale=1; ($end - $start) / 1000000 / $runs" | bc) -"
     fi
 }
 
 if command -v hyperfine >/dev/null 2>&1; then timer="hyperfine, mean of $runs runs"; else timer="shell loop, mean of $runs runs"; fi
 echo "whole process, wall clock ($timer):"
-printf '%-28s %14s %14s %10s\n' "job" "tessarine-cli" "yardstick" "speed-up"
+printf '%-28s %14s %14s %10s   %s\n' "job" "tessarine-cli" "yardstick" "speed-up" "(processor time: cli / yardstick)"
 for job in "${jobs[@]}"; do
     IFS='|' read -r name ours theirs <<<"$job"
-    a=$(mean_ms "$ours")
-    b=$(mean_ms "$theirs")
-    printf '%-28s %11s ms %11s ms %9.1fx\n' "$name" "$a" "$b" "$(echo "$b / $a" | bc -l)"
+    read -r a acpu <<<"$(mean_ms "$ours")"
+    read -r b bcpu <<<"$(mean_ms "$theirs")"
+    printf '%-28s %11s ms %11s ms %9.1fx   (%s / %s ms)\n' "$name" "$a" "$b" "$(echo "$b / $a" | bc -l)" "$acpu" "$bcpu"
 done
 echo
 echo "goals: to-sheet and to-image to BMP under 100 ms each, at least 7x the yardstick"
