@@ -13,8 +13,13 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#else
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
 namespace tess::cli {
 
@@ -35,29 +40,43 @@ QString invalidImageMessage() { return tr("Invalid image format."); }
 QString imageNotSavedMessage() { return tr("Warning: Image not Saved"); }
 QString sheetNotSavedMessage() { return tr("Warning: Spreadsheet not Saved"); }
 
+constexpr int StandardError = 2;
+
+#ifdef Q_OS_WIN
+int duplicate(int fd) { return _dup(fd); }
+void duplicateOnto(int fd, int target) { _dup2(fd, target); }
+void closeDescriptor(int fd) { _close(fd); }
+int openNullDevice() { return _open("NUL", _O_WRONLY); }
+#else
+int duplicate(int fd) { return ::dup(fd); }
+void duplicateOnto(int fd, int target) { ::dup2(fd, target); }
+void closeDescriptor(int fd) { ::close(fd); }
+int openNullDevice() { return ::open("/dev/null", O_WRONLY | O_CLOEXEC); }
+#endif
+
 // Some decoders print straight to the process's standard error ("libpng error: Read
 // Error") before the program says "Invalid image format." itself; while one of them
-// runs, standard error points to /dev/null.
+// runs, standard error points to the null device.
 class DecoderSilence
 {
 public:
     DecoderSilence()
     {
         std::fflush(stderr);
-        m_saved = ::dup(STDERR_FILENO);
-        const int sink = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        m_saved = duplicate(StandardError);
+        const int sink = openNullDevice();
         if (m_saved >= 0 && sink >= 0)
-            ::dup2(sink, STDERR_FILENO);
+            duplicateOnto(sink, StandardError);
         if (sink >= 0)
-            ::close(sink);
+            closeDescriptor(sink);
     }
     ~DecoderSilence()
     {
         if (m_saved < 0)
             return;
         std::fflush(stderr);
-        ::dup2(m_saved, STDERR_FILENO);
-        ::close(m_saved);
+        duplicateOnto(m_saved, StandardError);
+        closeDescriptor(m_saved);
     }
     DecoderSilence(const DecoderSilence &) = delete;
     DecoderSilence &operator=(const DecoderSilence &) = delete;

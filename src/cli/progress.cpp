@@ -1,6 +1,10 @@
 #include "progress.h"
 
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 
@@ -28,7 +32,11 @@ ProgressLine::~ProgressLine()
 
 bool ProgressLine::wanted(FILE *stream)
 {
+#ifdef Q_OS_WIN
+    return _isatty(_fileno(stream)) != 0;
+#else
     return isatty(fileno(stream)) == 1;
+#endif
 }
 
 QString ProgressLine::text(const QString &label, qint64 done, qint64 total)
