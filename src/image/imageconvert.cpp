@@ -169,7 +169,7 @@ ImageConversion imageToRecords(const QImage &image, bool excel2002, PixelRecords
 
 QImage drawRecords(const PixelRecords &records, int width, int height, ColourModel model)
 {
-    if (records.empty() || width <= 0 || height <= 0 || width > MaxDrawnSide || height > MaxDrawnSide
+    if (width <= 0 || height <= 0 || width > MaxDrawnSide || height > MaxDrawnSide
         || qint64(width) * qint64(height) > MaxDrawnPixels)
         return QImage();
 

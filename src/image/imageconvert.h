@@ -49,7 +49,7 @@ inline constexpr int MaxDrawnSide = 32768;
 // Draws the records into a new ARGB32 image of width x height. Pixels that no record
 // names are transparent (0x00000000); records outside the image are skipped; the last
 // record naming a pixel wins. RGB uses the low 8 bits of each component, HSV the exact
-// conversion (out-of-range triples draw opaque black). Null image for an empty or
+// conversion (out-of-range triples draw opaque black). Null image for an empty (0) or
 // oversized extent.
 QImage drawRecords(const PixelRecords &records, int width, int height, ColourModel model);
 
