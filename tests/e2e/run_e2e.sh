@@ -76,6 +76,8 @@ log "display $DISPLAY"
 export QT_QPA_PLATFORM=xcb
 export QT_QPA_PLATFORMTHEME=
 export XDG_RUNTIME_DIR="$work/runtime"
+# No session bus: nothing is started on the desktop's bus, and none is launched for us.
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 
 # --- The working folder and a 40 x 30 source image of known colours.

@@ -1,10 +1,12 @@
-// Any bytes as an image file: decoding (with the programs' own reader settings) must fail
-// cleanly or give an image, and that image must turn into records and back exactly.
+// Any bytes as an image file: loading it as the programs do (tess::loadImage, with their
+// reader settings) must fail cleanly or give an image, and that image must turn into
+// records and back exactly.
 //
 // Checked for every decoded image:
 //  - the conversion reports the size of what it scanned and one record per pixel, column by
 //    column, every colour value in range and alpha 255;
-//  - without reduction the records carry the image's own RGB values;
+//  - without reduction the records carry the image's own (straight, not premultiplied)
+//    RGB values;
 //  - with Excel 2002 compatibility no more than about 60,000 records are made;
 //  - drawing the records (RGB) gives back exactly their colours, opaque, everywhere;
 //  - drawing them as HSV gives, pixel for pixel, the colour of each record's HSV triple.
@@ -13,10 +15,13 @@
 #include "image/imageconvert.h"
 #include "image/imagefile.h"
 
-#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdio>
@@ -26,6 +31,8 @@ namespace {
 
 // Larger images decode and scan too slowly for fuzzing; their code paths are the same.
 constexpr int MaxSide = 4096;
+
+const QString *g_path = nullptr; // the file each input is written to
 
 void fail(const char *what)
 {
@@ -57,6 +64,8 @@ void checkRecords(const QImage &image, bool excel2002)
         CHECK(records.size() <= std::size_t(tess::Excel2002PixelLimit) + std::size_t(width) + height);
     CHECK(records.size() <= std::size_t(tess::MillionPixelLimit) + std::size_t(width) + height);
 
+    // The colour of a record is the pixel's own, not premultiplied by its alpha.
+    const QImage straight = conversion.plan.reduced ? QImage() : image.convertToFormat(QImage::Format_ARGB32);
     std::size_t i = 0;
     for (int x = 0; x < width; ++x) {
         for (int y = 0; y < height; ++y, ++i) {
@@ -66,7 +75,7 @@ void checkRecords(const QImage &image, bool excel2002)
             CHECK(r.a == 255);
             CHECK(r.h >= -1 && r.h <= 359 && r.s >= 0 && r.s <= 255 && r.v >= 0 && r.v <= 255);
             if (!conversion.plan.reduced)
-                CHECK(qRgb(r.r, r.g, r.b) == (image.pixel(x, y) | 0xff000000u));
+                CHECK(qRgb(r.r, r.g, r.b) == (straight.pixel(x, y) | 0xff000000u));
         }
     }
 
@@ -98,23 +107,29 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     // fuzzer's memory budget; here the decoder refuses anything above 4096 x 4096 at 16 bytes
     // per pixel. tst_badinput checks the programs' own limit.
     QImageReader::setAllocationLimit(256);
+
+    // The input goes to a file in memory where there is such a folder.
+    const QString folder = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
+                                                                               : QDir::tempPath();
+    static QTemporaryDir dir(folder + QStringLiteral("/fuzz_imagerecords-XXXXXX"));
+    if (!dir.isValid())
+        fail("cannot make a folder for the input file");
+    g_path = new QString(dir.filePath(QStringLiteral("input")));
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-
-    // What QImage::loadFromData does, with a look at the announced size first.
-    QImageReader reader(&buffer);
-    const QSize announced = reader.size();
-    if (announced.width() > MaxSide || announced.height() > MaxSide)
-        return 0;
+    // Through a file and tess::loadImage, as the programs load: the format is found from
+    // the content, and the loader's own checks come first.
+    {
+        QFile file(*g_path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
+            fail("cannot write the input file");
+    }
     QImage image;
-    if (!reader.read(&image) || image.isNull())
+    if (!tess::loadImage(*g_path, image) || image.isNull())
         return 0;
     if (image.width() > MaxSide || image.height() > MaxSide)
         return 0;

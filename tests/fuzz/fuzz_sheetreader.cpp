@@ -15,6 +15,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QString>
+#include <QStringDecoder>
 
 #include <climits>
 #include <cmath>
@@ -95,17 +96,26 @@ bool sameInfo(const tess::SheetInfo &a, const tess::SheetInfo &b)
         && p.a == q.a && p.h == q.h && p.s == q.s && p.v == q.v;
 }
 
+// A field's text as in the text of the whole file: a U+FEFF that starts the field is a
+// character of it (QString::fromUtf8 would drop it as if it began a file).
+QString fieldText(QByteArrayView field)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless
+                                   | QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(field);
+}
+
 // What the toolkit reads in a field: the reference the reader's own parser must match.
 int referenceInt(QByteArrayView field)
 {
     bool ok = false;
-    const int value = QString::fromUtf8(field).toInt(&ok, 10);
+    const int value = fieldText(field).toInt(&ok, 10);
     return ok ? value : 0;
 }
 
 int referenceComponent(QByteArrayView field, bool decimalComma)
 {
-    QString text = QString::fromUtf8(field);
+    QString text = fieldText(field);
     if (decimalComma)
         text.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
