@@ -1,5 +1,7 @@
 #include "sheet/sheetwriter.h"
 
+#include "image/imagefile.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -11,7 +13,10 @@
 
 #ifdef Q_OS_UNIX
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 using namespace tess;
@@ -109,6 +114,8 @@ class TestSheetWriter : public QObject
     Q_OBJECT
 
 private slots:
+    void specialFileWrittenThrough_data();
+    void specialFileWrittenThrough();
     void exactText_data();
     void exactText();
     void manyRecordsMatchPlainFormatting_data();
@@ -285,6 +292,51 @@ void TestSheetWriter::failedSaveKeepsExistingFile()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{ "sheet.csv" });
 #else
     QSKIP("Needs a file size limit to make the disk look full");
+#endif
+}
+
+// A save to a named pipe (or a device such as /dev/null) must write into it, not put a
+// new regular file in its place.
+void TestSheetWriter::specialFileWrittenThrough_data()
+{
+    QTest::addColumn<bool>("image");
+    QTest::newRow("sheet") << false;
+    QTest::newRow("bmp picture") << true;
+}
+
+void TestSheetWriter::specialFileWrittenThrough()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(bool, image);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(image ? "pipe.bmp" : "pipe.csv");
+    const QByteArray native = QFile::encodeName(path);
+    QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+    // Opened without blocking first, so that the save's own open finds a reader.
+    const int reader = ::open(native.constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(reader >= 0);
+
+    QImage picture(2, 2, QImage::Format_RGB32);
+    picture.fill(qRgb(10, 20, 30));
+    const PixelRecords records{ { 0, 0, 255, 0, 10, 255, 0, 0, 0 } };
+    const bool saved = image ? saveImage(picture, path)
+                             : saveSheet(path, records, ColourModel::Rgb) == SheetSaveStatus::Saved;
+
+    QByteArray received(4096, '\0');
+    const ssize_t n = ::read(reader, received.data(), received.size());
+    ::close(reader);
+    QVERIFY(saved);
+    QVERIFY(n > 0);
+    received.truncate(n);
+    struct stat info;
+    QCOMPARE(::stat(native.constData(), &info), 0);
+    QVERIFY(S_ISFIFO(info.st_mode));
+    if (image)
+        QCOMPARE(QImage::fromData(received, "bmp").convertToFormat(QImage::Format_RGB32), picture);
+    else
+        QCOMPARE(received, QByteArray("x,y,r,g,b\n0,0,255,0,10\n"));
+#else
+    QSKIP("Named pipes are a Unix matter");
 #endif
 }
 

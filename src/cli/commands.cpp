@@ -85,56 +85,16 @@ private:
     int m_saved = -1;
 };
 
-// A device, a named pipe or a socket that already exists at the path. The safe write
-// puts a new file in its place by renaming, which would replace /dev/null itself for
-// anyone allowed to write in /dev; such targets are written to directly instead.
-bool isSpecialFile(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() && !info.isFile() && !info.isDir();
-}
-
-bool finishWrite(QFile &out, QString *errorString)
-{
-    if (out.flush())
-        return true;
-    *errorString = out.errorString();
-    return false;
-}
-
-bool writeSheetTo(QFile &out, const PixelRecords &records, ColourModel model, QString *errorString)
-{
-    return writeSheet(out, records, model, errorString) && finishWrite(out, errorString);
-}
-
 bool writeSheetToStdout(const PixelRecords &records, ColourModel model, QString *errorString)
 {
     QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *errorString = out.errorString();
+    if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered)
+        || !writeSheet(out, records, model, errorString) || !out.flush()) {
+        if (errorString->isEmpty())
+            *errorString = out.errorString();
         return false;
     }
-    return writeSheetTo(out, records, model, errorString);
-}
-
-bool writeSheetToSpecialFile(const QString &path, const PixelRecords &records, ColourModel model,
-                             QString *errorString)
-{
-    QFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) {
-        *errorString = out.errorString();
-        return false;
-    }
-    return writeSheetTo(out, records, model, errorString);
-}
-
-bool writeImageToSpecialFile(const QImage &image, const QString &path)
-{
-    QFile out(path);
-    QString ignored;
-    return out.open(QIODevice::WriteOnly)
-        && writeImage(image, out, QFileInfo(path).suffix().toLower().toLatin1())
-        && finishWrite(out, &ignored);
+    return true;
 }
 
 // Reads the sheet from a path or from standard input, with a progress line on terminals.
@@ -186,8 +146,6 @@ int runToSheet(const ToSheetJob &job)
     bool saved;
     if (job.sheetPath == StandardStream)
         saved = writeSheetToStdout(records, job.model, &reason);
-    else if (isSpecialFile(job.sheetPath))
-        saved = writeSheetToSpecialFile(job.sheetPath, records, job.model, &reason);
     else
         saved = saveSheet(job.sheetPath, records, job.model, &reason) == SheetSaveStatus::Saved;
     if (!saved) {
@@ -232,9 +190,7 @@ int runToImage(const ToImageJob &job)
                        .arg(info.maxY));
         return ExitFailed;
     }
-    const bool saved = isSpecialFile(job.imagePath) ? writeImageToSpecialFile(image, job.imagePath)
-                                                    : saveImage(image, job.imagePath);
-    if (!saved) {
+    if (!saveImage(image, job.imagePath)) {
         printError(imageNotSavedMessage());
         return ExitFailed;
     }

@@ -134,6 +134,12 @@ bool writeImage(const QImage &image, QIODevice &device, const QByteArray &format
     }
 }
 
+bool isSpecialFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
 bool saveImage(const QImage &image, const QString &path)
 {
     if (image.isNull())
@@ -141,6 +147,11 @@ bool saveImage(const QImage &image, const QString &path)
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
     if (format.isEmpty() || !QImageWriter::supportedImageFormats().contains(format))
         return false;
+
+    if (isSpecialFile(path)) {
+        QFile target(path);
+        return target.open(QIODevice::WriteOnly) && writeImage(image, target, format) && target.flush();
+    }
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

@@ -18,6 +18,11 @@ void configureImageReading();
 // when the decoder throws a standard exception.
 bool loadImage(const QString &path, QImage &image);
 
+// True when path names an existing device, named pipe or socket. A safe save puts a new
+// regular file in place of the old one by renaming, which would replace /dev/null itself
+// for anyone allowed to write in /dev; such targets are written to directly instead.
+bool isSpecialFile(const QString &path);
+
 // Writes image in the format named by the path's suffix through a QSaveFile: on any
 // failure (unknown suffix, null image, unwritable folder, write or commit error)
 // false is returned and a file that was at the path before is left as it was.

@@ -1,5 +1,8 @@
 #include "sheetwriter.h"
 
+#include "image/imagefile.h"
+
+#include <QFile>
 #include <QIODevice>
 #include <QSaveFile>
 
@@ -141,6 +144,21 @@ bool writeSheet(QIODevice &device, const PixelRecords &records, ColourModel mode
 SheetSaveStatus saveSheet(const QString &path, const PixelRecords &records, ColourModel model,
                           QString *errorString)
 {
+    if (isSpecialFile(path)) {
+        QFile target(path);
+        if (!target.open(QIODevice::WriteOnly)) {
+            if (errorString)
+                *errorString = target.errorString();
+            return SheetSaveStatus::OpenFailed;
+        }
+        if (!writeSheet(target, records, model, errorString) || !target.flush()) {
+            if (errorString && errorString->isEmpty())
+                *errorString = target.errorString();
+            return SheetSaveStatus::WriteFailed;
+        }
+        return SheetSaveStatus::Saved;
+    }
+
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (errorString)
