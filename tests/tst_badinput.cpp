@@ -4,7 +4,7 @@
 // written, that it returned quickly and that memory stayed bounded.
 
 #include "mainwindow.h"
-#include "scripteddialogs.h"
+#include "windowundertest.h"
 #include "ui_mainwindow.h"
 
 #include "image/imagefile.h"
@@ -160,22 +160,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private:
-    struct Window
-    {
-        std::unique_ptr<MainWindow> window;
-        ScriptedDialogs *dialogs = nullptr;
-        Ui_MainWindow *ui = nullptr;
-    };
-
-    Window makeWindow()
-    {
-        auto scripted = std::make_unique<ScriptedDialogs>();
-        Window w;
-        w.dialogs = scripted.get();
-        w.window = std::make_unique<MainWindow>(std::move(scripted));
-        w.ui = w.window->ui;
-        return w;
-    }
+    using Window = WindowUnderTest;
 
     static QString rowText(const Window &w, int row)
     {
@@ -317,7 +302,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, warning);
 
-        Window w = makeWindow();
+        Window w = Window::make();
         loadGoodImage(w);
         loadGoodSheet(w);
         const QStringList imageBefore = imageSide(w);
@@ -393,7 +378,7 @@ private slots:
         QFETCH(QString, firstRow);
         QFETCH(QSize, drawn);
 
-        Window w = makeWindow();
+        Window w = Window::make();
         const QString path = m_dir.filePath(QStringLiteral("odd.csv"));
         QVERIFY(writeFile(path, bytes));
         clickLoad(w, w.ui->loadSpreadsheet, path);
@@ -515,7 +500,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, suffix);
 
-        Window w = makeWindow();
+        Window w = Window::make();
         loadGoodImage(w);
         loadGoodSheet(w);
         const QStringList before = snapshot(w);
@@ -538,7 +523,7 @@ private slots:
     {
         const QByteArray jpeg = encoded(noisyImage(64, 48), "jpg", 90);
         QVERIFY(jpeg.size() > 2000);
-        Window w = makeWindow();
+        Window w = Window::make();
         const QString path = m_dir.filePath(QStringLiteral("cut.jpg"));
         QVERIFY(writeFile(path, jpeg.left(jpeg.size() / 2)));
         clickLoad(w, w.ui->loadImage, path);
@@ -558,7 +543,7 @@ private slots:
         const QImage source = noisyImage(30, 20);
         const QByteArray png = encoded(source, "png");
         QVERIFY(png.endsWith(QByteArray("IEND\xae\x42\x60\x82", 8)));
-        Window w = makeWindow();
+        Window w = Window::make();
         const QString path = m_dir.filePath(QStringLiteral("cut-end.png"));
         QVERIFY(writeFile(path, png.chopped(4)));
         clickLoad(w, w.ui->loadImage, path);
@@ -586,7 +571,7 @@ private slots:
 
         // As a sheet: the file cannot be opened, which the user sees as an invalid sheet.
         {
-            Window w = makeWindow();
+            Window w = Window::make();
             loadGoodImage(w);
             loadGoodSheet(w);
             const QStringList imageBefore = imageSide(w);
@@ -595,7 +580,7 @@ private slots:
         }
         // As an image: nothing changes but the warning.
         {
-            Window w = makeWindow();
+            Window w = Window::make();
             loadGoodImage(w);
             const QStringList before = snapshot(w);
             clickLoad(w, w.ui->loadImage, path);

@@ -2,7 +2,7 @@
 // slot, driven through scripted dialogs on the offscreen platform.
 
 #include "mainwindow.h"
-#include "scripteddialogs.h"
+#include "windowundertest.h"
 #include "ui_mainwindow.h"
 
 #include <QtTest>
@@ -58,22 +58,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private:
-    struct Window
-    {
-        std::unique_ptr<MainWindow> window;
-        ScriptedDialogs *dialogs = nullptr;
-        Ui_MainWindow *ui = nullptr;
-    };
-
-    Window makeWindow()
-    {
-        auto scripted = std::make_unique<ScriptedDialogs>();
-        Window w;
-        w.dialogs = scripted.get();
-        w.window = std::make_unique<MainWindow>(std::move(scripted));
-        w.ui = w.window->ui;
-        return w;
-    }
+    using Window = WindowUnderTest;
 
     static QString cell(const Window &w, int row, int column)
     {
@@ -153,7 +138,7 @@ private slots:
 
     void windowProperties()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         QCOMPARE(w.window->objectName(), QStringLiteral("MainWindow"));
         QCOMPARE(w.window->windowTitle(), QStringLiteral("Tessarine"));
         QCOMPARE(w.window->size(), QSize(864, 609));
@@ -236,7 +221,7 @@ private slots:
         QFETCH(QString, parentName);
         QFETCH(QRect, geometry);
 
-        Window w = makeWindow();
+        Window w = Window::make();
         QWidget *widget = w.window->findChild<QWidget *>(name);
         QVERIFY(widget);
         QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
@@ -247,7 +232,7 @@ private slots:
     // Later siblings lie on top: the creation order decides what covers what.
     void creationOrder()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         QStringList central;
         for (const QObject *child : w.ui->centralWidget->children())
             central.append(child->objectName());
@@ -336,7 +321,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, text);
-        Window w = makeWindow();
+        Window w = Window::make();
         QObject *object = w.window->findChild<QObject *>(name);
         QVERIFY(object);
         if (auto box = qobject_cast<QGroupBox *>(object))
@@ -373,7 +358,7 @@ private slots:
         QCOMPARE(embedded.size(), pictureSize);
         QVERIFY(embedded.hasAlphaChannel());
 
-        Window w = makeWindow();
+        Window w = Window::make();
         auto label = w.window->findChild<QLabel *>(name);
         QVERIFY(label);
         QVERIFY(label->hasScaledContents());
@@ -383,7 +368,7 @@ private slots:
 
     void tableDesignTime()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         QTableWidget *table = w.ui->tableWidget;
         QCOMPARE(table->rowCount(), 5);
         QCOMPARE(table->columnCount(), 5);
@@ -441,7 +426,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, hidden);
         QFETCH(bool, enabled);
-        Window w = makeWindow();
+        Window w = Window::make();
         QWidget *widget = w.window->findChild<QWidget *>(name);
         QVERIFY(widget);
         QCOMPARE(widget->isHidden(), hidden);
@@ -450,7 +435,7 @@ private slots:
 
     void startupSelection()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         QVERIFY(w.ui->RGBButton->isChecked());
         QVERIFY(!w.ui->HSVButton->isChecked());
         QCOMPARE(w.ui->shrink->checkState(), Qt::Unchecked);
@@ -478,7 +463,7 @@ private slots:
         g_messages.clear();
         const QtMessageHandler previous = qInstallMessageHandler(collectMessages);
         {
-            Window w = makeWindow();
+            Window w = Window::make();
         }
         qInstallMessageHandler(previous);
 
@@ -499,7 +484,7 @@ private slots:
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(empty.path()));
         {
-            Window w = makeWindow();
+            Window w = Window::make();
             QVERIFY(w.ui->imageView->pixmap().isNull());
             QCOMPARE(w.window->windowTitle(), QStringLiteral("Tessarine"));
         }
@@ -507,7 +492,7 @@ private slots:
         QVERIFY(QFile::copy(QStringLiteral(TESSARINE_TEST_DATA "/test.jpg"), empty.filePath("test.jpg")));
         QVERIFY(QFile::copy(QStringLiteral(TESSARINE_ICON), empty.filePath("icon.ico")));
         {
-            Window w = makeWindow();
+            Window w = Window::make();
             QCOMPARE(w.ui->imageView->pixmap().size(), QImage(QStringLiteral("test.jpg")).size());
             QVERIFY(!w.ui->imageView->hasScaledContents());
             QVERIFY(!w.window->windowIcon().availableSizes().isEmpty());
@@ -537,7 +522,7 @@ private slots:
 
     void displaySSClearsTable()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         QVERIFY(QMetaObject::invokeMethod(w.window.get(), "displaySS"));
         QCOMPARE(w.ui->tableWidget->rowCount(), 6);
         QCOMPARE(w.ui->tableWidget->columnCount(), 5);
@@ -567,7 +552,7 @@ private slots:
     void sideSelectorIgnoresOtherStrings()
     {
         QFETCH(QString, side);
-        Window w = makeWindow();
+        Window w = Window::make();
         w.window->hasRgb = true;
         w.window->hasHsv = true;
         const QStringList before = snapshot(w);
@@ -603,7 +588,7 @@ private slots:
         QFETCH(bool, hsvEnabled);
         QFETCH(bool, rgbChecked);
 
-        Window w = makeWindow();
+        Window w = Window::make();
         if (startInHsv) {
             w.ui->HSVButton->setEnabled(true);
             w.ui->HSVButton->click();
@@ -630,7 +615,7 @@ private slots:
 
     void markImageSide()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         w.ui->imageView->setPixmap(QPixmap::fromImage(patternImage(4, 4)));
         w.window->markUnloaded(QStringLiteral("image"));
         QVERIFY(w.ui->imageView->pixmap().isNull());
@@ -650,7 +635,7 @@ private slots:
 
     void markUnloadedSpreadsheetKeepsData()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         w.window->pixels = {PixelRecord{1, 2, 3, 4, 5, 255, 6, 7, 8}};
         w.window->hasRgb = w.window->hasHsv = true;
         w.window->markLoaded(QStringLiteral("spreadsheet"));
@@ -692,7 +677,7 @@ private slots:
         QFETCH(bool, shrinkEnabled);
         QFETCH(bool, shrinkChecked);
 
-        Window w = makeWindow();
+        Window w = Window::make();
         w.window->image = size.isValid() ? QImage(size, QImage::Format_RGB32) : QImage();
         w.ui->shrink->setEnabled(true);
         w.ui->shrink->setChecked(checkedBefore);
@@ -705,7 +690,7 @@ private slots:
 
     void updateInfoSpreadsheet()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         w.window->maxX = 640;
         w.window->maxY = 480;
         w.window->redColumn = 0;
@@ -726,7 +711,7 @@ private slots:
 
     void resetInfoTexts()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         w.window->resetInfo(QStringLiteral("image"));
         QCOMPARE(w.ui->imageBox->title(), QStringLiteral("No Image Loaded"));
         QCOMPARE(w.ui->outputRows->text(), QStringLiteral("Output Rows: -- "));
@@ -772,7 +757,7 @@ private slots:
         QFETCH(QString, fileName);
         QFETCH(QString, expectedWarning);
 
-        Window w = makeWindow();
+        Window w = Window::make();
         const QImage first = patternImage(7, 5);
         loadImageInto(w, first, QStringLiteral("first.png"));
         const QStringList before = snapshot(w);
@@ -800,7 +785,7 @@ private slots:
 
     void loadImageShowsItAndUnloadsSheet()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n");
         QVERIFY(!w.ui->tableWidget->isHidden());
 
@@ -824,7 +809,7 @@ private slots:
 
     void displayImageTouchesNoState()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         const QString path = writeImage(patternImage(9, 9), QStringLiteral("preview.png"));
         QVERIFY(QMetaObject::invokeMethod(w.window.get(), "displayImage", Q_ARG(QString, path)));
         QCOMPARE(w.ui->imageView->pixmap().size(), QSize(9, 9));
@@ -860,7 +845,7 @@ private slots:
         QFETCH(int, scannedWidth);
         QFETCH(bool, warned);
 
-        Window w = makeWindow();
+        Window w = Window::make();
         const QImage source = patternImage(size.width(), size.height());
         w.window->image = source;
         w.window->markLoaded(QStringLiteral("image"));
@@ -890,7 +875,7 @@ private slots:
 
     void convertImageTableAndStatus()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         QImage image(2, 5, QImage::Format_ARGB32);
         image.fill(qRgba(10, 20, 30, 128));
         image.setPixel(0, 0, qRgb(128, 128, 128)); // grey: no hue
@@ -932,7 +917,7 @@ private slots:
 
     void convertShortImageKeepsOtherRows()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         QImage image(3, 1, QImage::Format_RGB32);
         image.fill(qRgb(1, 2, 3));
         w.window->image = image;
@@ -967,7 +952,7 @@ private slots:
         QFETCH(bool, saved);
         QFETCH(QByteArray, format);
 
-        Window w = makeWindow();
+        Window w = Window::make();
         loadImageInto(w, patternImage(6, 4));
         const QString path = m_dir.filePath(name);
         QFile::remove(path);
@@ -992,7 +977,7 @@ private slots:
 
     void saveImageCancelledAndReloaded()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         loadImageInto(w, patternImage(3, 3));
         w.dialogs->fileAnswers = {QString()};
         w.ui->saveImage->click();
@@ -1027,7 +1012,7 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QString, warning);
 
-        Window w = makeWindow();
+        Window w = Window::make();
         loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n", QStringLiteral("good.csv"));
         w.dialogs->asked.clear();
         const QString path = writeSheet(text, QStringLiteral("bad.csv"));
@@ -1048,7 +1033,7 @@ private slots:
 
     void loadSheetCancelled()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n");
         const QStringList before = snapshot(w);
         w.dialogs->asked.clear();
@@ -1063,7 +1048,7 @@ private slots:
     void loadSheetUnreadable()
     {
         g_messages.clear();
-        Window w = makeWindow();
+        Window w = Window::make();
         const QString path = m_dir.filePath("does-not-exist.csv");
         const QtMessageHandler previous = qInstallMessageHandler(collectMessages);
         w.dialogs->fileAnswers = {path};
@@ -1075,7 +1060,7 @@ private slots:
 
     void loadSheet()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         loadImageInto(w, patternImage(4, 4));
         loadSheetInto(w, "x,y,r,g,b\r\n0,0,255,0,10\r\n5,1,1,2,3\r\n2,7,4,5,6\r\n");
 
@@ -1100,7 +1085,7 @@ private slots:
 
     void loadHsvSheetSwitchesMode()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         loadSheetInto(w, "y,x,v\n1,2,200\n");
         QVERIFY(w.window->hasHsv && !w.window->hasRgb);
         QVERIFY(w.ui->HSVButton->isChecked());
@@ -1114,7 +1099,7 @@ private slots:
 
     void loadHeaderAlone()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         loadSheetInto(w, "x,y,r,g,b\n");
         QCOMPARE(w.dialogs->warnings(), QStringList());
         QVERIFY(w.window->pixels.empty());
@@ -1136,7 +1121,7 @@ private slots:
         QFETCH(bool, hsv);
         QFETCH(QByteArray, expected);
 
-        Window w = makeWindow();
+        Window w = Window::make();
         w.window->pixels = {PixelRecord{0, 0, 255, 0, 10, 255, -1, 0, 7},
                             PixelRecord{1, 0, 1, 2, 3, 255, 300, 20, 30}};
         w.window->hasRgb = w.window->hasHsv = true;
@@ -1161,7 +1146,7 @@ private slots:
 
     void saveSheetFailureKeepsOldState()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n");
         const QStringList before = snapshot(w);
 
@@ -1222,7 +1207,7 @@ private slots:
         QFETCH(QPoint, at);
         QFETCH(uint, pixel);
 
-        Window w = makeWindow();
+        Window w = Window::make();
         loadSheetInto(w, sheet);
         QCOMPARE(w.ui->HSVButton->isChecked(), hsv);
         w.ui->spreadsheetToImage->click();
@@ -1248,7 +1233,7 @@ private slots:
     void drawEmptyAndHugeSheets()
     {
         QFETCH(QByteArray, sheet);
-        Window w = makeWindow();
+        Window w = Window::make();
         loadSheetInto(w, sheet);
         w.ui->spreadsheetToImage->click();
         if (w.window->maxX == 1) {
@@ -1263,7 +1248,7 @@ private slots:
 
     void drawEmptyList()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         w.window->pixels.clear();
         w.window->maxX = 0;
         w.window->maxY = 0;
@@ -1275,7 +1260,7 @@ private slots:
 
     void modeSwitchWithFewRecords()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         loadSheetInto(w, "x,y,r,g,b,h,s,v\n4,5,1,2,3,10,20,30\n6,7,4,5,6,40,50,60\n");
         QVERIFY(w.ui->RGBButton->isChecked());
         w.ui->HSVButton->click();
@@ -1292,7 +1277,7 @@ private slots:
 
     void imageToSheetAndBack()
     {
-        Window w = makeWindow();
+        Window w = Window::make();
         const QImage source = patternImage(37, 23);
         loadImageInto(w, source);
         w.ui->imageToSpreadsheet->click();

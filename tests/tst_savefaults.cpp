@@ -7,7 +7,7 @@
 // in the window the user gets the warning and no tick.
 
 #include "mainwindow.h"
-#include "scripteddialogs.h"
+#include "windowundertest.h"
 #include "ui_mainwindow.h"
 
 #include "image/imagefile.h"
@@ -166,22 +166,7 @@ private:
         return writeFile(path, OldContent) ? path : QString();
     }
 
-    struct Window
-    {
-        std::unique_ptr<MainWindow> window;
-        ScriptedDialogs *dialogs = nullptr;
-        Ui_MainWindow *ui = nullptr;
-    };
-
-    Window makeWindow()
-    {
-        auto scripted = std::make_unique<ScriptedDialogs>();
-        Window w;
-        w.dialogs = scripted.get();
-        w.window = std::make_unique<MainWindow>(std::move(scripted));
-        w.ui = w.window->ui;
-        return w;
-    }
+    using Window = WindowUnderTest;
 
 private slots:
     void initTestCase()
@@ -372,7 +357,7 @@ private slots:
     void windowSaveSheetFails()
     {
         QFETCH(qint64, limit);
-        Window w = makeWindow();
+        Window w = Window::make();
         w.window->pixels = manyRecords(50);
         w.window->maxX = 50;
         w.window->maxY = 1;
@@ -417,7 +402,7 @@ private slots:
     void windowSaveImageFails()
     {
         QFETCH(qint64, limit);
-        Window w = makeWindow();
+        Window w = Window::make();
         const QImage image = noisyImage(40, 30);
         const QString source = m_dir.filePath(QStringLiteral("window-source.png"));
         QVERIFY(image.save(source));

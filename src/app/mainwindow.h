@@ -74,4 +74,5 @@ private:
     std::unique_ptr<Dialogs> dialogs;
 
     friend class TestMainWindow;
+    friend struct WindowUnderTest;
 };
