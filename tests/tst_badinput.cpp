@@ -162,37 +162,6 @@ class TestMainWindow : public QObject
 private:
     using Window = WindowUnderTest;
 
-    static QString rowText(const Window &w, int row)
-    {
-        QStringList out;
-        for (int c = 0; c < 5; ++c) {
-            const QTableWidgetItem *item = w.ui->tableWidget->item(row, c);
-            out.append(item ? item->text() : QStringLiteral("<no item>"));
-        }
-        return out.join(QLatin1Char(','));
-    }
-
-    // Visible and enabled state and text of every widget of the window.
-    static QStringList snapshot(const Window &w)
-    {
-        QStringList out;
-        const auto widgets = w.window->findChildren<QWidget *>();
-        for (const QWidget *widget : widgets) {
-            QString line = widget->objectName() + QLatin1Char(' ') + QString::number(widget->isHidden())
-                + QString::number(widget->isEnabled());
-            if (auto label = qobject_cast<const QLabel *>(widget))
-                line += label->text() + QString::number(label->pixmap().isNull());
-            if (auto button = qobject_cast<const QAbstractButton *>(widget))
-                line += button->text() + QString::number(button->isChecked());
-            if (auto box = qobject_cast<const QGroupBox *>(widget))
-                line += box->title();
-            out.append(line);
-        }
-        for (int r = 0; r < w.ui->tableWidget->rowCount(); ++r)
-            out.append(rowText(w, r));
-        return out;
-    }
-
     // Opens path through the button, checking the time taken, memory and that nothing was
     // written anywhere in the test folder.
     void clickLoad(Window &w, QPushButton *button, const QString &path)
@@ -386,7 +355,7 @@ private slots:
         QCOMPARE(w.dialogs->warnings(), QStringList());
         QCOMPARE(int(w.window->pixels.size()), records);
         QCOMPARE(w.ui->resolution->text(), QStringLiteral("Output Image: ") + outputImage);
-        QCOMPARE(rowText(w, 1), firstRow);
+        QCOMPARE(w.rowTexts(1).join(QLatin1Char(',')), firstRow);
         QVERIFY(!w.ui->ss_memory_pos->isHidden() && w.ui->ss_memory_neg->isHidden());
         QVERIFY(w.ui->ss_save_pos->isHidden());
         QVERIFY(!w.ui->tableWidget->isHidden());
@@ -503,7 +472,7 @@ private slots:
         Window w = Window::make();
         loadGoodImage(w);
         loadGoodSheet(w);
-        const QStringList before = snapshot(w);
+        const QStringList before = w.snapshot();
         const QImage imageBefore = w.window->image;
         const QString path = m_dir.filePath(QStringLiteral("bad.") + suffix);
         QVERIFY(writeFile(path, bytes));
@@ -511,7 +480,7 @@ private slots:
 
         QCOMPARE(w.dialogs->warnings(), QStringList{BadImage});
         // The window stays exactly as it was: the previous image, the sheet, the panel.
-        QCOMPARE(snapshot(w), before);
+        QCOMPARE(w.snapshot(), before);
         QCOMPARE(w.window->image, imageBefore);
         QCOMPARE(w.window->pixels.size(), std::size_t(1));
         QVERIFY(QFile::remove(path));
@@ -582,10 +551,10 @@ private slots:
         {
             Window w = Window::make();
             loadGoodImage(w);
-            const QStringList before = snapshot(w);
+            const QStringList before = w.snapshot();
             clickLoad(w, w.ui->loadImage, path);
             QCOMPARE(w.dialogs->warnings(), QStringList{BadImage});
-            QCOMPARE(snapshot(w), before);
+            QCOMPARE(w.snapshot(), before);
         }
     }
 };

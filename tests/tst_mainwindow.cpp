@@ -60,41 +60,6 @@ class TestMainWindow : public QObject
 private:
     using Window = WindowUnderTest;
 
-    static QString cell(const Window &w, int row, int column)
-    {
-        const QTableWidgetItem *item = w.ui->tableWidget->item(row, column);
-        return item ? item->text() : QStringLiteral("<no item>");
-    }
-
-    static QStringList rowTexts(const Window &w, int row)
-    {
-        QStringList out;
-        for (int c = 0; c < 5; ++c)
-            out.append(cell(w, row, c));
-        return out;
-    }
-
-    // Visible and enabled state and text of every widget, to prove that nothing changed.
-    static QStringList snapshot(const Window &w)
-    {
-        QStringList out;
-        const auto widgets = w.window->findChildren<QWidget *>();
-        for (const QWidget *widget : widgets) {
-            QString line = widget->objectName() + QLatin1Char(' ') + QString::number(widget->isHidden())
-                + QString::number(widget->isEnabled());
-            if (auto label = qobject_cast<const QLabel *>(widget))
-                line += label->text() + QString::number(label->pixmap().isNull());
-            if (auto button = qobject_cast<const QAbstractButton *>(widget))
-                line += button->text() + QString::number(button->isChecked());
-            if (auto box = qobject_cast<const QGroupBox *>(widget))
-                line += box->title();
-            out.append(line);
-        }
-        for (int r = 0; r < w.ui->tableWidget->rowCount(); ++r)
-            out.append(rowTexts(w, r).join(QLatin1Char(',')));
-        return out;
-    }
-
     QString writeImage(const QImage &image, const QString &name)
     {
         const QString path = m_dir.filePath(name);
@@ -377,9 +342,9 @@ private slots:
             QVERIFY(!table->horizontalHeaderItem(i));
             QVERIFY(!table->verticalHeaderItem(i));
         }
-        QCOMPARE(rowTexts(w, 0), (QStringList{"x", "y", "r", "g", "b"}));
+        QCOMPARE(w.rowTexts(0), (QStringList{"x", "y", "r", "g", "b"}));
         for (int r = 1; r <= 4; ++r)
-            QCOMPARE(rowTexts(w, r), (QStringList{"0", QString::number(r - 1), "255", "255", "255"}));
+            QCOMPARE(w.rowTexts(r), (QStringList{"0", QString::number(r - 1), "255", "255", "255"}));
     }
 
     void startupState_data()
@@ -447,14 +412,14 @@ private slots:
         QVERIFY(w.window->pixels.empty());
 
         // Disabled controls do nothing when clicked.
-        const QStringList before = snapshot(w);
+        const QStringList before = w.snapshot();
         for (QAbstractButton *button : {static_cast<QAbstractButton *>(w.ui->saveImage), static_cast<QAbstractButton *>(w.ui->saveSheet),
                                         static_cast<QAbstractButton *>(w.ui->imageToSpreadsheet),
                                         static_cast<QAbstractButton *>(w.ui->spreadsheetToImage),
                                         static_cast<QAbstractButton *>(w.ui->HSVButton),
                                         static_cast<QAbstractButton *>(w.ui->shrink)})
             button->click();
-        QCOMPARE(snapshot(w), before);
+        QCOMPARE(w.snapshot(), before);
         QVERIFY(w.dialogs->asked.isEmpty());
     }
 
@@ -533,8 +498,8 @@ private slots:
         // The table's users put items back instead of failing.
         loadImageInto(w, patternImage(2, 5));
         w.ui->imageToSpreadsheet->click();
-        QCOMPARE(rowTexts(w, 1).mid(0, 2), (QStringList{"0", "0"}));
-        QCOMPARE(cell(w, 0, 2), QStringLiteral("r"));
+        QCOMPARE(w.rowTexts(1).mid(0, 2), (QStringList{"0", "0"}));
+        QCOMPARE(w.cell(0, 2), QStringLiteral("r"));
     }
 
     // ---- Status panel ------------------------------------------------------------------
@@ -555,12 +520,12 @@ private slots:
         Window w = Window::make();
         w.window->hasRgb = true;
         w.window->hasHsv = true;
-        const QStringList before = snapshot(w);
+        const QStringList before = w.snapshot();
         w.window->markLoaded(side);
         w.window->updateInfo(side);
         w.window->resetInfo(side);
         w.window->markUnloaded(side);
-        QCOMPARE(snapshot(w), before);
+        QCOMPARE(w.snapshot(), before);
     }
 
     void markLoadedSpreadsheetModes_data()
@@ -603,7 +568,7 @@ private slots:
         QCOMPARE(w.ui->RGBButton->isChecked(), rgbChecked);
         QCOMPARE(w.ui->HSVButton->isChecked(), !rgbChecked);
         // The mode slot ran with the click: the captions follow the checked button.
-        QCOMPARE(cell(w, 0, 2), rgbChecked ? QStringLiteral("r") : QStringLiteral("h"));
+        QCOMPARE(w.cell(0, 2), rgbChecked ? QStringLiteral("r") : QStringLiteral("h"));
         QCOMPARE(w.ui->hue->isHidden(), rgbChecked);
         QCOMPARE(w.ui->red->isHidden(), !rgbChecked);
         QVERIFY(!w.ui->ss_memory_pos->isHidden() && w.ui->ss_memory_neg->isHidden());
@@ -733,7 +698,7 @@ private slots:
         w.ui->RGBButton->setEnabled(true);
         w.window->resetInfo(QStringLiteral("spreadsheet"));
         QVERIFY(w.ui->RGBButton->isChecked());
-        QCOMPARE(cell(w, 0, 2), QStringLiteral("r"));
+        QCOMPARE(w.cell(0, 2), QStringLiteral("r"));
     }
 
     // ---- Image side --------------------------------------------------------------------
@@ -760,7 +725,7 @@ private slots:
         Window w = Window::make();
         const QImage first = patternImage(7, 5);
         loadImageInto(w, first, QStringLiteral("first.png"));
-        const QStringList before = snapshot(w);
+        const QStringList before = w.snapshot();
 
         QString path;
         if (!fileName.isEmpty()) {
@@ -778,7 +743,7 @@ private slots:
         QCOMPARE(w.dialogs->asked.first().filter,
                  QStringLiteral("Images (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg "
                                 "*.svgz *.tif *.tiff *.xbm *.xpm)"));
-        QCOMPARE(snapshot(w), before);
+        QCOMPARE(w.snapshot(), before);
         QCOMPARE(w.window->image, first.convertToFormat(w.window->image.format()));
         QCOMPARE(w.window->imageFileName, path);
     }
@@ -885,10 +850,10 @@ private slots:
         loadImageInto(w, image);
         w.ui->imageToSpreadsheet->click();
 
-        QCOMPARE(rowTexts(w, 0), (QStringList{"x", "y", "r", "g", "b"}));
-        QCOMPARE(rowTexts(w, 1), (QStringList{"0", "0", "128", "128", "128"}));
-        QCOMPARE(rowTexts(w, 2), (QStringList{"0", "1", "255", "0", "0"}));
-        QCOMPARE(rowTexts(w, 4), (QStringList{"0", "3", "0", "0", "255"}));
+        QCOMPARE(w.rowTexts(0), (QStringList{"x", "y", "r", "g", "b"}));
+        QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "128", "128", "128"}));
+        QCOMPARE(w.rowTexts(2), (QStringList{"0", "1", "255", "0", "0"}));
+        QCOMPARE(w.rowTexts(4), (QStringList{"0", "3", "0", "0", "255"}));
         const PixelRecord &semi = w.window->pixels.at(9);
         QCOMPARE(QPoint(semi.x, semi.y), QPoint(1, 4));
         QCOMPARE(semi.a, 255);
@@ -900,19 +865,19 @@ private slots:
         QVERIFY(!w.ui->image_memory_pos->isHidden()); // the image side stays loaded
 
         w.ui->HSVButton->click();
-        QCOMPARE(rowTexts(w, 0), (QStringList{"x", "y", "h", "s", "v"}));
-        QCOMPARE(rowTexts(w, 1), (QStringList{"0", "0", "-1", "0", "128"}));
-        QCOMPARE(rowTexts(w, 2), (QStringList{"0", "1", "0", "255", "255"}));
-        QCOMPARE(rowTexts(w, 3), (QStringList{"0", "2", "120", "255", "255"}));
+        QCOMPARE(w.rowTexts(0), (QStringList{"x", "y", "h", "s", "v"}));
+        QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "-1", "0", "128"}));
+        QCOMPARE(w.rowTexts(2), (QStringList{"0", "1", "0", "255", "255"}));
+        QCOMPARE(w.rowTexts(3), (QStringList{"0", "2", "120", "255", "255"}));
         QVERIFY(!w.ui->hue->isHidden() && w.ui->red->isHidden());
 
         // Converting in HSV mode writes HSV captions and values straight away.
         w.ui->imageToSpreadsheet->click();
-        QCOMPARE(rowTexts(w, 4), (QStringList{"0", "3", "240", "255", "255"}));
+        QCOMPARE(w.rowTexts(4), (QStringList{"0", "3", "240", "255", "255"}));
 
         w.ui->RGBButton->click();
-        QCOMPARE(rowTexts(w, 0), (QStringList{"x", "y", "r", "g", "b"}));
-        QCOMPARE(rowTexts(w, 3), (QStringList{"0", "2", "0", "255", "0"}));
+        QCOMPARE(w.rowTexts(0), (QStringList{"x", "y", "r", "g", "b"}));
+        QCOMPARE(w.rowTexts(3), (QStringList{"0", "2", "0", "255", "0"}));
     }
 
     void convertShortImageKeepsOtherRows()
@@ -922,16 +887,16 @@ private slots:
         image.fill(qRgb(1, 2, 3));
         w.window->image = image;
         w.window->convertImage(false);
-        QCOMPARE(rowTexts(w, 1), (QStringList{"0", "0", "1", "2", "3"}));
+        QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "1", "2", "3"}));
         // Only row 1 is written by the conversion itself; the design-time texts stay.
-        QCOMPARE(rowTexts(w, 2), (QStringList{"0", "1", "255", "255", "255"}));
+        QCOMPARE(w.rowTexts(2), (QStringList{"0", "1", "255", "255", "255"}));
 
         // A mode switch fills rows 2 and 3 from the next records, x and y stay.
         image.setPixel(1, 0, qRgb(9, 9, 9));
         w.window->image = image;
         w.window->convertImage(false);
         w.ui->HSVButton->click();
-        QCOMPARE(rowTexts(w, 2), (QStringList{"0", "1", "-1", "0", "9"}));
+        QCOMPARE(w.rowTexts(2), (QStringList{"0", "1", "-1", "0", "9"}));
     }
 
     void saveImage_data()
@@ -1035,12 +1000,12 @@ private slots:
     {
         Window w = Window::make();
         loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n");
-        const QStringList before = snapshot(w);
+        const QStringList before = w.snapshot();
         w.dialogs->asked.clear();
         w.dialogs->fileAnswers = {QString()};
         w.ui->loadSpreadsheet->click();
         QCOMPARE(w.dialogs->warnings(), QStringList{"Failed loading / No spreadsheet loaded."});
-        QCOMPARE(snapshot(w), before);
+        QCOMPARE(w.snapshot(), before);
         QCOMPARE(w.window->pixels.size(), std::size_t(1));
         QVERIFY(w.window->sheetFileName.isEmpty());
     }
@@ -1067,9 +1032,9 @@ private slots:
         QCOMPARE(w.dialogs->warnings(), QStringList());
         QCOMPARE(w.window->pixels.size(), std::size_t(3));
         QCOMPARE(QSize(w.window->maxX, w.window->maxY), QSize(6, 8));
-        QCOMPARE(rowTexts(w, 1), (QStringList{"0", "0", "255", "0", "10"}));
-        QCOMPARE(rowTexts(w, 3), (QStringList{"2", "7", "4", "5", "6"}));
-        QCOMPARE(rowTexts(w, 4), (QStringList{"0", "3", "255", "255", "255"})); // untouched
+        QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "255", "0", "10"}));
+        QCOMPARE(w.rowTexts(3), (QStringList{"2", "7", "4", "5", "6"}));
+        QCOMPARE(w.rowTexts(4), (QStringList{"0", "3", "255", "255", "255"})); // untouched
         QCOMPARE(w.ui->resolution->text(), QStringLiteral("Output Image: 6, 8"));
         QCOMPARE(w.ui->red->text(), QStringLiteral("Red: Yes"));
         QCOMPARE(w.ui->hue->text(), QStringLiteral("Hue: No"));
@@ -1090,8 +1055,8 @@ private slots:
         QVERIFY(w.window->hasHsv && !w.window->hasRgb);
         QVERIFY(w.ui->HSVButton->isChecked());
         QVERIFY(!w.ui->RGBButton->isEnabled());
-        QCOMPARE(rowTexts(w, 0), (QStringList{"x", "y", "h", "s", "v"}));
-        QCOMPARE(rowTexts(w, 1), (QStringList{"2", "1", "0", "0", "200"}));
+        QCOMPARE(w.rowTexts(0), (QStringList{"x", "y", "h", "s", "v"}));
+        QCOMPARE(w.rowTexts(1), (QStringList{"2", "1", "0", "0", "200"}));
         QVERIFY(!w.ui->value->isHidden() && w.ui->blue->isHidden());
         QCOMPARE(w.ui->value->text(), QStringLiteral("Value: Yes"));
         QCOMPARE(w.ui->hue->text(), QStringLiteral("Hue: No"));
@@ -1105,7 +1070,7 @@ private slots:
         QVERIFY(w.window->pixels.empty());
         QCOMPARE(QSize(w.window->maxX, w.window->maxY), QSize(1, 1));
         QVERIFY(!w.ui->ss_memory_pos->isHidden());
-        QCOMPARE(rowTexts(w, 1), (QStringList{"0", "0", "255", "255", "255"}));
+        QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "255", "255", "255"}));
     }
 
     void saveSheet_data()
@@ -1148,7 +1113,7 @@ private slots:
     {
         Window w = Window::make();
         loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n");
-        const QStringList before = snapshot(w);
+        const QStringList before = w.snapshot();
 
         // A path whose parent is a regular file can never be created.
         const QString blocker = m_dir.filePath("blocker");
@@ -1162,7 +1127,7 @@ private slots:
 
         QCOMPARE(g_messages, QStringList{"- Error, unable to open \"" + path + "\" for output "});
         QCOMPARE(w.dialogs->warnings(), QStringList{"Warning / Warning: Spreadsheet not Saved"});
-        QCOMPARE(snapshot(w), before);
+        QCOMPARE(w.snapshot(), before);
         QCOMPARE(readAll(blocker), QByteArray("not a folder"));
 
         // Cancelling is silent.
@@ -1170,7 +1135,7 @@ private slots:
         w.dialogs->fileAnswers = {QString()};
         w.ui->saveSheet->click();
         QCOMPARE(w.dialogs->warnings(), QStringList());
-        QCOMPARE(snapshot(w), before);
+        QCOMPARE(w.snapshot(), before);
     }
 
     void drawSheet_data()
@@ -1264,12 +1229,12 @@ private slots:
         loadSheetInto(w, "x,y,r,g,b,h,s,v\n4,5,1,2,3,10,20,30\n6,7,4,5,6,40,50,60\n");
         QVERIFY(w.ui->RGBButton->isChecked());
         w.ui->HSVButton->click();
-        QCOMPARE(rowTexts(w, 1), (QStringList{"4", "5", "10", "20", "30"}));
-        QCOMPARE(rowTexts(w, 2), (QStringList{"6", "7", "40", "50", "60"}));
-        QCOMPARE(rowTexts(w, 3), (QStringList{"0", "2", "255", "255", "255"}));
-        const QStringList shown = snapshot(w);
+        QCOMPARE(w.rowTexts(1), (QStringList{"4", "5", "10", "20", "30"}));
+        QCOMPARE(w.rowTexts(2), (QStringList{"6", "7", "40", "50", "60"}));
+        QCOMPARE(w.rowTexts(3), (QStringList{"0", "2", "255", "255", "255"}));
+        const QStringList shown = w.snapshot();
         w.ui->HSVButton->click();
-        QCOMPARE(snapshot(w), shown);
+        QCOMPARE(w.snapshot(), shown);
         QCOMPARE(w.window->pixels.size(), std::size_t(2));
     }
 

@@ -4,6 +4,11 @@
 #include "scripteddialogs.h"
 #include "ui_mainwindow.h"
 
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTableWidget>
+
 #include <memory>
 
 // A window whose questions are answered by a script, with its widgets at hand.
@@ -21,5 +26,41 @@ struct WindowUnderTest
         w.window = std::make_unique<MainWindow>(std::move(scripted));
         w.ui = w.window->ui;
         return w;
+    }
+
+    QString cell(int row, int column) const
+    {
+        const QTableWidgetItem *item = ui->tableWidget->item(row, column);
+        return item ? item->text() : QStringLiteral("<no item>");
+    }
+
+    QStringList rowTexts(int row) const
+    {
+        QStringList out;
+        for (int c = 0; c < 5; ++c)
+            out.append(cell(row, c));
+        return out;
+    }
+
+    // Visible and enabled state and text of every widget, and the table: to prove that an
+    // action changed nothing.
+    QStringList snapshot() const
+    {
+        QStringList out;
+        const auto widgets = window->findChildren<QWidget *>();
+        for (const QWidget *widget : widgets) {
+            QString line = widget->objectName() + QLatin1Char(' ') + QString::number(widget->isHidden())
+                + QString::number(widget->isEnabled());
+            if (auto label = qobject_cast<const QLabel *>(widget))
+                line += label->text() + QString::number(label->pixmap().isNull());
+            if (auto button = qobject_cast<const QAbstractButton *>(widget))
+                line += button->text() + QString::number(button->isChecked());
+            if (auto box = qobject_cast<const QGroupBox *>(widget))
+                line += box->title();
+            out.append(line);
+        }
+        for (int r = 0; r < ui->tableWidget->rowCount(); ++r)
+            out.append(rowTexts(r).join(QLatin1Char(',')));
+        return out;
     }
 };

@@ -107,36 +107,25 @@ bool writeSheet(QIODevice &device, const PixelRecords &records, ColourModel mode
     const QByteArray header = sheetHeader(model);
     out.append(header.constData(), header.size());
 
-    if (model == ColourModel::Rgb) {
-        for (const PixelRecord &rec : records) {
-            if (!out.reserveLine())
-                return false;
-            out.appendNumber(rec.x);
-            out.appendChar(',');
-            out.appendNumber(rec.y);
-            out.appendChar(',');
-            out.appendNumber(rec.r);
-            out.appendChar(',');
-            out.appendNumber(rec.g);
-            out.appendChar(',');
-            out.appendNumber(rec.b);
-            out.appendChar('\n');
-        }
-    } else {
-        for (const PixelRecord &rec : records) {
-            if (!out.reserveLine())
-                return false;
-            out.appendNumber(rec.x);
-            out.appendChar(',');
-            out.appendNumber(rec.y);
-            out.appendChar(',');
-            out.appendNumber(rec.h);
-            out.appendChar(',');
-            out.appendNumber(rec.s);
-            out.appendChar(',');
-            out.appendNumber(rec.v);
-            out.appendChar('\n');
-        }
+    // The three colour values of the model, picked once for the whole sheet.
+    using Component = int32_t PixelRecord::*;
+    const bool rgb = model == ColourModel::Rgb;
+    const Component first = rgb ? &PixelRecord::r : &PixelRecord::h;
+    const Component second = rgb ? &PixelRecord::g : &PixelRecord::s;
+    const Component third = rgb ? &PixelRecord::b : &PixelRecord::v;
+    for (const PixelRecord &rec : records) {
+        if (!out.reserveLine())
+            return false;
+        out.appendNumber(rec.x);
+        out.appendChar(',');
+        out.appendNumber(rec.y);
+        out.appendChar(',');
+        out.appendNumber(rec.*first);
+        out.appendChar(',');
+        out.appendNumber(rec.*second);
+        out.appendChar(',');
+        out.appendNumber(rec.*third);
+        out.appendChar('\n');
     }
     return out.flush();
 }
