@@ -192,7 +192,31 @@ private slots:
         tess::configureImageReading();
     }
 
-    void allocationLimitIsSet() { QCOMPARE(QImageReader::allocationLimit(), tess::ImageAllocationLimitMB); }
+    // A 6000 x 6000 photo needs 144 MB decoded: more than the toolkit allows by default,
+    // well within what the program allows.
+    void largePhotoLoads()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("large.png"));
+        {
+            QImage photo(6000, 6000, QImage::Format_ARGB32);
+            photo.fill(qRgba(200, 120, 40, 255));
+            photo.setPixel(5999, 5999, qRgba(1, 2, 3, 4));
+            QImageWriter writer(path, "png");
+            writer.setQuality(90); // fast deflate: the test is about decoding
+            QVERIFY(writer.write(photo));
+        }
+
+        QImageReader::setAllocationLimit(128);
+        QVERIFY(QImageReader(path).read().isNull());
+        tess::configureImageReading();
+        QCOMPARE(QImageReader::allocationLimit(), tess::ImageAllocationLimitMB);
+
+        QImage image;
+        QVERIFY(tess::loadImage(path, image));
+        QCOMPARE(image.size(), QSize(6000, 6000));
+        QCOMPARE(image.pixel(5999, 5999), qRgba(1, 2, 3, 4));
+        QFile::remove(path);
+    }
 
     // Every suffix of the open dialog's filter, each file made here.
     void loadEveryOfferedFormat_data()
