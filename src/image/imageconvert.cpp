@@ -115,8 +115,8 @@ void scanImage(const QImage &image, PixelRecords &out)
         return;
     }
 
-    // resize, not clear + resize: records that exist already are overwritten below
-    // anyway, so only a new tail is initialised, and the capacity stays.
+    // Every record is written below; resizing leaves new ones unset (see RecordAllocator)
+    // and keeps the capacity.
     try {
         out.resize(size_t(width) * size_t(height));
     } catch (const std::bad_alloc &) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
 
 // One pixel of the pixel data: its position and its colour in both models.
@@ -22,7 +25,38 @@ struct PixelRecord
 
 static_assert(sizeof(PixelRecord) == 9 * sizeof(int32_t), "PixelRecord must stay nine packed integers");
 
-using PixelRecords = std::vector<PixelRecord>;
+// Allocates records like std::allocator, but leaves records that a resize makes room for
+// unset: the image scan resizes to a million records and writes every one of them at
+// once, and zeroing them first would cost as much again. A record is a plain aggregate of
+// integers, so its storage is all it needs; anything that resizes writes what it adds.
+template <class T>
+struct RecordAllocator
+{
+    using value_type = T;
+
+    RecordAllocator() noexcept = default;
+    template <class U>
+    RecordAllocator(const RecordAllocator<U> &) noexcept
+    {
+    }
+
+    T *allocate(std::size_t n) { return std::allocator<T>().allocate(n); }
+    void deallocate(T *p, std::size_t n) noexcept { std::allocator<T>().deallocate(p, n); }
+
+    template <class U>
+    void construct(U *) noexcept
+    {
+    }
+    template <class U, class... Args>
+    void construct(U *p, Args &&...args)
+    {
+        std::construct_at(p, std::forward<Args>(args)...);
+    }
+
+    friend bool operator==(const RecordAllocator &, const RecordAllocator &) noexcept { return true; }
+};
+
+using PixelRecords = std::vector<PixelRecord, RecordAllocator<PixelRecord>>;
 
 namespace tess {
 
