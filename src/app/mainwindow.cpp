@@ -8,7 +8,6 @@
 #include "sheet/sheetreader.h"
 #include "sheet/sheetwriter.h"
 
-#include <QByteArrayList>
 #include <QCoreApplication>
 #include <QImageReader>
 #include <QPixmap>
