@@ -12,26 +12,12 @@ namespace {
 
 PixelRecord rgbRecord(int x, int y, int r, int g, int b)
 {
-    PixelRecord record;
-    record.x = x;
-    record.y = y;
-    record.r = r;
-    record.g = g;
-    record.b = b;
-    record.a = 255;
-    return record;
+    return {.x = x, .y = y, .r = r, .g = g, .b = b, .a = 255};
 }
 
 PixelRecord hsvRecord(int x, int y, int h, int s, int v)
 {
-    PixelRecord record;
-    record.x = x;
-    record.y = y;
-    record.h = h;
-    record.s = s;
-    record.v = v;
-    record.a = 255;
-    return record;
+    return {.x = x, .y = y, .a = 255, .h = h, .s = s, .v = v};
 }
 
 QString hex(QRgb value)

@@ -21,24 +21,12 @@ namespace {
 
 PixelRecord rgb(int x, int y, int r, int g, int b)
 {
-    PixelRecord p;
-    p.x = x;
-    p.y = y;
-    p.r = r;
-    p.g = g;
-    p.b = b;
-    return p;
+    return {.x = x, .y = y, .r = r, .g = g, .b = b};
 }
 
 PixelRecord hsv(int x, int y, int h, int s, int v)
 {
-    PixelRecord p;
-    p.x = x;
-    p.y = y;
-    p.h = h;
-    p.s = s;
-    p.v = v;
-    return p;
+    return {.x = x, .y = y, .h = h, .s = s, .v = v};
 }
 
 QString describe(const PixelRecord &p)

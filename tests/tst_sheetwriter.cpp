@@ -27,17 +27,7 @@ namespace {
 
 PixelRecord record(int x, int y, int r, int g, int b, int h, int s, int v)
 {
-    PixelRecord p;
-    p.x = x;
-    p.y = y;
-    p.r = r;
-    p.g = g;
-    p.b = b;
-    p.a = 255;
-    p.h = h;
-    p.s = s;
-    p.v = v;
-    return p;
+    return {x, y, r, g, b, 255, h, s, v};
 }
 
 // The sheet written the plain way, one QByteArray::number at a time.
