@@ -275,6 +275,8 @@ private slots:
             {"one column", QSize(1, 300)},
             {"one row", QSize(300, 1)},
             {"683x577 split in two", QSize(683, 577)},
+            {"tallest buffered columns", QSize(5, 65536)},
+            {"columns too tall to buffer", QSize(4, 65537)},
         };
         for (const auto &[sizeName, size] : sizes) {
             for (const auto &[formatName, format] : formats)
