@@ -14,6 +14,7 @@
 
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <pty.h>
 #include <unistd.h>
 #endif
@@ -415,16 +416,28 @@ private slots:
         }
     }
 
-    // A device already at the path is written to, never replaced by a regular file.
-    void deviceAsOutput()
+    // A named pipe (or a device such as /dev/null) already at the path is written to,
+    // never replaced by a regular file.
+    void pipeAsOutput()
     {
-#ifndef Q_OS_UNIX
-        QSKIP("/dev/null is a Unix device");
-#endif
-        const Result result = runCli({"to-sheet", path("small.png"), "/dev/null"});
+#ifndef Q_OS_LINUX
+        QSKIP("Named pipes are made here the Linux way");
+#else
+        const QString pipe = path("pipe.csv");
+        const QByteArray native = QFile::encodeName(pipe);
+        QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+        const int reader = ::open(native.constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(reader >= 0);
+        const Result result = runCli({"to-sheet", path("small.png"), pipe});
+        QByteArray received(4096, '\0');
+        const ssize_t n = ::read(reader, received.data(), received.size());
+        ::close(reader);
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.err, QByteArray());
-        QVERIFY(QFileInfo::exists(QStringLiteral("/dev/null")) && !QFileInfo(QStringLiteral("/dev/null")).isFile());
+        QVERIFY(n > 0);
+        QVERIFY(received.startsWith("x,y,r,g,b\n"));
+        QVERIFY(QFileInfo::exists(pipe) && !QFileInfo(pipe).isFile());
+#endif
     }
 
     // Standard error on a pseudo-terminal and a sheet of 12 MB that trickles in over more
