@@ -11,6 +11,7 @@
 //  - drawing the records (RGB) gives back exactly their colours, opaque, everywhere;
 //  - drawing them as HSV gives, pixel for pixel, the colour of each record's HSV triple.
 
+#include "fuzzcheck.h"
 #include "image/colorconvert.h"
 #include "image/imageconvert.h"
 #include "image/imagefile.h"
@@ -33,18 +34,6 @@ namespace {
 constexpr int MaxSide = 4096;
 
 const QString *g_path = nullptr; // the file each input is written to
-
-void fail(const char *what)
-{
-    std::fprintf(stderr, "fuzz_imagerecords: invariant broken: %s\n", what);
-    std::abort();
-}
-
-#define CHECK(condition)                                                                           \
-    do {                                                                                           \
-        if (!(condition))                                                                          \
-            fail(#condition);                                                                      \
-    } while (false)
 
 void checkRecords(const QImage &image, bool excel2002)
 {

@@ -10,6 +10,7 @@
 //  - the progress reports never go backwards nor past the end;
 //  - each field parses exactly as the toolkit's own QString::toInt / toDouble would.
 
+#include "fuzzcheck.h"
 #include "sheet/sheetreader.h"
 
 #include <QBuffer>
@@ -24,18 +25,6 @@
 #include <cstdlib>
 
 namespace {
-
-void fail(const char *what)
-{
-    std::fprintf(stderr, "fuzz_sheetreader: invariant broken: %s\n", what);
-    std::abort();
-}
-
-#define CHECK(condition)                                                                           \
-    do {                                                                                           \
-        if (!(condition))                                                                          \
-            fail(#condition);                                                                      \
-    } while (false)
 
 int expectedExtent(int current, int32_t coordinate)
 {
