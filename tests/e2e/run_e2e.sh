@@ -114,9 +114,17 @@ log "window $win"
 
 window_sum() { xwd -silent -id "$win" 2>/dev/null | md5sum; }
 
-# Waits until a visible window whose title starts with $1 exists; prints its id.
+# Waits until a visible window whose title starts with $1 exists; prints its id. Polled
+# rather than xdotool's --sync: a search gives up at once when another window vanishes
+# while it looks (the file dialog closing just before the warning box opens).
 wait_window() {
-    timeout 15 xdotool search --sync --onlyvisible --name "^$1" 2>/dev/null | head -n 1
+    local id
+    for _ in $(seq 150); do
+        id="$(xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -n 1)"
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 0
 }
 
 # Waits until no visible window's title starts with $1.
