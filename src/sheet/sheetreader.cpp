@@ -934,7 +934,8 @@ SheetInfo readSheetInBlocks(QIODevice &device, PixelRecords &out, qint64 blockSi
         out.clear();
         out.shrink_to_fit();
         SheetInfo info;
-        info.status = SheetStatus::NotValidSheet;
+        info.status = SheetStatus::OutOfMemory;
+        info.detail = QStringLiteral("not enough memory for the sheet's records");
         return info;
     }
     SheetInfo info = parser.finish();
@@ -969,6 +970,7 @@ QString sheetStatusMessage(SheetStatus status)
         return QStringLiteral("Your spreadsheet does not contain valid color values.");
     case SheetStatus::CannotOpen:
     case SheetStatus::NotValidSheet:
+    case SheetStatus::OutOfMemory:
         break;
     }
     return QStringLiteral("This is not a valid color spreadsheet.");

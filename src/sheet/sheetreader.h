@@ -30,6 +30,7 @@ enum class SheetStatus {
     CannotOpen,     // the file could not be opened; treated as an invalid sheet
     NotValidSheet,  // no header, or a header without x or without y
     NoColourValues, // x and y but none of r, g, b, h, s, v
+    OutOfMemory,    // the records did not fit in memory
 };
 
 struct SheetInfo
@@ -40,6 +41,8 @@ struct SheetInfo
     bool hasHsv = false;    // the header has at least one of h, s, v
     int maxX = 0;           // one more than the largest x (at least 1) when loaded;
     int maxY = 0;           // the same for y; both held at INT_MAX for a coordinate INT_MAX
+    QString detail;         // why a sheet was refused, in plain words for the command line
+                            // ("the header has no column named x; it has X, Y, R, G, B")
 };
 
 // Called now and then while reading with the bytes consumed so far.
