@@ -4,6 +4,7 @@
 // written, that it returned quickly and that memory stayed bounded.
 
 #include "windowundertest.h"
+#include "testhelpers.h"
 
 #include "image/imagefile.h"
 #include "sheet/sheetreader.h"
@@ -15,7 +16,6 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QImageWriter>
-#include <QtEndian>
 
 namespace {
 
@@ -38,12 +38,6 @@ QMap<QString, QByteArray> folderState(const QString &dir)
                                              : QByteArray("<folder>"));
     }
     return state;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 // Resident memory in megabytes from /proc/self/status: "VmRSS" now, "VmHWM" the peak since
@@ -80,29 +74,6 @@ bool resetPeakMemory()
         QVERIFY2(grown < MemoryBudgetMB, qPrintable(QStringLiteral("peak memory grew by %1 MB").arg(grown))); \
     } while (false)
 
-QByteArray bigEndian32(quint32 value)
-{
-    QByteArray out(4, '\0');
-    qToBigEndian(value, out.data());
-    return out;
-}
-
-quint32 crc32(const QByteArray &bytes)
-{
-    quint32 crc = 0xffffffffu;
-    for (const char c : bytes) {
-        crc ^= quint8(c);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
-{
-    return bigEndian32(quint32(data.size())) + type + data + bigEndian32(crc32(type + data));
-}
-
 // A well-formed PNG header for an 8-bit RGB image of the given size, with a few rows of
 // real pixel data behind it, so that the decoder only ever fails on the size.
 QByteArray pngClaiming(quint32 width, quint32 height)
@@ -111,18 +82,6 @@ QByteArray pngClaiming(quint32 width, quint32 height)
     const QByteArray rows(3 * (1 + 3 * int(qMin<quint32>(width, 64))), '\0');
     return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", ihdr)
         + pngChunk("IDAT", qCompress(rows).mid(4) /* without Qt's length prefix */) + pngChunk("IEND", {});
-}
-
-QImage noisyImage(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    quint32 seed = 12345;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            seed = seed * 1103515245u + 12345u;
-            image.setPixel(x, y, 0xff000000u | (seed >> 8));
-        }
-    return image;
 }
 
 QByteArray encoded(const QImage &image, const char *format)

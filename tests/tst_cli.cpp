@@ -5,6 +5,7 @@
 #include "image/imagefile.h"
 #include "sheet/sheetreader.h"
 #include "sheet/sheetwriter.h"
+#include "testhelpers.h"
 
 #include <QtTest>
 
@@ -46,28 +47,6 @@ Result runCli(const QStringList &arguments, const QByteArray &input = QByteArray
     return {process.exitStatus() == QProcess::NormalExit && process.state() == QProcess::NotRunning
                 ? process.exitCode() : -1,
             process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-// Every pixel different from its neighbours, so that a misplaced or swapped pixel shows.
-QImage patternImage(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb((x * 37 + y) & 0xff, (y * 53 + 7) & 0xff, (x * y + 11) & 0xff));
-    return image;
 }
 
 // A pure colour, a dark blue, a grey (no hue) and an orange whose hue is not a whole

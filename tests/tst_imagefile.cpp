@@ -1,4 +1,5 @@
 #include "image/imagefile.h"
+#include "testhelpers.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -11,33 +12,10 @@
 
 namespace {
 
-// CRC-32 as PNG, MNG and gzip use it.
-quint32 crc32(const QByteArray &data)
-{
-    quint32 crc = 0xffffffffu;
-    for (const char c : data) {
-        crc ^= quint8(c);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-QByteArray bigEndian32(quint32 value)
-{
-    value = qToBigEndian(value);
-    return QByteArray(reinterpret_cast<const char *>(&value), 4);
-}
-
 QByteArray littleEndian32(quint32 value)
 {
     value = qToLittleEndian(value);
     return QByteArray(reinterpret_cast<const char *>(&value), 4);
-}
-
-QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
-{
-    return bigEndian32(quint32(data.size())) + type + data + bigEndian32(crc32(type + data));
 }
 
 const QByteArray PngSignature("\x89PNG\r\n\x1a\n", 8);
@@ -109,18 +87,6 @@ QByteArray pngClaiming(quint32 width, quint32 height)
     const QByteArray header = bigEndian32(width) + bigEndian32(height) + QByteArray("\x08\x06\x00\x00\x00", 5);
     const QByteArray emptyZlibStream("\x78\x9c\x03\x00\x00\x00\x00\x01", 8);
     return PngSignature + pngChunk("IHDR", header) + pngChunk("IDAT", emptyZlibStream) + pngChunk("IEND", {});
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A seekable device that accepts the first limit bytes and then refuses every write.
@@ -312,7 +278,7 @@ private slots:
         const QByteArray old = "the old file's bytes\n";
         QVERIFY(writeFile(path, old));
         QVERIFY(!tess::saveImage(image, path));
-        QCOMPARE(readFile(path), old);
+        QCOMPARE(readAll(path), old);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{fileName});
 
         QVERIFY(QFile::remove(path));
@@ -334,7 +300,7 @@ private slots:
         QVERIFY(writeFile(m_dir.filePath(QStringLiteral("plain file")), "not a folder"));
         QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("a folder.png")));
         QVERIFY(!tess::saveImage(testPicture(), m_dir.filePath(relativePath)));
-        QCOMPARE(readFile(m_dir.filePath(QStringLiteral("plain file"))), QByteArray("not a folder"));
+        QCOMPARE(readAll(m_dir.filePath(QStringLiteral("plain file"))), QByteArray("not a folder"));
     }
 
     // The bytes pass through unchanged, seeks included (TIFF goes back for its directory),

@@ -3,6 +3,7 @@
 
 #include "mainwindow.h"
 #include "windowundertest.h"
+#include "testhelpers.h"
 #include "ui_mainwindow.h"
 
 #include <QtTest>
@@ -28,27 +29,6 @@ void collectMessages(QtMsgType type, const QMessageLogContext &, const QString &
 {
     if (type == QtDebugMsg)
         g_messages.append(message);
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-QImage patternImage(int width, int height, QImage::Format format = QImage::Format_RGB32)
-{
-    QImage image(width, height, QImage::Format_ARGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb((x * 37 + y) & 0xff, (y * 53 + 7) & 0xff, (x * y + 11) & 0xff));
-    return image.convertToFormat(format);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 // in the window the user gets the warning and no tick.
 
 #include "windowundertest.h"
+#include "testhelpers.h"
 
 #include "image/imagefile.h"
 #include "sheet/sheetwriter.h"
@@ -90,24 +91,6 @@ PixelRecords manyRecords(int count)
         records.push_back(PixelRecord{i % 977, i / 977, (i * 7) & 0xff, (i * 13) & 0xff, (i * 29) & 0xff, 255,
                                       i % 360, (i * 3) & 0xff, (i * 5) & 0xff});
     return records;
-}
-
-QImage noisyImage(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    quint32 seed = 99;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            seed = seed * 1103515245u + 12345u;
-            image.setPixel(x, y, 0xff000000u | (seed >> 8));
-        }
-    return image;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 // A sheet (format empty) or an image as its writer puts it on a device that takes all.

@@ -1,6 +1,7 @@
 #include "sheet/sheetwriter.h"
 
 #include "image/imagefile.h"
+#include "testhelpers.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -77,18 +78,6 @@ private:
     qint64 m_limit;
     bool m_shortWrite;
 };
-
-QByteArray fileContents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<cannot open>";
-}
-
-bool writeFile(const QString &path, const QByteArray &contents)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
-}
 
 QStringList filesIn(const QTemporaryDir &dir)
 {
@@ -205,7 +194,7 @@ void TestSheetWriter::saveReplacesLongerFile()
     const QString path = dir.filePath("sheet.csv");
     QVERIFY(writeFile(path, QByteArray(100000, 'z')));
     QCOMPARE(saveSheet(path, { { .x = 0, .y = 0, .r = 1, .g = 2, .b = 3 } }, ColourModel::Rgb), SheetSaveStatus::Saved);
-    QCOMPARE(fileContents(path), QByteArray("x,y,r,g,b\n0,0,1,2,3\n"));
+    QCOMPARE(readAll(path), QByteArray("x,y,r,g,b\n0,0,1,2,3\n"));
     QCOMPARE(filesIn(dir), QStringList{ "sheet.csv" });
 }
 
@@ -218,7 +207,7 @@ void TestSheetWriter::saveToImpossiblePath()
     QString error;
     QCOMPARE(saveSheet(notAFolder + "/sheet.csv", {}, ColourModel::Rgb, &error), SheetSaveStatus::OpenFailed);
     QVERIFY(!error.isEmpty());
-    QCOMPARE(fileContents(notAFolder), QByteArray("just a file"));
+    QCOMPARE(readAll(notAFolder), QByteArray("just a file"));
     QCOMPARE(filesIn(dir), QStringList{ "plain.txt" });
 }
 
@@ -256,7 +245,7 @@ void TestSheetWriter::failedSaveKeepsExistingFile()
 
     QCOMPARE(status, SheetSaveStatus::WriteFailed);
     QVERIFY(!error.isEmpty());
-    QCOMPARE(fileContents(path), old);
+    QCOMPARE(readAll(path), old);
     QCOMPARE(filesIn(dir), QStringList{ "sheet.csv" });
 #else
     QSKIP("Needs a file size limit to make the disk look full");

@@ -1,0 +1,71 @@
+// Small helpers that several suites share: files in and out, test pictures, and the pieces
+// for building PNG files by hand. A helper goes here once a second suite needs it.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QImage>
+#include <QString>
+#include <QtEndian>
+
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+// A file that cannot be read gives bytes no file in a test holds, so that a missing file
+// never passes for an empty or an expected one.
+inline QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Every pixel different from its neighbours, so that a misplaced or swapped pixel shows.
+inline QImage patternImage(int width, int height, QImage::Format format = QImage::Format_RGB32)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb((x * 37 + y) & 0xff, (y * 53 + 7) & 0xff, (x * y + 11) & 0xff));
+    return image.convertToFormat(format);
+}
+
+// Pseudo-random pixels that no encoder can compress much, the same on every run.
+inline QImage noisyImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    quint32 seed = 12345;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            seed = seed * 1103515245u + 12345u;
+            image.setPixel(x, y, 0xff000000u | (seed >> 8));
+        }
+    return image;
+}
+
+// CRC-32 as PNG, MNG and gzip use it.
+inline quint32 crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char c : bytes) {
+        crc ^= quint8(c);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+inline QByteArray bigEndian32(quint32 value)
+{
+    QByteArray out(4, '\0');
+    qToBigEndian(value, out.data());
+    return out;
+}
+
+// One PNG (or MNG) chunk: length, type, data and the CRC of type and data.
+inline QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
+{
+    return bigEndian32(quint32(data.size())) + type + data + bigEndian32(crc32(type + data));
+}
