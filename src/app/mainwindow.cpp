@@ -3,10 +3,8 @@
 #include "dialogs.h"
 #include "ui_mainwindow.h"
 
+#include "convert/operations.h"
 #include "image/imageconvert.h"
-#include "image/imagefile.h"
-#include "sheet/sheetreader.h"
-#include "sheet/sheetwriter.h"
 
 #include <QCoreApplication>
 #include <QImageReader>
@@ -39,6 +37,15 @@ QString formatListLine(const QList<QByteArray> &formats)
     for (const QByteArray &format : formats)
         quoted.append(QLatin1Char('"') + QString::fromLatin1(format) + QLatin1Char('"'));
     return QLatin1Char('(') + quoted.join(QStringLiteral(", ")) + QStringLiteral(") ");
+}
+
+// The warning box of a result; true when there was one to show.
+bool warnFailed(Dialogs &dialogs, QWidget *parent, const tess::Result &result)
+{
+    if (result.ok())
+        return false;
+    dialogs.warning(parent, tess::warningTitle(result.status), result.message);
+    return true;
 }
 
 void debugUnableToOpen(const QString &path)
@@ -112,10 +119,8 @@ void MainWindow::markLoaded(const QString &side)
             ui->RGBButton->setEnabled(true);
         if (hasHsv)
             ui->HSVButton->setEnabled(true);
-        if (hasRgb && !hasHsv)
-            ui->RGBButton->click();
-        if (!hasRgb && hasHsv)
-            ui->HSVButton->click();
+        if (const auto model = tess::requiredModel(hasRgb, hasHsv))
+            (*model == tess::ColourModel::Rgb ? ui->RGBButton : ui->HSVButton)->click();
     }
     if (side == ImageSide) {
         ui->image_to_ss_image->setEnabled(true);
@@ -237,6 +242,7 @@ void MainWindow::warn(const QString &title, const QString &text)
     dialogs->warning(this, title, text);
 }
 
+
 void MainWindow::displaySS()
 {
     ui->tableWidget->clear();
@@ -253,14 +259,10 @@ void MainWindow::on_loadImage_clicked()
         this, tr("Open Image"), QString(),
         tr("Images (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg *.svgz "
            "*.tif *.tiff *.xbm *.xpm)"));
-    if (imageFileName.isEmpty()) {
-        warn(tr("Failed loading"), tr("No image loaded."));
+    const tess::Result result = imageFileName.isEmpty() ? tess::outcome(tess::Status::NoImageChosen)
+                                                        : tess::loadImageFile(imageFileName, image);
+    if (warnFailed(*dialogs, this, result))
         return;
-    }
-    if (!tess::loadImage(imageFileName, image)) {
-        warn(tr("Failed loading"), tr("Invalid image format."));
-        return;
-    }
     displayPreview(image);
     ui->imageBox->setTitle(tr("Image: ") + imageFileName);
     markLoaded(ImageSide);
@@ -287,12 +289,9 @@ void MainWindow::on_imageToSpreadsheet_clicked()
 
 void MainWindow::convertImage(bool shrink)
 {
-    pixels.clear();
-    const tess::ReductionPlan plan = tess::planReduction(image.size(), shrink);
-    if (plan.millionWarning)
-        warn(tr("Max Size Reached"),
-             tr("This image will not fit into excel. It has been reduced to 1 million pixels so "
-                "that data loss will not occur"));
+    QSize scanned;
+    tess::recordsFromImage(image, shrink, pixels, scanned,
+                           [this](const tess::Result &notice) { warnFailed(*dialogs, this, notice); });
 
     const tess::ColourModel model = shownModel();
     const bool rgb = model == tess::ColourModel::Rgb;
@@ -300,17 +299,14 @@ void MainWindow::convertImage(bool shrink)
     setCellText(0, 3, rgb ? tr("g") : tr("s"));
     setCellText(0, 4, rgb ? tr("b") : tr("v"));
 
-    const QImage work = tess::reducedImage(image, plan);
-    tess::scanImage(work, pixels);
-
     // The first column of the scanned image, up to four pixels of it.
     for (int i = 0; i < 4 && i < int(pixels.size()) && pixels[i].x == 0; ++i) {
         showPosition(i + 1, pixels[i]);
         showColours(i + 1, pixels[i], model);
     }
 
-    maxX = work.width();
-    maxY = work.height();
+    maxX = scanned.width();
+    maxY = scanned.height();
     hasRgb = true;
     hasHsv = true;
     markLoaded(SheetSide);
@@ -331,10 +327,8 @@ void MainWindow::on_saveImage_clicked()
            "Tif (*.tif)"));
     if (path.isEmpty())
         return;
-    if (!tess::saveImage(image, path)) {
-        warn(tr("Warning"), tr("Warning: Image not Saved"));
+    if (warnFailed(*dialogs, this, tess::saveImageFile(image, path)))
         return;
-    }
     showTick(ui->image_save_pos, ui->image_save_neg);
 }
 
@@ -345,7 +339,7 @@ void MainWindow::on_loadSpreadsheet_clicked()
 {
     sheetFileName = dialogs->openFileName(this, tr("Open Image"), QString(), tr("Spreadsheets (*.csv)"));
     if (sheetFileName.isEmpty()) {
-        warn(tr("Failed loading"), tr("No spreadsheet loaded."));
+        warnFailed(*dialogs, this, tess::outcome(tess::Status::NoSheetChosen));
         return;
     }
     markUnloaded(SheetSide);
@@ -360,8 +354,9 @@ void MainWindow::on_loadSpreadsheet_clicked()
     maxY = 0;
     hasRgb = false;
     hasHsv = false;
-    const tess::SheetInfo info = tess::loadSheet(sheetFileName, pixels);
-    if (info.status == tess::SheetStatus::CannotOpen)
+    tess::SheetInfo info;
+    const tess::Result result = tess::loadSheetFile(sheetFileName, pixels, info);
+    if (result.status == tess::Status::SheetCannotOpen)
         debugUnableToOpen(sheetFileName);
 
     redColumn = info.columns.r;
@@ -372,9 +367,9 @@ void MainWindow::on_loadSpreadsheet_clicked()
     saturationColumn = info.columns.s;
     valueColumn = info.columns.v;
 
-    if (info.status != tess::SheetStatus::Loaded) {
+    if (!result.ok()) {
         ui->loading_status_image->setVisible(false);
-        warn(tr("Invalid Sheet"), tess::sheetStatusMessage(info.status));
+        warnFailed(*dialogs, this, result);
         return;
     }
 
@@ -400,10 +395,10 @@ void MainWindow::on_saveSheet_clicked()
     const QString path = dialogs->saveFileName(this, tr("Save Image"), QString(), tr("Image (*.csv)"));
     if (path.isEmpty())
         return;
-    const tess::SheetSaveStatus status = tess::saveSheet(path, pixels, shownModel());
-    if (status != tess::SheetSaveStatus::Saved) {
+    const tess::Result result = tess::saveSheetFile(path, pixels, shownModel());
+    if (!result.ok()) {
         debugUnableToOpen(path);
-        warn(tr("Warning"), tr("Warning: Spreadsheet not Saved"));
+        warnFailed(*dialogs, this, result);
         return;
     }
     markLoaded(SheetSide);
@@ -418,7 +413,8 @@ void MainWindow::on_spreadsheetToImage_clicked()
 
 void MainWindow::convertSheet()
 {
-    image = tess::drawRecords(pixels, maxX, maxY, shownModel());
+    // A sheet too large to draw leaves the null picture, an empty preview, as it always has.
+    tess::drawImage(pixels, maxX, maxY, shownModel(), image);
     displayPreview(image);
     markLoaded(ImageSide);
     updateInfo(ImageSide);

@@ -1,0 +1,73 @@
+// The image's half of the operations: reading a picture, turning it into records,
+// writing and drawing back.
+
+#include "operations.h"
+
+#include "image/imageconvert.h"
+#include "image/imagefile.h"
+#include "sheet/sheetwriter.h"
+#include "text/usertexts.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace tess {
+
+namespace {
+
+// Why loadImage refused a path, as far as it can be told without a decoder's own words.
+QString unreadableReason(const QString &path)
+{
+    if (QFileInfo(path).isDir())
+        return userText(Text::IsAFolder);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    return userText(Text::NotAnImage);
+}
+
+} // namespace
+
+Result loadImageFile(const QString &path, QImage &image)
+{
+    if (loadImage(path, image))
+        return Result{};
+    return outcome(Status::ImageUnreadable, pathDetail(path, unreadableReason(path), true));
+}
+
+Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, QSize &extent,
+                        const Notice &notice)
+{
+    const ImageConversion conversion = imageToRecords(image, excel2002, out, [&](const ReductionPlan &plan) {
+        if (plan.millionWarning && notice)
+            notice(outcome(Status::ImageReduced));
+    });
+    extent = QSize(conversion.width, conversion.height);
+    return Result{};
+}
+
+Result saveSheetFile(const QString &path, const PixelRecords &records, ColourModel model)
+{
+    QString reason;
+    if (saveSheet(path, records, model, &reason) == SheetSaveStatus::Saved)
+        return Result{};
+    return outcome(Status::SheetNotSaved, pathDetail(path, reason, false));
+}
+
+Result drawImage(const PixelRecords &records, int width, int height, ColourModel model, QImage &image)
+{
+    image = drawRecords(records, width, height, model);
+    if (!image.isNull())
+        return Result{};
+    return outcome(Status::ImageNotDrawn, userText(Text::ImageCannotBeCreated).arg(width).arg(height));
+}
+
+Result saveImageFile(const QImage &image, const QString &path)
+{
+    QString reason;
+    if (saveImage(image, path, &reason))
+        return Result{};
+    return outcome(Status::ImageNotSaved, pathDetail(path, reason, false));
+}
+
+} // namespace tess
