@@ -14,13 +14,13 @@ namespace {
 
 constexpr int StandardError = 2;
 
-// Some decoders print straight to the process's standard error ("libpng error: Read
-// Error") before the program says "Invalid image format." itself; while one of them
-// runs, standard error points to the null device.
-class DecoderSilence
+// Some decoders and encoders print straight to the process's standard error ("libpng
+// error: Read Error") before the program says "Invalid image format." itself; while one
+// of them runs, standard error points to the null device.
+class CodecSilence
 {
 public:
-    DecoderSilence()
+    CodecSilence()
     {
         std::fflush(stderr);
         m_saved = platform::duplicate(StandardError);
@@ -30,7 +30,7 @@ public:
         if (sink >= 0)
             platform::closeDescriptor(sink);
     }
-    ~DecoderSilence()
+    ~CodecSilence()
     {
         if (m_saved < 0)
             return;
@@ -38,8 +38,8 @@ public:
         platform::duplicateOnto(m_saved, StandardError);
         platform::closeDescriptor(m_saved);
     }
-    DecoderSilence(const DecoderSilence &) = delete;
-    DecoderSilence &operator=(const DecoderSilence &) = delete;
+    CodecSilence(const CodecSilence &) = delete;
+    CodecSilence &operator=(const CodecSilence &) = delete;
 
 private:
     int m_saved = -1;
@@ -74,7 +74,7 @@ int runToSheet(const ToSheetJob &job)
     QImage image;
     Result result;
     {
-        DecoderSilence silence;
+        CodecSilence silence;
         result = loadImageFile(job.imagePath, image);
     }
     if (!result.ok())
@@ -106,8 +106,10 @@ int runToImage(const ToImageJob &job)
     if (result.ok())
         result = drawImage(records, info.maxX, info.maxY, model, image);
     records = PixelRecords(); // give the memory back before the encoder needs its own
-    if (result.ok())
+    if (result.ok()) {
+        CodecSilence silence;
         result = saveImageFile(image, job.imagePath);
+    }
     return finish(result);
 }
 

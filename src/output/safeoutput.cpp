@@ -58,8 +58,10 @@ bool flushAll(QSaveFile &file)
 
 OutputResult writeSafely(const QString &path, const OutputWriter &write)
 {
+    // Unbuffered: a buffered file that fails to pass on its buffer reports no reason of the
+    // system's. The writers gather their output in blocks themselves.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failure(file.errorString());
     OutputResult result = writeChecked(file, write);
     if (result.written && !flushAll(file))
@@ -89,7 +91,7 @@ OutputResult writeOutput(const QString &path, const OutputWriter &write)
     }
     if (isSpecialFile(path)) {
         QFile target(path);
-        return writeDirectly(target, target.open(QIODevice::WriteOnly), write);
+        return writeDirectly(target, target.open(QIODevice::WriteOnly | QIODevice::Unbuffered), write);
     }
     return writeSafely(path, write);
 }
