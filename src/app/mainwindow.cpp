@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QImageReader>
 #include <QPixmap>
-#include <QTableWidgetItem>
 
 namespace {
 
@@ -204,51 +203,11 @@ void MainWindow::updateInfo(const QString &side)
     }
 }
 
-// ---------------------------------------------------------------------------------------
-// The pixel table
-
-tess::ColourModel MainWindow::shownModel() const
-{
-    return ui->RGBButton->isChecked() ? tess::ColourModel::Rgb : tess::ColourModel::Hsv;
-}
-
-void MainWindow::setCellText(int row, int column, const QString &text)
-{
-    // displaySS() can leave cells without an item; give them one back.
-    QTableWidgetItem *item = ui->tableWidget->item(row, column);
-    if (!item) {
-        ui->tableWidget->setItem(row, column, new QTableWidgetItem(text));
-        return;
-    }
-    item->setText(text);
-}
-
-void MainWindow::showPosition(int row, const PixelRecord &record)
-{
-    setCellText(row, 0, QString::number(record.x));
-    setCellText(row, 1, QString::number(record.y));
-}
-
-void MainWindow::showColours(int row, const PixelRecord &record, tess::ColourModel model)
-{
-    const bool rgb = model == tess::ColourModel::Rgb;
-    setCellText(row, 2, QString::number(rgb ? record.r : record.h));
-    setCellText(row, 3, QString::number(rgb ? record.g : record.s));
-    setCellText(row, 4, QString::number(rgb ? record.b : record.v));
-}
-
 void MainWindow::warn(const QString &title, const QString &text)
 {
     dialogs->warning(this, title, text);
 }
 
-
-void MainWindow::displaySS()
-{
-    ui->tableWidget->clear();
-    ui->tableWidget->insertRow(0);
-    ui->tableWidget->setItem(0, 0, nullptr);
-}
 
 // ---------------------------------------------------------------------------------------
 // Image side
@@ -418,34 +377,4 @@ void MainWindow::convertSheet()
     displayPreview(image);
     markLoaded(ImageSide);
     updateInfo(ImageSide);
-}
-
-void MainWindow::on_RGBButton_clicked()
-{
-    ui->hue->setVisible(false);
-    ui->saturation->setVisible(false);
-    ui->value->setVisible(false);
-    ui->red->setVisible(true);
-    ui->green->setVisible(true);
-    ui->blue->setVisible(true);
-    setCellText(0, 2, tr("r"));
-    setCellText(0, 3, tr("g"));
-    setCellText(0, 4, tr("b"));
-    for (int i = 0; i < 4 && i < int(pixels.size()); ++i)
-        showColours(i + 1, pixels[i], tess::ColourModel::Rgb);
-}
-
-void MainWindow::on_HSVButton_clicked()
-{
-    ui->hue->setVisible(true);
-    ui->saturation->setVisible(true);
-    ui->value->setVisible(true);
-    ui->red->setVisible(false);
-    ui->green->setVisible(false);
-    ui->blue->setVisible(false);
-    setCellText(0, 2, tr("h"));
-    setCellText(0, 3, tr("s"));
-    setCellText(0, 4, tr("v"));
-    for (int i = 0; i < 4 && i < int(pixels.size()); ++i)
-        showColours(i + 1, pixels[i], tess::ColourModel::Hsv);
 }
