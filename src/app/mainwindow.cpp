@@ -208,7 +208,6 @@ void MainWindow::warn(const QString &title, const QString &text)
     dialogs->warning(this, title, text);
 }
 
-
 // ---------------------------------------------------------------------------------------
 // Image side
 
