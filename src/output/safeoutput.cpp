@@ -41,9 +41,10 @@ OutputResult writeDirectly(QFile &target, bool opened, const OutputWriter &write
     return result;
 }
 
-// Writes what the file still buffers. QSaveFile::commit() would do it without checking the
-// result: a disk that fills up at the last bytes would replace the old file with a cut
-// one. Flushed here, such a failure is seen and nothing is replaced.
+// Writes what the file still buffers (nothing while it is opened unbuffered, but the rule
+// must not hang on that). QSaveFile::commit() would write it without checking the result:
+// a disk that fills up at the last bytes would replace the old file with a cut one.
+// Flushed here, such a failure is seen and nothing is replaced.
 bool flushAll(QSaveFile &file)
 {
     while (file.bytesToWrite() > 0) {
