@@ -476,6 +476,20 @@ private slots:
 #endif
     }
 
+    // A sheet for standard output that is a full device: the reason, and status 1.
+    void fullStandardOutput()
+    {
+        if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+            QSKIP("this system has no /dev/full");
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(TESSARINE_CLI), {"to-sheet", path("small.png"), "-"});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(process.readAllStandardError(),
+                 QByteArray("Warning: Spreadsheet not Saved\nstandard output: No space left on device\n"));
+    }
+
     // A named pipe (or a device such as /dev/null) already at the path is written to,
     // never replaced by a regular file.
     void pipeAsOutput()
