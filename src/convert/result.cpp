@@ -60,11 +60,16 @@ QString warningTitle(Status status)
     return status == Status::Done ? QString() : userText(wordsFor(status).title);
 }
 
-QString pathDetail(const QString &path, const QString &reason, bool reading)
+QString pathDetail(const QString &path, const QString &reason)
 {
-    const QString name = path != StandardStreamPath ? path
-        : userText(reading ? Text::StandardInput : Text::StandardOutput);
-    return reason.isEmpty() ? QString() : name + QStringLiteral(": ") + reason;
+    return reason.isEmpty() ? QString() : path + QStringLiteral(": ") + reason;
+}
+
+QString sheetPathName(const QString &path, bool reading)
+{
+    if (path != StandardStreamPath)
+        return path;
+    return userText(reading ? Text::StandardInput : Text::StandardOutput);
 }
 
 } // namespace tess

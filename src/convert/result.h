@@ -41,7 +41,10 @@ Result outcome(Status status, const QString &detail = QString());
 // The title of the window's warning box for status.
 QString warningTitle(Status status);
 
-// "path: reason" for a detail line; "-" is named as the standard stream it stands for.
-QString pathDetail(const QString &path, const QString &reason, bool reading);
+// "path: reason" for a detail line; empty without a reason.
+QString pathDetail(const QString &path, const QString &reason);
+
+// A sheet's path as a detail names it: "-" as the standard stream it stands for.
+QString sheetPathName(const QString &path, bool reading);
 
 } // namespace tess

@@ -1,5 +1,5 @@
-// The image's half of the operations: reading a picture, turning it into records,
-// writing and drawing back.
+// The road from a picture to a sheet: reading the picture, turning it into records,
+// writing the sheet.
 
 #include "operations.h"
 
@@ -32,7 +32,7 @@ Result loadImageFile(const QString &path, QImage &image)
 {
     if (loadImage(path, image))
         return Result{};
-    return outcome(Status::ImageUnreadable, pathDetail(path, unreadableReason(path), true));
+    return outcome(Status::ImageUnreadable, pathDetail(path, unreadableReason(path)));
 }
 
 Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, QSize &extent,
@@ -51,23 +51,7 @@ Result saveSheetFile(const QString &path, const PixelRecords &records, ColourMod
     QString reason;
     if (saveSheet(path, records, model, &reason) == SheetSaveStatus::Saved)
         return Result{};
-    return outcome(Status::SheetNotSaved, pathDetail(path, reason, false));
-}
-
-Result drawImage(const PixelRecords &records, int width, int height, ColourModel model, QImage &image)
-{
-    image = drawRecords(records, width, height, model);
-    if (!image.isNull())
-        return Result{};
-    return outcome(Status::ImageNotDrawn, userText(Text::ImageCannotBeCreated).arg(width).arg(height));
-}
-
-Result saveImageFile(const QImage &image, const QString &path)
-{
-    QString reason;
-    if (saveImage(image, path, &reason))
-        return Result{};
-    return outcome(Status::ImageNotSaved, pathDetail(path, reason, false));
+    return outcome(Status::SheetNotSaved, pathDetail(sheetPathName(path, false), reason));
 }
 
 } // namespace tess

@@ -1,8 +1,10 @@
-// The sheet's half of the operations: reading a sheet and choosing the model it is
-// drawn in.
+// The road from a sheet to a picture: reading the sheet, choosing the model it is drawn
+// in, drawing and writing the picture.
 
 #include "operations.h"
 
+#include "image/imageconvert.h"
+#include "image/imagefile.h"
 #include "output/safeoutput.h"
 #include "text/usertexts.h"
 
@@ -48,7 +50,7 @@ Status statusFor(SheetStatus status)
 
 Result sheetResult(const SheetInfo &info, const QString &path)
 {
-    return outcome(statusFor(info.status), pathDetail(path, info.detail, true));
+    return outcome(statusFor(info.status), pathDetail(sheetPathName(path, true), info.detail));
 }
 
 Result loadSheetFile(const QString &path, PixelRecords &out, SheetInfo &info, const SheetProgress &progress)
@@ -90,6 +92,22 @@ Result drawingModel(const SheetInfo &info, std::optional<ColourModel> asked, Col
         return outcome(Status::NoHsvColumns);
     model = *asked;
     return Result{};
+}
+
+Result drawImage(const PixelRecords &records, int width, int height, ColourModel model, QImage &image)
+{
+    image = drawRecords(records, width, height, model);
+    if (!image.isNull())
+        return Result{};
+    return outcome(Status::ImageNotDrawn, userText(Text::ImageCannotBeCreated).arg(width).arg(height));
+}
+
+Result saveImageFile(const QImage &image, const QString &path)
+{
+    QString reason;
+    if (saveImage(image, path, &reason))
+        return Result{};
+    return outcome(Status::ImageNotSaved, pathDetail(path, reason));
 }
 
 } // namespace tess
