@@ -22,7 +22,7 @@ QString openSheet(QFile &file, const QString &path)
 {
     if (path == StandardStreamPath)
         return file.open(stdin, QIODevice::ReadOnly) ? QString() : file.errorString();
-    // A folder opens on some systems and then reads as nothing at all.
+    // Named as what it is, rather than by whatever opening a folder reports.
     if (QFileInfo(path).isDir())
         return userText(Text::IsAFolder);
     file.setFileName(path);
