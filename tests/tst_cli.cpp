@@ -17,7 +17,10 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <pty.h>
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
 namespace {
@@ -30,9 +33,18 @@ struct Result
 };
 
 // Runs the converter without any display, so that every case also proves it needs none.
-Result runCli(const QStringList &arguments, const QByteArray &input = QByteArray())
+// fileSizeLimit (bytes, -1 none): the child may write no larger file, as on a full disk.
+Result runCli(const QStringList &arguments, const QByteArray &input = QByteArray(), qint64 fileSizeLimit = -1)
 {
     QProcess process;
+#ifdef Q_OS_LINUX
+    if (fileSizeLimit >= 0)
+        process.setChildProcessModifier([fileSizeLimit] {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        });
+#endif
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
@@ -393,6 +405,68 @@ private slots:
                 QCOMPARE(QFileInfo::exists(target.filePath()), isFolder);
             }
         }
+    }
+
+    // The second line of a failure names the path and the reason, the system's own where
+    // it gave one: a full disk says so, not "Unknown error" or nothing.
+    void detailLines_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<qint64>("fileSizeLimit");
+        QTest::addColumn<QString>("expected"); // all of standard error
+        const qint64 none = -1;
+        QTest::newRow("sheet missing")
+            << QStringList{"to-image", "{dir}/missing.csv", "{dir}/d.png"} << none
+            << "This is not a valid color spreadsheet.\n{dir}/missing.csv: No such file or directory\n";
+        QTest::newRow("image is a folder")
+            << QStringList{"to-sheet", "{dir}/folder.png", "{dir}/d.csv"} << none
+            << "Invalid image format.\n{dir}/folder.png: this is a folder\n";
+        QTest::newRow("sheet into a missing folder")
+            << QStringList{"to-sheet", "{dir}/small.png", "{dir}/nowhere/d.csv"} << none
+            << "Warning: Spreadsheet not Saved\n{dir}/nowhere/d.csv: No such file or directory\n";
+        QTest::newRow("image with an unknown suffix")
+            << QStringList{"to-image", "{dir}/rgb.csv", "{dir}/d.xyz"} << none
+            << "Warning: Image not Saved\n{dir}/d.xyz: no picture format this program writes is named by the "
+               "suffix \"xyz\"\n";
+        QTest::newRow("sheet on a full disk")
+            << QStringList{"to-sheet", "{dir}/small.png", "{dir}/d.csv"} << qint64(20)
+            << "Warning: Spreadsheet not Saved\n{dir}/d.csv: File too large\n";
+        QTest::newRow("image on a full disk")
+            << QStringList{"to-image", "{dir}/rgb.csv", "{dir}/d.png"} << qint64(20)
+            << "Warning: Image not Saved\n{dir}/d.png: File too large\n";
+        if (QFileInfo::exists(QStringLiteral("/dev/full")))
+            QTest::newRow("sheet onto a full device")
+                << QStringList{"to-sheet", "{dir}/small.png", "/dev/full"} << none
+                << "Warning: Spreadsheet not Saved\n/dev/full: No space left on device\n";
+    }
+
+    void detailLines()
+    {
+#ifndef Q_OS_LINUX
+        QSKIP("the file size limit is set the Linux way here");
+#else
+        QFETCH(QStringList, arguments);
+        QFETCH(qint64, fileSizeLimit);
+        QFETCH(QString, expected);
+        const Result result = runCli(expand(arguments), QByteArray(), fileSizeLimit);
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(QString::fromUtf8(result.err), expected.replace(QStringLiteral("{dir}"), m_dir.path()));
+        QVERIFY(!QFileInfo::exists(path("d.csv")) && !QFileInfo::exists(path("d.png")));
+#endif
+    }
+
+    // A sheet for standard output that is a full device: the reason, and status 1.
+    void fullStandardOutput()
+    {
+        if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+            QSKIP("this system has no /dev/full");
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(TESSARINE_CLI), {"to-sheet", path("small.png"), "-"});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(process.readAllStandardError(),
+                 QByteArray("Warning: Spreadsheet not Saved\nstandard output: No space left on device\n"));
     }
 
     // A named pipe (or a device such as /dev/null) already at the path is written to,

@@ -222,17 +222,21 @@ private slots:
         const QImage image = sheet ? QImage() : noisyImage(size, size);
         const QByteArray expected = fullBytes(records, image, sheet ? QByteArray() : suffix.toLatin1());
         QVERIFY(!expected.isEmpty());
+        QString reason;
         const auto save = [&](const QString &path, qint64 limit) {
             FileSizeLimit limitFiles(limit);
-            return sheet ? tess::saveSheet(path, records, tess::ColourModel::Rgb) == tess::SheetSaveStatus::Saved
-                         : tess::saveImage(image, path);
+            return sheet ? tess::saveSheet(path, records, tess::ColourModel::Rgb, &reason) == tess::SheetSaveStatus::Saved
+                         : tess::saveImage(image, path, &reason);
         };
 
         for (const qint64 limit : limitsFor(expected.size())) {
             const QString path = folderWithOldFile(QStringLiteral("save-%1").arg(limit), "out." + suffix);
             QVERIFY(!path.isEmpty());
+            reason.clear();
             QVERIFY2(!save(path, limit), qPrintable(QStringLiteral("%1 of %2 bytes").arg(limit).arg(expected.size())));
             checkOnlyOldFile(path);
+            // The system's words (EFBIG), also when the file took part of a write first.
+            QCOMPARE(reason, QStringLiteral("File too large"));
         }
         // With room enough the same save replaces the file.
         const QString path = folderWithOldFile(QStringLiteral("save-ok"), "out." + suffix);

@@ -3,15 +3,12 @@
 #include "dialogs.h"
 #include "ui_mainwindow.h"
 
+#include "convert/operations.h"
 #include "image/imageconvert.h"
-#include "image/imagefile.h"
-#include "sheet/sheetreader.h"
-#include "sheet/sheetwriter.h"
 
 #include <QCoreApplication>
 #include <QImageReader>
 #include <QPixmap>
-#include <QTableWidgetItem>
 
 namespace {
 
@@ -39,6 +36,15 @@ QString formatListLine(const QList<QByteArray> &formats)
     for (const QByteArray &format : formats)
         quoted.append(QLatin1Char('"') + QString::fromLatin1(format) + QLatin1Char('"'));
     return QLatin1Char('(') + quoted.join(QStringLiteral(", ")) + QStringLiteral(") ");
+}
+
+// The warning box of a result; true when there was one to show.
+bool warnFailed(Dialogs &dialogs, QWidget *parent, const tess::Result &result)
+{
+    if (result.ok())
+        return false;
+    dialogs.warning(parent, tess::warningTitle(result.status), result.message);
+    return true;
 }
 
 void debugUnableToOpen(const QString &path)
@@ -112,10 +118,8 @@ void MainWindow::markLoaded(const QString &side)
             ui->RGBButton->setEnabled(true);
         if (hasHsv)
             ui->HSVButton->setEnabled(true);
-        if (hasRgb && !hasHsv)
-            ui->RGBButton->click();
-        if (!hasRgb && hasHsv)
-            ui->HSVButton->click();
+        if (const auto model = tess::requiredModel(hasRgb, hasHsv))
+            (*model == tess::ColourModel::Rgb ? ui->RGBButton : ui->HSVButton)->click();
     }
     if (side == ImageSide) {
         ui->image_to_ss_image->setEnabled(true);
@@ -199,49 +203,9 @@ void MainWindow::updateInfo(const QString &side)
     }
 }
 
-// ---------------------------------------------------------------------------------------
-// The pixel table
-
-tess::ColourModel MainWindow::shownModel() const
-{
-    return ui->RGBButton->isChecked() ? tess::ColourModel::Rgb : tess::ColourModel::Hsv;
-}
-
-void MainWindow::setCellText(int row, int column, const QString &text)
-{
-    // displaySS() can leave cells without an item; give them one back.
-    QTableWidgetItem *item = ui->tableWidget->item(row, column);
-    if (!item) {
-        ui->tableWidget->setItem(row, column, new QTableWidgetItem(text));
-        return;
-    }
-    item->setText(text);
-}
-
-void MainWindow::showPosition(int row, const PixelRecord &record)
-{
-    setCellText(row, 0, QString::number(record.x));
-    setCellText(row, 1, QString::number(record.y));
-}
-
-void MainWindow::showColours(int row, const PixelRecord &record, tess::ColourModel model)
-{
-    const bool rgb = model == tess::ColourModel::Rgb;
-    setCellText(row, 2, QString::number(rgb ? record.r : record.h));
-    setCellText(row, 3, QString::number(rgb ? record.g : record.s));
-    setCellText(row, 4, QString::number(rgb ? record.b : record.v));
-}
-
 void MainWindow::warn(const QString &title, const QString &text)
 {
     dialogs->warning(this, title, text);
-}
-
-void MainWindow::displaySS()
-{
-    ui->tableWidget->clear();
-    ui->tableWidget->insertRow(0);
-    ui->tableWidget->setItem(0, 0, nullptr);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -253,14 +217,10 @@ void MainWindow::on_loadImage_clicked()
         this, tr("Open Image"), QString(),
         tr("Images (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg *.svgz "
            "*.tif *.tiff *.xbm *.xpm)"));
-    if (imageFileName.isEmpty()) {
-        warn(tr("Failed loading"), tr("No image loaded."));
+    const tess::Result result = imageFileName.isEmpty() ? tess::outcome(tess::Status::NoImageChosen)
+                                                        : tess::loadImageFile(imageFileName, image);
+    if (warnFailed(*dialogs, this, result))
         return;
-    }
-    if (!tess::loadImage(imageFileName, image)) {
-        warn(tr("Failed loading"), tr("Invalid image format."));
-        return;
-    }
     displayPreview(image);
     ui->imageBox->setTitle(tr("Image: ") + imageFileName);
     markLoaded(ImageSide);
@@ -287,12 +247,9 @@ void MainWindow::on_imageToSpreadsheet_clicked()
 
 void MainWindow::convertImage(bool shrink)
 {
-    pixels.clear();
-    const tess::ReductionPlan plan = tess::planReduction(image.size(), shrink);
-    if (plan.millionWarning)
-        warn(tr("Max Size Reached"),
-             tr("This image will not fit into excel. It has been reduced to 1 million pixels so "
-                "that data loss will not occur"));
+    QSize scanned;
+    tess::recordsFromImage(image, shrink, pixels, scanned,
+                           [this](const tess::Result &notice) { warnFailed(*dialogs, this, notice); });
 
     const tess::ColourModel model = shownModel();
     const bool rgb = model == tess::ColourModel::Rgb;
@@ -300,17 +257,14 @@ void MainWindow::convertImage(bool shrink)
     setCellText(0, 3, rgb ? tr("g") : tr("s"));
     setCellText(0, 4, rgb ? tr("b") : tr("v"));
 
-    const QImage work = tess::reducedImage(image, plan);
-    tess::scanImage(work, pixels);
-
     // The first column of the scanned image, up to four pixels of it.
     for (int i = 0; i < 4 && i < int(pixels.size()) && pixels[i].x == 0; ++i) {
         showPosition(i + 1, pixels[i]);
         showColours(i + 1, pixels[i], model);
     }
 
-    maxX = work.width();
-    maxY = work.height();
+    maxX = scanned.width();
+    maxY = scanned.height();
     hasRgb = true;
     hasHsv = true;
     markLoaded(SheetSide);
@@ -331,10 +285,8 @@ void MainWindow::on_saveImage_clicked()
            "Tif (*.tif)"));
     if (path.isEmpty())
         return;
-    if (!tess::saveImage(image, path)) {
-        warn(tr("Warning"), tr("Warning: Image not Saved"));
+    if (warnFailed(*dialogs, this, tess::saveImageFile(image, path)))
         return;
-    }
     showTick(ui->image_save_pos, ui->image_save_neg);
 }
 
@@ -345,7 +297,7 @@ void MainWindow::on_loadSpreadsheet_clicked()
 {
     sheetFileName = dialogs->openFileName(this, tr("Open Image"), QString(), tr("Spreadsheets (*.csv)"));
     if (sheetFileName.isEmpty()) {
-        warn(tr("Failed loading"), tr("No spreadsheet loaded."));
+        warnFailed(*dialogs, this, tess::outcome(tess::Status::NoSheetChosen));
         return;
     }
     markUnloaded(SheetSide);
@@ -360,8 +312,9 @@ void MainWindow::on_loadSpreadsheet_clicked()
     maxY = 0;
     hasRgb = false;
     hasHsv = false;
-    const tess::SheetInfo info = tess::loadSheet(sheetFileName, pixels);
-    if (info.status == tess::SheetStatus::CannotOpen)
+    tess::SheetInfo info;
+    const tess::Result result = tess::loadSheetFile(sheetFileName, pixels, info);
+    if (result.status == tess::Status::SheetCannotOpen)
         debugUnableToOpen(sheetFileName);
 
     redColumn = info.columns.r;
@@ -372,9 +325,9 @@ void MainWindow::on_loadSpreadsheet_clicked()
     saturationColumn = info.columns.s;
     valueColumn = info.columns.v;
 
-    if (info.status != tess::SheetStatus::Loaded) {
+    if (!result.ok()) {
         ui->loading_status_image->setVisible(false);
-        warn(tr("Invalid Sheet"), tess::sheetStatusMessage(info.status));
+        warnFailed(*dialogs, this, result);
         return;
     }
 
@@ -400,10 +353,10 @@ void MainWindow::on_saveSheet_clicked()
     const QString path = dialogs->saveFileName(this, tr("Save Image"), QString(), tr("Image (*.csv)"));
     if (path.isEmpty())
         return;
-    const tess::SheetSaveStatus status = tess::saveSheet(path, pixels, shownModel());
-    if (status != tess::SheetSaveStatus::Saved) {
+    const tess::Result result = tess::saveSheetFile(path, pixels, shownModel());
+    if (!result.ok()) {
         debugUnableToOpen(path);
-        warn(tr("Warning"), tr("Warning: Spreadsheet not Saved"));
+        warnFailed(*dialogs, this, result);
         return;
     }
     markLoaded(SheetSide);
@@ -418,38 +371,9 @@ void MainWindow::on_spreadsheetToImage_clicked()
 
 void MainWindow::convertSheet()
 {
-    image = tess::drawRecords(pixels, maxX, maxY, shownModel());
+    // A sheet too large to draw leaves the null picture, an empty preview, as it always has.
+    tess::drawImage(pixels, maxX, maxY, shownModel(), image);
     displayPreview(image);
     markLoaded(ImageSide);
     updateInfo(ImageSide);
-}
-
-void MainWindow::on_RGBButton_clicked()
-{
-    ui->hue->setVisible(false);
-    ui->saturation->setVisible(false);
-    ui->value->setVisible(false);
-    ui->red->setVisible(true);
-    ui->green->setVisible(true);
-    ui->blue->setVisible(true);
-    setCellText(0, 2, tr("r"));
-    setCellText(0, 3, tr("g"));
-    setCellText(0, 4, tr("b"));
-    for (int i = 0; i < 4 && i < int(pixels.size()); ++i)
-        showColours(i + 1, pixels[i], tess::ColourModel::Rgb);
-}
-
-void MainWindow::on_HSVButton_clicked()
-{
-    ui->hue->setVisible(true);
-    ui->saturation->setVisible(true);
-    ui->value->setVisible(true);
-    ui->red->setVisible(false);
-    ui->green->setVisible(false);
-    ui->blue->setVisible(false);
-    setCellText(0, 2, tr("h"));
-    setCellText(0, 3, tr("s"));
-    setCellText(0, 4, tr("v"));
-    for (int i = 0; i < 4 && i < int(pixels.size()); ++i)
-        showColours(i + 1, pixels[i], tess::ColourModel::Hsv);
 }

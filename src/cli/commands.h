@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/pixelrecord.h"
+#include "output/safeoutput.h"
 
 #include <QString>
 
@@ -13,20 +14,17 @@ inline constexpr int ExitOk = 0;
 inline constexpr int ExitFailed = 1;  // the conversion failed; the reason is on stderr
 inline constexpr int ExitUsage = 2;   // the command line itself was wrong
 
-// "-" in place of the sheet's path: standard output for to-sheet, standard input for to-image.
-inline const QString StandardStream = QStringLiteral("-");
-
 struct ToSheetJob
 {
     QString imagePath;
-    QString sheetPath;           // or StandardStream
+    QString sheetPath;           // or StandardStreamPath: standard output
     ColourModel model = ColourModel::Rgb;
     bool excel2002 = false;
 };
 
 struct ToImageJob
 {
-    QString sheetPath;           // or StandardStream
+    QString sheetPath;           // or StandardStreamPath: standard input
     QString imagePath;
     std::optional<ColourModel> model; // none: the model the window would pick for the sheet
 };

@@ -1,10 +1,6 @@
 #include "progress.h"
 
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include "platform.h"
 
 #include <algorithm>
 
@@ -19,8 +15,8 @@ constexpr qint64 RedrawMs = 100;
 
 } // namespace
 
-ProgressLine::ProgressLine(QString label, qint64 total)
-    : m_label(std::move(label)), m_total(total), m_enabled(wanted(stderr))
+ProgressLine::ProgressLine(QString label)
+    : m_label(std::move(label)), m_enabled(wanted(stderr))
 {
     m_started.start();
 }
@@ -32,11 +28,7 @@ ProgressLine::~ProgressLine()
 
 bool ProgressLine::wanted(FILE *stream)
 {
-#ifdef Q_OS_WIN
-    return _isatty(_fileno(stream)) != 0;
-#else
-    return isatty(fileno(stream)) == 1;
-#endif
+    return platform::isTerminal(stream);
 }
 
 QString ProgressLine::text(const QString &label, qint64 done, qint64 total)
@@ -49,7 +41,7 @@ QString ProgressLine::text(const QString &label, qint64 done, qint64 total)
     return label + QStringLiteral(": ") + QString::number(megabytes, 'f', 1) + QStringLiteral(" MB");
 }
 
-void ProgressLine::update(qint64 done)
+void ProgressLine::update(qint64 done, qint64 total)
 {
     if (!m_enabled)
         return;
@@ -58,7 +50,7 @@ void ProgressLine::update(qint64 done)
         return;
     if (m_lastDrawn >= 0 && elapsed - m_lastDrawn < RedrawMs)
         return;
-    const QString line = text(m_label, done, m_total);
+    const QString line = text(m_label, done, total);
     if (line == m_lastText)
         return;
     m_lastText = line;

@@ -14,14 +14,14 @@ class ProgressLine
 {
 public:
     // label: the words before the figure, e.g. "Reading sheet".
-    // total: the number of bytes expected, or -1 when it cannot be known (a pipe).
-    ProgressLine(QString label, qint64 total);
+    explicit ProgressLine(QString label);
     ~ProgressLine();
 
     ProgressLine(const ProgressLine &) = delete;
     ProgressLine &operator=(const ProgressLine &) = delete;
 
-    void update(qint64 done);
+    // total: the number of bytes expected, or -1 when it cannot be known (a pipe).
+    void update(qint64 done, qint64 total);
 
     // Removes the line, if it was ever shown, so that what follows starts on a clean line.
     void clear();
@@ -34,7 +34,6 @@ public:
 
 private:
     QString m_label;
-    qint64 m_total;
     bool m_enabled;
     bool m_shown = false;
     QString m_lastText;

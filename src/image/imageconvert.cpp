@@ -187,10 +187,13 @@ void scanImage(const QImage &image, PixelRecords &out)
         scanColumns(source, x, qMin(width, x + bandWidth), records, columns);
 }
 
-ImageConversion imageToRecords(const QImage &image, bool excel2002, PixelRecords &out)
+ImageConversion imageToRecords(const QImage &image, bool excel2002, PixelRecords &out,
+                               const std::function<void(const ReductionPlan &)> &beforeScan)
 {
     ImageConversion conversion;
     conversion.plan = planReduction(image.size(), excel2002);
+    if (beforeScan)
+        beforeScan(conversion.plan);
     const QImage scanned = reducedImage(image, conversion.plan);
     scanImage(scanned, out);
     if (!out.empty()) {

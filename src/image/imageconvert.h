@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QSize>
 
+#include <functional>
+
 namespace tess {
 
 // Row limits of the spreadsheet programs a sheet is meant for.
@@ -33,14 +35,16 @@ QImage reducedImage(const QImage &image, const ReductionPlan &plan);
 // and the pixel's own alpha is ignored.
 void scanImage(const QImage &image, PixelRecords &out);
 
-// planReduction + reducedImage + scanImage. Returns the plan so the caller can warn.
+// planReduction + reducedImage + scanImage. Returns the plan so the caller can warn;
+// beforeScan (if given) learns it before the scan, the window's moment to warn.
 struct ImageConversion
 {
     ReductionPlan plan;
     int width = 0;  // size of the scanned image: the extent of the records
     int height = 0;
 };
-ImageConversion imageToRecords(const QImage &image, bool excel2002, PixelRecords &out);
+ImageConversion imageToRecords(const QImage &image, bool excel2002, PixelRecords &out,
+                               const std::function<void(const ReductionPlan &)> &beforeScan = {});
 
 // Largest image the drawing creates; a larger extent gives the null image.
 inline constexpr qint64 MaxDrawnPixels = qint64(1) << 28;

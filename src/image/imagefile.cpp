@@ -1,68 +1,20 @@
 #include "imagefile.h"
 
+#include "output/checkeddevice.h"
+#include "output/safeoutput.h"
+#include "text/usertexts.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <exception>
 
 namespace tess {
 
 namespace {
-
-// Passes writes (and, for files, seeks) on to another device and remembers a refused
-// or short write: not every format's writer checks what its device accepted.
-class CheckedDevice : public QIODevice
-{
-public:
-    explicit CheckedDevice(QIODevice &target)
-        : m_target(target), m_origin(target.isSequential() ? 0 : target.pos())
-    {
-    }
-
-    bool failed() const { return m_failed; }
-    qint64 writtenSize() const { return m_written; }
-
-    bool isSequential() const override { return m_target.isSequential(); }
-
-    qint64 size() const override
-    {
-        return m_target.isSequential() ? 0 : qMax<qint64>(0, m_target.size() - m_origin);
-    }
-
-    bool seek(qint64 pos) override
-    {
-        if (m_target.isSequential() || !QIODevice::seek(pos))
-            return false;
-        return m_target.seek(m_origin + pos);
-    }
-
-protected:
-    qint64 readData(char *, qint64) override { return -1; }
-
-    qint64 writeData(const char *data, qint64 size) override
-    {
-        if (m_failed)
-            return -1;
-        const qint64 written = m_target.write(data, size);
-        if (written != size) {
-            m_failed = true;
-            setErrorString(m_target.errorString());
-            return -1;
-        }
-        m_written += written;
-        return written;
-    }
-
-private:
-    QIODevice &m_target;
-    const qint64 m_origin;
-    bool m_failed = false;
-    qint64 m_written = 0;
-};
 
 // True for a PNG file with a chunk whose data runs past the end of the file. libpng sets
 // aside and clears a buffer of the size a text chunk claims before it reads it: a file of
@@ -134,46 +86,25 @@ bool writeImage(const QImage &image, QIODevice &device, const QByteArray &format
     }
 }
 
-bool isSpecialFile(const QString &path)
+bool saveImage(const QImage &image, const QString &path, QString *errorString)
 {
-    const QFileInfo info(path);
-    return info.exists() && !info.isFile() && !info.isDir();
-}
-
-bool saveImage(const QImage &image, const QString &path)
-{
-    if (image.isNull())
+    const auto refuse = [errorString](const QString &reason) {
+        if (errorString)
+            *errorString = reason;
         return false;
+    };
+    if (image.isNull())
+        return refuse(userText(Text::NoPictureToSave));
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
     if (format.isEmpty() || !QImageWriter::supportedImageFormats().contains(format))
-        return false;
-
-    if (isSpecialFile(path)) {
-        QFile target(path);
-        return target.open(QIODevice::WriteOnly) && writeImage(image, target, format) && target.flush();
-    }
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!writeImage(image, file, format)) {
-        file.cancelWriting();
-        return false;
-    }
-    // QSaveFile::commit() writes out what the file still buffers without checking the
-    // result: a disk that fills up at the last bytes would replace the old file with a
-    // cut one. Flushed here, such a failure is seen and nothing is replaced.
-    while (file.bytesToWrite() > 0) {
-        if (!file.flush()) {
-            file.cancelWriting();
-            return false;
-        }
-    }
-    if (file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+        return refuse(userText(Text::NoWritableFormat).arg(QFileInfo(path).suffix()));
+    const OutputResult result =
+        writeOutput(path, [&](QIODevice &device) { return writeImage(image, device, format); });
+    if (!result.written)
+        return refuse(result.reason.isEmpty()
+                          ? userText(Text::PictureNotEncoded).arg(QString::fromLatin1(format.toUpper()))
+                          : result.reason);
+    return true;
 }
 
 } // namespace tess

@@ -18,15 +18,11 @@ void configureImageReading();
 // when the decoder throws a standard exception.
 bool loadImage(const QString &path, QImage &image);
 
-// True when path names an existing device, named pipe or socket. A safe save puts a new
-// regular file in place of the old one by renaming, which would replace /dev/null itself
-// for anyone allowed to write in /dev; such targets are written to directly instead.
-bool isSpecialFile(const QString &path);
-
-// Writes image in the format named by the path's suffix through a QSaveFile: on any
-// failure (unknown suffix, null image, unwritable folder, write or commit error)
-// false is returned and a file that was at the path before is left as it was.
-bool saveImage(const QImage &image, const QString &path);
+// Writes image in the format named by the path's suffix, the safe way of writeOutput
+// (output/safeoutput.h): on any failure (unknown suffix, null image, unwritable folder,
+// write or commit error) false is returned, errorString (if given) says why in plain
+// words or the system's, and a file that was at the path before is left as it was.
+bool saveImage(const QImage &image, const QString &path, QString *errorString = nullptr);
 
 // The same write to an arbitrary device with an explicit format; for tests that
 // inject faults and for writing to standard output.

@@ -1,10 +1,9 @@
 #include "sheetwriter.h"
 
-#include "image/imagefile.h"
+#include "output/safeoutput.h"
+#include "text/usertexts.h"
 
-#include <QFile>
 #include <QIODevice>
-#include <QSaveFile>
 
 #include <charconv>
 #include <cstring>
@@ -80,7 +79,7 @@ public:
         if (m_errorString) {
             *m_errorString = m_device.errorString();
             if (m_errorString->isEmpty())
-                *m_errorString = QStringLiteral("The data could not be written completely.");
+                *m_errorString = userText(Text::DataNotWritten);
         }
         return false;
     }
@@ -133,41 +132,16 @@ bool writeSheet(QIODevice &device, const PixelRecords &records, ColourModel mode
 SheetSaveStatus saveSheet(const QString &path, const PixelRecords &records, ColourModel model,
                           QString *errorString)
 {
-    if (isSpecialFile(path)) {
-        QFile target(path);
-        if (!target.open(QIODevice::WriteOnly)) {
-            if (errorString)
-                *errorString = target.errorString();
-            return SheetSaveStatus::OpenFailed;
-        }
-        if (!writeSheet(target, records, model, errorString) || !target.flush()) {
-            if (errorString && errorString->isEmpty())
-                *errorString = target.errorString();
-            return SheetSaveStatus::WriteFailed;
-        }
+    bool opened = false;
+    const OutputResult result = writeOutput(path, [&](QIODevice &device) {
+        opened = true;
+        return writeSheet(device, records, model);
+    });
+    if (result.written)
         return SheetSaveStatus::Saved;
-    }
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (errorString)
-            *errorString = file.errorString();
-        return SheetSaveStatus::OpenFailed;
-    }
-    // The last bytes may still sit in the file's own buffer: flushed here, their failure
-    // is seen before commit() could rename a short file into place.
-    if (!writeSheet(file, records, model, errorString) || !file.flush()) {
-        if (errorString && errorString->isEmpty())
-            *errorString = file.errorString();
-        file.cancelWriting();
-        return SheetSaveStatus::WriteFailed;
-    }
-    if (!file.commit()) {
-        if (errorString)
-            *errorString = file.errorString();
-        return SheetSaveStatus::WriteFailed;
-    }
-    return SheetSaveStatus::Saved;
+    if (errorString)
+        *errorString = result.reason.isEmpty() ? userText(Text::DataNotWritten) : result.reason;
+    return opened ? SheetSaveStatus::WriteFailed : SheetSaveStatus::OpenFailed;
 }
 
 } // namespace tess

@@ -23,8 +23,9 @@ enum class SheetSaveStatus {
     WriteFailed, // writing or committing failed; nothing was replaced
 };
 
-// Writes the sheet to path through a QSaveFile: a file already at path is replaced
-// only once the new one is complete, and is left untouched on any failure.
+// Writes the sheet to path the safe way of writeOutput (output/safeoutput.h): a file
+// already at path is replaced only once the new one is complete, and is left untouched
+// on any failure; "-" is standard output. errorString (if given) holds the reason.
 SheetSaveStatus saveSheet(const QString &path, const PixelRecords &records, ColourModel model,
                           QString *errorString = nullptr);
 

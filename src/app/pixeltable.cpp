@@ -1,0 +1,85 @@
+// The pixel table and the colour mode buttons: which three values rows 1 to 4 show.
+
+#include "mainwindow.h"
+
+#include "ui_mainwindow.h"
+
+#include <QTableWidgetItem>
+
+namespace {
+
+void setCell(QTableWidget &table, int row, int column, const QString &text)
+{
+    // displaySS() can leave cells without an item; give them one back.
+    QTableWidgetItem *item = table.item(row, column);
+    if (!item) {
+        table.setItem(row, column, new QTableWidgetItem(text));
+        return;
+    }
+    item->setText(text);
+}
+
+void setColourCells(QTableWidget &table, int row, const PixelRecord &record, tess::ColourModel model)
+{
+    const bool rgb = model == tess::ColourModel::Rgb;
+    setCell(table, row, 2, QString::number(rgb ? record.r : record.h));
+    setCell(table, row, 3, QString::number(rgb ? record.g : record.s));
+    setCell(table, row, 4, QString::number(rgb ? record.b : record.v));
+}
+
+// What a click on a mode button shows: the labels of that model (those of the other
+// hidden), its captions, and the first four records in it.
+void showModel(Ui_MainWindow &ui, tess::ColourModel model, const PixelRecords &pixels)
+{
+    const bool hsv = model == tess::ColourModel::Hsv;
+    for (QWidget *label : {ui.hue, ui.saturation, ui.value})
+        label->setVisible(hsv);
+    for (QWidget *label : {ui.red, ui.green, ui.blue})
+        label->setVisible(!hsv);
+    const QStringList captions = hsv ? QStringList{MainWindow::tr("h"), MainWindow::tr("s"), MainWindow::tr("v")}
+                                     : QStringList{MainWindow::tr("r"), MainWindow::tr("g"), MainWindow::tr("b")};
+    for (int i = 0; i < 3; ++i)
+        setCell(*ui.tableWidget, 0, 2 + i, captions[i]);
+    for (int i = 0; i < 4 && i < int(pixels.size()); ++i)
+        setColourCells(*ui.tableWidget, i + 1, pixels[i], model);
+}
+
+} // namespace
+
+tess::ColourModel MainWindow::shownModel() const
+{
+    return ui->RGBButton->isChecked() ? tess::ColourModel::Rgb : tess::ColourModel::Hsv;
+}
+
+void MainWindow::setCellText(int row, int column, const QString &text)
+{
+    setCell(*ui->tableWidget, row, column, text);
+}
+
+void MainWindow::showPosition(int row, const PixelRecord &record)
+{
+    setCellText(row, 0, QString::number(record.x));
+    setCellText(row, 1, QString::number(record.y));
+}
+
+void MainWindow::showColours(int row, const PixelRecord &record, tess::ColourModel model)
+{
+    setColourCells(*ui->tableWidget, row, record, model);
+}
+
+void MainWindow::displaySS()
+{
+    ui->tableWidget->clear();
+    ui->tableWidget->insertRow(0);
+    ui->tableWidget->setItem(0, 0, nullptr);
+}
+
+void MainWindow::on_RGBButton_clicked()
+{
+    showModel(*ui, tess::ColourModel::Rgb, pixels);
+}
+
+void MainWindow::on_HSVButton_clicked()
+{
+    showModel(*ui, tess::ColourModel::Hsv, pixels);
+}

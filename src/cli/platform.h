@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdio>
+
+// The few calls of the operating system the converter makes itself, one file per system
+// (platform_posix.cpp, platform_windows.cpp), chosen by the build.
+namespace tess::cli::platform {
+
+int duplicate(int fd);                 // a new descriptor for fd, or -1
+void duplicateOnto(int fd, int target); // target now refers to what fd refers to
+void closeDescriptor(int fd);
+int openNullDevice();                  // the null device for writing, or -1
+bool isTerminal(FILE *stream);
+
+} // namespace tess::cli::platform

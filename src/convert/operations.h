@@ -1,0 +1,65 @@
+#pragma once
+
+#include "convert/result.h"
+#include "image/pixelrecord.h"
+#include "sheet/sheetreader.h"
+
+#include <QImage>
+#include <QSize>
+
+#include <functional>
+#include <optional>
+
+namespace tess {
+
+// The steps of the two conversions, each one press of a button in the window, all of them
+// in a row on the command line. Each gives a Result; the window shows its title and
+// message, the command line prints its message and detail.
+
+// A notice while the work goes on (Status::ImageReduced): the window's "Max Size Reached".
+using Notice = std::function<void(const Result &notice)>;
+
+// ---- Image to sheet ----------------------------------------------------------------
+
+// Reads the picture at path into image; image is untouched on failure.
+Result loadImageFile(const QString &path, QImage &image);
+
+// Reduces the picture by the rules of planReduction and scans it into out; extent is the
+// size of the scanned picture. notice hears of the one-million reduction before the scan.
+Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, QSize &extent,
+                        const Notice &notice = {});
+
+// Writes the sheet safely (output/safeoutput.h); "-" is standard output.
+Result saveSheetFile(const QString &path, const PixelRecords &records, ColourModel model);
+
+// ---- Sheet to image ----------------------------------------------------------------
+
+// Bytes of the sheet read so far, and the bytes expected or -1 (a pipe).
+using SheetProgress = std::function<void(qint64 done, qint64 total)>;
+
+// Reads the sheet at path ("-": standard input) into out; info as readSheet gives it.
+Result loadSheetFile(const QString &path, PixelRecords &out, SheetInfo &info,
+                     const SheetProgress &progress = {});
+
+// The result for a sheet read from path: its message, and its detail with the path.
+Result sheetResult(const SheetInfo &info, const QString &path);
+
+// The model a fresh window shows.
+inline constexpr ColourModel InitialModel = ColourModel::Rgb;
+
+// The model a sheet with these columns must be shown in: RGB for one with only r, g, b
+// columns, HSV for one with only h, s, v; none when either will do.
+std::optional<ColourModel> requiredModel(bool hasRgb, bool hasHsv);
+
+// The model the sheet is drawn in: the one asked for, if the sheet has its columns;
+// without a request the required one, else InitialModel.
+Result drawingModel(const SheetInfo &info, std::optional<ColourModel> asked, ColourModel &model);
+
+// Draws the records into image (drawRecords); fails when no picture of that size can be
+// made, in which case image is the null image.
+Result drawImage(const PixelRecords &records, int width, int height, ColourModel model, QImage &image);
+
+// Writes the picture safely in the format its suffix names.
+Result saveImageFile(const QImage &image, const QString &path);
+
+} // namespace tess

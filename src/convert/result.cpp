@@ -1,0 +1,75 @@
+#include "result.h"
+
+#include "output/safeoutput.h"
+#include "text/usertexts.h"
+
+namespace tess {
+
+namespace {
+
+struct Words
+{
+    Text title;
+    Text message;
+};
+
+Words wordsFor(Status status)
+{
+    switch (status) {
+    case Status::Done:
+        break;
+    case Status::NoImageChosen:
+        return {Text::FailedLoading, Text::NoImageLoaded};
+    case Status::ImageUnreadable:
+        return {Text::FailedLoading, Text::InvalidImageFormat};
+    case Status::ImageReduced:
+        return {Text::MaxSizeReached, Text::MillionWarning};
+    case Status::ImageNotDrawn:
+    case Status::ImageNotSaved:
+        return {Text::Warning, Text::ImageNotSaved};
+    case Status::NoSheetChosen:
+        return {Text::FailedLoading, Text::NoSpreadsheetLoaded};
+    case Status::SheetCannotOpen:
+    case Status::SheetNotValid:
+        return {Text::InvalidSheet, Text::NotValidSheet};
+    case Status::SheetNoColourValues:
+        return {Text::InvalidSheet, Text::NoColourValues};
+    case Status::SheetOutOfMemory:
+        return {Text::FailedLoading, Text::SheetOutOfMemory};
+    case Status::SheetNotSaved:
+        return {Text::Warning, Text::SpreadsheetNotSaved};
+    case Status::NoRgbColumns:
+        return {Text::InvalidSheet, Text::NoRgbColumns};
+    case Status::NoHsvColumns:
+        return {Text::InvalidSheet, Text::NoHsvColumns};
+    }
+    return {Text::Warning, Text::Warning};
+}
+
+} // namespace
+
+Result outcome(Status status, const QString &detail)
+{
+    if (status == Status::Done)
+        return Result{};
+    return Result{status, userText(wordsFor(status).message), detail};
+}
+
+QString warningTitle(Status status)
+{
+    return status == Status::Done ? QString() : userText(wordsFor(status).title);
+}
+
+QString pathDetail(const QString &path, const QString &reason)
+{
+    return reason.isEmpty() ? QString() : path + QStringLiteral(": ") + reason;
+}
+
+QString sheetPathName(const QString &path, bool reading)
+{
+    if (path != StandardStreamPath)
+        return path;
+    return userText(reading ? Text::StandardInput : Text::StandardOutput);
+}
+
+} // namespace tess

@@ -1,0 +1,57 @@
+// The road from a picture to a sheet: reading the picture, turning it into records,
+// writing the sheet.
+
+#include "operations.h"
+
+#include "image/imageconvert.h"
+#include "image/imagefile.h"
+#include "sheet/sheetwriter.h"
+#include "text/usertexts.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace tess {
+
+namespace {
+
+// Why loadImage refused a path, as far as it can be told without a decoder's own words.
+QString unreadableReason(const QString &path)
+{
+    if (QFileInfo(path).isDir())
+        return userText(Text::IsAFolder);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    return userText(Text::NotAnImage);
+}
+
+} // namespace
+
+Result loadImageFile(const QString &path, QImage &image)
+{
+    if (loadImage(path, image))
+        return Result{};
+    return outcome(Status::ImageUnreadable, pathDetail(path, unreadableReason(path)));
+}
+
+Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, QSize &extent,
+                        const Notice &notice)
+{
+    const ImageConversion conversion = imageToRecords(image, excel2002, out, [&](const ReductionPlan &plan) {
+        if (plan.millionWarning && notice)
+            notice(outcome(Status::ImageReduced));
+    });
+    extent = QSize(conversion.width, conversion.height);
+    return Result{};
+}
+
+Result saveSheetFile(const QString &path, const PixelRecords &records, ColourModel model)
+{
+    QString reason;
+    if (saveSheet(path, records, model, &reason) == SheetSaveStatus::Saved)
+        return Result{};
+    return outcome(Status::SheetNotSaved, pathDetail(sheetPathName(path, false), reason));
+}
+
+} // namespace tess

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QIODevice;
+
+namespace tess {
+
+// "-" in place of a path: standard output when writing, standard input when reading.
+inline const QString StandardStreamPath = QStringLiteral("-");
+
+// True when path names an existing device, named pipe or socket. A safe save puts a new
+// regular file in place of the old one by renaming, which would replace /dev/null itself
+// for anyone allowed to write in /dev; such targets are written to directly instead.
+bool isSpecialFile(const QString &path);
+
+// Writes the whole output to the device it is given; false when it gave up.
+using OutputWriter = std::function<bool(QIODevice &device)>;
+
+struct OutputResult
+{
+    bool written = false;
+    // On failure the device's or the system's reason ("No space left on device"); empty
+    // when the writer gave up without the device refusing anything.
+    QString reason;
+};
+
+// The one way this program writes a file. A regular path goes through a QSaveFile: the
+// old file is replaced only once the new one is complete, and stays byte for byte as it
+// was on any failure. An existing device, named pipe or socket is written directly, and
+// StandardStreamPath means standard output.
+OutputResult writeOutput(const QString &path, const OutputWriter &write);
+
+} // namespace tess

@@ -1,0 +1,69 @@
+#include "usertexts.h"
+
+#include <QCoreApplication>
+
+#include <array>
+#include <utility>
+
+namespace tess {
+
+namespace {
+
+// In the order of the enumeration; the static_assert below keeps the two in step.
+constexpr std::array Sources{
+    std::pair{Text::FailedLoading, QT_TRANSLATE_NOOP("MainWindow", "Failed loading")},
+    std::pair{Text::MaxSizeReached, QT_TRANSLATE_NOOP("MainWindow", "Max Size Reached")},
+    std::pair{Text::Warning, QT_TRANSLATE_NOOP("MainWindow", "Warning")},
+    std::pair{Text::InvalidSheet, QT_TRANSLATE_NOOP("MainWindow", "Invalid Sheet")},
+
+    std::pair{Text::NoImageLoaded, QT_TRANSLATE_NOOP("MainWindow", "No image loaded.")},
+    std::pair{Text::InvalidImageFormat, QT_TRANSLATE_NOOP("MainWindow", "Invalid image format.")},
+    std::pair{Text::MillionWarning,
+              QT_TRANSLATE_NOOP("MainWindow", "This image will not fit into excel. It has been reduced to 1 "
+                                              "million pixels so that data loss will not occur")},
+    std::pair{Text::ImageNotSaved, QT_TRANSLATE_NOOP("MainWindow", "Warning: Image not Saved")},
+    std::pair{Text::NoSpreadsheetLoaded, QT_TRANSLATE_NOOP("MainWindow", "No spreadsheet loaded.")},
+    std::pair{Text::NotValidSheet, QT_TRANSLATE_NOOP("MainWindow", "This is not a valid color spreadsheet.")},
+    std::pair{Text::NoColourValues,
+              QT_TRANSLATE_NOOP("MainWindow", "Your spreadsheet does not contain valid color values.")},
+    std::pair{Text::SheetOutOfMemory,
+              QT_TRANSLATE_NOOP("MainWindow", "There is not enough memory to load this spreadsheet.")},
+    std::pair{Text::SpreadsheetNotSaved, QT_TRANSLATE_NOOP("MainWindow", "Warning: Spreadsheet not Saved")},
+    std::pair{Text::NoRgbColumns,
+              QT_TRANSLATE_NOOP("MainWindow", "The sheet has no r, g or b column, so it cannot be drawn in RGB.")},
+    std::pair{Text::NoHsvColumns,
+              QT_TRANSLATE_NOOP("MainWindow", "The sheet has no h, s or v column, so it cannot be drawn in HSV.")},
+
+    std::pair{Text::ImageCannotBeCreated,
+              QT_TRANSLATE_NOOP("MainWindow",
+                                "The sheet describes an image of %1 x %2 pixels, which cannot be created.")},
+    std::pair{Text::NotAnImage, QT_TRANSLATE_NOOP("MainWindow", "not a picture in any format this program reads")},
+    std::pair{Text::IsAFolder, QT_TRANSLATE_NOOP("MainWindow", "this is a folder")},
+    std::pair{Text::NoPictureToSave, QT_TRANSLATE_NOOP("MainWindow", "there is no picture to save")},
+    std::pair{Text::NoWritableFormat,
+              QT_TRANSLATE_NOOP("MainWindow", "no picture format this program writes is named by the suffix \"%1\"")},
+    std::pair{Text::PictureNotEncoded, QT_TRANSLATE_NOOP("MainWindow", "the picture could not be encoded as %1")},
+    std::pair{Text::DataNotWritten, QT_TRANSLATE_NOOP("MainWindow", "The data could not be written completely.")},
+    std::pair{Text::StandardInput, QT_TRANSLATE_NOOP("MainWindow", "standard input")},
+    std::pair{Text::StandardOutput, QT_TRANSLATE_NOOP("MainWindow", "standard output")},
+
+    std::pair{Text::ReadingSheet, QT_TRANSLATE_NOOP("MainWindow", "Reading sheet")},
+};
+
+constexpr bool inOrder()
+{
+    for (std::size_t i = 0; i < Sources.size(); ++i)
+        if (std::size_t(Sources[i].first) != i)
+            return false;
+    return Sources.back().first == Text::ReadingSheet;
+}
+static_assert(inOrder(), "the table lists every text once, in the order of the enumeration");
+
+} // namespace
+
+QString userText(Text text)
+{
+    return QCoreApplication::translate("MainWindow", Sources[std::size_t(text)].second);
+}
+
+} // namespace tess

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+namespace tess {
+
+// Every message the program gives about an outcome, shared by the window and the command
+// line: the titles and texts of the window's warning boxes, which the command line prints
+// as they are, and the details the command line adds (a path is put before them).
+enum class Text {
+    // Titles of the window's warning boxes.
+    FailedLoading,
+    MaxSizeReached,
+    Warning,
+    InvalidSheet,
+
+    // What went wrong, or what the user should know.
+    NoImageLoaded,
+    InvalidImageFormat,
+    MillionWarning,
+    ImageNotSaved,
+    NoSpreadsheetLoaded,
+    NotValidSheet,
+    NoColourValues,
+    SheetOutOfMemory,
+    SpreadsheetNotSaved,
+    NoRgbColumns,
+    NoHsvColumns,
+
+    // Details.
+    ImageCannotBeCreated,   // %1 x %2: the width and height
+    NotAnImage,
+    IsAFolder,
+    NoPictureToSave,
+    NoWritableFormat,       // %1: the suffix
+    PictureNotEncoded,      // %1: the format
+    DataNotWritten,
+    StandardInput,
+    StandardOutput,
+
+    // Progress.
+    ReadingSheet,
+};
+
+// The text in the user's language. The texts are translated in the context "MainWindow",
+// the window's own, so that one translation serves the window and the command line.
+QString userText(Text text);
+
+} // namespace tess
