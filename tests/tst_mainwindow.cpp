@@ -853,41 +853,55 @@ private slots:
     void saveImage_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QString>("chosenType"); // empty: the one the dialog shows first
+        QTest::addColumn<QString>("written");    // empty: nothing
         QTest::addColumn<QByteArray>("format");
-        QTest::newRow("png under jpeg filter") << "out.png" << true << QByteArray("png");
-        QTest::newRow("bmp") << "out.bmp" << true << QByteArray("bmp");
-        QTest::newRow("unknown suffix") << "out.xyz" << false << QByteArray();
-        QTest::newRow("no suffix") << "out" << false << QByteArray();
-        QTest::newRow("folder does not exist") << "no/such/folder/out.png" << false << QByteArray();
+        QTest::newRow("png under jpeg type") << "out.png" << "Jpeg (*.jpg)" << "out.png" << QByteArray("png");
+        QTest::newRow("bmp") << "out.bmp" << "" << "out.bmp" << QByteArray("bmp");
+        QTest::newRow("unknown suffix") << "out.xyz" << "" << "" << QByteArray();
+        QTest::newRow("no suffix, png shown") << "result" << "" << "result.png" << QByteArray("png");
+        QTest::newRow("no suffix, jpeg chosen") << "photo" << "Jpeg (*.jpg)" << "photo.jpg" << QByteArray("jpeg");
+        QTest::newRow("no suffix, bmp chosen with its blank") << "plain" << " Bmp (*.bmp)" << "plain.bmp"
+                                                              << QByteArray("bmp");
+        QTest::newRow("trailing dot") << "dotted." << "" << "dotted.png" << QByteArray("png");
+        QTest::newRow("folder does not exist") << "no/such/folder/out.png" << "" << "" << QByteArray();
     }
 
     void saveImage()
     {
         QFETCH(QString, name);
-        QFETCH(bool, saved);
+        QFETCH(QString, chosenType);
+        QFETCH(QString, written);
         QFETCH(QByteArray, format);
+        const bool saved = !written.isEmpty();
 
         Window w = Window::make();
         loadImageInto(w, patternImage(6, 4));
         const QString path = m_dir.filePath(name);
+        const QString writtenPath = m_dir.filePath(written);
         QFile::remove(path);
+        QFile::remove(writtenPath);
         w.dialogs->asked.clear();
         w.dialogs->fileAnswers = {path};
+        if (!chosenType.isEmpty())
+            w.dialogs->typeAnswers = {chosenType};
         w.ui->saveImage->click();
 
         QCOMPARE(w.dialogs->asked.first().caption, QStringLiteral("Save Image"));
         QCOMPARE(w.dialogs->asked.first().filter,
                  QStringLiteral("Jpeg (*.jpg);; Bmp (*.bmp);; Gif (*.gif);; Pgm (*.pgm);; Png (*.png);; "
                                 "Ppm (*.ppm);; Tif (*.tif)"));
+        // Png is shown first, a type that keeps the numbers exactly; the list is unchanged.
+        QCOMPARE(w.dialogs->asked.first().shownFilter, QStringLiteral("Png (*.png)"));
         QCOMPARE(w.dialogs->warnings(), saved ? QStringList() : QStringList{"Warning / Warning: Image not Saved"});
         QCOMPARE(w.ui->image_save_pos->isHidden(), !saved);
         QCOMPARE(w.ui->image_save_neg->isHidden(), saved);
-        QCOMPARE(QFile::exists(path), saved);
+        QCOMPARE(QFile::exists(path), saved && path == writtenPath);
         if (saved) {
-            QImageReader reader(path);
+            QImageReader reader(writtenPath);
             QCOMPARE(reader.format(), format);
-            QCOMPARE(reader.read().convertToFormat(QImage::Format_RGB32), patternImage(6, 4));
+            if (format != "jpeg")
+                QCOMPARE(reader.read().convertToFormat(QImage::Format_RGB32), patternImage(6, 4));
         }
     }
 
@@ -937,7 +951,7 @@ private slots:
 
         QCOMPARE(w.dialogs->warnings(), QStringList{warning});
         QCOMPARE(w.dialogs->asked.first().caption, QStringLiteral("Open Image"));
-        QCOMPARE(w.dialogs->asked.first().filter, QStringLiteral("Spreadsheets (*.csv)"));
+        QCOMPARE(w.dialogs->asked.first().filter, QStringLiteral("Spreadsheets (*.csv);;All files (*)"));
         QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet: ") + path);
         QVERIFY(w.ui->tableWidget->isHidden());
         QVERIFY(w.ui->loading_status_image->isHidden());
@@ -1167,6 +1181,53 @@ private slots:
         w.ui->HSVButton->click();
         QCOMPARE(w.snapshot(), shown);
         QCOMPARE(w.window->pixels.size(), std::size_t(2));
+    }
+
+    // ---- The dialogs: where they open, what they suggest, the suffix ---------------------
+
+    void dialogsOpenWhereTheLastFileWas()
+    {
+        QTemporaryDir photos;
+        QTemporaryDir lessons;
+        QVERIFY(photos.isValid() && lessons.isValid());
+        const QString photo = photos.filePath(QStringLiteral("photo.jpg"));
+        QVERIFY(patternImage(30, 20).save(photo));
+
+        Window w = Window::make();
+        w.dialogs->fileAnswers = {photo};
+        w.ui->loadImage->click();
+        QVERIFY(w.dialogs->asked.first().dir.isEmpty()); // the toolkit's default at first
+        w.ui->imageToSpreadsheet->click();
+
+        // Save Sheet: the photo's folder and name, as a sheet; "lesson" typed without a suffix.
+        w.dialogs->asked.clear();
+        w.dialogs->fileAnswers = {lessons.filePath(QStringLiteral("lesson"))};
+        w.ui->saveSheet->click();
+        QCOMPARE(w.dialogs->asked.first().dir, photos.filePath(QStringLiteral("photo.csv")));
+        QVERIFY(QFile::exists(lessons.filePath(QStringLiteral("lesson.csv"))));
+        QVERIFY(!QFile::exists(lessons.filePath(QStringLiteral("lesson"))));
+
+        // Save Image: the folder of the last save, the name of the picture's own file.
+        w.dialogs->asked.clear();
+        w.ui->saveImage->click();
+        QCOMPARE(w.dialogs->asked.first().dir, lessons.filePath(QStringLiteral("photo.png")));
+
+        // Load Sheet opens where the sheet went; the drawing is offered under the sheet's name.
+        w.dialogs->asked.clear();
+        w.dialogs->fileAnswers = {lessons.filePath(QStringLiteral("lesson.csv"))};
+        w.ui->loadSpreadsheet->click();
+        QCOMPARE(w.dialogs->asked.first().dir, lessons.path());
+        w.ui->spreadsheetToImage->click();
+        w.dialogs->asked.clear();
+        w.dialogs->fileAnswers = {photos.filePath(QStringLiteral("result"))};
+        w.ui->saveImage->click();
+        QCOMPARE(w.dialogs->asked.first().dir, lessons.filePath(QStringLiteral("lesson.png")));
+        QCOMPARE(QImage(photos.filePath(QStringLiteral("result.png"))).size(), QSize(30, 20));
+
+        // Load Image now starts where that picture was saved.
+        w.dialogs->asked.clear();
+        w.ui->loadImage->click();
+        QCOMPARE(w.dialogs->asked.first().dir, photos.path());
     }
 
     // ---- Both sides together -------------------------------------------------------------

@@ -250,7 +250,7 @@ void MainWindow::displaySS()
 void MainWindow::on_loadImage_clicked()
 {
     imageFileName = dialogs->openFileName(
-        this, tr("Open Image"), QString(),
+        this, tr("Open Image"), places.folder(),
         tr("Images (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg *.svgz "
            "*.tif *.tiff *.xbm *.xpm)"));
     if (imageFileName.isEmpty()) {
@@ -267,6 +267,7 @@ void MainWindow::on_loadImage_clicked()
     updateInfo(ImageSide);
     markUnloaded(SheetSide);
     resetInfo(SheetSide);
+    places.remember(FilePlaces::Image, imageFileName);
 }
 
 void MainWindow::displayPreview(QImage image)
@@ -321,14 +322,19 @@ void MainWindow::convertImage(bool shrink)
     ui->hue->setText(tr("Hue: Yes"));
     ui->saturation->setText(tr("Saturation: Yes"));
     ui->value->setText(tr("Value: Yes"));
+    places.derive(FilePlaces::Sheet);
 }
 
 void MainWindow::on_saveImage_clicked()
 {
-    const QString path = dialogs->saveFileName(
-        this, tr("Save Image"), QString(),
+    // Png first: it keeps every value exactly, where Jpeg would change the numbers.
+    QString type = tr("Png (*.png)");
+    const QString typed = dialogs->saveFileName(
+        this, tr("Save Image"), places.suggestion(FilePlaces::Image, type),
         tr("Jpeg (*.jpg);; Bmp (*.bmp);; Gif (*.gif);; Pgm (*.pgm);; Png (*.png);; Ppm (*.ppm);; "
-           "Tif (*.tif)"));
+           "Tif (*.tif)"),
+        &type);
+    const QString path = withFilterSuffix(typed, type);
     if (path.isEmpty())
         return;
     if (!tess::saveImage(image, path)) {
@@ -336,6 +342,7 @@ void MainWindow::on_saveImage_clicked()
         return;
     }
     showTick(ui->image_save_pos, ui->image_save_neg);
+    places.remember(FilePlaces::Image, path);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -343,7 +350,8 @@ void MainWindow::on_saveImage_clicked()
 
 void MainWindow::on_loadSpreadsheet_clicked()
 {
-    sheetFileName = dialogs->openFileName(this, tr("Open Image"), QString(), tr("Spreadsheets (*.csv)"));
+    sheetFileName = dialogs->openFileName(this, tr("Open Image"), places.folder(),
+                                          tr("Spreadsheets (*.csv);;All files (*)"));
     if (sheetFileName.isEmpty()) {
         warn(tr("Failed loading"), tr("No spreadsheet loaded."));
         return;
@@ -393,11 +401,16 @@ void MainWindow::on_loadSpreadsheet_clicked()
     updateInfo(SheetSide);
     markUnloaded(ImageSide);
     resetInfo(ImageSide);
+    places.remember(FilePlaces::Sheet, sheetFileName);
 }
 
 void MainWindow::on_saveSheet_clicked()
 {
-    const QString path = dialogs->saveFileName(this, tr("Save Image"), QString(), tr("Image (*.csv)"));
+    QString type;
+    const QString typed = dialogs->saveFileName(this, tr("Save Image"),
+                                                places.suggestion(FilePlaces::Sheet, tr("Image (*.csv)")),
+                                                tr("Image (*.csv)"), &type);
+    const QString path = withFilterSuffix(typed, type);
     if (path.isEmpty())
         return;
     const tess::SheetSaveStatus status = tess::saveSheet(path, pixels, shownModel());
@@ -409,6 +422,7 @@ void MainWindow::on_saveSheet_clicked()
     markLoaded(SheetSide);
     updateInfo(SheetSide);
     showTick(ui->ss_save_pos, ui->ss_save_neg);
+    places.remember(FilePlaces::Sheet, path);
 }
 
 void MainWindow::on_spreadsheetToImage_clicked()
@@ -422,6 +436,7 @@ void MainWindow::convertSheet()
     displayPreview(image);
     markLoaded(ImageSide);
     updateInfo(ImageSide);
+    places.derive(FilePlaces::Image);
 }
 
 void MainWindow::on_RGBButton_clicked()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "filenames.h"
 #include "image/pixelrecord.h"
 
 #include <QImage>
@@ -72,6 +73,7 @@ private:
     bool hasHsv = false;
     Ui_MainWindow *ui;
     std::unique_ptr<Dialogs> dialogs;
+    FilePlaces places;
 
     friend class TestMainWindow;
     friend struct WindowUnderTest;
