@@ -16,6 +16,7 @@
 #include <QMetaMethod>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTableWidget>
 
 #include <cstddef>
@@ -91,12 +92,28 @@ private:
         w.ui->loadSpreadsheet->click();
     }
 
+    // A 4000 x 3000 photo's file, written once: the size the window announces wrongly
+    // when it counts the pixels instead of the rows a conversion writes.
+    QString bigPhoto()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("big.png"));
+        if (!QFile::exists(path)) {
+            QImage image(4000, 3000, QImage::Format_RGB32);
+            image.fill(qRgb(40, 90, 160));
+            if (!image.save(path))
+                return QString();
+        }
+        return path;
+    }
+
     QTemporaryDir m_dir;
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
+        // Row counts in the status bar are grouped as this locale groups them: 998,210.
+        QLocale::setDefault(QLocale::c());
     }
 
     // ---- Layout and start-up ------------------------------------------------------------
@@ -1181,6 +1198,139 @@ private slots:
         w.ui->HSVButton->click();
         QCOMPARE(w.snapshot(), shown);
         QCOMPARE(w.window->pixels.size(), std::size_t(2));
+    }
+
+    // ---- A panel that tells the truth -------------------------------------------------------
+
+    // The rows announced before the conversion are the rows it writes; the real conversion
+    // is the judge, and the status bar names both sizes.
+    void outputRowsAreRowsWritten_data()
+    {
+        QTest::addColumn<bool>("excel2002");
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("4000x3000, box off: about a million")
+            << false << "Output Rows: 998210" << QStringLiteral("Reduced from 4000 \u00d7 3000 to 1154 \u00d7 865: 998,210 rows");
+        QTest::newRow("4000x3000, box on: about 60,000")
+            << true << "Output Rows: 59502" << QStringLiteral("Reduced from 4000 \u00d7 3000 to 282 \u00d7 211: 59,502 rows");
+    }
+
+    void outputRowsAreRowsWritten()
+    {
+        QFETCH(bool, excel2002);
+        QFETCH(QString, rows);
+        QFETCH(QString, note);
+
+        Window w = Window::make();
+        const QString photo = bigPhoto();
+        QVERIFY(!photo.isEmpty());
+        w.dialogs->fileAnswers = {photo};
+        w.ui->loadImage->click();
+        QCOMPARE(w.ui->outputRows->text(), QStringLiteral("Output Rows: 998210"));
+        QCOMPARE(w.ui->originalSize->text(), QStringLiteral("Original Size: 4000, 3000"));
+
+        // Ticking and unticking the box changes the announcement at once.
+        w.ui->shrink->click();
+        QCOMPARE(w.ui->outputRows->text(), QStringLiteral("Output Rows: 59502"));
+        w.ui->shrink->click();
+        QCOMPARE(w.ui->outputRows->text(), QStringLiteral("Output Rows: 998210"));
+        if (excel2002)
+            w.ui->shrink->click();
+        QCOMPARE(w.ui->outputRows->text(), rows);
+        QVERIFY(w.window->statusBar()->currentMessage().isEmpty());
+
+        w.ui->imageToSpreadsheet->click();
+        QCOMPARE(QStringLiteral("Output Rows: ") + QString::number(w.window->pixels.size()), rows);
+        QCOMPARE(w.window->statusBar()->currentMessage(), note);
+        // The million box is shown in both cases, as before.
+        QCOMPARE(w.dialogs->warnings(),
+                 QStringList{"Max Size Reached / This image will not fit into excel. It has been reduced to 1 "
+                             "million pixels so that data loss will not occur"});
+
+        // The note is about that picture: loading a sheet takes it away.
+        loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n");
+        QVERIFY(w.window->statusBar()->currentMessage().isEmpty());
+    }
+
+    void conversionWithoutReductionLeavesNoNote()
+    {
+        Window w = Window::make();
+        loadImageInto(w, patternImage(40, 30));
+        w.window->statusBar()->showMessage(QStringLiteral("older note"));
+        w.ui->imageToSpreadsheet->click();
+        QVERIFY(w.window->statusBar()->currentMessage().isEmpty());
+    }
+
+    // "Output Rows: 1000000" is the longest count a conversion can announce.
+    void outputRowsLabelHoldsItsText()
+    {
+        Window w = Window::make();
+        const QLabel *label = w.ui->outputRows;
+        QVERIFY(label->fontMetrics().horizontalAdvance(QStringLiteral("Output Rows: 1000000")) <= label->width());
+        QVERIFY(label->geometry().right() < w.ui->frame->width());
+    }
+
+    // After a conversion every component is in the data, and saving it in one model
+    // takes none of them away; a sheet read back has only the columns it was saved with.
+    void colourLabelsAfterSave_data()
+    {
+        QTest::addColumn<bool>("hsv");
+        QTest::newRow("saved as rgb") << false;
+        QTest::newRow("saved as hsv") << true;
+    }
+
+    void colourLabelsAfterSave()
+    {
+        QFETCH(bool, hsv);
+        Window w = Window::make();
+        loadSheetInto(w, "x,y,v\n0,0,9\n"); // a sheet's column indices are still set
+        loadImageInto(w, patternImage(5, 4));
+        w.ui->imageToSpreadsheet->click();
+        // The HSV sheet left its mode selected; the conversion keeps it until chosen.
+        (hsv ? w.ui->HSVButton : w.ui->RGBButton)->click();
+        const QStringList allYes{"Red: Yes", "Green: Yes", "Blue: Yes", "Hue: Yes", "Saturation: Yes", "Value: Yes"};
+        const auto labels = [&w] {
+            return QStringList{w.ui->red->text(), w.ui->green->text(), w.ui->blue->text(),
+                               w.ui->hue->text(), w.ui->saturation->text(), w.ui->value->text()};
+        };
+        QCOMPARE(labels(), allYes);
+
+        const QString path = m_dir.filePath(hsv ? "labels-hsv.csv" : "labels-rgb.csv");
+        w.dialogs->fileAnswers = {path};
+        w.ui->saveSheet->click();
+        QVERIFY(!w.ui->ss_save_pos->isHidden());
+        QCOMPARE(labels(), allYes);
+
+        w.dialogs->fileAnswers = {path};
+        w.ui->loadSpreadsheet->click();
+        const QString rgb = hsv ? "No" : "Yes";
+        const QString hsvPresent = hsv ? "Yes" : "No";
+        QCOMPARE(labels(), (QStringList{"Red: " + rgb, "Green: " + rgb, "Blue: " + rgb, "Hue: " + hsvPresent,
+                                        "Saturation: " + hsvPresent, "Value: " + hsvPresent}));
+    }
+
+    void drawnPictureNamesItsSheet_data()
+    {
+        QTest::addColumn<bool>("fromSheet");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("loaded sheet") << true << "Image: drawn from lesson.csv";
+        QTest::newRow("converted picture, never saved") << false << "Image: drawn from in.png";
+    }
+
+    void drawnPictureNamesItsSheet()
+    {
+        QFETCH(bool, fromSheet);
+        QFETCH(QString, title);
+        Window w = Window::make();
+        if (fromSheet) {
+            loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n", QStringLiteral("lesson.csv"));
+            QCOMPARE(w.ui->imageBox->title(), QStringLiteral("No Image Loaded"));
+        } else {
+            loadImageInto(w, patternImage(3, 2));
+            w.ui->imageToSpreadsheet->click();
+        }
+        w.ui->spreadsheetToImage->click();
+        QCOMPARE(w.ui->imageBox->title(), title);
     }
 
     // ---- The dialogs: where they open, what they suggest, the suffix ---------------------

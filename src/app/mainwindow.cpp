@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "dialogs.h"
+#include "statusnotes.h"
 #include "ui_mainwindow.h"
 
 #include "image/imageconvert.h"
@@ -11,6 +12,7 @@
 #include <QCoreApplication>
 #include <QImageReader>
 #include <QPixmap>
+#include <QStatusBar>
 #include <QTableWidgetItem>
 
 namespace {
@@ -89,6 +91,13 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
 
     hasRgb = false;
     hasHsv = false;
+
+    // The rows announced follow the box; while the image side is unloaded its labels
+    // show placeholders that a programmatic change of the box must not replace.
+    connect(ui->shrink, &QCheckBox::stateChanged, this, [this] {
+        if (!ui->image_memory_pos->isHidden())
+            showOutputRows();
+    });
 }
 
 MainWindow::~MainWindow()
@@ -125,6 +134,7 @@ void MainWindow::markLoaded(const QString &side)
         ui->imageToSpreadsheet->setEnabled(true);
         ui->shrink->setEnabled(true);
         ui->imageView->setEnabled(true);
+        statusBar()->clearMessage(); // a reduction note belongs to the image before
     }
 }
 
@@ -149,6 +159,7 @@ void MainWindow::markUnloaded(const QString &side)
         ui->shrink->setEnabled(false);
         ui->imageView->clear();
         ui->imageView->setEnabled(false);
+        statusBar()->clearMessage();
     }
 }
 
@@ -174,7 +185,9 @@ void MainWindow::resetInfo(const QString &side)
 void MainWindow::updateInfo(const QString &side)
 {
     if (side == SheetSide) {
-        const auto present = [](int column) { return column == -1 ? tr("No") : tr("Yes"); };
+        // Converted data carries all six components, also after it was saved in one model.
+        const bool all = convertedFromImage;
+        const auto present = [all](int column) { return column == -1 && !all ? tr("No") : tr("Yes"); };
         ui->resolution->setText(tr("Output Image: ") + QString::number(maxX) + QStringLiteral(", ")
                                 + QString::number(maxY));
         ui->red->setText(tr("Red: ") + present(redColumn));
@@ -187,7 +200,7 @@ void MainWindow::updateInfo(const QString &side)
     if (side == ImageSide) {
         // 64-bit, so that a very large image shows its true count.
         const qint64 n = qint64(image.height()) * image.width();
-        ui->outputRows->setText(tr("Output Rows: ") + QString::number(n));
+        showOutputRows();
         ui->originalSize->setText(tr("Original Size: ") + QString::number(image.width())
                                   + QStringLiteral(", ") + QString::number(image.height()));
         if (n < tess::Excel2002PixelLimit) {
@@ -230,6 +243,14 @@ void MainWindow::showColours(int row, const PixelRecord &record, tess::ColourMod
     setCellText(row, 2, QString::number(rgb ? record.r : record.h));
     setCellText(row, 3, QString::number(rgb ? record.g : record.s));
     setCellText(row, 4, QString::number(rgb ? record.b : record.v));
+}
+
+// The rows "Image to Spreadsheet" writes now: after the reduction that applies.
+void MainWindow::showOutputRows()
+{
+    const bool excel2002 = ui->shrink->checkState() != Qt::Unchecked;
+    const QSize scanned = tess::reducedSize(image.size(), tess::planReduction(image.size(), excel2002));
+    ui->outputRows->setText(tr("Output Rows: ") + QString::number(qint64(scanned.width()) * scanned.height()));
 }
 
 void MainWindow::warn(const QString &title, const QString &text)
@@ -314,6 +335,7 @@ void MainWindow::convertImage(bool shrink)
     maxY = work.height();
     hasRgb = true;
     hasHsv = true;
+    convertedFromImage = true;
     markLoaded(SheetSide);
     updateInfo(SheetSide);
     ui->red->setText(tr("Red: Yes"));
@@ -323,6 +345,10 @@ void MainWindow::convertImage(bool shrink)
     ui->saturation->setText(tr("Saturation: Yes"));
     ui->value->setText(tr("Value: Yes"));
     places.derive(FilePlaces::Sheet);
+    if (plan.reduced)
+        statusBar()->showMessage(reductionNote(image.size(), QSize(maxX, maxY), qint64(pixels.size())));
+    else
+        statusBar()->clearMessage();
 }
 
 void MainWindow::on_saveImage_clicked()
@@ -368,6 +394,7 @@ void MainWindow::on_loadSpreadsheet_clicked()
     maxY = 0;
     hasRgb = false;
     hasHsv = false;
+    convertedFromImage = false;
     const tess::SheetInfo info = tess::loadSheet(sheetFileName, pixels);
     if (info.status == tess::SheetStatus::CannotOpen)
         debugUnableToOpen(sheetFileName);
@@ -437,6 +464,7 @@ void MainWindow::convertSheet()
     markLoaded(ImageSide);
     updateInfo(ImageSide);
     places.derive(FilePlaces::Image);
+    ui->imageBox->setTitle(drawnTitle(places.source(FilePlaces::Image)));
 }
 
 void MainWindow::on_RGBButton_clicked()

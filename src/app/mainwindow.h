@@ -55,6 +55,7 @@ private:
     void showPosition(int row, const PixelRecord &record);
     void setCellText(int row, int column, const QString &text);
     void warn(const QString &title, const QString &text);
+    void showOutputRows();
 
     QString imageFileName;
     QString sheetFileName;
@@ -71,6 +72,9 @@ private:
     int valueColumn = -1;
     bool hasRgb = false;
     bool hasHsv = false;
+    // The pixel data came from "Image to Spreadsheet", not from a sheet: it carries every
+    // component, whatever the column indices of the last sheet loaded say.
+    bool convertedFromImage = false;
     Ui_MainWindow *ui;
     std::unique_ptr<Dialogs> dialogs;
     FilePlaces places;
