@@ -1333,6 +1333,68 @@ private slots:
         QCOMPARE(w.ui->imageBox->title(), title);
     }
 
+    // ---- The preview shows pixels as blocks ----------------------------------------------
+
+    // Sampled from what the preview really paints: an enlarged picture shows only its own
+    // colours (blocks), a shrunk one also blends of them (smoothing).
+    void previewPixels_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("sharp");
+        QTest::newRow("8x8 enlarged: sharp blocks") << QSize(8, 8) << true;
+        QTest::newRow("40x30 enlarged: sharp blocks") << QSize(40, 30) << true;
+        QTest::newRow("512x362 shrunk: smooth") << QSize(512, 362) << false;
+        // Smoothed across, but each of the ten rows repeated, not blended, downwards.
+        QTest::newRow("600x10 shrunk across, enlarged down") << QSize(600, 10) << false;
+    }
+
+    void previewPixels()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, sharp);
+
+        // A checkerboard of two far-apart colours: any smoothing makes colours between them.
+        QByteArray sheet("x,y,r,g,b\n");
+        QSet<QRgb> palette;
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x) {
+                const bool dark = (x + y) % 2;
+                const QRgb colour = dark ? qRgb(20, 30, 200) : qRgb(250, 220, 10);
+                palette.insert(colour);
+                sheet += QStringLiteral("%1,%2,%3,%4,%5\n").arg(x).arg(y).arg(qRed(colour)).arg(qGreen(colour))
+                             .arg(qBlue(colour)).toLatin1();
+            }
+        Window w = Window::make();
+        loadSheetInto(w, sheet);
+        w.ui->spreadsheetToImage->click();
+        QCOMPARE(w.window->image.size(), size);
+
+        const QImage shown = w.ui->imageView->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.size(), w.ui->imageView->size()); // stretched over the whole frame
+        int blends = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                blends += !palette.contains(shown.pixel(x, y));
+        if (sharp) {
+            QCOMPARE(blends, 0);
+            // Each block's middle shows its own pixel, and the corners are the picture's.
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x) {
+                    const QPoint middle((2 * x + 1) * shown.width() / (2 * size.width()),
+                                        (2 * y + 1) * shown.height() / (2 * size.height()));
+                    QCOMPARE(shown.pixel(middle), w.window->image.pixel(x, y) | 0xff000000u);
+                }
+        } else {
+            QVERIFY2(blends > shown.width() * shown.height() / 4, qPrintable(QString::number(blends)));
+        }
+        if (size.height() < shown.height()) {
+            QSet<QByteArray> rows;
+            for (int y = 0; y < shown.height(); ++y)
+                rows.insert(QByteArray(reinterpret_cast<const char *>(shown.constScanLine(y)), shown.bytesPerLine()));
+            QVERIFY2(rows.size() <= size.height(), qPrintable(QString::number(rows.size())));
+        }
+    }
+
     // ---- The dialogs: where they open, what they suggest, the suffix ---------------------
 
     void dialogsOpenWhereTheLastFileWas()
