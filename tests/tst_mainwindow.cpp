@@ -106,6 +106,14 @@ private:
         return path;
     }
 
+    // A window that is shown and active, so that keys reach it as they reach a person's.
+    static bool activate(Window &w)
+    {
+        w.window->show();
+        QApplication::setActiveWindow(w.window.get());
+        return QTest::qWaitForWindowActive(w.window.get());
+    }
+
     QTemporaryDir m_dir;
 
 private slots:
@@ -1393,6 +1401,132 @@ private slots:
                 rows.insert(QByteArray(reinterpret_cast<const char *>(shown.constScanLine(y)), shown.bytesPerLine()));
             QVERIFY2(rows.size() <= size.height(), qPrintable(QString::number(rows.size())));
         }
+    }
+
+    // ---- The keyboard ------------------------------------------------------------------
+
+    void tableIsReadOnly()
+    {
+        Window w = Window::make();
+        loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n");
+        QVERIFY(activate(w));
+        QTableWidget *table = w.ui->tableWidget;
+        QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
+        table->setFocus();
+        table->setCurrentCell(1, 2);
+        QTest::keyClicks(table, QStringLiteral("999"));
+        QTest::keyClick(table, Qt::Key_Return);
+        QTest::keyClick(table, Qt::Key_F2);
+        QTest::keyClicks(table, QStringLiteral("0"));
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "1", "2", "3"}));
+        QCOMPARE(w.window->pixels.front().r, 1);
+    }
+
+    // With every control enabled, Tab walks the work from loading a picture to saving
+    // one, and from the table (last) back to the start; Shift+Tab walks back.
+    void tabOrderFollowsTheWork()
+    {
+        Window w = Window::make();
+        loadImageInto(w, patternImage(300, 200));
+        w.ui->imageToSpreadsheet->click();
+        w.ui->HSVButton->click();
+        QVERIFY(activate(w));
+        w.ui->loadImage->setFocus();
+
+        QStringList forward;
+        for (int i = 0; i < 9; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            forward.append(QApplication::focusWidget()->objectName());
+        }
+        // Of the two mode buttons Tab stops at the selected one; the arrows choose.
+        QCOMPARE(forward, (QStringList{"shrink", "imageToSpreadsheet", "HSVButton", "saveSheet", "loadSpreadsheet",
+                                       "spreadsheetToImage", "saveImage", "tableWidget", "loadImage"}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), w.ui->tableWidget);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), w.ui->saveImage);
+
+        // On the mode buttons the arrows switch the mode, and Tab then stops at the new one.
+        w.ui->HSVButton->setFocus();
+        QTest::keyClick(w.ui->HSVButton, Qt::Key_Up);
+        QVERIFY(w.ui->RGBButton->isChecked());
+        QCOMPARE(w.cell(0, 2), QStringLiteral("r"));
+        w.ui->imageToSpreadsheet->setFocus();
+        QTest::keyClick(w.ui->imageToSpreadsheet, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w.ui->RGBButton);
+    }
+
+    void shortcuts_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("effect");
+        const auto row = [](const char *button, QKeySequence keys, const char *effect) {
+            QTest::newRow(button) << QString::fromLatin1(button) << keys << QString::fromLatin1(effect);
+        };
+        row("loadImage", QKeySequence(QKeySequence::Open), "open Open Image");
+        row("saveSheet", QKeySequence(QKeySequence::Save), "save Image (*.csv)");
+        row("loadSpreadsheet", QKeySequence(QStringLiteral("Ctrl+Shift+O")), "open Spreadsheets (*.csv);;All files (*)");
+        row("saveImage", QKeySequence(QStringLiteral("Ctrl+Shift+S")), "save Jpeg (*.jpg)");
+        row("imageToSpreadsheet", QKeySequence(QStringLiteral("Ctrl+Right")), "rows 12");
+        row("spreadsheetToImage", QKeySequence(QStringLiteral("Ctrl+Left")), "drawn");
+        row("HSVButton", QKeySequence(QStringLiteral("Ctrl+H")), "hsv");
+        row("RGBButton", QKeySequence(QStringLiteral("Ctrl+R")), "rgb");
+        row("shrink", QKeySequence(QStringLiteral("Ctrl+E")), "ticked");
+    }
+
+    void shortcuts()
+    {
+        QFETCH(QString, button);
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, effect);
+
+        Window w = Window::make();
+        loadImageInto(w, patternImage(400, 300));
+        w.ui->imageToSpreadsheet->click();
+        w.ui->HSVButton->click();
+        if (effect == QLatin1String("hsv"))
+            w.ui->RGBButton->click();
+        w.window->image = patternImage(4, 3); // what a conversion or a drawing would replace
+        w.window->pixels.clear();
+        w.dialogs->asked.clear();
+        QVERIFY(activate(w));
+        w.ui->tableWidget->setFocus(); // shortcuts work wherever the focus is
+
+        auto *target = w.window->findChild<QAbstractButton *>(button);
+        QVERIFY(target);
+        QVERIFY2(target->toolTip().contains(keys.toString(QKeySequence::NativeText)), qPrintable(target->toolTip()));
+        QTest::keySequence(w.window.get(), keys);
+
+        if (effect.startsWith(QLatin1String("open ")) || effect.startsWith(QLatin1String("save "))) {
+            QTRY_VERIFY(!w.dialogs->asked.isEmpty());
+            const ScriptedDialogs::Question &q = w.dialogs->asked.first();
+            QCOMPARE(q.kind + ' ' + (q.kind == "open" && button == "loadImage" ? q.caption : q.filter.left(effect.size() - 5)),
+                     effect);
+        } else if (effect == QLatin1String("rows 12")) {
+            QTRY_COMPARE(w.window->pixels.size(), std::size_t(12));
+        } else if (effect == QLatin1String("drawn")) {
+            QTRY_COMPARE(w.ui->imageBox->title(), QStringLiteral("Image: drawn from in.png"));
+        } else if (effect == QLatin1String("hsv")) {
+            QTRY_VERIFY(w.ui->HSVButton->isChecked());
+            QCOMPARE(w.cell(0, 2), QStringLiteral("h"));
+        } else if (effect == QLatin1String("rgb")) {
+            QTRY_VERIFY(w.ui->RGBButton->isChecked());
+            QCOMPARE(w.cell(0, 2), QStringLiteral("r"));
+        } else {
+            QTRY_VERIFY(w.ui->shrink->isChecked());
+        }
+    }
+
+    // A disabled button's shortcut does nothing: Save Sheet before there is any data.
+    void shortcutOfDisabledButton()
+    {
+        Window w = Window::make();
+        QVERIFY(activate(w));
+        QTest::keySequence(w.window.get(), QKeySequence(QKeySequence::Save));
+        QTest::qWait(300);
+        QVERIFY(w.dialogs->asked.isEmpty());
     }
 
     // ---- The dialogs: where they open, what they suggest, the suffix ---------------------

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "dialogs.h"
+#include "keyboard.h"
 #include "preview.h"
 #include "statusnotes.h"
 #include "ui_mainwindow.h"
@@ -93,6 +94,7 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
     hasRgb = false;
     hasHsv = false;
 
+    setUpKeyboard(*ui);
     ui->imageView->installEventFilter(new SharpEnlargement(ui->imageView));
     // The rows announced follow the box; while the image side is unloaded its labels
     // show placeholders that a programmatic change of the box must not replace.
