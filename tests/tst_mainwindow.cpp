@@ -1576,6 +1576,69 @@ private slots:
         QCOMPARE(w.dialogs->asked.first().dir, photos.path());
     }
 
+    // ---- Open with ---------------------------------------------------------------------
+
+    void openWith_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // "picture": a PNG; none: no file at all
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("loaded");     // "image", "spreadsheet" or ""
+        QTest::addColumn<QString>("warning");
+
+        const QByteArray sheet("x,y,r,g,b\n0,0,1,2,3\n1,0,4,5,6\n");
+        QTest::newRow("picture") << QByteArray("picture") << "photo.png" << "image" << "";
+        QTest::newRow("picture without suffix, by content") << QByteArray("picture") << "snapshot" << "image" << "";
+        QTest::newRow("picture under a sheet's suffix, by content") << QByteArray("picture") << "odd.csv" << "image" << "";
+        QTest::newRow("sheet") << sheet << "lesson.csv" << "spreadsheet" << "";
+        QTest::newRow("sheet without suffix") << sheet << "lesson" << "spreadsheet" << "";
+        QTest::newRow("text under a picture's suffix: the image box")
+            << QByteArray("hello\n") << "broken.png" << "" << "Failed loading / Invalid image format.";
+        QTest::newRow("not a sheet: the sheet box")
+            << QByteArray("hello\n") << "notes.txt" << "" << "Invalid Sheet / This is not a valid color spreadsheet.";
+        QTest::newRow("missing sheet")
+            << QByteArray() << "gone.csv" << "" << "Invalid Sheet / This is not a valid color spreadsheet.";
+    }
+
+    void openWith()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, name);
+        QFETCH(QString, loaded);
+        QFETCH(QString, warning);
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        if (content == "picture")
+            QVERIFY(patternImage(7, 5).save(path, "PNG"));
+        else if (!content.isEmpty())
+            QVERIFY(writeFile(path, content));
+
+        Window w = Window::make();
+        // Relative, as a file manager may pass it; the window names it in full.
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        w.window->openFile(name);
+        QVERIFY(QDir::setCurrent(previous));
+
+        QCOMPARE(w.dialogs->warnings(), warning.isEmpty() ? QStringList() : QStringList{warning});
+        for (const ScriptedDialogs::Question &q : w.dialogs->asked)
+            QCOMPARE(q.kind, QStringLiteral("warning")); // no dialog was shown
+        QCOMPARE(!w.ui->image_memory_pos->isHidden(), loaded == QLatin1String("image"));
+        QCOMPARE(!w.ui->ss_memory_pos->isHidden(), loaded == QLatin1String("spreadsheet"));
+        if (loaded == QLatin1String("image")) {
+            QCOMPARE(w.ui->imageBox->title(), QStringLiteral("Image: ") + path);
+            QCOMPARE(w.window->image.size(), QSize(7, 5));
+        }
+        if (loaded == QLatin1String("spreadsheet"))
+            QCOMPARE(w.window->pixels.size(), std::size_t(2));
+
+        // The dialogs are the person's again, and the next one opens in that folder.
+        w.dialogs->asked.clear();
+        w.ui->loadImage->click();
+        QCOMPARE(w.dialogs->asked.first().kind, QStringLiteral("open"));
+        QCOMPARE(w.dialogs->asked.first().dir, loaded.isEmpty() ? QString() : folder.path());
+    }
+
     // ---- Both sides together -------------------------------------------------------------
 
     void imageToSheetAndBack()

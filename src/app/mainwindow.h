@@ -37,6 +37,10 @@ public:
     void convertImage(bool shrink);
     void convertSheet();
 
+    // A file named on the command line: loaded as if chosen in the dialog of its kind
+    // (Load Image for a picture, Load Sheet otherwise), with the same boxes on failure.
+    void openFile(const QString &path);
+
 private slots:
     void on_spreadsheetToImage_clicked();
     void on_loadSpreadsheet_clicked();
