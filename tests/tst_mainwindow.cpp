@@ -1531,6 +1531,28 @@ private slots:
 
     // ---- The dialogs: where they open, what they suggest, the suffix ---------------------
 
+    void suffixFromChosenType_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("no suffix") << "result" << "Png (*.png)" << "result.png";
+        QTest::newRow("type with the list's blank") << "result" << " Bmp (*.bmp)" << "result.bmp";
+        QTest::newRow("typed suffix wins") << "result.png" << "Jpeg (*.jpg)" << "result.png";
+        QTest::newRow("dot in a folder name only") << "/tmp/v1.2/result" << "Png (*.png)" << "/tmp/v1.2/result.png";
+        QTest::newRow("all files: nothing to add") << "notes" << "All files (*)" << "notes";
+        QTest::newRow("several suffixes: none chosen") << "notes" << "Spreadsheets (*.csv *.ods)" << "notes";
+        QTest::newRow("cancelled") << "" << "Png (*.png)" << "";
+    }
+
+    void suffixFromChosenType()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, type);
+        QFETCH(QString, saved);
+        QCOMPARE(withFilterSuffix(typed, type), saved);
+    }
+
     void dialogsOpenWhereTheLastFileWas()
     {
         QTemporaryDir photos;

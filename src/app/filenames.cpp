@@ -1,5 +1,7 @@
 #include "filenames.h"
 
+#include "dialogs.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -39,6 +41,14 @@ QString FilePlaces::suggestion(Side side, const QString &filter) const
     const QString suffix = filterSuffix(filter);
     const QString name = suffix.isEmpty() ? base : base + QLatin1Char('.') + suffix;
     return m_folder.isEmpty() ? name : QDir(m_folder).filePath(name);
+}
+
+QString FilePlaces::askSaveName(Dialogs &dialogs, QWidget *parent, Side side, const QString &caption,
+                                const QString &filter, const QString &shown) const
+{
+    QString type = shown.isEmpty() ? filter.section(QStringLiteral(";;"), 0, 0).simplified() : shown;
+    const QString name = dialogs.saveFileName(parent, caption, suggestion(side, type), filter, &type);
+    return withFilterSuffix(name, type);
 }
 
 void FilePlaces::remember(Side side, const QString &path)

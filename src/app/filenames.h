@@ -2,6 +2,9 @@
 
 #include <QString>
 
+class Dialogs;
+class QWidget;
+
 // The suffix a file-type filter stands for: "Png (*.png)" gives "png". A filter that
 // names no suffix or several ("All files (*)", "Images (*.png *.jpg)") gives "".
 QString filterSuffix(const QString &filter);
@@ -24,6 +27,12 @@ public:
 
     // That folder with the base name of the side's file and the suffix of filter.
     QString suggestion(Side side, const QString &filter) const;
+
+    // Asks where to save the side's data: the dialog starts with the suggestion and shows
+    // the type shown (empty: the first of filter); a name typed without a suffix gets the
+    // chosen type's. Empty when the user cancelled.
+    QString askSaveName(Dialogs &dialogs, QWidget *parent, Side side, const QString &caption,
+                        const QString &filter, const QString &shown = QString()) const;
 
     // A file was loaded into, or saved from, that side.
     void remember(Side side, const QString &path);

@@ -254,7 +254,8 @@ void MainWindow::showOutputRows()
 {
     const bool excel2002 = ui->shrink->checkState() != Qt::Unchecked;
     const QSize scanned = tess::reducedSize(image.size(), tess::planReduction(image.size(), excel2002));
-    ui->outputRows->setText(tr("Output Rows: ") + QString::number(qint64(scanned.width()) * scanned.height()));
+    const qint64 rows = qint64(scanned.width()) * scanned.height();
+    ui->outputRows->setText(tr("Output Rows: ") + QString::number(rows));
 }
 
 void MainWindow::warn(const QString &title, const QString &text)
@@ -357,14 +358,12 @@ void MainWindow::convertImage(bool shrink)
 
 void MainWindow::on_saveImage_clicked()
 {
-    // Png first: it keeps every value exactly, where Jpeg would change the numbers.
-    QString type = tr("Png (*.png)");
-    const QString typed = dialogs->saveFileName(
-        this, tr("Save Image"), places.suggestion(FilePlaces::Image, type),
+    // Png shown first: it keeps every value exactly, where Jpeg would change the numbers.
+    const QString path = places.askSaveName(
+        *dialogs, this, FilePlaces::Image, tr("Save Image"),
         tr("Jpeg (*.jpg);; Bmp (*.bmp);; Gif (*.gif);; Pgm (*.pgm);; Png (*.png);; Ppm (*.ppm);; "
            "Tif (*.tif)"),
-        &type);
-    const QString path = withFilterSuffix(typed, type);
+        tr("Png (*.png)"));
     if (path.isEmpty())
         return;
     if (!tess::saveImage(image, path)) {
@@ -437,11 +436,8 @@ void MainWindow::on_loadSpreadsheet_clicked()
 
 void MainWindow::on_saveSheet_clicked()
 {
-    QString type;
-    const QString typed = dialogs->saveFileName(this, tr("Save Image"),
-                                                places.suggestion(FilePlaces::Sheet, tr("Image (*.csv)")),
-                                                tr("Image (*.csv)"), &type);
-    const QString path = withFilterSuffix(typed, type);
+    const QString path =
+        places.askSaveName(*dialogs, this, FilePlaces::Sheet, tr("Save Image"), tr("Image (*.csv)"));
     if (path.isEmpty())
         return;
     const tess::SheetSaveStatus status = tess::saveSheet(path, pixels, shownModel());

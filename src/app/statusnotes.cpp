@@ -22,5 +22,6 @@ QString drawnTitle(const QString &sheetPath)
 {
     if (sheetPath.isEmpty())
         return QCoreApplication::translate("MainWindow", "Image: drawn from the table");
-    return QCoreApplication::translate("MainWindow", "Image: drawn from %1").arg(QFileInfo(sheetPath).fileName());
+    const QString name = QFileInfo(sheetPath).fileName();
+    return QCoreApplication::translate("MainWindow", "Image: drawn from %1").arg(name);
 }
