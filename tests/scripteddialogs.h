@@ -15,28 +15,41 @@ public:
         QString caption;
         QString dir;
         QString filter; // for a warning: its text
+        QString shownFilter; // the file type selected when the dialog opened
     };
 
     QStringList fileAnswers; // taken in order; an empty answer (or none left) is a cancel
+    QStringList typeAnswers; // file types chosen, in order; none left: the one shown stays
     QList<Question> asked;
 
     QString openFileName(QWidget *, const QString &caption, const QString &dir,
-                         const QString &filter) override
+                         const QString &filter, QString *selectedFilter = nullptr) override
     {
-        asked.append({QStringLiteral("open"), caption, dir, filter});
-        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+        return answer(QStringLiteral("open"), caption, dir, filter, selectedFilter);
     }
 
     QString saveFileName(QWidget *, const QString &caption, const QString &dir,
-                         const QString &filter) override
+                         const QString &filter, QString *selectedFilter = nullptr) override
     {
-        asked.append({QStringLiteral("save"), caption, dir, filter});
-        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+        return answer(QStringLiteral("save"), caption, dir, filter, selectedFilter);
     }
 
     void warning(QWidget *, const QString &title, const QString &text) override
     {
-        asked.append({QStringLiteral("warning"), title, QString(), text});
+        asked.append({QStringLiteral("warning"), title, QString(), text, QString()});
+    }
+
+    // As a file dialog does: it shows the type asked for, or else the first of the list.
+    QString answer(const QString &kind, const QString &caption, const QString &dir, const QString &filter,
+                   QString *selectedFilter)
+    {
+        QString shown = selectedFilter ? *selectedFilter : QString();
+        if (shown.isEmpty())
+            shown = filter.section(QStringLiteral(";;"), 0, 0).simplified();
+        asked.append({kind, caption, dir, filter, shown});
+        if (selectedFilter)
+            *selectedFilter = typeAnswers.isEmpty() ? shown : typeAnswers.takeFirst();
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
 
     QStringList warnings() const

@@ -109,6 +109,37 @@ private slots:
         QCOMPARE(records.back().y, 172);
     }
 
+    // The announced size against the toolkit's real scaling: a rounding or a precision
+    // that differs from scaledToWidth shows up as one row or column too many or too few.
+    void reducedSizeMatchesScaling_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("excel2002");
+
+        QTest::newRow("4000x3000, height lands just under a half") << QSize(4000, 3000) << false;
+        QTest::newRow("4000x3000 for Excel 2002") << QSize(4000, 3000) << true;
+        QTest::newRow("two million") << QSize(2000, 1000) << false;
+        QTest::newRow("VGA for Excel 2002") << QSize(640, 480) << true;
+        QTest::newRow("portrait 1000x1001, height rounds up") << QSize(1000, 1001) << false;
+        QTest::newRow("tall strip 3x400000") << QSize(3, 400000) << false;
+        QTest::newRow("wide strip 2000000x1, height rounds to nothing") << QSize(2000000, 1) << true;
+        QTest::newRow("column too thin to keep") << QSize(1, 2000000) << false;
+        QTest::newRow("not reduced") << QSize(300, 200) << true;
+    }
+
+    void reducedSizeMatchesScaling()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, excel2002);
+
+        QImage image(size, QImage::Format_RGB32);
+        QVERIFY(!image.isNull());
+        image.fill(Qt::darkCyan);
+        const tess::ReductionPlan plan = tess::planReduction(size, excel2002);
+        const QImage reduced = tess::reducedImage(image, plan);
+        QCOMPARE(tess::reducedSize(size, plan), reduced.isNull() ? QSize(0, 0) : reduced.size());
+    }
+
     void unreducedImageIsNotCopied()
     {
         const QImage image = patterned(64, 48, QImage::Format_Indexed8);

@@ -17,6 +17,7 @@
 #include <QMetaMethod>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTableWidget>
 
 #include <cstddef>
@@ -71,12 +72,36 @@ private:
         w.ui->loadSpreadsheet->click();
     }
 
+    // A 4000 x 3000 photo's file, written once: the size the window announces wrongly
+    // when it counts the pixels instead of the rows a conversion writes.
+    QString bigPhoto()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("big.png"));
+        if (!QFile::exists(path)) {
+            QImage image(4000, 3000, QImage::Format_RGB32);
+            image.fill(qRgb(40, 90, 160));
+            if (!image.save(path))
+                return QString();
+        }
+        return path;
+    }
+
+    // A window that is shown and active, so that keys reach it as they reach a person's.
+    static bool activate(Window &w)
+    {
+        w.window->show();
+        QApplication::setActiveWindow(w.window.get());
+        return QTest::qWaitForWindowActive(w.window.get());
+    }
+
     QTemporaryDir m_dir;
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
+        // Row counts in the status bar are grouped as this locale groups them: 998,210.
+        QLocale::setDefault(QLocale::c());
     }
 
     // ---- Layout and start-up ------------------------------------------------------------
@@ -833,41 +858,55 @@ private slots:
     void saveImage_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QString>("chosenType"); // empty: the one the dialog shows first
+        QTest::addColumn<QString>("written");    // empty: nothing
         QTest::addColumn<QByteArray>("format");
-        QTest::newRow("png under jpeg filter") << "out.png" << true << QByteArray("png");
-        QTest::newRow("bmp") << "out.bmp" << true << QByteArray("bmp");
-        QTest::newRow("unknown suffix") << "out.xyz" << false << QByteArray();
-        QTest::newRow("no suffix") << "out" << false << QByteArray();
-        QTest::newRow("folder does not exist") << "no/such/folder/out.png" << false << QByteArray();
+        QTest::newRow("png under jpeg type") << "out.png" << "Jpeg (*.jpg)" << "out.png" << QByteArray("png");
+        QTest::newRow("bmp") << "out.bmp" << "" << "out.bmp" << QByteArray("bmp");
+        QTest::newRow("unknown suffix") << "out.xyz" << "" << "" << QByteArray();
+        QTest::newRow("no suffix, png shown") << "result" << "" << "result.png" << QByteArray("png");
+        QTest::newRow("no suffix, jpeg chosen") << "photo" << "Jpeg (*.jpg)" << "photo.jpg" << QByteArray("jpeg");
+        QTest::newRow("no suffix, bmp chosen with its blank") << "plain" << " Bmp (*.bmp)" << "plain.bmp"
+                                                              << QByteArray("bmp");
+        QTest::newRow("trailing dot") << "dotted." << "" << "dotted.png" << QByteArray("png");
+        QTest::newRow("folder does not exist") << "no/such/folder/out.png" << "" << "" << QByteArray();
     }
 
     void saveImage()
     {
         QFETCH(QString, name);
-        QFETCH(bool, saved);
+        QFETCH(QString, chosenType);
+        QFETCH(QString, written);
         QFETCH(QByteArray, format);
+        const bool saved = !written.isEmpty();
 
         Window w = Window::make();
         loadImageInto(w, patternImage(6, 4));
         const QString path = m_dir.filePath(name);
+        const QString writtenPath = m_dir.filePath(written);
         QFile::remove(path);
+        QFile::remove(writtenPath);
         w.dialogs->asked.clear();
         w.dialogs->fileAnswers = {path};
+        if (!chosenType.isEmpty())
+            w.dialogs->typeAnswers = {chosenType};
         w.ui->saveImage->click();
 
         QCOMPARE(w.dialogs->asked.first().caption, QStringLiteral("Save Image"));
         QCOMPARE(w.dialogs->asked.first().filter,
                  QStringLiteral("Jpeg (*.jpg);; Bmp (*.bmp);; Gif (*.gif);; Pgm (*.pgm);; Png (*.png);; "
                                 "Ppm (*.ppm);; Tif (*.tif)"));
+        // Png is shown first, a type that keeps the numbers exactly; the list is unchanged.
+        QCOMPARE(w.dialogs->asked.first().shownFilter, QStringLiteral("Png (*.png)"));
         QCOMPARE(w.dialogs->warnings(), saved ? QStringList() : QStringList{"Warning / Warning: Image not Saved"});
         QCOMPARE(w.ui->image_save_pos->isHidden(), !saved);
         QCOMPARE(w.ui->image_save_neg->isHidden(), saved);
-        QCOMPARE(QFile::exists(path), saved);
+        QCOMPARE(QFile::exists(path), saved && path == writtenPath);
         if (saved) {
-            QImageReader reader(path);
+            QImageReader reader(writtenPath);
             QCOMPARE(reader.format(), format);
-            QCOMPARE(reader.read().convertToFormat(QImage::Format_RGB32), patternImage(6, 4));
+            if (format != "jpeg")
+                QCOMPARE(reader.read().convertToFormat(QImage::Format_RGB32), patternImage(6, 4));
         }
     }
 
@@ -917,7 +956,7 @@ private slots:
 
         QCOMPARE(w.dialogs->warnings(), QStringList{warning});
         QCOMPARE(w.dialogs->asked.first().caption, QStringLiteral("Open Image"));
-        QCOMPARE(w.dialogs->asked.first().filter, QStringLiteral("Spreadsheets (*.csv)"));
+        QCOMPARE(w.dialogs->asked.first().filter, QStringLiteral("Spreadsheets (*.csv);;All files (*)"));
         QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet: ") + path);
         QVERIFY(w.ui->tableWidget->isHidden());
         QVERIFY(w.ui->loading_status_image->isHidden());
@@ -1147,6 +1186,459 @@ private slots:
         w.ui->HSVButton->click();
         QCOMPARE(w.snapshot(), shown);
         QCOMPARE(w.window->pixels.size(), std::size_t(2));
+    }
+
+    // ---- A panel that tells the truth -------------------------------------------------------
+
+    // The rows announced before the conversion are the rows it writes; the real conversion
+    // is the judge, and the status bar names both sizes.
+    void outputRowsAreRowsWritten_data()
+    {
+        QTest::addColumn<bool>("excel2002");
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("4000x3000, box off: about a million")
+            << false << "Output Rows: 998210" << QStringLiteral("Reduced from 4000 \u00d7 3000 to 1154 \u00d7 865: 998,210 rows");
+        QTest::newRow("4000x3000, box on: about 60,000")
+            << true << "Output Rows: 59502" << QStringLiteral("Reduced from 4000 \u00d7 3000 to 282 \u00d7 211: 59,502 rows");
+    }
+
+    void outputRowsAreRowsWritten()
+    {
+        QFETCH(bool, excel2002);
+        QFETCH(QString, rows);
+        QFETCH(QString, note);
+
+        Window w = Window::make();
+        const QString photo = bigPhoto();
+        QVERIFY(!photo.isEmpty());
+        w.dialogs->fileAnswers = {photo};
+        w.ui->loadImage->click();
+        QCOMPARE(w.ui->outputRows->text(), QStringLiteral("Output Rows: 998210"));
+        QCOMPARE(w.ui->originalSize->text(), QStringLiteral("Original Size: 4000, 3000"));
+
+        // Ticking and unticking the box changes the announcement at once.
+        w.ui->shrink->click();
+        QCOMPARE(w.ui->outputRows->text(), QStringLiteral("Output Rows: 59502"));
+        w.ui->shrink->click();
+        QCOMPARE(w.ui->outputRows->text(), QStringLiteral("Output Rows: 998210"));
+        if (excel2002)
+            w.ui->shrink->click();
+        QCOMPARE(w.ui->outputRows->text(), rows);
+        QVERIFY(w.window->statusBar()->currentMessage().isEmpty());
+
+        w.ui->imageToSpreadsheet->click();
+        QCOMPARE(QStringLiteral("Output Rows: ") + QString::number(w.window->pixels.size()), rows);
+        QCOMPARE(w.window->statusBar()->currentMessage(), note);
+        // The million box is shown in both cases, as before.
+        QCOMPARE(w.dialogs->warnings(),
+                 QStringList{"Max Size Reached / This image will not fit into excel. It has been reduced to 1 "
+                             "million pixels so that data loss will not occur"});
+
+        // The note is about that picture: loading a sheet takes it away.
+        loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n");
+        QVERIFY(w.window->statusBar()->currentMessage().isEmpty());
+    }
+
+    void conversionWithoutReductionLeavesNoNote()
+    {
+        Window w = Window::make();
+        loadImageInto(w, patternImage(40, 30));
+        w.window->statusBar()->showMessage(QStringLiteral("older note"));
+        w.ui->imageToSpreadsheet->click();
+        QVERIFY(w.window->statusBar()->currentMessage().isEmpty());
+    }
+
+    // "Output Rows: 1000000" is the longest count a conversion can announce.
+    void outputRowsLabelHoldsItsText()
+    {
+        Window w = Window::make();
+        const QLabel *label = w.ui->outputRows;
+        QVERIFY(label->fontMetrics().horizontalAdvance(QStringLiteral("Output Rows: 1000000")) <= label->width());
+        QVERIFY(label->geometry().right() < w.ui->frame->width());
+    }
+
+    // After a conversion every component is in the data, and saving it in one model
+    // takes none of them away; a sheet read back has only the columns it was saved with.
+    void colourLabelsAfterSave_data()
+    {
+        QTest::addColumn<bool>("hsv");
+        QTest::newRow("saved as rgb") << false;
+        QTest::newRow("saved as hsv") << true;
+    }
+
+    void colourLabelsAfterSave()
+    {
+        QFETCH(bool, hsv);
+        Window w = Window::make();
+        loadSheetInto(w, "x,y,v\n0,0,9\n"); // a sheet's column indices are still set
+        loadImageInto(w, patternImage(5, 4));
+        w.ui->imageToSpreadsheet->click();
+        // The HSV sheet left its mode selected; the conversion keeps it until chosen.
+        (hsv ? w.ui->HSVButton : w.ui->RGBButton)->click();
+        const QStringList allYes{"Red: Yes", "Green: Yes", "Blue: Yes", "Hue: Yes", "Saturation: Yes", "Value: Yes"};
+        const auto labels = [&w] {
+            return QStringList{w.ui->red->text(), w.ui->green->text(), w.ui->blue->text(),
+                               w.ui->hue->text(), w.ui->saturation->text(), w.ui->value->text()};
+        };
+        QCOMPARE(labels(), allYes);
+
+        const QString path = m_dir.filePath(hsv ? "labels-hsv.csv" : "labels-rgb.csv");
+        w.dialogs->fileAnswers = {path};
+        w.ui->saveSheet->click();
+        QVERIFY(!w.ui->ss_save_pos->isHidden());
+        QCOMPARE(labels(), allYes);
+
+        w.dialogs->fileAnswers = {path};
+        w.ui->loadSpreadsheet->click();
+        const QString rgb = hsv ? "No" : "Yes";
+        const QString hsvPresent = hsv ? "Yes" : "No";
+        QCOMPARE(labels(), (QStringList{"Red: " + rgb, "Green: " + rgb, "Blue: " + rgb, "Hue: " + hsvPresent,
+                                        "Saturation: " + hsvPresent, "Value: " + hsvPresent}));
+    }
+
+    void drawnPictureNamesItsSheet_data()
+    {
+        QTest::addColumn<bool>("fromSheet");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("loaded sheet") << true << "Image: drawn from lesson.csv";
+        QTest::newRow("converted picture, never saved") << false << "Image: drawn from in.png";
+    }
+
+    void drawnPictureNamesItsSheet()
+    {
+        QFETCH(bool, fromSheet);
+        QFETCH(QString, title);
+        Window w = Window::make();
+        if (fromSheet) {
+            loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n", QStringLiteral("lesson.csv"));
+            QCOMPARE(w.ui->imageBox->title(), QStringLiteral("No Image Loaded"));
+        } else {
+            loadImageInto(w, patternImage(3, 2));
+            w.ui->imageToSpreadsheet->click();
+        }
+        w.ui->spreadsheetToImage->click();
+        QCOMPARE(w.ui->imageBox->title(), title);
+    }
+
+    // ---- The preview shows pixels as blocks ----------------------------------------------
+
+    // Sampled from what the preview really paints: an enlarged picture shows only its own
+    // colours (blocks), a shrunk one also blends of them (smoothing).
+    void previewPixels_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("sharp");
+        QTest::newRow("8x8 enlarged: sharp blocks") << QSize(8, 8) << true;
+        QTest::newRow("40x30 enlarged: sharp blocks") << QSize(40, 30) << true;
+        QTest::newRow("512x362 shrunk: smooth") << QSize(512, 362) << false;
+        // Smoothed across, but each of the ten rows repeated, not blended, downwards.
+        QTest::newRow("600x10 shrunk across, enlarged down") << QSize(600, 10) << false;
+    }
+
+    void previewPixels()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, sharp);
+
+        // A checkerboard of two far-apart colours: any smoothing makes colours between them.
+        QByteArray sheet("x,y,r,g,b\n");
+        QSet<QRgb> palette;
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x) {
+                const bool dark = (x + y) % 2;
+                const QRgb colour = dark ? qRgb(20, 30, 200) : qRgb(250, 220, 10);
+                palette.insert(colour);
+                sheet += QStringLiteral("%1,%2,%3,%4,%5\n").arg(x).arg(y).arg(qRed(colour)).arg(qGreen(colour))
+                             .arg(qBlue(colour)).toLatin1();
+            }
+        Window w = Window::make();
+        loadSheetInto(w, sheet);
+        w.ui->spreadsheetToImage->click();
+        QCOMPARE(w.window->image.size(), size);
+
+        const QImage shown = w.ui->imageView->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.size(), w.ui->imageView->size()); // stretched over the whole frame
+        int blends = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                blends += !palette.contains(shown.pixel(x, y));
+        if (sharp) {
+            QCOMPARE(blends, 0);
+            // Each block's middle shows its own pixel, and the corners are the picture's.
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x) {
+                    const QPoint middle((2 * x + 1) * shown.width() / (2 * size.width()),
+                                        (2 * y + 1) * shown.height() / (2 * size.height()));
+                    QCOMPARE(shown.pixel(middle), w.window->image.pixel(x, y) | 0xff000000u);
+                }
+        } else {
+            QVERIFY2(blends > shown.width() * shown.height() / 4, qPrintable(QString::number(blends)));
+        }
+        if (size.height() < shown.height()) {
+            QSet<QByteArray> rows;
+            for (int y = 0; y < shown.height(); ++y)
+                rows.insert(QByteArray(reinterpret_cast<const char *>(shown.constScanLine(y)), shown.bytesPerLine()));
+            QVERIFY2(rows.size() <= size.height(), qPrintable(QString::number(rows.size())));
+        }
+    }
+
+    // ---- The keyboard ------------------------------------------------------------------
+
+    void tableIsReadOnly()
+    {
+        Window w = Window::make();
+        loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n");
+        QVERIFY(activate(w));
+        QTableWidget *table = w.ui->tableWidget;
+        QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
+        table->setFocus();
+        table->setCurrentCell(1, 2);
+        QTest::keyClicks(table, QStringLiteral("999"));
+        QTest::keyClick(table, Qt::Key_Return);
+        QTest::keyClick(table, Qt::Key_F2);
+        QTest::keyClicks(table, QStringLiteral("0"));
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "1", "2", "3"}));
+        QCOMPARE(w.window->pixels.front().r, 1);
+    }
+
+    // With every control enabled, Tab walks the work from loading a picture to saving
+    // one, and from the table (last) back to the start; Shift+Tab walks back.
+    void tabOrderFollowsTheWork()
+    {
+        Window w = Window::make();
+        loadImageInto(w, patternImage(300, 200));
+        w.ui->imageToSpreadsheet->click();
+        w.ui->HSVButton->click();
+        QVERIFY(activate(w));
+        w.ui->loadImage->setFocus();
+
+        QStringList forward;
+        for (int i = 0; i < 9; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            forward.append(QApplication::focusWidget()->objectName());
+        }
+        // Of the two mode buttons Tab stops at the selected one; the arrows choose.
+        QCOMPARE(forward, (QStringList{"shrink", "imageToSpreadsheet", "HSVButton", "saveSheet", "loadSpreadsheet",
+                                       "spreadsheetToImage", "saveImage", "tableWidget", "loadImage"}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), w.ui->tableWidget);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), w.ui->saveImage);
+
+        // On the mode buttons the arrows switch the mode, and Tab then stops at the new one.
+        w.ui->HSVButton->setFocus();
+        QTest::keyClick(w.ui->HSVButton, Qt::Key_Up);
+        QVERIFY(w.ui->RGBButton->isChecked());
+        QCOMPARE(w.cell(0, 2), QStringLiteral("r"));
+        w.ui->imageToSpreadsheet->setFocus();
+        QTest::keyClick(w.ui->imageToSpreadsheet, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w.ui->RGBButton);
+    }
+
+    void shortcuts_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("effect");
+        const auto row = [](const char *button, QKeySequence keys, const char *effect) {
+            QTest::newRow(button) << QString::fromLatin1(button) << keys << QString::fromLatin1(effect);
+        };
+        row("loadImage", QKeySequence(QKeySequence::Open), "open Open Image");
+        row("saveSheet", QKeySequence(QKeySequence::Save), "save Image (*.csv)");
+        row("loadSpreadsheet", QKeySequence(QStringLiteral("Ctrl+Shift+O")), "open Spreadsheets (*.csv);;All files (*)");
+        row("saveImage", QKeySequence(QStringLiteral("Ctrl+Shift+S")), "save Jpeg (*.jpg)");
+        row("imageToSpreadsheet", QKeySequence(QStringLiteral("Ctrl+Right")), "rows 12");
+        row("spreadsheetToImage", QKeySequence(QStringLiteral("Ctrl+Left")), "drawn");
+        row("HSVButton", QKeySequence(QStringLiteral("Ctrl+H")), "hsv");
+        row("RGBButton", QKeySequence(QStringLiteral("Ctrl+R")), "rgb");
+        row("shrink", QKeySequence(QStringLiteral("Ctrl+E")), "ticked");
+    }
+
+    void shortcuts()
+    {
+        QFETCH(QString, button);
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, effect);
+
+        Window w = Window::make();
+        loadImageInto(w, patternImage(400, 300));
+        w.ui->imageToSpreadsheet->click();
+        w.ui->HSVButton->click();
+        if (effect == QLatin1String("hsv"))
+            w.ui->RGBButton->click();
+        w.window->image = patternImage(4, 3); // what a conversion or a drawing would replace
+        w.window->pixels.clear();
+        w.dialogs->asked.clear();
+        QVERIFY(activate(w));
+        w.ui->tableWidget->setFocus(); // shortcuts work wherever the focus is
+
+        auto *target = w.window->findChild<QAbstractButton *>(button);
+        QVERIFY(target);
+        QVERIFY2(target->toolTip().contains(keys.toString(QKeySequence::NativeText)), qPrintable(target->toolTip()));
+        QTest::keySequence(w.window.get(), keys);
+
+        if (effect.startsWith(QLatin1String("open ")) || effect.startsWith(QLatin1String("save "))) {
+            QTRY_VERIFY(!w.dialogs->asked.isEmpty());
+            const ScriptedDialogs::Question &q = w.dialogs->asked.first();
+            QCOMPARE(q.kind + ' ' + (q.kind == "open" && button == "loadImage" ? q.caption : q.filter.left(effect.size() - 5)),
+                     effect);
+        } else if (effect == QLatin1String("rows 12")) {
+            QTRY_COMPARE(w.window->pixels.size(), std::size_t(12));
+        } else if (effect == QLatin1String("drawn")) {
+            QTRY_COMPARE(w.ui->imageBox->title(), QStringLiteral("Image: drawn from in.png"));
+        } else if (effect == QLatin1String("hsv")) {
+            QTRY_VERIFY(w.ui->HSVButton->isChecked());
+            QCOMPARE(w.cell(0, 2), QStringLiteral("h"));
+        } else if (effect == QLatin1String("rgb")) {
+            QTRY_VERIFY(w.ui->RGBButton->isChecked());
+            QCOMPARE(w.cell(0, 2), QStringLiteral("r"));
+        } else {
+            QTRY_VERIFY(w.ui->shrink->isChecked());
+        }
+    }
+
+    // A disabled button's shortcut does nothing: Save Sheet before there is any data.
+    void shortcutOfDisabledButton()
+    {
+        Window w = Window::make();
+        QVERIFY(activate(w));
+        QTest::keySequence(w.window.get(), QKeySequence(QKeySequence::Save));
+        QTest::qWait(300);
+        QVERIFY(w.dialogs->asked.isEmpty());
+    }
+
+    // ---- The dialogs: where they open, what they suggest, the suffix ---------------------
+
+    void suffixFromChosenType_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("no suffix") << "result" << "Png (*.png)" << "result.png";
+        QTest::newRow("type with the list's blank") << "result" << " Bmp (*.bmp)" << "result.bmp";
+        QTest::newRow("typed suffix wins") << "result.png" << "Jpeg (*.jpg)" << "result.png";
+        QTest::newRow("dot in a folder name only") << "/tmp/v1.2/result" << "Png (*.png)" << "/tmp/v1.2/result.png";
+        QTest::newRow("all files: nothing to add") << "notes" << "All files (*)" << "notes";
+        QTest::newRow("several suffixes: none chosen") << "notes" << "Spreadsheets (*.csv *.ods)" << "notes";
+        QTest::newRow("cancelled") << "" << "Png (*.png)" << "";
+    }
+
+    void suffixFromChosenType()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, type);
+        QFETCH(QString, saved);
+        QCOMPARE(withFilterSuffix(typed, type), saved);
+    }
+
+    void dialogsOpenWhereTheLastFileWas()
+    {
+        QTemporaryDir photos;
+        QTemporaryDir lessons;
+        QVERIFY(photos.isValid() && lessons.isValid());
+        const QString photo = photos.filePath(QStringLiteral("photo.jpg"));
+        QVERIFY(patternImage(30, 20).save(photo));
+
+        Window w = Window::make();
+        w.dialogs->fileAnswers = {photo};
+        w.ui->loadImage->click();
+        QVERIFY(w.dialogs->asked.first().dir.isEmpty()); // the toolkit's default at first
+        w.ui->imageToSpreadsheet->click();
+
+        // Save Sheet: the photo's folder and name, as a sheet; "lesson" typed without a suffix.
+        w.dialogs->asked.clear();
+        w.dialogs->fileAnswers = {lessons.filePath(QStringLiteral("lesson"))};
+        w.ui->saveSheet->click();
+        QCOMPARE(w.dialogs->asked.first().dir, photos.filePath(QStringLiteral("photo.csv")));
+        QVERIFY(QFile::exists(lessons.filePath(QStringLiteral("lesson.csv"))));
+        QVERIFY(!QFile::exists(lessons.filePath(QStringLiteral("lesson"))));
+
+        // Save Image: the folder of the last save, the name of the picture's own file.
+        w.dialogs->asked.clear();
+        w.ui->saveImage->click();
+        QCOMPARE(w.dialogs->asked.first().dir, lessons.filePath(QStringLiteral("photo.png")));
+
+        // Load Sheet opens where the sheet went; the drawing is offered under the sheet's name.
+        w.dialogs->asked.clear();
+        w.dialogs->fileAnswers = {lessons.filePath(QStringLiteral("lesson.csv"))};
+        w.ui->loadSpreadsheet->click();
+        QCOMPARE(w.dialogs->asked.first().dir, lessons.path());
+        w.ui->spreadsheetToImage->click();
+        w.dialogs->asked.clear();
+        w.dialogs->fileAnswers = {photos.filePath(QStringLiteral("result"))};
+        w.ui->saveImage->click();
+        QCOMPARE(w.dialogs->asked.first().dir, lessons.filePath(QStringLiteral("lesson.png")));
+        QCOMPARE(QImage(photos.filePath(QStringLiteral("result.png"))).size(), QSize(30, 20));
+
+        // Load Image now starts where that picture was saved.
+        w.dialogs->asked.clear();
+        w.ui->loadImage->click();
+        QCOMPARE(w.dialogs->asked.first().dir, photos.path());
+    }
+
+    // ---- Open with ---------------------------------------------------------------------
+
+    void openWith_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // "picture": a PNG; none: no file at all
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("loaded");     // "image", "spreadsheet" or ""
+        QTest::addColumn<QString>("warning");
+
+        const QByteArray sheet("x,y,r,g,b\n0,0,1,2,3\n1,0,4,5,6\n");
+        QTest::newRow("picture") << QByteArray("picture") << "photo.png" << "image" << "";
+        QTest::newRow("picture without suffix, by content") << QByteArray("picture") << "snapshot" << "image" << "";
+        QTest::newRow("picture under a sheet's suffix, by content") << QByteArray("picture") << "odd.csv" << "image" << "";
+        QTest::newRow("sheet") << sheet << "lesson.csv" << "spreadsheet" << "";
+        QTest::newRow("sheet without suffix") << sheet << "lesson" << "spreadsheet" << "";
+        QTest::newRow("text under a picture's suffix: the image box")
+            << QByteArray("hello\n") << "broken.png" << "" << "Failed loading / Invalid image format.";
+        QTest::newRow("not a sheet: the sheet box")
+            << QByteArray("hello\n") << "notes.txt" << "" << "Invalid Sheet / This is not a valid color spreadsheet.";
+        QTest::newRow("missing sheet")
+            << QByteArray() << "gone.csv" << "" << "Invalid Sheet / This is not a valid color spreadsheet.";
+    }
+
+    void openWith()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, name);
+        QFETCH(QString, loaded);
+        QFETCH(QString, warning);
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        if (content == "picture")
+            QVERIFY(patternImage(7, 5).save(path, "PNG"));
+        else if (!content.isEmpty())
+            QVERIFY(writeFile(path, content));
+
+        Window w = Window::make();
+        // Relative, as a file manager may pass it; the window names it in full.
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        w.window->openFile(name);
+        QVERIFY(QDir::setCurrent(previous));
+
+        QCOMPARE(w.dialogs->warnings(), warning.isEmpty() ? QStringList() : QStringList{warning});
+        for (const ScriptedDialogs::Question &q : w.dialogs->asked)
+            QCOMPARE(q.kind, QStringLiteral("warning")); // no dialog was shown
+        QCOMPARE(!w.ui->image_memory_pos->isHidden(), loaded == QLatin1String("image"));
+        QCOMPARE(!w.ui->ss_memory_pos->isHidden(), loaded == QLatin1String("spreadsheet"));
+        if (loaded == QLatin1String("image")) {
+            QCOMPARE(w.ui->imageBox->title(), QStringLiteral("Image: ") + path);
+            QCOMPARE(w.window->image.size(), QSize(7, 5));
+        }
+        if (loaded == QLatin1String("spreadsheet"))
+            QCOMPARE(w.window->pixels.size(), std::size_t(2));
+
+        // The dialogs are the person's again, and the next one opens in that folder.
+        w.dialogs->asked.clear();
+        w.ui->loadImage->click();
+        QCOMPARE(w.dialogs->asked.first().kind, QStringLiteral("open"));
+        QCOMPARE(w.dialogs->asked.first().dir, loaded.isEmpty() ? QString() : folder.path());
     }
 
     // ---- Both sides together -------------------------------------------------------------

@@ -1,18 +1,34 @@
 #include "dialogs.h"
 
+#include "filenames.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
 QString QtDialogs::openFileName(QWidget *parent, const QString &caption, const QString &dir,
-                                const QString &filter)
+                                const QString &filter, QString *selectedFilter)
 {
-    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+    return QFileDialog::getOpenFileName(parent, caption, dir, filter, selectedFilter);
 }
 
 QString QtDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &dir,
-                                const QString &filter)
+                                const QString &filter, QString *selectedFilter)
 {
-    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    // The static getSaveFileName has no default suffix; the same dialog built by hand
+    // (native where the platform has one, as the static function would) does.
+    QFileDialog dialog(parent, caption, dir, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (selectedFilter && !selectedFilter->isEmpty())
+        dialog.selectNameFilter(*selectedFilter);
+    dialog.setDefaultSuffix(filterSuffix(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString &chosen) { dialog.setDefaultSuffix(filterSuffix(chosen)); });
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    if (selectedFilter)
+        *selectedFilter = dialog.selectedNameFilter();
+    return dialog.selectedFiles().value(0);
 }
 
 void QtDialogs::warning(QWidget *parent, const QString &title, const QString &text)

@@ -11,23 +11,27 @@ class Dialogs
 public:
     virtual ~Dialogs() = default;
 
-    // An empty string means the user cancelled.
+    // An empty string means the user cancelled. dir is the folder to start in, or a path
+    // whose file name is suggested. selectedFilter, when given, names the file type shown
+    // first (empty: the first of filter) and receives the one the user chose.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
-                                 const QString &filter) = 0;
+                                 const QString &filter, QString *selectedFilter = nullptr) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
-                                 const QString &filter) = 0;
+                                 const QString &filter, QString *selectedFilter = nullptr) = 0;
 
     // A modal warning box with a single OK button and no default button.
     virtual void warning(QWidget *parent, const QString &title, const QString &text) = 0;
 };
 
-// The toolkit's own static file dialogs and message box.
+// The toolkit's own file dialogs and message box. A name typed into the save dialog
+// without a suffix gets the suffix of the chosen type before the dialog checks whether
+// the file exists, so that it asks about the file that will really be replaced.
 class QtDialogs final : public Dialogs
 {
 public:
     QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
-                         const QString &filter) override;
+                         const QString &filter, QString *selectedFilter = nullptr) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
-                         const QString &filter) override;
+                         const QString &filter, QString *selectedFilter = nullptr) override;
     void warning(QWidget *parent, const QString &title, const QString &text) override;
 };

@@ -3,6 +3,7 @@
 #include "image/imagefile.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -13,5 +14,14 @@ int main(int argc, char *argv[])
 
     MainWindow window;
     window.show();
+
+    // "Open with": a file manager names one file. The toolkit has taken its own options
+    // out of the arguments already. Loaded once the loop runs, so that a warning box
+    // opens over the window shown, as it does on the dialog's road.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1 && !arguments.at(1).isEmpty()) {
+        const QString path = arguments.at(1);
+        QTimer::singleShot(0, &window, [&window, path] { window.openFile(path); });
+    }
     return app.exec();
 }

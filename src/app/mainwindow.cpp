@@ -1,6 +1,9 @@
 #include "mainwindow.h"
 
 #include "dialogs.h"
+#include "keyboard.h"
+#include "preview.h"
+#include "statusnotes.h"
 #include "ui_mainwindow.h"
 
 #include "convert/operations.h"
@@ -9,6 +12,7 @@
 #include <QCoreApplication>
 #include <QImageReader>
 #include <QPixmap>
+#include <QStatusBar>
 
 namespace {
 
@@ -95,6 +99,15 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
 
     hasRgb = false;
     hasHsv = false;
+
+    setUpKeyboard(*ui);
+    ui->imageView->installEventFilter(new SharpEnlargement(ui->imageView));
+    // The rows announced follow the box; while the image side is unloaded its labels
+    // show placeholders that a programmatic change of the box must not replace.
+    connect(ui->shrink, &QCheckBox::stateChanged, this, [this] {
+        if (!ui->image_memory_pos->isHidden())
+            showOutputRows();
+    });
 }
 
 MainWindow::~MainWindow()
@@ -129,6 +142,7 @@ void MainWindow::markLoaded(const QString &side)
         ui->imageToSpreadsheet->setEnabled(true);
         ui->shrink->setEnabled(true);
         ui->imageView->setEnabled(true);
+        statusBar()->clearMessage(); // a reduction note belongs to the image before
     }
 }
 
@@ -153,6 +167,7 @@ void MainWindow::markUnloaded(const QString &side)
         ui->shrink->setEnabled(false);
         ui->imageView->clear();
         ui->imageView->setEnabled(false);
+        statusBar()->clearMessage();
     }
 }
 
@@ -178,7 +193,9 @@ void MainWindow::resetInfo(const QString &side)
 void MainWindow::updateInfo(const QString &side)
 {
     if (side == SheetSide) {
-        const auto present = [](int column) { return column == -1 ? tr("No") : tr("Yes"); };
+        // Converted data carries all six components, also after it was saved in one model.
+        const bool all = convertedFromImage;
+        const auto present = [all](int column) { return column == -1 && !all ? tr("No") : tr("Yes"); };
         ui->resolution->setText(tr("Output Image: ") + QString::number(maxX) + QStringLiteral(", ")
                                 + QString::number(maxY));
         ui->red->setText(tr("Red: ") + present(redColumn));
@@ -191,7 +208,7 @@ void MainWindow::updateInfo(const QString &side)
     if (side == ImageSide) {
         // 64-bit, so that a very large image shows its true count.
         const qint64 n = qint64(image.height()) * image.width();
-        ui->outputRows->setText(tr("Output Rows: ") + QString::number(n));
+        showOutputRows();
         ui->originalSize->setText(tr("Original Size: ") + QString::number(image.width())
                                   + QStringLiteral(", ") + QString::number(image.height()));
         if (n < tess::Excel2002PixelLimit) {
@@ -201,6 +218,15 @@ void MainWindow::updateInfo(const QString &side)
             ui->shrink->setEnabled(true);
         }
     }
+}
+
+// The rows "Image to Spreadsheet" writes now: after the reduction that applies.
+void MainWindow::showOutputRows()
+{
+    const bool excel2002 = ui->shrink->checkState() != Qt::Unchecked;
+    const QSize scanned = tess::reducedSize(image.size(), tess::planReduction(image.size(), excel2002));
+    const qint64 rows = qint64(scanned.width()) * scanned.height();
+    ui->outputRows->setText(tr("Output Rows: ") + QString::number(rows));
 }
 
 void MainWindow::warn(const QString &title, const QString &text)
@@ -214,7 +240,7 @@ void MainWindow::warn(const QString &title, const QString &text)
 void MainWindow::on_loadImage_clicked()
 {
     imageFileName = dialogs->openFileName(
-        this, tr("Open Image"), QString(),
+        this, tr("Open Image"), places.folder(),
         tr("Images (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg *.svgz "
            "*.tif *.tiff *.xbm *.xpm)"));
     const tess::Result result = imageFileName.isEmpty() ? tess::outcome(tess::Status::NoImageChosen)
@@ -227,6 +253,7 @@ void MainWindow::on_loadImage_clicked()
     updateInfo(ImageSide);
     markUnloaded(SheetSide);
     resetInfo(SheetSide);
+    places.remember(FilePlaces::Image, imageFileName);
 }
 
 void MainWindow::displayPreview(QImage image)
@@ -267,27 +294,30 @@ void MainWindow::convertImage(bool shrink)
     maxY = scanned.height();
     hasRgb = true;
     hasHsv = true;
+    convertedFromImage = true;
     markLoaded(SheetSide);
     updateInfo(SheetSide);
-    ui->red->setText(tr("Red: Yes"));
-    ui->green->setText(tr("Green: Yes"));
-    ui->blue->setText(tr("Blue: Yes"));
-    ui->hue->setText(tr("Hue: Yes"));
-    ui->saturation->setText(tr("Saturation: Yes"));
-    ui->value->setText(tr("Value: Yes"));
+    places.derive(FilePlaces::Sheet);
+    if (scanned != image.size())
+        statusBar()->showMessage(reductionNote(image.size(), QSize(maxX, maxY), qint64(pixels.size())));
+    else
+        statusBar()->clearMessage();
 }
 
 void MainWindow::on_saveImage_clicked()
 {
-    const QString path = dialogs->saveFileName(
-        this, tr("Save Image"), QString(),
+    // Png shown first: it keeps every value exactly, where Jpeg would change the numbers.
+    const QString path = places.askSaveName(
+        *dialogs, this, FilePlaces::Image, tr("Save Image"),
         tr("Jpeg (*.jpg);; Bmp (*.bmp);; Gif (*.gif);; Pgm (*.pgm);; Png (*.png);; Ppm (*.ppm);; "
-           "Tif (*.tif)"));
+           "Tif (*.tif)"),
+        tr("Png (*.png)"));
     if (path.isEmpty())
         return;
     if (warnFailed(*dialogs, this, tess::saveImageFile(image, path)))
         return;
     showTick(ui->image_save_pos, ui->image_save_neg);
+    places.remember(FilePlaces::Image, path);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -295,7 +325,8 @@ void MainWindow::on_saveImage_clicked()
 
 void MainWindow::on_loadSpreadsheet_clicked()
 {
-    sheetFileName = dialogs->openFileName(this, tr("Open Image"), QString(), tr("Spreadsheets (*.csv)"));
+    sheetFileName = dialogs->openFileName(this, tr("Open Image"), places.folder(),
+                                          tr("Spreadsheets (*.csv);;All files (*)"));
     if (sheetFileName.isEmpty()) {
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoSheetChosen));
         return;
@@ -312,6 +343,7 @@ void MainWindow::on_loadSpreadsheet_clicked()
     maxY = 0;
     hasRgb = false;
     hasHsv = false;
+    convertedFromImage = false;
     tess::SheetInfo info;
     const tess::Result result = tess::loadSheetFile(sheetFileName, pixels, info);
     if (result.status == tess::Status::SheetCannotOpen)
@@ -346,11 +378,13 @@ void MainWindow::on_loadSpreadsheet_clicked()
     updateInfo(SheetSide);
     markUnloaded(ImageSide);
     resetInfo(ImageSide);
+    places.remember(FilePlaces::Sheet, sheetFileName);
 }
 
 void MainWindow::on_saveSheet_clicked()
 {
-    const QString path = dialogs->saveFileName(this, tr("Save Image"), QString(), tr("Image (*.csv)"));
+    const QString path =
+        places.askSaveName(*dialogs, this, FilePlaces::Sheet, tr("Save Image"), tr("Image (*.csv)"));
     if (path.isEmpty())
         return;
     const tess::Result result = tess::saveSheetFile(path, pixels, shownModel());
@@ -362,6 +396,7 @@ void MainWindow::on_saveSheet_clicked()
     markLoaded(SheetSide);
     updateInfo(SheetSide);
     showTick(ui->ss_save_pos, ui->ss_save_neg);
+    places.remember(FilePlaces::Sheet, path);
 }
 
 void MainWindow::on_spreadsheetToImage_clicked()
@@ -376,4 +411,6 @@ void MainWindow::convertSheet()
     displayPreview(image);
     markLoaded(ImageSide);
     updateInfo(ImageSide);
+    places.derive(FilePlaces::Image);
+    ui->imageBox->setTitle(drawnTitle(places.source(FilePlaces::Image)));
 }

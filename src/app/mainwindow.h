@@ -1,5 +1,6 @@
 #pragma once
 
+#include "filenames.h"
 #include "image/pixelrecord.h"
 
 #include <QImage>
@@ -36,6 +37,10 @@ public:
     void convertImage(bool shrink);
     void convertSheet();
 
+    // A file named on the command line: loaded as if chosen in the dialog of its kind
+    // (Load Image for a picture, Load Sheet otherwise), with the same boxes on failure.
+    void openFile(const QString &path);
+
 private slots:
     void on_spreadsheetToImage_clicked();
     void on_loadSpreadsheet_clicked();
@@ -54,6 +59,7 @@ private:
     void showPosition(int row, const PixelRecord &record);
     void setCellText(int row, int column, const QString &text);
     void warn(const QString &title, const QString &text);
+    void showOutputRows();
 
     QString imageFileName;
     QString sheetFileName;
@@ -70,8 +76,12 @@ private:
     int valueColumn = -1;
     bool hasRgb = false;
     bool hasHsv = false;
+    // The pixel data came from "Image to Spreadsheet", not from a sheet: it carries every
+    // component, whatever the column indices of the last sheet loaded say.
+    bool convertedFromImage = false;
     Ui_MainWindow *ui;
     std::unique_ptr<Dialogs> dialogs;
+    FilePlaces places;
 
     friend class TestMainWindow;
     friend struct WindowUnderTest;

@@ -127,6 +127,19 @@ QImage reducedImage(const QImage &image, const ReductionPlan &plan)
     return image.scaledToWidth(plan.width, Qt::FastTransformation);
 }
 
+QSize reducedSize(QSize size, const ReductionPlan &plan)
+{
+    if (!plan.reduced)
+        return size;
+    if (plan.width <= 0 || size.width() <= 0 || size.height() <= 0)
+        return QSize(0, 0);
+    // As scaledToWidth does it: both sides scaled by the same factor in double
+    // precision, the new height rounded (not truncated) by QImage::transformed.
+    const qreal factor = qreal(plan.width) / size.width();
+    const int height = qRound(factor * size.height());
+    return height > 0 ? QSize(plan.width, height) : QSize(0, 0);
+}
+
 void scanImage(const QImage &image, PixelRecords &out)
 {
     const int width = image.isNull() ? 0 : image.width();

@@ -30,6 +30,10 @@ ReductionPlan planReduction(QSize size, bool excel2002);
 // transformation in the format it was loaded in.
 QImage reducedImage(const QImage &image, const ReductionPlan &plan);
 
+// The size reducedImage gives, without scaling anything: what the window announces
+// before the conversion runs. 0 x 0 when the reduction leaves no pixel.
+QSize reducedSize(QSize size, const ReductionPlan &plan);
+
 // Scans the image column by column (x outer, y inner) into records, replacing the
 // contents of out but keeping its capacity. Both colour models are filled; a is 255
 // and the pixel's own alpha is ignored.

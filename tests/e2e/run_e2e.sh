@@ -2,8 +2,10 @@
 # The real window, end to end: starts a virtual X display, runs the real program on it with
 # the toolkit's own widget file dialogs, and drives it with the mouse and the keyboard as a
 # person would. Loads an image, turns it into a sheet, switches to HSV, saves the sheet,
-# loads it back, draws it and saves the picture; then checks the files written, and takes
-# a screenshot after every step.
+# loads it back, draws it and saves the picture, once with the mouse and once with the
+# keyboard alone; then checks the files written, and takes a screenshot after every step.
+# Last, a program started with an 8 x 8 sheet on its command line ("Open with") draws it,
+# and its preview must show sharp blocks.
 #
 #   run_e2e.sh TESSARINE GEOMETRY_HELPER UI_DIR OUTPUT_DIR
 #
@@ -97,7 +99,7 @@ colour() { # x y -> "r g b"
 convert "$work/source.ppm" -depth 8 "PNG24:$work/folder/source.png" || fail "could not make the source image"
 
 # --- Where the buttons are, in window coordinates.
-buttons=(loadImage imageToSpreadsheet HSVButton saveSheet loadSpreadsheet spreadsheetToImage saveImage)
+buttons=(loadImage imageToSpreadsheet HSVButton saveSheet loadSpreadsheet spreadsheetToImage saveImage imageView)
 timeout 30 "$helper" "${buttons[@]}" >"$work/geometry" 2>"$work/geometry.log" \
     || fail "geometry helper failed: $(cat "$work/geometry.log")"
 declare -A at
@@ -105,12 +107,30 @@ while read -r name x y; do at[$name]="$x $y"; done <"$work/geometry"
 [ "${at[window]}" = "864 609" ] || fail "unexpected window size: ${at[window]:-none}"
 log "buttons: $(tr '\n' ';' <"$work/geometry")"
 
-# --- Start the program.
-(cd "$work/folder" && exec "$app") >"$work/app.log" 2>&1 &
-app_pid=$!
-win="$(timeout 20 xdotool search --sync --onlyvisible --name '^Tessarine$' | head -n 1)"
-[ -n "$win" ] || fail "the window did not appear"
-log "window $win"
+# --- Start the program, with the arguments given; and end it.
+start_program() {
+    (cd "$work/folder" && exec "$app" "$@") >>"$work/app.log" 2>&1 &
+    app_pid=$!
+    win=""
+    for _ in $(seq 200); do
+        win="$(xdotool search --onlyvisible --name '^Tessarine$' 2>/dev/null | head -n 1)"
+        [ -n "$win" ] && break
+        sleep 0.1
+    done
+    [ -n "$win" ] || fail "the window did not appear"
+    log "window $win"
+}
+
+# The next program's window must not be mistaken for this one's, which the X server may
+# still list for a moment (and whose id it may hand out again).
+stop_program() {
+    kill "$app_pid" 2>/dev/null
+    wait "$app_pid" 2>/dev/null
+    app_pid=""
+    wait_gone 'Tessarine$' || fail "the window stayed after the program ended"
+}
+
+start_program
 
 window_sum() { xwd -silent -id "$win" 2>/dev/null | md5sum; }
 
@@ -157,12 +177,14 @@ click_and_wait_change() {
     fail "the window did not change after clicking $1"
 }
 
-# In the file dialog titled $1: type the full path into the file name field, press Return.
+# In the file dialog titled $1: type the full path into the file name field over the name
+# the dialog suggests, press Return.
 answer_dialog() {
     local title="$1" path="$2" dialog
     dialog="$(wait_window "$title")"
     [ -n "$dialog" ] || fail "no '$title' dialog appeared"
     xdotool windowfocus --sync "$dialog" 2>/dev/null || xdotool windowfocus "$dialog"
+    xdotool key ctrl+a
     xdotool type --delay 5 -- "$path"
     shot "$3-typed"
     # A completion list may take the first Return; the dialog must close by the third.
@@ -243,7 +265,8 @@ shot "image-saved"
 alive
 
 # --- The sheet: HSV header, one line per pixel, values of the source's colours.
-sheet="$work/folder/pixels.csv"
+check_sheet() {
+local sheet="$1"
 [ "$(head -n 1 "$sheet")" = "x,y,h,s,v" ] || fail "sheet header is '$(head -n 1 "$sheet")'"
 lines="$(wc -l <"$sheet")"
 [ "$lines" -eq 1201 ] || fail "sheet has $lines lines, not 1201"
@@ -265,14 +288,17 @@ awk -F, 'NR > 1 {
     seen[x "," y]++
 }
 END { if (length(seen) != 1200) { print "pixels named: " length(seen); bad++ } exit bad > 0 }' "$sheet" \
-    || fail "the sheet's HSV values do not match the source image"
+    || fail "the sheet's HSV values in $sheet do not match the source image"
+}
 
 # --- The picture: every pixel the source's colour, within the HSV round trip: whole
 # degrees of hue (truncated) move a channel by up to 255/60 = 4.25, the whole-number
 # saturation and the rounding on the way back by less than one more; so at most 5.
-convert "$work/folder/result.png" -depth 8 txt:- >"$work/result.txt" || fail "result.png cannot be read"
+check_picture() {
+local picture="$1"
+convert "$picture" -depth 8 txt:- >"$work/result.txt" || fail "$picture cannot be read"
 head -n 1 "$work/result.txt" | grep -q '^# ImageMagick pixel enumeration: 40,30,' \
-    || fail "result.png is not 40 x 30: $(head -n 1 "$work/result.txt")"
+    || fail "$picture is not 40 x 30: $(head -n 1 "$work/result.txt")"
 awk 'NR > 1 {
     split($1, p, /[,:]/); x = p[1]; y = p[2]
     s = $2; gsub(/[()]/, "", s); split(s, c, ",")
@@ -283,10 +309,142 @@ awk 'NR > 1 {
     if (4 in c && c[4] != 255) opaque++
     n++
 }
-END { print "result.png: " n " pixels, largest channel difference " worst ", not opaque " opaque + 0
+END { print "'"$picture"': " n " pixels, largest channel difference " worst ", not opaque " opaque + 0
       exit !(n == 1200 && worst <= 5 && opaque + 0 == 0) }' "$work/result.txt" \
-    || fail "result.png does not match the source image"
+    || fail "$picture does not match the source image"
+}
 
+check_sheet "$work/folder/pixels.csv"
+check_picture "$work/folder/result.png"
 alive
+stop_program
+
+# --- The same road with the keyboard alone: shortcuts, Tab, the arrows, Space, Return,
+# in a fresh program. Focus is handed back to the window between steps as a window
+# manager would (there is none on this display); the mouse is not touched.
+key() { # keys...
+    alive
+    xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
+    xdotool key --delay 40 "$@"
+}
+
+key_and_wait_change() {
+    local before
+    before="$(window_sum)"
+    key "$@"
+    for _ in $(seq 100); do
+        [ "$(window_sum)" != "$before" ] && return 0
+        sleep 0.1
+    done
+    fail "the window did not change after the keys $*"
+}
+
+start_program
+mouse_before="$(xdotool getmouselocation)"
+
+key ctrl+o
+answer_dialog 'Open Image' "$work/folder/source.png" kb-load-image
+no_warning "Load Image (keyboard)"
+sleep 0.3
+shot "kb-image-loaded"
+
+# From Load Image, Tab passes the Excel2002 box (disabled for so small a picture) and
+# reaches Image to Spreadsheet.
+key_and_wait_change Tab space
+no_warning "Image to Spreadsheet (keyboard)"
+shot "kb-image-to-sheet"
+
+# Tab reaches the selected mode button; the arrow selects the other.
+key_and_wait_change Tab Down
+shot "kb-hsv-mode"
+
+# Tab on to Save Sheet; the name is typed without a suffix, the dialog adds .csv.
+key Tab space
+answer_dialog 'Save Image' "$work/folder/kbpixels" kb-save-sheet
+wait_file "$work/folder/kbpixels.csv"
+no_warning "Save Sheet (keyboard)"
+sleep 0.3
+shot "kb-sheet-saved"
+
+key ctrl+shift+o
+answer_dialog 'Open Image' "$work/folder/kbpixels.csv" kb-load-sheet
+no_warning "Load Sheet (keyboard)"
+sleep 0.3
+shot "kb-sheet-loaded"
+
+key_and_wait_change ctrl+Left
+no_warning "Spreadsheet to Image (keyboard)"
+shot "kb-sheet-to-image"
+
+# Png is the type shown first: a name without a suffix becomes a PNG file.
+key ctrl+shift+s
+answer_dialog 'Save Image' "$work/folder/kbresult" kb-save-image
+wait_file "$work/folder/kbresult.png"
+no_warning "Save Image (keyboard)"
+sleep 0.3
+shot "kb-image-saved"
+[ "$(xdotool getmouselocation)" = "$mouse_before" ] || fail "the mouse moved during the keyboard run"
+[ -e "$work/folder/kbpixels" ] && fail "the sheet was also written without its suffix"
+check_sheet "$work/folder/kbpixels.csv"
+check_picture "$work/folder/kbresult.png"
+alive
+stop_program
+
+# --- Open with: an 8 x 8 sheet named on the command line, drawn. In the preview every
+# pixel must be a sharp block: the preview holds the sheet's three colours and no blend.
+{
+    echo "x,y,r,g,b"
+    for y in $(seq 0 7); do
+        for x in $(seq 0 7); do
+            if { [ "$y" -eq 2 ] && { [ "$x" -eq 2 ] || [ "$x" -eq 5 ]; }; } \
+                || { [ "$y" -eq 5 ] && [ "$x" -ge 2 ] && [ "$x" -le 5 ]; } \
+                || { [ "$y" -eq 4 ] && { [ "$x" -eq 1 ] || [ "$x" -eq 6 ]; }; }; then
+                echo "$x,$y,20,20,20"   # eyes and smile
+            elif [ $(( (2 * x - 7) * (2 * x - 7) + (2 * y - 7) * (2 * y - 7) )) -le 72 ]; then
+                echo "$x,$y,250,210,0"  # the face
+            else
+                echo "$x,$y,90,160,250" # the background
+            fi
+        done
+    done
+} >"$work/folder/smiley.csv"
+start_program "$work/folder/smiley.csv"
+sleep 0.5
+no_warning "Open with smiley.csv"
+shot "smiley-loaded"
+key_and_wait_change ctrl+Left
+shot "smiley-drawn"
+import -window "$win" "$work/window.png" 2>/dev/null || fail "could not grab the window"
+read -r vx vy <<<"${at[imageView]}"
+# The preview is 256 x 181 and the helper names its centre, (127, 90) inside it.
+convert "$work/window.png" -crop "256x181+$((vx - 127))+$((vy - 90))" +repage "$out/smiley-preview.png" \
+    || fail "could not cut the preview out of the window"
+colours="$(convert "$out/smiley-preview.png" -unique-colors -depth 8 txt:- | awk 'NR > 1 { print $3 }' | sort | tr '\n' ' ')"
+log "preview colours: $colours"
+[ "$colours" = "#141414 #5AA0FA #FAD200 " ] \
+    || fail "the preview of the 8 x 8 sheet is not made of its three colours alone (smoothed?): $colours"
+
+# --- A 4000 x 3000 photo: the panel announces the rows written, with the box off and on,
+# and the status bar says how the picture was reduced (screenshots to look at).
+convert -size 4000x3000 xc:'#3070c0' "PNG24:$work/folder/big.png" || fail "could not make the big picture"
+key ctrl+o
+answer_dialog 'Open Image' "$work/folder/big.png" big-load-image
+no_warning "Load Image of the big picture"
+sleep 0.5
+shot "big-loaded"
+key_and_wait_change ctrl+e
+shot "big-excel2002-ticked"
+key_and_wait_change ctrl+e
+key ctrl+Right
+box="$(wait_window 'Max Size Reached')"
+[ -n "$box" ] || fail "no Max Size Reached box for the big picture"
+xdotool windowfocus "$box" 2>/dev/null
+xdotool key Return
+wait_gone 'Max Size Reached' || fail "the Max Size Reached box did not close on Return"
+sleep 0.5
+shot "big-reduced"
+alive
+stop_program
+
 log "passed; screenshots in $out"
 exit 0

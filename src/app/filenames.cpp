@@ -1,0 +1,70 @@
+#include "filenames.h"
+
+#include "dialogs.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+QString filterSuffix(const QString &filter)
+{
+    static const QRegularExpression patterns(QStringLiteral("\\(([^)]*)\\)"));
+    const QRegularExpressionMatch match = patterns.match(filter);
+    if (!match.hasMatch())
+        return QString();
+    const QStringList globs = match.captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    static const QRegularExpression oneSuffix(QStringLiteral("^\\*\\.(\\w+)$"));
+    const QRegularExpressionMatch suffix = globs.size() == 1 ? oneSuffix.match(globs.first())
+                                                             : QRegularExpressionMatch();
+    return suffix.hasMatch() ? suffix.captured(1) : QString();
+}
+
+QString withFilterSuffix(const QString &name, const QString &filter)
+{
+    const QString suffix = filterSuffix(filter);
+    if (name.isEmpty() || suffix.isEmpty() || !QFileInfo(name).suffix().isEmpty())
+        return name;
+    // "result." already has its dot.
+    return name.endsWith(QLatin1Char('.')) ? name + suffix : name + QLatin1Char('.') + suffix;
+}
+
+QString FilePlaces::folder() const
+{
+    return m_folder;
+}
+
+QString FilePlaces::suggestion(Side side, const QString &filter) const
+{
+    const QString base = QFileInfo(m_source[side]).completeBaseName();
+    if (base.isEmpty())
+        return m_folder;
+    const QString suffix = filterSuffix(filter);
+    const QString name = suffix.isEmpty() ? base : base + QLatin1Char('.') + suffix;
+    return m_folder.isEmpty() ? name : QDir(m_folder).filePath(name);
+}
+
+QString FilePlaces::askSaveName(Dialogs &dialogs, QWidget *parent, Side side, const QString &caption,
+                                const QString &filter, const QString &shown) const
+{
+    QString type = shown.isEmpty() ? filter.section(QStringLiteral(";;"), 0, 0).simplified() : shown;
+    const QString name = dialogs.saveFileName(parent, caption, suggestion(side, type), filter, &type);
+    return withFilterSuffix(name, type);
+}
+
+void FilePlaces::remember(Side side, const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    m_source[side] = path;
+    m_folder = QFileInfo(path).absolutePath();
+}
+
+void FilePlaces::derive(Side side)
+{
+    m_source[side] = m_source[side == Image ? Sheet : Image];
+}
+
+QString FilePlaces::source(Side side) const
+{
+    return m_source[side];
+}

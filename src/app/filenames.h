@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+class Dialogs;
+class QWidget;
+
+// The suffix a file-type filter stands for: "Png (*.png)" gives "png". A filter that
+// names no suffix or several ("All files (*)", "Images (*.png *.jpg)") gives "".
+QString filterSuffix(const QString &filter);
+
+// A name typed without a suffix gets the one of the file type chosen with it: "result"
+// saved as "Png (*.png)" is "result.png". Names with a suffix, and empty names (a
+// cancelled dialog), come back unchanged.
+QString withFilterSuffix(const QString &name, const QString &filter);
+
+// Where the file dialogs start and which name a save suggests. Every dialog opens in the
+// folder of the file last loaded or saved; each side remembers the file its data came
+// from, so that a picture converted from photo.jpg is offered as photo.csv.
+class FilePlaces
+{
+public:
+    enum Side { Image, Sheet };
+
+    // The folder of the file last loaded or saved; empty before the first one.
+    QString folder() const;
+
+    // That folder with the base name of the side's file and the suffix of filter.
+    QString suggestion(Side side, const QString &filter) const;
+
+    // Asks where to save the side's data: the dialog starts with the suggestion and shows
+    // the type shown (empty: the first of filter); a name typed without a suffix gets the
+    // chosen type's. Empty when the user cancelled.
+    QString askSaveName(Dialogs &dialogs, QWidget *parent, Side side, const QString &caption,
+                        const QString &filter, const QString &shown = QString()) const;
+
+    // A file was loaded into, or saved from, that side.
+    void remember(Side side, const QString &path);
+
+    // The side's data was made from the other side's: it now carries that file's name.
+    void derive(Side side);
+
+    // The file the side's data came from, as remembered; empty when none.
+    QString source(Side side) const;
+
+private:
+    QString m_folder;
+    QString m_source[2];
+};

@@ -1,0 +1,74 @@
+// A file named on the command line, as a file manager's "Open with" passes it: loaded by
+// the same road as a file chosen in the matching dialog.
+
+#include "mainwindow.h"
+
+#include "dialogs.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <memory>
+#include <utility>
+
+namespace {
+
+// Answers the open question of one load with the given file, as if the user had picked
+// it; every other question (the warning boxes) goes to the dialogs underneath.
+class AnsweredOpen final : public Dialogs
+{
+public:
+    AnsweredOpen(Dialogs &people, const QString &path)
+        : m_people(people)
+        , m_path(path)
+    {
+    }
+
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &, QString *) override
+    {
+        return std::exchange(m_path, QString());
+    }
+
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
+                         QString *selectedFilter) override
+    {
+        return m_people.saveFileName(parent, caption, dir, filter, selectedFilter);
+    }
+
+    void warning(QWidget *parent, const QString &title, const QString &text) override
+    {
+        m_people.warning(parent, title, text);
+    }
+
+private:
+    Dialogs &m_people;
+    QString m_path;
+};
+
+// A picture is recognised by its content, as loading reads it; a file whose content no
+// reader knows is still taken for a picture when its suffix names an image format
+// (a damaged photo gets the image side's box, not the sheet side's), else for a sheet.
+bool isPicture(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    if (reader.canRead())
+        return true;
+    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    return !suffix.isEmpty() && suffix != "csv" && QImageReader::supportedImageFormats().contains(suffix);
+}
+
+} // namespace
+
+void MainWindow::openFile(const QString &path)
+{
+    // Absolute, as a file dialog returns it: the heading and the next dialog's folder.
+    const QString chosen = QFileInfo(path).absoluteFilePath();
+    std::unique_ptr<Dialogs> people = std::move(dialogs);
+    dialogs = std::make_unique<AnsweredOpen>(*people, chosen);
+    if (isPicture(chosen))
+        on_loadImage_clicked();
+    else
+        on_loadSpreadsheet_clicked();
+    dialogs = std::move(people);
+}
