@@ -4,6 +4,7 @@
 #include "keyboard.h"
 #include "preview.h"
 #include "statusnotes.h"
+#include "statuspanel.h"
 #include "ui_mainwindow.h"
 
 #include "convert/operations.h"
@@ -14,23 +15,9 @@
 #include <QPixmap>
 #include <QStatusBar>
 
+using namespace panel;
+
 namespace {
-
-const QString ImageSide = QStringLiteral("image");
-const QString SheetSide = QStringLiteral("spreadsheet");
-
-// Shows the tick of a status indicator: the one to be seen first, then the other hidden.
-void showTick(QWidget *tick, QWidget *cross)
-{
-    tick->setVisible(true);
-    cross->setVisible(false);
-}
-
-void showCross(QWidget *tick, QWidget *cross)
-{
-    cross->setVisible(true);
-    tick->setVisible(false);
-}
 
 // The readable image formats as one line: ("bmp", "png") with a trailing blank.
 QString formatListLine(const QList<QByteArray> &formats)
@@ -113,120 +100,6 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
 MainWindow::~MainWindow()
 {
     delete ui;
-}
-
-// ---------------------------------------------------------------------------------------
-// Status panel
-
-void MainWindow::markLoaded(const QString &side)
-{
-    if (side == SheetSide) {
-        ui->saveSheet->setEnabled(true);
-        ui->spreadsheetToImage->setEnabled(true);
-        showTick(ui->ss_memory_pos, ui->ss_memory_neg);
-        showCross(ui->ss_save_pos, ui->ss_save_neg);
-        ui->ss_to_image_image->setEnabled(true);
-        ui->tableWidget->setVisible(true);
-        if (hasRgb)
-            ui->RGBButton->setEnabled(true);
-        if (hasHsv)
-            ui->HSVButton->setEnabled(true);
-        if (const auto model = tess::requiredModel(hasRgb, hasHsv))
-            (*model == tess::ColourModel::Rgb ? ui->RGBButton : ui->HSVButton)->click();
-    }
-    if (side == ImageSide) {
-        ui->image_to_ss_image->setEnabled(true);
-        showTick(ui->image_memory_pos, ui->image_memory_neg);
-        showCross(ui->image_save_pos, ui->image_save_neg);
-        ui->saveImage->setEnabled(true);
-        ui->imageToSpreadsheet->setEnabled(true);
-        ui->shrink->setEnabled(true);
-        ui->imageView->setEnabled(true);
-        statusBar()->clearMessage(); // a reduction note belongs to the image before
-    }
-}
-
-void MainWindow::markUnloaded(const QString &side)
-{
-    if (side == SheetSide) {
-        ui->ss_to_image_image->setEnabled(false);
-        showCross(ui->ss_memory_pos, ui->ss_memory_neg);
-        showCross(ui->ss_save_pos, ui->ss_save_neg);
-        ui->saveSheet->setEnabled(false);
-        ui->spreadsheetToImage->setEnabled(false);
-        ui->tableWidget->setVisible(false);
-        ui->RGBButton->setEnabled(false);
-        ui->HSVButton->setEnabled(false);
-    }
-    if (side == ImageSide) {
-        ui->image_to_ss_image->setEnabled(false);
-        showCross(ui->image_memory_pos, ui->image_memory_neg);
-        showCross(ui->image_save_pos, ui->image_save_neg);
-        ui->saveImage->setEnabled(false);
-        ui->imageToSpreadsheet->setEnabled(false);
-        ui->shrink->setEnabled(false);
-        ui->imageView->clear();
-        ui->imageView->setEnabled(false);
-        statusBar()->clearMessage();
-    }
-}
-
-void MainWindow::resetInfo(const QString &side)
-{
-    if (side == SheetSide) {
-        ui->resolution->setText(tr("No Spreadsheet Loaded"));
-        ui->red->setText(tr("Red: --"));
-        ui->green->setText(tr("Green: --"));
-        ui->blue->setText(tr("Blue: --"));
-        ui->hue->setText(tr("Hue: --"));
-        ui->saturation->setText(tr("Saturation: --"));
-        ui->value->setText(tr("Value: --"));
-        ui->RGBButton->click();
-    }
-    if (side == ImageSide) {
-        ui->imageBox->setTitle(tr("No Image Loaded"));
-        ui->outputRows->setText(tr("Output Rows: -- "));
-        ui->originalSize->setText(tr("Original Size: -- "));
-    }
-}
-
-void MainWindow::updateInfo(const QString &side)
-{
-    if (side == SheetSide) {
-        // Converted data carries all six components, also after it was saved in one model.
-        const bool all = convertedFromImage;
-        const auto present = [all](int column) { return column == -1 && !all ? tr("No") : tr("Yes"); };
-        ui->resolution->setText(tr("Output Image: ") + QString::number(maxX) + QStringLiteral(", ")
-                                + QString::number(maxY));
-        ui->red->setText(tr("Red: ") + present(redColumn));
-        ui->green->setText(tr("Green: ") + present(greenColumn));
-        ui->blue->setText(tr("Blue: ") + present(blueColumn));
-        ui->hue->setText(tr("Hue: ") + present(hueColumn));
-        ui->saturation->setText(tr("Saturation: ") + present(saturationColumn));
-        ui->value->setText(tr("Value: ") + present(valueColumn));
-    }
-    if (side == ImageSide) {
-        // 64-bit, so that a very large image shows its true count.
-        const qint64 n = qint64(image.height()) * image.width();
-        showOutputRows();
-        ui->originalSize->setText(tr("Original Size: ") + QString::number(image.width())
-                                  + QStringLiteral(", ") + QString::number(image.height()));
-        if (n < tess::Excel2002PixelLimit) {
-            ui->shrink->setCheckState(Qt::Unchecked);
-            ui->shrink->setEnabled(false);
-        } else {
-            ui->shrink->setEnabled(true);
-        }
-    }
-}
-
-// The rows "Image to Spreadsheet" writes now: after the reduction that applies.
-void MainWindow::showOutputRows()
-{
-    const bool excel2002 = ui->shrink->checkState() != Qt::Unchecked;
-    const QSize scanned = tess::reducedSize(image.size(), tess::planReduction(image.size(), excel2002));
-    const qint64 rows = qint64(scanned.width()) * scanned.height();
-    ui->outputRows->setText(tr("Output Rows: ") + QString::number(rows));
 }
 
 void MainWindow::warn(const QString &title, const QString &text)
