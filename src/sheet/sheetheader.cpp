@@ -1,5 +1,6 @@
 #include "sheetheader.h"
 
+#include "sheetlines.h"
 #include "sheetnumbers.h"
 
 #include <QStringList>
@@ -23,21 +24,7 @@ int sequenceLength(char c)
     return u < 0xF8 ? 4 : 1;
 }
 
-QList<QByteArrayView> splitFields(QByteArrayView line, const QByteArray &separator)
-{
-    QList<QByteArrayView> fields;
-    for (;;) {
-        const qsizetype at = line.indexOf(separator);
-        if (at < 0) {
-            fields.append(line);
-            return fields;
-        }
-        fields.append(line.first(at));
-        line = line.sliced(at + separator.size());
-    }
-}
-
-SheetColumns columnsOf(const QList<QByteArrayView> &names)
+SheetColumns columnsOf(const QList<QByteArray> &names)
 {
     SheetColumns c;
     for (int i = 0; i < int(names.size()); ++i) {
@@ -60,12 +47,12 @@ SheetColumns columnsOf(const QList<QByteArrayView> &names)
 }
 
 // "it has X, Y, R, G, B", shortened for a line that is plainly no header.
-QString namesText(const QList<QByteArrayView> &names)
+QString namesText(const QList<QByteArray> &names)
 {
     constexpr int MaxNames = 12;
     constexpr int MaxLength = 24;
     QStringList shown;
-    for (const QByteArrayView name : names) {
+    for (const QByteArray &name : names) {
         if (shown.size() == MaxNames) {
             shown.append(QStringLiteral("…"));
             break;
@@ -78,7 +65,7 @@ QString namesText(const QList<QByteArrayView> &names)
     return QStringLiteral("it has ") + shown.join(QStringLiteral(", "));
 }
 
-QString refusal(const SheetColumns &c, const QList<QByteArrayView> &names)
+QString refusal(const SheetColumns &c, const QList<QByteArray> &names)
 {
     QString what;
     if (c.x < 0 && c.y < 0)
@@ -98,7 +85,7 @@ void setLayout(const SheetColumns &c, SheetLayout &layout)
     int width = 0;
     for (const auto &[column, slot] : read)
         width = std::max(width, column + 1);
-    layout.slotOf.assign(size_t(width), NotRead);
+    layout.slotOf.assign(size_t(width) + 1, NotRead); // and one for all columns beyond
     for (const auto &[column, slot] : read) {
         if (column >= 0)
             layout.slotOf[size_t(column)] = slot;
@@ -111,26 +98,38 @@ void setLayout(const SheetColumns &c, SheetLayout &layout)
 
 QByteArray separatorLine(QByteArrayView line)
 {
-    // "sep=X" with X one character (of the toolkit's 16-bit ones, so at most 3 bytes).
-    if (line.size() <= 4 || !line.startsWith("sep="))
+    // "sep=X": "sep" in any case, X one character (of the toolkit's 16-bit ones, so at
+    // most 3 bytes), perhaps quoted as a cell ("sep=;") and followed by more copies of
+    // X where a program filled the rest of the row with empty cells.
+    QByteArray text;
+    appendFieldText(line.data(), line.data() + line.size(), text);
+    if (text.size() <= 4 || qstrnicmp(text.constData(), "sep=", 4) != 0)
         return {};
-    const int n = sequenceLength(line[4]);
-    if (n > 3 || line.size() != 4 + n)
+    const int n = sequenceLength(text.at(4));
+    if (n > 3 || text.size() < 4 + n || (text.size() - 4) % n != 0)
         return {};
-    return line.sliced(4).toByteArray();
+    const QByteArray separator = text.mid(4, n);
+    for (qsizetype i = 4 + n; i < text.size(); i += n) {
+        if (QByteArrayView(text).sliced(i, n) != separator)
+            return {};
+    }
+    return separator;
 }
 
 QByteArray headerSeparator(QByteArrayView line)
 {
-    if (!line.contains(',') && line.contains(';'))
-        return QByteArray(";");
+    // The first of these that separates fields of the header (not inside quotes).
+    for (const char *separator : { ",", ";", "\t" }) {
+        if (splitLine(line, separator).size() > 1)
+            return QByteArray(separator);
+    }
     return QByteArray(",");
 }
 
 bool readHeader(QByteArrayView line, const QByteArray &separator, SheetInfo &info,
                 SheetLayout &layout)
 {
-    const QList<QByteArrayView> names = splitFields(line, separator);
+    const QList<QByteArray> names = splitLine(line, separator);
     const SheetColumns c = columnsOf(names);
     info.columns = c;
     info.hasRgb = c.r >= 0 || c.g >= 0 || c.b >= 0;
@@ -142,7 +141,7 @@ bool readHeader(QByteArrayView line, const QByteArray &separator, SheetInfo &inf
     }
     setLayout(c, layout);
     layout.separator = separator;
-    layout.decimalComma = separator == ";";
+    layout.decimalComma = separator != ",";
     return true;
 }
 

@@ -21,16 +21,21 @@ struct SheetLayout
 {
     QByteArray separator;
     bool decimalComma = false; // "," is the decimal mark
-    std::vector<int> slotOf;   // column -> record slot, or NotRead
+    std::vector<int> slotOf;   // column (up to width) -> record slot, or NotRead
     int width = 0;             // columns up to the last one that is read
     int lastNeeded = 0;        // the later of the x and y columns
 };
 
 // The separator a first line "sep=X" names; empty when the line is no such line.
+// The line is cut as by any one of ",", ";" and tab.
 QByteArray separatorLine(QByteArrayView line);
 
-// The separator a header line without a "sep=" line before it uses.
+// The separator a header line without a "sep=" line before it uses: "," when it holds
+// one, else ";", else a tab, else ",".
 QByteArray headerSeparator(QByteArrayView line);
+
+// The bytes that may separate the fields of a first line.
+inline constexpr char FirstLineSeparators[] = ",;\t";
 
 // Reads the header line into info (columns, status, and the detail of a refusal).
 // Returns whether data may follow; layout is then set for the data loop.

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
 
 #include <cstring>
 
@@ -41,6 +43,51 @@ inline int lineEndAt(const char *p, const char *e, bool atEnd)
 
 // Where the scan of a field stopped.
 enum class FieldEnd { Separator, LineEnd, DataEnd, Undecided };
+
+// Quoting as spreadsheet programs write it: a field that begins with '"' runs to its
+// closing quote; "" inside stands for one '"', and separators and line ends inside
+// belong to the field. Text after the closing quote, up to the separator, is kept.
+// A '"' anywhere else is an ordinary character.
+enum class QuoteEnd { Closed, Undecided, NeverClosed };
+
+// q at an opening quote: moves q past its closing quote.
+inline QuoteEnd skipQuoted(const char *&q, const char *e, bool atEnd)
+{
+    for (const char *s = q + 1;;) {
+        const auto *c = static_cast<const char *>(std::memchr(s, '"', size_t(e - s)));
+        if (!c)
+            return atEnd ? QuoteEnd::NeverClosed : QuoteEnd::Undecided;
+        if (c + 1 == e && !atEnd)
+            return QuoteEnd::Undecided; // perhaps the first half of ""
+        if (c + 1 != e && c[1] == '"') {
+            s = c + 2;
+            continue;
+        }
+        q = c + 1;
+        return QuoteEnd::Closed;
+    }
+}
+
+// The line ends in [begin, end), counted as lines (CR LF is one).
+qsizetype countLineEnds(const char *begin, const char *end);
+
+// Appends the text a field stands for to out: unquoted when it begins with '"'.
+void appendFieldText(const char *begin, const char *end, QByteArray &out);
+
+// The end of the line at the start of text, quoted fields respected. Fields start at
+// the line start and after a separator: the whole separator, or any one byte of it
+// with anyOf (for the first line, before its separator is known).
+struct LineCut
+{
+    qsizetype length = -1; // bytes before the line end; -1 when more text must come
+    int endLength = 0;     // bytes of the line end
+    qsizetype lineEnds = 0; // line ends inside quotes, before the end or the open quote
+    bool openQuote = false; // a quote is never closed: the line runs to the end
+};
+LineCut cutLine(QByteArrayView text, QByteArrayView separator, bool anyOf, bool atEnd);
+
+// The texts of the fields of a whole line, unquoted.
+QList<QByteArray> splitLine(QByteArrayView line, QByteArrayView separator);
 
 class FieldCutter
 {

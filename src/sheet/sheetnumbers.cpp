@@ -11,8 +11,9 @@ namespace tess::sheet {
 
 namespace {
 
-// [blanks][sign]digits[blanks] with 1..MaxFastDigits digits. False for any other text.
-bool readPlainInteger(const char *begin, const char *end, int32_t &value)
+// [blanks][sign]digits[blanks] with 1..MaxFastDigits digits, as the toolkit would read
+// it. False for any other text.
+bool readPlainInteger(const char *begin, const char *end, FieldNumber &kind, int32_t &value)
 {
     while (begin < end && isAsciiBlank(*begin))
         ++begin;
@@ -32,6 +33,7 @@ bool readPlainInteger(const char *begin, const char *end, int32_t &value)
     if (ec != std::errc() || ptr != end)
         return false;
     value = clampedInteger(negative, magnitude);
+    kind = magnitude <= uint64_t(INT_MAX) + negative ? FieldNumber::Value : FieldNumber::OutOfRange;
     return true;
 }
 
@@ -54,40 +56,40 @@ QString utf8Text(const char *data, qsizetype size)
     return decoder.decode(QByteArrayView(data, size));
 }
 
-int32_t readCoordinate(const char *begin, const char *end, bool decimalComma)
+FieldNumber readNumber(const char *begin, const char *end, bool decimalComma, int32_t &value)
 {
-    int32_t value;
-    if (readPlainInteger(begin, end, value))
-        return value;
-    return fieldText(begin, end, decimalComma).toInt(nullptr, 10);
-}
-
-int32_t readComponent(const char *begin, const char *end, bool decimalComma)
-{
-    int32_t value;
-    if (readPlainInteger(begin, end, value))
-        return value;
-    const double number = fieldText(begin, end, decimalComma).toDouble();
-    if (!std::isfinite(number))
-        return 0;
+    FieldNumber kind;
+    if (readPlainInteger(begin, end, kind, value))
+        return kind;
+    value = 0;
+    const QString text = fieldText(begin, end, decimalComma);
+    if (text.isEmpty())
+        return FieldNumber::Empty;
+    bool ok = false;
+    const double number = text.toDouble(&ok);
+    if (!ok || !std::isfinite(number))
+        return FieldNumber::NotNumber;
     const double floored = std::floor(number);
     if (floored < double(INT_MIN) || floored > double(INT_MAX))
-        return 0;
-    return int32_t(floored);
+        return FieldNumber::OutOfRange;
+    value = int32_t(floored);
+    return FieldNumber::Value;
 }
 
 } // namespace tess::sheet
 
 namespace tess {
 
-int sheetFieldToInt(QByteArrayView field, bool decimalComma)
-{
-    return sheet::readCoordinate(field.data(), field.data() + field.size(), decimalComma);
-}
-
 int sheetFieldToComponent(QByteArrayView field, bool decimalComma)
 {
-    return sheet::readComponent(field.data(), field.data() + field.size(), decimalComma);
+    int32_t value;
+    sheet::readNumber(field.data(), field.data() + field.size(), decimalComma, value);
+    return value;
+}
+
+int sheetFieldToInt(QByteArrayView field, bool decimalComma)
+{
+    return sheetFieldToComponent(field, decimalComma);
 }
 
 } // namespace tess

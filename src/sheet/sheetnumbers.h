@@ -65,7 +65,8 @@ inline uint64_t digitsValue(const char *p, int n)
 }
 
 // Reads [sign]digits at q (q must have ReadAhead readable bytes after any end) and
-// moves q past them. False when there is no digit or too many for the fast way.
+// moves q past them. False when there is no digit, too many for the fast way, or a
+// value outside 32 bits (which the slow way tells apart).
 inline bool readLeadingInteger(const char *&q, int32_t &value)
 {
     bool negative = false;
@@ -79,24 +80,33 @@ inline bool readLeadingInteger(const char *&q, int32_t &value)
     uint64_t magnitude = 0;
     const int n = leadingDigits(q);
     if (n > 0 && n < 8) {
-        magnitude = digitsValue(q, n);
+        magnitude = digitsValue(q, n); // seven digits always fit
         q += n;
     } else {
         while (unsigned(uchar(*q)) - unsigned('0') < 10u) {
             magnitude = magnitude * 10 + unsigned(uchar(*q) - '0');
             ++q;
         }
+        if (q - digits > MaxFastDigits || magnitude > uint64_t(INT_MAX) + negative)
+            return false;
     }
-    if (q == digits || q - digits > MaxFastDigits)
+    if (q == digits)
         return false;
     value = clampedInteger(negative, magnitude);
     return true;
 }
 
-// The text of a field as a coordinate, and as a colour value; see sheetFieldToInt and
-// sheetFieldToComponent.
-int32_t readCoordinate(const char *begin, const char *end, bool decimalComma);
-int32_t readComponent(const char *begin, const char *end, bool decimalComma);
+// What the text of a field holds. Coordinates and colour values are read alike, as
+// QString::toDouble reads them (blanks trimmed, a no-break space included), rounded down.
+enum class FieldNumber {
+    Value,      // a finite number whose floor fits 32 bits
+    Empty,      // nothing but blanks
+    NotNumber,  // text, or a number that is not finite
+    OutOfRange, // a finite number beyond 32 bits
+};
+
+// value is the number, or 0 for anything but FieldNumber::Value.
+FieldNumber readNumber(const char *begin, const char *end, bool decimalComma, int32_t &value);
 
 // UTF-8 to text exactly as in a conversion of the whole file: unlike
 // QString::fromUtf8, a U+FEFF at the start is kept as text (only the file's own leading

@@ -2,6 +2,7 @@
 
 #include "sheetdata.h"
 #include "sheetheader.h"
+#include "sheetlines.h"
 #include "sheettext.h"
 
 #include <QFile>
@@ -42,7 +43,14 @@ public:
             if (m_stage != Stage::Data)
                 return keep;
         }
-        return m_stage == Stage::Data ? m_data->feed(p, end, atEnd) : 0;
+        if (m_stage != Stage::Data)
+            return 0;
+        const qsizetype keep = m_data->feed(p, end, atEnd);
+        if (!m_data->refusal().isEmpty()) {
+            m_info.detail = m_data->refusal();
+            m_stage = Stage::Rejected;
+        }
+        return keep;
     }
 
     bool stopped() const override { return m_stage == Stage::Rejected; }
@@ -58,6 +66,8 @@ public:
             m_info.status = SheetStatus::Loaded;
             m_info.maxX = m_data->maxX();
             m_info.maxY = m_data->maxY();
+            m_info.skippedLines = m_data->skippedLines();
+            m_info.notNumbers = m_data->notNumbers();
         }
         return m_info;
     }
@@ -72,32 +82,50 @@ private:
     PixelRecords &m_out;
     SheetInfo m_info;
     Stage m_stage = Stage::FirstLine;
-    QByteArray m_separator; // named by a "sep=" line
-    qsizetype m_scanned = 0; // bytes of a heading line known to hold no line end
+    QByteArray m_separator; // named by a "sep=" line, or the header's own
+    qint64 m_line = 1;      // the number of the line the heading has come to
     std::optional<DataReader> m_data;
 };
 
 // Reads the heading one whole line at a time; the bytes of a line not yet complete
-// are kept.
+// are kept, and the line is cut again when more has come.
 qsizetype SheetParser::feedHeading(const char *&p, const char *e, bool atEnd)
 {
-    static const FieldCutter lines;
     while (m_stage == Stage::FirstLine || m_stage == Stage::Header) {
-        for (int n; p != e && (n = lineEndAt(p, e, atEnd)) != 0; p += n) {
+        for (int n; p != e && (n = lineEndAt(p, e, atEnd)) != 0; p += n, ++m_line) {
             if (n < 0)
                 return e - p; // empty lines are dropped, but is this one's end whole?
         }
         if (p == e)
             return 0;
-        const char *q = p + m_scanned; // a long line is not scanned again with every block
-        const FieldEnd end = lines.scanLine(q, e, atEnd);
-        if (end == FieldEnd::Undecided || (end == FieldEnd::DataEnd && !atEnd)) {
-            m_scanned = q - p;
-            return keepHeadingLine(e - p);
+        const QByteArrayView text(p, e - p);
+        LineCut cut;
+        if (m_stage == Stage::FirstLine) {
+            cut = cutLine(text, FirstLineSeparators, true, atEnd);
+            if (cut.length >= 0 && !cut.openQuote) {
+                const QByteArrayView line = text.first(cut.length);
+                if (QByteArray named = separatorLine(line); !named.isEmpty()) {
+                    m_separator = named;
+                    m_stage = Stage::Header;
+                    p += cut.length + cut.endLength;
+                    m_line += cut.lineEnds + 1;
+                    continue;
+                }
+                m_separator = headerSeparator(line);
+            }
         }
-        m_scanned = 0;
-        headingLine(QByteArrayView(p, q - p));
-        p = end == FieldEnd::LineEnd ? q + lineEndAt(q, e, atEnd) : q;
+        if (m_stage == Stage::Header || (cut.length >= 0 && !cut.openQuote))
+            cut = cutLine(text, m_separator, false, atEnd);
+        if (cut.length < 0)
+            return keepHeadingLine(e - p);
+        if (cut.openQuote) {
+            m_info.detail = QStringLiteral("line %1: a quote is never closed").arg(m_line + cut.lineEnds);
+            m_stage = Stage::Rejected;
+            return 0;
+        }
+        p += cut.length + cut.endLength;
+        m_line += cut.lineEnds + 1;
+        headingLine(text.first(cut.length));
     }
     return 0;
 }
@@ -113,20 +141,12 @@ qsizetype SheetParser::keepHeadingLine(qsizetype bytes)
 
 void SheetParser::headingLine(QByteArrayView line)
 {
-    if (m_stage == Stage::FirstLine) {
-        m_separator = separatorLine(line);
-        if (!m_separator.isEmpty()) {
-            m_stage = Stage::Header;
-            return;
-        }
-        m_separator = headerSeparator(line);
-    }
     SheetLayout layout;
     if (!readHeader(line, m_separator, m_info, layout)) {
         m_stage = Stage::Rejected;
         return;
     }
-    m_data.emplace(m_out, layout);
+    m_data.emplace(m_out, layout, m_line);
     m_stage = Stage::Data;
 }
 
