@@ -311,6 +311,7 @@ void TestSheetReader::spreadsheetEdits_data()
     row("tab separated", "x\ty\tr\tg\tb\n0\t0\t1\t2\t3\n1\t0\t4,5\t5\t6\n", two, 2, 1);
     row("tab separated, quoted header", "\"x\"\t\"y\"\t\"r\"\t\"g\"\t\"b\"\n0\t0\t1\t2\t3\n1\t0\t4\t5\t6\n", two, 2, 1);
     row("semicolon inside a quoted header name does not decide", "\"x;y\",x,y,r\n,1,2,3\n", { rgb(1, 2, 3) }, 2, 3);
+    row("a quote after a semicolon in a comma header is text", "x,y,r,n;\"g\n1,2,3\n", { rgb(1, 2, 3) }, 2, 3);
     row("x and y with two decimals", "x;y;r;g;b\n3.00;1.00;1;2;3\n0,00;0,99;4;5;6\n", { rgb(3, 1, 1, 2, 3), rgb(0, 0, 4, 5, 6) }, 4, 2);
     row("positions that are no numbers", "x,y,r\n,1,1\n1,,1\nnan,1,1\n1,inf,1\n1,2147483648,1\n-2147483649,1,1\n1\n2,3,4\n",
         { rgb(2, 3, 4) }, 3, 4, 7);

@@ -99,23 +99,21 @@ qsizetype SheetParser::feedHeading(const char *&p, const char *e, bool atEnd)
         if (p == e)
             return 0;
         const QByteArrayView text(p, e - p);
-        LineCut cut;
         if (m_stage == Stage::FirstLine) {
-            cut = cutLine(text, FirstLineSeparators, true, atEnd);
-            if (cut.length >= 0 && !cut.openQuote) {
-                const QByteArrayView line = text.first(cut.length);
-                if (QByteArray named = separatorLine(line); !named.isEmpty()) {
-                    m_separator = named;
-                    m_stage = Stage::Header;
-                    p += cut.length + cut.endLength;
-                    m_line += cut.lineEnds + 1;
-                    continue;
-                }
-                m_separator = headerSeparator(line);
+            const LineCut first = cutLine(text, FirstLineSeparators, true, atEnd);
+            if (first.length < 0)
+                return keepHeadingLine(e - p);
+            const QByteArrayView line = text.first(first.length);
+            if (QByteArray named = first.openQuote ? QByteArray() : separatorLine(line); !named.isEmpty()) {
+                m_separator = named;
+                m_stage = Stage::Header;
+                p += first.length + first.endLength;
+                m_line += first.lineEnds + 1;
+                continue;
             }
+            m_separator = headerSeparator(line); // then the header is cut again by it
         }
-        if (m_stage == Stage::Header || (cut.length >= 0 && !cut.openQuote))
-            cut = cutLine(text, m_separator, false, atEnd);
+        const LineCut cut = cutLine(text, m_separator, false, atEnd);
         if (cut.length < 0)
             return keepHeadingLine(e - p);
         if (cut.openQuote) {
