@@ -401,6 +401,9 @@ void TestSheetReader::refusalDetail_data()
     QTest::newRow("quoted field over 1 MiB")
         << "x,y,r\n1,1,\"" + QByteArray(1100000, '5') + "\"\n"
         << "line 2: a quoted field is longer than 1 MiB; is a quote never closed?";
+    QTest::newRow("quoted field with over 1 MiB after its closing quote")
+        << "x,y,r\n1,1,\"5\"" + QByteArray(1100000, '5') + "\n"
+        << "line 2: a quoted field is longer than 1 MiB; is a quote never closed?";
     QTest::newRow("quote never closed, over 1 MiB")
         << "x,y,r\n1,1,1\n2,2,\"" + QByteArray(1100000, '5') + "\n"
         << "line 3: a quoted field is longer than 1 MiB; is a quote never closed?";

@@ -126,10 +126,12 @@ qsizetype DataReader::cutField(State &d, const char *&p, const char *e, bool atE
     const bool quoted = m_quotes && *p == '"' && !d.midField;
     if (quoted) {
         const QuoteEnd quote = skipQuoted(q, e, atEnd);
-        if (quote != QuoteEnd::Closed || q - p > MaxQuotedField)
-            return quotedFieldLimit(d, quote, (quote == QuoteEnd::Closed ? q : e) - p);
+        if (quote != QuoteEnd::Closed)
+            return quotedFieldLimit(d, quote, e - p);
     }
     const FieldEnd end = m_cutter.scanField(q, e, atEnd);
+    if (quoted && end != FieldEnd::Undecided && q - p > MaxQuotedField)
+        return quotedFieldLimit(d, QuoteEnd::Closed, q - p);
     if (end == FieldEnd::Undecided) { // a field that is read or quoted comes again whole
         if (quoted)
             return quotedFieldLimit(d, QuoteEnd::Undecided, e - p);
@@ -155,8 +157,9 @@ qsizetype DataReader::cutField(State &d, const char *&p, const char *e, bool atE
     return NextLine;
 }
 
-// A quoted field that is not closed yet is held whole, but only so long: the same
-// limit holds for a field that is closed, so that the block size never matters.
+// A quoted field that is not complete yet is held whole, but only so long. The limit
+// counts the whole field, text after the closing quote included, and holds as well for
+// a field that came complete: so the block size never decides.
 qsizetype DataReader::quotedFieldLimit(const State &d, QuoteEnd quote, qsizetype length)
 {
     if (length > MaxQuotedField)

@@ -17,8 +17,8 @@
 // How a sheet is read: the device is turned into UTF-8 block by block (sheettext), the
 // lines before the data are read whole (sheetheader), and the data lines stream through
 // the data loop (sheetdata), which cuts fields (sheetlines) and reads their numbers
-// (sheetnumbers). Memory is thus the records, the block buffers, the heading lines
-// and the longest field that is read.
+// (sheetnumbers). Memory is thus the records, the block buffers, the heading lines,
+// the longest field that is read and the longest quoted field (at most 1 MiB).
 
 namespace tess {
 
@@ -101,8 +101,8 @@ qsizetype SheetParser::feedHeading(const char *&p, const char *e, bool atEnd)
         const QByteArrayView text(p, e - p);
         if (m_stage == Stage::FirstLine) {
             const LineCut first = cutLine(text, FirstLineSeparators, true, atEnd);
-            if (first.length < 0)
-                return keepHeadingLine(e - p);
+            if (first.length < 0 || first.length > MaxHeadingLine) // either way, whatever the blocks
+                return keepHeadingLine(first.length < 0 ? e - p : first.length);
             const QByteArrayView line = text.first(first.length);
             if (QByteArray named = first.openQuote ? QByteArray() : separatorLine(line); !named.isEmpty()) {
                 m_separator = named;
@@ -114,8 +114,8 @@ qsizetype SheetParser::feedHeading(const char *&p, const char *e, bool atEnd)
             m_separator = headerSeparator(line); // then the header is cut again by it
         }
         const LineCut cut = cutLine(text, m_separator, false, atEnd);
-        if (cut.length < 0)
-            return keepHeadingLine(e - p);
+        if (cut.length < 0 || cut.length > MaxHeadingLine)
+            return keepHeadingLine(cut.length < 0 ? e - p : cut.length);
         if (cut.openQuote) {
             m_info.detail = QStringLiteral("line %1: a quote is never closed").arg(m_line + cut.lineEnds);
             m_stage = Stage::Rejected;

@@ -52,8 +52,8 @@ struct SheetInfo
 using ReadProgress = std::function<void(qint64 bytesRead)>;
 
 // Reads a pixel sheet from an open device, streaming it in blocks. out is emptied
-// first (its capacity kept) and receives one record per data line; on a rejection
-// it is left empty.
+// first (its capacity kept) and receives one record per data line that has a pixel
+// position; on a rejection it is left empty.
 SheetInfo readSheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress = {});
 
 // readSheet reads the device in blocks of this many bytes.
