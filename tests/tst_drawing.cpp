@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <climits>
+
 #include <random>
 
 using tess::ColourModel;
@@ -59,16 +61,25 @@ private slots:
         QTest::addColumn<ColourModel>("model");
         QTest::addColumn<PixelRecord>("record");
         QTest::addColumn<uint>("expected");
+        QTest::addColumn<int>("clamped");
+        QTest::addColumn<int>("turned");
 
         const auto rgb = ColourModel::Rgb;
         const auto hsv = ColourModel::Hsv;
-        QTest::newRow("rgb plain") << rgb << PixelRecord{.r = 12, .g = 34, .b = 56, .h = 100, .s = 255, .v = 255} << uint(0xff0c2238);
-        QTest::newRow("rgb low 8 bits: 300 is 44, 256 is 0, -1 is 255") << rgb << PixelRecord{.r = 300, .g = 256, .b = -1} << uint(0xff2c00ff);
-        QTest::newRow("hsv blue") << hsv << PixelRecord{.r = 255, .h = 240, .s = 255, .v = 255} << uint(0xff0000ff);
-        QTest::newRow("hsv grey") << hsv << PixelRecord{.h = -1, .s = 0, .v = 128} << uint(0xff808080);
-        QTest::newRow("hsv h 360 is black") << hsv << PixelRecord{.r = 255, .h = 360, .s = 255, .v = 255} << uint(0xff000000);
-        QTest::newRow("hsv s 256 is black") << hsv << PixelRecord{.h = 120, .s = 256, .v = 255} << uint(0xff000000);
-        QTest::newRow("hsv v -1 is black") << hsv << PixelRecord{.h = 120, .s = 255, .v = -1} << uint(0xff000000);
+        const auto hsvRgb = [](int h, int s, int v) { return uint(tess::hsvToRgb(h, s, v)); };
+        QTest::newRow("rgb plain") << rgb << PixelRecord{.r = 12, .g = 34, .b = 56, .h = 100, .s = 255, .v = 255} << uint(0xff0c2238) << 0 << 0;
+        QTest::newRow("rgb brightened by 1.5: 318 is 255, not 62") << rgb << PixelRecord{.r = 318, .g = 100, .b = 20} << uint(0xffff6414) << 1 << 0;
+        QTest::newRow("rgb 256 is 255, -1 is 0") << rgb << PixelRecord{.r = 256, .g = -1, .b = INT_MIN} << uint(0xffff0000) << 3 << 0;
+        QTest::newRow("rgb ignores hsv out of range") << rgb << PixelRecord{.r = 1, .h = 999, .s = -5, .v = 300} << uint(0xff010000) << 0 << 0;
+        QTest::newRow("hsv blue") << hsv << PixelRecord{.r = 255, .h = 240, .s = 255, .v = 255} << uint(0xff0000ff) << 0 << 0;
+        QTest::newRow("hsv grey: h -1 stays no hue") << hsv << PixelRecord{.h = -1, .s = 0, .v = 128} << uint(0xff808080) << 0 << 0;
+        QTest::newRow("hsv h 360 is red") << hsv << PixelRecord{.r = 7, .h = 360, .s = 255, .v = 255} << uint(0xffff0000) << 0 << 1;
+        QTest::newRow("hsv h 380 is h 20") << hsv << PixelRecord{.h = 380, .s = 200, .v = 250} << hsvRgb(20, 200, 250) << 0 << 1;
+        QTest::newRow("hsv h -30 is h 330") << hsv << PixelRecord{.h = -30, .s = 200, .v = 250} << hsvRgb(330, 200, 250) << 0 << 1;
+        QTest::newRow("hsv h -2 is h 358") << hsv << PixelRecord{.h = -2, .s = 255, .v = 255} << hsvRgb(358, 255, 255) << 0 << 1;
+        QTest::newRow("hsv h most negative") << hsv << PixelRecord{.h = INT_MIN, .s = 255, .v = 255} << hsvRgb(((INT_MIN % 360) + 360) % 360, 255, 255) << 0 << 1;
+        QTest::newRow("hsv s 256 is 255") << hsv << PixelRecord{.h = 120, .s = 256, .v = 255} << uint(0xff00ff00) << 1 << 0;
+        QTest::newRow("hsv v -1 is 0, s 300 is 255") << hsv << PixelRecord{.h = 120, .s = 300, .v = -1} << uint(0xff000000) << 2 << 0;
     }
 
     void pixelValue()
@@ -76,9 +87,15 @@ private slots:
         QFETCH(ColourModel, model);
         QFETCH(PixelRecord, record);
         QFETCH(uint, expected);
-        const QImage drawn = tess::drawRecords({record}, 1, 1, model);
+        QFETCH(int, clamped);
+        QFETCH(int, turned);
+        tess::DrawStats stats;
+        const QImage drawn = tess::drawRecords({record, {.x = 5, .r = 999, .h = 999, .s = 999}}, 1, 1, model, &stats);
         QCOMPARE(drawn.size(), QSize(1, 1));
         QCOMPARE(hex(drawn.pixel(0, 0)), hex(expected));
+        // The record outside the image is not drawn, so not counted.
+        QCOMPARE(stats.clamped, clamped);
+        QCOMPARE(stats.turned, turned);
     }
 
     // Drawing in HSV agrees with the exact conversion for every hue, at a few s and v.

@@ -1122,8 +1122,9 @@ private slots:
                                                    << false << QSize(4, 2) << QPoint(1, 1) << uint(0);
         QTest::newRow("hsv red") << QByteArray("x,y,h,s,v\n0,0,0,255,255\n") << true << QSize(1, 1)
                                  << QPoint(0, 0) << uint(0xffff0000);
-        QTest::newRow("hsv hue 360 black") << QByteArray("x,y,h,s,v\n0,0,360,10,100\n") << true << QSize(1, 1)
-                                           << QPoint(0, 0) << uint(0xff000000);
+        // Hue 360 turns round to 0: red at v 100, the others 100 * (255 - 10) / 255.
+        QTest::newRow("hsv hue 360 is hue 0") << QByteArray("x,y,h,s,v\n0,0,360,10,100\n") << true << QSize(1, 1)
+                                              << QPoint(0, 0) << uint(0xff646060);
     }
 
     void drawSheet()

@@ -32,8 +32,10 @@ BUILD_PACKAGES=(
 )
 
 # What the test suite needs on top: a virtual display and tools to drive and photograph it,
-# and clang with its sanitizer and fuzzer runtimes.
+# clang with its sanitizer and fuzzer runtimes, and LibreOffice Calc with its python
+# bridge as the spreadsheet program that edits sheets in the tests.
 TEST_PACKAGES=(
     xvfb xauth xdotool x11-apps imagemagick
     clang libclang-rt-dev
+    libreoffice-calc-nogui python3-uno
 )

@@ -216,7 +216,29 @@ ImageConversion imageToRecords(const QImage &image, bool excel2002, PixelRecords
     return conversion;
 }
 
-QImage drawRecords(const PixelRecords &records, int width, int height, ColourModel model)
+namespace {
+
+inline int clampedComponent(int value, qint64 &clamped)
+{
+    if (uint(value) <= 255u)
+        return value;
+    ++clamped;
+    return value < 0 ? 0 : 255;
+}
+
+inline int turnedHue(int h, qint64 &turned)
+{
+    if (h >= -1 && h < 360)
+        return h;
+    ++turned;
+    const int m = h % 360;
+    return m < 0 ? m + 360 : m;
+}
+
+} // namespace
+
+QImage drawRecords(const PixelRecords &records, int width, int height, ColourModel model,
+                   DrawStats *stats)
 {
     if (width <= 0 || height <= 0 || width > MaxDrawnSide || height > MaxDrawnSide
         || qint64(width) * qint64(height) > MaxDrawnPixels)
@@ -236,10 +258,13 @@ QImage drawRecords(const PixelRecords &records, int width, int height, ColourMod
         return uint(record.x) < uint(width) && uint(record.y) < uint(height);
     };
 
+    DrawStats counts;
     if (model == ColourModel::Rgb) {
         for (const PixelRecord &record : records) {
             if (inside(record))
-                put(record, qRgb(record.r & 0xff, record.g & 0xff, record.b & 0xff));
+                put(record, qRgb(clampedComponent(record.r, counts.clamped),
+                                 clampedComponent(record.g, counts.clamped),
+                                 clampedComponent(record.b, counts.clamped)));
         }
     } else {
         int lastH = 0;
@@ -249,15 +274,20 @@ QImage drawRecords(const PixelRecords &records, int width, int height, ColourMod
         for (const PixelRecord &record : records) {
             if (!inside(record))
                 continue;
-            if (record.h != lastH || record.s != lastS || record.v != lastV) {
-                lastH = record.h;
-                lastS = record.s;
-                lastV = record.v;
+            const int h = turnedHue(record.h, counts.turned);
+            const int s = clampedComponent(record.s, counts.clamped);
+            const int v = clampedComponent(record.v, counts.clamped);
+            if (h != lastH || s != lastS || v != lastV) {
+                lastH = h;
+                lastS = s;
+                lastV = v;
                 lastRgb = hsvToRgb(lastH, lastS, lastV);
             }
             put(record, lastRgb);
         }
     }
+    if (stats)
+        *stats = counts;
     return image;
 }
 

@@ -54,11 +54,21 @@ ImageConversion imageToRecords(const QImage &image, bool excel2002, PixelRecords
 inline constexpr qint64 MaxDrawnPixels = qint64(1) << 28;
 inline constexpr int MaxDrawnSide = 32768;
 
+// What the drawing had to bend to draw the records it placed.
+struct DrawStats
+{
+    qint64 clamped = 0; // r, g, b (or s, v) outside 0..255, drawn as 0 or 255
+    qint64 turned = 0;  // hues other than -1 outside 0..359, drawn modulo 360
+};
+
 // Draws the records into a new ARGB32 image of width x height. Pixels that no record
 // names are transparent (0x00000000); records outside the image are skipped; the last
-// record naming a pixel wins. RGB uses the low 8 bits of each component, HSV the exact
-// conversion (out-of-range triples draw opaque black). Null image for an empty (0) or
-// oversized extent.
-QImage drawRecords(const PixelRecords &records, int width, int height, ColourModel model);
+// record naming a pixel wins. Values outside their range are brought into it, as a
+// spreadsheet's arithmetic leaves them: RGB components and s, v clamp to 0..255, a hue
+// of -1 stays "no hue" and any other is taken modulo 360. The records themselves keep
+// the values as read. Null image for an empty (0) or oversized extent. stats, if
+// given, receives the counts.
+QImage drawRecords(const PixelRecords &records, int width, int height, ColourModel model,
+                   DrawStats *stats = nullptr);
 
 } // namespace tess

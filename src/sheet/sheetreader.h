@@ -28,7 +28,7 @@ struct SheetColumns
 enum class SheetStatus {
     Loaded,
     CannotOpen,     // the file could not be opened; treated as an invalid sheet
-    NotValidSheet,  // no header, or a header without x or without y
+    NotValidSheet,  // no header, a header without x or without y, or a quote never closed
     NoColourValues, // x and y but none of r, g, b, h, s, v
     OutOfMemory,    // the records did not fit in memory
 };
@@ -42,15 +42,18 @@ struct SheetInfo
     int maxX = 0;           // one more than the largest x (at least 1) when loaded;
     int maxY = 0;           // the same for y; both held at INT_MAX for a coordinate INT_MAX
     QString detail;         // why a sheet was refused, in plain words for the command line
-                            // ("the header has no column named x; it has X, Y, R, G, B")
+                            // ("the header has no column named x; it has X, Y, R, G, B",
+                            // "line 7: a quote is never closed")
+    qint64 skippedLines = 0; // data lines without a pixel position, which gave no record
+    qint64 notNumbers = 0;   // colour values of the records that were no numbers (read as 0)
 };
 
 // Called now and then while reading with the bytes consumed so far.
 using ReadProgress = std::function<void(qint64 bytesRead)>;
 
 // Reads a pixel sheet from an open device, streaming it in blocks. out is emptied
-// first (its capacity kept) and receives one record per data line; on a rejection
-// it is left empty.
+// first (its capacity kept) and receives one record per data line that has a pixel
+// position; on a rejection it is left empty.
 SheetInfo readSheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress = {});
 
 // readSheet reads the device in blocks of this many bytes.
@@ -61,11 +64,11 @@ inline constexpr qint64 DefaultSheetBlockSize = 256 * 1024;
 SheetInfo readSheetInBlocks(QIODevice &device, PixelRecords &out, qint64 blockSize,
                             const ReadProgress &progress = {});
 
-// How one field of a data line reads, given as UTF-8 bytes: x and y exactly as
-// QString::toInt(ok, 10), a colour value exactly as QString::toDouble rounded down
-// (std::floor); 0 when the text is no number, when the number is not finite or lies
-// outside the 32-bit range. With decimalComma (";" separating the fields) every ","
-// in the field stands for the decimal point.
+// How one field of a data line reads, given as UTF-8 bytes (unquoted): a colour value
+// exactly as QString::toDouble rounded down (std::floor); 0 when the text is no number,
+// when the number is not finite or lies outside the 32-bit range. x and y read the
+// same way, but a line whose x or y is no such number is skipped. With decimalComma
+// (any separator but ",") every "," in the field stands for the decimal point.
 int sheetFieldToInt(QByteArrayView field, bool decimalComma = false);
 int sheetFieldToComponent(QByteArrayView field, bool decimalComma = false);
 

@@ -8,7 +8,10 @@
 //  - no more records than lines;
 //  - the same result whatever the block size the device is read in;
 //  - the progress reports never go backwards nor past the end;
-//  - each field parses exactly as the toolkit's own QString::toInt / toDouble would.
+//  - each field parses exactly as the toolkit's own QString::toDouble would;
+//  - for ASCII text, the records, skipped lines and refusals are those of a plain reading
+//    of the whole text by the rules (quotes, separators, sep= line): no record without a
+//    numeric position, none from a line the rules skip, missing colour values 0.
 
 #include "fuzzcheck.h"
 #include "sheet/sheetreader.h"
@@ -23,6 +26,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -41,7 +45,11 @@ void checkInfo(const QByteArray &bytes, const tess::SheetInfo &info, const Pixel
 
     switch (info.status) {
     case tess::SheetStatus::NotValidSheet:
-        CHECK(c.x < 0 || c.y < 0);
+        CHECK(c.x < 0 || c.y < 0 || info.detail.contains(QLatin1String("quote")));
+        CHECK(!info.detail.isEmpty());
+        CHECK(records.empty());
+        return;
+    case tess::SheetStatus::OutOfMemory:
         CHECK(records.empty());
         return;
     case tess::SheetStatus::NoColourValues:
@@ -62,7 +70,7 @@ void checkInfo(const QByteArray &bytes, const tess::SheetInfo &info, const Pixel
     // One record per data line at most: the header is a line, every line end (CR, LF and
     // the two characters "^M" that some exports write) ends one.
     const qsizetype lineEnds = bytes.count('\n') + bytes.count('\r') + bytes.count("^M");
-    CHECK(qsizetype(records.size()) <= lineEnds + 1);
+    CHECK(qsizetype(records.size()) + info.skippedLines <= lineEnds + 1);
 
     int maxX = 1;
     int maxY = 1;
@@ -80,7 +88,8 @@ bool sameInfo(const tess::SheetInfo &a, const tess::SheetInfo &b)
 {
     const tess::SheetColumns &p = a.columns;
     const tess::SheetColumns &q = b.columns;
-    return a.status == b.status && a.hasRgb == b.hasRgb && a.hasHsv == b.hasHsv && a.maxX == b.maxX
+    return a.status == b.status && a.detail == b.detail && a.skippedLines == b.skippedLines
+        && a.notNumbers == b.notNumbers && a.hasRgb == b.hasRgb && a.hasHsv == b.hasHsv && a.maxX == b.maxX
         && a.maxY == b.maxY && p.x == q.x && p.y == q.y && p.r == q.r && p.g == q.g && p.b == q.b
         && p.a == q.a && p.h == q.h && p.s == q.s && p.v == q.v;
 }
@@ -95,26 +104,18 @@ QString fieldText(QByteArrayView field)
 }
 
 // What the toolkit reads in a field: the reference the reader's own parser must match.
-int referenceInt(QByteArrayView field)
-{
-    bool ok = false;
-    const int value = fieldText(field).toInt(&ok, 10);
-    return ok ? value : 0;
-}
-
-int referenceComponent(QByteArrayView field, bool decimalComma)
+int referenceComponent(QByteArrayView field, bool decimalComma, bool *isNumber = nullptr)
 {
     QString text = fieldText(field);
     if (decimalComma)
         text.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double value = text.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return 0;
     const double down = std::floor(value);
-    if (down < double(INT_MIN) || down > double(INT_MAX))
-        return 0;
-    return int(down);
+    ok = ok && std::isfinite(value) && down >= double(INT_MIN) && down <= double(INT_MAX);
+    if (isNumber)
+        *isNumber = ok;
+    return ok ? int(down) : 0;
 }
 
 // Every piece between the given separators and line ends, the first few hundred of them.
@@ -132,14 +133,177 @@ void checkFields(const QByteArray &bytes, bool splitAtComma)
         if (field.size() > 64)
             continue; // long fields go through the whole reader above
         if (splitAtComma) {
-            if (tess::sheetFieldToInt(field) != referenceInt(field))
-                fail("sheetFieldToInt differs from QString::toInt");
+            if (tess::sheetFieldToInt(field) != referenceComponent(field, false))
+                fail("sheetFieldToInt differs from QString::toDouble");
             if (tess::sheetFieldToComponent(field) != referenceComponent(field, false))
                 fail("sheetFieldToComponent differs from QString::toDouble");
         }
         if (tess::sheetFieldToComponent(field, true) != referenceComponent(field, true))
             fail("sheetFieldToComponent with a decimal comma differs from QString::toDouble");
     }
+}
+
+// The rules read plainly, over the whole text at once: the reference the streaming
+// reader must agree with. For ASCII text only, where decoding changes nothing.
+namespace reference {
+
+int lineEnd(const QByteArray &t, qsizetype i)
+{
+    if (i >= t.size())
+        return 0;
+    if (t[i] == '\n')
+        return 1;
+    if (t[i] == '\r')
+        return i + 1 < t.size() && t[i + 1] == '\n' ? 2 : 1;
+    return t[i] == '^' && i + 1 < t.size() && t[i + 1] == 'M' ? 2 : 0;
+}
+
+struct Line
+{
+    QList<QByteArray> fields; // unquoted
+    qsizetype end = 0;        // where the line end (or the text) begins
+    qsizetype next = 0;       // where the next line may begin
+    bool openQuote = false;
+};
+
+// The line at i. Fields start after the separator, or after any byte of it with anyOf.
+Line cut(const QByteArray &t, qsizetype i, const QByteArray &sep, bool anyOf)
+{
+    Line line;
+    QByteArray field;
+    bool fieldStart = true;
+    for (;;) {
+        if (fieldStart && !sep.contains('"') && i < t.size() && t[i] == '"') {
+            for (++i;; ++i) {
+                if (i >= t.size()) {
+                    line.openQuote = true;
+                    break;
+                }
+                if (t[i] == '"' && !(i + 1 < t.size() && t[i + 1] == '"'))
+                    break;
+                field += t[i];
+                i += t[i] == '"'; // the first of ""
+            }
+            ++i;
+        }
+        fieldStart = false;
+        const int n = lineEnd(t, i);
+        if (i >= t.size() || n > 0) {
+            line.fields << field;
+            line.end = std::min(i, t.size());
+            line.next = line.end + n;
+            return line;
+        }
+        const qsizetype s = anyOf ? (sep.contains(t[i]) ? 1 : 0) : (t.mid(i, sep.size()) == sep ? sep.size() : 0);
+        if (s > 0) {
+            line.fields << field;
+            field.clear();
+            fieldStart = true;
+            i += s;
+        } else {
+            field += t[i++];
+        }
+    }
+}
+
+qsizetype skipEmptyLines(const QByteArray &t, qsizetype i)
+{
+    while (lineEnd(t, i) > 0)
+        i += lineEnd(t, i);
+    return i;
+}
+
+// "sep=X", X repeated any number of times after it; the first cell may be quoted.
+QByteArray namedSeparator(const QByteArray &t, const Line &first, qsizetype start)
+{
+    QByteArray text = t.mid(start, first.end - start);
+    if (text.startsWith('"')) {
+        qsizetype close = 1;
+        while (close < text.size() && (text[close] != '"' || (close + 1 < text.size() && text[close + 1] == '"')))
+            close += text[close] == '"' ? 2 : 1;
+        text = first.fields.value(0) + text.mid(close + 1);
+    }
+    if (text.size() < 5 || text.left(4).toLower() != "sep=")
+        return {};
+    for (qsizetype i = 5; i < text.size(); ++i) {
+        if (text[i] != text[4])
+            return {};
+    }
+    return text.mid(4, 1);
+}
+
+struct Result
+{
+    bool refused = false; // a quote never closed, or no usable header
+    PixelRecords records;
+    qint64 skipped = 0;
+};
+
+Result read(const QByteArray &t)
+{
+    Result result;
+    qsizetype i = skipEmptyLines(t, 0);
+    Line line = cut(t, i, ",;\t", true);
+    QByteArray sep = line.openQuote ? QByteArray() : namedSeparator(t, line, i);
+    if (!sep.isEmpty()) {
+        i = skipEmptyLines(t, line.next);
+    } else {
+        // Whether a separator stands outside quotes anywhere in the first line.
+        QByteArray first = t.mid(i, line.end - i);
+        first.replace('\n', ' ').replace('\r', ' ').replace('^', ' ');
+        sep = cut(first, 0, ",", false).fields.size() > 1 ? "," : cut(first, 0, ";", false).fields.size() > 1 ? ";"
+            : cut(first, 0, "\t", false).fields.size() > 1                                                 ? "\t"
+                                                                                                              : ",";
+    }
+    line = cut(t, i, sep, false);
+    int slot[9] = { -1, -1, -1, -1, -1, -1, -1, -1, -1 }; // record index -> column
+    for (int column = 0; column < int(line.fields.size()); ++column) {
+        const int at = line.fields[column].size() == 1 ? int(QByteArray("xyrgbahsv").indexOf(line.fields[column][0])) : -1;
+        if (at >= 0)
+            slot[at] = column;
+    }
+    result.refused = line.openQuote || i >= t.size() || slot[0] < 0 || slot[1] < 0;
+    for (i = skipEmptyLines(t, line.next); !result.refused && i < t.size(); i = skipEmptyLines(t, line.next)) {
+        line = cut(t, i, sep, false);
+        result.refused = line.openQuote;
+        int32_t values[9] = {};
+        bool positioned = true;
+        for (int k = 0; k < 9; ++k) {
+            if (k == 5 || slot[k] < 0)
+                continue; // alpha is never read
+            bool number = false;
+            const QByteArray field = line.fields.value(slot[k]);
+            values[k] = referenceComponent(field, sep != ",", &number);
+            positioned = positioned && (k >= 2 || number);
+        }
+        if (!positioned) {
+            ++result.skipped;
+            continue;
+        }
+        PixelRecord record;
+        std::memcpy(&record, values, sizeof record);
+        result.records.push_back(record);
+    }
+    return result;
+}
+
+} // namespace reference
+
+void checkAgainstReference(const QByteArray &bytes, const tess::SheetInfo &info, const PixelRecords &records)
+{
+    for (const char c : bytes) {
+        if (uchar(c) >= 0x80)
+            return;
+    }
+    const reference::Result expected = reference::read(bytes);
+    if (expected.refused) {
+        CHECK(info.status != tess::SheetStatus::Loaded);
+        return;
+    }
+    if (info.status != tess::SheetStatus::Loaded)
+        return; // a header without colour columns; checkInfo has looked at it
+    CHECK(records == expected.records);
+    CHECK(info.skippedLines == expected.skipped);
 }
 
 } // namespace
@@ -174,6 +338,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CHECK(sameInfo(info, blockInfo));
     CHECK(records == blockRecords);
 
+    checkAgainstReference(bytes, info, records);
     checkFields(bytes, true);
     checkFields(bytes, false);
     return 0;

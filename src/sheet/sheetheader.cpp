@@ -1,0 +1,148 @@
+#include "sheetheader.h"
+
+#include "sheetlines.h"
+#include "sheetnumbers.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace tess::sheet {
+
+namespace {
+
+// Bytes in the UTF-8 sequence a byte starts; 1 for a byte that starts none.
+int sequenceLength(char c)
+{
+    const auto u = uchar(c);
+    if (u < 0xC0)
+        return 1;
+    if (u < 0xE0)
+        return 2;
+    if (u < 0xF0)
+        return 3;
+    return u < 0xF8 ? 4 : 1;
+}
+
+SheetColumns columnsOf(const QList<QByteArray> &names)
+{
+    SheetColumns c;
+    for (int i = 0; i < int(names.size()); ++i) {
+        if (names[i].size() != 1)
+            continue;
+        switch (names[i].front()) { // the rightmost of equal names wins
+        case 'x': c.x = i; break;
+        case 'y': c.y = i; break;
+        case 'r': c.r = i; break;
+        case 'g': c.g = i; break;
+        case 'b': c.b = i; break;
+        case 'a': c.a = i; break;
+        case 'h': c.h = i; break;
+        case 's': c.s = i; break;
+        case 'v': c.v = i; break;
+        default: break;
+        }
+    }
+    return c;
+}
+
+// "it has X, Y, R, G, B", shortened for a line that is plainly no header.
+QString namesText(const QList<QByteArray> &names)
+{
+    constexpr int MaxNames = 12;
+    constexpr int MaxLength = 24;
+    QStringList shown;
+    for (const QByteArray &name : names) {
+        if (shown.size() == MaxNames) {
+            shown.append(QStringLiteral("…"));
+            break;
+        }
+        QString text = utf8Text(name.data(), name.size());
+        if (text.size() > MaxLength)
+            text = text.left(MaxLength) + QStringLiteral("…");
+        shown.append(text.isEmpty() ? QStringLiteral("(empty)") : text);
+    }
+    return QStringLiteral("it has ") + shown.join(QStringLiteral(", "));
+}
+
+QString refusal(const SheetColumns &c, const QList<QByteArray> &names)
+{
+    QString what;
+    if (c.x < 0 && c.y < 0)
+        what = QStringLiteral("the header has no columns named x and y");
+    else if (c.x < 0 || c.y < 0)
+        what = QStringLiteral("the header has no column named %1").arg(QChar(c.x < 0 ? u'x' : u'y'));
+    else
+        what = QStringLiteral("the header has none of the columns r, g, b, h, s, v");
+    return what + QStringLiteral("; ") + namesText(names);
+}
+
+void setLayout(const SheetColumns &c, SheetLayout &layout)
+{
+    const std::pair<int, int> read[] = { { c.x, SlotX }, { c.y, SlotY }, { c.r, SlotR },
+                                         { c.g, SlotG }, { c.b, SlotB }, { c.h, SlotH },
+                                         { c.s, SlotS }, { c.v, SlotV } };
+    int width = 0;
+    for (const auto &[column, slot] : read)
+        width = std::max(width, column + 1);
+    layout.slotOf.assign(size_t(width) + 1, NotRead); // and one for all columns beyond
+    for (const auto &[column, slot] : read) {
+        if (column >= 0)
+            layout.slotOf[size_t(column)] = slot;
+    }
+    layout.width = width;
+    layout.lastNeeded = std::max(c.x, c.y);
+}
+
+} // namespace
+
+QByteArray separatorLine(QByteArrayView line)
+{
+    // "sep=X": "sep" in any case, X one character (of the toolkit's 16-bit ones, so at
+    // most 3 bytes), perhaps quoted as a cell ("sep=;") and followed by more copies of
+    // X where a program filled the rest of the row with empty cells.
+    QByteArray text;
+    appendFieldText(line.data(), line.data() + line.size(), text);
+    if (text.size() <= 4 || qstrnicmp(text.constData(), "sep=", 4) != 0)
+        return {};
+    const int n = sequenceLength(text.at(4));
+    if (n > 3 || text.size() < 4 + n || (text.size() - 4) % n != 0)
+        return {};
+    const QByteArray separator = text.mid(4, n);
+    for (qsizetype i = 4 + n; i < text.size(); i += n) {
+        if (QByteArrayView(text).sliced(i, n) != separator)
+            return {};
+    }
+    return separator;
+}
+
+QByteArray headerSeparator(QByteArrayView line)
+{
+    // The first of these that separates fields of the header (not inside quotes).
+    for (const char *separator : { ",", ";", "\t" }) {
+        if (splitLine(line, separator).size() > 1)
+            return QByteArray(separator);
+    }
+    return QByteArray(",");
+}
+
+bool readHeader(QByteArrayView line, const QByteArray &separator, SheetInfo &info,
+                SheetLayout &layout)
+{
+    const QList<QByteArray> names = splitLine(line, separator);
+    const SheetColumns c = columnsOf(names);
+    info.columns = c;
+    info.hasRgb = c.r >= 0 || c.g >= 0 || c.b >= 0;
+    info.hasHsv = c.h >= 0 || c.s >= 0 || c.v >= 0;
+    if (c.x < 0 || c.y < 0 || (!info.hasRgb && !info.hasHsv)) {
+        info.status = c.x < 0 || c.y < 0 ? SheetStatus::NotValidSheet : SheetStatus::NoColourValues;
+        info.detail = refusal(c, names);
+        return false;
+    }
+    setLayout(c, layout);
+    layout.separator = separator;
+    layout.decimalComma = separator != ",";
+    return true;
+}
+
+} // namespace tess::sheet

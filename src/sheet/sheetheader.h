@@ -1,0 +1,45 @@
+#pragma once
+
+#include "sheetreader.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <vector>
+
+// The lines before the data: an optional "sep=X" line naming the separator, then the
+// header, whose single-letter names say which column holds which value.
+
+namespace tess::sheet {
+
+// Index of each column's value in a record taken as nine int32 (see PixelRecord).
+enum RecordSlot { SlotX = 0, SlotY = 1, SlotR = 2, SlotG = 3, SlotB = 4, SlotH = 6, SlotS = 7, SlotV = 8 };
+inline constexpr int NotRead = -1;
+
+// What the data loop needs to know from the header.
+struct SheetLayout
+{
+    QByteArray separator;
+    bool decimalComma = false; // "," is the decimal mark
+    std::vector<int> slotOf;   // column (up to width) -> record slot, or NotRead
+    int width = 0;             // columns up to the last one that is read
+    int lastNeeded = 0;        // the later of the x and y columns
+};
+
+// The separator a first line "sep=X" names; empty when the line is no such line.
+// The line is cut as by any one of ",", ";" and tab.
+QByteArray separatorLine(QByteArrayView line);
+
+// The separator a header line without a "sep=" line before it uses: "," when it holds
+// one, else ";", else a tab, else ",".
+QByteArray headerSeparator(QByteArrayView line);
+
+// The bytes that may separate the fields of a first line.
+inline constexpr char FirstLineSeparators[] = ",;\t";
+
+// Reads the header line into info (columns, status, and the detail of a refusal).
+// Returns whether data may follow; layout is then set for the data loop.
+bool readHeader(QByteArrayView line, const QByteArray &separator, SheetInfo &info,
+                SheetLayout &layout);
+
+} // namespace tess::sheet

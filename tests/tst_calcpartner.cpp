@@ -1,0 +1,135 @@
+// A real spreadsheet program as a test partner: LibreOffice Calc opens a sheet this
+// program wrote, a script makes the edits users make (r times 1.5, cleared rows, a
+// remark and a total below the data, a note column holding separators, quotes and a
+// line break), saves it as xlsx and exports that as CSV in three common ways. Every
+// export must draw exactly the picture the edited table shows.
+
+#include "image/imageconvert.h"
+#include "sheet/sheetnotice.h"
+#include "sheet/sheetreader.h"
+#include "sheet/sheetwriter.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+
+using namespace tess;
+
+namespace {
+
+// Data rows the script clears (the first data row is 1), as in calc_edits.py.
+constexpr int FirstCleared = 5;
+constexpr int LastCleared = 7;
+
+QImage pattern()
+{
+    QImage image(12, 10, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 23 + y * 7) % 256, (x * 40) % 256, (y * 25) % 256));
+    }
+    return image;
+}
+
+// A python that has the office's scripting bridge, or an empty string.
+QString unoPython()
+{
+    for (const QString &python : { QStringLiteral("/usr/bin/python3"), QStandardPaths::findExecutable("python3") }) {
+        if (python.isEmpty())
+            continue;
+        QProcess probe;
+        probe.start(python, { QStringLiteral("-c"), QStringLiteral("import uno") });
+        if (probe.waitForFinished(30000) && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0)
+            return python;
+    }
+    return QString();
+}
+
+} // namespace
+
+class TestCalcPartner : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+            QSKIP("soffice is not installed (package libreoffice-calc-nogui)");
+        const QString python = unoPython();
+        if (python.isEmpty())
+            QSKIP("no python3 with the uno module (package python3-uno)");
+        QVERIFY(m_dir.isValid());
+
+        m_records.clear();
+        scanImage(pattern(), m_records);
+        const QString sheet = m_dir.filePath(QStringLiteral("sheet.csv"));
+        QCOMPARE(saveSheet(sheet, m_records, ColourModel::Rgb), SheetSaveStatus::Saved);
+
+        QProcess calc;
+        calc.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        calc.start(python, { QStringLiteral(TESSARINE_CALC_SCRIPT), sheet, m_dir.path(),
+                             m_dir.filePath(QStringLiteral("profile")) });
+        QVERIFY2(calc.waitForFinished(240000), "Calc did not finish within four minutes");
+        QCOMPARE(calc.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(calc.exitCode(), 0);
+    }
+
+    void drawsAsEdited_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("default export") << "default.csv";
+        QTest::newRow("filter options 44,34,76,1") << "options.csv";
+        QTest::newRow("semicolons and decimal commas of a German locale") << "german.csv";
+    }
+
+    void drawsAsEdited()
+    {
+        QFETCH(QString, file);
+        PixelRecords records;
+        const SheetInfo info = loadSheet(m_dir.filePath(file), records);
+        QVERIFY2(info.status == SheetStatus::Loaded, qPrintable(info.detail));
+        QCOMPARE(info.columns.x, 1); // behind the note column
+        QCOMPARE(info.skippedLines, qint64(LastCleared - FirstCleared + 1 + 2)); // and remark, total
+
+        // The table as Calc shows it: r times 1.5 (decimals dropped when read, drawn at
+        // most 255), the cleared rows' pixels missing, everything else as written.
+        QImage expected(pattern().size(), QImage::Format_ARGB32);
+        expected.fill(0u);
+        qint64 clamped = 0;
+        for (int row = 1; row <= int(m_records.size()); ++row) {
+            if (row >= FirstCleared && row <= LastCleared)
+                continue;
+            const PixelRecord &p = m_records[size_t(row - 1)];
+            const int r = p.r * 3 / 2;
+            clamped += r > 255;
+            expected.setPixel(p.x, p.y, qRgb(std::min(r, 255), p.g, p.b));
+        }
+
+        DrawStats stats;
+        const QImage drawn = drawRecords(records, info.maxX, info.maxY, ColourModel::Rgb, &stats);
+        QCOMPARE(drawn.size(), expected.size());
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                if (drawn.pixel(x, y) != expected.pixel(x, y))
+                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) is #%3, expected #%4").arg(x).arg(y)
+                                         .arg(drawn.pixel(x, y), 8, 16, QLatin1Char('0'))
+                                         .arg(expected.pixel(x, y), 8, 16, QLatin1Char('0'))));
+            }
+        }
+        QVERIFY(clamped > 0);
+        QCOMPARE(stats.clamped, clamped);
+        QVERIFY(sheetNotice(info, stats).startsWith(QStringLiteral("5 lines without a pixel position were skipped; ")));
+    }
+
+private:
+    QTemporaryDir m_dir;
+    PixelRecords m_records;
+};
+
+QTEST_GUILESS_MAIN(TestCalcPartner)
+#include "tst_calcpartner.moc"
