@@ -8,6 +8,7 @@
 #include "ui_mainwindow.h"
 
 #include "convert/operations.h"
+#include "sheet/sheetnotice.h"
 #include "image/imageconvert.h"
 
 #include <QCoreApplication>
@@ -102,6 +103,14 @@ MainWindow::~MainWindow()
     delete ui;
 }
 
+void MainWindow::showNotice(const QString &notice)
+{
+    if (notice.isEmpty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(notice);
+}
+
 void MainWindow::warn(const QString &title, const QString &text)
 {
     dialogs->warning(this, title, text);
@@ -168,13 +177,13 @@ void MainWindow::convertImage(bool shrink)
     hasRgb = true;
     hasHsv = true;
     convertedFromImage = true;
+    sheetRead = tess::SheetInfo{}; // scanned records skip nothing
     markLoaded(SheetSide);
     updateInfo(SheetSide);
     places.derive(FilePlaces::Sheet);
-    if (scanned != image.size())
-        statusBar()->showMessage(reductionNote(image.size(), QSize(maxX, maxY), qint64(pixels.size())));
-    else
-        statusBar()->clearMessage();
+    showNotice(scanned != image.size()
+                   ? reductionNote(image.size(), QSize(maxX, maxY), qint64(pixels.size()))
+                   : QString());
 }
 
 void MainWindow::on_saveImage_clicked()
@@ -217,7 +226,7 @@ void MainWindow::on_loadSpreadsheet_clicked()
     hasRgb = false;
     hasHsv = false;
     convertedFromImage = false;
-    tess::SheetInfo info;
+    tess::SheetInfo &info = sheetRead;
     const tess::Result result = tess::loadSheetFile(sheetFileName, pixels, info);
     if (result.status == tess::Status::SheetCannotOpen)
         debugUnableToOpen(sheetFileName);
@@ -252,6 +261,7 @@ void MainWindow::on_loadSpreadsheet_clicked()
     markUnloaded(ImageSide);
     resetInfo(ImageSide);
     places.remember(FilePlaces::Sheet, sheetFileName);
+    showNotice(tess::sheetNotice(info));
 }
 
 void MainWindow::on_saveSheet_clicked()
@@ -280,10 +290,12 @@ void MainWindow::on_spreadsheetToImage_clicked()
 void MainWindow::convertSheet()
 {
     // A sheet too large to draw leaves the null picture, an empty preview, as it always has.
-    tess::drawImage(pixels, maxX, maxY, shownModel(), image);
+    tess::DrawStats bent;
+    tess::drawImage(pixels, maxX, maxY, shownModel(), image, &bent);
     displayPreview(image);
     markLoaded(ImageSide);
     updateInfo(ImageSide);
     places.derive(FilePlaces::Image);
     ui->imageBox->setTitle(drawnTitle(places.source(FilePlaces::Image)));
+    showNotice(tess::sheetNotice(sheetRead, bent));
 }

@@ -2,6 +2,7 @@
 
 #include "filenames.h"
 #include "image/pixelrecord.h"
+#include "sheet/sheetreader.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -58,6 +59,8 @@ private:
     void showColours(int row, const PixelRecord &record, tess::ColourModel model);
     void showPosition(int row, const PixelRecord &record);
     void setCellText(int row, int column, const QString &text);
+    // The status bar's line about the last piece of work, or none.
+    void showNotice(const QString &notice);
     void warn(const QString &title, const QString &text);
     void showOutputRows();
 
@@ -79,6 +82,8 @@ private:
     // The pixel data came from "Image to Spreadsheet", not from a sheet: it carries every
     // component, whatever the column indices of the last sheet loaded say.
     bool convertedFromImage = false;
+    // What reading the last sheet passed over, for the notice after loading and drawing.
+    tess::SheetInfo sheetRead;
     Ui_MainWindow *ui;
     std::unique_ptr<Dialogs> dialogs;
     FilePlaces places;

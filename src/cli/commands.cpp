@@ -4,6 +4,7 @@
 #include "progress.h"
 
 #include "convert/operations.h"
+#include "sheet/sheetnotice.h"
 #include "text/usertexts.h"
 
 #include <cstdio>
@@ -103,13 +104,16 @@ int runToImage(const ToImageJob &job)
     if (result.ok())
         result = drawingModel(info, job.model, model);
     QImage image;
+    DrawStats bent;
     if (result.ok())
-        result = drawImage(records, info.maxX, info.maxY, model, image);
+        result = drawImage(records, info.maxX, info.maxY, model, image, &bent);
     records = PixelRecords(); // give the memory back before the encoder needs its own
     if (result.ok()) {
         CodecSilence silence;
         result = saveImageFile(image, job.imagePath);
     }
+    if (const QString notice = sheetNotice(info, bent); result.ok() && !notice.isEmpty())
+        printError(notice);
     return finish(result);
 }
 

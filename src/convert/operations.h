@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/result.h"
+#include "image/imageconvert.h"
 #include "image/pixelrecord.h"
 #include "sheet/sheetreader.h"
 
@@ -56,8 +57,9 @@ std::optional<ColourModel> requiredModel(bool hasRgb, bool hasHsv);
 Result drawingModel(const SheetInfo &info, std::optional<ColourModel> asked, ColourModel &model);
 
 // Draws the records into image (drawRecords); fails when no picture of that size can be
-// made, in which case image is the null image.
-Result drawImage(const PixelRecords &records, int width, int height, ColourModel model, QImage &image);
+// made, in which case image is the null image. stats, if given, counts the values bent.
+Result drawImage(const PixelRecords &records, int width, int height, ColourModel model, QImage &image,
+                 DrawStats *stats = nullptr);
 
 // Writes the picture safely in the format its suffix names.
 Result saveImageFile(const QImage &image, const QString &path);

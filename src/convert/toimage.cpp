@@ -94,9 +94,10 @@ Result drawingModel(const SheetInfo &info, std::optional<ColourModel> asked, Col
     return Result{};
 }
 
-Result drawImage(const PixelRecords &records, int width, int height, ColourModel model, QImage &image)
+Result drawImage(const PixelRecords &records, int width, int height, ColourModel model, QImage &image,
+                 DrawStats *stats)
 {
-    image = drawRecords(records, width, height, model);
+    image = drawRecords(records, width, height, model, stats);
     if (!image.isNull())
         return Result{};
     return outcome(Status::ImageNotDrawn, userText(Text::ImageCannotBeCreated).arg(width).arg(height));

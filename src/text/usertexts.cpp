@@ -47,6 +47,19 @@ constexpr std::array Sources{
     std::pair{Text::StandardInput, QT_TRANSLATE_NOOP("MainWindow", "standard input")},
     std::pair{Text::StandardOutput, QT_TRANSLATE_NOOP("MainWindow", "standard output")},
 
+    std::pair{Text::SkippedLine, QT_TRANSLATE_NOOP("MainWindow", "%1 line without a pixel position was skipped")},
+    std::pair{Text::SkippedLines,
+              QT_TRANSLATE_NOOP("MainWindow", "%1 lines without a pixel position were skipped")},
+    std::pair{Text::NotNumber,
+              QT_TRANSLATE_NOOP("MainWindow", "%1 colour value that is not a number was read as 0")},
+    std::pair{Text::NotNumbers,
+              QT_TRANSLATE_NOOP("MainWindow", "%1 colour values that are not numbers were read as 0")},
+    std::pair{Text::ClampedValue,
+              QT_TRANSLATE_NOOP("MainWindow", "%1 colour value outside 0–255 was drawn as 0 or 255")},
+    std::pair{Text::ClampedValues,
+              QT_TRANSLATE_NOOP("MainWindow", "%1 colour values outside 0–255 were drawn as 0 or 255")},
+    std::pair{Text::TurnedHue, QT_TRANSLATE_NOOP("MainWindow", "%1 hue outside 0–359 was drawn modulo 360")},
+    std::pair{Text::TurnedHues, QT_TRANSLATE_NOOP("MainWindow", "%1 hues outside 0–359 were drawn modulo 360")},
     std::pair{Text::ReadingSheet, QT_TRANSLATE_NOOP("MainWindow", "Reading sheet")},
 };
 

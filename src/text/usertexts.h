@@ -38,6 +38,16 @@ enum class Text {
     StandardInput,
     StandardOutput,
 
+    // What reading and drawing a sheet passed over or bent: one and several (%1: how many).
+    SkippedLine,
+    SkippedLines,
+    NotNumber,
+    NotNumbers,
+    ClampedValue,
+    ClampedValues,
+    TurnedHue,
+    TurnedHues,
+
     // Progress.
     ReadingSheet,
 };
