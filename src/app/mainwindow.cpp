@@ -252,7 +252,7 @@ void MainWindow::on_loadImage_clicked()
     imageFileName = dialogs->openFileName(
         this, tr("Open Image"), QString(),
         tr("Images (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg *.svgz "
-           "*.tif *.tiff *.xbm *.xpm)"));
+           "*.tif *.tiff *.xbm *.xpm *.webp *.avif *.heic *.heif *.jxl *.tga)"));
     if (imageFileName.isEmpty()) {
         warn(tr("Failed loading"), tr("No image loaded."));
         return;

@@ -6,8 +6,14 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <QtPlugin>
 
 #include <exception>
+
+// The core's own format plug-ins. Imported here, in the file every program that reads
+// images links, so that its QImageReader knows them as it knows the toolkit's formats.
+Q_IMPORT_PLUGIN(HeifPlugin)
+Q_IMPORT_PLUGIN(JxlPlugin)
 
 namespace tess {
 
@@ -105,6 +111,10 @@ bool loadImage(const QString &path, QImage &image)
         // No format given: the reader finds the handler by the suffix and by the content,
         // as QImage::load(path) does.
         QImageReader reader(path);
+        // Turned upright as stored (EXIF orientation of JPEG and TIFF; the HEIF, AVIF and
+        // JPEG XL decoders turn their pictures themselves): a portrait photo is portrait
+        // in the preview, the sizes and the sheet alike.
+        reader.setAutoTransform(true);
         QImage loaded;
         if (!reader.read(&loaded) || loaded.isNull())
             return false;
