@@ -10,10 +10,9 @@
 
 #include <exception>
 
-// The core's own format plug-ins. Imported here, in the file every program that reads
-// images links, so that its QImageReader knows them as it knows the toolkit's formats.
-Q_IMPORT_PLUGIN(HeifPlugin)
-Q_IMPORT_PLUGIN(JxlPlugin)
+// The core's own format plug-in. Imported here, in the file every program that reads
+// images links, so that its QImageReader knows it as it knows the toolkit's formats.
+Q_IMPORT_PLUGIN(PhotoFormatsPlugin)
 
 namespace tess {
 

@@ -1,6 +1,8 @@
-#include "jxlplugin.h"
+#include "jxlhandler.h"
 
 #include "decodelimit.h"
+
+#include <QImageIOHandler>
 
 #include <jxl/decode.h>
 #include <jxl/resizable_parallel_runner.h>
@@ -24,6 +26,8 @@ struct RunnerRelease
 // The bare codestream starts with 2 signature bytes, the container with a 12-byte box.
 constexpr qint64 SignatureSize = 12;
 
+} // namespace
+
 bool isJxl(QIODevice *device)
 {
     if (!device || !device->isReadable())
@@ -32,6 +36,8 @@ bool isJxl(QIODevice *device)
     const JxlSignature signature = JxlSignatureCheck(reinterpret_cast<const uint8_t *>(head.constData()), size_t(head.size()));
     return signature == JXL_SIG_CODESTREAM || signature == JXL_SIG_CONTAINER;
 }
+
+namespace {
 
 // The size after the stored orientation is applied: libjxl turns the picture upright
 // while decoding, and orientations 5 to 8 swap width and height.
@@ -136,19 +142,9 @@ private:
 
 } // namespace
 
-QImageIOPlugin::Capabilities JxlPlugin::capabilities(QIODevice *device, const QByteArray &format) const
+QImageIOHandler *createJxlHandler()
 {
-    if (!device)
-        return format == "jxl" ? CanRead : Capabilities();
-    return isJxl(device) ? CanRead : Capabilities();
-}
-
-QImageIOHandler *JxlPlugin::create(QIODevice *device, const QByteArray &format) const
-{
-    auto *handler = new JxlHandler;
-    handler->setDevice(device);
-    handler->setFormat(format);
-    return handler;
+    return new JxlHandler;
 }
 
 } // namespace tess

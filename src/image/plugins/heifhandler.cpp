@@ -1,6 +1,8 @@
-#include "heifplugin.h"
+#include "heifhandler.h"
 
 #include "decodelimit.h"
+
+#include <QImageIOHandler>
 
 #include <libheif/heif.h>
 
@@ -38,9 +40,9 @@ bool isBrand(heif_brand2 brand, std::initializer_list<const char *> names)
     return false;
 }
 
-// The format the file's content shows, or empty when it is not a HEIF container that
-// libheif reads: the name of a file is never trusted.
-QByteArray formatOf(QIODevice *device)
+} // namespace
+
+QByteArray heifFormatOf(QIODevice *device)
 {
     if (!device || !device->isReadable())
         return {};
@@ -59,12 +61,14 @@ QByteArray formatOf(QIODevice *device)
     return "heif";
 }
 
+namespace {
+
 class HeifHandler : public QImageIOHandler
 {
 public:
     bool canRead() const override
     {
-        const QByteArray format = formatOf(device());
+        const QByteArray format = heifFormatOf(device());
         if (format.isEmpty())
             return false;
         setFormat(format);
@@ -160,19 +164,9 @@ bool HeifHandler::read(QImage *image)
 
 } // namespace
 
-QImageIOPlugin::Capabilities HeifPlugin::capabilities(QIODevice *device, const QByteArray &format) const
+QImageIOHandler *createHeifHandler()
 {
-    if (!device)
-        return (format == "heic" || format == "heif" || format == "avif") ? CanRead : Capabilities();
-    return formatOf(device).isEmpty() ? Capabilities() : CanRead;
-}
-
-QImageIOHandler *HeifPlugin::create(QIODevice *device, const QByteArray &format) const
-{
-    auto *handler = new HeifHandler;
-    handler->setDevice(device);
-    handler->setFormat(format);
-    return handler;
+    return new HeifHandler;
 }
 
 } // namespace tess
