@@ -116,26 +116,56 @@ QImage storedForOrientation(int orientation)
     return stored;
 }
 
-// A JPEG with an APP1 segment holding a one-entry Exif directory: Orientation (0x0112), one
-// SHORT, big-endian. Put right after the start-of-image marker, where cameras put theirs.
-QByteArray jpegWithOrientation(const QImage &stored, int orientation)
+// A one-entry Exif structure: Orientation (0x0112), one SHORT, big-endian.
+QByteArray exifOrientation(int orientation)
 {
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(95);
-    writer.write(stored);
-    const QByteArray tiff = QByteArray("MM\x00\x2a\x00\x00\x00\x08" // header, directory at 8
-                                       "\x00\x01"                   // one entry
-                                       "\x01\x12\x00\x03\x00\x00\x00\x01", 18)
+    return QByteArray("MM\x00\x2a\x00\x00\x00\x08" // header, directory at 8
+                      "\x00\x01"                   // one entry
+                      "\x01\x12\x00\x03\x00\x00\x00\x01", 18)
         + char(0) + char(orientation) + QByteArray(2, '\0') // the value, padded to 4 bytes
         + QByteArray(4, '\0');                              // no next directory
-    const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
+}
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(95);
+    writer.write(image);
+    return bytes;
+}
+
+QByteArray littleEndian(quint32 value, int size)
+{
+    QByteArray bytes;
+    for (int i = 0; i < size; ++i, value >>= 8)
+        bytes += char(value & 0xff);
+    return bytes;
+}
+
+// The Exif block in an APP1 segment right after the start-of-image marker, where cameras
+// put theirs.
+QByteArray jpegWithOrientation(const QImage &stored, int orientation)
+{
+    const QByteArray jpeg = encoded(stored, "jpeg");
+    const QByteArray payload = QByteArray("Exif\0\0", 6) + exifOrientation(orientation);
     QByteArray segment("\xff\xe1", 2);
     segment += char((payload.size() + 2) >> 8);
     segment += char((payload.size() + 2) & 0xff);
     return jpeg.left(2) + segment + payload + jpeg.mid(2);
+}
+
+// The extended WebP layout: a VP8X chunk announcing Exif, the picture's chunk as Qt wrote
+// it, and an EXIF chunk holding the Exif structure alone, as WebP keeps it.
+QByteArray webpWithOrientation(const QImage &stored, int orientation)
+{
+    const QByteArray exif = exifOrientation(orientation); // an even size: no padding
+    const QByteArray body = "WEBP" + QByteArray("VP8X") + littleEndian(10, 4) + littleEndian(0x08, 4)
+        + littleEndian(stored.width() - 1, 3) + littleEndian(stored.height() - 1, 3)
+        + encoded(stored, "webp").mid(12) + "EXIF" + littleEndian(exif.size(), 4) + exif;
+    return "RIFF" + littleEndian(body.size(), 4) + body;
 }
 
 // A bare JPEG XL codestream header that claims width x height and nothing else. Fields are
@@ -406,8 +436,10 @@ private slots:
         QTest::addColumn<int>("orientation");
         const char *names[] = {"", "1 as stored", "2 mirrored", "3 half turn", "4 flipped", "5 transposed",
                                "6 quarter turn clockwise", "7 transversed", "8 quarter turn anticlockwise"};
-        for (int orientation = 1; orientation <= 8; ++orientation)
-            QTest::addRow("jpeg %s", names[orientation]) << QByteArray("jpeg") << orientation;
+        for (const char *format : {"jpeg", "webp"}) {
+            for (int orientation = 1; orientation <= 8; ++orientation)
+                QTest::addRow("%s %s", format, names[orientation]) << QByteArray(format) << orientation;
+        }
         QTest::newRow("tiff quarter turn clockwise") << QByteArray("tiff") << 6;
     }
 
@@ -419,6 +451,8 @@ private slots:
         QByteArray bytes;
         if (format == "jpeg") {
             bytes = jpegWithOrientation(stored, orientation);
+        } else if (format == "webp") {
+            bytes = webpWithOrientation(stored, orientation);
         } else {
             QBuffer buffer(&bytes);
             buffer.open(QIODevice::WriteOnly);

@@ -1,5 +1,7 @@
 #include "imagefile.h"
 
+#include "orientation.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
@@ -111,12 +113,17 @@ bool loadImage(const QString &path, QImage &image)
         // as QImage::load(path) does.
         QImageReader reader(path);
         // Turned upright as stored (EXIF orientation of JPEG and TIFF; the HEIF, AVIF and
-        // JPEG XL decoders turn their pictures themselves): a portrait photo is portrait
-        // in the preview, the sizes and the sheet alike.
+        // JPEG XL decoders turn their pictures themselves; WebP's below): a portrait photo
+        // is portrait in the preview, the sizes and the sheet alike.
         reader.setAutoTransform(true);
         QImage loaded;
         if (!reader.read(&loaded) || loaded.isNull())
             return false;
+        if (reader.format() == "webp") {
+            QFile file(path);
+            if (file.open(QIODevice::ReadOnly))
+                loaded = applyOrientation(loaded, webpOrientation(file.readAll()));
+        }
         image = std::move(loaded);
         return true;
     } catch (const std::exception &) {
