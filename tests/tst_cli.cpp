@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <QBuffer>
+#include <QImageWriter>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -104,6 +105,10 @@ private slots:
         QVERIFY(twoByTwo(QImage::Format_ARGB32, 128).save(path("small-alpha.png")));
         // A BMP behind a .png name: the content decides, not the name.
         QVERIFY(twoByTwo(QImage::Format_RGB32, 255).save(path("small-bmp.png"), "BMP"));
+        // Stored upside down, with the orientation that turns it back: the sheet is the upright picture's.
+        QImageWriter upsideDown(path("small-turned.tif"), "tiff");
+        upsideDown.setTransformation(QImageIOHandler::TransformationRotate180);
+        QVERIFY(upsideDown.write(twoByTwo(QImage::Format_RGB32, 255).mirrored(true, true)));
         QVERIFY(writeFile(path("text.png"), "This is a poem, not a picture.\n"));
         QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder.png")));
         QVERIFY(writeFile(path("text.svg"),
@@ -171,6 +176,8 @@ private slots:
                                                   << TwoByTwoHsv;
         QTest::newRow("half-transparent pixels, alpha ignored")
             << QStringList{"to-sheet", "{dir}/small-alpha.png", "{out}"} << TwoByTwoRgb;
+        QTest::newRow("tiff stored upside down, turned by its orientation")
+            << QStringList{"to-sheet", "{dir}/small-turned.tif", "{out}"} << TwoByTwoRgb;
         QTest::newRow("bmp content behind a png name") << QStringList{"to-sheet", "{dir}/small-bmp.png", "{out}"}
                                                       << TwoByTwoRgb;
     }

@@ -81,6 +81,18 @@ QByteArray gzipStored(const QByteArray &data)
         + littleEndian32(length) + data + littleEndian32(crc32(data)) + littleEndian32(quint32(data.size()));
 }
 
+// Qt reads TGA but does not write it: uncompressed true colour, 24 bits, rows from the top,
+// and the version 2 footer without which Qt's reader refuses the file.
+QByteArray handMadeTga()
+{
+    QByteArray pixels;
+    for (int i = 0; i < 6; ++i)
+        pixels += QByteArray(3, i == 0 ? '\x00' : '\xff');
+    return QByteArray("\x00\x00\x02\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+                      "\x03\x00\x02\x00\x18\x20", 18)
+        + pixels + QByteArray(8, '\0') + QByteArray("TRUEVISION-XFILE.\0", 18);
+}
+
 // A PNG whose header promises width x height pixels and has no pixel data.
 QByteArray pngClaiming(quint32 width, quint32 height)
 {
@@ -163,6 +175,8 @@ private slots:
         QTest::newRow("mng") << QStringLiteral("picture.mng") << handMadeMng() << true;
         QTest::newRow("svg") << QStringLiteral("picture.svg") << SvgText << true;
         QTest::newRow("svgz") << QStringLiteral("picture.svgz") << gzipStored(SvgText) << true;
+        QTest::newRow("webp") << QStringLiteral("picture.webp") << encoded(testPicture(), "webp") << false;
+        QTest::newRow("tga") << QStringLiteral("picture.tga") << handMadeTga() << true;
         QTest::newRow("upper-case suffix") << QStringLiteral("PICTURE.PNG") << encoded(testPicture(), "png") << true;
         QTest::newRow("jpeg content under a png name") << QStringLiteral("misnamed.png") << encoded(testPicture(), "jpeg") << false;
         QTest::newRow("png content without a suffix") << QStringLiteral("nosuffix") << encoded(testPicture(), "png") << true;

@@ -698,7 +698,7 @@ private slots:
         QCOMPARE(w.dialogs->asked.first().caption, QStringLiteral("Open Image"));
         QCOMPARE(w.dialogs->asked.first().filter,
                  QStringLiteral("Images (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg "
-                                "*.svgz *.tif *.tiff *.xbm *.xpm)"));
+                                "*.svgz *.tif *.tiff *.xbm *.xpm *.webp *.avif *.heic *.heif *.jxl *.tga)"));
         QCOMPARE(w.snapshot(), before);
         QCOMPARE(w.window->image, first.convertToFormat(w.window->image.format()));
         QCOMPARE(w.window->imageFileName, path);

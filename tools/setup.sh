@@ -29,7 +29,10 @@ BUILD_PACKAGES=(
     cmake ninja-build g++
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
     qt6-image-formats-plugins libqt6svg6
+    pkg-config libheif-dev libjxl-dev libwebp-dev libexif-dev
 )
+# Debian's libheif1 depends on its HEVC (libde265) and AV1 (libdav1d, libaom) decoders
+# itself, so HEIC and AVIF pictures decode wherever libheif-dev is installed.
 
 # What the test suite needs on top: a virtual display and tools to drive and photograph it,
 # clang with its sanitizer and fuzzer runtimes, and LibreOffice Calc with its python
@@ -38,4 +41,5 @@ TEST_PACKAGES=(
     xvfb xauth xdotool x11-apps imagemagick
     clang libclang-rt-dev
     libreoffice-calc-nogui python3-uno
+    libheif-examples libavif-bin libjxl-tools
 )

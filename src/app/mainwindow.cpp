@@ -124,7 +124,7 @@ void MainWindow::on_loadImage_clicked()
     imageFileName = dialogs->openFileName(
         this, tr("Open Image"), places.folder(),
         tr("Images (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg *.svgz "
-           "*.tif *.tiff *.xbm *.xpm)"));
+           "*.tif *.tiff *.xbm *.xpm *.webp *.avif *.heic *.heif *.jxl *.tga)"));
     const tess::Result result = imageFileName.isEmpty() ? tess::outcome(tess::Status::NoImageChosen)
                                                         : tess::loadImageFile(imageFileName, image);
     if (warnFailed(*dialogs, this, result))

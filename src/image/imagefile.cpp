@@ -1,5 +1,6 @@
 #include "imagefile.h"
 
+#include "orientation.h"
 #include "output/checkeddevice.h"
 #include "output/safeoutput.h"
 #include "text/usertexts.h"
@@ -9,8 +10,13 @@
 #include <QtEndian>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QtPlugin>
 
 #include <exception>
+
+// The core's own format plug-in. Imported here, in the file every program that reads
+// images links, so that its QImageReader knows it as it knows the toolkit's formats.
+Q_IMPORT_PLUGIN(PhotoFormatsPlugin)
 
 namespace tess {
 
@@ -57,9 +63,18 @@ bool loadImage(const QString &path, QImage &image)
         // No format given: the reader finds the handler by the suffix and by the content,
         // as QImage::load(path) does.
         QImageReader reader(path);
+        // Turned upright as stored (EXIF orientation of JPEG and TIFF; the HEIF, AVIF and
+        // JPEG XL decoders turn their pictures themselves; WebP's below): a portrait photo
+        // is portrait in the preview, the sizes and the sheet alike.
+        reader.setAutoTransform(true);
         QImage loaded;
         if (!reader.read(&loaded) || loaded.isNull())
             return false;
+        if (reader.format() == "webp") {
+            QFile file(path);
+            if (file.open(QIODevice::ReadOnly))
+                loaded = applyOrientation(loaded, webpOrientation(file.readAll()));
+        }
         image = std::move(loaded);
         return true;
     } catch (const std::exception &) {
