@@ -328,12 +328,23 @@ key() { # keys...
     xdotool key --delay 40 "$@"
 }
 
+# A pressed button repaints before the work behind it is shown, so after the first change
+# the window must also hold still for a moment before a screenshot shows the outcome.
 key_and_wait_change() {
-    local before
+    local before now
     before="$(window_sum)"
     key "$@"
     for _ in $(seq 100); do
-        [ "$(window_sum)" != "$before" ] && return 0
+        now="$(window_sum)"
+        if [ "$now" != "$before" ]; then
+            for _ in $(seq 50); do
+                sleep 0.3
+                before="$now"
+                now="$(window_sum)"
+                [ "$now" = "$before" ] && return 0
+            done
+            return 0
+        fi
         sleep 0.1
     done
     fail "the window did not change after the keys $*"
