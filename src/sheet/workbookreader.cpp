@@ -58,14 +58,7 @@ SheetInfo readContainer(QIODevice &device, PixelRecords &out, const ReadProgress
     WorkbookArchive archive(device);
     if (!archive.open())
         return refused(archive.failure());
-    std::unique_ptr<WorksheetSource> source;
-    if (archive.contains(QStringLiteral("[Content_Types].xml"))
-        || archive.contains(QStringLiteral("xl/workbook.xml")))
-        source = openXlsxSheet(archive);
-    else if (archive.contains(QStringLiteral("content.xml")))
-        source = openOdsSheet(archive);
-    else
-        return refused(QStringLiteral("the ZIP container holds no workbook"));
+    std::unique_ptr<WorksheetSource> source = openFirstWorksheet(archive);
     if (!source)
         return refused(archive.failure());
 

@@ -192,10 +192,12 @@ bool writeWorkbook(QIODevice &device, const PixelRecords &records, ColourModel m
                    QString *errorString)
 {
     if (qsizetype(records.size()) > WorkbookMaxRecords) {
+        QLocale grouped = QLocale::c();
+        grouped.setNumberOptions(QLocale::DefaultNumberOptions);
         setError(errorString,
                  QStringLiteral("A workbook holds at most %1 pixels; this sheet has %2.")
-                         .arg(QLocale::c().toString(WorkbookMaxRecords),
-                              QLocale::c().toString(qint64(records.size()))));
+                         .arg(grouped.toString(WorkbookMaxRecords),
+                              grouped.toString(qint64(records.size()))));
         return false;
     }
     // The caller owns the device (a QSaveFile must not be closed, only committed).

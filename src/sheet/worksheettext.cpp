@@ -65,16 +65,10 @@ bool WorksheetText::endRow(qint64 row, qint64 count)
     if (row < m_nextRow)
         return fail(QStringLiteral("the worksheet's rows are out of order"));
     const bool content = m_rowHasCells && (m_started || m_nextColumn > 1 || !isSeparatorLine(m_row));
-    if (!content) {
-        if (m_started)
-            m_emptyRows += row - m_nextRow + count;
-    } else {
+    if (content) {
         if (row + count > WorksheetMaxRows)
             return fail(QStringLiteral("a row lies past row 1,048,576, the last a worksheet has"));
         if (!m_started && !appendOut(QByteArrayLiteral("sep=,\n")))
-            return false;
-        const qint64 gap = m_emptyRows + row - m_nextRow;
-        if (m_started && gap > 0 && !appendOut(QByteArray(gap * 2, ',').replace(",,", ",\n")))
             return false;
         m_row.append('\n');
         for (qint64 i = 0; i < count; ++i) {
@@ -82,7 +76,6 @@ bool WorksheetText::endRow(qint64 row, qint64 count)
                 return false;
         }
         m_started = true;
-        m_emptyRows = 0;
     }
     m_nextRow = row + count;
     m_row.resize(0);

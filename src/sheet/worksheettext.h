@@ -22,10 +22,10 @@ inline constexpr qsizetype WorksheetChunkSize = 64 * 1024;
 // (so that neither a lone header cell nor a cell holding ";" or a tab can change the
 // separator), then one line per row from the first row with content to the last, each
 // field written as RFC 4180 asks (quoted when it holds a comma, a quote or a line end,
-// its quotes doubled), lines ended by "\n". Empty and missing cells are empty fields;
-// a row without content between rows with content is a line of empty fields, as a
-// spreadsheet program's CSV export gives a cleared row. A first row that is a lone
-// "sep=X" cell (a CSV sheet saved as a workbook) is no header, as in a CSV sheet.
+// its quotes doubled), lines ended by "\n". Empty and missing cells are empty fields.
+// A row without content gives no line: a CSV export writes a cleared row as a line of
+// empty fields, which draws nothing either. A first row that is a lone "sep=X" cell (a
+// CSV sheet saved as a workbook) is no header, as in a CSV sheet.
 class WorksheetText
 {
 public:
@@ -48,7 +48,6 @@ private:
     qint64 m_nextColumn = 0;  // the column after the last cell in m_row
     bool m_rowHasCells = false;
     qint64 m_nextRow = 0;     // the row number after the last one ended
-    qint64 m_emptyRows = 0;   // rows without content since the last line written
     qint64 m_written = 0;     // text produced in all
     bool m_started = false;   // a row with content has been written
     QString m_failure;

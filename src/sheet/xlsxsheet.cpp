@@ -286,7 +286,9 @@ std::unique_ptr<WorksheetSource> openXlsxSheet(WorkbookArchive &archive)
         return nullptr;
     const QString rels = folderOf(workbook) + QStringLiteral("_rels/")
             + workbook.mid(folderOf(workbook).size()) + QStringLiteral(".rels");
-    const std::vector<Relationship> relationships = readRelationships(archive, rels, &ok);
+    std::vector<Relationship> relationships;
+    if (archive.contains(rels))
+        relationships = readRelationships(archive, rels, &ok);
     if (!ok)
         return nullptr;
     QString sheet;
@@ -307,12 +309,24 @@ std::unique_ptr<WorksheetSource> openXlsxSheet(WorkbookArchive &archive)
     }
     SharedTexts texts;
     texts.starts.assign(1, 0);
-    if (!shared.isEmpty() && !readSharedTexts(archive, shared, texts))
+    // A workbook without any text cell may name a shared-text part it never wrote.
+    if (!shared.isEmpty() && archive.contains(shared) && !readSharedTexts(archive, shared, texts))
         return nullptr;
     std::unique_ptr<QIODevice> entry = archive.openEntry(sheet);
     if (!entry)
         return nullptr;
     return std::make_unique<XlsxSheet>(archive, std::move(entry), std::move(texts));
+}
+
+std::unique_ptr<WorksheetSource> openFirstWorksheet(WorkbookArchive &archive)
+{
+    if (archive.contains(QStringLiteral("[Content_Types].xml"))
+        || archive.contains(QStringLiteral("xl/workbook.xml")))
+        return openXlsxSheet(archive);
+    if (archive.contains(QStringLiteral("content.xml")))
+        return openOdsSheet(archive);
+    archive.setFailure(QStringLiteral("the ZIP container holds no workbook"));
+    return nullptr;
 }
 
 } // namespace tess

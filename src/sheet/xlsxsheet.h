@@ -16,4 +16,7 @@ std::unique_ptr<WorksheetSource> openXlsxSheet(WorkbookArchive &archive);
 // The first table of an OpenDocument spreadsheet's content.xml. Null as above.
 std::unique_ptr<WorksheetSource> openOdsSheet(WorkbookArchive &archive);
 
+// The first worksheet of whichever of the two the open container holds.
+std::unique_ptr<WorksheetSource> openFirstWorksheet(WorkbookArchive &archive);
+
 } // namespace tess
