@@ -242,6 +242,9 @@ void TestWorkbook::cellsBecomeCsvFields_data()
                          R"(<table:table-cell table:number-columns-repeated="3"/><table:table-cell office:value-type="percentage" office:value="0.5"/></table:table-row>)"
                          R"(<table:table-row table:number-rows-repeated="1048570"><table:table-cell table:number-columns-repeated="16384"/></table:table-row>)")
             << QByteArray("sep=,\nx,y,h\n7,7,,,,0.5\n7,7,,,,0.5\n");
+    QTest::newRow("ods: a row repeated far beyond one chunk of text")
+            << odsWith(odsHeader + R"(<table:table-row table:number-rows-repeated="100000"><table:table-cell office:value-type="float" office:value="7" table:number-columns-repeated="2"/></table:table-row>)")
+            << QByteArray("sep=,\nx,y,h\n") + QByteArray("7,7\n").repeated(100000);
     QTest::newRow("ods: texts with spaces, tabs, line breaks and paragraphs; notes left out; booleans, errors")
             << odsWith(odsHeader
                        + R"(<table:table-row><table:table-cell office:value-type="string"><office:annotation><text:p>note</text:p></office:annotation>)"

@@ -29,11 +29,14 @@ BUILD_PACKAGES=(
     cmake ninja-build g++
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
     qt6-image-formats-plugins libqt6svg6
+    libquazip1-qt6-dev
 )
 
 # What the test suite needs on top: a virtual display and tools to drive and photograph it,
-# and clang with its sanitizer and fuzzer runtimes.
+# clang with its sanitizer and fuzzer runtimes, and a spreadsheet program as partner for
+# workbooks (openpyxl for the workbook benchmark's comparison).
 TEST_PACKAGES=(
     xvfb xauth xdotool x11-apps imagemagick
     clang libclang-rt-dev
+    libreoffice-calc-nogui python3-openpyxl
 )

@@ -32,7 +32,7 @@ public:
 
     Step advance(WorksheetText &text) override
     {
-        while (text.pending().size() < WorksheetChunkSize) {
+        while (text.wantsMore()) {
             switch (m_xml.readNext()) {
             case QXmlStreamReader::StartElement:
                 if (!startElement(text))

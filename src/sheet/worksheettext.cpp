@@ -51,8 +51,8 @@ bool WorksheetText::addCell(qint64 column, QStringView text)
         return fail(QStringLiteral("a cell lies past column XFD, the last a worksheet has"));
     if (text.isEmpty())
         return true;
-    if (m_row.size() + text.size() * 2 > WorksheetTextLimit)
-        return fail(QStringLiteral("the worksheet holds more than 1 GB of text"));
+    if (m_row.size() + text.size() * 3 > WorksheetRowLimit)
+        return fail(QStringLiteral("a row of the worksheet holds more than 16 MB of text"));
     m_row.append(QByteArray(column - m_nextColumn + (m_rowHasCells ? 1 : 0), ','));
     appendField(m_row, text);
     m_nextColumn = column + 1;
@@ -71,16 +71,26 @@ bool WorksheetText::endRow(qint64 row, qint64 count)
         if (!m_started && !appendOut(QByteArrayLiteral("sep=,\n")))
             return false;
         m_row.append('\n');
-        for (qint64 i = 0; i < count; ++i) {
-            if (!appendOut(m_row))
-                return false;
-        }
+        // A row repeated a million times is written as it is read, not all at once.
+        m_repeated = m_row;
+        m_repeats = count;
+        if (!repeat())
+            return false;
         m_started = true;
     }
     m_nextRow = row + count;
     m_row.resize(0);
     m_nextColumn = 0;
     m_rowHasCells = false;
+    return true;
+}
+
+bool WorksheetText::repeat()
+{
+    do {
+        if (!appendOut(m_repeated))
+            return false;
+    } while (--m_repeats > 0 && m_out.size() < WorksheetChunkSize);
     return true;
 }
 
@@ -109,6 +119,13 @@ qint64 WorksheetDevice::readData(char *data, qint64 maxSize)
     while (m_taken == pending.size() && !m_ended) {
         pending.resize(0);
         m_taken = 0;
+        if (m_text.hasRepeats()) {
+            if (m_text.repeat())
+                continue;
+            setErrorString(m_text.failure());
+            m_ended = true;
+            return -1;
+        }
         switch (m_source->advance(m_text)) {
         case WorksheetSource::Step::Failed:
             setErrorString(m_text.failure());

@@ -17,6 +17,8 @@ inline constexpr qint64 WorksheetMaxColumns = 16384; // A to XFD
 inline constexpr qint64 WorksheetTextLimit = qint64(1) << 30;
 // A source hands over its text once this much has gathered.
 inline constexpr qsizetype WorksheetChunkSize = 64 * 1024;
+// One row's text: thousands of cells of ordinary length.
+inline constexpr qsizetype WorksheetRowLimit = 16 << 20;
 
 // Collects a worksheet's cells, row by row, as the text of a CSV sheet: a "sep=," line
 // (so that neither a lone header cell nor a cell holding ";" or a tab can change the
@@ -36,6 +38,11 @@ public:
 
     // The text produced so far and not yet taken.
     QByteArray &pending() { return m_out; }
+    // Whether the source should read on: little text waiting, no repeated row unwritten.
+    bool wantsMore() const { return m_out.size() < WorksheetChunkSize && m_repeats == 0; }
+    // Writes more copies of a repeated row, a chunk's worth; false on refusal.
+    bool repeat();
+    bool hasRepeats() const { return m_repeats > 0; }
 
     QString failure() const { return m_failure; }
     bool fail(const QString &why);
@@ -49,6 +56,8 @@ private:
     bool m_rowHasCells = false;
     qint64 m_nextRow = 0;     // the row number after the last one ended
     qint64 m_written = 0;     // text produced in all
+    QByteArray m_repeated;    // a row still to be written m_repeats more times
+    qint64 m_repeats = 0;
     bool m_started = false;   // a row with content has been written
     QString m_failure;
 };
