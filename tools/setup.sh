@@ -29,7 +29,7 @@ BUILD_PACKAGES=(
     cmake ninja-build g++
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
     qt6-image-formats-plugins libqt6svg6
-    libquazip1-qt6-dev
+    libquazip1-qt6-dev libexpat1-dev
 )
 
 # What the test suite needs on top: a virtual display and tools to drive and photograph it,

@@ -4,6 +4,7 @@
 #include <quazip/unzip.h>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <quazip/quazipfileinfo.h>
 
@@ -26,6 +27,19 @@ public:
     bool scan(const char *data, qint64 size, QString *why)
     {
         for (qint64 i = 0; i < size; ++i) {
+            if (!m_closer && m_state == Plain) {
+                // Plain text and tags: only the next '<' matters, found a word at a time.
+                const void *less = std::memchr(data + i, '<', size_t(size - i));
+                const qint64 next = less ? static_cast<const char *>(less) - data : size;
+                m_length += next - i;
+                i = next;
+                if (m_length > WorkbookMarkupStretchLimit) {
+                    *why = QStringLiteral("a piece of the workbook's XML is longer than 1 MB");
+                    return false;
+                }
+                if (!less)
+                    return true;
+            }
             const char c = data[i];
             if (m_closer) {
                 // Inside a comment, CDATA section or processing instruction: only its own

@@ -7,24 +7,24 @@ namespace tess {
 
 namespace {
 
-bool needsQuotes(QStringView text)
+bool needsQuotes(QByteArrayView text)
 {
-    for (const QChar c : text) {
-        if (c == u',' || c == u'"' || c == u'\n' || c == u'\r')
+    for (const char c : text) {
+        if (c == ',' || c == '"' || c == '\n' || c == '\r')
             return true;
     }
     // The reader also ends a line at the two characters "^M".
-    return text.contains(u"^M");
+    return text.contains("^M");
 }
 
-void appendField(QByteArray &row, QStringView text)
+void appendField(QByteArray &row, QByteArrayView text)
 {
     if (!needsQuotes(text)) {
-        row.append(text.toUtf8());
+        row.append(text);
         return;
     }
     row.append('"');
-    row.append(text.toString().replace(u'"', QStringLiteral("\"\"")).toUtf8());
+    row.append(text.toByteArray().replace('"', "\"\""));
     row.append('"');
 }
 
@@ -43,7 +43,7 @@ bool WorksheetText::fail(const QString &why)
     return false;
 }
 
-bool WorksheetText::addCell(qint64 column, QStringView text)
+bool WorksheetText::addCell(qint64 column, QByteArrayView text)
 {
     if (column < m_nextColumn)
         return fail(QStringLiteral("the worksheet's cells are out of order"));
@@ -51,7 +51,7 @@ bool WorksheetText::addCell(qint64 column, QStringView text)
         return fail(QStringLiteral("a cell lies past column XFD, the last a worksheet has"));
     if (text.isEmpty())
         return true;
-    if (m_row.size() + text.size() * 3 > WorksheetRowLimit)
+    if (m_row.size() + text.size() * 2 > WorksheetRowLimit)
         return fail(QStringLiteral("a row of the worksheet holds more than 16 MB of text"));
     m_row.append(QByteArray(column - m_nextColumn + (m_rowHasCells ? 1 : 0), ','));
     appendField(m_row, text);

@@ -31,8 +31,10 @@ inline constexpr qsizetype WorksheetRowLimit = 16 << 20;
 class WorksheetText
 {
 public:
-    // A cell of the current row, column counted from 0, in increasing order.
-    bool addCell(qint64 column, QStringView text);
+    // A cell of the current row, column counted from 0, in increasing order; its text
+    // as UTF-8 or as UTF-16.
+    bool addCell(qint64 column, QByteArrayView text);
+    bool addCell(qint64 column, QStringView text) { return addCell(column, QByteArrayView(text.toUtf8())); }
     // Ends the current row, whose number (from 0) is given, repeated count times.
     bool endRow(qint64 row, qint64 count = 1);
 
