@@ -20,8 +20,8 @@ measure() {
     local n="$1"; shift
     local best="" peak=0 line wall kb
     for _ in $(seq "$n"); do
-        line="$( { /usr/bin/time -f '%e %M' "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -n 1)"
-        read -r wall kb <<<"$line"
+        /usr/bin/time -o "$work/time" -f '%e %M' "$@" >/dev/null 2>&1
+        read -r wall kb <"$work/time"
         if [ -z "$best" ] || [ "$(echo "$wall < $best" | bc)" = 1 ]; then best="$wall"; fi
         [ "$kb" -gt "$peak" ] && peak="$kb"
     done
@@ -59,9 +59,11 @@ printf '%-44s %s\n' "ours: write .xlsx" "$(measure "$runs" "$bench" write-xlsx "
 printf '%-44s %s\n' "ours: read .xlsx" "$(measure "$runs" "$bench" read "$work/sheet.xlsx")"
 printf '%-44s %s\n' "ours: write .csv" "$(measure "$runs" "$bench" write-csv "$work/out.csv")"
 printf '%-44s %s\n' "ours: read .csv" "$(measure "$runs" "$bench" read "$work/sheet.csv")"
-if python3 -c 'import openpyxl' 2>/dev/null; then
-    printf '%-44s %s\n' "openpyxl: write .xlsx (write-only)" "$(measure 1 python3 "$work/openpyxl_write.py" "$work/py.xlsx")"
-    printf '%-44s %s\n' "openpyxl: read our .xlsx (read-only)" "$(measure 1 python3 "$work/openpyxl_read.py" "$work/sheet.xlsx")"
+# Debian's interpreter, which python3-openpyxl installs into (not one a version manager puts first).
+python=/usr/bin/python3
+if "$python" -c 'import openpyxl' 2>/dev/null; then
+    printf '%-44s %s\n' "openpyxl: write .xlsx (write-only)" "$(measure 1 "$python" "$work/openpyxl_write.py" "$work/py.xlsx")"
+    printf '%-44s %s\n' "openpyxl: read our .xlsx (read-only)" "$(measure 1 "$python" "$work/openpyxl_read.py" "$work/sheet.xlsx")"
 else
     echo "openpyxl: not installed (python3-openpyxl)"
 fi

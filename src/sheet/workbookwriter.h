@@ -14,10 +14,10 @@ inline constexpr qsizetype WorkbookMaxRecords = 1048576 - 1;
 // Writes the records as an .xlsx workbook: one worksheet whose first row, frozen, holds the
 // header names of the model as text cells (the names of sheetHeader), then one row per
 // record in vector order with x, y and the model's three values as numeric cells.
-// The workbook goes to the open device in one pass, so a QSaveFile gives the same safe
+// Streams in constant memory into the open device; a QSaveFile gives the same safe
 // replacement as for a CSV sheet. Returns false, with the reason in errorString (if
-// given), when there are more records than a worksheet has rows, when the workbook
-// cannot be built, or as soon as the device refuses a write.
+// given), when there are more records than a worksheet has rows or as soon as the device
+// refuses a write.
 bool writeWorkbook(QIODevice &device, const PixelRecords &records, ColourModel model,
                    QString *errorString = nullptr);
 
