@@ -196,7 +196,12 @@ public:
 
     bool isSequential() const override { return false; }
     qint64 size() const override { return m_target.size(); }
-    bool seek(qint64 pos) override { return QIODevice::seek(pos) && m_target.seek(pos); }
+    // Past the end is refused alike for every kind of device (a file would allow it, a
+    // buffer not), so that a container reads the same from a pipe's copy as from memory.
+    bool seek(qint64 pos) override
+    {
+        return pos <= m_target.size() && QIODevice::seek(pos) && m_target.seek(pos);
+    }
 
 protected:
     qint64 readData(char *data, qint64 maxSize) override
