@@ -26,14 +26,15 @@ PixelRecords sampleRecords()
     return records;
 }
 
-// A sheet as a class edits it: a note column holding separators, quotes and a line end,
-// rows cleared in between, a text remark.
+// A sheet as a class edits it: formulas (Calc evaluates them on import and keeps the
+// results beside them), a note column holding separators, quotes and a line end, rows
+// cleared in between.
 const char NotesSheet[] = "x,y,r,g,b,note\n"
                           "0,0,255,0,0,\"red, bright \"\"hot\"\"\"\n"
                           "\n"
-                          "1,0,0,255,0,\"two\nlines\"\n"
+                          "1,0,0,=200+55,0,\"two\nlines\"\n"
                           ",,,,,\n"
-                          "2,0,0,0,255,plain\n";
+                          "2,0,0,0,=C2-5,plain\n";
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -172,7 +173,7 @@ void TestWorkbookCalc::editedCalcWorkbookLoads_data()
     QTest::newRow("ods") << QStringLiteral("ods");
 }
 
-// The notes stay in their column, cleared rows give no pixel.
+// Formulas give their results, the notes stay in their column, cleared rows give no pixel.
 void TestWorkbookCalc::editedCalcWorkbookLoads()
 {
     QFETCH(QString, suffix);
@@ -181,7 +182,7 @@ void TestWorkbookCalc::editedCalcWorkbookLoads()
     QVERIFY2(info.status == SheetStatus::Loaded, qPrintable(info.detail));
     const PixelRecords expected = { PixelRecord{ 0, 0, 255, 0, 0, 0, 0, 0, 0 },
                                     PixelRecord{ 1, 0, 0, 255, 0, 0, 0, 0, 0 },
-                                    PixelRecord{ 2, 0, 0, 0, 255, 0, 0, 0, 0 } };
+                                    PixelRecord{ 2, 0, 0, 0, 250, 0, 0, 0, 0 } };
     QVERIFY(loaded == expected);
     QCOMPARE(info.maxX, 3);
     QCOMPARE(info.maxY, 1);
