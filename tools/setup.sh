@@ -30,16 +30,18 @@ BUILD_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
     qt6-image-formats-plugins libqt6svg6
     pkg-config libheif-dev libjxl-dev libwebp-dev libexif-dev
+    libquazip1-qt6-dev libexpat1-dev
 )
 # Debian's libheif1 depends on its HEVC (libde265) and AV1 (libdav1d, libaom) decoders
 # itself, so HEIC and AVIF pictures decode wherever libheif-dev is installed.
 
 # What the test suite needs on top: a virtual display and tools to drive and photograph it,
-# clang with its sanitizer and fuzzer runtimes, and LibreOffice Calc with its python
-# bridge as the spreadsheet program that edits sheets in the tests.
+# clang with its sanitizer and fuzzer runtimes, LibreOffice Calc with its python bridge as
+# the spreadsheet program that edits sheets and makes workbooks in the tests, the photo
+# formats' reference encoders and decoders, and openpyxl for the workbook benchmark.
 TEST_PACKAGES=(
     xvfb xauth xdotool x11-apps imagemagick
     clang libclang-rt-dev
-    libreoffice-calc-nogui python3-uno
+    libreoffice-calc-nogui python3-uno python3-openpyxl
     libheif-examples libavif-bin libjxl-tools
 )

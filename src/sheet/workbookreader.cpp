@@ -1,0 +1,115 @@
+#include "workbookreader.h"
+
+#include "workbookzip.h"
+#include "worksheettext.h"
+#include "xlsxsheet.h"
+
+#include <QFile>
+#include <QTemporaryFile>
+
+#include <memory>
+
+namespace tess {
+
+namespace {
+
+// A ZIP container starts with a local file header or, when empty, with its directory's end.
+bool isZip(QByteArrayView head)
+{
+    return head.startsWith("PK\x03\x04") || head.startsWith("PK\x05\x06");
+}
+
+// The compound file of the old binary formats, which is also what an encrypted .xlsx is.
+bool isCompoundFile(QByteArrayView head)
+{
+    return head.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
+}
+
+SheetInfo refused(const QString &why)
+{
+    SheetInfo info;
+    info.status = SheetStatus::NotValidSheet;
+    info.detail = why;
+    return info;
+}
+
+// A ZIP container is read from its end: a device that cannot seek (a pipe) is first
+// copied into a private temporary file, bounded like an entry.
+bool spool(QIODevice &device, QTemporaryFile &file)
+{
+    if (!file.open())
+        return false;
+    char block[64 * 1024];
+    qint64 total = 0;
+    for (;;) {
+        qint64 n = device.read(block, sizeof block);
+        if (n == 0 && device.waitForReadyRead(-1))
+            n = device.read(block, sizeof block);
+        if (n <= 0)
+            return file.seek(0);
+        total += n;
+        if (total > WorkbookEntryLimit || file.write(block, n) != n)
+            return false;
+    }
+}
+
+SheetInfo readContainer(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
+{
+    WorkbookArchive archive(device);
+    if (!archive.open())
+        return refused(archive.failure());
+    std::unique_ptr<WorksheetSource> source = openFirstWorksheet(archive);
+    if (!source)
+        return refused(archive.failure());
+
+    WorksheetDevice text(std::move(source));
+    ReadProgress position;
+    if (progress)
+        position = [&](qint64) { progress(archive.position()); };
+    SheetInfo info = readSheet(text, out, position);
+    if (!text.failure().isEmpty()) {
+        out.clear();
+        return refused(text.failure());
+    }
+    return info;
+}
+
+} // namespace
+
+bool isWorkbook(QIODevice &device)
+{
+    const QByteArray head = device.peek(8);
+    return isZip(head) || isCompoundFile(head);
+}
+
+SheetInfo readWorkbook(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
+{
+    out.clear();
+    const QByteArray head = device.peek(8);
+    if (isCompoundFile(head))
+        return refused(QStringLiteral("the workbook is protected by a password, or in the old "
+                                      ".xls format; save it as an .xlsx workbook without a password"));
+    if (!device.isSequential())
+        return readContainer(device, out, progress);
+    QTemporaryFile copy;
+    if (!spool(device, copy))
+        return refused(QStringLiteral("the workbook could not be copied into a temporary file"));
+    return readContainer(copy, out, progress);
+}
+
+SheetInfo loadSpreadsheet(const QString &path, PixelRecords &out, const ReadProgress &progress)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        out.clear();
+        SheetInfo info;
+        info.status = SheetStatus::CannotOpen;
+        info.detail = file.errorString();
+        return info;
+    }
+    if (isWorkbook(file))
+        return readWorkbook(file, out, progress);
+    return readSheet(file, out, progress);
+}
+
+} // namespace tess

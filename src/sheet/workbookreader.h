@@ -1,0 +1,28 @@
+#pragma once
+
+#include "sheetreader.h"
+
+class QIODevice;
+
+namespace tess {
+
+// Whether the device starts like a workbook: a ZIP container (.xlsx, .ods), or the
+// compound file that a password-protected or old binary workbook is. Only peeks: the
+// device's position is left where it was.
+bool isWorkbook(QIODevice &device);
+
+// Reads the first worksheet of a workbook by the rules of a CSV sheet: its first row
+// with content is the header, every further row a data line, each cell a field
+// (numbers as written in the file, cached results of formulas included; texts, booleans
+// as TRUE or FALSE and errors as text; empty and missing cells as empty fields). The
+// result is what readSheet gives for that text. A workbook that cannot be read
+// (damaged, encrypted, without a worksheet, a ZIP bomb, malformed XML, a cell past the
+// limits of a worksheet) gives NotValidSheet, with the reason in SheetInfo::detail, and
+// no records. progress reports how far into the device the reading has come.
+SheetInfo readWorkbook(QIODevice &device, PixelRecords &out, const ReadProgress &progress = {});
+
+// Opens path and reads it as a workbook when its content is one, else as a CSV sheet;
+// status CannotOpen when it cannot be opened.
+SheetInfo loadSpreadsheet(const QString &path, PixelRecords &out, const ReadProgress &progress = {});
+
+} // namespace tess

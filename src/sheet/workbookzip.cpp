@@ -1,0 +1,288 @@
+#include "workbookzip.h"
+
+#include <quazip/quazip.h>
+#include <quazip/unzip.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <quazip/quazipfileinfo.h>
+
+namespace tess {
+
+namespace {
+
+// A workbook has a dozen parts or so; a container with more entries than this is no
+// workbook, and a directory of millions of names would only cost time to search.
+constexpr int MaxEntries = 10000;
+
+// Finds stretches of XML text that QXmlStreamReader would have to hold whole: the text
+// between two tags, a tag, a comment, a CDATA section or a processing instruction. A
+// document type declaration is refused outright: workbooks never carry one, and its
+// internal subset would be one more unbounded token.
+class MarkupStretch
+{
+public:
+    // False, with the reason, as soon as a stretch is too long or a DTD appears.
+    bool scan(const char *data, qint64 size, QString *why)
+    {
+        for (qint64 i = 0; i < size; ++i) {
+            if (!m_closer && m_state == Plain) {
+                // Plain text and tags: only the next '<' matters, found a word at a time.
+                const void *less = std::memchr(data + i, '<', size_t(size - i));
+                const qint64 next = less ? static_cast<const char *>(less) - data : size;
+                m_length += next - i;
+                i = next;
+                if (m_length > WorkbookMarkupStretchLimit) {
+                    *why = QStringLiteral("a piece of the workbook's XML is longer than 1 MB");
+                    return false;
+                }
+                if (!less)
+                    return true;
+            }
+            const char c = data[i];
+            if (m_closer) {
+                // Inside a comment, CDATA section or processing instruction: only its own
+                // closer ends it, whatever markup characters it holds.
+                m_recent = (m_recent << 8 | uchar(c)) & 0xFFFFFF;
+                if (c == '>' && (m_recent & m_closerMask) == m_closer)
+                    m_closer = 0;
+            } else if (m_state == AfterLess || m_state == AfterBang) {
+                if (!openConstruct(c, why))
+                    return false;
+            } else if (c == '<') {
+                m_length = 0;
+                m_state = AfterLess;
+            }
+            if (++m_length > WorkbookMarkupStretchLimit) {
+                *why = QStringLiteral("a piece of the workbook's XML is longer than 1 MB");
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    enum State { Plain, AfterLess, AfterBang };
+
+    bool openConstruct(char c, QString *why)
+    {
+        if (m_state == AfterLess) {
+            if (c == '!') {
+                m_state = AfterBang;
+                return true;
+            }
+            if (c == '?')
+                setCloser(0x3F3E, 0xFFFF); // "?>"
+            m_state = Plain;
+            return true;
+        }
+        m_state = Plain;
+        if (c == '-') {
+            setCloser(0x2D2D3E, 0xFFFFFF); // "-->"
+        } else if (c == '[') {
+            setCloser(0x5D5D3E, 0xFFFFFF); // "]]>"
+        } else {
+            *why = QStringLiteral("the workbook's XML declares a document type");
+            return false;
+        }
+        return true;
+    }
+
+    void setCloser(uint32_t closer, uint32_t mask)
+    {
+        m_closer = closer;
+        m_closerMask = mask;
+        m_recent = 0;
+    }
+
+    State m_state = Plain;
+    qint64 m_length = 0;
+    uint32_t m_closer = 0;
+    uint32_t m_closerMask = 0;
+    uint32_t m_recent = 0;
+};
+
+// One entry, inflating as it is read, within the bounds of the header.
+class EntryDevice : public QIODevice
+{
+public:
+    EntryDevice(QuaZip &zip, WorkbookArchive &archive, std::function<qint64()> consumed)
+        : m_zip(zip.getUnzFile()), m_archive(archive), m_consumed(std::move(consumed))
+    {
+    }
+
+    ~EntryDevice() override
+    {
+        if (m_opened && !m_ended)
+            unzCloseCurrentFile(m_zip);
+    }
+
+    // minizip is called directly: QuaZipFile, a buffered sequential device itself, stops
+    // handing out data after its first buffer when read through another device.
+    bool start()
+    {
+        m_opened = unzOpenCurrentFile(m_zip) == UNZ_OK;
+        if (!m_opened)
+            return false;
+        m_start = m_consumed();
+        return open(QIODevice::ReadOnly);
+    }
+
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        if (m_failed || m_ended)
+            return -1;
+        // The toolkit asks for nothing now and then; the end is only an empty inflation.
+        if (maxSize <= 0)
+            return 0;
+        const qint64 n = unzReadCurrentFile(m_zip, data, unsigned(std::min<qint64>(maxSize, 1 << 30)));
+        if (n < 0)
+            return fail(QStringLiteral("the ZIP container is damaged or cut short"));
+        if (n == 0) {
+            m_ended = true;
+            if (unzCloseCurrentFile(m_zip) != UNZ_OK)
+                return fail(QStringLiteral("the ZIP container is damaged (a checksum does not match)"));
+            return -1;
+        }
+        m_inflated += n;
+        if (m_inflated > WorkbookEntryLimit)
+            return fail(QStringLiteral("a part of the workbook inflates to more than 2 GB"));
+        const qint64 packed = std::max<qint64>(m_consumed() - m_start, 1);
+        if (m_inflated > WorkbookRatioGrace && m_inflated / packed > WorkbookRatioLimit)
+            return fail(QStringLiteral("a part of the workbook inflates more than 250 times"));
+        QString why;
+        if (!m_stretch.scan(data, n, &why))
+            return fail(why);
+        return n;
+    }
+
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    qint64 fail(const QString &why)
+    {
+        m_failed = true;
+        m_archive.setFailure(why);
+        setErrorString(why);
+        return -1;
+    }
+
+    unzFile m_zip;
+    WorkbookArchive &m_archive;
+    std::function<qint64()> m_consumed;
+    MarkupStretch m_stretch;
+    qint64 m_start = 0;
+    qint64 m_inflated = 0;
+    bool m_opened = false;
+    bool m_failed = false;
+    bool m_ended = false;
+};
+
+} // namespace
+
+// Passes reads and seeks on to the container's device and counts the bytes read, which
+// tells how much compressed data an entry has taken.
+class WorkbookArchive::CountingDevice : public QIODevice
+{
+public:
+    explicit CountingDevice(QIODevice &target) : m_target(target) {}
+
+    qint64 total() const { return m_total; }
+    qint64 position() const { return m_target.pos(); }
+
+    bool isSequential() const override { return false; }
+    qint64 size() const override { return m_target.size(); }
+    // Past the end is refused alike for every kind of device (a file would allow it, a
+    // buffer not), so that a container reads the same from a pipe's copy as from memory.
+    bool seek(qint64 pos) override
+    {
+        return pos <= m_target.size() && QIODevice::seek(pos) && m_target.seek(pos);
+    }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 n = m_target.read(data, maxSize);
+        if (n > 0)
+            m_total += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QIODevice &m_target;
+    qint64 m_total = 0;
+};
+
+WorkbookArchive::WorkbookArchive(QIODevice &device)
+    : m_counter(std::make_unique<CountingDevice>(device))
+{
+    m_counter->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    m_zip = std::make_unique<QuaZip>(m_counter.get());
+    m_zip->setAutoClose(false);
+}
+
+WorkbookArchive::~WorkbookArchive() = default;
+
+bool WorkbookArchive::open()
+{
+    if (!m_zip->open(QuaZip::mdUnzip)) {
+        setFailure(QStringLiteral("the ZIP container is damaged or cut short"));
+        return false;
+    }
+    if (m_zip->getEntriesCount() > MaxEntries) {
+        setFailure(QStringLiteral("the ZIP container holds more than 10,000 entries"));
+        return false;
+    }
+    return true;
+}
+
+bool WorkbookArchive::contains(const QString &name)
+{
+    return m_zip->setCurrentFile(name, QuaZip::csInsensitive);
+}
+
+std::unique_ptr<QIODevice> WorkbookArchive::openEntry(const QString &name)
+{
+    QuaZipFileInfo64 info;
+    if (!contains(name) || !m_zip->getCurrentFileInfo(&info)) {
+        setFailure(QStringLiteral("the workbook has no part %1").arg(name));
+        return nullptr;
+    }
+    if (info.isEncrypted()) {
+        setFailure(QStringLiteral("the workbook is encrypted"));
+        return nullptr;
+    }
+    if (info.method != 0 && info.method != Z_DEFLATED) {
+        setFailure(QStringLiteral("the workbook's part %1 is packed in an unknown way").arg(name));
+        return nullptr;
+    }
+    if (info.uncompressedSize > quint64(WorkbookEntryLimit)) {
+        setFailure(QStringLiteral("a part of the workbook inflates to more than 2 GB"));
+        return nullptr;
+    }
+    CountingDevice *counter = m_counter.get();
+    auto entry = std::make_unique<EntryDevice>(*m_zip, *this, [counter] { return counter->total(); });
+    if (!entry->start()) {
+        setFailure(QStringLiteral("the ZIP container is damaged or cut short"));
+        return nullptr;
+    }
+    return entry;
+}
+
+qint64 WorkbookArchive::position() const
+{
+    return m_counter->position();
+}
+
+void WorkbookArchive::setFailure(const QString &failure)
+{
+    if (m_failure.isEmpty())
+        m_failure = failure;
+}
+
+} // namespace tess

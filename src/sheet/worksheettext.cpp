@@ -1,0 +1,149 @@
+#include "worksheettext.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tess {
+
+namespace {
+
+bool needsQuotes(QByteArrayView text)
+{
+    for (const char c : text) {
+        if (c == ',' || c == '"' || c == '\n' || c == '\r')
+            return true;
+    }
+    // The reader also ends a line at the two characters "^M".
+    return text.contains("^M");
+}
+
+void appendField(QByteArray &row, QByteArrayView text)
+{
+    if (!needsQuotes(text)) {
+        row.append(text);
+        return;
+    }
+    row.append('"');
+    row.append(text.toByteArray().replace('"', "\"\""));
+    row.append('"');
+}
+
+bool isSeparatorLine(const QByteArray &row)
+{
+    const QByteArray start = row.left(5).toLower();
+    return start.startsWith("sep=") || start.startsWith("\"sep=");
+}
+
+} // namespace
+
+bool WorksheetText::fail(const QString &why)
+{
+    if (m_failure.isEmpty())
+        m_failure = why;
+    return false;
+}
+
+bool WorksheetText::addCell(qint64 column, QByteArrayView text)
+{
+    if (column < m_nextColumn)
+        return fail(QStringLiteral("the worksheet's cells are out of order"));
+    if (column >= WorksheetMaxColumns)
+        return fail(QStringLiteral("a cell lies past column XFD, the last a worksheet has"));
+    if (text.isEmpty())
+        return true;
+    if (m_row.size() + text.size() * 2 > WorksheetRowLimit)
+        return fail(QStringLiteral("a row of the worksheet holds more than 16 MB of text"));
+    m_row.append(QByteArray(column - m_nextColumn + (m_rowHasCells ? 1 : 0), ','));
+    appendField(m_row, text);
+    m_nextColumn = column + 1;
+    m_rowHasCells = true;
+    return true;
+}
+
+bool WorksheetText::endRow(qint64 row, qint64 count)
+{
+    if (row < m_nextRow)
+        return fail(QStringLiteral("the worksheet's rows are out of order"));
+    const bool content = m_rowHasCells && (m_started || m_nextColumn > 1 || !isSeparatorLine(m_row));
+    if (content) {
+        if (row + count > WorksheetMaxRows)
+            return fail(QStringLiteral("a row lies past row 1,048,576, the last a worksheet has"));
+        if (!m_started && !appendOut(QByteArrayLiteral("sep=,\n")))
+            return false;
+        m_row.append('\n');
+        // A row repeated a million times is written as it is read, not all at once.
+        m_repeated = m_row;
+        m_repeats = count;
+        if (!repeat())
+            return false;
+        m_started = true;
+    }
+    m_nextRow = row + count;
+    m_row.resize(0);
+    m_nextColumn = 0;
+    m_rowHasCells = false;
+    return true;
+}
+
+bool WorksheetText::repeat()
+{
+    do {
+        if (!appendOut(m_repeated))
+            return false;
+    } while (--m_repeats > 0 && m_out.size() < WorksheetChunkSize);
+    return true;
+}
+
+bool WorksheetText::appendOut(const QByteArray &text)
+{
+    m_written += text.size();
+    if (m_written > WorksheetTextLimit)
+        return fail(QStringLiteral("the worksheet holds more than 1 GB of text"));
+    m_out.append(text);
+    return true;
+}
+
+WorksheetDevice::WorksheetDevice(std::unique_ptr<WorksheetSource> source)
+    : m_source(std::move(source))
+{
+    open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+}
+
+WorksheetDevice::~WorksheetDevice() = default;
+
+qint64 WorksheetDevice::readData(char *data, qint64 maxSize)
+{
+    if (maxSize <= 0)
+        return 0;
+    QByteArray &pending = m_text.pending();
+    while (m_taken == pending.size() && !m_ended) {
+        pending.resize(0);
+        m_taken = 0;
+        if (m_text.hasRepeats()) {
+            if (m_text.repeat())
+                continue;
+            setErrorString(m_text.failure());
+            m_ended = true;
+            return -1;
+        }
+        switch (m_source->advance(m_text)) {
+        case WorksheetSource::Step::Failed:
+            setErrorString(m_text.failure());
+            m_ended = true;
+            return -1;
+        case WorksheetSource::Step::End:
+            m_ended = true;
+            break;
+        case WorksheetSource::Step::More:
+            break;
+        }
+    }
+    const qint64 n = std::min<qint64>(maxSize, pending.size() - m_taken);
+    if (n == 0)
+        return -1;
+    std::memcpy(data, pending.constData() + m_taken, size_t(n));
+    m_taken += n;
+    return n;
+}
+
+} // namespace tess

@@ -1,0 +1,196 @@
+#include "xlsxsheet.h"
+
+#include "workbookzip.h"
+
+#include <QDir>
+#include <QXmlStreamReader>
+
+#include <vector>
+
+namespace tess {
+
+namespace {
+
+// The shared texts may hold a note per row; far beyond that they are an attack on memory.
+constexpr qsizetype SharedTextLimit = 64 << 20; // bytes of UTF-8
+
+struct Relationship
+{
+    QString id;
+    QString type;
+    QString target; // a path inside the container
+};
+
+// A relationship's target, relative to the folder of the part that names it.
+QString resolvePart(const QString &folder, const QString &target)
+{
+    const QString path = target.startsWith(u'/') ? target.mid(1) : folder + target;
+    return QDir::cleanPath(path);
+}
+
+QString folderOf(const QString &part)
+{
+    const qsizetype slash = part.lastIndexOf(u'/');
+    return slash < 0 ? QString() : part.left(slash + 1);
+}
+
+QString xmlFailure(const WorkbookArchive &archive, const QXmlStreamReader &xml, const QString &part)
+{
+    if (!archive.failure().isEmpty())
+        return archive.failure();
+    return QStringLiteral("the workbook's part %1 is not well-formed XML (%2)").arg(part, xml.errorString());
+}
+
+// Reads a small part whole, calling visit for every start element; false when the part
+// is missing or not well-formed.
+template <class Visit>
+bool readPart(WorkbookArchive &archive, const QString &part, Visit visit)
+{
+    const std::unique_ptr<QIODevice> entry = archive.openEntry(part);
+    if (!entry)
+        return false;
+    QXmlStreamReader xml(entry.get());
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement)
+            visit(xml);
+    }
+    if (xml.hasError()) {
+        archive.setFailure(xmlFailure(archive, xml, part));
+        return false;
+    }
+    return true;
+}
+
+std::vector<Relationship> readRelationships(WorkbookArchive &archive, const QString &part,
+                                            bool *ok)
+{
+    std::vector<Relationship> found;
+    // "xl/_rels/workbook.xml.rels" speaks for "xl/workbook.xml": targets start from "xl/".
+    QString folder = folderOf(part);
+    if (folder.endsWith(QLatin1String("_rels/")))
+        folder.chop(6);
+    *ok = readPart(archive, part, [&](QXmlStreamReader &xml) {
+        if (xml.name() != u"Relationship"
+            || xml.attributes().value(QLatin1String("TargetMode")) == u"External")
+            return;
+        const QXmlStreamAttributes a = xml.attributes();
+        found.push_back({ a.value(QLatin1String("Id")).toString(), a.value(QLatin1String("Type")).toString(),
+                          resolvePart(folder, a.value(QLatin1String("Target")).toString()) });
+    });
+    return found;
+}
+
+// The text of a rich or plain text item (<si> or <is>): its <t> elements, without the
+// phonetic guides (<rPh>) that East Asian workbooks add.
+QString readTextItem(QXmlStreamReader &xml)
+{
+    QString text;
+    while (xml.readNextStartElement()) {
+        if (xml.name() == u"t") {
+            text += xml.readElementText();
+        } else if (xml.name() == u"r") {
+            while (xml.readNextStartElement()) {
+                if (xml.name() == u"t")
+                    text += xml.readElementText();
+                else
+                    xml.skipCurrentElement();
+            }
+        } else {
+            xml.skipCurrentElement();
+        }
+    }
+    return text;
+}
+
+bool readSharedTexts(WorkbookArchive &archive, const QString &part, SharedTexts &texts)
+{
+    texts.starts.assign(1, 0);
+    bool tooMuch = false;
+    const bool read = readPart(archive, part, [&](QXmlStreamReader &xml) {
+        if (xml.name() != u"si" || tooMuch)
+            return;
+        texts.pool += readTextItem(xml).toUtf8();
+        texts.starts.push_back(texts.pool.size());
+        tooMuch = texts.pool.size() > SharedTextLimit;
+    });
+    if (tooMuch)
+        archive.setFailure(QStringLiteral("the workbook's shared texts take more than 64 MB"));
+    return read && !tooMuch;
+}
+
+bool endsWith(const QString &type, const char16_t *suffix)
+{
+    return type.endsWith(QStringView(suffix));
+}
+
+} // namespace
+
+std::unique_ptr<WorksheetSource> openXlsxSheet(WorkbookArchive &archive)
+{
+    bool ok = true;
+    QString workbook = QStringLiteral("xl/workbook.xml");
+    const QString packageRels = QStringLiteral("_rels/.rels");
+    if (archive.contains(packageRels)) {
+        for (const Relationship &r : readRelationships(archive, packageRels, &ok)) {
+            if (endsWith(r.type, u"/officeDocument"))
+                workbook = r.target;
+        }
+        if (!ok)
+            return nullptr;
+    }
+    QStringList sheetIds;
+    if (!readPart(archive, workbook, [&](QXmlStreamReader &xml) {
+            if (xml.name() != u"sheet")
+                return;
+            for (const QXmlStreamAttribute &a : xml.attributes()) {
+                if (a.name() == u"id" && a.namespaceUri().endsWith(u"relationships"))
+                    sheetIds.append(a.value().toString());
+            }
+        }))
+        return nullptr;
+    const QString rels = folderOf(workbook) + QStringLiteral("_rels/")
+            + workbook.mid(folderOf(workbook).size()) + QStringLiteral(".rels");
+    std::vector<Relationship> relationships;
+    if (archive.contains(rels))
+        relationships = readRelationships(archive, rels, &ok);
+    if (!ok)
+        return nullptr;
+    QString sheet;
+    QString shared;
+    for (const QString &id : sheetIds) {
+        for (const Relationship &r : relationships) {
+            if (r.id == id && sheet.isEmpty() && endsWith(r.type, u"/worksheet"))
+                sheet = r.target;
+        }
+    }
+    for (const Relationship &r : relationships) {
+        if (endsWith(r.type, u"/sharedStrings"))
+            shared = r.target;
+    }
+    if (sheet.isEmpty()) {
+        archive.setFailure(QStringLiteral("the workbook has no worksheet"));
+        return nullptr;
+    }
+    SharedTexts texts;
+    texts.starts.assign(1, 0);
+    // A workbook without any text cell may name a shared-text part it never wrote.
+    if (!shared.isEmpty() && archive.contains(shared) && !readSharedTexts(archive, shared, texts))
+        return nullptr;
+    std::unique_ptr<QIODevice> entry = archive.openEntry(sheet);
+    if (!entry)
+        return nullptr;
+    return makeXlsxRows(archive, std::move(entry), std::move(texts));
+}
+
+std::unique_ptr<WorksheetSource> openFirstWorksheet(WorkbookArchive &archive)
+{
+    if (archive.contains(QStringLiteral("[Content_Types].xml"))
+        || archive.contains(QStringLiteral("xl/workbook.xml")))
+        return openXlsxSheet(archive);
+    if (archive.contains(QStringLiteral("content.xml")))
+        return openOdsSheet(archive);
+    archive.setFailure(QStringLiteral("the ZIP container holds no workbook"));
+    return nullptr;
+}
+
+} // namespace tess

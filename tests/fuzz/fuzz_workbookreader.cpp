@@ -1,0 +1,110 @@
+// Any bytes as a workbook: the reader must never crash, hang or read out of bounds, and
+// must keep its promises about what it returns.
+//
+// The first byte chooses what the rest is: 0 the whole container (damaged ZIPs, odd
+// entries), 1 the rows of an .xlsx worksheet, 2 the rows of an OpenDocument table (both
+// put into a sound container, so that the XML itself is what varies).
+//
+// Checked for every input:
+//  - the status is never CannotOpen; a refused workbook leaves no records;
+//  - a loaded sheet has x and y columns; maxX and maxY cover every record;
+//  - no more records than a worksheet has rows;
+//  - the same result through a device that cannot seek (copied first) as through one that can.
+
+#include "../workbookfiles.h"
+#include "fuzzcheck.h"
+#include "sheet/workbookreader.h"
+#include "sheet/worksheettext.h"
+
+#include <QBuffer>
+
+#include <climits>
+#include <cstring>
+
+namespace {
+
+class Pipe : public QIODevice
+{
+public:
+    explicit Pipe(const QByteArray &data) : m_data(data) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 n = std::min<qint64>(maxSize, m_data.size() - m_at);
+        if (n <= 0)
+            return -1;
+        std::memcpy(data, m_data.constData() + m_at, size_t(n));
+        m_at += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_data;
+    qsizetype m_at = 0;
+};
+
+void checkResult(const tess::SheetInfo &info, const PixelRecords &records)
+{
+    CHECK(info.status != tess::SheetStatus::CannotOpen);
+    if (info.status != tess::SheetStatus::Loaded) {
+        CHECK(records.empty());
+        return;
+    }
+    CHECK(info.columns.x >= 0 && info.columns.y >= 0);
+    CHECK(qint64(records.size()) < tess::WorksheetMaxRows);
+    for (const PixelRecord &record : records) {
+        CHECK(record.x < info.maxX || info.maxX == INT_MAX);
+        CHECK(record.y < info.maxY || info.maxY == INT_MAX);
+    }
+}
+
+bool sameInfo(const tess::SheetInfo &a, const tess::SheetInfo &b)
+{
+    return a.status == b.status && a.maxX == b.maxX && a.maxY == b.maxY && a.detail == b.detail
+        && a.columns.x == b.columns.x && a.columns.y == b.columns.y && a.hasRgb == b.hasRgb
+        && a.hasHsv == b.hasHsv;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    const QByteArray rest(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
+    QByteArray bytes;
+    switch (data[0] % 3) {
+    case 0:
+        bytes = rest;
+        break;
+    case 1:
+        bytes = xlsxWith(rest, "<si><t>x</t></si><si><t>y</t></si><si><t>r</t></si><si><t>12</t></si>");
+        break;
+    default:
+        bytes = odsWith(rest);
+        break;
+    }
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    PixelRecords records;
+    records.push_back(PixelRecord{ 1, 2, 3, 4, 5, 6, 7, 8, 9 }); // must be emptied first
+    tess::isWorkbook(buffer);
+    CHECK(buffer.pos() == 0);
+    const tess::SheetInfo info = tess::readWorkbook(buffer, records);
+    checkResult(info, records);
+    // Whatever has no container directory at all is refused with a reason.
+    if (!bytes.contains("PK\x05\x06"))
+        CHECK(info.status == tess::SheetStatus::NotValidSheet && !info.detail.isEmpty());
+
+    Pipe pipe(bytes);
+    PixelRecords piped;
+    const tess::SheetInfo pipedInfo = tess::readWorkbook(pipe, piped);
+    CHECK(sameInfo(info, pipedInfo));
+    CHECK(records == piped);
+    return 0;
+}

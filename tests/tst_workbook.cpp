@@ -1,0 +1,368 @@
+// Workbooks: what the writer makes reads back, every kind of cell becomes the CSV field
+// the rules expect, and every kind of hostile container is refused with its reason.
+
+#include "sheet/sheetreader.h"
+#include "sheet/sheetwriter.h"
+#include "sheet/workbookreader.h"
+#include "sheet/workbookwriter.h"
+#include "sheet/workbookzip.h"
+#include "sheet/worksheettext.h"
+#include "sheet/xlsxsheet.h"
+#include "workbookfiles.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <climits>
+
+using namespace tess;
+
+namespace {
+
+PixelRecords sampleRecords(int count)
+{
+    PixelRecords records;
+    for (int i = 0; i < count; ++i) {
+        records.push_back(PixelRecord{ i % 7, i / 7, (i * 37) % 256, (i * 11) % 256, 255 - i % 256, 0,
+                                       i % 5 == 0 ? -1 : (i * 13) % 360, (i * 3) % 256, (i * 17) % 256 });
+    }
+    return records;
+}
+
+QByteArray workbookOf(const PixelRecords &records, ColourModel model)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    if (!writeWorkbook(buffer, records, model, &error))
+        qWarning() << "writeWorkbook failed:" << error;
+    return bytes;
+}
+
+SheetInfo readBytes(const QByteArray &bytes, PixelRecords &out)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readWorkbook(buffer, out);
+}
+
+// The CSV text a workbook's first worksheet gives, or its failure.
+QByteArray worksheetCsv(const QByteArray &bytes, QString *failure)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    WorkbookArchive archive(buffer);
+    std::unique_ptr<WorksheetSource> source = archive.open() ? openFirstWorksheet(archive) : nullptr;
+    if (!source) {
+        *failure = archive.failure();
+        return {};
+    }
+    WorksheetDevice text(std::move(source));
+    const QByteArray csv = text.readAll();
+    *failure = text.failure();
+    return csv;
+}
+
+// A pipe-like device: the reader must copy it before it can seek in the container.
+class Pipe : public QIODevice
+{
+public:
+    explicit Pipe(const QByteArray &data) : m_data(data) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 n = qMin(maxSize, qint64(m_data.size() - m_at));
+        if (n <= 0)
+            return -1;
+        memcpy(data, m_data.constData() + m_at, size_t(n));
+        m_at += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_data;
+    qsizetype m_at = 0;
+};
+
+// Accepts this many bytes, then refuses every write, as a full disk does.
+class FullDevice : public QIODevice
+{
+public:
+    explicit FullDevice(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64 size) override
+    {
+        if (size > m_room) {
+            setErrorString(QStringLiteral("No space left on device"));
+            return -1;
+        }
+        m_room -= size;
+        return size;
+    }
+
+private:
+    qint64 m_room;
+};
+
+QByteArray patchedDeclaredSize(QByteArray zip, const QByteArray &entry)
+{
+    // The central directory record of the entry: its uncompressed size at offset 24.
+    const qsizetype name = zip.lastIndexOf(entry);
+    const qsizetype record = zip.lastIndexOf("PK\x01\x02", name);
+    zip.replace(record + 24, 4, QByteArray("\xF0\xFF\xFF\xFF", 4));
+    return zip;
+}
+
+} // namespace
+
+class TestWorkbook : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writtenWorkbookReadsAsItsCsv_data();
+    void writtenWorkbookReadsAsItsCsv();
+    void writeRefusesWhatCannotBeWritten();
+    void cellsBecomeCsvFields_data();
+    void cellsBecomeCsvFields();
+    void hostileInputIsRefused_data();
+    void hostileInputIsRefused();
+    void contentDecidesTheFormat_data();
+    void contentDecidesTheFormat();
+};
+
+void TestWorkbook::writtenWorkbookReadsAsItsCsv_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("rgb");
+    QTest::addColumn<bool>("extremes");
+    QTest::newRow("rgb, 1,000 records") << 1000 << true << false;
+    QTest::newRow("hsv with greys, 1,000 records") << 1000 << false << false;
+    QTest::newRow("header alone") << 0 << true << false;
+    QTest::newRow("32-bit extremes in every field") << 3 << false << true;
+}
+
+// The CSV sheet of the same records is the reference: reading the workbook must give
+// exactly what reading that sheet gives.
+void TestWorkbook::writtenWorkbookReadsAsItsCsv()
+{
+    QFETCH(int, count);
+    QFETCH(bool, rgb);
+    QFETCH(bool, extremes);
+    const ColourModel model = rgb ? ColourModel::Rgb : ColourModel::Hsv;
+    PixelRecords records = sampleRecords(count);
+    if (extremes) {
+        for (PixelRecord &p : records)
+            p = PixelRecord{ INT_MIN, INT_MAX - 1, INT_MAX, INT_MIN, -1, 0, INT_MIN, INT_MAX, -1 };
+    }
+
+    QByteArray csv;
+    QBuffer csvBuffer(&csv);
+    csvBuffer.open(QIODevice::ReadWrite);
+    QVERIFY(writeSheet(csvBuffer, records, model));
+    csvBuffer.seek(0);
+    PixelRecords fromCsv;
+    const SheetInfo csvInfo = readSheet(csvBuffer, fromCsv);
+
+    PixelRecords fromWorkbook;
+    const SheetInfo info = readBytes(workbookOf(records, model), fromWorkbook);
+    QCOMPARE(info.status, SheetStatus::Loaded);
+    QCOMPARE(fromWorkbook.size(), size_t(count));
+    QVERIFY(fromWorkbook == fromCsv);
+    QCOMPARE(info.maxX, csvInfo.maxX);
+    QCOMPARE(info.maxY, csvInfo.maxY);
+    QCOMPARE(info.hasRgb, rgb);
+    QCOMPARE(info.hasHsv, !rgb);
+    QCOMPARE(info.columns.x, 0);
+    QCOMPARE(rgb ? info.columns.b : info.columns.v, 4);
+}
+
+void TestWorkbook::writeRefusesWhatCannotBeWritten()
+{
+    QString error;
+    FullDevice full(10000);
+    QVERIFY(!writeWorkbook(full, sampleRecords(50000), ColourModel::Rgb, &error));
+    QCOMPARE(error, QStringLiteral("No space left on device"));
+
+    // One row more than a worksheet has, counting the header.
+    PixelRecords tooMany(size_t(WorkbookMaxRecords + 1));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(!writeWorkbook(buffer, tooMany, ColourModel::Rgb, &error));
+    QVERIFY2(error.contains(QStringLiteral("1,048,575")), qPrintable(error));
+    QVERIFY(bytes.isEmpty());
+}
+
+void TestWorkbook::cellsBecomeCsvFields_data()
+{
+    QTest::addColumn<QByteArray>("workbook");
+    QTest::addColumn<QByteArray>("csv");
+
+    const QByteArray header = xlsxRow(1, { "s:0", "s:1", "i:r", "i:g", "i:b" });
+    const QByteArray strings = "<si><t>x</t></si><si><r><t>y</t></r><rPh><t>Y</t></rPh></si><si><t>12</t></si>";
+    QTest::newRow("xlsx: numbers as written, shared and inline texts, phonetic guides left out")
+            << xlsxWith(header + xlsxRow(2, { "n:3", "s:2", "n:1.5", "n:1E-3", "i: 7 " }), strings)
+            << QByteArray("sep=,\nx,y,r,g,b\n3,12,1.5,1E-3, 7 \n");
+    QTest::newRow("xlsx: formulas give their cached results, booleans and errors are text")
+            << xlsxWith(header
+                        + R"(<row r="2"><c r="A2"><f>1+1</f><v>2</v></c><c r="B2" t="str"><f>"a"</f><v>a</v></c>)"
+                          R"(<c r="C2" t="b"><v>1</v></c><c r="D2" t="b"><v>0</v></c><c r="E2" t="e"><v>#DIV/0!</v></c></row>)",
+                        strings)
+            << QByteArray("sep=,\nx,y,r,g,b\n2,a,TRUE,FALSE,#DIV/0!\n");
+    QTest::newRow("xlsx: missing cells and cells without references, leading empty rows")
+            << xlsxWith(R"(<row r="3"/><row r="4"><c r="A4" t="inlineStr"><is><t>x</t></is></c><c t="inlineStr"><is><t>y</t></is></c>)"
+                        R"(<c r="D4" t="inlineStr"><is><t>g</t></is></c></row><row><c r="B5"><v>4</v></c><c><v>5</v></c><c r="E5"/></row>)"
+                        R"(<row r="9"><c r="A9"><v>1</v></c><c r="B9"><f>X</f></c><c r="C9"><v>2</v></c></row>)")
+            << QByteArray("sep=,\nx,y,,g\n,4,5\n1,,2\n");
+    QTest::newRow("xlsx: texts holding separators, quotes and line ends are quoted")
+            << xlsxWith(header + xlsxRow(2, { "n:1", "n:2", "i:a,b", "i:say \"hi\"", "i:one\ntwo" })
+                                + xlsxRow(3, { "n:1", "n:2", "i:a;b", "i:up^Mdown", "i:\"" }), strings)
+            << QByteArray("sep=,\nx,y,r,g,b\n1,2,\"a,b\",\"say \"\"hi\"\"\",\"one\ntwo\"\n"
+                          "1,2,a;b,\"up^Mdown\",\"\"\"\"\n");
+    QTest::newRow("xlsx: a leading sep= row is no header")
+            << xlsxWith(xlsxRow(1, { "i:sep=;" }) + xlsxRow(2, { "i:x", "i:y", "i:r", "i:g", "i:b" })
+                                + xlsxRow(3, { "n:1" }))
+            << QByteArray("sep=,\nx,y,r,g,b\n1\n");
+
+    const QByteArray odsHeader = R"(<table:table-row><table:table-cell office:value-type="string"><text:p>x</text:p></table:table-cell>)"
+                                 R"(<table:table-cell office:value-type="string" office:string-value="y"/><table:table-cell><text:p>h</text:p></table:table-cell></table:table-row>)";
+    QTest::newRow("ods: values, repeated cells and rows, only the first table")
+            << odsWith(R"(<table:table-row table:number-rows-repeated="3"><table:table-cell table:number-columns-repeated="1024"/></table:table-row>)"
+                       + odsHeader
+                       + R"(<table:table-row table:number-rows-repeated="2"><table:table-cell office:value-type="float" office:value="7" table:number-columns-repeated="2"><text:p>7.00</text:p></table:table-cell>)"
+                         R"(<table:table-cell table:number-columns-repeated="3"/><table:table-cell office:value-type="percentage" office:value="0.5"/></table:table-row>)"
+                         R"(<table:table-row table:number-rows-repeated="1048570"><table:table-cell table:number-columns-repeated="16384"/></table:table-row>)")
+            << QByteArray("sep=,\nx,y,h\n7,7,,,,0.5\n7,7,,,,0.5\n");
+    QTest::newRow("ods: a row repeated far beyond one chunk of text")
+            << odsWith(odsHeader + R"(<table:table-row table:number-rows-repeated="100000"><table:table-cell office:value-type="float" office:value="7" table:number-columns-repeated="2"/></table:table-row>)")
+            << QByteArray("sep=,\nx,y,h\n") + QByteArray("7,7\n").repeated(100000);
+    QTest::newRow("ods: texts with spaces, tabs, line breaks and paragraphs; notes left out; booleans, errors")
+            << odsWith(odsHeader
+                       + R"(<table:table-row><table:table-cell office:value-type="string"><office:annotation><text:p>note</text:p></office:annotation>)"
+                         R"(<text:p>a<text:s text:c="3"/>b<text:tab/>c</text:p><text:p>d<text:line-break/><text:span>e</text:span></text:p></table:table-cell>)"
+                         R"(<table:table-cell office:value-type="boolean" office:boolean-value="true"><text:p>TRUE</text:p></table:table-cell>)"
+                         R"(<table:table-cell office:value-type="float" office:value="0" calcext:value-type="error"><text:p>#DIV/0!</text:p></table:table-cell></table:table-row>)")
+            << QByteArray("sep=,\nx,y,h\n\"a   b\tc\nd\ne\",TRUE,#DIV/0!\n");
+}
+
+void TestWorkbook::cellsBecomeCsvFields()
+{
+    QFETCH(QByteArray, workbook);
+    QFETCH(QByteArray, csv);
+    QString failure;
+    QCOMPARE(worksheetCsv(workbook, &failure), csv);
+    QCOMPARE(failure, QString());
+}
+
+void TestWorkbook::hostileInputIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+
+    const QByteArray good = workbookOf(sampleRecords(2000), ColourModel::Rgb);
+    const QByteArray header = xlsxRow(1, { "i:x", "i:y", "i:r" });
+    QByteArray damaged = good;
+    const qsizetype sheet = damaged.indexOf("xl/worksheets/sheet1.xml") + 200;
+    for (qsizetype i = sheet; i < sheet + 64; ++i)
+        damaged[i] = char(damaged[i] ^ 0x5A);
+
+    QTest::newRow("truncated ZIP") << good.left(good.size() / 2) << "damaged or cut short";
+    QTest::newRow("damaged compressed data") << damaged << "damaged";
+    QTest::newRow("ZIP without a workbook") << makeZip({ { "notes.txt", "x,y,r\n" } }) << "holds no workbook";
+    QTest::newRow("workbook without a worksheet")
+            << makeZip({ { "[Content_Types].xml", "<Types/>" }, { "xl/workbook.xml", "<workbook><sheets/></workbook>" } })
+            << "no worksheet";
+    QTest::newRow("password-protected workbook (a compound file)")
+            << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(4000, '\0') << "password";
+    QTest::newRow("encrypted ZIP entry") << makeZip({ { "content.xml", "<a/>" } }, "secret") << "encrypted";
+    QTest::newRow("entry declaring more than 2 GB")
+            << patchedDeclaredSize(good, "xl/worksheets/sheet1.xml") << "more than 2 GB";
+    QTest::newRow("entry inflating a thousand times (ZIP bomb)")
+            << xlsxWith(QByteArray("<z/>").repeated(6 << 20)) << "more than 250 times";
+    QTest::newRow("malformed XML") << xlsxWith(header + "<row><c><v>1</v></row>") << "not well-formed";
+    QTest::newRow("document type declaration")
+            << makeZip({ { "content.xml", "<!DOCTYPE a [<!ENTITY b 'c'>]><a/>" } }) << "document type";
+    QTest::newRow("a text longer than 1 MB")
+            << xlsxWith(header + "<row><c t=\"inlineStr\"><is><t>" + QByteArray(1100000, 'a') + "</t></is></c></row>")
+            << "longer than 1 MB";
+    QTest::newRow("row past 1,048,576") << xlsxWith(header + xlsxRow(1048577, { "n:1", "n:2" })) << "past row";
+    QTest::newRow("cell past column XFD") << xlsxWith(header + "<row><c r=\"XFE2\"><v>1</v></c></row>")
+                                          << "past the limits";
+    QTest::newRow("cells out of order")
+            << xlsxWith(header + "<row><c r=\"C2\"><v>1</v></c><c r=\"A2\"><v>1</v></c></row>") << "out of order";
+    QTest::newRow("shared text that does not exist")
+            << xlsxWith(header + "<row><c t=\"s\"><v>3</v></c></row>", "<si><t>x</t></si>") << "shared text";
+    QTest::newRow("ods: a number repeated past column XFD")
+            << odsWith(R"(<table:table-row><table:table-cell office:value-type="float" office:value="1" table:number-columns-repeated="20000"/></table:table-row>)")
+            << "past column XFD";
+    QTest::newRow("ods: a row repeated past row 1,048,576")
+            << odsWith(R"(<table:table-row table:number-rows-repeated="2000000000"><table:table-cell office:value-type="float" office:value="1"/></table:table-row>)")
+            << "past row";
+    QTest::newRow("ods: malformed XML") << odsWith("<table:table-row><table:table-cell>") << "not well-formed";
+}
+
+// Each is refused as an invalid sheet, with its reason, and leaves no records behind.
+void TestWorkbook::hostileInputIsRefused()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    PixelRecords out = sampleRecords(3);
+    const SheetInfo info = readBytes(bytes, out);
+    QCOMPARE(info.status, SheetStatus::NotValidSheet);
+    QVERIFY2(info.detail.contains(reason), qPrintable(info.detail));
+    QVERIFY(out.empty());
+}
+
+void TestWorkbook::contentDecidesTheFormat_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<bool>("workbook");
+    const QByteArray xlsx = workbookOf(sampleRecords(10), ColourModel::Rgb);
+    const QByteArray csv = "x,y,r,g,b\n0,0,1,2,3\n1,0,4,5,6\n2,1,7,8,9\n3,1,1,1,1\n4,1,2,2,2\n5,1,3,3,3\n6,1,4,4,4\n0,1,5,5,5\n1,1,6,6,6\n2,1,7,7,7\n";
+    QTest::newRow("workbook named .csv") << xlsx << "csv" << true;
+    QTest::newRow("workbook named .xlsx") << xlsx << "xlsx" << true;
+    QTest::newRow("CSV named .xlsx") << csv << "xlsx" << false;
+    QTest::newRow("CSV named .ods") << csv << "ods" << false;
+}
+
+// Both kinds load from a path whatever its name, ten records each; a workbook also
+// loads from a device that cannot seek, and looking at it consumes nothing.
+void TestWorkbook::contentDecidesTheFormat()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, suffix);
+    QFETCH(bool, workbook);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sheet.") + suffix);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    PixelRecords fromPath;
+    QCOMPARE(loadSpreadsheet(path, fromPath).status, SheetStatus::Loaded);
+    QCOMPARE(fromPath.size(), size_t(10));
+
+    Pipe pipe(bytes);
+    QCOMPARE(isWorkbook(pipe), workbook);
+    if (!workbook) {
+        QCOMPARE(pipe.readAll(), bytes);
+        return;
+    }
+    PixelRecords fromPipe;
+    QCOMPARE(readWorkbook(pipe, fromPipe).status, SheetStatus::Loaded);
+    QVERIFY(fromPipe == fromPath);
+}
+
+QTEST_GUILESS_MAIN(TestWorkbook)
+#include "tst_workbook.moc"
