@@ -349,6 +349,60 @@ private slots:
         QCOMPARE(back.convertToFormat(QImage::Format_RGB32), original);
     }
 
+    // A sheet named .xlsx is written as a workbook; to-image knows one by its content, from
+    // a file or from standard input, and draws the picture it came from.
+    void workbookRoundTrip_data()
+    {
+        QTest::addColumn<QString>("sheetName");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("throughStandardInput");
+        QTest::newRow("rgb workbook") << "wb.xlsx" << QStringList{} << false;
+        QTest::newRow("hsv workbook, suffix in capitals") << "wb-hsv.XLSX" << QStringList{"--hsv"} << false;
+        QTest::newRow("workbook on standard input") << "wb-in.xlsx" << QStringList{} << true;
+        QTest::newRow("workbook behind a .csv name") << "wb-named.csv" << QStringList{} << false;
+    }
+
+    void workbookRoundTrip()
+    {
+        QFETCH(QString, sheetName);
+        QFETCH(QStringList, options);
+        QFETCH(bool, throughStandardInput);
+        const QImage original = patternImage(13, 7);
+        QVERIFY(original.save(path("wb-source.png")));
+        QString written = sheetName;
+        if (sheetName.endsWith(QLatin1String(".csv")))
+            written = QStringLiteral("wb-named.xlsx");
+        const Result sheet = runCli(QStringList{"to-sheet", path("wb-source.png"), path(written)} + options);
+        QCOMPARE(sheet.exitCode, 0);
+        const QByteArray bytes = readAll(path(written));
+        QVERIFY2(bytes.startsWith("PK\x03\x04"), "an .xlsx name gives a ZIP container");
+        if (written != sheetName)
+            QVERIFY(QFile::rename(path(written), path(sheetName)));
+        const Result image = throughStandardInput
+                                 ? runCli({"to-image", "-", path("wb-back.bmp")}, bytes)
+                                 : runCli({"to-image", path(sheetName), path("wb-back.bmp")});
+        QCOMPARE(image.err, QByteArray());
+        QCOMPARE(image.exitCode, 0);
+        // The same picture through a CSV sheet with the same options is the yardstick.
+        QCOMPARE(runCli(QStringList{"to-sheet", path("wb-source.png"), path("wb.csv")} + options).exitCode, 0);
+        QCOMPARE(runCli({"to-image", path("wb.csv"), path("csv-back.bmp")}).exitCode, 0);
+        QImage back;
+        QImage viaCsv;
+        QVERIFY(back.load(path("wb-back.bmp")));
+        QVERIFY(viaCsv.load(path("csv-back.bmp")));
+        QCOMPARE(back, viaCsv);
+        if (options.isEmpty())
+            QCOMPARE(back.convertToFormat(QImage::Format_RGB32), original);
+    }
+
+    // Standard output is always CSV, whatever a workbook name elsewhere might suggest.
+    void standardOutputStaysCsv()
+    {
+        const Result sheet = runCli({"to-sheet", path("small.png"), "-"});
+        QCOMPARE(sheet.exitCode, 0);
+        QCOMPARE(sheet.out, TwoByTwoRgb);
+    }
+
     // The message and status 1; nothing appears at the output path, and a file already
     // there stays as it was with nothing beside it.
     void failures_data()

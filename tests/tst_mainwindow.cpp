@@ -6,8 +6,11 @@
 #include "testhelpers.h"
 #include "ui_mainwindow.h"
 
+#include "sheet/workbookwriter.h"
+
 #include <QtTest>
 
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -33,6 +36,19 @@ void collectMessages(QtMsgType type, const QMessageLogContext &, const QString &
 }
 
 } // namespace
+
+// A small workbook as this program writes it.
+QByteArray workbookBytes()
+{
+    PixelRecords records(2);
+    records[0].x = 0;
+    records[1].x = 1;
+    records[0].r = 10;
+    records[1].b = 20;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    return tess::writeWorkbook(buffer, records, tess::ColourModel::Rgb) ? buffer.data() : QByteArray();
+}
 
 class TestMainWindow : public QObject
 {
@@ -956,7 +972,7 @@ private slots:
 
         QCOMPARE(w.dialogs->warnings(), QStringList{warning});
         QCOMPARE(w.dialogs->asked.first().caption, QStringLiteral("Open Image"));
-        QCOMPARE(w.dialogs->asked.first().filter, QStringLiteral("Spreadsheets (*.csv);;All files (*)"));
+        QCOMPARE(w.dialogs->asked.first().filter, QStringLiteral("Spreadsheets (*.csv *.xlsx *.ods);;All files (*)"));
         QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet: ") + path);
         QVERIFY(w.ui->tableWidget->isHidden());
         QVERIFY(w.ui->loading_status_image->isHidden());
@@ -1070,7 +1086,7 @@ private slots:
         w.ui->saveSheet->click();
 
         QCOMPARE(w.dialogs->asked.first().caption, QStringLiteral("Save Image"));
-        QCOMPARE(w.dialogs->asked.first().filter, QStringLiteral("Image (*.csv)"));
+        QCOMPARE(w.dialogs->asked.first().filter, QStringLiteral("Image (*.csv);;Excel workbook (*.xlsx)"));
         QCOMPARE(w.dialogs->warnings(), QStringList());
         QCOMPARE(readAll(path), expected);
         QVERIFY(!w.ui->ss_save_pos->isHidden() && w.ui->ss_save_neg->isHidden());
@@ -1447,8 +1463,8 @@ private slots:
             QTest::newRow(button) << QString::fromLatin1(button) << keys << QString::fromLatin1(effect);
         };
         row("loadImage", QKeySequence(QKeySequence::Open), "open Open Image");
-        row("saveSheet", QKeySequence(QKeySequence::Save), "save Image (*.csv)");
-        row("loadSpreadsheet", QKeySequence(QStringLiteral("Ctrl+Shift+O")), "open Spreadsheets (*.csv);;All files (*)");
+        row("saveSheet", QKeySequence(QKeySequence::Save), "save Image (*.csv);;Excel workbook (*.xlsx)");
+        row("loadSpreadsheet", QKeySequence(QStringLiteral("Ctrl+Shift+O")), "open Spreadsheets (*.csv *.xlsx *.ods);;All files (*)");
         row("saveImage", QKeySequence(QStringLiteral("Ctrl+Shift+S")), "save Jpeg (*.jpg)");
         row("imageToSpreadsheet", QKeySequence(QStringLiteral("Ctrl+Right")), "rows 12");
         row("spreadsheetToImage", QKeySequence(QStringLiteral("Ctrl+Left")), "drawn");
@@ -1579,6 +1595,39 @@ private slots:
         QCOMPARE(w.dialogs->asked.first().dir, photos.path());
     }
 
+    // Save Sheet with the workbook type chosen writes an .xlsx, which Load Sheet reads back
+    // to the very records; the CSV beside it holds the same.
+    void workbookSavedAndLoaded()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString photo = folder.filePath(QStringLiteral("photo.png"));
+        QVERIFY(patternImage(9, 6).save(photo));
+        Window w = Window::make();
+        w.dialogs->fileAnswers = {photo};
+        w.ui->loadImage->click();
+        w.ui->imageToSpreadsheet->click();
+        const PixelRecords converted = w.window->pixels;
+
+        w.dialogs->fileAnswers = {folder.filePath(QStringLiteral("lesson"))};
+        w.dialogs->typeAnswers = {QStringLiteral("Excel workbook (*.xlsx)")};
+        w.ui->saveSheet->click();
+        QCOMPARE(w.dialogs->warnings(), QStringList());
+        QVERIFY(readAll(folder.filePath(QStringLiteral("lesson.xlsx"))).startsWith("PK\x03\x04"));
+        QVERIFY(!w.ui->ss_save_pos->isHidden());
+
+        w.dialogs->fileAnswers = {folder.filePath(QStringLiteral("lesson.xlsx"))};
+        w.ui->loadSpreadsheet->click();
+        QCOMPARE(w.dialogs->warnings(), QStringList());
+        QCOMPARE(w.window->pixels.size(), converted.size());
+        QVERIFY(std::equal(converted.begin(), converted.end(), w.window->pixels.begin(),
+                           [](const PixelRecord &a, const PixelRecord &b) {
+                               return a.x == b.x && a.y == b.y && a.r == b.r && a.g == b.g && a.b == b.b;
+                           }));
+        w.ui->spreadsheetToImage->click();
+        QCOMPARE(w.window->image.convertToFormat(QImage::Format_RGB32), patternImage(9, 6));
+    }
+
     // ---- Open with ---------------------------------------------------------------------
 
     void openWith_data()
@@ -1594,6 +1643,7 @@ private slots:
         QTest::newRow("picture under a sheet's suffix, by content") << QByteArray("picture") << "odd.csv" << "image" << "";
         QTest::newRow("sheet") << sheet << "lesson.csv" << "spreadsheet" << "";
         QTest::newRow("sheet without suffix") << sheet << "lesson" << "spreadsheet" << "";
+        QTest::newRow("workbook") << workbookBytes() << "lesson.xlsx" << "spreadsheet" << "";
         QTest::newRow("text under a picture's suffix: the image box")
             << QByteArray("hello\n") << "broken.png" << "" << "Failed loading / Invalid image format.";
         QTest::newRow("not a sheet: the sheet box")

@@ -208,7 +208,7 @@ void MainWindow::on_saveImage_clicked()
 void MainWindow::on_loadSpreadsheet_clicked()
 {
     sheetFileName = dialogs->openFileName(this, tr("Open Image"), places.folder(),
-                                          tr("Spreadsheets (*.csv);;All files (*)"));
+                                          tr("Spreadsheets (*.csv *.xlsx *.ods);;All files (*)"));
     if (sheetFileName.isEmpty()) {
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoSheetChosen));
         return;
@@ -267,7 +267,8 @@ void MainWindow::on_loadSpreadsheet_clicked()
 void MainWindow::on_saveSheet_clicked()
 {
     const QString path =
-        places.askSaveName(*dialogs, this, FilePlaces::Sheet, tr("Save Image"), tr("Image (*.csv)"));
+        places.askSaveName(*dialogs, this, FilePlaces::Sheet, tr("Save Image"),
+                           tr("Image (*.csv);;Excel workbook (*.xlsx)"));
     if (path.isEmpty())
         return;
     const tess::Result result = tess::saveSheetFile(path, pixels, shownModel());

@@ -30,7 +30,12 @@ Result loadImageFile(const QString &path, QImage &image);
 Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, QSize &extent,
                         const Notice &notice = {});
 
-// Writes the sheet safely (output/safeoutput.h); "-" is standard output.
+// Whether saveSheetFile writes path as an .xlsx workbook rather than as CSV: its suffix says
+// so (in any case). Standard output is always CSV.
+bool isWorkbookName(const QString &path);
+
+// Writes the sheet safely (output/safeoutput.h) in the format the suffix names; "-" is
+// standard output.
 Result saveSheetFile(const QString &path, const PixelRecords &records, ColourModel model);
 
 // ---- Sheet to image ----------------------------------------------------------------
@@ -38,7 +43,8 @@ Result saveSheetFile(const QString &path, const PixelRecords &records, ColourMod
 // Bytes of the sheet read so far, and the bytes expected or -1 (a pipe).
 using SheetProgress = std::function<void(qint64 done, qint64 total)>;
 
-// Reads the sheet at path ("-": standard input) into out; info as readSheet gives it.
+// Reads the sheet at path ("-": standard input) into out; info as readSheet gives it. The
+// content decides: a workbook (.xlsx, .ods) is read as one, anything else as CSV.
 Result loadSheetFile(const QString &path, PixelRecords &out, SheetInfo &info,
                      const SheetProgress &progress = {});
 

@@ -6,6 +6,7 @@
 #include "image/imageconvert.h"
 #include "image/imagefile.h"
 #include "output/safeoutput.h"
+#include "sheet/workbookreader.h"
 #include "text/usertexts.h"
 
 #include <QFile>
@@ -69,7 +70,7 @@ Result loadSheetFile(const QString &path, PixelRecords &out, SheetInfo &info, co
     ReadProgress bytesRead;
     if (progress)
         bytesRead = [&progress, total](qint64 done) { progress(done, total); };
-    info = readSheet(file, out, bytesRead);
+    info = isWorkbook(file) ? readWorkbook(file, out, bytesRead) : readSheet(file, out, bytesRead);
     return sheetResult(info, path);
 }
 

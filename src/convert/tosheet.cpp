@@ -5,7 +5,9 @@
 
 #include "image/imageconvert.h"
 #include "image/imagefile.h"
+#include "output/safeoutput.h"
 #include "sheet/sheetwriter.h"
+#include "sheet/workbookwriter.h"
 #include "text/usertexts.h"
 
 #include <QFile>
@@ -46,11 +48,27 @@ Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, 
     return Result{};
 }
 
+bool isWorkbookName(const QString &path)
+{
+    return path != StandardStreamPath
+           && QFileInfo(path).suffix().compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0;
+}
+
 Result saveSheetFile(const QString &path, const PixelRecords &records, ColourModel model)
 {
     QString reason;
-    if (saveSheet(path, records, model, &reason) == SheetSaveStatus::Saved)
+    if (isWorkbookName(path)) {
+        // The writer's own reason (too many rows for a worksheet) comes before the device's.
+        const OutputResult output = writeOutput(path, [&](QIODevice &device) {
+            return writeWorkbook(device, records, model, &reason);
+        });
+        if (output.written)
+            return Result{};
+        if (reason.isEmpty())
+            reason = output.reason.isEmpty() ? userText(Text::DataNotWritten) : output.reason;
+    } else if (saveSheet(path, records, model, &reason) == SheetSaveStatus::Saved) {
         return Result{};
+    }
     return outcome(Status::SheetNotSaved, pathDetail(sheetPathName(path, false), reason));
 }
 
