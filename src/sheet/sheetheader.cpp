@@ -24,26 +24,23 @@ int sequenceLength(char c)
     return u < 0xF8 ? 4 : 1;
 }
 
-SheetColumns columnsOf(const QList<QByteArray> &names)
+// Notes the column a header name stands for; the rightmost of equal names wins.
+void noteColumn(SheetColumns &c, int i, const QByteArray &name)
 {
-    SheetColumns c;
-    for (int i = 0; i < int(names.size()); ++i) {
-        if (names[i].size() != 1)
-            continue;
-        switch (names[i].front()) { // the rightmost of equal names wins
-        case 'x': c.x = i; break;
-        case 'y': c.y = i; break;
-        case 'r': c.r = i; break;
-        case 'g': c.g = i; break;
-        case 'b': c.b = i; break;
-        case 'a': c.a = i; break;
-        case 'h': c.h = i; break;
-        case 's': c.s = i; break;
-        case 'v': c.v = i; break;
-        default: break;
-        }
+    if (name.size() != 1)
+        return;
+    switch (name.front()) {
+    case 'x': c.x = i; break;
+    case 'y': c.y = i; break;
+    case 'r': c.r = i; break;
+    case 'g': c.g = i; break;
+    case 'b': c.b = i; break;
+    case 'a': c.a = i; break;
+    case 'h': c.h = i; break;
+    case 's': c.s = i; break;
+    case 'v': c.v = i; break;
+    default: break;
     }
-    return c;
 }
 
 // "it has X, Y, R, G, B", shortened for a line that is plainly no header.
@@ -120,7 +117,9 @@ QByteArray headerSeparator(QByteArrayView line)
 {
     // The first of these that separates fields of the header (not inside quotes).
     for (const char *separator : { ",", ";", "\t" }) {
-        if (splitLine(line, separator).size() > 1)
+        int fields = 0;
+        splitLine(line, separator, [&fields](const QByteArray &) { return ++fields < 2; });
+        if (fields > 1)
             return QByteArray(separator);
     }
     return QByteArray(",");
@@ -129,8 +128,17 @@ QByteArray headerSeparator(QByteArrayView line)
 bool readHeader(QByteArrayView line, const QByteArray &separator, SheetInfo &info,
                 SheetLayout &layout)
 {
-    const QList<QByteArray> names = splitLine(line, separator);
-    const SheetColumns c = columnsOf(names);
+    // Only the first names are kept, for the refusal's detail.
+    constexpr int KeptNames = 13;
+    QList<QByteArray> names;
+    SheetColumns c;
+    int i = 0;
+    splitLine(line, separator, [&](const QByteArray &name) {
+        noteColumn(c, i++, name);
+        if (names.size() < KeptNames)
+            names.append(name);
+        return true;
+    });
     info.columns = c;
     info.hasRgb = c.r >= 0 || c.g >= 0 || c.b >= 0;
     info.hasHsv = c.h >= 0 || c.s >= 0 || c.v >= 0;

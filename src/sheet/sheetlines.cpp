@@ -93,11 +93,11 @@ LineCut cutLine(QByteArrayView text, QByteArrayView separator, bool anyOf, bool 
     return cut;
 }
 
-QList<QByteArray> splitLine(QByteArrayView line, QByteArrayView separator)
+void splitLine(QByteArrayView line, QByteArrayView separator,
+               const std::function<bool(const QByteArray &field)> &take)
 {
     const char *const e = line.data() + line.size();
     const bool quoting = quotes(separator);
-    QList<QByteArray> fields;
     const char *start = line.data();
     for (const char *p = start;;) {
         if (p == start && quoting && p < e && *p == '"')
@@ -109,9 +109,8 @@ QList<QByteArray> splitLine(QByteArrayView line, QByteArrayView separator)
         }
         QByteArray field;
         appendFieldText(start, p, field);
-        fields.append(field);
-        if (p == e)
-            return fields;
+        if (!take(field) || p == e)
+            return;
         p += s;
         start = p;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -86,8 +88,10 @@ struct LineCut
 };
 LineCut cutLine(QByteArrayView text, QByteArrayView separator, bool anyOf, bool atEnd);
 
-// The texts of the fields of a whole line, unquoted.
-QList<QByteArray> splitLine(QByteArrayView line, QByteArrayView separator);
+// Hands the texts of the fields of a whole line, unquoted, one by one to take, until it
+// returns false. One at a time, as a header may have a million columns.
+void splitLine(QByteArrayView line, QByteArrayView separator,
+               const std::function<bool(const QByteArray &field)> &take);
 
 class FieldCutter
 {
