@@ -334,6 +334,84 @@ private slots:
         QCOMPARE(drawn.convertToFormat(compared), window.convertToFormat(compared));
     }
 
+    // What reading and drawing passed over or bent is told once, on standard error after
+    // the work, and the picture is still written with status 0. A clean sheet says nothing.
+    void noticeAfterDrawing_data()
+    {
+        QTest::addColumn<QByteArray>("sheet");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QList<uint>>("pixels"); // row by row, from the start
+        QTest::addColumn<QByteArray>("notice");
+
+        QByteArray manyBright("x,y,r,g,b\n");
+        for (int x = 0; x < 2235; ++x)
+            manyBright += QByteArray::number(x) + ",0,300,0,0\n";
+
+        QTest::newRow("clean sheet: nothing") << QByteArray("x,y,r,g,b\n0,0,10,20,30\n") << QSize(1, 1)
+                                              << QList<uint>{0xff0a141e} << QByteArray();
+        QTest::newRow("a cleared row after pixel (0, 0)")
+            << QByteArray("x,y,r,g,b\n0,0,10,20,30\n,,,,\n1,0,40,50,60\n") << QSize(2, 1)
+            << QList<uint>{0xff0a141e, 0xff28323c} << QByteArray("1 line without a pixel position was skipped.\n");
+        QTest::newRow("a remark and a total below the data")
+            << QByteArray("x,y,r,g,b\n0,0,10,20,30\nTask 1: halve the red,,,,\nTotal,,,,\n") << QSize(1, 1)
+            << QList<uint>{0xff0a141e} << QByteArray("2 lines without a pixel position were skipped.\n");
+        QTest::newRow("an r of 318 brightened, not darkened")
+            << QByteArray("x,y,r,g,b\n0,0,318,20,30\n") << QSize(1, 1) << QList<uint>{0xffff141e}
+            << QByteArray("1 colour value outside 0\u2013255 was drawn as 0 or 255.\n");
+        QTest::newRow("values above and below the range")
+            << QByteArray("x,y,r,g,b\n0,0,318,-7,30\n") << QSize(1, 1) << QList<uint>{0xffff001e}
+            << QByteArray("2 colour values outside 0\u2013255 were drawn as 0 or 255.\n");
+        QTest::newRow("thousands grouped") << manyBright << QSize(2235, 1) << QList<uint>{0xffff0000, 0xffff0000}
+                                           << QByteArray("2,235 colour values outside 0\u2013255 were drawn as 0 or 255.\n");
+        QTest::newRow("a word for a colour")
+            << QByteArray("x,y,r,g,b\n0,0,red,20,30\n") << QSize(1, 1) << QList<uint>{0xff00141e}
+            << QByteArray("1 colour value that is not a number was read as 0.\n");
+        // Hues a whole multiple of 60 away, so that the colours are exact: 420 is 60, -60 is 300.
+        QTest::newRow("hues turned past 360 and below 0")
+            << QByteArray("x,y,h,s,v\n0,0,420,255,255\n1,0,-60,255,255\n") << QSize(2, 1)
+            << QList<uint>{0xffffff00, 0xffff00ff} << QByteArray("2 hues outside 0\u2013359 were drawn modulo 360.\n");
+        QTest::newRow("everything at once, in one line")
+            << QByteArray("x,y,r,g,b\n0,0,318,red,30\n;;;;\n\"a note, with a comma\",,,,\n") << QSize(1, 1)
+            << QList<uint>{0xffff001e}
+            << QByteArray("2 lines without a pixel position were skipped; 1 colour value that is not a number was "
+                          "read as 0; 1 colour value outside 0\u2013255 was drawn as 0 or 255.\n");
+    }
+
+    void noticeAfterDrawing()
+    {
+        QFETCH(QByteArray, sheet);
+        QFETCH(QSize, size);
+        QFETCH(QList<uint>, pixels);
+        QFETCH(QByteArray, notice);
+
+        const QString in = path(QStringLiteral("bent.csv"));
+        const QString out = path(QStringLiteral("bent.png"));
+        QVERIFY(writeFile(in, sheet));
+        QFile::remove(out);
+        const Result result = runCli({"to-image", in, out});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(result.err), QString::fromUtf8(notice));
+        QCOMPARE(result.out, QByteArray());
+
+        QImage drawn;
+        QVERIFY(drawn.load(out));
+        QCOMPARE(drawn.size(), size);
+        for (int i = 0; i < pixels.size(); ++i)
+            QCOMPARE(QString::number(drawn.pixel(i % size.width(), i / size.width()), 16),
+                     QString::number(pixels[i], 16));
+    }
+
+    // When the picture cannot be saved, the failure is all there is to say.
+    void noNoticeAfterFailure()
+    {
+        const QString in = path(QStringLiteral("bent.csv"));
+        QVERIFY(writeFile(in, "x,y,r,g,b\n0,0,318,20,30\n,,,,\n"));
+        const Result result = runCli({"to-image", in, path(QStringLiteral("folder.png"))});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.startsWith("Warning: Image not Saved\n"), result.err.constData());
+        QVERIFY2(!result.err.contains("skipped") && !result.err.contains("drawn as"), result.err.constData());
+    }
+
     // Picture -> standard output -> standard input -> picture gives the picture back.
     void roundTripThroughPipes()
     {

@@ -1190,6 +1190,84 @@ private slots:
         QVERIFY(!w.ui->image_memory_pos->isHidden()); // still marked loaded
     }
 
+    // The status bar tells what reading passed over once the sheet is loaded, and adds
+    // what drawing bent once it is drawn; a clean sheet leaves it empty.
+    void noticeAfterLoadAndDraw_data()
+    {
+        QTest::addColumn<QByteArray>("sheet");
+        QTest::addColumn<QString>("afterLoad");
+        QTest::addColumn<QString>("afterDraw");
+        const QString skippedTwo = QStringLiteral("2 lines without a pixel position were skipped.");
+        QTest::newRow("clean sheet") << QByteArray("x,y,r,g,b\n0,0,1,2,3\n") << QString() << QString();
+        QTest::newRow("cleared row and a remark")
+            << QByteArray("x,y,r,g,b\n0,0,1,2,3\n,,,,\nTask 1: halve the red,,,,\n") << skippedTwo << skippedTwo;
+        QTest::newRow("r of 318: known only once drawn")
+            << QByteArray("x,y,r,g,b\n0,0,318,2,3\n") << QString()
+            << QStringLiteral("1 colour value outside 0\u2013255 was drawn as 0 or 255.");
+        QTest::newRow("hsv: hues turned, a value clamped")
+            << QByteArray("x,y,h,s,v\n0,0,380,255,255\n1,0,-30,255,300\n") << QString()
+            << QStringLiteral("1 colour value outside 0\u2013255 was drawn as 0 or 255; "
+                              "2 hues outside 0\u2013359 were drawn modulo 360.");
+        QTest::newRow("all four, each once")
+            << QByteArray("x,y,h,s,v\n0,0,380,red,300\n;;;;\n")
+            << QStringLiteral("1 line without a pixel position was skipped; "
+                              "1 colour value that is not a number was read as 0.")
+            << QStringLiteral("1 line without a pixel position was skipped; "
+                              "1 colour value that is not a number was read as 0; "
+                              "1 colour value outside 0\u2013255 was drawn as 0 or 255; "
+                              "1 hue outside 0\u2013359 was drawn modulo 360.");
+    }
+
+    void noticeAfterLoadAndDraw()
+    {
+        QFETCH(QByteArray, sheet);
+        QFETCH(QString, afterLoad);
+        QFETCH(QString, afterDraw);
+
+        Window w = Window::make();
+        w.window->statusBar()->showMessage(QStringLiteral("older note"));
+        loadSheetInto(w, sheet);
+        QCOMPARE(w.dialogs->warnings(), QStringList());
+        QCOMPARE(w.window->statusBar()->currentMessage(), afterLoad);
+        w.ui->spreadsheetToImage->click();
+        QCOMPARE(w.window->statusBar()->currentMessage(), afterDraw);
+        // Drawing again tells the same, not twice as much.
+        w.ui->spreadsheetToImage->click();
+        QCOMPARE(w.window->statusBar()->currentMessage(), afterDraw);
+    }
+
+    // The notice is about the sheet it came from: what replaces that sheet takes it away.
+    void noticeGoesWithTheSheet_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::newRow("loading an image") << "load image";
+        QTest::newRow("converting the drawn picture back") << "convert image";
+        QTest::newRow("loading a clean sheet") << "load clean sheet";
+        QTest::newRow("a sheet that is refused") << "load refused sheet";
+    }
+
+    void noticeGoesWithTheSheet()
+    {
+        QFETCH(QString, then);
+
+        Window w = Window::make();
+        loadSheetInto(w, "x,y,r,g,b\n0,0,318,2,3\n1,1,4,5,6\n,,,,\n");
+        w.ui->spreadsheetToImage->click();
+        QCOMPARE(w.window->statusBar()->currentMessage(),
+                 QStringLiteral("1 line without a pixel position was skipped; "
+                                "1 colour value outside 0\u2013255 was drawn as 0 or 255."));
+        if (then == QLatin1String("load image"))
+            loadImageInto(w, patternImage(3, 2));
+        else if (then == QLatin1String("convert image"))
+            w.ui->imageToSpreadsheet->click();
+        else if (then == QLatin1String("load clean sheet"))
+            loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n", QStringLiteral("clean.csv"));
+        else
+            loadSheetInto(w, "X,Y,R,G,B\n0,0,1,2,3\n", QStringLiteral("refused.csv"));
+        QCOMPARE(w.dialogs->warnings().size(), then == QLatin1String("load refused sheet") ? 1 : 0);
+        QCOMPARE(w.window->statusBar()->currentMessage(), QString());
+    }
+
     void modeSwitchWithFewRecords()
     {
         Window w = Window::make();

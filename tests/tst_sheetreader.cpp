@@ -1,3 +1,4 @@
+#include "convert/operations.h"
 #include "sheet/sheetnotice.h"
 #include "sheet/sheetreader.h"
 #include "sheet/sheetwriter.h"
@@ -374,7 +375,14 @@ void TestSheetReader::notice()
     info.status = SheetStatus::Loaded;
     info.skippedLines = skipped;
     info.notNumbers = notNumbers;
-    QCOMPARE(sheetNotice(info, DrawStats{ .clamped = clamped, .turned = turned }), notice);
+    // The counts are grouped as the texts are written, whatever the user's own locale.
+    const QLocale before;
+    for (const QLocale::Language language : { QLocale::C, QLocale::German, QLocale::French }) {
+        QLocale::setDefault(QLocale(language));
+        const QString got = sheetNotice(info, DrawStats{ .clamped = clamped, .turned = turned });
+        QLocale::setDefault(before);
+        QCOMPARE(got, notice);
+    }
 }
 
 // The command line prints the detail of a refusal: it names what is missing and what
@@ -410,6 +418,9 @@ void TestSheetReader::refusalDetail_data()
     QTest::newRow("a line of text is cut short")
         << QByteArray("The quick brown fox jumps over the lazy dog\n")
         << "the header has no columns named x and y; it has The quick brown fox jump…";
+    // Names are the user's text, never a pattern the message is filled in by.
+    QTest::newRow("names that look like placeholders") << QByteArray("x,%1,%2,r\n")
+                                                       << "the header has no column named y; it has x, %1, %2, r";
 }
 
 void TestSheetReader::refusalDetail()
@@ -587,9 +598,14 @@ void TestSheetReader::loadSheetFromDisk()
         file.write(contents);
     }
     PixelRecords out(5);
-    QCOMPARE(loadSheet(path, out).status, status);
+    const SheetInfo info = loadSheet(path, out);
+    QCOMPARE(info.status, status);
     QCOMPARE(int(out.size()), records);
-    QCOMPARE(sheetStatusMessage(status).isEmpty(), status == SheetStatus::Loaded);
+    // A refusal reaches the user as a message and the command line's reason.
+    const Result result = sheetResult(info, path);
+    QCOMPARE(result.ok(), status == SheetStatus::Loaded);
+    QCOMPARE(result.message.isEmpty(), status == SheetStatus::Loaded);
+    QCOMPARE(info.detail.isEmpty(), status == SheetStatus::Loaded);
 }
 
 QTEST_GUILESS_MAIN(TestSheetReader)

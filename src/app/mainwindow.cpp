@@ -241,6 +241,7 @@ void MainWindow::on_loadSpreadsheet_clicked()
 
     if (!result.ok()) {
         ui->loading_status_image->setVisible(false);
+        showNotice(QString());
         warnFailed(*dialogs, this, result);
         return;
     }

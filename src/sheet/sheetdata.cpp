@@ -1,6 +1,7 @@
 #include "sheetdata.h"
 
 #include "sheetnumbers.h"
+#include "text/usertexts.h"
 
 #include <algorithm>
 
@@ -163,9 +164,9 @@ qsizetype DataReader::cutField(State &d, const char *&p, const char *e, bool atE
 qsizetype DataReader::quotedFieldLimit(const State &d, QuoteEnd quote, qsizetype length)
 {
     if (length > MaxQuotedField)
-        m_refusal = QStringLiteral("line %1: a quoted field is longer than 1 MiB; is a quote never closed?");
+        m_refusal = userText(Text::QuotedFieldTooLong);
     else if (quote == QuoteEnd::NeverClosed)
-        m_refusal = QStringLiteral("line %1: a quote is never closed");
+        m_refusal = userText(Text::QuoteNeverClosed);
     else
         return length;
     m_refusal = m_refusal.arg(lineNumber(d));

@@ -2,6 +2,7 @@
 
 #include "sheetlines.h"
 #include "sheetnumbers.h"
+#include "text/usertexts.h"
 
 #include <QStringList>
 
@@ -43,35 +44,37 @@ void noteColumn(SheetColumns &c, int i, const QByteArray &name)
     }
 }
 
-// "it has X, Y, R, G, B", shortened for a line that is plainly no header.
+// "X, Y, R, G, B", shortened for a line that is plainly no header.
 QString namesText(const QList<QByteArray> &names)
 {
     constexpr int MaxNames = 12;
     constexpr int MaxLength = 24;
+    const QString more(u'…');
     QStringList shown;
     for (const QByteArray &name : names) {
         if (shown.size() == MaxNames) {
-            shown.append(QStringLiteral("…"));
+            shown.append(more);
             break;
         }
         QString text = utf8Text(name.data(), name.size());
         if (text.size() > MaxLength)
-            text = text.left(MaxLength) + QStringLiteral("…");
-        shown.append(text.isEmpty() ? QStringLiteral("(empty)") : text);
+            text = text.left(MaxLength) + more;
+        shown.append(text.isEmpty() ? userText(Text::EmptyName) : text);
     }
-    return QStringLiteral("it has ") + shown.join(QStringLiteral(", "));
+    return shown.join(QStringLiteral(", "));
 }
 
 QString refusal(const SheetColumns &c, const QList<QByteArray> &names)
 {
     QString what;
     if (c.x < 0 && c.y < 0)
-        what = QStringLiteral("the header has no columns named x and y");
+        what = userText(Text::NoColumnsXAndY);
     else if (c.x < 0 || c.y < 0)
-        what = QStringLiteral("the header has no column named %1").arg(QChar(c.x < 0 ? u'x' : u'y'));
+        what = userText(Text::NoColumnNamed).arg(QChar(c.x < 0 ? u'x' : u'y'));
     else
-        what = QStringLiteral("the header has none of the columns r, g, b, h, s, v");
-    return what + QStringLiteral("; ") + namesText(names);
+        what = userText(Text::NoColourColumns);
+    // Both at once: a name in the header may itself hold "%1" or "%2".
+    return userText(Text::HeaderNames).arg(what, namesText(names));
 }
 
 void setLayout(const SheetColumns &c, SheetLayout &layout)

@@ -4,6 +4,7 @@
 #include "sheetheader.h"
 #include "sheetlines.h"
 #include "sheettext.h"
+#include "text/usertexts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -61,7 +62,7 @@ public:
     {
         if (m_stage == Stage::FirstLine || m_stage == Stage::Header) {
             m_info.status = SheetStatus::NotValidSheet;
-            m_info.detail = QStringLiteral("no header line");
+            m_info.detail = userText(Text::NoHeaderLine);
         } else if (m_stage == Stage::Data) {
             m_info.status = SheetStatus::Loaded;
             m_info.maxX = m_data->maxX();
@@ -117,7 +118,7 @@ qsizetype SheetParser::feedHeading(const char *&p, const char *e, bool atEnd)
         if (cut.length < 0 || cut.length > MaxHeadingLine)
             return keepHeadingLine(cut.length < 0 ? e - p : cut.length);
         if (cut.openQuote) {
-            m_info.detail = QStringLiteral("line %1: a quote is never closed").arg(m_line + cut.lineEnds);
+            m_info.detail = userText(Text::QuoteNeverClosed).arg(m_line + cut.lineEnds);
             m_stage = Stage::Rejected;
             return 0;
         }
@@ -132,7 +133,7 @@ qsizetype SheetParser::keepHeadingLine(qsizetype bytes)
 {
     if (bytes <= MaxHeadingLine)
         return bytes;
-    m_info.detail = QStringLiteral("no header line in the first 64 MiB");
+    m_info.detail = userText(Text::NoHeaderInFirst64MiB);
     m_stage = Stage::Rejected;
     return 0;
 }
@@ -181,7 +182,7 @@ SheetInfo readSheetInBlocks(QIODevice &device, PixelRecords &out, qint64 blockSi
         out.shrink_to_fit();
         SheetInfo info;
         info.status = SheetStatus::OutOfMemory;
-        info.detail = QStringLiteral("not enough memory for the sheet's records");
+        info.detail = userText(Text::NoMemoryForRecords);
         return info;
     }
     SheetInfo info = parser.finish();
@@ -202,25 +203,10 @@ SheetInfo loadSheet(const QString &path, PixelRecords &out, const ReadProgress &
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
         SheetInfo info;
         info.status = SheetStatus::CannotOpen;
-        info.detail = QFileInfo(path).isDir() ? QStringLiteral("it is a folder") : file.errorString();
+        info.detail = QFileInfo(path).isDir() ? userText(Text::IsAFolder) : file.errorString();
         return info;
     }
     return readSheet(file, out, progress);
-}
-
-QString sheetStatusMessage(SheetStatus status)
-{
-    switch (status) {
-    case SheetStatus::Loaded:
-        return QString();
-    case SheetStatus::NoColourValues:
-        return QStringLiteral("Your spreadsheet does not contain valid color values.");
-    case SheetStatus::CannotOpen:
-    case SheetStatus::NotValidSheet:
-    case SheetStatus::OutOfMemory:
-        break;
-    }
-    return QStringLiteral("This is not a valid color spreadsheet.");
 }
 
 } // namespace tess

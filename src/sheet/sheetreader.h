@@ -75,8 +75,4 @@ int sheetFieldToComponent(QByteArrayView field, bool decimalComma = false);
 // Opens path read-only and reads it; status CannotOpen when it cannot be opened.
 SheetInfo loadSheet(const QString &path, PixelRecords &out, const ReadProgress &progress = {});
 
-// The user's message for a rejected sheet ("This is not a valid color spreadsheet." or
-// "Your spreadsheet does not contain valid color values."); empty when loaded.
-QString sheetStatusMessage(SheetStatus status);
-
 } // namespace tess

@@ -37,6 +37,17 @@ enum class Text {
     DataNotWritten,
     StandardInput,
     StandardOutput,
+    // Why a sheet was refused.
+    NoHeaderLine,
+    NoHeaderInFirst64MiB,
+    QuoteNeverClosed,       // %1: the line where the quote opens
+    QuotedFieldTooLong,     // %1: the line where the field begins
+    NoMemoryForRecords,
+    NoColumnsXAndY,
+    NoColumnNamed,          // %1: x or y
+    NoColourColumns,
+    HeaderNames,            // %1: what is missing, %2: the header's names joined by ", "
+    EmptyName,
 
     // What reading and drawing a sheet passed over or bent: one and several (%1: how many).
     SkippedLine,
