@@ -1,5 +1,6 @@
 #include "workbookreader.h"
 
+#include "readahead.h"
 #include "workbookzip.h"
 #include "worksheettext.h"
 #include "xlsxsheet.h"
@@ -62,11 +63,15 @@ SheetInfo readContainer(QIODevice &device, PixelRecords &out, const ReadProgress
     if (!source)
         return refused(archive.failure());
 
-    WorksheetDevice text(std::move(source));
+    // The XML is parsed on a thread of its own while this one reads the CSV text.
+    auto sheet = std::make_unique<WorksheetDevice>(std::move(source));
+    WorksheetDevice &text = *sheet;
+    ReadAheadDevice ahead(std::move(sheet));
     ReadProgress position;
     if (progress)
         position = [&](qint64) { progress(archive.position()); };
-    SheetInfo info = readSheet(text, out, position);
+    SheetInfo info = readSheet(ahead, out, position);
+    ahead.finish();
     if (!text.failure().isEmpty()) {
         out.clear();
         return refused(text.failure());
