@@ -9,12 +9,16 @@ namespace {
 
 bool needsQuotes(QByteArrayView text)
 {
-    for (const char c : text) {
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = text[i];
+        // The reader also ends a line at the two characters "^M".
         if (c == ',' || c == '"' || c == '\n' || c == '\r')
             return true;
+        if (c == '^' && i + 1 < size && text[i + 1] == 'M')
+            return true;
     }
-    // The reader also ends a line at the two characters "^M".
-    return text.contains("^M");
+    return false;
 }
 
 void appendField(QByteArray &row, QByteArrayView text)
@@ -53,7 +57,7 @@ bool WorksheetText::addCell(qint64 column, QByteArrayView text)
         return true;
     if (m_row.size() + text.size() * 2 > WorksheetRowLimit)
         return fail(QStringLiteral("a row of the worksheet holds more than 16 MB of text"));
-    m_row.append(QByteArray(column - m_nextColumn + (m_rowHasCells ? 1 : 0), ','));
+    m_row.append(column - m_nextColumn + (m_rowHasCells ? 1 : 0), ',');
     appendField(m_row, text);
     m_nextColumn = column + 1;
     m_rowHasCells = true;
@@ -71,11 +75,16 @@ bool WorksheetText::endRow(qint64 row, qint64 count)
         if (!m_started && !appendOut(QByteArrayLiteral("sep=,\n")))
             return false;
         m_row.append('\n');
-        // A row repeated a million times is written as it is read, not all at once.
-        m_repeated = m_row;
-        m_repeats = count;
-        if (!repeat())
-            return false;
+        if (count == 1) {
+            if (!appendOut(m_row))
+                return false;
+        } else {
+            // A row repeated a million times is written as it is read, not all at once.
+            m_repeated = m_row;
+            m_repeats = count;
+            if (!repeat())
+                return false;
+        }
         m_started = true;
     }
     m_nextRow = row + count;

@@ -57,6 +57,15 @@ qint64 cellColumn(const char *reference)
     return column - 1;
 }
 
+// The types of cell read otherwise than as their value's text.
+constexpr char Boolean = 'b';
+constexpr char Shared = 's';
+
+char cellType(const char *type)
+{
+    return type[0] != 0 && type[1] == 0 ? type[0] : 0;
+}
+
 class XlsxRows : public WorksheetSource
 {
 public:
@@ -166,10 +175,18 @@ private:
 
     void startCell(const char **attributes)
     {
-        const char *r = attribute(attributes, "r");
-        const char *t = attribute(attributes, "t");
+        // One pass over the attributes: a workbook from a spreadsheet program gives every
+        // cell a reference, a style and a type.
+        const char *r = nullptr;
+        m_type = 0;
+        for (; *attributes; attributes += 2) {
+            const char *name = localName(attributes[0]);
+            if (name[0] == 'r' && name[1] == 0)
+                r = attributes[1];
+            else if (name[0] == 't' && name[1] == 0)
+                m_type = cellType(attributes[1]);
+        }
         m_column = r ? cellColumn(r) : m_column + 1;
-        m_type = t ? QByteArray(t) : QByteArray();
         m_value.resize(0);
         if (m_column < 0) {
             m_text->fail(QStringLiteral("a cell reference lies past the limits of a worksheet "
@@ -204,11 +221,11 @@ private:
 
     bool addCell()
     {
-        if (m_type == "b") {
+        if (m_type == Boolean) {
             const QByteArrayView word = m_value.isEmpty() ? "" : m_value == "0" ? "FALSE" : "TRUE";
             return m_text->addCell(m_column, word);
         }
-        if (m_type != "s")
+        if (m_type != Shared)
             return m_text->addCell(m_column, QByteArrayView(m_value));
         bool ok = false;
         const qsizetype index = m_value.trimmed().toLongLong(&ok);
@@ -222,7 +239,7 @@ private:
     SharedTexts m_texts;
     XML_Parser m_parser;
     WorksheetText *m_text = nullptr;
-    QByteArray m_type;
+    char m_type = 0;       // Boolean, Shared or another (numbers, texts, errors)
     QByteArray m_value;    // the cell's value or inline text, as UTF-8
     qint64 m_row = -1;
     qint64 m_column = -1;
