@@ -1,6 +1,5 @@
 #include "workbookreader.h"
 
-#include "readahead.h"
 #include "workbookzip.h"
 #include "worksheettext.h"
 #include "xlsxsheet.h"
@@ -63,15 +62,12 @@ SheetInfo readContainer(QIODevice &device, PixelRecords &out, const ReadProgress
     if (!source)
         return refused(archive.failure());
 
-    // The XML is parsed on a thread of its own while this one reads the CSV text.
-    auto sheet = std::make_unique<WorksheetDevice>(std::move(source));
-    WorksheetDevice &text = *sheet;
-    ReadAheadDevice ahead(std::move(sheet));
+    WorksheetDevice text(std::move(source));
     ReadProgress position;
     if (progress)
         position = [&](qint64) { progress(archive.position()); };
-    SheetInfo info = readSheet(ahead, out, position);
-    ahead.finish();
+    SheetInfo info = readSheet(text, out, position);
+    text.finish();
     if (!text.failure().isEmpty()) {
         out.clear();
         return refused(text.failure());

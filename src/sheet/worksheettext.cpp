@@ -109,50 +109,39 @@ bool WorksheetText::appendOut(const QByteArray &text)
     if (m_written > WorksheetTextLimit)
         return fail(QStringLiteral("the worksheet holds more than 1 GB of text"));
     m_out.append(text);
+    if (m_sink && m_out.size() >= WorksheetChunkSize && !m_sink(m_out))
+        return false;
     return true;
 }
 
 WorksheetDevice::WorksheetDevice(std::unique_ptr<WorksheetSource> source)
     : m_source(std::move(source))
 {
-    open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    m_text.setSink([this](QByteArray &text) { return put(text); });
+    if (!start([this] { produce(); }))
+        m_text.fail(QStringLiteral("no thread could be started to read the worksheet"));
 }
 
-WorksheetDevice::~WorksheetDevice() = default;
-
-qint64 WorksheetDevice::readData(char *data, qint64 maxSize)
+// The thread must stop before the source and the text it uses go.
+WorksheetDevice::~WorksheetDevice()
 {
-    if (maxSize <= 0)
-        return 0;
-    QByteArray &pending = m_text.pending();
-    while (m_taken == pending.size() && !m_ended) {
-        pending.resize(0);
-        m_taken = 0;
-        if (m_text.hasRepeats()) {
-            if (m_text.repeat())
-                continue;
-            setErrorString(m_text.failure());
-            m_ended = true;
-            return -1;
-        }
-        switch (m_source->advance(m_text)) {
-        case WorksheetSource::Step::Failed:
-            setErrorString(m_text.failure());
-            m_ended = true;
-            return -1;
-        case WorksheetSource::Step::End:
-            m_ended = true;
-            break;
-        case WorksheetSource::Step::More:
-            break;
-        }
+    finish();
+}
+
+void WorksheetDevice::produce()
+{
+    using Step = WorksheetSource::Step;
+    for (;;) {
+        Step step = Step::More;
+        if (m_text.hasRepeats())
+            step = m_text.repeat() ? Step::More : Step::Failed;
+        else
+            step = m_source->advance(m_text);
+        if (step == Step::Failed || (!m_text.pending().isEmpty() && !put(m_text.pending())))
+            return;
+        if (step == Step::End)
+            return;
     }
-    const qint64 n = std::min<qint64>(maxSize, pending.size() - m_taken);
-    if (n == 0)
-        return -1;
-    std::memcpy(data, pending.constData() + m_taken, size_t(n));
-    m_taken += n;
-    return n;
 }
 
 } // namespace tess

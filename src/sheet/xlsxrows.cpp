@@ -15,25 +15,11 @@ namespace tess {
 namespace {
 
 // The worksheet is read with libxml2's SAX parser: for a million records (27 million XML
-// events) QXmlStreamReader alone took 5.1 s of processor time, expat 1.7 s, libxml2
-// 1.25 s. Its callbacks see the text between tags in pieces, so no cell's text is held
-// longer than it needs.
-//
-// Unlike expat, libxml2 cannot pause after a row and go on later: whatever text a chunk
-// of XML gives is made at once. A chunk is therefore sized so that its text stays within
-// a row's limit: a byte of XML gives at most about 700 bytes of text (a 24-byte row whose
-// one cell lies in column XFD: 16,383 commas) plus, per 16 bytes, a shared text.
-constexpr qint64 MaxFeed = 32 * 1024;
-constexpr qint64 MinFeed = 256;
-constexpr qint64 CommasPerByte = 700;
-
-qint64 feedSize(const SharedTexts &texts)
-{
-    qsizetype longest = 0;
-    for (qsizetype i = 0; i < texts.size(); ++i)
-        longest = std::max(longest, texts.at(i).size());
-    return std::clamp<qint64>(WorksheetRowLimit / (CommasPerByte + longest / 16), MinFeed, MaxFeed);
-}
+// events) QXmlStreamReader alone took 5.1 s of processor time, expat 1.7 s, libxml2 1.25 s
+// fed chunk by chunk and less pulling its input itself, as it does here. It runs to the
+// end in one go, on the worksheet's own thread, handing over the text as it makes it.
+// Its callbacks see the text between tags in pieces, so no cell's text is held longer
+// than it needs.
 
 std::string_view view(const xmlChar *text)
 {
@@ -103,9 +89,18 @@ class XlsxRows : public WorksheetSource
 {
 public:
     XlsxRows(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry, SharedTexts texts)
-        : m_archive(archive), m_entry(std::move(entry)), m_texts(std::move(texts)),
-          m_feed(feedSize(m_texts))
+        : m_archive(archive), m_entry(std::move(entry)), m_texts(std::move(texts))
     {
+    }
+    ~XlsxRows() override
+    {
+        if (m_parser)
+            xmlFreeParserCtxt(m_parser);
+    }
+
+    Step advance(WorksheetText &text) override
+    {
+        m_text = &text;
         xmlInitParser();
         xmlSAXHandler handler{};
         handler.initialized = XML_SAX2_MAGIC;
@@ -113,34 +108,20 @@ public:
         handler.endElementNs = &XlsxRows::onEnd;
         handler.characters = &XlsxRows::onText;
         handler.serror = &XlsxRows::onError; // else libxml2 prints its errors itself
-        m_parser = xmlCreatePushParserCtxt(&handler, this, nullptr, 0, nullptr);
-        if (m_parser)
-            xmlCtxtUseOptions(m_parser, XML_PARSE_NONET);
-        m_buffer.resize(m_feed);
-    }
-    ~XlsxRows() override { xmlFreeParserCtxt(m_parser); }
-
-    Step advance(WorksheetText &text) override
-    {
-        m_text = &text;
+        m_parser = xmlCreateIOParserCtxt(&handler, this, &XlsxRows::onRead, nullptr, this, XML_CHAR_ENCODING_NONE);
         if (!m_parser)
             return failed(QStringLiteral("the worksheet does not fit in memory"));
-        while (text.wantsMore()) {
-            const qint64 n = m_entry->read(m_buffer.data(), m_feed);
-            if (n < 0 && !m_archive.failure().isEmpty())
-                return failed(m_archive.failure());
-            const bool last = n <= 0;
-            const int status = xmlParseChunk(m_parser, m_buffer.constData(), int(std::max<qint64>(n, 0)), last);
-            if (m_stopped)
-                return Step::Failed;
-            if (m_finished)
-                return Step::End;
-            if (status != 0)
-                return failed(malformed());
-            if (last)
-                return Step::End;
-        }
-        return Step::More;
+        xmlCtxtUseOptions(m_parser, XML_PARSE_NONET);
+        const int status = xmlParseDocument(m_parser);
+        if (m_stopped)
+            return Step::Failed;
+        if (m_finished)
+            return Step::End;
+        if (!m_archive.failure().isEmpty())
+            return failed(m_archive.failure());
+        if (status != 0 || !m_parser->wellFormed)
+            return failed(malformed());
+        return Step::End;
     }
 
 private:
@@ -167,6 +148,12 @@ private:
         xmlStopParser(m_parser);
     }
 
+    // The end and a failure of the entry alike end the input: advance() tells them apart.
+    static int onRead(void *self, char *buffer, int length)
+    {
+        const qint64 n = static_cast<XlsxRows *>(self)->m_entry->read(buffer, length);
+        return int(std::max<qint64>(n, 0));
+    }
     static void onStart(void *self, const xmlChar *name, const xmlChar *, const xmlChar *, int, const xmlChar **,
                         int count, int, const xmlChar **attributes)
     {
@@ -272,8 +259,6 @@ private:
     WorkbookArchive &m_archive;
     std::unique_ptr<QIODevice> m_entry;
     SharedTexts m_texts;
-    qint64 m_feed;         // bytes of XML given to the parser at once
-    QByteArray m_buffer;
     xmlParserCtxtPtr m_parser = nullptr;
     WorksheetText *m_text = nullptr;
     char m_type = 0;       // Boolean, Shared or another (numbers, texts, errors)
