@@ -1,6 +1,5 @@
 #include "xlsxsheet.h"
 
-#include "readahead.h"
 #include "workbookzip.h"
 
 #include <QXmlStreamReader>
@@ -198,7 +197,7 @@ std::unique_ptr<WorksheetSource> openOdsSheet(WorkbookArchive &archive)
     std::unique_ptr<QIODevice> entry = archive.openEntry(QStringLiteral("content.xml"));
     if (!entry)
         return nullptr;
-    return std::make_unique<OdsSheet>(archive, std::make_unique<ReadAheadDevice>(std::move(entry)));
+    return std::make_unique<OdsSheet>(archive, std::move(entry));
 }
 
 } // namespace tess

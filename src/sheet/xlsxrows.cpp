@@ -117,7 +117,9 @@ public:
             return Step::Failed;
         if (m_finished)
             return Step::End;
-        if (!m_archive.failure().isEmpty())
+        // The entry is inflated ahead of the parser: its failure counts only once the
+        // parser has read up to it, and is safely seen only then.
+        if (m_inputEnded && !m_archive.failure().isEmpty())
             return failed(m_archive.failure());
         if (status != 0 || !m_parser->wellFormed)
             return failed(malformed());
@@ -151,7 +153,9 @@ private:
     // The end and a failure of the entry alike end the input: advance() tells them apart.
     static int onRead(void *self, char *buffer, int length)
     {
-        const qint64 n = static_cast<XlsxRows *>(self)->m_entry->read(buffer, length);
+        auto *rows = static_cast<XlsxRows *>(self);
+        const qint64 n = rows->m_entry->read(buffer, length);
+        rows->m_inputEnded = n < 0;
         return int(std::max<qint64>(n, 0));
     }
     static void onStart(void *self, const xmlChar *name, const xmlChar *, const xmlChar *, int, const xmlChar **,
@@ -270,6 +274,7 @@ private:
     bool m_inSheetData = false;
     bool m_finished = false;
     bool m_stopped = false;
+    bool m_inputEnded = false;
 };
 
 } // namespace
