@@ -101,7 +101,9 @@ public:
     Step advance(WorksheetText &text) override
     {
         m_text = &text;
-        xmlInitParser();
+        // libxml2 sets up its globals once, and not safely from two threads at a time.
+        static const bool initialised = (xmlInitParser(), true);
+        Q_UNUSED(initialised);
         xmlSAXHandler handler{};
         handler.initialized = XML_SAX2_MAGIC;
         handler.startElementNs = &XlsxRows::onStart;
