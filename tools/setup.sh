@@ -30,7 +30,7 @@ BUILD_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
     qt6-image-formats-plugins libqt6svg6
     pkg-config libheif-dev libjxl-dev libwebp-dev libexif-dev
-    libquazip1-qt6-dev libexpat1-dev
+    libquazip1-qt6-dev libxml2-dev
 )
 # Debian's libheif1 depends on its HEVC (libde265) and AV1 (libdav1d, libaom) decoders
 # itself, so HEIC and AVIF pictures decode wherever libheif-dev is installed.

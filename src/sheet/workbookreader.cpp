@@ -67,6 +67,7 @@ SheetInfo readContainer(QIODevice &device, PixelRecords &out, const ReadProgress
     if (progress)
         position = [&](qint64) { progress(archive.position()); };
     SheetInfo info = readSheet(text, out, position);
+    text.finish();
     if (!text.failure().isEmpty()) {
         out.clear();
         return refused(text.failure());

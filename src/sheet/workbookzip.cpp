@@ -4,6 +4,7 @@
 #include <quazip/unzip.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <functional>
 #include <quazip/quazipfileinfo.h>
@@ -192,7 +193,8 @@ public:
     explicit CountingDevice(QIODevice &target) : m_target(target) {}
 
     qint64 total() const { return m_total; }
-    qint64 position() const { return m_target.pos(); }
+    // Asked for by the reader of the CSV text while another thread inflates.
+    qint64 position() const { return m_position.load(std::memory_order_relaxed); }
 
     bool isSequential() const override { return false; }
     qint64 size() const override { return m_target.size(); }
@@ -200,7 +202,9 @@ public:
     // buffer not), so that a container reads the same from a pipe's copy as from memory.
     bool seek(qint64 pos) override
     {
-        return pos <= m_target.size() && QIODevice::seek(pos) && m_target.seek(pos);
+        const bool moved = pos <= m_target.size() && QIODevice::seek(pos) && m_target.seek(pos);
+        m_position.store(m_target.pos(), std::memory_order_relaxed);
+        return moved;
     }
 
 protected:
@@ -209,6 +213,7 @@ protected:
         const qint64 n = m_target.read(data, maxSize);
         if (n > 0)
             m_total += n;
+        m_position.store(m_target.pos(), std::memory_order_relaxed);
         return n;
     }
     qint64 writeData(const char *, qint64) override { return -1; }
@@ -216,6 +221,7 @@ protected:
 private:
     QIODevice &m_target;
     qint64 m_total = 0;
+    std::atomic<qint64> m_position = 0;
 };
 
 WorkbookArchive::WorkbookArchive(QIODevice &device)

@@ -9,12 +9,16 @@ namespace {
 
 bool needsQuotes(QByteArrayView text)
 {
-    for (const char c : text) {
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = text[i];
+        // The reader also ends a line at the two characters "^M".
         if (c == ',' || c == '"' || c == '\n' || c == '\r')
             return true;
+        if (c == '^' && i + 1 < size && text[i + 1] == 'M')
+            return true;
     }
-    // The reader also ends a line at the two characters "^M".
-    return text.contains("^M");
+    return false;
 }
 
 void appendField(QByteArray &row, QByteArrayView text)
@@ -53,7 +57,7 @@ bool WorksheetText::addCell(qint64 column, QByteArrayView text)
         return true;
     if (m_row.size() + text.size() * 2 > WorksheetRowLimit)
         return fail(QStringLiteral("a row of the worksheet holds more than 16 MB of text"));
-    m_row.append(QByteArray(column - m_nextColumn + (m_rowHasCells ? 1 : 0), ','));
+    m_row.append(column - m_nextColumn + (m_rowHasCells ? 1 : 0), ',');
     appendField(m_row, text);
     m_nextColumn = column + 1;
     m_rowHasCells = true;
@@ -71,11 +75,16 @@ bool WorksheetText::endRow(qint64 row, qint64 count)
         if (!m_started && !appendOut(QByteArrayLiteral("sep=,\n")))
             return false;
         m_row.append('\n');
-        // A row repeated a million times is written as it is read, not all at once.
-        m_repeated = m_row;
-        m_repeats = count;
-        if (!repeat())
-            return false;
+        if (count == 1) {
+            if (!appendOut(m_row))
+                return false;
+        } else {
+            // A row repeated a million times is written as it is read, not all at once.
+            m_repeated = m_row;
+            m_repeats = count;
+            if (!repeat())
+                return false;
+        }
         m_started = true;
     }
     m_nextRow = row + count;
@@ -100,50 +109,39 @@ bool WorksheetText::appendOut(const QByteArray &text)
     if (m_written > WorksheetTextLimit)
         return fail(QStringLiteral("the worksheet holds more than 1 GB of text"));
     m_out.append(text);
+    if (m_sink && m_out.size() >= WorksheetChunkSize && !m_sink(m_out))
+        return false;
     return true;
 }
 
 WorksheetDevice::WorksheetDevice(std::unique_ptr<WorksheetSource> source)
     : m_source(std::move(source))
 {
-    open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    m_text.setSink([this](QByteArray &text) { return put(text); });
+    if (!start([this] { produce(); }))
+        m_text.fail(QStringLiteral("no thread could be started to read the worksheet"));
 }
 
-WorksheetDevice::~WorksheetDevice() = default;
-
-qint64 WorksheetDevice::readData(char *data, qint64 maxSize)
+// The thread must stop before the source and the text it uses go.
+WorksheetDevice::~WorksheetDevice()
 {
-    if (maxSize <= 0)
-        return 0;
-    QByteArray &pending = m_text.pending();
-    while (m_taken == pending.size() && !m_ended) {
-        pending.resize(0);
-        m_taken = 0;
-        if (m_text.hasRepeats()) {
-            if (m_text.repeat())
-                continue;
-            setErrorString(m_text.failure());
-            m_ended = true;
-            return -1;
-        }
-        switch (m_source->advance(m_text)) {
-        case WorksheetSource::Step::Failed:
-            setErrorString(m_text.failure());
-            m_ended = true;
-            return -1;
-        case WorksheetSource::Step::End:
-            m_ended = true;
-            break;
-        case WorksheetSource::Step::More:
-            break;
-        }
+    finish();
+}
+
+void WorksheetDevice::produce()
+{
+    using Step = WorksheetSource::Step;
+    for (;;) {
+        Step step = Step::More;
+        if (m_text.hasRepeats())
+            step = m_text.repeat() ? Step::More : Step::Failed;
+        else
+            step = m_source->advance(m_text);
+        if (step == Step::Failed || (!m_text.pending().isEmpty() && !put(m_text.pending())))
+            return;
+        if (step == Step::End)
+            return;
     }
-    const qint64 n = std::min<qint64>(maxSize, pending.size() - m_taken);
-    if (n == 0)
-        return -1;
-    std::memcpy(data, pending.constData() + m_taken, size_t(n));
-    m_taken += n;
-    return n;
 }
 
 } // namespace tess

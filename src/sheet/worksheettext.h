@@ -1,10 +1,12 @@
 #pragma once
 
+#include "readahead.h"
+
 #include <QByteArray>
-#include <QIODevice>
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <memory>
 
 namespace tess {
@@ -40,6 +42,10 @@ public:
 
     // The text produced so far and not yet taken.
     QByteArray &pending() { return m_out; }
+    // Where the text goes each time a chunk has gathered, so that a source that reads on
+    // to its end holds no more than that. The sink returns false when the text's reader
+    // has gone: the source then stops, without a failure.
+    void setSink(std::function<bool(QByteArray &)> sink) { m_sink = std::move(sink); }
     // Whether the source should read on: little text waiting, no repeated row unwritten.
     bool wantsMore() const { return m_out.size() < WorksheetChunkSize && m_repeats == 0; }
     // Writes more copies of a repeated row, a chunk's worth; false on refusal.
@@ -62,6 +68,7 @@ private:
     qint64 m_repeats = 0;
     bool m_started = false;   // a row with content has been written
     QString m_failure;
+    std::function<bool(QByteArray &)> m_sink;
 };
 
 // Reads a worksheet from its XML, a little at a time.
@@ -74,26 +81,22 @@ public:
     virtual Step advance(WorksheetText &text) = 0;
 };
 
-// The worksheet as a sequential device giving its CSV text as it is read. After reading,
-// failure() says why the worksheet was refused part way, empty when it was not.
-class WorksheetDevice : public QIODevice
+// The worksheet as a sequential device giving its CSV text, the XML read on a thread of
+// its own. Once a read has returned the end, failure() says why the worksheet was refused
+// part way, empty when it was not.
+class WorksheetDevice : public ReadAheadDevice
 {
 public:
     explicit WorksheetDevice(std::unique_ptr<WorksheetSource> source);
     ~WorksheetDevice() override;
 
-    bool isSequential() const override { return true; }
     QString failure() const { return m_text.failure(); }
 
-protected:
-    qint64 readData(char *data, qint64 maxSize) override;
-    qint64 writeData(const char *, qint64) override { return -1; }
-
 private:
+    void produce();
+
     std::unique_ptr<WorksheetSource> m_source;
     WorksheetText m_text;
-    qsizetype m_taken = 0; // bytes of m_text.pending() already read
-    bool m_ended = false;
 };
 
 } // namespace tess
