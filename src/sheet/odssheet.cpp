@@ -1,6 +1,7 @@
 #include "xlsxsheet.h"
 
 #include "workbookzip.h"
+#include "text/usertexts.h"
 
 #include <QXmlStreamReader>
 
@@ -58,8 +59,7 @@ private:
     bool failXml(WorksheetText &text)
     {
         return text.fail(m_archive.failure().isEmpty()
-                                 ? QStringLiteral("the workbook's part content.xml is not well-formed XML (%1)")
-                                           .arg(m_xml.errorString())
+                                 ? userText(Text::PartNotWellFormed).arg(QStringLiteral("content.xml"), m_xml.errorString())
                                  : m_archive.failure());
     }
 
@@ -94,7 +94,7 @@ private:
                 return failXml(text);
             if (!value.isEmpty()) {
                 if (column + columns > WorksheetMaxColumns)
-                    return text.fail(QStringLiteral("a cell lies past column XFD, the last a worksheet has"));
+                    return text.fail(userText(Text::CellPastLastColumn));
                 for (qint64 i = 0; i < columns; ++i) {
                     if (!text.addCell(column + i, value))
                         return false;
@@ -176,7 +176,7 @@ private:
                 break;
             }
             if (text.size() > WorkbookMarkupStretchLimit) {
-                m_xml.raiseError(QStringLiteral("a cell holds more than a million characters"));
+                m_xml.raiseError(userText(Text::CellTextTooLong));
                 return text;
             }
         }

@@ -3,6 +3,7 @@
 #include "workbookzip.h"
 #include "worksheettext.h"
 #include "xlsxsheet.h"
+#include "text/usertexts.h"
 
 #include <QFile>
 #include <QTemporaryFile>
@@ -88,13 +89,12 @@ SheetInfo readWorkbook(QIODevice &device, PixelRecords &out, const ReadProgress 
     out.clear();
     const QByteArray head = device.peek(8);
     if (isCompoundFile(head))
-        return refused(QStringLiteral("the workbook is protected by a password, or in the old "
-                                      ".xls format; save it as an .xlsx workbook without a password"));
+        return refused(userText(Text::PasswordOrOldFormat));
     if (!device.isSequential())
         return readContainer(device, out, progress);
     QTemporaryFile copy;
     if (!spool(device, copy))
-        return refused(QStringLiteral("the workbook could not be copied into a temporary file"));
+        return refused(userText(Text::NotCopiedToTemporary));
     return readContainer(copy, out, progress);
 }
 

@@ -1,6 +1,7 @@
 #include "workbookwriter.h"
 
 #include "sheetwriter.h"
+#include "text/usertexts.h"
 
 #include <QIODevice>
 #include <QLocale>
@@ -182,7 +183,7 @@ QString deviceError(const QIODevice &device)
 {
     const QString reason = device.errorString();
     return reason.isEmpty() || reason == QLatin1String("Unknown error")
-            ? QStringLiteral("The data could not be written completely.")
+            ? userText(Text::DataNotWritten)
             : reason;
 }
 
@@ -195,7 +196,7 @@ bool writeWorkbook(QIODevice &device, const PixelRecords &records, ColourModel m
         QLocale grouped = QLocale::c();
         grouped.setNumberOptions(QLocale::DefaultNumberOptions);
         setError(errorString,
-                 QStringLiteral("A workbook holds at most %1 pixels; this sheet has %2.")
+                 userText(Text::TooManyPixelsForWorkbook)
                          .arg(grouped.toString(WorkbookMaxRecords),
                               grouped.toString(qint64(records.size()))));
         return false;

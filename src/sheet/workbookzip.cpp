@@ -1,5 +1,7 @@
 #include "workbookzip.h"
 
+#include "text/usertexts.h"
+
 #include <quazip/quazip.h>
 #include <quazip/unzip.h>
 
@@ -35,7 +37,7 @@ public:
                 m_length += next - i;
                 i = next;
                 if (m_length > WorkbookMarkupStretchLimit) {
-                    *why = QStringLiteral("a piece of the workbook's XML is longer than 1 MB");
+                    *why = userText(Text::XmlStretchTooLong);
                     return false;
                 }
                 if (!less)
@@ -56,7 +58,7 @@ public:
                 m_state = AfterLess;
             }
             if (++m_length > WorkbookMarkupStretchLimit) {
-                *why = QStringLiteral("a piece of the workbook's XML is longer than 1 MB");
+                *why = userText(Text::XmlStretchTooLong);
                 return false;
             }
         }
@@ -84,7 +86,7 @@ private:
         } else if (c == '[') {
             setCloser(0x5D5D3E, 0xFFFFFF); // "]]>"
         } else {
-            *why = QStringLiteral("the workbook's XML declares a document type");
+            *why = userText(Text::XmlDocumentType);
             return false;
         }
         return true;
@@ -142,19 +144,19 @@ protected:
             return 0;
         const qint64 n = unzReadCurrentFile(m_zip, data, unsigned(std::min<qint64>(maxSize, 1 << 30)));
         if (n < 0)
-            return fail(QStringLiteral("the ZIP container is damaged or cut short"));
+            return fail(userText(Text::ZipDamaged));
         if (n == 0) {
             m_ended = true;
             if (unzCloseCurrentFile(m_zip) != UNZ_OK)
-                return fail(QStringLiteral("the ZIP container is damaged (a checksum does not match)"));
+                return fail(userText(Text::ZipChecksumWrong));
             return -1;
         }
         m_inflated += n;
         if (m_inflated > WorkbookEntryLimit)
-            return fail(QStringLiteral("a part of the workbook inflates to more than 2 GB"));
+            return fail(userText(Text::PartOver2GB));
         const qint64 packed = std::max<qint64>(m_consumed() - m_start, 1);
         if (m_inflated > WorkbookRatioGrace && m_inflated / packed > WorkbookRatioLimit)
-            return fail(QStringLiteral("a part of the workbook inflates more than 250 times"));
+            return fail(userText(Text::PartInflatesTooMuch));
         QString why;
         if (!m_stretch.scan(data, n, &why))
             return fail(why);
@@ -237,11 +239,11 @@ WorkbookArchive::~WorkbookArchive() = default;
 bool WorkbookArchive::open()
 {
     if (!m_zip->open(QuaZip::mdUnzip)) {
-        setFailure(QStringLiteral("the ZIP container is damaged or cut short"));
+        setFailure(userText(Text::ZipDamaged));
         return false;
     }
     if (m_zip->getEntriesCount() > MaxEntries) {
-        setFailure(QStringLiteral("the ZIP container holds more than 10,000 entries"));
+        setFailure(userText(Text::ZipTooManyEntries));
         return false;
     }
     return true;
@@ -256,25 +258,25 @@ std::unique_ptr<QIODevice> WorkbookArchive::openEntry(const QString &name)
 {
     QuaZipFileInfo64 info;
     if (!contains(name) || !m_zip->getCurrentFileInfo(&info)) {
-        setFailure(QStringLiteral("the workbook has no part %1").arg(name));
+        setFailure(userText(Text::MissingPart).arg(name));
         return nullptr;
     }
     if (info.isEncrypted()) {
-        setFailure(QStringLiteral("the workbook is encrypted"));
+        setFailure(userText(Text::WorkbookEncrypted));
         return nullptr;
     }
     if (info.method != 0 && info.method != Z_DEFLATED) {
-        setFailure(QStringLiteral("the workbook's part %1 is packed in an unknown way").arg(name));
+        setFailure(userText(Text::UnknownPacking).arg(name));
         return nullptr;
     }
     if (info.uncompressedSize > quint64(WorkbookEntryLimit)) {
-        setFailure(QStringLiteral("a part of the workbook inflates to more than 2 GB"));
+        setFailure(userText(Text::PartOver2GB));
         return nullptr;
     }
     CountingDevice *counter = m_counter.get();
     auto entry = std::make_unique<EntryDevice>(*m_zip, *this, [counter] { return counter->total(); });
     if (!entry->start()) {
-        setFailure(QStringLiteral("the ZIP container is damaged or cut short"));
+        setFailure(userText(Text::ZipDamaged));
         return nullptr;
     }
     return entry;

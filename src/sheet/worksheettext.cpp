@@ -1,5 +1,7 @@
 #include "worksheettext.h"
 
+#include "text/usertexts.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -50,13 +52,13 @@ bool WorksheetText::fail(const QString &why)
 bool WorksheetText::addCell(qint64 column, QByteArrayView text)
 {
     if (column < m_nextColumn)
-        return fail(QStringLiteral("the worksheet's cells are out of order"));
+        return fail(userText(Text::WorksheetCellsOutOfOrder));
     if (column >= WorksheetMaxColumns)
-        return fail(QStringLiteral("a cell lies past column XFD, the last a worksheet has"));
+        return fail(userText(Text::CellPastLastColumn));
     if (text.isEmpty())
         return true;
     if (m_row.size() + text.size() * 2 > WorksheetRowLimit)
-        return fail(QStringLiteral("a row of the worksheet holds more than 16 MB of text"));
+        return fail(userText(Text::RowTextTooLong));
     m_row.append(column - m_nextColumn + (m_rowHasCells ? 1 : 0), ',');
     appendField(m_row, text);
     m_nextColumn = column + 1;
@@ -67,11 +69,11 @@ bool WorksheetText::addCell(qint64 column, QByteArrayView text)
 bool WorksheetText::endRow(qint64 row, qint64 count)
 {
     if (row < m_nextRow)
-        return fail(QStringLiteral("the worksheet's rows are out of order"));
+        return fail(userText(Text::WorksheetRowsOutOfOrder));
     const bool content = m_rowHasCells && (m_started || m_nextColumn > 1 || !isSeparatorLine(m_row));
     if (content) {
         if (row + count > WorksheetMaxRows)
-            return fail(QStringLiteral("a row lies past row 1,048,576, the last a worksheet has"));
+            return fail(userText(Text::RowPastLastRow));
         if (!m_started && !appendOut(QByteArrayLiteral("sep=,\n")))
             return false;
         m_row.append('\n');
@@ -107,7 +109,7 @@ bool WorksheetText::appendOut(const QByteArray &text)
 {
     m_written += text.size();
     if (m_written > WorksheetTextLimit)
-        return fail(QStringLiteral("the worksheet holds more than 1 GB of text"));
+        return fail(userText(Text::WorksheetTextTooLong));
     m_out.append(text);
     if (m_sink && m_out.size() >= WorksheetChunkSize && !m_sink(m_out))
         return false;
@@ -119,7 +121,7 @@ WorksheetDevice::WorksheetDevice(std::unique_ptr<WorksheetSource> source)
 {
     m_text.setSink([this](QByteArray &text) { return put(text); });
     if (!start([this] { produce(); }))
-        m_text.fail(QStringLiteral("no thread could be started to read the worksheet"));
+        m_text.fail(userText(Text::NoReadingThread));
 }
 
 // The thread must stop before the source and the text it uses go.

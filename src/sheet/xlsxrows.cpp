@@ -1,6 +1,7 @@
 #include "xlsxsheet.h"
 
 #include "workbookzip.h"
+#include "text/usertexts.h"
 
 #include <QIODevice>
 
@@ -124,7 +125,7 @@ public:
         handler.serror = &XlsxRows::onError; // else libxml2 prints its errors itself
         m_parser = xmlCreateIOParserCtxt(&handler, this, &XlsxRows::onRead, nullptr, this, XML_CHAR_ENCODING_NONE);
         if (!m_parser)
-            return failed(QStringLiteral("the worksheet does not fit in memory"));
+            return failed(userText(Text::WorksheetOutOfMemory));
         xmlCtxtUseOptions(m_parser, XML_PARSE_NONET);
         const int status = xmlParseDocument(m_parser);
         if (m_stopped)
@@ -151,8 +152,8 @@ private:
     {
         const xmlError *error = xmlCtxtGetLastError(m_parser);
         const QString what = error && error->message ? QString::fromUtf8(error->message).trimmed()
-                                                     : QStringLiteral("cut short");
-        return QStringLiteral("the workbook's worksheet is not well-formed XML (%1, line %2)")
+                                                     : userText(Text::CutShort);
+        return userText(Text::WorksheetNotWellFormed)
                 .arg(what)
                 .arg(error ? error->line : 0);
     }
@@ -205,7 +206,7 @@ private:
             m_row = attributes.find("r", r) ? rowNumber(r) - 1 : m_row + 1;
             m_column = -1;
             if (m_row < 0 || m_row >= WorksheetMaxRows) {
-                m_text->fail(QStringLiteral("a row lies past row 1,048,576, the last a worksheet has"));
+                m_text->fail(userText(Text::RowPastLastRow));
                 stop(false);
             }
         } else if (local == "rPh" || local == "phoneticPr" || local == "extLst") {
@@ -233,8 +234,7 @@ private:
         m_column = hasReference ? cellColumn(r) : m_column + 1;
         m_value.resize(0);
         if (m_column < 0) {
-            m_text->fail(QStringLiteral("a cell reference lies past the limits of a worksheet "
-                                        "(row 1,048,576, column XFD)"));
+            m_text->fail(userText(Text::ReferencePastLimits));
             stop(false);
         }
     }
@@ -270,7 +270,7 @@ private:
         bool ok = false;
         const qsizetype index = m_value.trimmed().toLongLong(&ok);
         if (!ok || index < 0 || index >= m_texts.size())
-            return m_text->fail(QStringLiteral("a cell refers to a shared text that the workbook lacks"));
+            return m_text->fail(userText(Text::MissingSharedText));
         return m_text->addCell(m_column, m_texts.at(index));
     }
 

@@ -2,6 +2,7 @@
 
 #include "readahead.h"
 #include "workbookzip.h"
+#include "text/usertexts.h"
 
 #include <QDir>
 #include <QXmlStreamReader>
@@ -39,7 +40,7 @@ QString xmlFailure(const WorkbookArchive &archive, const QXmlStreamReader &xml, 
 {
     if (!archive.failure().isEmpty())
         return archive.failure();
-    return QStringLiteral("the workbook's part %1 is not well-formed XML (%2)").arg(part, xml.errorString());
+    return userText(Text::PartNotWellFormed).arg(part, xml.errorString());
 }
 
 // Reads a small part whole, calling visit for every start element; false when the part
@@ -115,7 +116,7 @@ bool readSharedTexts(WorkbookArchive &archive, const QString &part, SharedTexts 
         tooMuch = texts.pool.size() > SharedTextLimit;
     });
     if (tooMuch)
-        archive.setFailure(QStringLiteral("the workbook's shared texts take more than 64 MB"));
+        archive.setFailure(userText(Text::SharedTextsTooLong));
     return read && !tooMuch;
 }
 
@@ -169,7 +170,7 @@ std::unique_ptr<WorksheetSource> openXlsxSheet(WorkbookArchive &archive)
             shared = r.target;
     }
     if (sheet.isEmpty()) {
-        archive.setFailure(QStringLiteral("the workbook has no worksheet"));
+        archive.setFailure(userText(Text::NoWorksheet));
         return nullptr;
     }
     SharedTexts texts;
@@ -191,7 +192,7 @@ std::unique_ptr<WorksheetSource> openFirstWorksheet(WorkbookArchive &archive)
         return openXlsxSheet(archive);
     if (archive.contains(QStringLiteral("content.xml")))
         return openOdsSheet(archive);
-    archive.setFailure(QStringLiteral("the ZIP container holds no workbook"));
+    archive.setFailure(userText(Text::NoWorkbookInZip));
     return nullptr;
 }
 

@@ -49,6 +49,38 @@ enum class Text {
     HeaderNames,            // %1: what is missing, %2: the header's names joined by ", "
     EmptyName,
 
+    // Why a workbook was refused or could not be written (DataNotWritten serves it too).
+    WorksheetCellsOutOfOrder,
+    CellPastLastColumn,
+    RowTextTooLong,
+    WorksheetRowsOutOfOrder,
+    RowPastLastRow,
+    ReferencePastLimits,
+    WorksheetTextTooLong,
+    CellTextTooLong,
+    MissingSharedText,
+    SharedTextsTooLong,
+    NoReadingThread,
+    WorksheetOutOfMemory,
+    PartNotWellFormed,        // %1: the part's name, %2: the parser's words
+    WorksheetNotWellFormed,   // %1: the parser's words, %2: the line
+    CutShort,                 // in place of the parser's words when it has none
+    XmlStretchTooLong,
+    XmlDocumentType,
+    NoWorksheet,
+    NoWorkbookInZip,
+    PasswordOrOldFormat,
+    NotCopiedToTemporary,
+    ZipDamaged,
+    ZipChecksumWrong,
+    ZipTooManyEntries,
+    MissingPart,              // %1: the part's name
+    WorkbookEncrypted,
+    UnknownPacking,           // %1: the part's name
+    PartOver2GB,
+    PartInflatesTooMuch,
+    TooManyPixelsForWorkbook, // %1: the most, %2: the sheet's pixels
+
     // What reading and drawing a sheet passed over or bent: one and several (%1: how many).
     SkippedLine,
     SkippedLines,
