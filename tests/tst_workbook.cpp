@@ -40,6 +40,18 @@ QByteArray workbookOf(const PixelRecords &records, ColourModel model)
     return bytes;
 }
 
+// Gives every text of the window's context between marks, as a translation would change it,
+// so that a reason written past the table of texts shows up unmarked.
+class MarkingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        return qstrcmp(context, "MainWindow") == 0 ? u'\u2039' + QString::fromUtf8(source) + u'\u203a' : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
 SheetInfo readBytes(const QByteArray &bytes, PixelRecords &out)
 {
     QBuffer buffer;
@@ -135,6 +147,8 @@ private slots:
     void cellsBecomeCsvFields();
     void hostileInputIsRefused_data();
     void hostileInputIsRefused();
+    void refusalsAreTranslated_data() { hostileInputIsRefused_data(); }
+    void refusalsAreTranslated();
     void contentDecidesTheFormat_data();
     void contentDecidesTheFormat();
 };
@@ -320,6 +334,19 @@ void TestWorkbook::hostileInputIsRefused()
     QCOMPARE(info.status, SheetStatus::NotValidSheet);
     QVERIFY2(info.detail.contains(reason), qPrintable(info.detail));
     QVERIFY(out.empty());
+}
+
+// Some reasons are found by the parser's thread or inside libxml2's callbacks; they must
+// come out in the user's language all the same.
+void TestWorkbook::refusalsAreTranslated()
+{
+    QFETCH(QByteArray, bytes);
+    MarkingTranslator marking;
+    QVERIFY(QCoreApplication::installTranslator(&marking));
+    PixelRecords out;
+    const SheetInfo info = readBytes(bytes, out);
+    QCoreApplication::removeTranslator(&marking);
+    QVERIFY2(info.detail.startsWith(u'\u2039') && info.detail.contains(u'\u203a'), qPrintable(info.detail));
 }
 
 void TestWorkbook::contentDecidesTheFormat_data()
