@@ -70,6 +70,11 @@ void checkRecords(const QImage &image, bool excel2002)
     }
 
     const QImage rgb = tess::drawRecords(records, width, height, tess::ColourModel::Rgb);
+    // A picture wider or taller than the drawing makes (a 39936 x 1 strip) is refused.
+    if (width > tess::MaxDrawnSide || height > tess::MaxDrawnSide) {
+        CHECK(rgb.isNull());
+        return;
+    }
     CHECK(rgb.size() == QSize(width, height));
     const QImage hsv = tess::drawRecords(records, width, height, tess::ColourModel::Hsv);
     CHECK(hsv.size() == QSize(width, height));
