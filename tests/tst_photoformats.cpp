@@ -3,6 +3,7 @@
 // them, and JPEG photos in each of the eight EXIF orientations.
 
 #include "image/imagefile.h"
+#include "testhelpers.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -17,18 +18,6 @@
 #include <algorithm>
 
 namespace {
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Runs an encoder or decoder; its arguments name the input and output files.
 bool run(const QStringList &command)
@@ -198,12 +187,6 @@ QByteArray patchBoxes(QByteArray bytes, const QByteArray &type, int offset, cons
     for (qsizetype at = bytes.indexOf(type); at >= 0; at = bytes.indexOf(type, at + 4))
         bytes.replace(at + 4 + offset, content.size(), content);
     return bytes;
-}
-
-QByteArray bigEndian32(quint32 value)
-{
-    value = qToBigEndian(value);
-    return QByteArray(reinterpret_cast<const char *>(&value), 4);
 }
 
 QString missingTool(const QStringList &tools)
@@ -483,7 +466,7 @@ private:
         const QString in = m_dir.filePath(QStringLiteral("to-encode.png")), out = m_dir.filePath(QStringLiteral("encoded.out"));
         if (!source.save(in) || !run(withFiles(encoder, in, out)))
             return {};
-        return readFile(out);
+        return QFile::exists(out) ? readAll(out) : QByteArray();
     }
 
     QTemporaryDir m_dir;

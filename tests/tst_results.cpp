@@ -3,6 +3,7 @@
 // system's reason). The warning texts are the window's, letter for letter.
 
 #include "convert/operations.h"
+#include "testhelpers.h"
 #include "output/safeoutput.h"
 
 #include <QtTest>
@@ -18,12 +19,6 @@ namespace {
 const QString NotValid = QStringLiteral("This is not a valid color spreadsheet.");
 const QString ImageNotSaved = QStringLiteral("Warning: Image not Saved");
 const QString SheetNotSaved = QStringLiteral("Warning: Spreadsheet not Saved");
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QImage redImage(int width, int height)
 {

@@ -4,6 +4,7 @@
 // file byte for byte.
 
 #include "output/checkeddevice.h"
+#include "testhelpers.h"
 #include "output/safeoutput.h"
 
 #include <QtTest>
@@ -23,12 +24,6 @@ const QByteArray OldContent = "a pupil's work, not to be lost\n";
 
 // 600 KB in blocks of 64 KB: several writes, each larger than a file's own buffer.
 const QByteArray NewContent = QByteArray("0123456789abcdef").repeated(600 * 64);
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 // Writes the bytes in blocks of 64 KB; gives up after `upTo` bytes (-1: never).
 bool writeBlocks(QIODevice &device, const QByteArray &bytes, qint64 upTo = -1)

@@ -3,6 +3,7 @@
 // several files at once, since one profile admits one running instance.
 
 #include "sheet/sheetreader.h"
+#include "testhelpers.h"
 #include "sheet/sheetwriter.h"
 #include "sheet/workbookreader.h"
 #include "sheet/workbookwriter.h"
@@ -35,18 +36,6 @@ const char NotesSheet[] = "x,y,r,g,b,note\n"
                           "1,0,0,=200+55,0,\"two\nlines\"\n"
                           ",,,,,\n"
                           "2,0,0,0,=C2-5,plain\n";
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray csvOf(const PixelRecords &records, ColourModel model)
 {
@@ -132,8 +121,8 @@ void TestWorkbookCalc::calcExportsOurWorkbookAsOurCsv_data()
 void TestWorkbookCalc::calcExportsOurWorkbookAsOurCsv()
 {
     QFETCH(QString, name);
-    const QByteArray exported = readFile(m_dir.filePath(QStringLiteral("calc/") + name + QStringLiteral(".csv")));
-    const QByteArray ours = readFile(m_dir.filePath(name + QStringLiteral(".csv")));
+    const QByteArray exported = readAll(m_dir.filePath(QStringLiteral("calc/") + name + QStringLiteral(".csv")));
+    const QByteArray ours = readAll(m_dir.filePath(name + QStringLiteral(".csv")));
     QVERIFY(!ours.isEmpty());
     QCOMPARE(exported, ours);
 }
