@@ -4,9 +4,13 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QIODevice>
 #include <QImage>
 #include <QString>
 #include <QtEndian>
+
+#include <algorithm>
+#include <cstring>
 
 inline bool writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -69,3 +73,27 @@ inline QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
 {
     return bigEndian32(quint32(data.size())) + type + data + bigEndian32(crc32(type + data));
 }
+
+// A device that hands out its bytes once and cannot seek, as a pipe or standard input does.
+class Pipe : public QIODevice
+{
+public:
+    explicit Pipe(const QByteArray &data) : m_data(data) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 n = std::min<qint64>(maxSize, m_data.size() - m_at);
+        if (n <= 0)
+            return -1;
+        std::memcpy(data, m_data.constData() + m_at, size_t(n));
+        m_at += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_data;
+    qsizetype m_at = 0;
+};

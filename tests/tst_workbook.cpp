@@ -2,6 +2,7 @@
 // the rules expect, and every kind of hostile container is refused with its reason.
 
 #include "sheet/sheetreader.h"
+#include "testhelpers.h"
 #include "sheet/sheetwriter.h"
 #include "sheet/workbookreader.h"
 #include "sheet/workbookwriter.h"
@@ -77,30 +78,6 @@ QByteArray worksheetCsv(const QByteArray &bytes, QString *failure)
     *failure = text.failure();
     return csv;
 }
-
-// A pipe-like device: the reader must copy it before it can seek in the container.
-class Pipe : public QIODevice
-{
-public:
-    explicit Pipe(const QByteArray &data) : m_data(data) { open(QIODevice::ReadOnly); }
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char *data, qint64 maxSize) override
-    {
-        const qint64 n = qMin(maxSize, qint64(m_data.size() - m_at));
-        if (n <= 0)
-            return -1;
-        memcpy(data, m_data.constData() + m_at, size_t(n));
-        m_at += n;
-        return n;
-    }
-    qint64 writeData(const char *, qint64) override { return -1; }
-
-private:
-    QByteArray m_data;
-    qsizetype m_at = 0;
-};
 
 // Accepts this many bytes, then refuses every write, as a full disk does.
 class FullDevice : public QIODevice

@@ -12,6 +12,7 @@
 //  - the same result through a device that cannot seek (copied first) as through one that can.
 
 #include "../workbookfiles.h"
+#include "../testhelpers.h"
 #include "fuzzcheck.h"
 #include "sheet/workbookreader.h"
 #include "sheet/worksheettext.h"
@@ -22,29 +23,6 @@
 #include <cstring>
 
 namespace {
-
-class Pipe : public QIODevice
-{
-public:
-    explicit Pipe(const QByteArray &data) : m_data(data) { open(QIODevice::ReadOnly); }
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char *data, qint64 maxSize) override
-    {
-        const qint64 n = std::min<qint64>(maxSize, m_data.size() - m_at);
-        if (n <= 0)
-            return -1;
-        std::memcpy(data, m_data.constData() + m_at, size_t(n));
-        m_at += n;
-        return n;
-    }
-    qint64 writeData(const char *, qint64) override { return -1; }
-
-private:
-    QByteArray m_data;
-    qsizetype m_at = 0;
-};
 
 void checkResult(const tess::SheetInfo &info, const PixelRecords &records)
 {
