@@ -9,6 +9,7 @@
 //   bench_workbook read PATH                    one job: PATH read (workbook or CSV)
 
 #include "sheet/sheetwriter.h"
+#include "benchrecords.h"
 #include "sheet/workbookreader.h"
 #include "sheet/workbookwriter.h"
 
@@ -29,21 +30,6 @@
 using namespace tess;
 
 namespace {
-
-PixelRecords makeRecords()
-{
-    PixelRecords records;
-    records.reserve(1000000);
-    QRandomGenerator random(2024);
-    for (int x = 0; x < 1000; ++x) {
-        for (int y = 0; y < 1000; ++y) {
-            records.push_back(PixelRecord{ x, y, int(random.bounded(256)), int(random.bounded(256)),
-                                           int(random.bounded(256)), 255, int(random.bounded(-1, 360)),
-                                           int(random.bounded(256)), int(random.bounded(256)) });
-        }
-    }
-    return records;
-}
 
 double processorSeconds()
 {
