@@ -70,7 +70,7 @@ Result loadSheetFile(const QString &path, PixelRecords &out, SheetInfo &info, co
     ReadProgress bytesRead;
     if (progress)
         bytesRead = [&progress, total](qint64 done) { progress(done, total); };
-    info = isWorkbook(file) ? readWorkbook(file, out, bytesRead) : readSheet(file, out, bytesRead);
+    info = readSpreadsheet(file, out, bytesRead);
     return sheetResult(info, path);
 }
 

@@ -108,9 +108,12 @@ SheetInfo loadSpreadsheet(const QString &path, PixelRecords &out, const ReadProg
         info.detail = file.errorString();
         return info;
     }
-    if (isWorkbook(file))
-        return readWorkbook(file, out, progress);
-    return readSheet(file, out, progress);
+    return readSpreadsheet(file, out, progress);
+}
+
+SheetInfo readSpreadsheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
+{
+    return isWorkbook(device) ? readWorkbook(device, out, progress) : readSheet(device, out, progress);
 }
 
 } // namespace tess

@@ -21,8 +21,10 @@ bool isWorkbook(QIODevice &device);
 // no records. progress reports how far into the device the reading has come.
 SheetInfo readWorkbook(QIODevice &device, PixelRecords &out, const ReadProgress &progress = {});
 
-// Opens path and reads it as a workbook when its content is one, else as a CSV sheet;
-// status CannotOpen when it cannot be opened.
+// Reads the open device as a workbook when its content is one, else as a CSV sheet.
+SheetInfo readSpreadsheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress = {});
+
+// Opens path and reads it by readSpreadsheet; status CannotOpen when it cannot be opened.
 SheetInfo loadSpreadsheet(const QString &path, PixelRecords &out, const ReadProgress &progress = {});
 
 } // namespace tess
