@@ -62,7 +62,9 @@ rm -rf "$out"
 mkdir -p "$out"
 
 # --- A display of our own: Xvfb picks a free number and writes it to the descriptor.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+# -noreset: by default the server resets when its last client leaves (the geometry helper,
+# a program that ended) and refuses connections meanwhile, so the next start can fail.
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break
