@@ -22,6 +22,9 @@
 #include <string>
 #include <vector>
 
+using tess::PixelRecord;
+using tess::PixelRecords;
+
 namespace {
 
 constexpr int Side = 1000;

@@ -4,9 +4,9 @@
 //
 //   bench_sheet [runs]
 
-#include "sheet/sheetreader.h"
+#include "csv/sheetreader.h"
 #include "benchrecords.h"
-#include "sheet/sheetwriter.h"
+#include "csv/sheetwriter.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

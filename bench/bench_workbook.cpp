@@ -8,10 +8,10 @@
 //   bench_workbook write-xlsx|write-csv PATH    one job: the records written to PATH
 //   bench_workbook read PATH                    one job: PATH read (workbook or CSV)
 
-#include "sheet/sheetwriter.h"
+#include "csv/sheetwriter.h"
 #include "benchrecords.h"
-#include "sheet/workbookreader.h"
-#include "sheet/workbookwriter.h"
+#include "workbook/workbookreader.h"
+#include "workbook/workbookwriter.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

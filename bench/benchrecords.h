@@ -2,9 +2,12 @@
 // the same every run.
 #pragma once
 
-#include "image/pixelrecord.h"
+#include "model/pixelrecord.h"
 
 #include <QRandomGenerator>
+
+using tess::PixelRecord;
+using tess::PixelRecords;
 
 inline PixelRecords makeRecords()
 {

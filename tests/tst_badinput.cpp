@@ -7,7 +7,7 @@
 #include "testhelpers.h"
 
 #include "image/imagefile.h"
-#include "sheet/sheetreader.h"
+#include "csv/sheetreader.h"
 
 #include <QtTest>
 
@@ -16,6 +16,9 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QImageWriter>
+
+using tess::PixelRecord;
+using tess::PixelRecords;
 
 namespace {
 

@@ -5,9 +5,9 @@
 // export must draw exactly the picture the edited table shows.
 
 #include "image/imageconvert.h"
-#include "sheet/sheetnotice.h"
-#include "sheet/sheetreader.h"
-#include "sheet/sheetwriter.h"
+#include "convert/sheetnotice.h"
+#include "csv/sheetreader.h"
+#include "csv/sheetwriter.h"
 
 #include <QDir>
 #include <QProcess>

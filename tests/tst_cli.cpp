@@ -3,8 +3,8 @@
 
 #include "image/imageconvert.h"
 #include "image/imagefile.h"
-#include "sheet/sheetreader.h"
-#include "sheet/sheetwriter.h"
+#include "csv/sheetreader.h"
+#include "csv/sheetwriter.h"
 #include "testhelpers.h"
 
 #include <QtTest>
@@ -22,6 +22,9 @@
 #include <unistd.h>
 
 #include <csignal>
+
+using tess::PixelRecord;
+using tess::PixelRecords;
 #endif
 
 namespace {

@@ -1,4 +1,4 @@
-#include "image/colorconvert.h"
+#include "model/colorconvert.h"
 
 #include <QCryptographicHash>
 #include <QFile>

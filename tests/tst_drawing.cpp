@@ -1,4 +1,4 @@
-#include "image/colorconvert.h"
+#include "model/colorconvert.h"
 #include "image/imageconvert.h"
 
 #include <QTest>
@@ -6,6 +6,9 @@
 #include <climits>
 
 #include <random>
+
+using tess::PixelRecord;
+using tess::PixelRecords;
 
 using tess::ColourModel;
 

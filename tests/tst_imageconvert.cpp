@@ -1,9 +1,12 @@
-#include "image/colorconvert.h"
+#include "model/colorconvert.h"
 #include "image/imageconvert.h"
 
 #include <QTest>
 
 #include <random>
+
+using tess::PixelRecord;
+using tess::PixelRecords;
 
 Q_DECLARE_METATYPE(QImage::Format)
 

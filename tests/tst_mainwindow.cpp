@@ -6,7 +6,7 @@
 #include "testhelpers.h"
 #include "ui_mainwindow.h"
 
-#include "sheet/workbookwriter.h"
+#include "workbook/workbookwriter.h"
 
 #include <QtTest>
 
@@ -24,6 +24,9 @@
 #include <QTableWidget>
 
 #include <cstddef>
+
+using tess::PixelRecord;
+using tess::PixelRecords;
 
 namespace {
 

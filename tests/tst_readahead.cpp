@@ -2,7 +2,7 @@
 // order whatever the sizes read, the end and a failure part way arrive after the last
 // byte, and a reader that stops early is not kept waiting by a source without end.
 
-#include "sheet/readahead.h"
+#include "io/readahead.h"
 
 #include <QtTest>
 

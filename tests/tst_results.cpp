@@ -4,11 +4,14 @@
 
 #include "convert/operations.h"
 #include "testhelpers.h"
-#include "output/safeoutput.h"
+#include "io/safeoutput.h"
 
 #include <QtTest>
 
 #include <QTemporaryDir>
+
+using tess::PixelRecord;
+using tess::PixelRecords;
 
 Q_DECLARE_METATYPE(tess::Status)
 Q_DECLARE_METATYPE(tess::SheetStatus)

@@ -3,9 +3,9 @@
 // standard output; and every failure says why in the system's words and leaves the old
 // file byte for byte.
 
-#include "output/checkeddevice.h"
+#include "io/checkeddevice.h"
 #include "testhelpers.h"
-#include "output/safeoutput.h"
+#include "io/safeoutput.h"
 
 #include <QtTest>
 

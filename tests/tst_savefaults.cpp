@@ -10,7 +10,7 @@
 #include "testhelpers.h"
 
 #include "image/imagefile.h"
-#include "sheet/sheetwriter.h"
+#include "csv/sheetwriter.h"
 
 #include <QtTest>
 
@@ -20,6 +20,9 @@
 #include <sys/resource.h>
 
 #include <csignal>
+
+using tess::PixelRecord;
+using tess::PixelRecords;
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "convert/operations.h"
-#include "sheet/sheetnotice.h"
-#include "sheet/sheetreader.h"
-#include "sheet/sheetwriter.h"
+#include "convert/sheetnotice.h"
+#include "csv/sheetreader.h"
+#include "csv/sheetwriter.h"
 
 #include <QBuffer>
 #include <QDir>

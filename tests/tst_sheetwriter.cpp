@@ -1,4 +1,4 @@
-#include "sheet/sheetwriter.h"
+#include "csv/sheetwriter.h"
 
 #include "image/imagefile.h"
 #include "testhelpers.h"

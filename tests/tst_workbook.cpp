@@ -1,14 +1,14 @@
 // Workbooks: what the writer makes reads back, every kind of cell becomes the CSV field
 // the rules expect, and every kind of hostile container is refused with its reason.
 
-#include "sheet/sheetreader.h"
+#include "csv/sheetreader.h"
 #include "testhelpers.h"
-#include "sheet/sheetwriter.h"
-#include "sheet/workbookreader.h"
-#include "sheet/workbookwriter.h"
-#include "sheet/workbookzip.h"
-#include "sheet/worksheettext.h"
-#include "sheet/xlsxsheet.h"
+#include "csv/sheetwriter.h"
+#include "workbook/workbookreader.h"
+#include "workbook/workbookwriter.h"
+#include "workbook/workbookzip.h"
+#include "workbook/worksheettext.h"
+#include "workbook/xlsxsheet.h"
 #include "workbookfiles.h"
 
 #include <QTemporaryDir>

@@ -2,11 +2,11 @@
 // private profile). Skipped where it is not installed. Three conversions in all, each of
 // several files at once, since one profile admits one running instance.
 
-#include "sheet/sheetreader.h"
+#include "csv/sheetreader.h"
 #include "testhelpers.h"
-#include "sheet/sheetwriter.h"
-#include "sheet/workbookreader.h"
-#include "sheet/workbookwriter.h"
+#include "csv/sheetwriter.h"
+#include "workbook/workbookreader.h"
+#include "workbook/workbookwriter.h"
 
 #include <QProcess>
 #include <QStandardPaths>

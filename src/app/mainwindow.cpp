@@ -8,7 +8,7 @@
 #include "ui_mainwindow.h"
 
 #include "convert/operations.h"
-#include "sheet/sheetnotice.h"
+#include "convert/sheetnotice.h"
 #include "image/imageconvert.h"
 
 #include <QCoreApplication>

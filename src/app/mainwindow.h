@@ -1,8 +1,8 @@
 #pragma once
 
 #include "filenames.h"
-#include "image/pixelrecord.h"
-#include "sheet/sheetreader.h"
+#include "model/pixelrecord.h"
+#include "csv/sheetreader.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -56,8 +56,8 @@ private slots:
 
 private:
     tess::ColourModel shownModel() const;
-    void showColours(int row, const PixelRecord &record, tess::ColourModel model);
-    void showPosition(int row, const PixelRecord &record);
+    void showColours(int row, const tess::PixelRecord &record, tess::ColourModel model);
+    void showPosition(int row, const tess::PixelRecord &record);
     void setCellText(int row, int column, const QString &text);
     // The status bar's line about the last piece of work, or none.
     void showNotice(const QString &notice);
@@ -66,7 +66,7 @@ private:
 
     QString imageFileName;
     QString sheetFileName;
-    PixelRecords pixels;
+    tess::PixelRecords pixels;
     int maxX = 0;
     int maxY = 0;
     QImage image;

@@ -19,7 +19,7 @@ void setCell(QTableWidget &table, int row, int column, const QString &text)
     item->setText(text);
 }
 
-void setColourCells(QTableWidget &table, int row, const PixelRecord &record, tess::ColourModel model)
+void setColourCells(QTableWidget &table, int row, const tess::PixelRecord &record, tess::ColourModel model)
 {
     const bool rgb = model == tess::ColourModel::Rgb;
     setCell(table, row, 2, QString::number(rgb ? record.r : record.h));
@@ -29,7 +29,7 @@ void setColourCells(QTableWidget &table, int row, const PixelRecord &record, tes
 
 // What a click on a mode button shows: the labels of that model (those of the other
 // hidden), its captions, and the first four records in it.
-void showModel(Ui_MainWindow &ui, tess::ColourModel model, const PixelRecords &pixels)
+void showModel(Ui_MainWindow &ui, tess::ColourModel model, const tess::PixelRecords &pixels)
 {
     const bool hsv = model == tess::ColourModel::Hsv;
     for (QWidget *label : {ui.hue, ui.saturation, ui.value})
@@ -56,13 +56,13 @@ void MainWindow::setCellText(int row, int column, const QString &text)
     setCell(*ui->tableWidget, row, column, text);
 }
 
-void MainWindow::showPosition(int row, const PixelRecord &record)
+void MainWindow::showPosition(int row, const tess::PixelRecord &record)
 {
     setCellText(row, 0, QString::number(record.x));
     setCellText(row, 1, QString::number(record.y));
 }
 
-void MainWindow::showColours(int row, const PixelRecord &record, tess::ColourModel model)
+void MainWindow::showColours(int row, const tess::PixelRecord &record, tess::ColourModel model)
 {
     setColourCells(*ui->tableWidget, row, record, model);
 }

@@ -4,7 +4,7 @@
 #include "progress.h"
 
 #include "convert/operations.h"
-#include "sheet/sheetnotice.h"
+#include "convert/sheetnotice.h"
 #include "text/usertexts.h"
 
 #include <cstdio>
@@ -81,7 +81,7 @@ int runToSheet(const ToSheetJob &job)
     if (!result.ok())
         return finish(result);
 
-    PixelRecords records;
+    tess::PixelRecords records;
     QSize extent;
     result = recordsFromImage(image, job.excel2002, records, extent, printResult);
     image = QImage(); // the working image is no longer needed while the sheet is written
@@ -92,7 +92,7 @@ int runToSheet(const ToSheetJob &job)
 
 int runToImage(const ToImageJob &job)
 {
-    PixelRecords records;
+    tess::PixelRecords records;
     SheetInfo info;
     Result result;
     {
@@ -107,7 +107,7 @@ int runToImage(const ToImageJob &job)
     DrawStats bent;
     if (result.ok())
         result = drawImage(records, info.maxX, info.maxY, model, image, &bent);
-    records = PixelRecords(); // give the memory back before the encoder needs its own
+    records = tess::PixelRecords(); // give the memory back before the encoder needs its own
     if (result.ok()) {
         CodecSilence silence;
         result = saveImageFile(image, job.imagePath);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "image/pixelrecord.h"
-#include "output/safeoutput.h"
+#include "model/pixelrecord.h"
+#include "io/safeoutput.h"
 
 #include <QString>
 

@@ -2,8 +2,8 @@
 
 #include "convert/result.h"
 #include "image/imageconvert.h"
-#include "image/pixelrecord.h"
-#include "sheet/sheetreader.h"
+#include "model/pixelrecord.h"
+#include "csv/sheetreader.h"
 
 #include <QImage>
 #include <QSize>

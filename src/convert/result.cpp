@@ -1,6 +1,6 @@
 #include "result.h"
 
-#include "output/safeoutput.h"
+#include "io/safeoutput.h"
 #include "text/usertexts.h"
 
 namespace tess {

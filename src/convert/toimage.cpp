@@ -5,8 +5,8 @@
 
 #include "image/imageconvert.h"
 #include "image/imagefile.h"
-#include "output/safeoutput.h"
-#include "sheet/workbookreader.h"
+#include "io/safeoutput.h"
+#include "workbook/workbookreader.h"
 #include "text/usertexts.h"
 
 #include <QFile>

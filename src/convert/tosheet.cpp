@@ -5,9 +5,9 @@
 
 #include "image/imageconvert.h"
 #include "image/imagefile.h"
-#include "output/safeoutput.h"
-#include "sheet/sheetwriter.h"
-#include "sheet/workbookwriter.h"
+#include "io/safeoutput.h"
+#include "csv/sheetwriter.h"
+#include "workbook/workbookwriter.h"
 #include "text/usertexts.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "imageconvert.h"
 
-#include "colorconvert_p.h"
+#include "model/colorconvert_p.h"
 
 #include <atomic>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pixelrecord.h"
+#include "model/pixelrecord.h"
 
 #include <QImage>
 #include <QSize>

@@ -1,8 +1,8 @@
 #include "imagefile.h"
 
 #include "orientation.h"
-#include "output/checkeddevice.h"
-#include "output/safeoutput.h"
+#include "io/checkeddevice.h"
+#include "io/safeoutput.h"
 #include "text/usertexts.h"
 
 #include <QFile>

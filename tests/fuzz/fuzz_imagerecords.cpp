@@ -12,7 +12,7 @@
 //  - drawing them as HSV gives, pixel for pixel, the colour of each record's HSV triple.
 
 #include "fuzzcheck.h"
-#include "image/colorconvert.h"
+#include "model/colorconvert.h"
 #include "image/imageconvert.h"
 #include "image/imagefile.h"
 
@@ -27,6 +27,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+
+using tess::PixelRecord;
+using tess::PixelRecords;
 
 namespace {
 

@@ -14,7 +14,7 @@
 //    numeric position, none from a line the rules skip, missing colour values 0.
 
 #include "fuzzcheck.h"
-#include "sheet/sheetreader.h"
+#include "csv/sheetreader.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -27,6 +27,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+using tess::PixelRecord;
+using tess::PixelRecords;
 
 namespace {
 

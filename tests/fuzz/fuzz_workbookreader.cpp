@@ -14,13 +14,16 @@
 #include "../workbookfiles.h"
 #include "../testhelpers.h"
 #include "fuzzcheck.h"
-#include "sheet/workbookreader.h"
-#include "sheet/worksheettext.h"
+#include "workbook/workbookreader.h"
+#include "workbook/worksheettext.h"
 
 #include <QBuffer>
 
 #include <climits>
 #include <cstring>
+
+using tess::PixelRecord;
+using tess::PixelRecords;
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "xlsxsheet.h"
 
-#include "readahead.h"
+#include "io/readahead.h"
 #include "workbookzip.h"
 #include "text/usertexts.h"
 

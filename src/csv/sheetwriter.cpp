@@ -1,6 +1,6 @@
 #include "sheetwriter.h"
 
-#include "output/safeoutput.h"
+#include "io/safeoutput.h"
 #include "text/usertexts.h"
 
 #include <QIODevice>

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+namespace tess {
+
 // One pixel of the pixel data: its position and its colour in both models.
 // h is -1 for a colour without hue (greys); a is carried but never drawn.
 struct PixelRecord
@@ -57,8 +59,6 @@ struct RecordAllocator
 };
 
 using PixelRecords = std::vector<PixelRecord, RecordAllocator<PixelRecord>>;
-
-namespace tess {
 
 // Which three colour values a sheet carries and an image is drawn from.
 enum class ColourModel { Rgb, Hsv };

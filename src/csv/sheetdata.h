@@ -3,7 +3,7 @@
 #include "sheetheader.h"
 #include "sheetlines.h"
 
-#include "image/pixelrecord.h"
+#include "model/pixelrecord.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheetreader.h"
+#include "csv/sheetreader.h"
 
 class QIODevice;
 

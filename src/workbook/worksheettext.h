@@ -1,6 +1,6 @@
 #pragma once
 
-#include "readahead.h"
+#include "io/readahead.h"
 
 #include <QByteArray>
 #include <QString>

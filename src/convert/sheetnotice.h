@@ -1,7 +1,7 @@
 #pragma once
 
 #include "image/imageconvert.h"
-#include "sheetreader.h"
+#include "csv/sheetreader.h"
 
 #include <QString>
 

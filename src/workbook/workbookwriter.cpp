@@ -1,6 +1,6 @@
 #include "workbookwriter.h"
 
-#include "sheetwriter.h"
+#include "csv/sheetwriter.h"
 #include "text/usertexts.h"
 
 #include <QIODevice>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "image/pixelrecord.h"
+#include "model/pixelrecord.h"
 
 #include <QByteArrayView>
 #include <QString>
