@@ -2,6 +2,8 @@
 // for building PNG files by hand. A helper goes here once a second suite needs it.
 #pragma once
 
+#include "image/imagefile.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QIODevice>
@@ -11,6 +13,15 @@
 
 #include <algorithm>
 #include <cstring>
+
+// Loads the picture at path into image, as the tests read it: true when it loaded.
+inline bool loadImageInto(const QString &path, QImage &image)
+{
+    tess::Outcome<QImage> loaded = tess::loadImage(path);
+    if (loaded.ok())
+        image = std::move(loaded).value();
+    return loaded.ok();
+}
 
 inline bool writeFile(const QString &path, const QByteArray &bytes)
 {

@@ -266,7 +266,7 @@ private slots:
         QFETCH(QString, picture);
         QFETCH(QStringList, options);
         QImage image;
-        QVERIFY(tess::loadImage(picture, image));
+        QVERIFY(loadImageInto(picture, image));
         PixelRecords records;
         tess::imageToRecords(image, options.contains("--excel2002"), records);
         QBuffer expected;

@@ -51,7 +51,7 @@ private slots:
         source = source.convertToFormat(format, Qt::ThresholdDither | Qt::AvoidDither);
 
         PixelRecords records;
-        const tess::ImageConversion conversion = tess::imageToRecords(source, false, records);
+        const tess::ImageConversion conversion = tess::imageToRecords(source, false, records).value();
         const QImage drawn = tess::drawRecords(records, conversion.width, conversion.height, ColourModel::Rgb);
         QCOMPARE(drawn.format(), QImage::Format_ARGB32);
         QCOMPARE(drawn, source.convertToFormat(QImage::Format_ARGB32));

@@ -103,7 +103,7 @@ private slots:
     void imageToRecordsReportsScannedSize()
     {
         PixelRecords records;
-        const tess::ImageConversion conversion = tess::imageToRecords(patterned(2000, 1000, QImage::Format_RGB32), true, records);
+        const tess::ImageConversion conversion = tess::imageToRecords(patterned(2000, 1000, QImage::Format_RGB32), true, records).value();
         QVERIFY(conversion.plan.millionWarning);
         QCOMPARE(conversion.width, 346);
         QCOMPARE(conversion.height, 173);
@@ -299,7 +299,7 @@ private slots:
         const QImage image = source.convertToFormat(format, Qt::ThresholdDither | Qt::AvoidDither);
 
         PixelRecords records;
-        const tess::ImageConversion conversion = tess::imageToRecords(image, false, records);
+        const tess::ImageConversion conversion = tess::imageToRecords(image, false, records).value();
         QVERIFY(conversion.plan.millionWarning);
         QCOMPARE(conversion.width, 1000);
         const PixelRecords expected = recordsByPixel(image.scaledToWidth(1000, Qt::FastTransformation));
@@ -326,7 +326,7 @@ private slots:
     void nullImageGivesNoRecords()
     {
         PixelRecords records(10);
-        const tess::ImageConversion conversion = tess::imageToRecords(QImage(), true, records);
+        const tess::ImageConversion conversion = tess::imageToRecords(QImage(), true, records).value();
         QVERIFY(records.empty());
         QCOMPARE(conversion.width, 0);
         QCOMPARE(conversion.height, 0);

@@ -271,7 +271,7 @@ private slots:
         QVERIFY(run(withFiles(referenceDecoder, encoded, reference)));
 
         QImage image;
-        QVERIFY(tess::loadImage(encoded, image)); // no suffix: found by content alone
+        QVERIFY(loadImageInto(encoded, image)); // no suffix: found by content alone
         QImage expected;
         QVERIFY(expected.load(reference, "png"));
         const int difference = largestDifference(image, expected);
@@ -292,7 +292,7 @@ private slots:
         QVERIFY(run({"avifenc", "-l", "-s", "9", "--irot", "1", sourcePath, encoded}));
 
         QImage image;
-        QVERIFY(tess::loadImage(encoded, image));
+        QVERIFY(loadImageInto(encoded, image));
         QCOMPARE(image.size(), QSize(30, 40));
         for (int y = 0; y < source.height(); ++y) {
             for (int x = 0; x < source.width(); ++x) {
@@ -349,7 +349,7 @@ private slots:
 
         QImage image = pattern(3, 2, false);
         const qint64 before = image.cacheKey();
-        QVERIFY(!tess::loadImage(path, image));
+        QVERIFY(!loadImageInto(path, image));
         QCOMPARE(image.cacheKey(), before);
     }
 
@@ -370,11 +370,11 @@ private slots:
         const QString path = m_dir.filePath(QStringLiteral("600x600"));
         QVERIFY(writeFile(path, encode(encoder, pattern(600, 600, false))));
         QImage image;
-        QVERIFY(tess::loadImage(path, image));
+        QVERIFY(loadImageInto(path, image));
         QCOMPARE(image.size(), QSize(600, 600));
 
         QImageReader::setAllocationLimit(1); // 1 MB: 600 x 600 x 4 bytes is 1.4 MB
-        const bool loaded = tess::loadImage(path, image);
+        const bool loaded = loadImageInto(path, image);
         tess::configureImageReading();
         QVERIFY(!loaded);
     }
@@ -407,7 +407,7 @@ private slots:
 
         QCOMPARE(QImageReader(path).format(), format);
         QImage image;
-        QVERIFY(tess::loadImage(path, image));
+        QVERIFY(loadImageInto(path, image));
         QCOMPARE(image.size(), source.size());
     }
 
@@ -447,7 +447,7 @@ private slots:
         QVERIFY(writeFile(path, bytes));
 
         QImage image;
-        QVERIFY(tess::loadImage(path, image));
+        QVERIFY(loadImageInto(path, image));
         QCOMPARE(image.size(), QSize(3 * Block, 2 * Block));
         for (int row = 0; row < 2; ++row) {
             for (int column = 0; column < 3; ++column) {

@@ -11,6 +11,7 @@
 //  - drawing the records (RGB) gives back exactly their colours, opaque, everywhere;
 //  - drawing them as HSV gives, pixel for pixel, the colour of each record's HSV triple.
 
+#include "../testhelpers.h"
 #include "fuzzcheck.h"
 #include "model/colorconvert.h"
 #include "image/imageconvert.h"
@@ -42,7 +43,7 @@ const QString *g_path = nullptr; // the file each input is written to
 void checkRecords(const QImage &image, bool excel2002)
 {
     PixelRecords records;
-    const tess::ImageConversion conversion = tess::imageToRecords(image, excel2002, records);
+    const tess::ImageConversion conversion = tess::imageToRecords(image, excel2002, records).value();
     const int width = conversion.width;
     const int height = conversion.height;
     CHECK(qint64(records.size()) == qint64(width) * height);
@@ -129,7 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             fail("cannot write the input file");
     }
     QImage image;
-    if (!tess::loadImage(*g_path, image) || image.isNull())
+    if (!loadImageInto(*g_path, image) || image.isNull())
         return 0;
     if (qint64(image.width()) * image.height() > MaxPixels)
         return 0;
