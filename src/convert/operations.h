@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/result.h"
+#include "model/outcome.h"
 #include "image/imageconvert.h"
 #include "model/pixelrecord.h"
 #include "csv/sheetreader.h"
@@ -69,5 +69,13 @@ Result drawImage(const PixelRecords &records, int width, int height, ColourModel
 
 // Writes the picture safely in the format its suffix names.
 Result saveImageFile(const QImage &image, const QString &path);
+
+// ---- Details ------------------------------------------------------------------------
+
+// "path: reason" for a detail line; empty without a reason.
+QString pathDetail(const QString &path, const QString &reason);
+
+// A sheet's path as a detail names it: "-" as the standard stream it stands for.
+QString sheetPathName(const QString &path, bool reading);
 
 } // namespace tess

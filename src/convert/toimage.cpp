@@ -98,9 +98,15 @@ Result drawingModel(const SheetInfo &info, std::optional<ColourModel> asked, Col
 Result drawImage(const PixelRecords &records, int width, int height, ColourModel model, QImage &image,
                  DrawStats *stats)
 {
-    image = drawRecords(records, width, height, model, stats);
+    try {
+        image = drawRecords(records, width, height, model, stats);
+    } catch (const std::bad_alloc &) {
+        image = QImage();
+    }
     if (!image.isNull())
         return Result{};
+    if (isDrawableExtent(width, height))
+        return outcome(Status::DrawingOutOfMemory);
     return outcome(Status::ImageNotDrawn, userText(Text::ImageCannotBeCreated).arg(width).arg(height));
 }
 

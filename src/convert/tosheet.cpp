@@ -15,36 +15,29 @@
 
 namespace tess {
 
-namespace {
-
-// Why loadImage refused a path, as far as it can be told without a decoder's own words.
-QString unreadableReason(const QString &path)
-{
-    if (QFileInfo(path).isDir())
-        return userText(Text::IsAFolder);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-    return userText(Text::NotAnImage);
-}
-
-} // namespace
-
 Result loadImageFile(const QString &path, QImage &image)
 {
-    if (loadImage(path, image))
-        return Result{};
-    return outcome(Status::ImageUnreadable, pathDetail(path, unreadableReason(path)));
+    Outcome<QImage> loaded = loadImage(path);
+    if (!loaded.ok()) {
+        Result failure = loaded.result();
+        failure.detail = pathDetail(path, failure.detail.isEmpty() ? failure.message : failure.detail);
+        return failure;
+    }
+    image = std::move(loaded).value();
+    return Result{};
 }
 
 Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, QSize &extent,
                         const Notice &notice)
 {
-    const ImageConversion conversion = imageToRecords(image, excel2002, out, [&](const ReductionPlan &plan) {
-        if (plan.millionWarning && notice)
-            notice(outcome(Status::ImageReduced));
-    });
-    extent = QSize(conversion.width, conversion.height);
+    const Outcome<ImageConversion> conversion =
+        imageToRecords(image, excel2002, out, [&](const ReductionPlan &plan) {
+            if (plan.millionWarning && notice)
+                notice(outcome(Status::ImageReduced));
+        });
+    if (!conversion.ok())
+        return conversion.result();
+    extent = QSize(conversion.value().width, conversion.value().height);
     return Result{};
 }
 

@@ -140,13 +140,13 @@ QSize reducedSize(QSize size, const ReductionPlan &plan)
     return height > 0 ? QSize(plan.width, height) : QSize(0, 0);
 }
 
-void scanImage(const QImage &image, PixelRecords &out)
+bool scanImage(const QImage &image, PixelRecords &out)
 {
     const int width = image.isNull() ? 0 : image.width();
     const int height = image.isNull() ? 0 : image.height();
     if (width <= 0 || height <= 0) {
         out.clear();
-        return;
+        return true;
     }
 
     // Premultiplied and every other format go through one conversion to straight ARGB32,
@@ -154,7 +154,7 @@ void scanImage(const QImage &image, PixelRecords &out)
     const QImage argb = isStraightArgb32(image.format()) ? image : image.convertToFormat(QImage::Format_ARGB32);
     if (argb.isNull()) { // the conversion could not allocate
         out.clear();
-        return;
+        return false;
     }
 
     // Every record is written below; resizing leaves new ones unset (see RecordAllocator)
@@ -163,7 +163,8 @@ void scanImage(const QImage &image, PixelRecords &out)
         out.resize(size_t(width) * size_t(height));
     } catch (const std::bad_alloc &) {
         out.clear();
-        return;
+        out.shrink_to_fit();
+        return false;
     }
 
     const ColumnSource source{argb.constBits(), argb.bytesPerLine(), height};
@@ -187,28 +188,34 @@ void scanImage(const QImage &image, PixelRecords &out)
             std::thread helper(work);
             work();
             helper.join();
-            return;
+            return true;
         } catch (const std::system_error &) {
             // no thread to be had: the bands not taken yet are done here
             work();
-            return;
+            return true;
         }
     }
     std::vector<QRgb> columns;
     const int bandWidth = int(qMax<qint64>(1, BandPixels / height));
     for (int x = 0; x < width; x += bandWidth)
         scanColumns(source, x, qMin(width, x + bandWidth), records, columns);
+    return true;
 }
 
-ImageConversion imageToRecords(const QImage &image, bool excel2002, PixelRecords &out,
-                               const std::function<void(const ReductionPlan &)> &beforeScan)
+Outcome<ImageConversion> imageToRecords(const QImage &image, bool excel2002, PixelRecords &out,
+                                        const std::function<void(const ReductionPlan &)> &beforeScan)
 {
     ImageConversion conversion;
     conversion.plan = planReduction(image.size(), excel2002);
     if (beforeScan)
         beforeScan(conversion.plan);
     const QImage scanned = reducedImage(image, conversion.plan);
-    scanImage(scanned, out);
+    // A reduction that leaves pixels but gives no image could not allocate it.
+    const bool reducedAway = scanned.isNull() && !reducedSize(image.size(), conversion.plan).isEmpty();
+    if (reducedAway || !scanImage(scanned, out)) {
+        out.clear();
+        return outcome(Status::ConversionOutOfMemory);
+    }
     if (!out.empty()) {
         conversion.width = scanned.width();
         conversion.height = scanned.height();
@@ -240,8 +247,7 @@ inline int turnedHue(int h, qint64 &turned)
 QImage drawRecords(const PixelRecords &records, int width, int height, ColourModel model,
                    DrawStats *stats)
 {
-    if (width <= 0 || height <= 0 || width > MaxDrawnSide || height > MaxDrawnSide
-        || qint64(width) * qint64(height) > MaxDrawnPixels)
+    if (!isDrawableExtent(width, height))
         return QImage();
 
     QImage image(width, height, QImage::Format_ARGB32);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/outcome.h"
 #include "model/pixelrecord.h"
 
 #include <QImage>
@@ -36,8 +37,9 @@ QSize reducedSize(QSize size, const ReductionPlan &plan);
 
 // Scans the image column by column (x outer, y inner) into records, replacing the
 // contents of out but keeping its capacity. Both colour models are filled; a is 255
-// and the pixel's own alpha is ignored.
-void scanImage(const QImage &image, PixelRecords &out);
+// and the pixel's own alpha is ignored. False, with out empty, when the records or the
+// copy the scan reads from do not fit in memory.
+bool scanImage(const QImage &image, PixelRecords &out);
 
 // planReduction + reducedImage + scanImage. Returns the plan so the caller can warn;
 // beforeScan (if given) learns it before the scan, the window's moment to warn.
@@ -47,12 +49,21 @@ struct ImageConversion
     int width = 0;  // size of the scanned image: the extent of the records
     int height = 0;
 };
-ImageConversion imageToRecords(const QImage &image, bool excel2002, PixelRecords &out,
-                               const std::function<void(const ReductionPlan &)> &beforeScan = {});
+// Fails with Status::ConversionOutOfMemory when the reduced picture or the records do
+// not fit in memory.
+Outcome<ImageConversion> imageToRecords(const QImage &image, bool excel2002, PixelRecords &out,
+                                        const std::function<void(const ReductionPlan &)> &beforeScan = {});
 
 // Largest image the drawing creates; a larger extent gives the null image.
 inline constexpr qint64 MaxDrawnPixels = qint64(1) << 28;
 inline constexpr int MaxDrawnSide = 32768;
+
+// Whether the drawing makes a picture of this extent at all.
+inline constexpr bool isDrawableExtent(int width, int height)
+{
+    return width > 0 && height > 0 && width <= MaxDrawnSide && height <= MaxDrawnSide
+           && qint64(width) * height <= MaxDrawnPixels;
+}
 
 // What the drawing had to bend to draw the records it placed.
 struct DrawStats
@@ -66,8 +77,8 @@ struct DrawStats
 // record naming a pixel wins. Values outside their range are brought into it, as a
 // spreadsheet's arithmetic leaves them: RGB components and s, v clamp to 0..255, a hue
 // of -1 stays "no hue" and any other is taken modulo 360. The records themselves keep
-// the values as read. Null image for an empty (0) or oversized extent. stats, if
-// given, receives the counts.
+// the values as read. Null image for an extent that is not drawable, or when the
+// picture does not fit in memory. stats, if given, receives the counts.
 QImage drawRecords(const PixelRecords &records, int width, int height, ColourModel model,
                    DrawStats *stats = nullptr);
 

@@ -13,6 +13,8 @@
 #include <QtPlugin>
 
 #include <exception>
+#include <memory>
+#include <new>
 
 // The core's own format plug-in. Imported here, in the file every program that reads
 // images links, so that its QImageReader knows it as it knows the toolkit's formats.
@@ -55,10 +57,43 @@ void configureImageReading()
     QImageReader::setAllocationLimit(ImageAllocationLimitMB);
 }
 
-bool loadImage(const QString &path, QImage &image)
+namespace {
+
+Result unreadable(const QString &reason)
 {
+    return outcome(Status::ImageUnreadable, reason);
+}
+
+// A decoder says only that it failed. When the picture's header was sound and the pixels
+// it promises do not fit in memory now, with room for the decoder's own buffers, memory
+// is what failed, not the file.
+Result decodingFailure(QImageReader &reader)
+{
+    const QSize size = reader.size();
+    if (!size.isEmpty()) {
+        const qint64 bytes = qint64(size.width()) * size.height() * 4;
+        if (bytes / (1024 * 1024) < ImageAllocationLimitMB) {
+            std::unique_ptr<char[]> room(new (std::nothrow) char[size_t(bytes) * 2]);
+            if (!room)
+                return outcome(Status::ImageOutOfMemory);
+        }
+    }
+    return unreadable(userText(Text::NotAnImage));
+}
+
+} // namespace
+
+Outcome<QImage> loadImage(const QString &path)
+{
+    if (QFileInfo(path).isDir())
+        return unreadable(userText(Text::IsAFolder));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return unreadable(file.errorString());
+    }
     if (pngChunkRunsPastEnd(path))
-        return false;
+        return unreadable(userText(Text::NotAnImage));
     try {
         // No format given: the reader finds the handler by the suffix and by the content,
         // as QImage::load(path) does.
@@ -69,17 +104,19 @@ bool loadImage(const QString &path, QImage &image)
         reader.setAutoTransform(true);
         QImage loaded;
         if (!reader.read(&loaded) || loaded.isNull())
-            return false;
+            return decodingFailure(reader);
         if (reader.format() == "webp") {
             QFile file(path);
             if (file.open(QIODevice::ReadOnly))
                 loaded = applyOrientation(loaded, webpOrientation(file.readAll()));
+            if (loaded.isNull())
+                return outcome(Status::ImageOutOfMemory);
         }
-        image = std::move(loaded);
-        return true;
+        return loaded;
+    } catch (const std::bad_alloc &) {
+        return outcome(Status::ImageOutOfMemory);
     } catch (const std::exception &) {
-        // A decoder that runs out of memory on a hostile file; the image stays as it was.
-        return false;
+        return unreadable(userText(Text::NotAnImage));
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/outcome.h"
+
 #include <QImage>
 #include <QString>
 
@@ -13,10 +15,11 @@ inline constexpr int ImageAllocationLimitMB = 2048;
 // Sets the decoder's allocation limit; both programs call it once at start-up.
 void configureImageReading();
 
-// Reads an image with the format detected from the content. Returns false (and
-// leaves image untouched) when the file cannot be read as an image, including
-// when the decoder throws a standard exception.
-bool loadImage(const QString &path, QImage &image);
+// Reads an image with the format detected from the content, turned upright. Fails with
+// Status::ImageUnreadable and the reason (a folder, the system's words, not a picture),
+// or with Status::ImageOutOfMemory for a picture the decoders know that does not fit in
+// the memory there is.
+Outcome<QImage> loadImage(const QString &path);
 
 // Writes image in the format named by the path's suffix, the safe way of writeOutput
 // (output/safeoutput.h): on any failure (unknown suffix, null image, unwritable folder,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <system_error>
+#include <utility>
 
 namespace tess {
 
@@ -37,7 +38,13 @@ bool ReadAheadDevice::start(std::function<void()> produce)
 {
     try {
         m_thread = std::thread([this, produce = std::move(produce)] {
-            produce();
+            // Whatever the producer throws (memory running out, most likely) ends the
+            // bytes, and is thrown again on the reader's thread once it reaches that end.
+            try {
+                produce();
+            } catch (...) {
+                m_thrown = std::current_exception();
+            }
             end();
         });
         m_threaded = true;
@@ -109,8 +116,11 @@ bool ReadAheadDevice::nextBlock()
     m_current = QByteArray();
     m_taken = 0;
     m_changed.wait(lock, [this] { return m_ended || !m_full.empty(); });
-    if (m_full.empty())
+    if (m_full.empty()) {
+        if (m_thrown)
+            std::rethrow_exception(std::exchange(m_thrown, nullptr));
         return false;
+    }
     m_current = std::move(m_full.front());
     m_full.pop_front();
     lock.unlock();

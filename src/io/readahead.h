@@ -5,6 +5,7 @@
 
 #include <condition_variable>
 #include <deque>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -19,7 +20,8 @@ namespace tess {
 // The bytes come from another device read on that thread, or from a producer that hands
 // over blocks as it makes them. Whatever that thread writes elsewhere before its last
 // block (a failure, say) is seen by this device's reader once a read has returned the
-// end. Memory stays at a few blocks whatever the length.
+// end. Memory stays at a few blocks whatever the length. An exception on that thread
+// (std::bad_alloc) is thrown to the reader once it has read the bytes made before it.
 class ReadAheadDevice : public QIODevice
 {
 public:
@@ -62,6 +64,7 @@ private:
     qsizetype m_taken = 0;
     std::thread m_thread;
     bool m_threaded = false; // false: no thread could be started
+    std::exception_ptr m_thrown; // by the producer, set before the end
 };
 
 } // namespace tess

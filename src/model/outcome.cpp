@@ -1,6 +1,5 @@
-#include "result.h"
+#include "outcome.h"
 
-#include "io/safeoutput.h"
 #include "text/usertexts.h"
 
 namespace tess {
@@ -22,6 +21,14 @@ Words wordsFor(Status status)
         return {Text::FailedLoading, Text::NoImageLoaded};
     case Status::ImageUnreadable:
         return {Text::FailedLoading, Text::InvalidImageFormat};
+    case Status::ImageOutOfMemory:
+        return {Text::FailedLoading, Text::ImageOutOfMemory};
+    case Status::ConversionOutOfMemory:
+        return {Text::Warning, Text::ConversionOutOfMemory};
+    case Status::DrawingOutOfMemory:
+        return {Text::Warning, Text::DrawingOutOfMemory};
+    case Status::SaveOutOfMemory:
+        return {Text::Warning, Text::SaveOutOfMemory};
     case Status::ImageReduced:
         return {Text::MaxSizeReached, Text::MillionWarning};
     case Status::ImageNotDrawn:
@@ -58,18 +65,6 @@ Result outcome(Status status, const QString &detail)
 QString warningTitle(Status status)
 {
     return status == Status::Done ? QString() : userText(wordsFor(status).title);
-}
-
-QString pathDetail(const QString &path, const QString &reason)
-{
-    return reason.isEmpty() ? QString() : path + QStringLiteral(": ") + reason;
-}
-
-QString sheetPathName(const QString &path, bool reading)
-{
-    if (path != StandardStreamPath)
-        return path;
-    return userText(reading ? Text::StandardInput : Text::StandardOutput);
 }
 
 } // namespace tess

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <optional>
+#include <utility>
+
 namespace tess {
 
 // What became of an operation of the core. Every failure has its own status; several
@@ -11,8 +14,11 @@ enum class Status {
     // The image side.
     NoImageChosen,      // an open dialog was cancelled
     ImageUnreadable,    // missing, a folder, or no picture the decoders know
+    ImageOutOfMemory,   // a picture the decoders know, too large for the memory there is
     ImageReduced,       // not a failure: a notice that the work goes on reduced
+    ConversionOutOfMemory,
     ImageNotDrawn,      // the sheet's extent is empty or too large for a picture
+    DrawingOutOfMemory, // an extent a picture may have, too large for the memory there is
     ImageNotSaved,
     // The spreadsheet side.
     NoSheetChosen,
@@ -23,8 +29,11 @@ enum class Status {
     SheetNotSaved,
     NoRgbColumns,       // RGB asked for a sheet without r, g and b
     NoHsvColumns,
+    // Either side.
+    SaveOutOfMemory,
 };
 
+// Done, or why not: the one shape in which the core says that something failed.
 struct Result
 {
     Status status = Status::Done;
@@ -41,10 +50,30 @@ Result outcome(Status status, const QString &detail = QString());
 // The title of the window's warning box for status.
 QString warningTitle(Status status);
 
-// "path: reason" for a detail line; empty without a reason.
-QString pathDetail(const QString &path, const QString &reason);
+// A value, or the failure that left none.
+template <class T>
+class Outcome
+{
+public:
+    Outcome(T value)
+        : m_value(std::move(value))
+    {
+    }
+    Outcome(Result failure)
+        : m_result(std::move(failure))
+    {
+    }
 
-// A sheet's path as a detail names it: "-" as the standard stream it stands for.
-QString sheetPathName(const QString &path, bool reading);
+    bool ok() const { return m_value.has_value(); }
+    const T &value() const & { return *m_value; }
+    T &value() & { return *m_value; }
+    T &&value() && { return std::move(*m_value); }
+    // Done when there is a value.
+    const Result &result() const { return m_result; }
+
+private:
+    std::optional<T> m_value;
+    Result m_result;
+};
 
 } // namespace tess

@@ -23,6 +23,10 @@ enum class Text {
     NotValidSheet,
     NoColourValues,
     SheetOutOfMemory,
+    ImageOutOfMemory,
+    ConversionOutOfMemory,
+    DrawingOutOfMemory,
+    SaveOutOfMemory,
     SpreadsheetNotSaved,
     NoRgbColumns,
     NoHsvColumns,
@@ -60,7 +64,6 @@ enum class Text {
     CellTextTooLong,
     MissingSharedText,
     SharedTextsTooLong,
-    NoReadingThread,
     WorksheetOutOfMemory,
     PartNotWellFormed,        // %1: the part's name, %2: the parser's words
     WorksheetNotWellFormed,   // %1: the parser's words, %2: the line

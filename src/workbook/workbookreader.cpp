@@ -9,6 +9,7 @@
 #include <QTemporaryFile>
 
 #include <memory>
+#include <new>
 
 namespace tess {
 
@@ -113,7 +114,20 @@ SheetInfo loadSpreadsheet(const QString &path, PixelRecords &out, const ReadProg
 
 SheetInfo readSpreadsheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
 {
-    return isWorkbook(device) ? readWorkbook(device, out, progress) : readSheet(device, out, progress);
+    if (!isWorkbook(device))
+        return readSheet(device, out, progress);
+    // Memory may run out anywhere in a workbook's layers (the container's directory, the
+    // shared texts, a thread's stack); the CSV reader beneath catches it for the records.
+    try {
+        return readWorkbook(device, out, progress);
+    } catch (const std::bad_alloc &) {
+        out.clear();
+        out.shrink_to_fit();
+        SheetInfo info;
+        info.status = SheetStatus::OutOfMemory;
+        info.detail = userText(Text::WorksheetOutOfMemory);
+        return info;
+    }
 }
 
 } // namespace tess

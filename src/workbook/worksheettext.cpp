@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace tess {
 
@@ -120,8 +121,9 @@ WorksheetDevice::WorksheetDevice(std::unique_ptr<WorksheetSource> source)
     : m_source(std::move(source))
 {
     m_text.setSink([this](QByteArray &text) { return put(text); });
+    // A thread fails to start when there is no memory for its stack.
     if (!start([this] { produce(); }))
-        m_text.fail(userText(Text::NoReadingThread));
+        throw std::bad_alloc();
 }
 
 // The thread must stop before the source and the text it uses go.

@@ -43,7 +43,9 @@ const QString *g_path = nullptr; // the file each input is written to
 void checkRecords(const QImage &image, bool excel2002)
 {
     PixelRecords records;
-    const tess::ImageConversion conversion = tess::imageToRecords(image, excel2002, records).value();
+    const tess::Outcome<tess::ImageConversion> converted = tess::imageToRecords(image, excel2002, records);
+    CHECK(converted.ok()); // the decoded picture is capped well below the memory there is
+    const tess::ImageConversion &conversion = converted.value();
     const int width = conversion.width;
     const int height = conversion.height;
     CHECK(qint64(records.size()) == qint64(width) * height);
