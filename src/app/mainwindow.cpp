@@ -157,8 +157,13 @@ void MainWindow::on_imageToSpreadsheet_clicked()
 void MainWindow::convertImage(bool shrink)
 {
     QSize scanned;
-    tess::recordsFromImage(image, shrink, pixels, scanned,
-                           [this](const tess::Result &notice) { warnFailed(*dialogs, this, notice); });
+    const tess::Result result = tess::recordsFromImage(
+        image, shrink, pixels, scanned, [this](const tess::Result &notice) { warnFailed(*dialogs, this, notice); });
+    if (warnFailed(*dialogs, this, result)) {
+        markUnloaded(SheetSide);
+        resetInfo(SheetSide);
+        return;
+    }
 
     const tess::ColourModel model = shownModel();
     const bool rgb = model == tess::ColourModel::Rgb;
@@ -293,7 +298,9 @@ void MainWindow::convertSheet()
 {
     // A sheet too large to draw leaves the null picture, an empty preview, as it always has.
     tess::DrawStats bent;
-    tess::drawImage(pixels, maxX, maxY, shownModel(), image, &bent);
+    const tess::Result drawn = tess::drawImage(pixels, maxX, maxY, shownModel(), image, &bent);
+    if (drawn.status == tess::Status::DrawingOutOfMemory && warnFailed(*dialogs, this, drawn))
+        return;
     displayPreview(image);
     markLoaded(ImageSide);
     updateInfo(ImageSide);

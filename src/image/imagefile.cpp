@@ -64,18 +64,19 @@ Result unreadable(const QString &reason)
     return outcome(Status::ImageUnreadable, reason);
 }
 
-// A decoder says only that it failed. When the picture's header was sound and the pixels
-// it promises do not fit in memory now, with room for the decoder's own buffers, memory
-// is what failed, not the file.
-Result decodingFailure(QImageReader &reader)
+// A decoder says only that it failed. When the picture's header was sound (size, read
+// before decoding: a decoder that failed no longer tells it) and the pixels it promises
+// do not fit in memory now, with room for the decoder's own buffers, memory is what
+// failed, not the file.
+Result decodingFailure(QSize size)
 {
-    const QSize size = reader.size();
     if (!size.isEmpty()) {
         const qint64 bytes = qint64(size.width()) * size.height() * 4;
         if (bytes / (1024 * 1024) < ImageAllocationLimitMB) {
             std::unique_ptr<char[]> room(new (std::nothrow) char[size_t(bytes) * 2]);
             if (!room)
-                return outcome(Status::ImageOutOfMemory);
+                return outcome(Status::ImageOutOfMemory,
+                               userText(Text::PixelsDoNotFit).arg(size.width()).arg(size.height()));
         }
     }
     return unreadable(userText(Text::NotAnImage));
@@ -102,9 +103,10 @@ Outcome<QImage> loadImage(const QString &path)
         // JPEG XL decoders turn their pictures themselves; WebP's below): a portrait photo
         // is portrait in the preview, the sizes and the sheet alike.
         reader.setAutoTransform(true);
+        const QSize size = reader.size();
         QImage loaded;
         if (!reader.read(&loaded) || loaded.isNull())
-            return decodingFailure(reader);
+            return decodingFailure(size);
         if (reader.format() == "webp") {
             QFile file(path);
             if (file.open(QIODevice::ReadOnly))

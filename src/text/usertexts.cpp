@@ -45,6 +45,8 @@ constexpr std::array Sources{
               QT_TRANSLATE_NOOP("MainWindow",
                                 "The sheet describes an image of %1 x %2 pixels, which cannot be created.")},
     std::pair{Text::NotAnImage, QT_TRANSLATE_NOOP("MainWindow", "not a picture in any format this program reads")},
+    std::pair{Text::PixelsDoNotFit,
+              QT_TRANSLATE_NOOP("MainWindow", "its %1 x %2 pixels do not fit in the memory there is")},
     std::pair{Text::IsAFolder, QT_TRANSLATE_NOOP("MainWindow", "this is a folder")},
     std::pair{Text::NoPictureToSave, QT_TRANSLATE_NOOP("MainWindow", "there is no picture to save")},
     std::pair{Text::NoWritableFormat,

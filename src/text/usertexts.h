@@ -34,6 +34,7 @@ enum class Text {
     // Details.
     ImageCannotBeCreated,   // %1 x %2: the width and height
     NotAnImage,
+    PixelsDoNotFit,         // %1 x %2: the picture's width and height
     IsAFolder,
     NoPictureToSave,
     NoWritableFormat,       // %1: the suffix
