@@ -1,575 +1,575 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="fr_FR">
+<TS version="2.1" language="fr" sourcelanguage="en">
 <context>
     <name>MainWindow</name>
     <message>
         <source>Tessarine</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessarine</translation>
     </message>
     <message>
         <source>Image:</source>
-        <translation type="unfinished"></translation>
+        <translation>Image&#xa0;:</translation>
     </message>
     <message>
         <source>Load Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir l’image</translation>
     </message>
     <message>
         <source>Image Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur l’image</translation>
     </message>
     <message>
         <source>Output Rows: </source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes produites&#xa0;: </translation>
     </message>
     <message>
         <source>Original Size: </source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d’origine&#xa0;: </translation>
     </message>
     <message>
         <source>Shown Size: </source>
-        <translation type="unfinished"></translation>
+        <translation>Taille affichée&#xa0;: </translation>
     </message>
     <message>
         <source>Save Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’image</translation>
     </message>
     <message>
         <source>Loaded in memory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargé en mémoire&#xa0;:</translation>
     </message>
     <message>
         <source>Saved to disk:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré sur le disque&#xa0;:</translation>
     </message>
     <message>
         <source>Spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille de calcul</translation>
     </message>
     <message>
         <source>Load Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la feuille</translation>
     </message>
     <message>
         <source>Spreadsheet Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur la feuille</translation>
     </message>
     <message>
         <source>Output Image: </source>
-        <translation type="unfinished"></translation>
+        <translation>Image produite&#xa0;: </translation>
     </message>
     <message>
         <source>Red:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge&#xa0;:</translation>
     </message>
     <message>
         <source>Green:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert&#xa0;:</translation>
     </message>
     <message>
         <source>Blue:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu&#xa0;:</translation>
     </message>
     <message>
         <source>RGB Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode RVB</translation>
     </message>
     <message>
         <source>HSV Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode TSV</translation>
     </message>
     <message>
         <source>Hue:</source>
-        <translation type="unfinished"></translation>
+        <translation>Teinte&#xa0;:</translation>
     </message>
     <message>
         <source>Saturation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation&#xa0;:</translation>
     </message>
     <message>
         <source>Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur&#xa0;:</translation>
     </message>
     <message>
         <source>Save Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la feuille</translation>
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>y</source>
-        <translation type="unfinished"></translation>
+        <translation>y</translation>
     </message>
     <message>
         <source>r</source>
-        <translation type="unfinished"></translation>
+        <translation>r</translation>
     </message>
     <message>
         <source>g</source>
-        <translation type="unfinished"></translation>
+        <translation>g</translation>
     </message>
     <message>
         <source>b</source>
-        <translation type="unfinished"></translation>
+        <translation>b</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>255</source>
-        <translation type="unfinished"></translation>
+        <translation>255</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>Image to Spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Image vers feuille de calcul</translation>
     </message>
     <message>
         <source>Spreadsheet to Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille de calcul vers image</translation>
     </message>
     <message>
         <source>Excel2002 Compatibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Compatibilité Excel 2002</translation>
     </message>
     <message>
         <source>Shortcut: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourci&#xa0;: %1</translation>
     </message>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une image</translation>
     </message>
     <message>
         <source>Images (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg *.svgz *.tif *.tiff *.xbm *.xpm *.webp *.avif *.heic *.heif *.jxl *.tga)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg *.svgz *.tif *.tiff *.xbm *.xpm *.webp *.avif *.heic *.heif *.jxl *.tga)</translation>
     </message>
     <message>
         <source>Image: </source>
-        <translation type="unfinished"></translation>
+        <translation>Image&#xa0;: </translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>v</source>
-        <translation type="unfinished"></translation>
+        <translation>v</translation>
     </message>
     <message>
         <source>Jpeg (*.jpg);; Bmp (*.bmp);; Gif (*.gif);; Pgm (*.pgm);; Png (*.png);; Ppm (*.ppm);; Tif (*.tif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jpeg (*.jpg);; Bmp (*.bmp);; Gif (*.gif);; Pgm (*.pgm);; Png (*.png);; Ppm (*.ppm);; Tif (*.tif)</translation>
     </message>
     <message>
         <source>Png (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Png (*.png)</translation>
     </message>
     <message>
         <source>Spreadsheets (*.csv *.xlsx *.ods);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuilles de calcul (*.csv *.xlsx *.ods);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Spreadsheet: </source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille de calcul&#xa0;: </translation>
     </message>
     <message>
         <source>Image (*.csv);;Excel workbook (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille de calcul (*.csv);;Classeur Excel (*.xlsx)</translation>
     </message>
     <message>
         <source>Reduced from %1 × %2 to %3 × %4: %5 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduite de %1 × %2 à %3 × %4&#xa0;: %5 lignes</translation>
     </message>
     <message>
         <source>Image: drawn from the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Image&#xa0;: dessinée d’après la feuille de calcul</translation>
     </message>
     <message>
         <source>Image: drawn from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Image&#xa0;: dessinée d’après %1</translation>
     </message>
     <message>
         <source>No Spreadsheet Loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune feuille de calcul chargée</translation>
     </message>
     <message>
         <source>Red: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge&#xa0;: --</translation>
     </message>
     <message>
         <source>Green: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert&#xa0;: --</translation>
     </message>
     <message>
         <source>Blue: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu&#xa0;: --</translation>
     </message>
     <message>
         <source>Hue: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Teinte&#xa0;: --</translation>
     </message>
     <message>
         <source>Saturation: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation&#xa0;: --</translation>
     </message>
     <message>
         <source>Value: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur&#xa0;: --</translation>
     </message>
     <message>
         <source>No Image Loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image chargée</translation>
     </message>
     <message>
         <source>Output Rows: -- </source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes produites&#xa0;: -- </translation>
     </message>
     <message>
         <source>Original Size: -- </source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d’origine&#xa0;: -- </translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Red: </source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge&#xa0;: </translation>
     </message>
     <message>
         <source>Green: </source>
-        <translation type="unfinished"></translation>
+        <translation>Vert&#xa0;: </translation>
     </message>
     <message>
         <source>Blue: </source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu&#xa0;: </translation>
     </message>
     <message>
         <source>Hue: </source>
-        <translation type="unfinished"></translation>
+        <translation>Teinte&#xa0;: </translation>
     </message>
     <message>
         <source>Saturation: </source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation&#xa0;: </translation>
     </message>
     <message>
         <source>Value: </source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur&#xa0;: </translation>
     </message>
     <message>
         <source>Failed loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’ouverture</translation>
     </message>
     <message>
         <source>Max Size Reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille maximale atteinte</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>Invalid Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille de calcul non valide</translation>
     </message>
     <message>
         <source>No image loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image n’a été chargée.</translation>
     </message>
     <message>
         <source>Invalid image format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Format d’image non valide.</translation>
     </message>
     <message>
         <source>This image will not fit into excel. It has been reduced to 1 million pixels so that data loss will not occur</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette image ne tient pas dans Excel. Elle a été réduite à 1 million de pixels pour éviter toute perte de données.</translation>
     </message>
     <message>
         <source>Warning: Image not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention&#xa0;: l’image n’a pas été enregistrée</translation>
     </message>
     <message>
         <source>No spreadsheet loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune feuille de calcul n’a été chargée.</translation>
     </message>
     <message>
         <source>This is not a valid color spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas une feuille de calcul de couleurs valide.</translation>
     </message>
     <message>
         <source>Your spreadsheet does not contain valid color values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre feuille de calcul ne contient pas de valeurs de couleur valides.</translation>
     </message>
     <message>
         <source>There is not enough memory to load this spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mémoire est insuffisante pour charger cette feuille de calcul.</translation>
     </message>
     <message>
         <source>Warning: Spreadsheet not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention&#xa0;: la feuille de calcul n’a pas été enregistrée</translation>
     </message>
     <message>
         <source>The sheet has no r, g or b column, so it cannot be drawn in RGB.</source>
-        <translation type="unfinished"></translation>
+        <translation>La feuille de calcul n’a pas de colonne r, g ou b&#xa0;; elle ne peut donc pas être dessinée en RVB.</translation>
     </message>
     <message>
         <source>The sheet has no h, s or v column, so it cannot be drawn in HSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>La feuille de calcul n’a pas de colonne h, s ou v&#xa0;; elle ne peut donc pas être dessinée en TSV.</translation>
     </message>
     <message>
         <source>The sheet describes an image of %1 x %2 pixels, which cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>La feuille de calcul décrit une image de %1 × %2 pixels, qui ne peut pas être créée.</translation>
     </message>
     <message>
         <source>not a picture in any format this program reads</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est une image dans aucun format que ce programme sait lire</translation>
     </message>
     <message>
         <source>this is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un dossier</translation>
     </message>
     <message>
         <source>there is no picture to save</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’y a aucune image à enregistrer</translation>
     </message>
     <message>
         <source>no picture format this program writes is named by the suffix &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>l’extension «&#xa0;%1&#xa0;» ne désigne aucun format d’image que ce programme sait écrire</translation>
     </message>
     <message>
         <source>the picture could not be encoded as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l’image n’a pas pu être encodée en %1</translation>
     </message>
     <message>
         <source>The data could not be written completely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données n’ont pas pu être entièrement écrites.</translation>
     </message>
     <message>
         <source>standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée standard</translation>
     </message>
     <message>
         <source>standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>sortie standard</translation>
     </message>
     <message>
         <source>no header line</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune ligne d’en-tête</translation>
     </message>
     <message>
         <source>no header line in the first 64 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune ligne d’en-tête dans les 64&#xa0;Mio premiers</translation>
     </message>
     <message>
         <source>line %1: a quote is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: un guillemet n’est jamais fermé</translation>
     </message>
     <message>
         <source>line %1: a quoted field is longer than 1 MiB; is a quote never closed?</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: un champ entre guillemets dépasse 1&#xa0;Mio&#xa0;; un guillemet n’est-il jamais fermé&#xa0;?</translation>
     </message>
     <message>
         <source>not enough memory for the sheet&apos;s records</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante pour les enregistrements de la feuille de calcul</translation>
     </message>
     <message>
         <source>the header has no columns named x and y</source>
-        <translation type="unfinished"></translation>
+        <translation>l’en-tête n’a pas de colonnes nommées x et y</translation>
     </message>
     <message>
         <source>the header has no column named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l’en-tête n’a pas de colonne nommée %1</translation>
     </message>
     <message>
         <source>the header has none of the columns r, g, b, h, s, v</source>
-        <translation type="unfinished"></translation>
+        <translation>l’en-tête n’a aucune des colonnes r, g, b, h, s, v</translation>
     </message>
     <message>
         <source>%1; it has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; il contient %2</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(vide)</translation>
     </message>
     <message>
         <source>the worksheet&apos;s cells are out of order</source>
-        <translation type="unfinished"></translation>
+        <translation>les cellules de la feuille ne sont pas dans l’ordre</translation>
     </message>
     <message>
         <source>a cell lies past column XFD, the last a worksheet has</source>
-        <translation type="unfinished"></translation>
+        <translation>une cellule se trouve au-delà de la colonne XFD, la dernière d’une feuille</translation>
     </message>
     <message>
         <source>a row of the worksheet holds more than 16 MB of text</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne de la feuille contient plus de 16&#xa0;Mo de texte</translation>
     </message>
     <message>
         <source>the worksheet&apos;s rows are out of order</source>
-        <translation type="unfinished"></translation>
+        <translation>les lignes de la feuille ne sont pas dans l’ordre</translation>
     </message>
     <message>
         <source>a row lies past row 1,048,576, the last a worksheet has</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne se trouve au-delà de la ligne 1&#xa0;048&#xa0;576, la dernière d’une feuille</translation>
     </message>
     <message>
         <source>a cell reference lies past the limits of a worksheet (row 1,048,576, column XFD)</source>
-        <translation type="unfinished"></translation>
+        <translation>une référence de cellule dépasse les limites d’une feuille (ligne 1&#xa0;048&#xa0;576, colonne XFD)</translation>
     </message>
     <message>
         <source>the worksheet holds more than 1 GB of text</source>
-        <translation type="unfinished"></translation>
+        <translation>la feuille contient plus de 1&#xa0;Go de texte</translation>
     </message>
     <message>
         <source>a cell holds more than a million characters</source>
-        <translation type="unfinished"></translation>
+        <translation>une cellule contient plus d’un million de caractères</translation>
     </message>
     <message>
         <source>a cell refers to a shared text that the workbook lacks</source>
-        <translation type="unfinished"></translation>
+        <translation>une cellule renvoie à un texte partagé absent du classeur</translation>
     </message>
     <message>
         <source>the workbook&apos;s shared texts take more than 64 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>les textes partagés du classeur occupent plus de 64&#xa0;Mo</translation>
     </message>
     <message>
         <source>no thread could be started to read the worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fil d’exécution n’a pu être lancé pour lire la feuille</translation>
     </message>
     <message>
         <source>the worksheet does not fit in memory</source>
-        <translation type="unfinished"></translation>
+        <translation>la feuille ne tient pas en mémoire</translation>
     </message>
     <message>
         <source>the workbook&apos;s part %1 is not well-formed XML (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>la partie %1 du classeur n’est pas du XML bien formé (%2)</translation>
     </message>
     <message>
         <source>the workbook&apos;s worksheet is not well-formed XML (%1, line %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>la feuille du classeur n’est pas du XML bien formé (%1, ligne %2)</translation>
     </message>
     <message>
         <source>cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>tronqué</translation>
     </message>
     <message>
         <source>a piece of the workbook&apos;s XML is longer than 1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>un morceau du XML du classeur dépasse 1&#xa0;Mo</translation>
     </message>
     <message>
         <source>the workbook&apos;s XML declares a document type</source>
-        <translation type="unfinished"></translation>
+        <translation>le XML du classeur déclare un type de document</translation>
     </message>
     <message>
         <source>the workbook has no worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur n’a aucune feuille</translation>
     </message>
     <message>
         <source>the ZIP container holds no workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>l’archive ZIP ne contient aucun classeur</translation>
     </message>
     <message>
         <source>the workbook is protected by a password, or in the old .xls format; save it as an .xlsx workbook without a password</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur est protégé par un mot de passe ou enregistré dans l’ancien format .xls&#xa0;; enregistrez-le comme classeur .xlsx sans mot de passe</translation>
     </message>
     <message>
         <source>the workbook could not be copied into a temporary file</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur n’a pas pu être copié dans un fichier temporaire</translation>
     </message>
     <message>
         <source>the ZIP container is damaged or cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>l’archive ZIP est endommagée ou tronquée</translation>
     </message>
     <message>
         <source>the ZIP container is damaged (a checksum does not match)</source>
-        <translation type="unfinished"></translation>
+        <translation>l’archive ZIP est endommagée (une somme de contrôle ne correspond pas)</translation>
     </message>
     <message>
         <source>the ZIP container holds more than 10,000 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>l’archive ZIP contient plus de 10&#xa0;000 entrées</translation>
     </message>
     <message>
         <source>the workbook has no part %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur n’a pas de partie %1</translation>
     </message>
     <message>
         <source>the workbook is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur est chiffré</translation>
     </message>
     <message>
         <source>the workbook&apos;s part %1 is packed in an unknown way</source>
-        <translation type="unfinished"></translation>
+        <translation>la partie %1 du classeur est compressée d’une manière inconnue</translation>
     </message>
     <message>
         <source>a part of the workbook inflates to more than 2 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>une partie du classeur dépasse 2&#xa0;Go une fois décompressée</translation>
     </message>
     <message>
         <source>a part of the workbook inflates more than 250 times</source>
-        <translation type="unfinished"></translation>
+        <translation>une partie du classeur grossit plus de 250 fois une fois décompressée</translation>
     </message>
     <message>
         <source>A workbook holds at most %1 pixels; this sheet has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un classeur contient au plus %1 pixels&#xa0;; cette feuille de calcul en a %2.</translation>
     </message>
     <message>
         <source>%1 line without a pixel position was skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligne sans position de pixel a été ignorée</translation>
     </message>
     <message>
         <source>%1 lines without a pixel position were skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes sans position de pixel ont été ignorées</translation>
     </message>
     <message>
         <source>%1 colour value that is not a number was read as 0</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valeur de couleur qui n’est pas un nombre a été lue comme 0</translation>
     </message>
     <message>
         <source>%1 colour values that are not numbers were read as 0</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valeurs de couleur qui ne sont pas des nombres ont été lues comme 0</translation>
     </message>
     <message>
         <source>%1 colour value outside 0–255 was drawn as 0 or 255</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valeur de couleur hors de 0–255 a été dessinée comme 0 ou 255</translation>
     </message>
     <message>
         <source>%1 colour values outside 0–255 were drawn as 0 or 255</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valeurs de couleur hors de 0–255 ont été dessinées comme 0 ou 255</translation>
     </message>
     <message>
         <source>%1 hue outside 0–359 was drawn modulo 360</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 teinte hors de 0–359 a été dessinée modulo 360</translation>
     </message>
     <message>
         <source>%1 hues outside 0–359 were drawn modulo 360</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 teintes hors de 0–359 ont été dessinées modulo 360</translation>
     </message>
     <message>
         <source>Reading sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de la feuille de calcul</translation>
     </message>
 </context>
 <context>
@@ -580,7 +580,11 @@
   tessarine-cli to-image SHEET IMAGE [--rgb | --hsv]
   tessarine-cli --help | --version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;:
+  tessarine-cli to-sheet IMAGE FEUILLE [--hsv] [--excel2002]
+  tessarine-cli to-image FEUILLE IMAGE [--rgb | --hsv]
+  tessarine-cli --help | --version
+</translation>
     </message>
     <message>
         <source>
@@ -612,36 +616,68 @@ A SHEET of - means standard output for to-sheet and standard input for to-image.
 Exit status: 0 done, 1 the conversion failed (reason on standard error),
 2 the command line was wrong.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Transforme une image en feuille de pixels (une ligne par pixel&#xa0;: x,y et sa couleur)
+et une feuille de pixels en image.
+
+Commandes&#xa0;:
+  to-sheet     Lit IMAGE (tout format que le programme connaît, reconnu à son contenu)
+               et écrit sa feuille de pixels dans FEUILLE&#xa0;: en CSV, ou en classeur
+               Excel si FEUILLE se termine par .xlsx. Les images de plus d’un million
+               de pixels sont d’abord réduites à environ un million, avec un message
+               sur la sortie d’erreur.
+  to-image     Lit la feuille de pixels FEUILLE (CSV, .xlsx ou .ods, reconnue à son
+               contenu) et la dessine dans IMAGE&#xa0;; le format d’image est celui
+               que désigne l’extension d’IMAGE (.png, .bmp, .jpg, .gif, .tif...).
+
+Options&#xa0;:
+  --hsv        to-sheet&#xa0;: écrire la teinte, la saturation et la valeur au lieu
+               du rouge, du vert et du bleu. to-image&#xa0;: dessiner d’après les
+               colonnes h, s, v.
+  --rgb        to-image&#xa0;: dessiner d’après les colonnes r, g, b.
+               Sans --rgb ni --hsv, to-image dessine d’après r, g, b si la feuille
+               en a au moins une, sinon d’après h, s, v.
+  --excel2002  to-sheet&#xa0;: réduire l’image à environ 60&#xa0;000 pixels, le nombre
+               de lignes maximal des anciens tableurs.
+  -h, --help   Afficher ce texte.
+  -v, --version  Afficher la version.
+
+Une FEUILLE - désigne la sortie standard pour to-sheet et l’entrée standard pour
+to-image.
+
+Code de retour&#xa0;: 0 terminé, 1 la conversion a échoué (raison sur la sortie
+d’erreur), 2 la ligne de commande était incorrecte.
+</translation>
     </message>
     <message>
         <source>Try &apos;tessarine-cli --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez «&#xa0;tessarine-cli --help&#xa0;» pour en savoir plus.
+</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune commande indiquée</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 takes exactly two paths, %2 given</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend exactement deux chemins, %2 donné(s)</translation>
     </message>
     <message>
         <source>--rgb and --hsv cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>--rgb et --hsv ne peuvent pas être utilisées ensemble</translation>
     </message>
     <message>
         <source>to-sheet writes RGB unless --hsv is given; it has no --rgb</source>
-        <translation type="unfinished"></translation>
+        <translation>to-sheet écrit en RVB sauf avec --hsv&#xa0;; il n’a pas d’option --rgb</translation>
     </message>
     <message>
         <source>--excel2002 applies to to-sheet only</source>
-        <translation type="unfinished"></translation>
+        <translation>--excel2002 ne s’applique qu’à to-sheet</translation>
     </message>
 </context>
 </TS>
