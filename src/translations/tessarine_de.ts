@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Saved to disk:</source>
-        <translation>Auf Datenträger gespeichert:</translation>
+        <translation>Gespeichert:</translation>
     </message>
     <message>
         <source>Spreadsheet</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Save Sheet</source>
-        <translation>Tabelle speichern</translation>
+        <translation>Tabelle sichern</translation>
     </message>
     <message>
         <source>x</source>

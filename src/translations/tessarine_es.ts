@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Image Information</source>
-        <translation>Información de la imagen</translation>
+        <translation>Datos de la imagen</translation>
     </message>
     <message>
         <source>Output Rows: </source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Spreadsheet Info</source>
-        <translation>Información de la hoja</translation>
+        <translation>Datos de la hoja</translation>
     </message>
     <message>
         <source>Output Image: </source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Excel2002 Compatibility</source>
-        <translation>Compatibilidad con Excel 2002</translation>
+        <translation>Compatible con Excel 2002</translation>
     </message>
     <message>
         <source>Shortcut: %1</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Image Information</source>
-        <translation>Informations sur l’image</translation>
+        <translation>Détails de l’image</translation>
     </message>
     <message>
         <source>Output Rows: </source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Save Image</source>
-        <translation>Enregistrer l’image</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Loaded in memory:</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Saved to disk:</source>
-        <translation>Enregistré sur le disque&#xa0;:</translation>
+        <translation>Enregistré&#xa0;:</translation>
     </message>
     <message>
         <source>Spreadsheet</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Spreadsheet Info</source>
-        <translation>Informations sur la feuille</translation>
+        <translation>Détails de la feuille</translation>
     </message>
     <message>
         <source>Output Image: </source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Save Sheet</source>
-        <translation>Enregistrer la feuille</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>x</source>
