@@ -48,5 +48,5 @@ TEST_PACKAGES=(
     clang libclang-rt-dev
     libreoffice-calc-nogui python3-uno python3-openpyxl
     libheif-examples libavif-bin libjxl-tools
-    desktop-file-utils appstream lintian x11-utils file
+    desktop-file-utils appstream lintian x11-utils file bash-completion
 )

@@ -85,6 +85,26 @@ if [ "$help_options" != "$man_options" ]; then
 fi
 "$cli" --version | grep -q "^tessarine-cli [0-9]" || fail "--version"
 
+# --- Completion offers the commands, then files by their suffix.
+completion=/usr/share/bash-completion/bash_completion
+if [ -f "$completion" ]; then
+    complete_words() { # WORD... (the last one is being completed)
+        bash -c 'source "$1"; source "$2"; shift 2
+                 COMP_WORDS=(tessarine-cli "$@"); COMP_CWORD=$#; COMP_LINE="${COMP_WORDS[*]}"
+                 COMP_POINT=${#COMP_LINE}; _tessarine_cli tessarine-cli "${COMP_WORDS[-1]}" "${COMP_WORDS[-2]}"
+                 printf "%s\n" "${COMPREPLY[@]}" | sort | tr "\n" " "' \
+            _ "$completion" "$usr/share/bash-completion/completions/tessarine-cli" "$@"
+    }
+    [ "$(complete_words "")" = "to-image to-sheet " ] || fail "completion of the command: '$(complete_words "")'"
+    [ "$(complete_words to-sheet "")" = "photo.jpg redrawn.png " ] ||
+        fail "completion of a picture: '$(complete_words to-sheet "")'"
+    [ "$(complete_words to-image "")" = "photo.csv " ] || fail "completion of a sheet: '$(complete_words to-image "")'"
+    [ "$(complete_words to-image photo.csv --)" = "--hsv --rgb " ] ||
+        fail "completion of to-image's options: '$(complete_words to-image photo.csv --)'"
+else
+    echo "note: bash-completion is not installed, completion is not checked"
+fi
+
 # --- The installed window: it starts from this folder, and on a display it has its icon.
 timeout 5 "$usr/bin/tessarine" >"$work/window.log" 2>&1
 [ $? -eq 124 ] || fail "the installed window did not stay up: $(tail -n 5 "$work/window.log")"
