@@ -160,6 +160,28 @@ private slots:
         }
     }
 
+    // The first language of the list that the program speaks wins, English included.
+    void languageChoice_data()
+    {
+        QTest::addColumn<QString>("languages");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("region") << "de_AT" << "de";
+        QTest::newRow("unknown first") << "pt_BR:fr" << "fr";
+        QTest::newRow("English first") << "en_GB:de" << "en";
+        QTest::newRow("C") << "C" << "en";
+        QTest::newRow("only unknown") << "pt:ja" << "en";
+    }
+
+    void languageChoice()
+    {
+        QFETCH(QString, languages);
+        QFETCH(QString, spoken);
+        const Run expected = runCli(spoken, {});
+        const Run chosen = runCli(languages, {});
+        QVERIFY(!expected.err.isEmpty());
+        QCOMPARE(chosen.err, expected.err);
+    }
+
     // A sheet and a picture are the same bytes in every language.
     void filesDoNotChange()
     {
