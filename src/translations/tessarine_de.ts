@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Loaded in memory:</source>
-        <translation>Im Speicher geladen:</translation>
+        <translation>Im Speicher:</translation>
     </message>
     <message>
         <source>Saved to disk:</source>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Loaded in memory:</source>
-        <translation>Cargado en memoria:</translation>
+        <translation>En memoria:</translation>
     </message>
     <message>
         <source>Saved to disk:</source>

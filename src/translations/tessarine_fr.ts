@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Loaded in memory:</source>
-        <translation>Chargé en mémoire&#xa0;:</translation>
+        <translation>En mémoire&#xa0;:</translation>
     </message>
     <message>
         <source>Saved to disk:</source>

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # The window in the user's language, on a virtual X display: started once in English and
-# once in each translation from a folder of its own, photographed, and checked to show
-# other texts than in English (the pictures differ) with the same icon and sample picture.
+# once in each translation from a folder of its own, with a picture to open as a file
+# manager's "Open with" passes it (so that the status texts of a loaded picture show too),
+# photographed, and checked to look different from English.
 #
-#   language_shots.sh TESSARINE OUTPUT_DIR [LANGUAGE...]   (default: de)
+#   language_shots.sh TESSARINE OUTPUT_DIR PICTURE [LANGUAGE...]   (default: de)
 #
 # Exit status 0: passed; 1: failed; 77: skipped (no X server or tools).
 set -uo pipefail
 
 app="$(realpath "${1:?path of the tessarine program}")"
 out="$(realpath -m "${2:?folder for the screenshots}")"
-shift 2
+picture="$(realpath "${3:?a picture to open}")"
+shift 3
 languages=("${@:-de}")
 
 work="$(mktemp -d)"
@@ -36,10 +38,12 @@ export DISPLAY=":$(head -n 1 "$work/display")" QT_QPA_PLATFORM=xcb QT_QPA_PLATFO
 export XDG_RUNTIME_DIR="$work/runtime" DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$out" "$work/folder"
 cd "$work/folder" || exit 1
+cp "$picture" .
+picture="$(basename "$picture")"
 
 # Photographs the window started with LANGUAGE=$1 into $out/window-$1.png.
 shoot() {
-    LANGUAGE="$1" "$app" >"$work/app.log" 2>&1 &
+    LANGUAGE="$1" "$app" "$picture" >"$work/app.log" 2>&1 &
     app_pid=$!
     local window
     window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Tessarine$' | head -n 1)"
