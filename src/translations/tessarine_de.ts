@@ -617,31 +617,33 @@ Exit status: 0 done, 1 the conversion failed (reason on standard error),
 2 the command line was wrong.
 </source>
         <translation>
-Verwandelt ein Bild in eine Pixeltabelle (eine Zeile pro Pixel: x,y und seine Farbe)
-und eine Pixeltabelle zurück in ein Bild.
+Verwandelt ein Bild in eine Pixeltabelle (eine Zeile pro Pixel: x,y und seine
+Farbe) und eine Pixeltabelle zurück in ein Bild.
 
 Befehle:
-  to-sheet     Liest BILD (jedes Format, das das Programm kennt, am Inhalt erkannt)
-               und schreibt seine Pixeltabelle nach TABELLE: als CSV oder, wenn
-               TABELLE auf .xlsx endet, als Excel-Arbeitsmappe. Bilder mit mehr als
-               einer Million Pixeln werden zuerst auf etwa eine Million verkleinert,
-               mit einem Hinweis auf der Standardfehlerausgabe.
+  to-sheet     Liest BILD (jedes Format, das das Programm kennt, am Inhalt
+               erkannt) und schreibt seine Pixeltabelle nach TABELLE: als CSV
+               oder, wenn TABELLE auf .xlsx endet, als Excel-Arbeitsmappe.
+               Bilder mit mehr als einer Million Pixeln werden zuerst auf etwa
+               eine Million verkleinert, mit einem Hinweis auf der
+               Standardfehlerausgabe.
   to-image     Liest die Pixeltabelle TABELLE (CSV, .xlsx oder .ods, am Inhalt
-               erkannt) und zeichnet sie in BILD; das Bildformat ergibt sich aus der
-               Endung von BILD (.png, .bmp, .jpg, .gif, .tif, ...).
+               erkannt) und zeichnet sie in BILD; das Bildformat ergibt sich aus
+               der Endung von BILD (.png, .bmp, .jpg, .gif, .tif, ...).
 
 Optionen:
   --hsv        to-sheet: Farbton, Sättigung und Hellwert statt Rot, Grün, Blau
                schreiben. to-image: aus den Spalten h, s, v zeichnen.
-  --rgb        to-image: aus den Spalten r, g, b zeichnen.
-               Ohne --rgb oder --hsv zeichnet to-image aus r, g, b, wenn die Tabelle
-               eine dieser Spalten hat, sonst aus h, s, v.
-  --excel2002  to-sheet: das Bild auf etwa 60.000 Pixel verkleinern, so viele Zeilen,
-               wie ältere Tabellenkalkulationen fassen.
+  --rgb        to-image: aus den Spalten r, g, b zeichnen. Ohne --rgb oder --hsv
+               zeichnet to-image aus r, g, b, wenn die Tabelle eine dieser
+               Spalten hat, sonst aus h, s, v.
+  --excel2002  to-sheet: das Bild auf etwa 60.000 Pixel verkleinern, so viele
+               Zeilen, wie ältere Tabellenkalkulationen fassen.
   -h, --help   Diesen Text anzeigen.
   -v, --version  Die Version anzeigen.
 
-TABELLE - bedeutet bei to-sheet die Standardausgabe, bei to-image die Standardeingabe.
+Ist TABELLE gleich -, ist bei to-sheet die Standardausgabe gemeint, bei to-image
+die Standardeingabe.
 
 Rückgabewert: 0 erledigt, 1 die Umwandlung ist fehlgeschlagen (Grund auf der
 Standardfehlerausgabe), 2 der Aufruf war fehlerhaft.

@@ -617,27 +617,27 @@ Exit status: 0 done, 1 the conversion failed (reason on standard error),
 2 the command line was wrong.
 </source>
         <translation>
-Convierte una imagen en una hoja de píxeles (una línea por píxel: x,y y su color) y
-una hoja de píxeles de nuevo en una imagen.
+Convierte una imagen en una hoja de píxeles (una línea por píxel: x,y y su
+color) y una hoja de píxeles de nuevo en una imagen.
 
 Órdenes:
-  to-sheet     Lee IMAGEN (cualquier formato que el programa conozca, reconocido por
-               su contenido) y escribe su hoja de píxeles en HOJA: en CSV, o como
-               libro de Excel si HOJA termina en .xlsx. Las imágenes de más de un
-               millón de píxeles se reducen primero a cerca de un millón, con un
-               aviso en la salida de errores.
+  to-sheet     Lee IMAGEN (cualquier formato que el programa conozca, reconocido
+               por su contenido) y escribe su hoja de píxeles en HOJA: en CSV, o
+               como libro de Excel si HOJA termina en .xlsx. Las imágenes de más
+               de un millón de píxeles se reducen primero a cerca de un millón,
+               con un aviso en la salida de errores.
   to-image     Lee la hoja de píxeles HOJA (CSV, .xlsx u .ods, reconocida por su
-               contenido) y la dibuja en IMAGEN; el formato de imagen es el que indica
-               la extensión de IMAGEN (.png, .bmp, .jpg, .gif, .tif...).
+               contenido) y la dibuja en IMAGEN; el formato de imagen es el que
+               indica la extensión de IMAGEN (.png, .bmp, .jpg, .gif, .tif...).
 
 Opciones:
-  --hsv        to-sheet: escribir matiz, saturación y valor en lugar de rojo, verde
-               y azul. to-image: dibujar a partir de las columnas h, s, v.
-  --rgb        to-image: dibujar a partir de las columnas r, g, b.
-               Sin --rgb ni --hsv, to-image dibuja a partir de r, g, b si la hoja
-               tiene alguna de ellas y, si no, a partir de h, s, v.
-  --excel2002  to-sheet: reducir la imagen a unos 60.000 píxeles, el máximo de filas
-               de las hojas de cálculo antiguas.
+  --hsv        to-sheet: escribir matiz, saturación y valor en lugar de rojo,
+               verde y azul. to-image: dibujar a partir de las columnas h, s, v.
+  --rgb        to-image: dibujar a partir de las columnas r, g, b. Sin --rgb ni
+               --hsv, to-image dibuja a partir de r, g, b si la hoja tiene
+               alguna de ellas y, si no, a partir de h, s, v.
+  --excel2002  to-sheet: reducir la imagen a unos 60.000 píxeles, el máximo de
+               filas de las hojas de cálculo antiguas.
   -h, --help   Mostrar este texto.
   -v, --version  Mostrar la versión.
 

@@ -617,28 +617,29 @@ Exit status: 0 done, 1 the conversion failed (reason on standard error),
 2 the command line was wrong.
 </source>
         <translation>
-Transforme une image en feuille de pixels (une ligne par pixel&#xa0;: x,y et sa couleur)
-et une feuille de pixels en image.
+Transforme une image en feuille de pixels (une ligne par pixel&#xa0;: x,y et sa
+couleur) et une feuille de pixels en image.
 
 Commandes&#xa0;:
-  to-sheet     Lit IMAGE (tout format que le programme connaît, reconnu à son contenu)
-               et écrit sa feuille de pixels dans FEUILLE&#xa0;: en CSV, ou en classeur
-               Excel si FEUILLE se termine par .xlsx. Les images de plus d’un million
-               de pixels sont d’abord réduites à environ un million, avec un message
-               sur la sortie d’erreur.
-  to-image     Lit la feuille de pixels FEUILLE (CSV, .xlsx ou .ods, reconnue à son
-               contenu) et la dessine dans IMAGE&#xa0;; le format d’image est celui
-               que désigne l’extension d’IMAGE (.png, .bmp, .jpg, .gif, .tif...).
+  to-sheet     Lit IMAGE (tout format que le programme connaît, reconnu à son
+               contenu) et écrit sa feuille de pixels dans FEUILLE&#xa0;: en CSV, ou
+               en classeur Excel si FEUILLE se termine par .xlsx. Les images de
+               plus d’un million de pixels sont d’abord réduites à environ un
+               million, avec un message sur la sortie d’erreur.
+  to-image     Lit la feuille de pixels FEUILLE (CSV, .xlsx ou .ods, reconnue à
+               son contenu) et la dessine dans IMAGE&#xa0;; le format d’image est
+               celui que désigne l’extension d’IMAGE (.png, .bmp, .jpg, .gif,
+               .tif...).
 
 Options&#xa0;:
   --hsv        to-sheet&#xa0;: écrire la teinte, la saturation et la valeur au lieu
                du rouge, du vert et du bleu. to-image&#xa0;: dessiner d’après les
                colonnes h, s, v.
-  --rgb        to-image&#xa0;: dessiner d’après les colonnes r, g, b.
-               Sans --rgb ni --hsv, to-image dessine d’après r, g, b si la feuille
-               en a au moins une, sinon d’après h, s, v.
-  --excel2002  to-sheet&#xa0;: réduire l’image à environ 60&#xa0;000 pixels, le nombre
-               de lignes maximal des anciens tableurs.
+  --rgb        to-image&#xa0;: dessiner d’après les colonnes r, g, b. Sans --rgb ni
+               --hsv, to-image dessine d’après r, g, b si la feuille en a au
+               moins une, sinon d’après h, s, v.
+  --excel2002  to-sheet&#xa0;: réduire l’image à environ 60&#xa0;000 pixels, le nombre de
+               lignes maximal des anciens tableurs.
   -h, --help   Afficher ce texte.
   -v, --version  Afficher la version.
 
