@@ -1,6 +1,6 @@
 #!/bin/sh
 # Draws the window's pictures (src/ui/pictures/*.png) and the application icon
-# (src/ui/icon.png, src/ui/icon.ico) from their sources in src/ui/art. The results are
+# (src/ui/icon.png, src/ui/icon.ico, data/icons/*.png) from their sources in src/ui/art. The results are
 # committed, so this is run only after a source changes:  tools/drawart.sh
 # Needs rsvg-convert (librsvg2-bin), icotool (icoutils) and convert (imagemagick).
 set -eu
@@ -41,3 +41,13 @@ rsvg-convert -o "$work/16rgba.png" "$art/icon-16.svg"
 png "$work/16rgba.png" "PNG8:$work/16.png"
 icotool --create -o "$ui/icon.ico" \
     -b 24 "$ui/icon.png" -b 24 "$work/48.png" -b 24 "$work/32.png" -b 8 "$work/16.png"
+
+# The icon theme's sizes for an installed copy (data/icons): the small ones from the drawings
+# made for them, the large ones from the full picture.
+icons=$(cd "$ui/../../data/icons" && pwd)
+draw "$art/icon-16.svg" "$icons/16.png"
+draw "$art/icon-32.svg" "$icons/32.png"
+draw "$art/icon-48.svg" "$icons/48.png"
+for size in 64 128 256; do
+    draw "$art/icon.svg" "$icons/$size.png" -w "$size" -h "$size"
+done

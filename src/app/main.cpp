@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "image/imagefile.h"
+#include "text/translations.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -10,7 +11,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessarine"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARINE_VERSION));
+    // The desktop entry's name, by which a Wayland desktop finds the window's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tessarine.Tessarine"));
     tess::configureImageReading();
+    tess::installTranslations();
 
     MainWindow window;
     window.show();

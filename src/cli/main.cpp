@@ -5,6 +5,7 @@
 #include "commands.h"
 
 #include "image/imagefile.h"
+#include "text/translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -16,13 +17,17 @@ using namespace tess::cli;
 
 namespace {
 
-const char UsageText[] =
+// The texts are translated in the context "tessarine-cli"; the names of the commands and
+// options stay as they are in every language.
+const char UsageText[] = QT_TRANSLATE_NOOP(
+    "tessarine-cli",
     "Usage:\n"
     "  tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002]\n"
     "  tessarine-cli to-image SHEET IMAGE [--rgb | --hsv]\n"
-    "  tessarine-cli --help | --version\n";
+    "  tessarine-cli --help | --version\n");
 
-const char HelpText[] =
+const char HelpText[] = QT_TRANSLATE_NOOP(
+    "tessarine-cli",
     "\n"
     "Turns a picture into a pixel sheet (one line per pixel: x,y and its colour) and a\n"
     "pixel sheet back into a picture.\n"
@@ -50,7 +55,12 @@ const char HelpText[] =
     "A SHEET of - means standard output for to-sheet and standard input for to-image.\n"
     "\n"
     "Exit status: 0 done, 1 the conversion failed (reason on standard error),\n"
-    "2 the command line was wrong.\n";
+    "2 the command line was wrong.\n");
+
+QString cliText(const char *source)
+{
+    return QCoreApplication::translate("tessarine-cli", source);
+}
 
 // Standard error carries this program's own messages and nothing else: the toolkit's
 // notes (a missing runtime folder, a decoder's complaint about a damaged file) are
@@ -63,8 +73,9 @@ void keepToolkitQuiet(QtMsgType type, const QMessageLogContext &context, const Q
 
 int usageError(const QString &problem)
 {
-    std::fprintf(stderr, "tessarine-cli: %s\n%s", qUtf8Printable(problem), UsageText);
-    std::fprintf(stderr, "Try 'tessarine-cli --help' for more information.\n");
+    std::fprintf(stderr, "tessarine-cli: %s\n%s", qUtf8Printable(problem), qUtf8Printable(cliText(UsageText)));
+    const QString more = cliText(QT_TRANSLATE_NOOP("tessarine-cli", "Try 'tessarine-cli --help' for more information.\n"));
+    std::fprintf(stderr, "%s", qUtf8Printable(more));
     return ExitUsage;
 }
 
@@ -85,6 +96,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("tessarine-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TESSARINE_VERSION));
     tess::configureImageReading();
+    tess::installTranslations();
 
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
@@ -98,8 +110,8 @@ int main(int argc, char *argv[])
         return usageError(parser.errorText());
 
     if (parser.isSet(help)) {
-        std::fputs(UsageText, stdout);
-        std::fputs(HelpText, stdout);
+        std::fputs(qUtf8Printable(cliText(UsageText)), stdout);
+        std::fputs(qUtf8Printable(cliText(HelpText)), stdout);
         return ExitOk;
     }
     if (parser.isSet(version)) {
@@ -109,21 +121,22 @@ int main(int argc, char *argv[])
 
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty())
-        return usageError(QStringLiteral("no command given"));
+        return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "no command given")));
 
     const QString command = args.first();
     if (command != QLatin1String("to-sheet") && command != QLatin1String("to-image"))
-        return usageError(QStringLiteral("unknown command '%1'").arg(command));
+        return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "unknown command '%1'")).arg(command));
     if (args.size() != 3)
-        return usageError(QStringLiteral("%1 takes exactly two paths, %2 given")
+        return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "%1 takes exactly two paths, %2 given"))
                               .arg(command)
                               .arg(args.size() - 1));
     if (parser.isSet(rgb) && parser.isSet(hsv))
-        return usageError(QStringLiteral("--rgb and --hsv cannot be used together"));
+        return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "--rgb and --hsv cannot be used together")));
 
     if (command == QLatin1String("to-sheet")) {
         if (parser.isSet(rgb))
-            return usageError(QStringLiteral("to-sheet writes RGB unless --hsv is given; it has no --rgb"));
+            return usageError(cliText(
+                QT_TRANSLATE_NOOP("tessarine-cli", "to-sheet writes RGB unless --hsv is given; it has no --rgb")));
         ToSheetJob job;
         job.imagePath = args.at(1);
         job.sheetPath = args.at(2);
@@ -133,7 +146,7 @@ int main(int argc, char *argv[])
     }
 
     if (parser.isSet(excel2002))
-        return usageError(QStringLiteral("--excel2002 applies to to-sheet only"));
+        return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "--excel2002 applies to to-sheet only")));
     ToImageJob job;
     job.sheetPath = args.at(1);
     job.imagePath = args.at(2);

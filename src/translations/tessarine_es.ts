@@ -1,0 +1,698 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Tessarine</source>
+        <translation>Tessarine</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Imagen:</translation>
+    </message>
+    <message>
+        <source>Load Image</source>
+        <translation>Abrir imagen</translation>
+    </message>
+    <message>
+        <source>Image Information</source>
+        <translation>Datos de la imagen</translation>
+    </message>
+    <message>
+        <source>Output Rows: </source>
+        <translation>Filas de salida: </translation>
+    </message>
+    <message>
+        <source>Original Size: </source>
+        <translation>Tamaño original: </translation>
+    </message>
+    <message>
+        <source>Shown Size: </source>
+        <translation>Tamaño mostrado: </translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>Loaded in memory:</source>
+        <translation>En memoria:</translation>
+    </message>
+    <message>
+        <source>Saved to disk:</source>
+        <translation>Guardado en disco:</translation>
+    </message>
+    <message>
+        <source>Spreadsheet</source>
+        <translation>Hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Load Sheet</source>
+        <translation>Abrir hoja</translation>
+    </message>
+    <message>
+        <source>Spreadsheet Info</source>
+        <translation>Datos de la hoja</translation>
+    </message>
+    <message>
+        <source>Output Image: </source>
+        <translation>Imagen de salida: </translation>
+    </message>
+    <message>
+        <source>Red:</source>
+        <translation>Rojo:</translation>
+    </message>
+    <message>
+        <source>Green:</source>
+        <translation>Verde:</translation>
+    </message>
+    <message>
+        <source>Blue:</source>
+        <translation>Azul:</translation>
+    </message>
+    <message>
+        <source>RGB Mode</source>
+        <translation>Modo RGB</translation>
+    </message>
+    <message>
+        <source>HSV Mode</source>
+        <translation>Modo HSV</translation>
+    </message>
+    <message>
+        <source>Hue:</source>
+        <translation>Matiz:</translation>
+    </message>
+    <message>
+        <source>Saturation:</source>
+        <translation>Saturación:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Valor:</translation>
+    </message>
+    <message>
+        <source>Save Sheet</source>
+        <translation>Guardar hoja</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>r</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>b</source>
+        <translation>b</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>Image to Spreadsheet</source>
+        <translation>Imagen a hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Spreadsheet to Image</source>
+        <translation>Hoja de cálculo a imagen</translation>
+    </message>
+    <message>
+        <source>Excel2002 Compatibility</source>
+        <translation>Compatible con Excel 2002</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Atajo: %1</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>Abrir imagen</translation>
+    </message>
+    <message>
+        <source>Images (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg *.svgz *.tif *.tiff *.xbm *.xpm *.webp *.avif *.heic *.heif *.jxl *.tga)</source>
+        <translation>Imágenes (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg *.svgz *.tif *.tiff *.xbm *.xpm *.webp *.avif *.heic *.heif *.jxl *.tga)</translation>
+    </message>
+    <message>
+        <source>Image: </source>
+        <translation>Imagen: </translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>v</source>
+        <translation>v</translation>
+    </message>
+    <message>
+        <source>Jpeg (*.jpg);; Bmp (*.bmp);; Gif (*.gif);; Pgm (*.pgm);; Png (*.png);; Ppm (*.ppm);; Tif (*.tif)</source>
+        <translation>Jpeg (*.jpg);; Bmp (*.bmp);; Gif (*.gif);; Pgm (*.pgm);; Png (*.png);; Ppm (*.ppm);; Tif (*.tif)</translation>
+    </message>
+    <message>
+        <source>Png (*.png)</source>
+        <translation>Png (*.png)</translation>
+    </message>
+    <message>
+        <source>Spreadsheets (*.csv *.xlsx *.ods);;All files (*)</source>
+        <translation>Hojas de cálculo (*.csv *.xlsx *.ods);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet: </source>
+        <translation>Hoja de cálculo: </translation>
+    </message>
+    <message>
+        <source>Image (*.csv);;Excel workbook (*.xlsx)</source>
+        <translation>Hoja de cálculo (*.csv);;Libro de Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Reduced from %1 × %2 to %3 × %4: %5 rows</source>
+        <translation>Reducida de %1 × %2 a %3 × %4: %5 filas</translation>
+    </message>
+    <message>
+        <source>Image: drawn from the table</source>
+        <translation>Imagen: dibujada a partir de la hoja</translation>
+    </message>
+    <message>
+        <source>Image: drawn from %1</source>
+        <translation>Imagen: dibujada a partir de %1</translation>
+    </message>
+    <message>
+        <source>No Spreadsheet Loaded</source>
+        <translation>Ninguna hoja de cálculo cargada</translation>
+    </message>
+    <message>
+        <source>Red: --</source>
+        <translation>Rojo: --</translation>
+    </message>
+    <message>
+        <source>Green: --</source>
+        <translation>Verde: --</translation>
+    </message>
+    <message>
+        <source>Blue: --</source>
+        <translation>Azul: --</translation>
+    </message>
+    <message>
+        <source>Hue: --</source>
+        <translation>Matiz: --</translation>
+    </message>
+    <message>
+        <source>Saturation: --</source>
+        <translation>Saturación: --</translation>
+    </message>
+    <message>
+        <source>Value: --</source>
+        <translation>Valor: --</translation>
+    </message>
+    <message>
+        <source>No Image Loaded</source>
+        <translation>Ninguna imagen cargada</translation>
+    </message>
+    <message>
+        <source>Output Rows: -- </source>
+        <translation>Filas de salida: -- </translation>
+    </message>
+    <message>
+        <source>Original Size: -- </source>
+        <translation>Tamaño original: -- </translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Red: </source>
+        <translation>Rojo: </translation>
+    </message>
+    <message>
+        <source>Green: </source>
+        <translation>Verde: </translation>
+    </message>
+    <message>
+        <source>Blue: </source>
+        <translation>Azul: </translation>
+    </message>
+    <message>
+        <source>Hue: </source>
+        <translation>Matiz: </translation>
+    </message>
+    <message>
+        <source>Saturation: </source>
+        <translation>Saturación: </translation>
+    </message>
+    <message>
+        <source>Value: </source>
+        <translation>Valor: </translation>
+    </message>
+    <message>
+        <source>Failed loading</source>
+        <translation>Error al abrir</translation>
+    </message>
+    <message>
+        <source>Max Size Reached</source>
+        <translation>Tamaño máximo alcanzado</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Invalid Sheet</source>
+        <translation>Hoja de cálculo no válida</translation>
+    </message>
+    <message>
+        <source>No image loaded.</source>
+        <translation>No se ha cargado ninguna imagen.</translation>
+    </message>
+    <message>
+        <source>Invalid image format.</source>
+        <translation>Formato de imagen no válido.</translation>
+    </message>
+    <message>
+        <source>This image will not fit into excel. It has been reduced to 1 million pixels so that data loss will not occur</source>
+        <translation>Esta imagen no cabe en Excel. Se ha reducido a 1 millón de píxeles para que no se pierdan datos.</translation>
+    </message>
+    <message>
+        <source>Warning: Image not Saved</source>
+        <translation>Advertencia: la imagen no se ha guardado</translation>
+    </message>
+    <message>
+        <source>No spreadsheet loaded.</source>
+        <translation>No se ha cargado ninguna hoja de cálculo.</translation>
+    </message>
+    <message>
+        <source>This is not a valid color spreadsheet.</source>
+        <translation>No es una hoja de cálculo de colores válida.</translation>
+    </message>
+    <message>
+        <source>Your spreadsheet does not contain valid color values.</source>
+        <translation>Su hoja de cálculo no contiene valores de color válidos.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to load this spreadsheet.</source>
+        <translation>No hay memoria suficiente para cargar esta hoja de cálculo.</translation>
+    </message>
+    <message>
+        <source>Warning: Spreadsheet not Saved</source>
+        <translation>Advertencia: la hoja de cálculo no se ha guardado</translation>
+    </message>
+    <message>
+        <source>The sheet has no r, g or b column, so it cannot be drawn in RGB.</source>
+        <translation>La hoja no tiene ninguna columna r, g o b, así que no se puede dibujar en RGB.</translation>
+    </message>
+    <message>
+        <source>The sheet has no h, s or v column, so it cannot be drawn in HSV.</source>
+        <translation>La hoja no tiene ninguna columna h, s o v, así que no se puede dibujar en HSV.</translation>
+    </message>
+    <message>
+        <source>The sheet describes an image of %1 x %2 pixels, which cannot be created.</source>
+        <translation>La hoja describe una imagen de %1 × %2 píxeles, que no se puede crear.</translation>
+    </message>
+    <message>
+        <source>not a picture in any format this program reads</source>
+        <translation>no es una imagen en ningún formato que este programa sepa leer</translation>
+    </message>
+    <message>
+        <source>this is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>there is no picture to save</source>
+        <translation>no hay ninguna imagen que guardar</translation>
+    </message>
+    <message>
+        <source>no picture format this program writes is named by the suffix &quot;%1&quot;</source>
+        <translation>la extensión «%1» no corresponde a ningún formato de imagen que este programa sepa escribir</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded as %1</source>
+        <translation>no se ha podido codificar la imagen como %1</translation>
+    </message>
+    <message>
+        <source>The data could not be written completely.</source>
+        <translation>No se han podido escribir todos los datos.</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrada estándar</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>salida estándar</translation>
+    </message>
+    <message>
+        <source>no header line</source>
+        <translation>no hay línea de encabezado</translation>
+    </message>
+    <message>
+        <source>no header line in the first 64 MiB</source>
+        <translation>no hay línea de encabezado en los primeros 64 MiB</translation>
+    </message>
+    <message>
+        <source>line %1: a quote is never closed</source>
+        <translation>línea %1: unas comillas no se cierran nunca</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is longer than 1 MiB; is a quote never closed?</source>
+        <translation>línea %1: un campo entre comillas ocupa más de 1 MiB; ¿hay unas comillas sin cerrar?</translation>
+    </message>
+    <message>
+        <source>not enough memory for the sheet&apos;s records</source>
+        <translation>no hay memoria suficiente para los registros de la hoja</translation>
+    </message>
+    <message>
+        <source>the header has no columns named x and y</source>
+        <translation>el encabezado no tiene columnas llamadas x e y</translation>
+    </message>
+    <message>
+        <source>the header has no column named %1</source>
+        <translation>el encabezado no tiene ninguna columna llamada %1</translation>
+    </message>
+    <message>
+        <source>the header has none of the columns r, g, b, h, s, v</source>
+        <translation>el encabezado no tiene ninguna de las columnas r, g, b, h, s, v</translation>
+    </message>
+    <message>
+        <source>%1; it has %2</source>
+        <translation>%1; tiene %2</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vacío)</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s cells are out of order</source>
+        <translation>las celdas de la hoja no están en orden</translation>
+    </message>
+    <message>
+        <source>a cell lies past column XFD, the last a worksheet has</source>
+        <translation>una celda está más allá de la columna XFD, la última de una hoja</translation>
+    </message>
+    <message>
+        <source>a row of the worksheet holds more than 16 MB of text</source>
+        <translation>una fila de la hoja contiene más de 16 MB de texto</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s rows are out of order</source>
+        <translation>las filas de la hoja no están en orden</translation>
+    </message>
+    <message>
+        <source>a row lies past row 1,048,576, the last a worksheet has</source>
+        <translation>una fila está más allá de la fila 1.048.576, la última de una hoja</translation>
+    </message>
+    <message>
+        <source>a cell reference lies past the limits of a worksheet (row 1,048,576, column XFD)</source>
+        <translation>una referencia de celda sobrepasa los límites de una hoja (fila 1.048.576, columna XFD)</translation>
+    </message>
+    <message>
+        <source>the worksheet holds more than 1 GB of text</source>
+        <translation>la hoja contiene más de 1 GB de texto</translation>
+    </message>
+    <message>
+        <source>a cell holds more than a million characters</source>
+        <translation>una celda contiene más de un millón de caracteres</translation>
+    </message>
+    <message>
+        <source>a cell refers to a shared text that the workbook lacks</source>
+        <translation>una celda remite a un texto compartido que no está en el libro</translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s shared texts take more than 64 MB</source>
+        <translation>los textos compartidos del libro ocupan más de 64 MB</translation>
+    </message>
+    <message>
+        <source>the worksheet does not fit in memory</source>
+        <translation>la hoja no cabe en la memoria</translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s part %1 is not well-formed XML (%2)</source>
+        <translation>la parte %1 del libro no es XML bien formado (%2)</translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s worksheet is not well-formed XML (%1, line %2)</source>
+        <translation>la hoja del libro no es XML bien formado (%1, línea %2)</translation>
+    </message>
+    <message>
+        <source>cut short</source>
+        <translation>cortado antes de tiempo</translation>
+    </message>
+    <message>
+        <source>a piece of the workbook&apos;s XML is longer than 1 MB</source>
+        <translation>un fragmento del XML del libro ocupa más de 1 MB</translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s XML declares a document type</source>
+        <translation>el XML del libro declara un tipo de documento</translation>
+    </message>
+    <message>
+        <source>the workbook has no worksheet</source>
+        <translation>el libro no tiene ninguna hoja</translation>
+    </message>
+    <message>
+        <source>the ZIP container holds no workbook</source>
+        <translation>el archivo ZIP no contiene ningún libro</translation>
+    </message>
+    <message>
+        <source>the workbook is protected by a password, or in the old .xls format; save it as an .xlsx workbook without a password</source>
+        <translation>el libro está protegido con contraseña o en el antiguo formato .xls; guárdelo como libro .xlsx sin contraseña</translation>
+    </message>
+    <message>
+        <source>the workbook could not be copied into a temporary file</source>
+        <translation>no se ha podido copiar el libro en un archivo temporal</translation>
+    </message>
+    <message>
+        <source>the ZIP container is damaged or cut short</source>
+        <translation>el archivo ZIP está dañado o incompleto</translation>
+    </message>
+    <message>
+        <source>the ZIP container is damaged (a checksum does not match)</source>
+        <translation>el archivo ZIP está dañado (una suma de comprobación no coincide)</translation>
+    </message>
+    <message>
+        <source>the ZIP container holds more than 10,000 entries</source>
+        <translation>el archivo ZIP contiene más de 10.000 entradas</translation>
+    </message>
+    <message>
+        <source>the workbook has no part %1</source>
+        <translation>al libro le falta la parte %1</translation>
+    </message>
+    <message>
+        <source>the workbook is encrypted</source>
+        <translation>el libro está cifrado</translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s part %1 is packed in an unknown way</source>
+        <translation>la parte %1 del libro está comprimida de una forma desconocida</translation>
+    </message>
+    <message>
+        <source>a part of the workbook inflates to more than 2 GB</source>
+        <translation>una parte del libro ocupa más de 2 GB al descomprimirla</translation>
+    </message>
+    <message>
+        <source>a part of the workbook inflates more than 250 times</source>
+        <translation>una parte del libro crece más de 250 veces al descomprimirla</translation>
+    </message>
+    <message>
+        <source>A workbook holds at most %1 pixels; this sheet has %2.</source>
+        <translation>Un libro admite como máximo %1 píxeles; esta hoja tiene %2.</translation>
+    </message>
+    <message>
+        <source>%1 line without a pixel position was skipped</source>
+        <translation>se ha omitido %1 línea sin posición de píxel</translation>
+    </message>
+    <message>
+        <source>%1 lines without a pixel position were skipped</source>
+        <translation>se han omitido %1 líneas sin posición de píxel</translation>
+    </message>
+    <message>
+        <source>%1 colour value that is not a number was read as 0</source>
+        <translation>se ha leído como 0 %1 valor de color que no es un número</translation>
+    </message>
+    <message>
+        <source>%1 colour values that are not numbers were read as 0</source>
+        <translation>se han leído como 0 %1 valores de color que no son números</translation>
+    </message>
+    <message>
+        <source>%1 colour value outside 0–255 was drawn as 0 or 255</source>
+        <translation>se ha dibujado como 0 o 255 %1 valor de color fuera de 0–255</translation>
+    </message>
+    <message>
+        <source>%1 colour values outside 0–255 were drawn as 0 or 255</source>
+        <translation>se han dibujado como 0 o 255 %1 valores de color fuera de 0–255</translation>
+    </message>
+    <message>
+        <source>%1 hue outside 0–359 was drawn modulo 360</source>
+        <translation>se ha dibujado módulo 360 %1 matiz fuera de 0–359</translation>
+    </message>
+    <message>
+        <source>%1 hues outside 0–359 were drawn modulo 360</source>
+        <translation>se han dibujado módulo 360 %1 matices fuera de 0–359</translation>
+    </message>
+    <message>
+        <source>Reading sheet</source>
+        <translation>Leyendo la hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to load this image.</source>
+        <translation>No hay memoria suficiente para cargar esta imagen.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to turn this image into a sheet.</source>
+        <translation>No hay memoria suficiente para convertir esta imagen en una hoja de cálculo.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to draw this picture.</source>
+        <translation>No hay memoria suficiente para dibujar esta imagen.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to save this file.</source>
+        <translation>No hay memoria suficiente para guardar este archivo.</translation>
+    </message>
+    <message>
+        <source>its %1 x %2 pixels do not fit in the memory there is</source>
+        <translation>sus %1 x %2 píxeles no caben en la memoria disponible</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine-cli</name>
+    <message>
+        <source>Usage:
+  tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002]
+  tessarine-cli to-image SHEET IMAGE [--rgb | --hsv]
+  tessarine-cli --help | --version
+</source>
+        <translation>Uso:
+  tessarine-cli to-sheet IMAGEN HOJA [--hsv] [--excel2002]
+  tessarine-cli to-image HOJA IMAGEN [--rgb | --hsv]
+  tessarine-cli --help | --version
+</translation>
+    </message>
+    <message>
+        <source>
+Turns a picture into a pixel sheet (one line per pixel: x,y and its colour) and a
+pixel sheet back into a picture.
+
+Commands:
+  to-sheet     Read IMAGE (any format the program knows, recognised by its content)
+               and write its pixel sheet to SHEET: CSV, or an Excel workbook when
+               SHEET ends in .xlsx. Pictures above one million pixels are reduced to
+               about one million first, with a note on standard error.
+  to-image     Read the pixel sheet SHEET (CSV, .xlsx or .ods, recognised by its
+               content) and draw it into IMAGE; the picture format is the one the
+               suffix of IMAGE names (.png, .bmp, .jpg, .gif, .tif, ...).
+
+Options:
+  --hsv        to-sheet: write hue, saturation and value instead of red, green, blue.
+               to-image: draw from the h, s, v columns.
+  --rgb        to-image: draw from the r, g, b columns.
+               Without --rgb or --hsv, to-image draws from r, g, b when the sheet
+               has any of them, otherwise from h, s, v.
+  --excel2002  to-sheet: reduce the picture to about 60,000 pixels, the most rows
+               older spreadsheet programs hold.
+  -h, --help   Show this text.
+  -v, --version  Show the version.
+
+A SHEET of - means standard output for to-sheet and standard input for to-image.
+
+Exit status: 0 done, 1 the conversion failed (reason on standard error),
+2 the command line was wrong.
+</source>
+        <translation>
+Convierte una imagen en una hoja de píxeles (una línea por píxel: x,y y su
+color) y una hoja de píxeles de nuevo en una imagen.
+
+Órdenes:
+  to-sheet     Lee IMAGEN (cualquier formato que el programa conozca, reconocido
+               por su contenido) y escribe su hoja de píxeles en HOJA: en CSV, o
+               como libro de Excel si HOJA termina en .xlsx. Las imágenes de más
+               de un millón de píxeles se reducen primero a cerca de un millón,
+               con un aviso en la salida de errores.
+  to-image     Lee la hoja de píxeles HOJA (CSV, .xlsx u .ods, reconocida por su
+               contenido) y la dibuja en IMAGEN; el formato de imagen es el que
+               indica la extensión de IMAGEN (.png, .bmp, .jpg, .gif, .tif...).
+
+Opciones:
+  --hsv        to-sheet: escribir matiz, saturación y valor en lugar de rojo,
+               verde y azul. to-image: dibujar a partir de las columnas h, s, v.
+  --rgb        to-image: dibujar a partir de las columnas r, g, b. Sin --rgb ni
+               --hsv, to-image dibuja a partir de r, g, b si la hoja tiene
+               alguna de ellas y, si no, a partir de h, s, v.
+  --excel2002  to-sheet: reducir la imagen a unos 60.000 píxeles, el máximo de
+               filas de las hojas de cálculo antiguas.
+  -h, --help   Mostrar este texto.
+  -v, --version  Mostrar la versión.
+
+Una HOJA - significa la salida estándar para to-sheet y la entrada estándar para
+to-image.
+
+Estado de salida: 0 hecho, 1 la conversión ha fallado (motivo en la salida de
+errores), 2 la línea de órdenes era incorrecta.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;tessarine-cli --help&apos; for more information.
+</source>
+        <translation>Pruebe «tessarine-cli --help» para más información.
+</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>no se ha indicado ninguna orden</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>orden desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>%1 takes exactly two paths, %2 given</source>
+        <translation>%1 necesita exactamente dos rutas; se han indicado %2</translation>
+    </message>
+    <message>
+        <source>--rgb and --hsv cannot be used together</source>
+        <translation>--rgb y --hsv no se pueden usar a la vez</translation>
+    </message>
+    <message>
+        <source>to-sheet writes RGB unless --hsv is given; it has no --rgb</source>
+        <translation>to-sheet escribe RGB salvo con --hsv; no tiene --rgb</translation>
+    </message>
+    <message>
+        <source>--excel2002 applies to to-sheet only</source>
+        <translation>--excel2002 solo se aplica a to-sheet</translation>
+    </message>
+</context>
+</TS>
