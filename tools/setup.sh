@@ -29,11 +29,12 @@ BUILD_PACKAGES=(
     cmake ninja-build g++
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
     qt6-image-formats-plugins libqt6svg6
-    pkg-config libheif-dev libjxl-dev libwebp-dev libexif-dev
+    pkg-config libheif-dev libavif-dev libjxl-dev libspng-dev libwebp-dev libexif-dev
     libquazip1-qt6-dev libxml2-dev
 )
 # Debian's libheif1 depends on its HEVC (libde265) and AV1 (libdav1d, libaom) decoders
-# itself, so HEIC and AVIF pictures decode wherever libheif-dev is installed.
+# itself, so HEIC pictures decode wherever libheif-dev is installed; AVIF pictures are read
+# through libavif (with dav1d), which interpolates their chroma as the browsers do.
 
 # What the test suite needs on top: a virtual display and tools to drive and photograph it,
 # clang with its sanitizer and fuzzer runtimes, LibreOffice Calc with its python bridge as

@@ -1,5 +1,6 @@
 #include "photoformats.h"
 
+#include "avifhandler.h"
 #include "heifhandler.h"
 #include "jxlhandler.h"
 
@@ -17,7 +18,8 @@ QImageIOPlugin::Capabilities PhotoFormatsPlugin::capabilities(QIODevice *device,
 QImageIOHandler *PhotoFormatsPlugin::create(QIODevice *device, const QByteArray &format) const
 {
     const bool jxl = device ? isJxl(device) : format == "jxl";
-    QImageIOHandler *handler = jxl ? createJxlHandler() : createHeifHandler();
+    const bool avif = !jxl && (device ? heifFormatOf(device) == "avif" : format == "avif");
+    QImageIOHandler *handler = jxl ? createJxlHandler() : avif ? createAvifHandler() : createHeifHandler();
     handler->setDevice(device);
     handler->setFormat(format);
     return handler;
