@@ -13,8 +13,8 @@ bool fastPngWrites(const QImage &image);
 // Encodes the image as a PNG of the same colour type the toolkit writes (RGB for RGB32,
 // RGB with alpha for ARGB32), with the same pixels and resolution, at a zlib level and a
 // row filter chosen for speed: several times faster than the toolkit's writer, and about
-// as small. The PNG is handed to the device as it is made. False when the device refuses
-// a write or the image is not one fastPngWrites takes.
+// a tenth larger. The PNG is handed to the device as it is made. False when the device
+// refuses a write or the image is not one fastPngWrites takes.
 bool writePng(const QImage &image, QIODevice &device);
 
 } // namespace tess
