@@ -1,5 +1,6 @@
 #include "recordmemory.h"
 
+#include <cstdint>
 #include <new>
 
 #if defined(__linux__)
@@ -48,6 +49,20 @@ void releaseRecordMemory(void *memory, std::size_t bytes) noexcept
     }
 #endif
     ::operator delete(memory, bytes);
+}
+
+void releaseRecordPages(const void *memory, std::size_t bytes) noexcept
+{
+#if defined(__linux__)
+    constexpr std::uintptr_t Page = 4096;
+    const auto begin = (reinterpret_cast<std::uintptr_t>(memory) + Page - 1) / Page * Page;
+    const auto end = (reinterpret_cast<std::uintptr_t>(memory) + bytes) / Page * Page;
+    if (end > begin)
+        madvise(reinterpret_cast<void *>(begin), end - begin, MADV_DONTNEED);
+#else
+    (void)memory;
+    (void)bytes;
+#endif
 }
 
 } // namespace tess

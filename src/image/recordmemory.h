@@ -11,4 +11,8 @@ namespace tess {
 void *allocateRecordMemory(std::size_t bytes);
 void releaseRecordMemory(void *memory, std::size_t bytes) noexcept;
 
+// Gives the whole pages of [memory, memory + bytes) back to the system while the block
+// stays allocated: records already copied elsewhere, never read again.
+void releaseRecordPages(const void *memory, std::size_t bytes) noexcept;
+
 } // namespace tess
