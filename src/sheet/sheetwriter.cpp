@@ -26,6 +26,9 @@ constexpr qsizetype LongestLine = 5 * 12;
 // device in one write (about 280 KB for a run of a picture's records).
 constexpr size_t RunLength = 16 * 1024;
 
+// Below this many runs a second thread costs more than it saves.
+constexpr size_t ParallelRuns = 3;
+
 // The three colour values of the model, picked once for the whole sheet.
 struct Columns
 {
@@ -85,7 +88,8 @@ char *putLines(const PixelRecord *begin, const PixelRecord *end, const Columns &
 // One run of text, as made and as written.
 struct Run
 {
-    std::unique_ptr<char[]> text{new char[RunLength * LongestLine]};
+    explicit Run(size_t capacity) : text(new char[capacity]) {}
+    std::unique_ptr<char[]> text;
     qint64 length = 0;
     bool full = false; // made and not yet written
 };
@@ -118,7 +122,10 @@ private:
 class RunMaker
 {
 public:
-    RunMaker(const PixelRecords &records, const Columns &columns) : m_records(records), m_columns(columns) {}
+    RunMaker(size_t runs, size_t capacity, const SheetRunText &make)
+        : m_runs(runs), m_make(make), m_slots{Run(capacity), Run(capacity), Run(capacity)}
+    {
+    }
     ~RunMaker() { stop(); }
 
     bool start()
@@ -166,8 +173,7 @@ private:
 
     void makeOddRuns()
     {
-        const size_t count = m_records.size();
-        for (size_t index = 1; index * RunLength < count; index += 2) {
+        for (size_t index = 1; index < m_runs; index += 2) {
             Run &run = m_slots[index / 2 % Slots];
             {
                 std::unique_lock lock(m_mutex);
@@ -175,9 +181,7 @@ private:
                 if (m_stopping)
                     return;
             }
-            const PixelRecord *begin = m_records.data() + index * RunLength;
-            const PixelRecord *end = m_records.data() + std::min(count, (index + 1) * RunLength);
-            run.length = putLines(begin, end, m_columns, run.text.get()) - run.text.get();
+            run.length = m_make(index, run.text.get()) - run.text.get();
             {
                 const std::lock_guard lock(m_mutex);
                 run.full = true;
@@ -186,8 +190,8 @@ private:
         }
     }
 
-    const PixelRecords &m_records;
-    const Columns m_columns;
+    const size_t m_runs;
+    const SheetRunText &m_make;
     Run m_slots[Slots];
     std::mutex m_mutex;
     std::condition_variable m_changed;
@@ -196,11 +200,10 @@ private:
 };
 
 // The runs in order: the even ones made here, the odd ones by the helper when there is one.
-bool writeRuns(SheetOutput &out, const PixelRecords &records, const Columns &columns, RunMaker *helper)
+bool writeRuns(SheetOutput &out, size_t runs, size_t capacity, const SheetRunText &make, RunMaker *helper)
 {
-    Run own;
-    const size_t count = records.size();
-    for (size_t index = 0; index * RunLength < count; ++index) {
+    Run own(capacity);
+    for (size_t index = 0; index < runs; ++index) {
         if (helper && index % 2 == 1) {
             Run &run = helper->take(index);
             const bool written = out.write(run.text.get(), run.length);
@@ -209,9 +212,7 @@ bool writeRuns(SheetOutput &out, const PixelRecords &records, const Columns &col
                 return false;
             continue;
         }
-        const PixelRecord *begin = records.data() + index * RunLength;
-        const PixelRecord *end = records.data() + std::min(count, (index + 1) * RunLength);
-        if (!out.write(own.text.get(), putLines(begin, end, columns, own.text.get()) - own.text.get()))
+        if (!out.write(own.text.get(), make(index, own.text.get()) - own.text.get()))
             return false;
     }
     return true;
@@ -225,18 +226,35 @@ QByteArray sheetHeader(ColourModel model)
                                      : QByteArrayLiteral("x,y,h,s,v\n");
 }
 
-bool writeSheet(QIODevice &device, const PixelRecords &records, ColourModel model,
-                QString *errorString)
+char *putSheetLines(const PixelRecord *begin, const PixelRecord *end, ColourModel model, char *out)
+{
+    return putLines(begin, end, Columns(model), out);
+}
+
+bool writeSheetRuns(QIODevice &device, ColourModel model, size_t runs, size_t runCapacity,
+                    const SheetRunText &make, QString *errorString)
 {
     SheetOutput out(device, errorString);
     const QByteArray header = sheetHeader(model);
     if (!out.write(header.constData(), header.size()))
         return false;
+    if (runs < ParallelRuns)
+        return writeRuns(out, runs, runCapacity, make, nullptr);
+    RunMaker helper(runs, runCapacity, make);
+    return writeRuns(out, runs, runCapacity, make, helper.start() ? &helper : nullptr);
+}
+
+bool writeSheet(QIODevice &device, const PixelRecords &records, ColourModel model,
+                QString *errorString)
+{
     const Columns columns(model);
-    if (records.size() <= 2 * RunLength)
-        return writeRuns(out, records, columns, nullptr);
-    RunMaker helper(records, columns);
-    return writeRuns(out, records, columns, helper.start() ? &helper : nullptr);
+    const size_t count = records.size();
+    const SheetRunText make = [&](size_t index, char *out) {
+        const PixelRecord *begin = records.data() + index * RunLength;
+        return putLines(begin, records.data() + std::min(count, (index + 1) * RunLength), columns, out);
+    };
+    return writeSheetRuns(device, model, (count + RunLength - 1) / RunLength, RunLength * LongestLine, make,
+                          errorString);
 }
 
 SheetSaveStatus saveSheet(const QString &path, const PixelRecords &records, ColourModel model,
