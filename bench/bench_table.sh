@@ -62,13 +62,17 @@ jobs=(
 )
 [ -n "$magick" ] && "$magick" "$work/big.png" "txt:$work/im.txt"
 
+sizes=()
 echo
 echo "whole process, median of $runs runs (ImageMagick: $magick_runs), milliseconds"
 printf '%-18s %10s %10s %10s %10s %10s | %9s %9s %9s\n' job tessarine baseline numpy magick yardstick "/numpy" "/yardstick" "/baseline"
 for job in "${jobs[@]}"; do
     IFS='|' read -r name ours theirs im yardargs <<<"$job"
     t=$(median_ms "$runs" "$cli $ours")
-    b=-; [ -n "$base" ] && b=$(median_ms "$runs" "$base $ours")
+    out="${ours##* }"
+    [ -f "$out" ] && sizes+=("$name: tessarine $(stat -c %s "$out") bytes")
+    b=-; [ -n "$base" ] && b=$(median_ms "$runs" "$base ${ours// $out/ $work/base.${out##*.}}")
+    [ -n "$base" ] && [ -f "$work/base.${out##*.}" ] && sizes+=("$name: baseline $(stat -c %s "$work/base.${out##*.}") bytes")
     n=-; [ -n "$recipe" ] && [ -n "$theirs" ] && n=$(median_ms "$runs" "$python $recipe $theirs")
     m=-; [ -n "$magick" ] && [ -n "$im" ] && m=$(median_ms "$magick_runs" "$magick $im")
     y=$(median_ms "$runs" "$yard $yardargs")
@@ -76,7 +80,8 @@ for job in "${jobs[@]}"; do
     printf '%-18s %10s %10s %10s %10s %10s | %9s %9s %9s\n' "$name" "$t" "$b" "$n" "$m" "$y" \
         "$(ratio "$t" "$n")" "$(ratio "$t" "$y")" "$(ratio "$t" "$b")"
 done
-for f in out.png y.png; do echo "  $f: $(stat -c %s "$work/$f") bytes"; done
+sizes+=("sheet -> PNG: yardstick $(stat -c %s "$work/y.png") bytes")
+printf '  %s\n' "${sizes[@]}"
 
 echo
 printf '%-34s %10s %10s\n' "" tessarine baseline
