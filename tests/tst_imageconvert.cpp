@@ -1,6 +1,9 @@
 #include "model/colorconvert.h"
+#include "convert/operations.h"
 #include "image/imageconvert.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <random>
@@ -321,6 +324,46 @@ private slots:
         tess::scanImage(image, records);
         QCOMPARE(records.data(), storage);
         QCOMPARE(firstDifference(records, recordsByPixel(image)), QString());
+    }
+
+    // The command line writes a picture's sheet a run of records at a time, on two threads;
+    // the file is the one written from all the records at once.
+    void sheetStreamedAsFromRecords_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<bool>("excel2002");
+        QTest::addColumn<tess::ColourModel>("model");
+        const QImage noise = patterned(300, 250, QImage::Format_ARGB32);
+        QTest::newRow("rgb, runs on both threads") << noise << false << tess::ColourModel::Rgb;
+        QTest::newRow("hsv") << noise << false << tess::ColourModel::Hsv;
+        QTest::newRow("premultiplied") << noise.convertToFormat(QImage::Format_ARGB32_Premultiplied) << false
+                                       << tess::ColourModel::Rgb;
+        QTest::newRow("reduced to 60,000 pixels") << noise << true << tess::ColourModel::Hsv;
+        QTest::newRow("above a million pixels") << patterned(1300, 800, QImage::Format_ARGB32) << false << tess::ColourModel::Rgb;
+        QTest::newRow("one tall column") << patterned(1, 70001, QImage::Format_ARGB32) << false << tess::ColourModel::Rgb;
+        QTest::newRow("one long row") << patterned(70001, 1, QImage::Format_ARGB32) << false << tess::ColourModel::Hsv;
+        QTest::newRow("small: one run") << patterned(7, 5, QImage::Format_ARGB32) << false << tess::ColourModel::Rgb;
+        QTest::newRow("null: the header alone") << QImage() << false << tess::ColourModel::Rgb;
+    }
+
+    void sheetStreamedAsFromRecords()
+    {
+        QFETCH(QImage, image);
+        QFETCH(bool, excel2002);
+        QFETCH(tess::ColourModel, model);
+        QTemporaryDir dir;
+        const QString streamed = dir.filePath("streamed.csv"), whole = dir.filePath("whole.csv");
+        int notices = 0;
+        QVERIFY(tess::imageToSheetFile(image, excel2002, streamed, model, [&](const tess::Result &) { ++notices; }).ok());
+        PixelRecords records;
+        QSize extent;
+        int wholeNotices = 0;
+        QVERIFY(tess::recordsFromImage(image, excel2002, records, extent, [&](const tess::Result &) { ++wholeNotices; }).ok());
+        QVERIFY(tess::saveSheetFile(whole, records, model).ok());
+        QCOMPARE(notices, wholeNotices);
+        QFile a(streamed), b(whole);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QVERIFY(a.readAll() == b.readAll());
     }
 
     void nullImageGivesNoRecords()

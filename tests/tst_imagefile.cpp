@@ -6,9 +6,13 @@
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+
+#include <png.h>
 
 namespace {
 
@@ -125,6 +129,51 @@ private:
 
 const QList<QByteArray> WritableSuffixes = {"bmp", "ico", "jpeg", "jpg", "pbm", "pgm", "png",
                                             "ppm", "tif", "tiff", "xbm", "xpm"};
+
+// Noise in every channel, alpha included (0 and 255 among it), so that any filter or
+// byte-order slip shows.
+QImage noisePicture(int width, int height, QImage::Format format)
+{
+    QImage image(width, height, format);
+    quint32 seed = 7;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            const int alpha = x == 0 ? 0 : x == 1 ? 255 : int(seed >> 24);
+            image.setPixel(x, y, format == QImage::Format_ARGB32 ? (seed & 0xffffffu) | uint(alpha) << 24 : seed | 0xff000000u);
+        }
+    }
+    return image;
+}
+
+// The PNG read by libpng itself, as straight ARGB32.
+QImage readByLibpng(const QString &path)
+{
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&png, QFile::encodeName(path).constData()))
+        return {};
+    png.format = PNG_FORMAT_BGRA;
+    QImage image(int(png.width), int(png.height), QImage::Format_ARGB32);
+    if (!png_image_finish_read(&png, nullptr, image.bits(), int(image.bytesPerLine()), nullptr))
+        return {};
+    return image;
+}
+
+// The PNG read by ImageMagick, as straight ARGB32; null when it is not installed.
+QImage readByImageMagick(const QString &path, QSize size)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("convert")).isEmpty())
+        return {};
+    QProcess convert;
+    convert.start(QStringLiteral("convert"), {path, QStringLiteral("-depth"), QStringLiteral("8"), QStringLiteral("bgra:-")});
+    if (!convert.waitForFinished(60000) || convert.exitCode() != 0)
+        return {};
+    const QByteArray bytes = convert.readAllStandardOutput();
+    if (bytes.size() != qsizetype(size.width()) * size.height() * 4)
+        return {};
+    return QImage(reinterpret_cast<const uchar *>(bytes.constData()), size.width(), size.height(), QImage::Format_ARGB32).copy();
+}
 
 } // namespace
 
@@ -264,6 +313,37 @@ private slots:
         const QByteArray detected = QImageReader::imageFormat(path);
         QVERIFY2(detected == expected || (expected == "jpg" && detected == "jpeg") || (expected == "tif" && detected == "tiff"),
                  detected.constData());
+    }
+
+    // Pictures saved as PNG read back with every pixel as it was, whoever reads them.
+    void pngReadsBackExactly_data()
+    {
+        QTest::addColumn<QImage>("picture");
+        QTest::newRow("rgb") << noisePicture(97, 61, QImage::Format_RGB32);
+        QTest::newRow("rgb with alpha") << noisePicture(97, 61, QImage::Format_ARGB32);
+        QTest::newRow("one column") << noisePicture(1, 300, QImage::Format_ARGB32);
+        QTest::newRow("one row") << noisePicture(2000, 1, QImage::Format_RGB32);
+        QTest::newRow("premultiplied, through the toolkit")
+            << noisePicture(40, 30, QImage::Format_ARGB32).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QTest::newRow("grey, through the toolkit") << testPicture().convertToFormat(QImage::Format_Grayscale8);
+    }
+
+    void pngReadsBackExactly()
+    {
+        QFETCH(QImage, picture);
+        const QString path = m_dir.filePath(QStringLiteral("exact.png"));
+        QVERIFY(tess::saveImage(picture, path));
+        const QImage expected = picture.convertToFormat(QImage::Format_ARGB32);
+
+        QImage byToolkit;
+        QVERIFY(byToolkit.load(path, "png"));
+        QCOMPARE(byToolkit.convertToFormat(QImage::Format_ARGB32), expected);
+        QCOMPARE(readByLibpng(path), expected);
+        if (const QImage byImageMagick = readByImageMagick(path, picture.size()); !byImageMagick.isNull())
+            QCOMPARE(byImageMagick, expected);
+        else if (!QStandardPaths::findExecutable(QStringLiteral("convert")).isEmpty())
+            QFAIL("ImageMagick could not read the PNG");
+        QCOMPARE(byToolkit.dotsPerMeterX(), picture.dotsPerMeterX());
     }
 
     // A failure leaves a file that was there before as it was, and creates nothing where

@@ -232,22 +232,31 @@ private slots:
         QTest::addColumn<bool>("grey");
         QTest::addColumn<int>("tolerance");     // against the reference decoder
         QTest::addColumn<bool>("lossless");     // then also exactly the source picture
+        QTest::addColumn<QByteArray>("freedBox"); // a box the encoder wrote, made free space
 
         const QStringList heifConvert{"heif-convert", "{in}", "{out}"};
         const QStringList avifdec{"avifdec", "{in}", "{out}"};
         const QStringList djxl{"djxl", "{in}", "{out}"};
-        QTest::newRow("heic") << HeifEncoder << heifConvert << false << false << 0 << false;
-        QTest::newRow("heic with alpha") << HeifEncoder << heifConvert << true << false << 0 << false;
-        QTest::newRow("avif lossless") << AvifEncoder << avifdec << false << false << 0 << true;
-        QTest::newRow("avif lossless with alpha") << AvifEncoder << avifdec << true << false << 0 << true;
+        QTest::newRow("heic") << HeifEncoder << heifConvert << false << false << 0 << false << QByteArray();
+        QTest::newRow("heic with alpha") << HeifEncoder << heifConvert << true << false << 0 << false << QByteArray();
+        QTest::newRow("avif lossless") << AvifEncoder << avifdec << false << false << 0 << true << QByteArray();
+        QTest::newRow("avif lossless with alpha") << AvifEncoder << avifdec << true << false << 0 << true << QByteArray();
         // libheif and avifdec round 10 bits to 8 each their own way: one step apart at most
         QTest::newRow("avif 10-bit reduced to 8 bits")
             << QStringList{"avifenc", "-d", "10", "-s", "9", "{in}", "{out}"}
-            << QStringList{"avifdec", "-d", "8", "{in}", "{out}"} << false << false << 1 << false;
-        QTest::newRow("jxl lossless") << JxlEncoder << djxl << false << false << 0 << true;
-        QTest::newRow("jxl lossless with alpha") << JxlEncoder << djxl << true << false << 0 << true;
-        QTest::newRow("jxl lossless grey") << JxlEncoder << djxl << false << true << 0 << true;
-        QTest::newRow("jxl lossy") << QStringList{"cjxl", "-d", "1", "{in}", "{out}"} << djxl << false << false << 0 << false;
+            << QStringList{"avifdec", "-d", "8", "{in}", "{out}"} << false << false << 1 << false << QByteArray();
+        // Photos as cameras and web pages store them: chroma at half resolution, interpolated
+        // when drawn, as avifdec and the browsers do (repeating the samples is up to 58 off).
+        const QStringList avifPhoto{"avifenc", "-y", "420", "-s", "9", "--min", "10", "--max", "20", "{in}", "{out}"};
+        const QStringList avifdecLenient{"avifdec", "--no-strict", "{in}", "{out}"};
+        QTest::newRow("avif 4:2:0") << avifPhoto << avifdecLenient << false << false << 1 << false << QByteArray();
+        QTest::newRow("avif 4:2:0 with alpha") << avifPhoto << avifdecLenient << true << false << 1 << false << QByteArray();
+        // No pixel information property: strict readers refuse it, browsers draw it
+        QTest::newRow("avif without pixi") << avifPhoto << avifdecLenient << false << false << 1 << false << QByteArray("pixi");
+        QTest::newRow("jxl lossless") << JxlEncoder << djxl << false << false << 0 << true << QByteArray();
+        QTest::newRow("jxl lossless with alpha") << JxlEncoder << djxl << true << false << 0 << true << QByteArray();
+        QTest::newRow("jxl lossless grey") << JxlEncoder << djxl << false << true << 0 << true << QByteArray();
+        QTest::newRow("jxl lossy") << QStringList{"cjxl", "-d", "1", "{in}", "{out}"} << djxl << false << false << 0 << false << QByteArray();
     }
 
     void decodesAsTheReferenceDecoder()
@@ -258,6 +267,7 @@ private slots:
         QFETCH(bool, grey);
         QFETCH(int, tolerance);
         QFETCH(bool, lossless);
+        QFETCH(QByteArray, freedBox);
         REQUIRE_TOOLS({encoder.first(), referenceDecoder.first()});
 
         QImage source = pattern(40, 30, alpha);
@@ -268,6 +278,11 @@ private slots:
         const QString encoded = m_dir.filePath(QStringLiteral("encoded"));
         const QString reference = m_dir.filePath(QStringLiteral("reference.png"));
         QVERIFY(run(withFiles(encoder, sourcePath, encoded)));
+        if (!freedBox.isEmpty()) {
+            const QByteArray bytes = readAll(encoded);
+            QVERIFY(bytes.contains(freedBox));
+            QVERIFY(writeFile(encoded, QByteArray(bytes).replace(freedBox, "free")));
+        }
         QVERIFY(run(withFiles(referenceDecoder, encoded, reference)));
 
         QImage image;
@@ -300,6 +315,29 @@ private slots:
                 QCOMPARE(image.pixel(upright) | 0xff000000u, source.pixel(x, y));
             }
         }
+    }
+
+    // Many writers put the generic brand mif1 first and name the coding among the compatible
+    // brands. Of two pictures, the primary one is read, as heif-convert draws it.
+    void genericBrandReadsPrimaryPicture()
+    {
+        REQUIRE_TOOLS({"heif-enc", "heif-convert"});
+        const QString first = m_dir.filePath(QStringLiteral("first.png")), second = m_dir.filePath(QStringLiteral("second.png"));
+        QVERIFY(pattern(40, 30, false).save(first));
+        QVERIFY(pattern(40, 30, false).mirrored(true, false).save(second));
+        const QString encoded = m_dir.filePath(QStringLiteral("two.heic")), path = m_dir.filePath(QStringLiteral("generic.heif"));
+        QVERIFY(run({"heif-enc", "-q", "90", first, second, "-o", encoded})); // the first is the primary
+        QByteArray bytes = readAll(encoded);
+        QCOMPARE(bytes.mid(4, 8), QByteArray("ftypheic"));
+        QVERIFY(writeFile(path, bytes.replace(8, 4, "mif1")));
+        QVERIFY(run({"heif-convert", path, m_dir.filePath(QStringLiteral("converted.png"))}));
+
+        QImage image, primary, other;
+        QVERIFY(loadImageInto(path, image));
+        QVERIFY(primary.load(m_dir.filePath(QStringLiteral("converted-1.png"))));
+        QVERIFY(other.load(m_dir.filePath(QStringLiteral("converted-2.png"))));
+        QCOMPARE(largestDifference(image, primary), 0);
+        QVERIFY(largestDifference(image, other) > 0);
     }
 
     // Each gets "Invalid image format." in the programs: refused, the image passed in kept.

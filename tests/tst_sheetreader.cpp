@@ -114,6 +114,8 @@ private slots:
     void millionRecordsRoundTrip();
     void loadSheetFromDisk_data();
     void loadSheetFromDisk();
+    void halvesReadAsTheWhole_data();
+    void halvesReadAsTheWhole();
 };
 
 void TestSheetReader::read_data()
@@ -606,6 +608,75 @@ void TestSheetReader::loadSheetFromDisk()
     QCOMPARE(result.ok(), status == SheetStatus::Loaded);
     QCOMPARE(result.message.isEmpty(), status == SheetStatus::Loaded);
     QCOMPARE(info.detail.isEmpty(), status == SheetStatus::Loaded);
+}
+
+// A large file is read in two halves on two threads, cut at the first line feed after its
+// middle; whatever lies there, the result is the whole file's read in one.
+void TestSheetReader::halvesReadAsTheWhole_data()
+{
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<QByteArray>("line");   // %1 is the line's number
+    QTest::addColumn<QByteArray>("middle"); // put between the 100th and 101st line
+    QTest::addColumn<QByteArray>("late");   // put before the last line
+    QTest::addColumn<bool>("utf16");
+
+    const QByteArray plain = "%1,7,1,2,3,n\n";
+    QTest::newRow("plain") << QByteArray("x,y,r,g,b,note\n") << plain << QByteArray() << QByteArray() << false;
+    QTest::newRow("quoted line ends across the middle")
+        << QByteArray("x,y,r,g,b,note\n") << plain << "5,5,1,2,3,\"" + QByteArray(700, '\n') + "\"\n" << QByteArray() << false;
+    QTest::newRow("quoted value read across the middle")
+        << QByteArray("x,y,r,g,b,note\n") << plain << "5,5,\"1" + QByteArray(700, ' ') + "\n\",2,3,n\n" << QByteArray() << false;
+    QTest::newRow("quote never closed, late: its line number")
+        << QByteArray("x,y,r,g,b,note\n") << plain << QByteArray() << QByteArray("1,1,1,1,1,\"open\n") << false;
+    QTest::newRow("skipped lines and text for numbers in both halves")
+        << QByteArray("x,y,r,g,b,note\n") << QByteArray("%1,7,1,2,3,n\na,b,1,2,3,n\n1,1,x,2,3,n\n") << QByteArray()
+        << QByteArray() << false;
+    QTest::newRow("CR LF, empty lines and short lines")
+        << QByteArray("x,y,r,g,b,note\r\n") << QByteArray("%1,7,1\r\n\r\n\n") << QByteArray("\r\n\r\n\r\n") << QByteArray() << false;
+    QTest::newRow("named separator and decimal commas")
+        << QByteArray("sep=;\nx;y;r;g;b\n") << QByteArray("%1;7;1,5;2,4;3\n") << QByteArray() << QByteArray() << false;
+    QTest::newRow("UTF-16") << QByteArray("x,y,r,g,b,note\n") << plain << QByteArray() << QByteArray() << true;
+    QTest::newRow("UTF-8 after the middle")
+        << QByteArray("x,y,r,g,b,note\n") << plain << QByteArray() << QByteArray("9,9,1,2,3,caf\xC3\xA9\n") << false;
+    QTest::newRow("largest x in the second half")
+        << QByteArray("x,y,r,g,b,note\n") << plain << QByteArray() << QByteArray("99999,3,1,2,3,n\n") << false;
+}
+
+void TestSheetReader::halvesReadAsTheWhole()
+{
+    QFETCH(QByteArray, header);
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, middle);
+    QFETCH(QByteArray, late);
+    QFETCH(bool, utf16);
+    QByteArray text = header;
+    for (int i = 0; i < 200; ++i)
+        text += (i == 100 ? middle : QByteArray()) + (i == 199 ? late : QByteArray()) + QByteArray(line).replace("%1", QByteArray::number(i));
+    if (utf16) {
+        const QString decoded = QString::fromUtf8(text);
+        text = QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char *>(decoded.utf16()), decoded.size() * 2);
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath("halves.csv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+
+    PixelRecords whole, halves;
+    const SheetInfo expected = readBytes(text, whole, text.size() * 2); // one block: no halves
+    for (const qint64 blockSize : { qint64(64), qint64(7) }) {
+        QVERIFY(file.seek(0));
+        const SheetInfo info = readSheetInBlocks(file, halves, blockSize);
+        QCOMPARE(info.status, expected.status);
+        QCOMPARE(info.detail, expected.detail);
+        QCOMPARE(info.maxX, expected.maxX);
+        QCOMPARE(info.maxY, expected.maxY);
+        QCOMPARE(info.skippedLines, expected.skippedLines);
+        QCOMPARE(info.notNumbers, expected.notNumbers);
+        QCOMPARE(difference(halves, whole), QString());
+    }
+    QVERIFY(expected.status != SheetStatus::Loaded || whole.size() >= 200);
 }
 
 QTEST_GUILESS_MAIN(TestSheetReader)

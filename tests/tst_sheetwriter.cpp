@@ -160,8 +160,9 @@ void TestSheetWriter::deviceRefusesWrite_data()
     QTest::addColumn<qint64>("limit");
     QTest::addColumn<bool>("shortWrite");
 
-    const qint64 total = plainSheet(randomRecords(30000, 3), ColourModel::Rgb).size();
-    for (const qint64 limit : { qint64(0), qint64(9), qint64(256 * 1024), total - 1 }) {
+    // Enough records that their text is made on two threads, failing in either's part.
+    const qint64 total = plainSheet(randomRecords(100000, 3), ColourModel::Rgb).size();
+    for (const qint64 limit : { qint64(0), qint64(9), qint64(256 * 1024), qint64(600 * 1024), total - 1 }) {
         QTest::addRow("error after %lld bytes", limit) << limit << false;
         QTest::addRow("short write after %lld bytes", limit) << limit << true;
     }
@@ -172,7 +173,7 @@ void TestSheetWriter::deviceRefusesWrite()
     QFETCH(qint64, limit);
     QFETCH(bool, shortWrite);
 
-    const PixelRecords records = randomRecords(30000, 3);
+    const PixelRecords records = randomRecords(100000, 3);
     const QByteArray full = plainSheet(records, ColourModel::Rgb);
     FailingDevice device(limit, shortWrite);
     QVERIFY(device.open(QIODevice::WriteOnly));

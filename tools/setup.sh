@@ -29,24 +29,26 @@ BUILD_PACKAGES=(
     cmake ninja-build g++
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
     qt6-image-formats-plugins libqt6svg6
-    pkg-config libheif-dev libjxl-dev libwebp-dev libexif-dev
+    pkg-config libheif-dev libavif-dev libjxl-dev libspng-dev libwebp-dev libexif-dev
     libquazip1-qt6-dev libxml2-dev
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 # qt6-l10n-tools and qt6-tools-dev (its CMake package) turn the translations into the .qm
 # files built into the programs; qt6-translations-l10n holds the toolkit's own.
 # Debian's libheif1 depends on its HEVC (libde265) and AV1 (libdav1d, libaom) decoders
-# itself, so HEIC and AVIF pictures decode wherever libheif-dev is installed.
+# itself, so HEIC pictures decode wherever libheif-dev is installed; AVIF pictures are read
+# through libavif (with dav1d), which interpolates their chroma as the browsers do.
 
 # What the test suite needs on top: a virtual display and tools to drive and photograph it,
 # clang with its sanitizer and fuzzer runtimes, LibreOffice Calc with its python bridge as
 # the spreadsheet program that edits sheets and makes workbooks in the tests, the photo
-# formats' reference encoders and decoders, openpyxl for the workbook benchmark, and the
-# validators and the package checker for the installed layout and the Debian package.
+# formats' reference encoders and decoders, libpng to read the saved PNG files back with,
+# openpyxl for the workbook benchmark, and the validators and the package checker for the
+# installed layout and the Debian package.
 TEST_PACKAGES=(
     xvfb xauth xdotool x11-apps imagemagick
     clang libclang-rt-dev
     libreoffice-calc-nogui python3-uno python3-openpyxl
-    libheif-examples libavif-bin libjxl-tools
+    libheif-examples libavif-bin libjxl-tools libpng-dev
     desktop-file-utils appstream lintian x11-utils file bash-completion
 )

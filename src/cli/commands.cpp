@@ -81,13 +81,7 @@ int runToSheet(const ToSheetJob &job)
     if (!result.ok())
         return finish(result);
 
-    tess::PixelRecords records;
-    QSize extent;
-    result = recordsFromImage(image, job.excel2002, records, extent, printResult);
-    image = QImage(); // the working image is no longer needed while the sheet is written
-    if (!result.ok())
-        return finish(result);
-    return finish(saveSheetFile(job.sheetPath, records, job.model));
+    return finish(imageToSheetFile(image, job.excel2002, job.sheetPath, job.model, printResult));
 }
 
 int runToImage(const ToImageJob &job)

@@ -38,6 +38,11 @@ bool isWorkbookName(const QString &path);
 // standard output.
 Result saveSheetFile(const QString &path, const PixelRecords &records, ColourModel model);
 
+// recordsFromImage + saveSheetFile in one, as the command line needs them: a CSV sheet is
+// written a run of records at a time, never holding all of them.
+Result imageToSheetFile(const QImage &image, bool excel2002, const QString &path, ColourModel model,
+                        const Notice &notice = {});
+
 // ---- Sheet to image ----------------------------------------------------------------
 
 // Bytes of the sheet read so far, and the bytes expected or -1 (a pipe).

@@ -3,6 +3,7 @@
 #include "sheetdata.h"
 #include "sheetheader.h"
 #include "sheetlines.h"
+#include "sheetsplit.h"
 #include "sheettext.h"
 #include "text/usertexts.h"
 
@@ -34,7 +35,7 @@ constexpr qsizetype MaxHeadingLine = 64 * 1024 * 1024;
 class SheetParser final : public TextSink
 {
 public:
-    explicit SheetParser(PixelRecords &out) : m_out(out) {}
+    SheetParser(PixelRecords &out, SecondHalf *second) : m_out(out), m_second(second) {}
 
     qsizetype feed(const char *begin, const char *end, bool atEnd) override
     {
@@ -79,8 +80,11 @@ private:
     qsizetype feedHeading(const char *&p, const char *e, bool atEnd);
     qsizetype keepHeadingLine(qsizetype bytes);
     void headingLine(QByteArrayView line);
+    size_t recordsIn(qsizetype parsedBytes, qint64 bytes) const;
 
     PixelRecords &m_out;
+    SecondHalf *m_second; // parsed on another thread, when the sheet is read in halves
+    SheetLayout m_layout;
     SheetInfo m_info;
     Stage m_stage = Stage::FirstLine;
     QByteArray m_separator; // named by a "sep=" line, or the header's own
@@ -146,25 +150,98 @@ void SheetParser::headingLine(QByteArrayView line)
         return;
     }
     m_data.emplace(m_out, layout, m_line);
+    m_layout = layout;
     m_stage = Stage::Data;
 }
 
-// Reserves room for the records the rest of the device will give, judged by the
-// first block. Room that is never written costs address space only.
+// How many records bytes more of text will likely give, judged by the first block.
+size_t SheetParser::recordsIn(qsizetype parsedBytes, qint64 bytes) const
+{
+    if (bytes <= 0 || m_out.empty() || parsedBytes <= 0)
+        return 0;
+    const double bytesPerRecord = double(parsedBytes) / double(m_out.size());
+    // A data line takes at least two bytes ("," and its line end).
+    return size_t(std::min(double(bytes) / bytesPerRecord * 1.1 + 1024, double(bytes) / 2 + 1));
+}
+
+// Reserves room for the records the rest of the device will give (both halves, when it
+// is read in two). Room that is never written costs address space only.
 void SheetParser::expectMore(qsizetype parsedBytes, qint64 remainingBytes)
 {
-    if (remainingBytes <= 0 || m_out.empty() || parsedBytes <= 0)
+    if (m_second) {
+        m_second->start(m_layout, recordsIn(parsedBytes, m_second->bytes()));
+        remainingBytes += m_second->bytes();
+    }
+    const size_t expected = recordsIn(parsedBytes, remainingBytes);
+    if (expected == 0)
         return;
-    const double have = double(m_out.size());
-    const double bytesPerRecord = double(parsedBytes) / have;
-    // A data line takes at least two bytes ("," and its line end).
-    const double expected = std::min(have + double(remainingBytes) / bytesPerRecord * 1.1 + 1024,
-                                     have + double(remainingBytes) / 2 + 1);
     try {
-        m_out.reserve(size_t(expected));
+        m_out.reserve(m_out.size() + expected);
     } catch (const std::exception &) {
         // No room for the guess: the records grow as they come.
     }
+}
+
+SheetInfo outOfMemory(PixelRecords &out)
+{
+    out.clear();
+    out.shrink_to_fit();
+    SheetInfo info;
+    info.status = SheetStatus::OutOfMemory;
+    info.detail = userText(Text::NoMemoryForRecords);
+    return info;
+}
+
+SheetInfo readWhole(QIODevice &device, PixelRecords &out, qint64 blockSize, const ReadProgress &progress)
+{
+    out.clear();
+    SheetParser parser(out, nullptr);
+    SheetInput input(device, blockSize, progress);
+    try {
+        input.run(parser);
+    } catch (const std::bad_alloc &) {
+        return outOfMemory(out);
+    }
+    SheetInfo info = parser.finish();
+    if (info.status != SheetStatus::Loaded)
+        out.clear();
+    return info;
+}
+
+// The first half read here up to the cut, the second on its thread; nothing when the
+// halves do not make the whole (see sheetsplit.h).
+std::optional<SheetInfo> readInHalves(QIODevice &device, PixelRecords &out, qint64 blockSize,
+                                      const ReadProgress &progress, SecondHalf &second)
+{
+    out.clear();
+    const qint64 start = device.pos();
+    PrefixDevice first(device, second.cut());
+    SheetParser parser(out, &second);
+    SheetInput input(first, blockSize, progress);
+    try {
+        input.run(parser);
+    } catch (const std::bad_alloc &) {
+        second.finish();
+        out.clear();
+        return std::nullopt;
+    }
+    SheetInfo info = parser.finish();
+    if (!second.finish() || info.status != SheetStatus::Loaded || !input.readAsUtf8()) {
+        out.clear();
+        return std::nullopt;
+    }
+    try {
+        second.appendTo(out);
+    } catch (const std::bad_alloc &) {
+        return outOfMemory(out);
+    }
+    info.maxX = std::max(info.maxX, second.maxX());
+    info.maxY = std::max(info.maxY, second.maxY());
+    info.skippedLines += second.skippedLines();
+    info.notNumbers += second.notNumbers();
+    if (progress)
+        progress(device.size() - start);
+    return info;
 }
 
 } // namespace
@@ -172,23 +249,19 @@ void SheetParser::expectMore(qsizetype parsedBytes, qint64 remainingBytes)
 SheetInfo readSheetInBlocks(QIODevice &device, PixelRecords &out, qint64 blockSize,
                             const ReadProgress &progress)
 {
-    out.clear();
-    SheetParser parser(out);
-    SheetInput input(device, blockSize, progress);
-    try {
-        input.run(parser);
-    } catch (const std::bad_alloc &) {
-        out.clear();
-        out.shrink_to_fit();
-        SheetInfo info;
-        info.status = SheetStatus::OutOfMemory;
-        info.detail = userText(Text::NoMemoryForRecords);
-        return info;
+    if (const std::unique_ptr<SecondHalf> second = SecondHalf::plan(device, blockSize)) {
+        const qint64 start = device.pos();
+        if (std::optional<SheetInfo> info = readInHalves(device, out, blockSize, progress, *second))
+            return *info;
+        if (!device.seek(start)) { // read again whole, from where it began
+            out.clear();
+            SheetInfo info;
+            info.status = SheetStatus::CannotOpen;
+            info.detail = device.errorString();
+            return info;
+        }
     }
-    SheetInfo info = parser.finish();
-    if (info.status != SheetStatus::Loaded)
-        out.clear();
-    return info;
+    return readWhole(device, out, blockSize, progress);
 }
 
 SheetInfo readSheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress)

@@ -35,6 +35,8 @@ public:
     SheetInput(QIODevice &device, qint64 blockSize, const ReadProgress &progress);
 
     void run(TextSink &sink);
+    // The text was UTF-8 or ASCII as read, not decoded from UTF-16.
+    bool readAsUtf8() const { return m_encoding == Encoding::Ascii || m_encoding == Encoding::Utf8; }
 
 private:
     enum class Encoding { Ascii, Utf8, Utf16Le, Utf16Be };

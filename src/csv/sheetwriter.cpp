@@ -6,75 +6,102 @@
 #include <QIODevice>
 
 #include <charconv>
+#include <condition_variable>
 #include <cstring>
 #include <memory>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace tess {
 
 namespace {
 
-// Text is gathered in a buffer of this size and handed to the device in one write.
-constexpr qsizetype WriteBufferSize = 256 * 1024;
-
 // The longest line a record can give: five numbers of at most 11 characters
 // ("-2147483648"), each followed by "," or the line feed.
 constexpr qsizetype LongestLine = 5 * 12;
 
-class LineBuffer
+// Records are turned into text a run at a time, and each run's text is handed to the
+// device in one write (about 280 KB for a run of a picture's records).
+constexpr size_t RunLength = 16 * 1024;
+
+// Below this many runs a second thread costs more than it saves.
+constexpr size_t ParallelRuns = 3;
+
+// The three colour values of the model, picked once for the whole sheet.
+struct Columns
+{
+    using Component = int32_t PixelRecord::*;
+    explicit Columns(ColourModel model)
+    {
+        const bool rgb = model == ColourModel::Rgb;
+        first = rgb ? &PixelRecord::r : &PixelRecord::h;
+        second = rgb ? &PixelRecord::g : &PixelRecord::s;
+        third = rgb ? &PixelRecord::b : &PixelRecord::v;
+    }
+    Component first;
+    Component second;
+    Component third;
+};
+
+inline char *putNumber(char *out, int32_t value)
+{
+    // An int never needs more than 11 chars. Colour values and most coordinates are
+    // below 1000: those skip the length computation of the general conversion.
+    const auto u = uint32_t(value);
+    if (u < 10) {
+        *out++ = char('0' + u);
+    } else if (u < 100) {
+        out[0] = char('0' + u / 10);
+        out[1] = char('0' + u % 10);
+        out += 2;
+    } else if (u < 1000) {
+        out[0] = char('0' + u / 100);
+        out[1] = char('0' + u / 10 % 10);
+        out[2] = char('0' + u % 10);
+        out += 3;
+    } else {
+        out = std::to_chars(out, out + 12, value).ptr;
+    }
+    return out;
+}
+
+// The lines of the records from begin to end; out has room for LongestLine a record.
+char *putLines(const PixelRecord *begin, const PixelRecord *end, const Columns &columns, char *out)
+{
+    for (const PixelRecord *rec = begin; rec != end; ++rec) {
+        out = putNumber(out, rec->x);
+        *out++ = ',';
+        out = putNumber(out, rec->y);
+        *out++ = ',';
+        out = putNumber(out, rec->*columns.first);
+        *out++ = ',';
+        out = putNumber(out, rec->*columns.second);
+        *out++ = ',';
+        out = putNumber(out, rec->*columns.third);
+        *out++ = '\n';
+    }
+    return out;
+}
+
+// One run of text, as made and as written.
+struct Run
+{
+    explicit Run(size_t capacity) : text(new char[capacity]) {}
+    std::unique_ptr<char[]> text;
+    qint64 length = 0;
+    bool full = false; // made and not yet written
+};
+
+class SheetOutput
 {
 public:
-    LineBuffer(QIODevice &device, QString *errorString)
-        : m_device(device), m_errorString(errorString), m_data(new char[WriteBufferSize])
-    {
-        m_cursor = m_data.get();
-    }
+    SheetOutput(QIODevice &device, QString *errorString) : m_device(device), m_errorString(errorString) {}
 
-    // Room for at least one more line, flushing first when needed.
-    bool reserveLine()
+    bool write(const char *text, qint64 length)
     {
-        if (m_data.get() + WriteBufferSize - m_cursor >= LongestLine)
-            return true;
-        return flush();
-    }
-
-    void append(const char *text, qsizetype length)
-    {
-        std::memcpy(m_cursor, text, size_t(length));
-        m_cursor += length;
-    }
-
-    void appendNumber(int32_t value)
-    {
-        // Room is guaranteed by reserveLine(); an int never needs more than 11 chars.
-        // Colour values and most coordinates are below 1000: those skip the length
-        // computation of the general conversion.
-        const auto u = uint32_t(value);
-        if (u < 10) {
-            *m_cursor++ = char('0' + u);
-        } else if (u < 100) {
-            m_cursor[0] = char('0' + u / 10);
-            m_cursor[1] = char('0' + u % 10);
-            m_cursor += 2;
-        } else if (u < 1000) {
-            m_cursor[0] = char('0' + u / 100);
-            m_cursor[1] = char('0' + u / 10 % 10);
-            m_cursor[2] = char('0' + u % 10);
-            m_cursor += 3;
-        } else {
-            m_cursor = std::to_chars(m_cursor, m_cursor + 12, value).ptr;
-        }
-    }
-
-    void appendChar(char c) { *m_cursor++ = c; }
-
-    bool flush()
-    {
-        const qint64 length = m_cursor - m_data.get();
-        m_cursor = m_data.get();
-        if (length == 0)
-            return true;
-        const qint64 written = m_device.write(m_data.get(), length);
-        if (written == length)
+        if (length == 0 || m_device.write(text, length) == length)
             return true;
         if (m_errorString) {
             *m_errorString = m_device.errorString();
@@ -87,9 +114,109 @@ public:
 private:
     QIODevice &m_device;
     QString *m_errorString;
-    std::unique_ptr<char[]> m_data;
-    char *m_cursor = nullptr;
 };
+
+// Every other run is made on a second thread while this one makes and writes its own:
+// turning numbers into text costs several times the writing, and the runs still go out
+// in order. The helper works at most a few runs ahead.
+class RunMaker
+{
+public:
+    RunMaker(size_t runs, size_t capacity, const SheetRunText &make)
+        : m_runs(runs), m_make(make), m_slots{Run(capacity), Run(capacity), Run(capacity)}
+    {
+    }
+    ~RunMaker() { stop(); }
+
+    bool start()
+    {
+        try {
+            m_thread = std::thread([this] { makeOddRuns(); });
+        } catch (const std::system_error &) {
+            return false;
+        }
+        return true;
+    }
+
+    void stop()
+    {
+        if (!m_thread.joinable())
+            return;
+        {
+            const std::lock_guard lock(m_mutex);
+            m_stopping = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
+
+    // The text of odd run index, once made; written by the caller, then given back.
+    Run &take(size_t index)
+    {
+        Run &run = m_slots[index / 2 % Slots];
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [&run] { return run.full; });
+        return run;
+    }
+
+    void giveBack(Run &run)
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            run.full = false;
+        }
+        m_changed.notify_all();
+    }
+
+private:
+    static constexpr size_t Slots = 3;
+
+    void makeOddRuns()
+    {
+        for (size_t index = 1; index < m_runs; index += 2) {
+            Run &run = m_slots[index / 2 % Slots];
+            {
+                std::unique_lock lock(m_mutex);
+                m_changed.wait(lock, [&] { return m_stopping || !run.full; });
+                if (m_stopping)
+                    return;
+            }
+            run.length = m_make(index, run.text.get()) - run.text.get();
+            {
+                const std::lock_guard lock(m_mutex);
+                run.full = true;
+            }
+            m_changed.notify_all();
+        }
+    }
+
+    const size_t m_runs;
+    const SheetRunText &m_make;
+    Run m_slots[Slots];
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_stopping = false;
+    std::thread m_thread;
+};
+
+// The runs in order: the even ones made here, the odd ones by the helper when there is one.
+bool writeRuns(SheetOutput &out, size_t runs, size_t capacity, const SheetRunText &make, RunMaker *helper)
+{
+    Run own(capacity);
+    for (size_t index = 0; index < runs; ++index) {
+        if (helper && index % 2 == 1) {
+            Run &run = helper->take(index);
+            const bool written = out.write(run.text.get(), run.length);
+            helper->giveBack(run);
+            if (!written)
+                return false;
+            continue;
+        }
+        if (!out.write(own.text.get(), make(index, own.text.get()) - own.text.get()))
+            return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -99,34 +226,35 @@ QByteArray sheetHeader(ColourModel model)
                                      : QByteArrayLiteral("x,y,h,s,v\n");
 }
 
+char *putSheetLines(const PixelRecord *begin, const PixelRecord *end, ColourModel model, char *out)
+{
+    return putLines(begin, end, Columns(model), out);
+}
+
+bool writeSheetRuns(QIODevice &device, ColourModel model, size_t runs, size_t runCapacity,
+                    const SheetRunText &make, QString *errorString)
+{
+    SheetOutput out(device, errorString);
+    const QByteArray header = sheetHeader(model);
+    if (!out.write(header.constData(), header.size()))
+        return false;
+    if (runs < ParallelRuns)
+        return writeRuns(out, runs, runCapacity, make, nullptr);
+    RunMaker helper(runs, runCapacity, make);
+    return writeRuns(out, runs, runCapacity, make, helper.start() ? &helper : nullptr);
+}
+
 bool writeSheet(QIODevice &device, const PixelRecords &records, ColourModel model,
                 QString *errorString)
 {
-    LineBuffer out(device, errorString);
-    const QByteArray header = sheetHeader(model);
-    out.append(header.constData(), header.size());
-
-    // The three colour values of the model, picked once for the whole sheet.
-    using Component = int32_t PixelRecord::*;
-    const bool rgb = model == ColourModel::Rgb;
-    const Component first = rgb ? &PixelRecord::r : &PixelRecord::h;
-    const Component second = rgb ? &PixelRecord::g : &PixelRecord::s;
-    const Component third = rgb ? &PixelRecord::b : &PixelRecord::v;
-    for (const PixelRecord &rec : records) {
-        if (!out.reserveLine())
-            return false;
-        out.appendNumber(rec.x);
-        out.appendChar(',');
-        out.appendNumber(rec.y);
-        out.appendChar(',');
-        out.appendNumber(rec.*first);
-        out.appendChar(',');
-        out.appendNumber(rec.*second);
-        out.appendChar(',');
-        out.appendNumber(rec.*third);
-        out.appendChar('\n');
-    }
-    return out.flush();
+    const Columns columns(model);
+    const size_t count = records.size();
+    const SheetRunText make = [&](size_t index, char *out) {
+        const PixelRecord *begin = records.data() + index * RunLength;
+        return putLines(begin, records.data() + std::min(count, (index + 1) * RunLength), columns, out);
+    };
+    return writeSheetRuns(device, model, (count + RunLength - 1) / RunLength, RunLength * LongestLine, make,
+                          errorString);
 }
 
 SheetSaveStatus saveSheet(const QString &path, const PixelRecords &records, ColourModel model,

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QIODevice;
 
 namespace tess {
@@ -16,6 +18,19 @@ QByteArray sheetHeader(ColourModel model);
 // refuses a write; errorString (if given) then holds the device's reason.
 bool writeSheet(QIODevice &device, const PixelRecords &records, ColourModel model,
                 QString *errorString = nullptr);
+
+// The text of the lines of records begin..end, into out, which has room for 60 bytes a
+// record; returns the end of the text.
+char *putSheetLines(const PixelRecord *begin, const PixelRecord *end, ColourModel model, char *out);
+
+// Makes the text of run index at out (at most the run capacity) and returns its end.
+// Called from two threads at once, for different runs.
+using SheetRunText = std::function<char *(size_t index, char *out)>;
+
+// Writes the header, then the lines of the runs 0..runs-1 in order, as writeSheet does;
+// the text of every other run is made on a second thread while this one writes.
+bool writeSheetRuns(QIODevice &device, ColourModel model, size_t runs, size_t runCapacity,
+                    const SheetRunText &make, QString *errorString = nullptr);
 
 enum class SheetSaveStatus {
     Saved,

@@ -2,6 +2,7 @@
 
 #include "model/colorconvert_p.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <new>
@@ -140,6 +141,28 @@ QSize reducedSize(QSize size, const ReductionPlan &plan)
     return height > 0 ? QSize(plan.width, height) : QSize(0, 0);
 }
 
+QImage scanSource(const QImage &image)
+{
+    return isStraightArgb32(image.format()) ? image : image.convertToFormat(QImage::Format_ARGB32);
+}
+
+void scanRecords(const QImage &source, qint64 first, qint64 count, PixelRecord *out)
+{
+    const qint64 height = source.height();
+    const qsizetype bytesPerLine = source.bytesPerLine();
+    const qint64 last = first + count;
+    for (qint64 k = first; k < last;) {
+        // The rest of column x, or as much of it as is asked for, straight down.
+        const int x = int(k / height);
+        const int y0 = int(k % height);
+        const int y1 = int(std::min<qint64>(height, y0 + (last - k)));
+        const uchar *column = source.constBits() + qsizetype(x) * 4;
+        for (int y = y0; y < y1; ++y)
+            writeRecord(out++, x, y, *reinterpret_cast<const QRgb *>(column + qsizetype(y) * bytesPerLine));
+        k += y1 - y0;
+    }
+}
+
 bool scanImage(const QImage &image, PixelRecords &out)
 {
     const int width = image.isNull() ? 0 : image.width();
@@ -151,7 +174,7 @@ bool scanImage(const QImage &image, PixelRecords &out)
 
     // Premultiplied and every other format go through one conversion to straight ARGB32,
     // so the colour read is the pixel's own, un-premultiplied.
-    const QImage argb = isStraightArgb32(image.format()) ? image : image.convertToFormat(QImage::Format_ARGB32);
+    const QImage argb = scanSource(image);
     if (argb.isNull()) { // the conversion could not allocate
         out.clear();
         return false;

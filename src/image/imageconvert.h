@@ -41,6 +41,14 @@ QSize reducedSize(QSize size, const ReductionPlan &plan);
 // copy the scan reads from do not fit in memory.
 bool scanImage(const QImage &image, PixelRecords &out);
 
+// The straight ARGB32 image scanImage reads: image itself when it is one already. Null
+// when the conversion cannot allocate.
+QImage scanSource(const QImage &image);
+
+// Records first..first + count - 1 of what scanImage gives for the image scanSource made,
+// into out: a part of the scan, for writing a sheet without holding all of its records.
+void scanRecords(const QImage &source, qint64 first, qint64 count, PixelRecord *out);
+
 // planReduction + reducedImage + scanImage. Returns the plan so the caller can warn;
 // beforeScan (if given) learns it before the scan, the window's moment to warn.
 struct ImageConversion

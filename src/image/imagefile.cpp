@@ -1,6 +1,7 @@
 #include "imagefile.h"
 
 #include "orientation.h"
+#include "pngwriter.h"
 #include "io/checkeddevice.h"
 #include "io/safeoutput.h"
 #include "text/usertexts.h"
@@ -129,8 +130,13 @@ bool writeImage(const QImage &image, QIODevice &device, const QByteArray &format
     try {
         CheckedDevice checked(device);
         checked.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-        QImageWriter writer(&checked, format);
-        const bool written = writer.write(image);
+        bool written = false;
+        if (format == "png" && fastPngWrites(image)) {
+            written = writePng(image, checked);
+        } else {
+            QImageWriter writer(&checked, format);
+            written = writer.write(image);
+        }
         checked.close();
         // No format encodes an image in zero bytes: a writer that claims success without
         // writing anything has failed.

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "model/recordmemory.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -42,8 +45,13 @@ struct RecordAllocator
     {
     }
 
-    T *allocate(std::size_t n) { return std::allocator<T>().allocate(n); }
-    void deallocate(T *p, std::size_t n) noexcept { std::allocator<T>().deallocate(p, n); }
+    T *allocate(std::size_t n)
+    {
+        if (n > std::size_t(-1) / sizeof(T))
+            throw std::bad_alloc();
+        return static_cast<T *>(tess::allocateRecordMemory(n * sizeof(T)));
+    }
+    void deallocate(T *p, std::size_t n) noexcept { tess::releaseRecordMemory(p, n * sizeof(T)); }
 
     template <class U>
     void construct(U *) noexcept

@@ -51,7 +51,10 @@ QByteArray heifFormatOf(QIODevice *device)
         return {};
     const auto *data = reinterpret_cast<const uint8_t *>(head.constData());
     const int size = int(head.size());
-    if (heif_check_filetype(data, size) != heif_filetype_yes_supported)
+    // "maybe" is the answer for the generic brands (mif1, msf1) that many writers put first,
+    // whatever their pictures are coded in: the decoder decides when it reads them.
+    const heif_filetype_result type = heif_check_filetype(data, size);
+    if (type != heif_filetype_yes_supported && type != heif_filetype_maybe)
         return {};
     const heif_brand2 brand = heif_read_main_brand(data, size);
     if (isBrand(brand, {"avif", "avis"}) || heif_has_compatible_brand(data, size, "avif") == 1)

@@ -7,10 +7,10 @@ class QImageIOHandler;
 
 namespace tess {
 
-// HEIC/HEIF (HEVC pictures) and AVIF (AV1 pictures), one ISO container, read through libheif.
+// HEIC/HEIF (HEVC pictures) read through libheif; AVIF (AV1 pictures in the same ISO
+// container) is read by avifhandler.h.
 
-// "heic", "heif" or "avif" as the content shows, or empty when it is no HEIF container that
-// libheif reads. The device is peeked at, not read.
+// "heic", "heif" or "avif" as the content shows, or empty when it is no HEIF container. The device is peeked at, not read.
 QByteArray heifFormatOf(QIODevice *device);
 
 QImageIOHandler *createHeifHandler();
