@@ -102,6 +102,17 @@ constexpr std::array Sources{
     std::pair{Text::TurnedHue, QT_TRANSLATE_NOOP("MainWindow", "%1 hue outside 0–359 was drawn modulo 360")},
     std::pair{Text::TurnedHues, QT_TRANSLATE_NOOP("MainWindow", "%1 hues outside 0–359 were drawn modulo 360")},
     std::pair{Text::ReadingSheet, QT_TRANSLATE_NOOP("MainWindow", "Reading sheet")},
+
+    std::pair{Text::ChangedReadAndDrawn, QT_TRANSLATE_NOOP("MainWindow", "%1 changed: read again and drawn (%2)")},
+    std::pair{Text::ChangedReadAgain, QT_TRANSLATE_NOOP("MainWindow", "%1 changed: read again (%2)")},
+    std::pair{Text::ChangedReadAndConverted,
+              QT_TRANSLATE_NOOP("MainWindow", "%1 changed: read again and converted (%2)")},
+    std::pair{Text::ChangedUnreadable,
+              QT_TRANSLATE_NOOP("MainWindow", "%1 changed but cannot be read, the last good data is kept (%2): %3")},
+    std::pair{Text::FollowedFileGone,
+              QT_TRANSLATE_NOOP("MainWindow", "%1 was deleted or moved away; its data is kept (%2)")},
+    std::pair{Text::Following, QT_TRANSLATE_NOOP("MainWindow", "Follow files on disk")},
+    std::pair{Text::Watching, QT_TRANSLATE_NOOP("MainWindow", "Watching %1; Ctrl+C stops")},
 };
 
 constexpr bool inOrder()
@@ -109,7 +120,7 @@ constexpr bool inOrder()
     for (std::size_t i = 0; i < Sources.size(); ++i)
         if (std::size_t(Sources[i].first) != i)
             return false;
-    return Sources.back().first == Text::ReadingSheet;
+    return Sources.back().first == Text::Watching;
 }
 static_assert(inOrder(), "the table lists every text once, in the order of the enumeration");
 

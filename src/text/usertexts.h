@@ -93,6 +93,15 @@ enum class Text {
 
     // Progress.
     ReadingSheet,
+
+    // Following a file while another program saves it (%1: its name, %2: the time).
+    ChangedReadAndDrawn,
+    ChangedReadAgain,
+    ChangedReadAndConverted,
+    ChangedUnreadable,        // %3: the reason
+    FollowedFileGone,
+    Following,                // the checkable action
+    Watching,                 // the command line: %1 the file
 };
 
 // The text in the user's language. The texts are translated in the context "MainWindow",
