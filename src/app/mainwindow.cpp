@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "dialogs.h"
+#include "following.h"
 #include "keyboard.h"
 #include "preview.h"
 #include "statusnotes.h"
@@ -12,9 +13,11 @@
 #include "image/imageconvert.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
 #include <QStatusBar>
+#include <QToolButton>
 
 using namespace panel;
 
@@ -35,7 +38,8 @@ bool warnFailed(Dialogs &dialogs, QWidget *parent, const tess::Result &result)
 {
     if (result.ok())
         return false;
-    dialogs.warning(parent, tess::warningTitle(result.status), result.message);
+    // The fixed text of the box, and under it the core's reason.
+    dialogs.warning(parent, tess::warningTitle(result.status), result.message, result.detail);
     return true;
 }
 
@@ -96,6 +100,19 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
         if (!ui->image_memory_pos->isHidden())
             showOutputRows();
     });
+
+    following = new Following(this);
+    // The fixed layout has no room for the switch; the status bar has.
+    auto *followButton = new QToolButton(statusBar());
+    followButton->setObjectName(QStringLiteral("followFilesButton"));
+    followButton->setDefaultAction(following->action());
+    followButton->setAutoRaise(true);
+    // Out of the Tab walk through the work; its shortcut reaches it from anywhere.
+    followButton->setFocusPolicy(Qt::NoFocus);
+    statusBar()->addPermanentWidget(followButton);
+    connect(following, &Following::sheetChanged, this, &MainWindow::followedSheetChanged);
+    connect(following, &Following::pictureChanged, this, &MainWindow::followedPictureChanged);
+    connect(following, &Following::fileGone, this, &MainWindow::followedFileGone);
 }
 
 MainWindow::~MainWindow()
@@ -136,6 +153,10 @@ void MainWindow::on_loadImage_clicked()
     markUnloaded(SheetSide);
     resetInfo(SheetSide);
     places.remember(FilePlaces::Image, imageFileName);
+    following->pictureIs(imageFileName);
+    following->sheetIs(QString());
+    following->pictureFromSheet = false;
+    following->sheetFromPicture = false;
 }
 
 void MainWindow::displayPreview(QImage image)
@@ -167,10 +188,7 @@ void MainWindow::convertImage(bool shrink)
     setCellText(0, 4, rgb ? tr("b") : tr("v"));
 
     // The first column of the scanned image, up to four pixels of it.
-    for (int i = 0; i < 4 && i < int(pixels.size()) && pixels[i].x == 0; ++i) {
-        showPosition(i + 1, pixels[i]);
-        showColours(i + 1, pixels[i], model);
-    }
+    showRecords(true);
 
     maxX = scanned.width();
     maxY = scanned.height();
@@ -181,6 +199,11 @@ void MainWindow::convertImage(bool shrink)
     markLoaded(SheetSide);
     updateInfo(SheetSide);
     places.derive(FilePlaces::Sheet);
+    const QString from = QFileInfo(places.source(FilePlaces::Sheet)).fileName();
+    ui->spreadsheetBox->setTitle(from.isEmpty() ? tr("Spreadsheet: from the image")
+                                                : tr("Spreadsheet: from ") + from);
+    following->sheetIs(QString());
+    following->sheetFromPicture = true;
     showNotice(scanned != image.size()
                    ? reductionNote(image.size(), QSize(maxX, maxY), qint64(pixels.size()))
                    : QString());
@@ -200,6 +223,8 @@ void MainWindow::on_saveImage_clicked()
         return;
     showTick(ui->image_save_pos, ui->image_save_neg);
     places.remember(FilePlaces::Image, path);
+    ui->imageBox->setTitle(tr("Image: ") + path);
+    following->pictureIs(path);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -213,24 +238,60 @@ void MainWindow::on_loadSpreadsheet_clicked()
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoSheetChosen));
         return;
     }
-    markUnloaded(SheetSide);
-    ui->spreadsheetBox->setTitle(tr("Spreadsheet: ") + sheetFileName);
+    loadSheet(sheetFileName);
+}
 
-    // Paint the title and the loading picture before the blocking read; user input
-    // stays queued so the load cannot start again underneath itself.
+bool MainWindow::loadSheet(const QString &path)
+{
+    sheetFileName = path;
+
+    // Paint the loading picture before the blocking read; user input stays queued so the
+    // load cannot start again underneath itself.
     ui->loading_status_image->setVisible(true);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const tess::Result result = readSheet(sheetFileName);
+    ui->loading_status_image->setVisible(false);
+    if (!result.ok()) {
+        if (result.status == tess::Status::SheetCannotOpen)
+            debugUnableToOpen(sheetFileName);
+        warnFailed(*dialogs, this, result);
+        return false;
+    }
 
-    maxX = 0;
-    maxY = 0;
-    hasRgb = false;
-    hasHsv = false;
+    ui->spreadsheetBox->setTitle(tr("Spreadsheet: ") + sheetFileName);
+    markUnloaded(ImageSide);
+    resetInfo(ImageSide);
+    places.remember(FilePlaces::Sheet, sheetFileName);
+    following->pictureIs(QString());
+    following->pictureFromSheet = false;
+    showNotice(tess::sheetNotice(sheetRead));
+    return true;
+}
+
+tess::Result MainWindow::readSheet(const QString &path)
+{
+    PixelRecords records;
+    tess::SheetInfo info;
+    const tess::Result result = tess::loadSheetFile(path, records, info);
+    if (!result.ok())
+        return result;
+    pixels = std::move(records);
+    sheetRead = info;
     convertedFromImage = false;
-    tess::SheetInfo &info = sheetRead;
-    const tess::Result result = tess::loadSheetFile(sheetFileName, pixels, info);
-    if (result.status == tess::Status::SheetCannotOpen)
-        debugUnableToOpen(sheetFileName);
+    fillSheetMembers(info);
+    markUnloaded(SheetSide);
+    showRecords(false);
+    markLoaded(SheetSide);
+    updateInfo(SheetSide);
+    // What was read from a file is what the file holds.
+    showTick(ui->ss_save_pos, ui->ss_save_neg);
+    following->sheetIs(path);
+    following->sheetFromPicture = false;
+    return result;
+}
 
+void MainWindow::fillSheetMembers(const tess::SheetInfo &info)
+{
     redColumn = info.columns.r;
     greenColumn = info.columns.g;
     blueColumn = info.columns.b;
@@ -238,31 +299,10 @@ void MainWindow::on_loadSpreadsheet_clicked()
     hueColumn = info.columns.h;
     saturationColumn = info.columns.s;
     valueColumn = info.columns.v;
-
-    if (!result.ok()) {
-        ui->loading_status_image->setVisible(false);
-        showNotice(QString());
-        warnFailed(*dialogs, this, result);
-        return;
-    }
-
     hasRgb = info.hasRgb;
     hasHsv = info.hasHsv;
     maxX = info.maxX;
     maxY = info.maxY;
-    const tess::ColourModel model = shownModel();
-    for (int i = 0; i < 4 && i < int(pixels.size()); ++i) {
-        showPosition(i + 1, pixels[i]);
-        showColours(i + 1, pixels[i], model);
-    }
-
-    ui->loading_status_image->setVisible(false);
-    markLoaded(SheetSide);
-    updateInfo(SheetSide);
-    markUnloaded(ImageSide);
-    resetInfo(ImageSide);
-    places.remember(FilePlaces::Sheet, sheetFileName);
-    showNotice(tess::sheetNotice(info));
 }
 
 void MainWindow::on_saveSheet_clicked()
@@ -282,6 +322,8 @@ void MainWindow::on_saveSheet_clicked()
     updateInfo(SheetSide);
     showTick(ui->ss_save_pos, ui->ss_save_neg);
     places.remember(FilePlaces::Sheet, path);
+    ui->spreadsheetBox->setTitle(tr("Spreadsheet: ") + path);
+    following->sheetIs(path);
 }
 
 void MainWindow::on_spreadsheetToImage_clicked()
@@ -291,13 +333,31 @@ void MainWindow::on_spreadsheetToImage_clicked()
 
 void MainWindow::convertSheet()
 {
-    // A sheet too large to draw leaves the null picture, an empty preview, as it always has.
+    const tess::Result result = drawSheet();
+    if (!result.ok()) {
+        // No picture of that size can be made: said at once, and nothing marked as loaded.
+        image = QImage();
+        markUnloaded(ImageSide);
+        resetInfo(ImageSide);
+        warnFailed(*dialogs, this, result);
+    }
+}
+
+tess::Result MainWindow::drawSheet()
+{
     tess::DrawStats bent;
-    tess::drawImage(pixels, maxX, maxY, shownModel(), image, &bent);
+    QImage drawn;
+    const tess::Result result = tess::drawImage(pixels, maxX, maxY, shownModel(), drawn, &bent);
+    if (!result.ok())
+        return result;
+    image = drawn;
     displayPreview(image);
     markLoaded(ImageSide);
     updateInfo(ImageSide);
     places.derive(FilePlaces::Image);
     ui->imageBox->setTitle(drawnTitle(places.source(FilePlaces::Image)));
+    following->pictureIs(QString());
+    following->pictureFromSheet = true;
     showNotice(tess::sheetNotice(sheetRead, bent));
+    return result;
 }
