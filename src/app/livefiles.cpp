@@ -5,6 +5,7 @@
 
 #include "mainwindow.h"
 
+#include "background.h"
 #include "following.h"
 #include "statuspanel.h"
 #include "ui_mainwindow.h"
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QStatusBar>
 #include <QTime>
+#include <QTimer>
 
 using namespace panel;
 
@@ -31,6 +33,12 @@ QString reasonOf(const tess::Result &result)
     return result.detail.isEmpty() ? result.message : result.message + QLatin1Char(' ') + result.detail;
 }
 
+// A change heard while other work runs is taken up once that work is done.
+void retryLater(QObject *context, const std::function<void()> &again)
+{
+    QTimer::singleShot(tess::FileFollower::DefaultSettleMs, context, again);
+}
+
 // The line about the change, then whatever the work after it had to say.
 QString joined(const QString &change, const QString &notice)
 {
@@ -41,10 +49,18 @@ QString joined(const QString &change, const QString &notice)
 
 void MainWindow::followedSheetChanged(const QString &path)
 {
+    if (workRunsAside()) {
+        retryLater(this, [this, path] { followedSheetChanged(path); });
+        return;
+    }
     const QString name = QFileInfo(path).fileName();
-    const tess::Result read = readSheet(path);
-    if (!read.ok()) {
-        showNotice(tess::userText(tess::Text::ChangedUnreadable).arg(name, now(), reasonOf(read)));
+    const std::optional<tess::Result> read = readSheet(path);
+    if (!read) {
+        showNotice(tess::userText(tess::Text::ReadingCancelled).arg(name));
+        return;
+    }
+    if (!read->ok()) {
+        showNotice(tess::userText(tess::Text::ChangedUnreadable).arg(name, now(), reasonOf(*read)));
         return;
     }
     if (!following->pictureFromSheet) {
@@ -64,14 +80,21 @@ void MainWindow::followedSheetChanged(const QString &path)
 
 void MainWindow::followedPictureChanged(const QString &path)
 {
-    const QString name = QFileInfo(path).fileName();
-    QImage read;
-    const tess::Result result = tess::loadImageFile(path, read);
-    if (!result.ok()) {
-        showNotice(tess::userText(tess::Text::ChangedUnreadable).arg(name, now(), reasonOf(result)));
+    if (workRunsAside()) {
+        retryLater(this, [this, path] { followedPictureChanged(path); });
         return;
     }
-    image = read;
+    const QString name = QFileInfo(path).fileName();
+    const std::optional<PictureRead> read = readPictureAside(*this, path);
+    if (!read) {
+        showNotice(tess::userText(tess::Text::ReadingCancelled).arg(name));
+        return;
+    }
+    if (!read->result.ok()) {
+        showNotice(tess::userText(tess::Text::ChangedUnreadable).arg(name, now(), reasonOf(read->result)));
+        return;
+    }
+    image = read->image;
     displayPreview(image);
     markLoaded(ImageSide);
     updateInfo(ImageSide);

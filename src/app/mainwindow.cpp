@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "background.h"
 #include "dialogs.h"
 #include "following.h"
 #include "keyboard.h"
@@ -10,6 +11,7 @@
 
 #include "convert/operations.h"
 #include "sheet/sheetnotice.h"
+#include "text/usertexts.h"
 #include "image/imageconvert.h"
 
 #include <QCoreApplication>
@@ -142,10 +144,18 @@ void MainWindow::on_loadImage_clicked()
         this, tr("Open Image"), places.folder(),
         tr("Images (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg *.svgz "
            "*.tif *.tiff *.xbm *.xpm *.webp *.avif *.heic *.heif *.jxl *.tga)"));
-    const tess::Result result = imageFileName.isEmpty() ? tess::outcome(tess::Status::NoImageChosen)
-                                                        : tess::loadImageFile(imageFileName, image);
-    if (warnFailed(*dialogs, this, result))
+    if (imageFileName.isEmpty()) {
+        warnFailed(*dialogs, this, tess::outcome(tess::Status::NoImageChosen));
         return;
+    }
+    const std::optional<PictureRead> read = readPictureAside(*this, imageFileName);
+    if (!read) {
+        showNotice(tess::userText(tess::Text::ReadingCancelled).arg(QFileInfo(imageFileName).fileName()));
+        return;
+    }
+    if (warnFailed(*dialogs, this, read->result))
+        return;
+    image = read->image;
     displayPreview(image);
     ui->imageBox->setTitle(tr("Image: ") + imageFileName);
     markLoaded(ImageSide);
@@ -245,12 +255,15 @@ bool MainWindow::loadSheet(const QString &path)
 {
     sheetFileName = path;
 
-    // Paint the loading picture before the blocking read; user input stays queued so the
-    // load cannot start again underneath itself.
+    // The read runs aside: the window paints its loading picture meanwhile.
     ui->loading_status_image->setVisible(true);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    const tess::Result result = readSheet(sheetFileName);
+    const std::optional<tess::Result> read = readSheet(sheetFileName);
     ui->loading_status_image->setVisible(false);
+    if (!read) {
+        showNotice(tess::userText(tess::Text::ReadingCancelled).arg(QFileInfo(path).fileName()));
+        return false;
+    }
+    const tess::Result &result = *read;
     if (!result.ok()) {
         if (result.status == tess::Status::SheetCannotOpen)
             debugUnableToOpen(sheetFileName);
@@ -268,17 +281,17 @@ bool MainWindow::loadSheet(const QString &path)
     return true;
 }
 
-tess::Result MainWindow::readSheet(const QString &path)
+std::optional<tess::Result> MainWindow::readSheet(const QString &path)
 {
-    PixelRecords records;
-    tess::SheetInfo info;
-    const tess::Result result = tess::loadSheetFile(path, records, info);
-    if (!result.ok())
-        return result;
-    pixels = std::move(records);
-    sheetRead = info;
+    std::optional<SheetRead> read = readSheetAside(*this, path);
+    if (!read)
+        return std::nullopt;
+    if (!read->result.ok())
+        return read->result;
+    pixels = std::move(read->records);
+    sheetRead = read->info;
     convertedFromImage = false;
-    fillSheetMembers(info);
+    fillSheetMembers(sheetRead);
     markUnloaded(SheetSide);
     showRecords(false);
     markLoaded(SheetSide);
@@ -287,7 +300,7 @@ tess::Result MainWindow::readSheet(const QString &path)
     showTick(ui->ss_save_pos, ui->ss_save_neg);
     following->sheetIs(path);
     following->sheetFromPicture = false;
-    return result;
+    return read->result;
 }
 
 void MainWindow::fillSheetMembers(const tess::SheetInfo &info)

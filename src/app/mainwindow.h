@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class Dialogs;
 class Following;
@@ -70,7 +71,8 @@ private:
 
     // Reads the sheet at path; on success it becomes the pixel data and the sheet side
     // shows it, saved; on failure nothing changes.
-    tess::Result readSheet(const QString &path);
+    // None when the user stopped the read (Esc).
+    std::optional<tess::Result> readSheet(const QString &path);
     // Load Sheet with the file chosen: false, with its box, when it could not be read.
     bool loadSheet(const QString &path);
     // The members the sheet side keeps for the status panel, from what reading found.

@@ -101,6 +101,10 @@ constexpr std::array Sources{
               QT_TRANSLATE_NOOP("MainWindow", "%1 colour values outside 0–255 were drawn as 0 or 255")},
     std::pair{Text::TurnedHue, QT_TRANSLATE_NOOP("MainWindow", "%1 hue outside 0–359 was drawn modulo 360")},
     std::pair{Text::TurnedHues, QT_TRANSLATE_NOOP("MainWindow", "%1 hues outside 0–359 were drawn modulo 360")},
+    std::pair{Text::NegativePosition,
+              QT_TRANSLATE_NOOP("MainWindow", "%1 line with a position below 0 was skipped")},
+    std::pair{Text::NegativePositions,
+              QT_TRANSLATE_NOOP("MainWindow", "%1 lines with a position below 0 were skipped")},
     std::pair{Text::ReadingSheet, QT_TRANSLATE_NOOP("MainWindow", "Reading sheet")},
 
     std::pair{Text::ChangedReadAndDrawn, QT_TRANSLATE_NOOP("MainWindow", "%1 changed: read again and drawn (%2)")},
@@ -113,6 +117,9 @@ constexpr std::array Sources{
               QT_TRANSLATE_NOOP("MainWindow", "%1 was deleted or moved away; its data is kept (%2)")},
     std::pair{Text::Following, QT_TRANSLATE_NOOP("MainWindow", "Follow files on disk")},
     std::pair{Text::Watching, QT_TRANSLATE_NOOP("MainWindow", "Watching %1; Ctrl+C stops")},
+    std::pair{Text::Reading, QT_TRANSLATE_NOOP("MainWindow", "Reading %1 (Esc stops)")},
+    std::pair{Text::ReadingCancelled,
+              QT_TRANSLATE_NOOP("MainWindow", "Reading %1 was stopped; nothing has changed")},
 };
 
 constexpr bool inOrder()
@@ -120,7 +127,7 @@ constexpr bool inOrder()
     for (std::size_t i = 0; i < Sources.size(); ++i)
         if (std::size_t(Sources[i].first) != i)
             return false;
-    return Sources.back().first == Text::Watching;
+    return Sources.back().first == Text::ReadingCancelled;
 }
 static_assert(inOrder(), "the table lists every text once, in the order of the enumeration");
 

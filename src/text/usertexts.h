@@ -90,6 +90,8 @@ enum class Text {
     ClampedValues,
     TurnedHue,
     TurnedHues,
+    NegativePosition,
+    NegativePositions,
 
     // Progress.
     ReadingSheet,
@@ -102,6 +104,8 @@ enum class Text {
     FollowedFileGone,
     Following,                // the checkable action
     Watching,                 // the command line: %1 the file
+    Reading,                  // %1: the file's name, while it is read
+    ReadingCancelled,         // %1: the file's name
 };
 
 // The text in the user's language. The texts are translated in the context "MainWindow",
