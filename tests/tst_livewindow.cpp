@@ -11,6 +11,8 @@
 #include <QtTest>
 
 #include <QAction>
+#include <QMimeData>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTemporaryDir>
 
@@ -164,6 +166,70 @@ private slots:
         QCOMPARE(w.window->pixels.size(), std::size_t(2));
         renameOver(path, sheetOf(90));
         QTRY_COMPARE_WITH_TIMEOUT(redOf(w.window->image), 90, 3000);
+    }
+
+    // Esc stops a long read; the sheet shown before stays, and the window kept answering.
+    void escapeStopsALongRead()
+    {
+        Window w = Window::make();
+        openDrawn(w, sheetOf(10));
+        const QString big = m_dir.filePath(QStringLiteral("big.csv"));
+        QVERIFY(writeFile(big, "x,y,r,g,b\n" + QByteArray("1,2,3,4,5\n").repeated(2000000)));
+        const QStringList before = w.snapshot();
+        QTimer::singleShot(50, w.window.get(), [&w] {
+            for (QShortcut *shortcut : w.window->findChildren<QShortcut *>())
+                if (shortcut->key() == QKeySequence(Qt::Key_Escape))
+                    emit shortcut->activated();
+        });
+        w.dialogs->fileAnswers = {big};
+        w.ui->loadSpreadsheet->click();
+        QCOMPARE(message(w), QStringLiteral("Reading big.csv was stopped; nothing has changed"));
+        QCOMPARE(w.window->pixels.size(), std::size_t(2));
+        QCOMPARE(w.snapshot(), before);
+        QVERIFY(w.ui->centralWidget->isEnabled());
+    }
+
+    // A drop opens one file as Open with does, and refuses anything else with the reason.
+    void drop_data()
+    {
+        QTest::addColumn<QStringList>("names"); // in the test's folder; "folder" is one
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<int>("red");           // the drawn picture's, -1 none
+        QTest::newRow("a sheet: loaded and drawn") << QStringList{"drop.csv"} << "" << 44;
+        QTest::newRow("a picture") << QStringList{"drop.png"} << "" << 200;
+        QTest::newRow("two files") << QStringList{"drop.csv", "drop.png"}
+                                   << "Drop one picture or sheet at a time; nothing was opened." << -1;
+        QTest::newRow("a folder") << QStringList{"folder"}
+                                  << "A folder cannot be opened; drop one picture or sheet from it." << -1;
+    }
+
+    void drop()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QString, notice);
+        QFETCH(int, red);
+        QVERIFY(writeFile(m_dir.filePath("drop.csv"), sheetOf(44)));
+        QImage picture(1, 1, QImage::Format_RGB32);
+        picture.fill(qRgb(200, 0, 0));
+        QVERIFY(picture.save(m_dir.filePath("drop.png")));
+        QVERIFY(QDir(m_dir.path()).mkpath("folder"));
+
+        Window w = Window::make();
+        QList<QUrl> urls;
+        for (const QString &name : names)
+            urls.append(QUrl::fromLocalFile(m_dir.filePath(name)));
+        QMimeData data;
+        data.setUrls(urls);
+        // As a drag arrives: the window that takes its entry is the one the drop goes to.
+        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w.window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent event(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w.window.get(), &event);
+        QTest::qWait(50);
+        QCOMPARE(message(w), notice);
+        QCOMPARE(redOf(w.window->image), red);
+        QCOMPARE(w.dialogs->asked.size(), 0);
     }
 
     // The picture edited in a paint program: loaded again, and the sheet made from it made

@@ -2,6 +2,7 @@
 
 #include "background.h"
 #include "dialogs.h"
+#include "dropping.h"
 #include "following.h"
 #include "keyboard.h"
 #include "preview.h"
@@ -102,6 +103,9 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
         if (!ui->image_memory_pos->isHidden())
             showOutputRows();
     });
+
+    acceptFileDrops(
+        *this, [this](const QString &path) { openFile(path); }, [this](const QString &why) { showNotice(why); });
 
     following = new Following(this);
     // The fixed layout has no room for the switch; the status bar has.

@@ -120,6 +120,12 @@ constexpr std::array Sources{
     std::pair{Text::Reading, QT_TRANSLATE_NOOP("MainWindow", "Reading %1 (Esc stops)")},
     std::pair{Text::ReadingCancelled,
               QT_TRANSLATE_NOOP("MainWindow", "Reading %1 was stopped; nothing has changed")},
+    std::pair{Text::DropOneFile,
+              QT_TRANSLATE_NOOP("MainWindow", "Drop one picture or sheet at a time; nothing was opened.")},
+    std::pair{Text::DropNoFolder,
+              QT_TRANSLATE_NOOP("MainWindow", "A folder cannot be opened; drop one picture or sheet from it.")},
+    std::pair{Text::DropWhileWorking,
+              QT_TRANSLATE_NOOP("MainWindow", "Still reading; drop the file again once it is done.")},
 };
 
 constexpr bool inOrder()
@@ -127,7 +133,7 @@ constexpr bool inOrder()
     for (std::size_t i = 0; i < Sources.size(); ++i)
         if (std::size_t(Sources[i].first) != i)
             return false;
-    return Sources.back().first == Text::ReadingCancelled;
+    return Sources.back().first == Text::DropWhileWorking;
 }
 static_assert(inOrder(), "the table lists every text once, in the order of the enumeration");
 

@@ -106,6 +106,9 @@ enum class Text {
     Watching,                 // the command line: %1 the file
     Reading,                  // %1: the file's name, while it is read
     ReadingCancelled,         // %1: the file's name
+    DropOneFile,
+    DropNoFolder,
+    DropWhileWorking,
 };
 
 // The text in the user's language. The texts are translated in the context "MainWindow",
