@@ -16,6 +16,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QImageWriter>
+#include <QStatusBar>
 
 namespace {
 
@@ -368,14 +369,19 @@ private slots:
     {
         QTest::addColumn<QByteArray>("format");
         QTest::addColumn<int>("cut");
-        QTest::newRow("JPEG cut half-way through its scan") << QByteArray("jpg") << -1;
-        QTest::newRow("PNG without the end of its end marker") << QByteArray("png") << 4;
+        QTest::addColumn<QString>("notice"); // in the status bar
+        QTest::newRow("JPEG cut half-way through its scan")
+            << QByteArray("jpg") << -1
+            << "The picture file is damaged: it ends early, and its missing part shows as grey.";
+        QTest::newRow("PNG without the end of its end marker") << QByteArray("png") << 4 << "";
+        QTest::newRow("whole JPEG") << QByteArray("jpg") << 0 << "";
     }
 
     void damagedImageStillLoads()
     {
         QFETCH(QByteArray, format);
         QFETCH(int, cut);
+        QFETCH(QString, notice);
         const QImage source = noisyImage(64, 48);
         const QByteArray bytes = encoded(source, format);
         QVERIFY(bytes.size() > 2000);
@@ -385,6 +391,7 @@ private slots:
         Window w = Window::make();
         clickLoad(w, w.ui->loadImage, path);
         QCOMPARE(w.dialogs->warnings(), QStringList());
+        QCOMPARE(w.window->statusBar()->currentMessage(), notice);
         QCOMPARE(w.window->image.size(), QSize(64, 48));
         QCOMPARE(w.ui->originalSize->text(), QStringLiteral("Original Size: 64, 48"));
         QVERIFY(!w.ui->image_memory_pos->isHidden());

@@ -1226,6 +1226,11 @@ private slots:
         QTest::newRow("clean sheet") << QByteArray("x,y,r,g,b\n0,0,1,2,3\n") << QString() << QString();
         QTest::newRow("cleared row and a remark")
             << QByteArray("x,y,r,g,b\n0,0,1,2,3\n,,,,\nTask 1: halve the red,,,,\n") << skippedTwo << skippedTwo;
+        QTest::newRow("x of -5: skipped, and counted once drawn")
+            << QByteArray("x,y,r,g,b\n0,0,1,2,3\n-5,0,9,9,9\n,,,,\n")
+            << QStringLiteral("1 line without a pixel position was skipped.")
+            << QStringLiteral("1 line without a pixel position was skipped; "
+                              "1 line with a position below 0 was skipped.");
         QTest::newRow("r of 318: known only once drawn")
             << QByteArray("x,y,r,g,b\n0,0,318,2,3\n") << QString()
             << QStringLiteral("1 colour value outside 0\u2013255 was drawn as 0 or 255.");

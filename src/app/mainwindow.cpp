@@ -167,6 +167,7 @@ void MainWindow::on_loadImage_clicked()
     markUnloaded(SheetSide);
     resetInfo(SheetSide);
     places.remember(FilePlaces::Image, imageFileName);
+    showNotice(tess::imageDamageNotice(imageFileName));
     following->pictureIs(imageFileName);
     following->sheetIs(QString());
     following->pictureFromSheet = false;

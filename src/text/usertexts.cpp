@@ -126,6 +126,9 @@ constexpr std::array Sources{
               QT_TRANSLATE_NOOP("MainWindow", "A folder cannot be opened; drop one picture or sheet from it.")},
     std::pair{Text::DropWhileWorking,
               QT_TRANSLATE_NOOP("MainWindow", "Still reading; drop the file again once it is done.")},
+    std::pair{Text::PictureEndsEarly,
+              QT_TRANSLATE_NOOP("MainWindow",
+                                "The picture file is damaged: it ends early, and its missing part shows as grey.")},
 };
 
 constexpr bool inOrder()
@@ -133,7 +136,7 @@ constexpr bool inOrder()
     for (std::size_t i = 0; i < Sources.size(); ++i)
         if (std::size_t(Sources[i].first) != i)
             return false;
-    return Sources.back().first == Text::DropWhileWorking;
+    return Sources.back().first == Text::PictureEndsEarly;
 }
 static_assert(inOrder(), "the table lists every text once, in the order of the enumeration");
 

@@ -109,6 +109,7 @@ enum class Text {
     DropOneFile,
     DropNoFolder,
     DropWhileWorking,
+    PictureEndsEarly,
 };
 
 // The text in the user's language. The texts are translated in the context "MainWindow",
