@@ -168,6 +168,36 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(redOf(w.window->image), 90, 3000);
     }
 
+    // The headings name where each side's data came from and where it was saved; a sheet
+    // read from a file counts as saved.
+    void headingsTellWhereDataIs()
+    {
+        Window w = Window::make();
+        const QString sheet = openDrawn(w, sheetOf(10));
+        QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet: ") + sheet);
+        QVERIFY(!w.ui->ss_save_pos->isHidden() && w.ui->ss_save_neg->isHidden());
+        QCOMPARE(w.ui->imageBox->title(), QStringLiteral("Image: drawn from lesson.csv"));
+
+        const QString drawn = m_dir.filePath(QStringLiteral("drawn.png"));
+        w.dialogs->fileAnswers = {drawn};
+        w.ui->saveImage->click();
+        QCOMPARE(w.ui->imageBox->title(), QStringLiteral("Image: ") + drawn);
+
+        const QString smiley = m_dir.filePath(QStringLiteral("smiley.png"));
+        QVERIFY(QImage(drawn).save(smiley));
+        w.dialogs->fileAnswers = {smiley};
+        w.ui->loadImage->click();
+        w.ui->imageToSpreadsheet->click();
+        QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet: from smiley.png"));
+        QVERIFY(w.ui->ss_save_pos->isHidden());
+        const QString saved = m_dir.filePath(QStringLiteral("smiley.csv"));
+        w.dialogs->fileAnswers = {saved};
+        w.ui->saveSheet->click();
+        QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet: ") + saved);
+        QVERIFY(!w.ui->ss_save_pos->isHidden());
+        QCOMPARE(w.dialogs->warnings(), QStringList());
+    }
+
     // Esc stops a long read; the sheet shown before stays, and the window kept answering.
     void escapeStopsALongRead()
     {
