@@ -43,7 +43,7 @@ bool workRunsAside()
     return running > 0;
 }
 
-bool runAside(QMainWindow &window, const QString &what, std::function<void()> work)
+bool runAside(QMainWindow &window, const QString &what, std::function<void()> work, bool cancellable)
 {
     QFuture<void> future = QtConcurrent::run(std::move(work));
     if (future.isFinished())
@@ -55,6 +55,7 @@ bool runAside(QMainWindow &window, const QString &what, std::function<void()> wo
     QObject::connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
     bool cancelled = false;
     QShortcut escape(QKeySequence(Qt::Key_Escape), &window);
+    escape.setEnabled(cancellable);
     QObject::connect(&escape, &QShortcut::activated, &loop, [&] {
         cancelled = true;
         loop.quit();
@@ -109,4 +110,22 @@ std::optional<PictureRead> readPictureAside(QMainWindow &window, const QString &
     if (!runAside(window, readingWhat(path), [read, path] { read->result = tess::loadImageFile(path, read->image); }))
         return std::nullopt;
     return std::move(*read);
+}
+
+tess::Result saveSheetAside(QMainWindow &window, const QString &path, const PixelRecords &records,
+                            tess::ColourModel model)
+{
+    tess::Result result;
+    const QString what = tess::userText(tess::Text::Writing).arg(QFileInfo(path).fileName());
+    runAside(window, what, [&result, &records, path, model] { result = tess::saveSheetFile(path, records, model); },
+             false);
+    return result;
+}
+
+tess::Result saveImageAside(QMainWindow &window, const QString &path, const QImage &image)
+{
+    tess::Result result;
+    const QString what = tess::userText(tess::Text::Writing).arg(QFileInfo(path).fileName());
+    runAside(window, what, [&result, &image, path] { result = tess::saveImageFile(image, path); }, false);
+    return result;
 }

@@ -17,7 +17,9 @@ class QMainWindow;
 // starts, and it cannot be closed underneath the work. Esc gives up waiting: the work
 // then ends unseen and its result is dropped, so work must keep what it makes to itself
 // (shared state it owns) until the caller takes it. True when the work finished.
-bool runAside(QMainWindow &window, const QString &what, std::function<void()> work);
+// Without cancellable, Esc does nothing: a save once begun is finished (the safe output
+// leaves the old file whole until the new one is complete).
+bool runAside(QMainWindow &window, const QString &what, std::function<void()> work, bool cancellable = true);
 
 // Whether work runs aside now (a drop of files must wait for it).
 bool workRunsAside();
@@ -37,3 +39,9 @@ struct PictureRead
     QImage image;
 };
 std::optional<PictureRead> readPictureAside(QMainWindow &window, const QString &path);
+
+// Writing a file aside: the records or the picture must stay untouched until it returns,
+// which the disabled controls see to.
+tess::Result saveSheetAside(QMainWindow &window, const QString &path, const PixelRecords &records,
+                            tess::ColourModel model);
+tess::Result saveImageAside(QMainWindow &window, const QString &path, const QImage &image);

@@ -234,7 +234,7 @@ void MainWindow::on_saveImage_clicked()
         tr("Png (*.png)"));
     if (path.isEmpty())
         return;
-    if (warnFailed(*dialogs, this, tess::saveImageFile(image, path)))
+    if (warnFailed(*dialogs, this, saveImageAside(*this, path, image)))
         return;
     showTick(ui->image_save_pos, ui->image_save_neg);
     places.remember(FilePlaces::Image, path);
@@ -330,7 +330,7 @@ void MainWindow::on_saveSheet_clicked()
                            tr("Image (*.csv);;Excel workbook (*.xlsx)"));
     if (path.isEmpty())
         return;
-    const tess::Result result = tess::saveSheetFile(path, pixels, shownModel());
+    const tess::Result result = saveSheetAside(*this, path, pixels, shownModel());
     if (!result.ok()) {
         debugUnableToOpen(path);
         warnFailed(*dialogs, this, result);

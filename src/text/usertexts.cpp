@@ -129,6 +129,7 @@ constexpr std::array Sources{
     std::pair{Text::PictureEndsEarly,
               QT_TRANSLATE_NOOP("MainWindow",
                                 "The picture file is damaged: it ends early, and its missing part shows as grey.")},
+    std::pair{Text::Writing, QT_TRANSLATE_NOOP("MainWindow", "Writing %1")},
 };
 
 constexpr bool inOrder()
@@ -136,7 +137,7 @@ constexpr bool inOrder()
     for (std::size_t i = 0; i < Sources.size(); ++i)
         if (std::size_t(Sources[i].first) != i)
             return false;
-    return Sources.back().first == Text::PictureEndsEarly;
+    return Sources.back().first == Text::Writing;
 }
 static_assert(inOrder(), "the table lists every text once, in the order of the enumeration");
 

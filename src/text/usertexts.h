@@ -110,6 +110,7 @@ enum class Text {
     DropNoFolder,
     DropWhileWorking,
     PictureEndsEarly,
+    Writing,                  // %1: the file's name, while it is written
 };
 
 // The text in the user's language. The texts are translated in the context "MainWindow",
