@@ -365,7 +365,12 @@ tess::Result MainWindow::drawSheet()
 {
     tess::DrawStats bent;
     QImage drawn;
-    const tess::Result result = tess::drawImage(pixels, maxX, maxY, shownModel(), drawn, &bent);
+    tess::Result result;
+    const tess::ColourModel model = shownModel();
+    // A million records take a moment; the controls stay disabled, so pixels holds still.
+    runAside(
+        *this, tess::userText(tess::Text::Drawing),
+        [&] { result = tess::drawImage(pixels, maxX, maxY, model, drawn, &bent); }, false);
     if (!result.ok())
         return result;
     image = drawn;

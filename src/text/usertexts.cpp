@@ -130,6 +130,7 @@ constexpr std::array Sources{
               QT_TRANSLATE_NOOP("MainWindow",
                                 "The picture file is damaged: it ends early, and its missing part shows as grey.")},
     std::pair{Text::Writing, QT_TRANSLATE_NOOP("MainWindow", "Writing %1")},
+    std::pair{Text::Drawing, QT_TRANSLATE_NOOP("MainWindow", "Drawing the picture")},
 };
 
 constexpr bool inOrder()
@@ -137,7 +138,7 @@ constexpr bool inOrder()
     for (std::size_t i = 0; i < Sources.size(); ++i)
         if (std::size_t(Sources[i].first) != i)
             return false;
-    return Sources.back().first == Text::Writing;
+    return Sources.back().first == Text::Drawing;
 }
 static_assert(inOrder(), "the table lists every text once, in the order of the enumeration");
 

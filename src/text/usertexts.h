@@ -111,6 +111,7 @@ enum class Text {
     DropWhileWorking,
     PictureEndsEarly,
     Writing,                  // %1: the file's name, while it is written
+    Drawing,
 };
 
 // The text in the user's language. The texts are translated in the context "MainWindow",
