@@ -16,6 +16,7 @@ public:
         QString dir;
         QString filter; // for a warning: its text
         QString shownFilter; // the file type selected when the dialog opened
+        QString informative; // a warning's reason under its text
     };
 
     QStringList fileAnswers; // taken in order; an empty answer (or none left) is a cancel
@@ -34,9 +35,9 @@ public:
         return answer(QStringLiteral("save"), caption, dir, filter, selectedFilter);
     }
 
-    void warning(QWidget *, const QString &title, const QString &text) override
+    void warning(QWidget *, const QString &title, const QString &text, const QString &informative) override
     {
-        asked.append({QStringLiteral("warning"), title, QString(), text, QString()});
+        asked.append({QStringLiteral("warning"), title, QString(), text, QString(), informative});
     }
 
     // As a file dialog does: it shows the type asked for, or else the first of the list.
@@ -46,7 +47,7 @@ public:
         QString shown = selectedFilter ? *selectedFilter : QString();
         if (shown.isEmpty())
             shown = filter.section(QStringLiteral(";;"), 0, 0).simplified();
-        asked.append({kind, caption, dir, filter, shown});
+        asked.append({kind, caption, dir, filter, shown, QString()});
         if (selectedFilter)
             *selectedFilter = typeAnswers.isEmpty() ? shown : typeAnswers.takeFirst();
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();

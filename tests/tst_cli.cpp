@@ -135,7 +135,7 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("expected"); // the start of standard output (0), or in standard error (2)
         const QString out = QStringLiteral("{dir}/usage-out.png");
-        const QByteArray usage = "Usage:\n  tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002]\n";
+        const QByteArray usage = "Usage:\n  tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002] [--watch]\n";
         QTest::newRow("--help") << QStringList{"--help"} << 0 << usage;
         QTest::newRow("--help wins over a command") << QStringList{"to-sheet", "--help"} << 0 << usage;
         QTest::newRow("--version") << QStringList{"--version"} << 0 << QByteArray("tessarine-cli " TESSARINE_VERSION "\n");
@@ -146,6 +146,7 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"to-image", "{dir}/rgb.csv", out, "--cmyk"} << 2 << usage;
         QTest::newRow("--rgb and --hsv together") << QStringList{"to-image", "{dir}/both.csv", out, "--rgb", "--hsv"}
                                                  << 2 << usage;
+        QTest::newRow("--watch on standard input") << QStringList{"to-image", "-", out, "--watch"} << 2 << usage;
         QTest::newRow("--excel2002 with to-image") << QStringList{"to-image", "{dir}/rgb.csv", out, "--excel2002"}
                                                   << 2 << usage;
     }

@@ -43,7 +43,9 @@ void collectMessages(QtMsgType type, const QMessageLogContext &, const QString &
 // A small workbook as this program writes it.
 QByteArray workbookBytes()
 {
-    PixelRecords records(2);
+    // Assigned: the records' allocator leaves a plain resize uninitialised.
+    PixelRecords records;
+    records.assign(2, PixelRecord{});
     records[0].x = 0;
     records[1].x = 1;
     records[0].r = 10;
@@ -854,7 +856,7 @@ private slots:
         QCOMPARE(w.rowTexts(3), (QStringList{"0", "2", "0", "255", "0"}));
     }
 
-    void convertShortImageKeepsOtherRows()
+    void convertShortImageLeavesOtherRowsEmpty()
     {
         Window w = Window::make();
         QImage image(3, 1, QImage::Format_RGB32);
@@ -862,15 +864,16 @@ private slots:
         w.window->image = image;
         w.window->convertImage(false);
         QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "1", "2", "3"}));
-        // Only row 1 is written by the conversion itself; the design-time texts stay.
-        QCOMPARE(w.rowTexts(2), (QStringList{"0", "1", "255", "255", "255"}));
+        // Rows 2 to 4 show no pixel of the first column, so they are empty.
+        QCOMPARE(w.rowTexts(2), (QStringList{"", "", "", "", ""}));
 
-        // A mode switch fills rows 2 and 3 from the next records, x and y stay.
+        // A mode switch leaves them empty.
         image.setPixel(1, 0, qRgb(9, 9, 9));
         w.window->image = image;
         w.window->convertImage(false);
         w.ui->HSVButton->click();
-        QCOMPARE(w.rowTexts(2), (QStringList{"0", "1", "-1", "0", "9"}));
+        QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "210", "170", "3"}));
+        QCOMPARE(w.rowTexts(2), (QStringList{"", "", "", "", ""}));
     }
 
     void saveImage_data()
@@ -951,36 +954,52 @@ private slots:
 
     void loadSheetRejected_data()
     {
-        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("text"); // "<folder>", "<missing>" or the file's bytes
         QTest::addColumn<QString>("warning");
-        QTest::newRow("empty file") << QByteArray() << "Invalid Sheet / This is not a valid color spreadsheet.";
-        QTest::newRow("capital header") << QByteArray("X,Y,R,G,B\n1,2,3,4,5\n")
-                                        << "Invalid Sheet / This is not a valid color spreadsheet.";
+        QTest::addColumn<QString>("reason");  // the box's informative text after the path
+        const QString invalid = QStringLiteral("Invalid Sheet / This is not a valid color spreadsheet.");
+        QTest::newRow("empty file") << QByteArray() << invalid << "no header line";
+        QTest::newRow("capital header") << QByteArray("X,Y,R,G,B\n1,2,3,4,5\n") << invalid
+                                        << "the header has no columns named x and y";
         QTest::newRow("alpha only") << QByteArray("x,y,a\n1,2,3\n")
-                                    << "Invalid Sheet / Your spreadsheet does not contain valid color values.";
+                                    << "Invalid Sheet / Your spreadsheet does not contain valid color values."
+                                    << "the header has none of the columns r, g, b, h, s, v";
+        QTest::newRow("quote never closed") << QByteArray("x,y,r,g,b\n0,0,\"1,2,3\n") << invalid
+                                            << "line 2: a quote is never closed";
+        QTest::newRow("a folder") << QByteArray("<folder>") << invalid << "this is a folder";
+        QTest::newRow("a missing name") << QByteArray("<missing>") << invalid << "No such file or directory";
     }
+
+    // A failed load changes nothing, an unsaved conversion included, and the box says why.
 
     void loadSheetRejected()
     {
         QFETCH(QByteArray, text);
         QFETCH(QString, warning);
+        QFETCH(QString, reason);
 
         Window w = Window::make();
-        loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n", QStringLiteral("good.csv"));
+        loadImageInto(w, patternImage(3, 2));
+        w.ui->imageToSpreadsheet->click();
+        QCoreApplication::processEvents(); // the load paints its picture: the layout settles first
+        const QStringList before = w.snapshot();
         w.dialogs->asked.clear();
-        const QString path = writeSheet(text, QStringLiteral("bad.csv"));
+        QString path = m_dir.filePath(QStringLiteral("bad-%1").arg(QTest::currentDataTag()));
+        if (text == "<folder>")
+            QVERIFY(QDir().mkpath(path));
+        else if (text != "<missing>")
+            path = writeSheet(text, QFileInfo(path).fileName());
         w.dialogs->fileAnswers = {path};
         w.ui->loadSpreadsheet->click();
 
         QCOMPARE(w.dialogs->warnings(), QStringList{warning});
         QCOMPARE(w.dialogs->asked.first().caption, QStringLiteral("Open Image"));
         QCOMPARE(w.dialogs->asked.first().filter, QStringLiteral("Spreadsheets (*.csv *.xlsx *.ods);;All files (*)"));
-        QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet: ") + path);
-        QVERIFY(w.ui->tableWidget->isHidden());
-        QVERIFY(w.ui->loading_status_image->isHidden());
-        QVERIFY(!w.ui->saveSheet->isEnabled());
-        QVERIFY(w.window->pixels.empty());
-        QVERIFY(!w.window->hasRgb && !w.window->hasHsv);
+        QVERIFY2(w.dialogs->asked.last().informative.startsWith(path + QStringLiteral(": ") + reason),
+                 qPrintable(w.dialogs->asked.last().informative));
+        QCOMPARE(w.snapshot(), before);
+        QCOMPARE(w.window->pixels.size(), std::size_t(6));
+        QVERIFY(w.window->hasRgb && w.window->hasHsv);
         QCOMPARE(w.window->sheetFileName, path);
     }
 
@@ -1022,7 +1041,7 @@ private slots:
         QCOMPARE(QSize(w.window->maxX, w.window->maxY), QSize(6, 8));
         QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "255", "0", "10"}));
         QCOMPARE(w.rowTexts(3), (QStringList{"2", "7", "4", "5", "6"}));
-        QCOMPARE(w.rowTexts(4), (QStringList{"0", "3", "255", "255", "255"})); // untouched
+        QCOMPARE(w.rowTexts(4), (QStringList{"", "", "", "", ""})); // no fourth record
         QCOMPARE(w.ui->resolution->text(), QStringLiteral("Output Image: 6, 8"));
         QCOMPARE(w.ui->red->text(), QStringLiteral("Red: Yes"));
         QCOMPARE(w.ui->hue->text(), QStringLiteral("Hue: No"));
@@ -1058,7 +1077,7 @@ private slots:
         QVERIFY(w.window->pixels.empty());
         QCOMPARE(QSize(w.window->maxX, w.window->maxY), QSize(1, 1));
         QVERIFY(!w.ui->ss_memory_pos->isHidden());
-        QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "255", "255", "255"}));
+        QCOMPARE(w.rowTexts(1), (QStringList{"", "", "", "", ""}));
     }
 
     void saveSheet_data()
@@ -1185,11 +1204,17 @@ private slots:
         if (w.window->maxX == 1) {
             QCOMPARE(w.window->image.size(), QSize(1, 1));
             QCOMPARE(w.window->image.pixel(0, 0), QRgb(0));
-        } else {
-            QVERIFY(w.window->image.isNull());
-            QVERIFY(w.ui->imageView->pixmap().isNull());
+            QVERIFY(!w.ui->image_memory_pos->isHidden());
+            return;
         }
-        QVERIFY(!w.ui->image_memory_pos->isHidden()); // still marked loaded
+        // No picture can be made: said at once, with the reason, and nothing marked loaded.
+        QCOMPARE(w.dialogs->warnings(), QStringList{"Warning / Warning: Image not Saved"});
+        QCOMPARE(w.dialogs->asked.last().informative,
+                 QStringLiteral("The sheet describes an image of 2000000001 x 6 pixels, which cannot be created."));
+        QVERIFY(w.window->image.isNull());
+        QVERIFY(w.ui->imageView->pixmap().isNull());
+        QVERIFY(w.ui->image_memory_pos->isHidden());
+        QVERIFY(!w.ui->saveImage->isEnabled());
     }
 
     // The status bar tells what reading passed over once the sheet is loaded, and adds
@@ -1203,6 +1228,11 @@ private slots:
         QTest::newRow("clean sheet") << QByteArray("x,y,r,g,b\n0,0,1,2,3\n") << QString() << QString();
         QTest::newRow("cleared row and a remark")
             << QByteArray("x,y,r,g,b\n0,0,1,2,3\n,,,,\nTask 1: halve the red,,,,\n") << skippedTwo << skippedTwo;
+        QTest::newRow("x of -5: skipped, and counted once drawn")
+            << QByteArray("x,y,r,g,b\n0,0,1,2,3\n-5,0,9,9,9\n,,,,\n")
+            << QStringLiteral("1 line without a pixel position was skipped.")
+            << QStringLiteral("1 line without a pixel position was skipped; "
+                              "1 line with a position below 0 was skipped.");
         QTest::newRow("r of 318: known only once drawn")
             << QByteArray("x,y,r,g,b\n0,0,318,2,3\n") << QString()
             << QStringLiteral("1 colour value outside 0\u2013255 was drawn as 0 or 255.");
@@ -1266,8 +1296,10 @@ private slots:
             loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n", QStringLiteral("clean.csv"));
         else
             loadSheetInto(w, "X,Y,R,G,B\n0,0,1,2,3\n", QStringLiteral("refused.csv"));
-        QCOMPARE(w.dialogs->warnings().size(), then == QLatin1String("load refused sheet") ? 1 : 0);
-        QCOMPARE(w.window->statusBar()->currentMessage(), QString());
+        const bool refused = then == QLatin1String("load refused sheet");
+        QCOMPARE(w.dialogs->warnings().size(), refused ? 1 : 0);
+        // A refused sheet changes nothing, its notice included.
+        QCOMPARE(w.window->statusBar()->currentMessage().isEmpty(), !refused);
     }
 
     void modeSwitchWithFewRecords()
@@ -1278,7 +1310,7 @@ private slots:
         w.ui->HSVButton->click();
         QCOMPARE(w.rowTexts(1), (QStringList{"4", "5", "10", "20", "30"}));
         QCOMPARE(w.rowTexts(2), (QStringList{"6", "7", "40", "50", "60"}));
-        QCOMPARE(w.rowTexts(3), (QStringList{"0", "2", "255", "255", "255"}));
+        QCOMPARE(w.rowTexts(3), (QStringList{"", "", "", "", ""}));
         const QStringList shown = w.snapshot();
         w.ui->HSVButton->click();
         QCOMPARE(w.snapshot(), shown);
@@ -1756,14 +1788,18 @@ private slots:
         QCOMPARE(w.dialogs->warnings(), warning.isEmpty() ? QStringList() : QStringList{warning});
         for (const ScriptedDialogs::Question &q : w.dialogs->asked)
             QCOMPARE(q.kind, QStringLiteral("warning")); // no dialog was shown
-        QCOMPARE(!w.ui->image_memory_pos->isHidden(), loaded == QLatin1String("image"));
+        // A sheet is drawn as well: the user asked to see it.
+        QCOMPARE(!w.ui->image_memory_pos->isHidden(), !loaded.isEmpty());
         QCOMPARE(!w.ui->ss_memory_pos->isHidden(), loaded == QLatin1String("spreadsheet"));
         if (loaded == QLatin1String("image")) {
             QCOMPARE(w.ui->imageBox->title(), QStringLiteral("Image: ") + path);
             QCOMPARE(w.window->image.size(), QSize(7, 5));
         }
-        if (loaded == QLatin1String("spreadsheet"))
+        if (loaded == QLatin1String("spreadsheet")) {
             QCOMPARE(w.window->pixels.size(), std::size_t(2));
+            QCOMPARE(w.window->image.size(), QSize(2, 1));
+            QCOMPARE(w.ui->imageBox->title(), QStringLiteral("Image: drawn from ") + QFileInfo(path).fileName());
+        }
 
         // The dialogs are the person's again, and the next one opens in that folder.
         w.dialogs->asked.clear();

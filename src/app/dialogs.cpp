@@ -31,7 +31,10 @@ QString QtDialogs::saveFileName(QWidget *parent, const QString &caption, const Q
     return dialog.selectedFiles().value(0);
 }
 
-void QtDialogs::warning(QWidget *parent, const QString &title, const QString &text)
+void QtDialogs::warning(QWidget *parent, const QString &title, const QString &text, const QString &informative)
 {
-    QMessageBox::warning(parent, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box.setDefaultButton(QMessageBox::NoButton);
+    box.setInformativeText(informative);
+    box.exec();
 }

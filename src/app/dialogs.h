@@ -19,8 +19,10 @@ public:
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &filter, QString *selectedFilter = nullptr) = 0;
 
-    // A modal warning box with a single OK button and no default button.
-    virtual void warning(QWidget *parent, const QString &title, const QString &text) = 0;
+    // A modal warning box with a single OK button and no default button. informative, when
+    // given, is the reason under the fixed text (the core's words: "No space left on device").
+    virtual void warning(QWidget *parent, const QString &title, const QString &text,
+                         const QString &informative = QString()) = 0;
 };
 
 // The toolkit's own file dialogs and message box. A name typed into the save dialog
@@ -33,5 +35,6 @@ public:
                          const QString &filter, QString *selectedFilter = nullptr) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter, QString *selectedFilter = nullptr) override;
-    void warning(QWidget *parent, const QString &title, const QString &text) override;
+    void warning(QWidget *parent, const QString &title, const QString &text,
+                 const QString &informative = QString()) override;
 };

@@ -1,6 +1,9 @@
 #include "mainwindow.h"
 
+#include "background.h"
 #include "dialogs.h"
+#include "dropping.h"
+#include "following.h"
 #include "keyboard.h"
 #include "preview.h"
 #include "statusnotes.h"
@@ -9,12 +12,15 @@
 
 #include "convert/operations.h"
 #include "convert/sheetnotice.h"
+#include "text/usertexts.h"
 #include "image/imageconvert.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
 #include <QStatusBar>
+#include <QToolButton>
 
 using namespace panel;
 
@@ -35,7 +41,8 @@ bool warnFailed(Dialogs &dialogs, QWidget *parent, const tess::Result &result)
 {
     if (result.ok())
         return false;
-    dialogs.warning(parent, tess::warningTitle(result.status), result.message);
+    // The fixed text of the box, and under it the core's reason.
+    dialogs.warning(parent, tess::warningTitle(result.status), result.message, result.detail);
     return true;
 }
 
@@ -96,6 +103,22 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
         if (!ui->image_memory_pos->isHidden())
             showOutputRows();
     });
+
+    acceptFileDrops(
+        *this, [this](const QString &path) { openFile(path); }, [this](const QString &why) { showNotice(why); });
+
+    following = new Following(this);
+    // The fixed layout has no room for the switch; the status bar has.
+    auto *followButton = new QToolButton(statusBar());
+    followButton->setObjectName(QStringLiteral("followFilesButton"));
+    followButton->setDefaultAction(following->action());
+    followButton->setAutoRaise(true);
+    // Out of the Tab walk through the work; its shortcut reaches it from anywhere.
+    followButton->setFocusPolicy(Qt::NoFocus);
+    statusBar()->addPermanentWidget(followButton);
+    connect(following, &Following::sheetChanged, this, &MainWindow::followedSheetChanged);
+    connect(following, &Following::pictureChanged, this, &MainWindow::followedPictureChanged);
+    connect(following, &Following::fileGone, this, &MainWindow::followedFileGone);
 }
 
 MainWindow::~MainWindow()
@@ -125,10 +148,18 @@ void MainWindow::on_loadImage_clicked()
         this, tr("Open Image"), places.folder(),
         tr("Images (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg *.svgz "
            "*.tif *.tiff *.xbm *.xpm *.webp *.avif *.heic *.heif *.jxl *.tga)"));
-    const tess::Result result = imageFileName.isEmpty() ? tess::outcome(tess::Status::NoImageChosen)
-                                                        : tess::loadImageFile(imageFileName, image);
-    if (warnFailed(*dialogs, this, result))
+    if (imageFileName.isEmpty()) {
+        warnFailed(*dialogs, this, tess::outcome(tess::Status::NoImageChosen));
         return;
+    }
+    const std::optional<PictureRead> read = readPictureAside(*this, imageFileName);
+    if (!read) {
+        showNotice(tess::userText(tess::Text::ReadingCancelled).arg(QFileInfo(imageFileName).fileName()));
+        return;
+    }
+    if (warnFailed(*dialogs, this, read->result))
+        return;
+    image = read->image;
     displayPreview(image);
     ui->imageBox->setTitle(tr("Image: ") + imageFileName);
     markLoaded(ImageSide);
@@ -136,6 +167,11 @@ void MainWindow::on_loadImage_clicked()
     markUnloaded(SheetSide);
     resetInfo(SheetSide);
     places.remember(FilePlaces::Image, imageFileName);
+    showNotice(tess::imageDamageNotice(imageFileName));
+    following->pictureIs(imageFileName);
+    following->sheetIs(QString());
+    following->pictureFromSheet = false;
+    following->sheetFromPicture = false;
 }
 
 void MainWindow::displayPreview(QImage image)
@@ -172,10 +208,7 @@ void MainWindow::convertImage(bool shrink)
     setCellText(0, 4, rgb ? tr("b") : tr("v"));
 
     // The first column of the scanned image, up to four pixels of it.
-    for (int i = 0; i < 4 && i < int(pixels.size()) && pixels[i].x == 0; ++i) {
-        showPosition(i + 1, pixels[i]);
-        showColours(i + 1, pixels[i], model);
-    }
+    showRecords(true);
 
     maxX = scanned.width();
     maxY = scanned.height();
@@ -186,6 +219,11 @@ void MainWindow::convertImage(bool shrink)
     markLoaded(SheetSide);
     updateInfo(SheetSide);
     places.derive(FilePlaces::Sheet);
+    const QString from = QFileInfo(places.source(FilePlaces::Sheet)).fileName();
+    ui->spreadsheetBox->setTitle(from.isEmpty() ? tr("Spreadsheet: from the image")
+                                                : tr("Spreadsheet: from ") + from);
+    following->sheetIs(QString());
+    following->sheetFromPicture = true;
     showNotice(scanned != image.size()
                    ? reductionNote(image.size(), QSize(maxX, maxY), qint64(pixels.size()))
                    : QString());
@@ -201,10 +239,12 @@ void MainWindow::on_saveImage_clicked()
         tr("Png (*.png)"));
     if (path.isEmpty())
         return;
-    if (warnFailed(*dialogs, this, tess::saveImageFile(image, path)))
+    if (warnFailed(*dialogs, this, saveImageAside(*this, path, image)))
         return;
     showTick(ui->image_save_pos, ui->image_save_neg);
     places.remember(FilePlaces::Image, path);
+    ui->imageBox->setTitle(tr("Image: ") + path);
+    following->pictureIs(path);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -218,24 +258,63 @@ void MainWindow::on_loadSpreadsheet_clicked()
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoSheetChosen));
         return;
     }
-    markUnloaded(SheetSide);
-    ui->spreadsheetBox->setTitle(tr("Spreadsheet: ") + sheetFileName);
+    loadSheet(sheetFileName);
+}
 
-    // Paint the title and the loading picture before the blocking read; user input
-    // stays queued so the load cannot start again underneath itself.
+bool MainWindow::loadSheet(const QString &path)
+{
+    sheetFileName = path;
+
+    // The read runs aside: the window paints its loading picture meanwhile.
     ui->loading_status_image->setVisible(true);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const std::optional<tess::Result> read = readSheet(sheetFileName);
+    ui->loading_status_image->setVisible(false);
+    if (!read) {
+        showNotice(tess::userText(tess::Text::ReadingCancelled).arg(QFileInfo(path).fileName()));
+        return false;
+    }
+    const tess::Result &result = *read;
+    if (!result.ok()) {
+        if (result.status == tess::Status::SheetCannotOpen)
+            debugUnableToOpen(sheetFileName);
+        warnFailed(*dialogs, this, result);
+        return false;
+    }
 
-    maxX = 0;
-    maxY = 0;
-    hasRgb = false;
-    hasHsv = false;
+    ui->spreadsheetBox->setTitle(tr("Spreadsheet: ") + sheetFileName);
+    markUnloaded(ImageSide);
+    resetInfo(ImageSide);
+    places.remember(FilePlaces::Sheet, sheetFileName);
+    following->pictureIs(QString());
+    following->pictureFromSheet = false;
+    showNotice(tess::sheetNotice(sheetRead));
+    return true;
+}
+
+std::optional<tess::Result> MainWindow::readSheet(const QString &path)
+{
+    std::optional<SheetRead> read = readSheetAside(*this, path);
+    if (!read)
+        return std::nullopt;
+    if (!read->result.ok())
+        return read->result;
+    pixels = std::move(read->records);
+    sheetRead = read->info;
     convertedFromImage = false;
-    tess::SheetInfo &info = sheetRead;
-    const tess::Result result = tess::loadSheetFile(sheetFileName, pixels, info);
-    if (result.status == tess::Status::SheetCannotOpen)
-        debugUnableToOpen(sheetFileName);
+    fillSheetMembers(sheetRead);
+    markUnloaded(SheetSide);
+    showRecords(false);
+    markLoaded(SheetSide);
+    updateInfo(SheetSide);
+    // What was read from a file is what the file holds.
+    showTick(ui->ss_save_pos, ui->ss_save_neg);
+    following->sheetIs(path);
+    following->sheetFromPicture = false;
+    return read->result;
+}
 
+void MainWindow::fillSheetMembers(const tess::SheetInfo &info)
+{
     redColumn = info.columns.r;
     greenColumn = info.columns.g;
     blueColumn = info.columns.b;
@@ -243,31 +322,10 @@ void MainWindow::on_loadSpreadsheet_clicked()
     hueColumn = info.columns.h;
     saturationColumn = info.columns.s;
     valueColumn = info.columns.v;
-
-    if (!result.ok()) {
-        ui->loading_status_image->setVisible(false);
-        showNotice(QString());
-        warnFailed(*dialogs, this, result);
-        return;
-    }
-
     hasRgb = info.hasRgb;
     hasHsv = info.hasHsv;
     maxX = info.maxX;
     maxY = info.maxY;
-    const tess::ColourModel model = shownModel();
-    for (int i = 0; i < 4 && i < int(pixels.size()); ++i) {
-        showPosition(i + 1, pixels[i]);
-        showColours(i + 1, pixels[i], model);
-    }
-
-    ui->loading_status_image->setVisible(false);
-    markLoaded(SheetSide);
-    updateInfo(SheetSide);
-    markUnloaded(ImageSide);
-    resetInfo(ImageSide);
-    places.remember(FilePlaces::Sheet, sheetFileName);
-    showNotice(tess::sheetNotice(info));
 }
 
 void MainWindow::on_saveSheet_clicked()
@@ -277,7 +335,7 @@ void MainWindow::on_saveSheet_clicked()
                            tr("Image (*.csv);;Excel workbook (*.xlsx)"));
     if (path.isEmpty())
         return;
-    const tess::Result result = tess::saveSheetFile(path, pixels, shownModel());
+    const tess::Result result = saveSheetAside(*this, path, pixels, shownModel());
     if (!result.ok()) {
         debugUnableToOpen(path);
         warnFailed(*dialogs, this, result);
@@ -287,6 +345,8 @@ void MainWindow::on_saveSheet_clicked()
     updateInfo(SheetSide);
     showTick(ui->ss_save_pos, ui->ss_save_neg);
     places.remember(FilePlaces::Sheet, path);
+    ui->spreadsheetBox->setTitle(tr("Spreadsheet: ") + path);
+    following->sheetIs(path);
 }
 
 void MainWindow::on_spreadsheetToImage_clicked()
@@ -296,15 +356,36 @@ void MainWindow::on_spreadsheetToImage_clicked()
 
 void MainWindow::convertSheet()
 {
-    // A sheet too large to draw leaves the null picture, an empty preview, as it always has.
+    const tess::Result result = drawSheet();
+    if (!result.ok()) {
+        // No picture of that size can be made: said at once, and nothing marked as loaded.
+        image = QImage();
+        markUnloaded(ImageSide);
+        resetInfo(ImageSide);
+        warnFailed(*dialogs, this, result);
+    }
+}
+
+tess::Result MainWindow::drawSheet()
+{
     tess::DrawStats bent;
-    const tess::Result drawn = tess::drawImage(pixels, maxX, maxY, shownModel(), image, &bent);
-    if (drawn.status == tess::Status::DrawingOutOfMemory && warnFailed(*dialogs, this, drawn))
-        return;
+    QImage drawn;
+    tess::Result result;
+    const tess::ColourModel model = shownModel();
+    // A million records take a moment; the controls stay disabled, so pixels holds still.
+    runAside(
+        *this, tess::userText(tess::Text::Drawing),
+        [&] { result = tess::drawImage(pixels, maxX, maxY, model, drawn, &bent); }, false);
+    if (!result.ok())
+        return result;
+    image = drawn;
     displayPreview(image);
     markLoaded(ImageSide);
     updateInfo(ImageSide);
     places.derive(FilePlaces::Image);
     ui->imageBox->setTitle(drawnTitle(places.source(FilePlaces::Image)));
+    following->pictureIs(QString());
+    following->pictureFromSheet = true;
     showNotice(tess::sheetNotice(sheetRead, bent));
+    return result;
 }

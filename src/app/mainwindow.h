@@ -1,6 +1,7 @@
 #pragma once
 
 #include "filenames.h"
+#include "model/outcome.h"
 #include "model/pixelrecord.h"
 #include "csv/sheetreader.h"
 
@@ -9,8 +10,10 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class Dialogs;
+class Following;
 class Ui_MainWindow;
 
 // The one window: the image side on the left, the spreadsheet side on the right,
@@ -63,6 +66,24 @@ private:
     void showNotice(const QString &notice);
     void warn(const QString &title, const QString &text);
     void showOutputRows();
+    // Rows 1 to 4 of the table from the first records; rows without one are empty.
+    void showRecords(bool firstColumnOnly);
+
+    // Reads the sheet at path; on success it becomes the pixel data and the sheet side
+    // shows it, saved; on failure nothing changes.
+    // None when the user stopped the read (Esc).
+    std::optional<tess::Result> readSheet(const QString &path);
+    // Load Sheet with the file chosen: false, with its box, when it could not be read.
+    bool loadSheet(const QString &path);
+    // The members the sheet side keeps for the status panel, from what reading found.
+    void fillSheetMembers(const tess::SheetInfo &info);
+    // Draws the pixel data; the picture, preview and heading follow on success.
+    tess::Result drawSheet();
+
+    // Another program saved a file the window shows (livefiles.cpp).
+    void followedSheetChanged(const QString &path);
+    void followedPictureChanged(const QString &path);
+    void followedFileGone(const QString &path);
 
     QString imageFileName;
     QString sheetFileName;
@@ -87,6 +108,7 @@ private:
     Ui_MainWindow *ui;
     std::unique_ptr<Dialogs> dialogs;
     FilePlaces places;
+    Following *following = nullptr;
 
     friend class TestMainWindow;
     friend struct WindowUnderTest;

@@ -35,9 +35,9 @@ public:
         return m_people.saveFileName(parent, caption, dir, filter, selectedFilter);
     }
 
-    void warning(QWidget *parent, const QString &title, const QString &text) override
+    void warning(QWidget *parent, const QString &title, const QString &text, const QString &informative) override
     {
-        m_people.warning(parent, title, text);
+        m_people.warning(parent, title, text, informative);
     }
 
 private:
@@ -64,11 +64,14 @@ void MainWindow::openFile(const QString &path)
 {
     // Absolute, as a file dialog returns it: the heading and the next dialog's folder.
     const QString chosen = QFileInfo(path).absoluteFilePath();
+    if (!isPicture(chosen)) {
+        // The user asked to see the sheet: it is drawn, as Spreadsheet to Image would.
+        if (loadSheet(chosen))
+            convertSheet();
+        return;
+    }
     std::unique_ptr<Dialogs> people = std::move(dialogs);
     dialogs = std::make_unique<AnsweredOpen>(*people, chosen);
-    if (isPicture(chosen))
-        on_loadImage_clicked();
-    else
-        on_loadSpreadsheet_clicked();
+    on_loadImage_clicked();
     dialogs = std::move(people);
 }

@@ -40,8 +40,12 @@ void showModel(Ui_MainWindow &ui, tess::ColourModel model, const tess::PixelReco
                                      : QStringList{MainWindow::tr("r"), MainWindow::tr("g"), MainWindow::tr("b")};
     for (int i = 0; i < 3; ++i)
         setCell(*ui.tableWidget, 0, 2 + i, captions[i]);
-    for (int i = 0; i < 4 && i < int(pixels.size()); ++i)
-        setColourCells(*ui.tableWidget, i + 1, pixels[i], model);
+    // Rows left empty (no record, or not one of the picture's first column) stay empty.
+    for (int i = 0; i < 4 && i < int(pixels.size()); ++i) {
+        const QTableWidgetItem *position = ui.tableWidget->item(i + 1, 0);
+        if (position && !position->text().isEmpty())
+            setColourCells(*ui.tableWidget, i + 1, pixels[i], model);
+    }
 }
 
 } // namespace
@@ -60,6 +64,21 @@ void MainWindow::showPosition(int row, const tess::PixelRecord &record)
 {
     setCellText(row, 0, QString::number(record.x));
     setCellText(row, 1, QString::number(record.y));
+}
+
+void MainWindow::showRecords(bool firstColumnOnly)
+{
+    const tess::ColourModel model = shownModel();
+    for (int i = 0; i < 4; ++i) {
+        const bool shown = i < int(pixels.size()) && (!firstColumnOnly || pixels[i].x == 0);
+        if (shown) {
+            showPosition(i + 1, pixels[i]);
+            showColours(i + 1, pixels[i], model);
+            continue;
+        }
+        for (int column = 0; column < 5; ++column)
+            setCellText(i + 1, column, QString());
+    }
 }
 
 void MainWindow::showColours(int row, const tess::PixelRecord &record, tess::ColourModel model)

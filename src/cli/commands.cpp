@@ -80,6 +80,8 @@ int runToSheet(const ToSheetJob &job)
     }
     if (!result.ok())
         return finish(result);
+    if (const QString damage = imageDamageNotice(job.imagePath); !damage.isEmpty())
+        printError(damage);
 
     return finish(imageToSheetFile(image, job.excel2002, job.sheetPath, job.model, printResult));
 }

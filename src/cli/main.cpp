@@ -3,6 +3,7 @@
 // here and one converted in the window give the same sheet, byte for byte.
 
 #include "commands.h"
+#include "watch.h"
 
 #include "image/imagefile.h"
 #include "text/translations.h"
@@ -22,8 +23,8 @@ namespace {
 const char UsageText[] = QT_TRANSLATE_NOOP(
     "tessarine-cli",
     "Usage:\n"
-    "  tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002]\n"
-    "  tessarine-cli to-image SHEET IMAGE [--rgb | --hsv]\n"
+    "  tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002] [--watch]\n"
+    "  tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--watch]\n"
     "  tessarine-cli --help | --version\n");
 
 const char HelpText[] = QT_TRANSLATE_NOOP(
@@ -49,13 +50,18 @@ const char HelpText[] = QT_TRANSLATE_NOOP(
     "               has any of them, otherwise from h, s, v.\n"
     "  --excel2002  to-sheet: reduce the picture to about 60,000 pixels, the most rows\n"
     "               older spreadsheet programs hold.\n"
+    "  --watch      Convert once, then again each time the input file is saved anew\n"
+    "               (by a spreadsheet or paint program, in whatever way it saves),\n"
+    "               until interrupted (Ctrl+C) or terminated. A save that cannot be\n"
+    "               read prints its reason and keeps the last good output; the next\n"
+    "               good save is converted again. The input must be a file, not -.\n"
     "  -h, --help   Show this text.\n"
     "  -v, --version  Show the version.\n"
     "\n"
     "A SHEET of - means standard output for to-sheet and standard input for to-image.\n"
     "\n"
     "Exit status: 0 done, 1 the conversion failed (reason on standard error),\n"
-    "2 the command line was wrong.\n");
+    "2 the command line was wrong. With --watch: 0 once stopped.\n");
 
 QString cliText(const char *source)
 {
@@ -104,7 +110,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption hsv(QStringLiteral("hsv"), QString());
     const QCommandLineOption rgb(QStringLiteral("rgb"), QString());
     const QCommandLineOption excel2002(QStringLiteral("excel2002"), QString());
-    parser.addOptions({help, version, hsv, rgb, excel2002});
+    const QCommandLineOption watch(QStringLiteral("watch"), QString());
+    parser.addOptions({help, version, hsv, rgb, excel2002, watch});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return usageError(parser.errorText());
@@ -132,6 +139,9 @@ int main(int argc, char *argv[])
                               .arg(args.size() - 1));
     if (parser.isSet(rgb) && parser.isSet(hsv))
         return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "--rgb and --hsv cannot be used together")));
+    if (parser.isSet(watch) && args.at(1) == tess::StandardStreamPath)
+        return usageError(cliText(
+            QT_TRANSLATE_NOOP("tessarine-cli", "--watch follows a file; standard input cannot be watched")));
 
     if (command == QLatin1String("to-sheet")) {
         if (parser.isSet(rgb))
@@ -142,6 +152,8 @@ int main(int argc, char *argv[])
         job.sheetPath = args.at(2);
         job.model = parser.isSet(hsv) ? tess::ColourModel::Hsv : tess::ColourModel::Rgb;
         job.excel2002 = parser.isSet(excel2002);
+        if (parser.isSet(watch))
+            return runWatching(job.imagePath, tess::Text::ChangedReadAndConverted, [job] { return runToSheet(job); });
         return runToSheet(job);
     }
 
@@ -154,5 +166,7 @@ int main(int argc, char *argv[])
         job.model = tess::ColourModel::Rgb;
     else if (parser.isSet(hsv))
         job.model = tess::ColourModel::Hsv;
+    if (parser.isSet(watch))
+        return runWatching(job.sheetPath, tess::Text::ChangedReadAndDrawn, [job] { return runToImage(job); });
     return runToImage(job);
 }

@@ -25,6 +25,10 @@ using Notice = std::function<void(const Result &notice)>;
 // Reads the picture at path into image; image is untouched on failure.
 Result loadImageFile(const QString &path, QImage &image);
 
+// A notice for a picture file that loaded but is damaged: a JPEG that ends before its end
+// marker, whose missing rows the decoder fills with grey. Empty when nothing is known.
+QString imageDamageNotice(const QString &path);
+
 // Reduces the picture by the rules of planReduction and scans it into out; extent is the
 // size of the scanned picture. notice hears of the one-million reduction before the scan.
 Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, QSize &extent,

@@ -17,6 +17,7 @@ QString sheetNotice(const SheetInfo &info, const DrawStats &drawing)
     };
     const Part parts[] = {
         { info.skippedLines, Text::SkippedLine, Text::SkippedLines },
+        { drawing.outside, Text::NegativePosition, Text::NegativePositions },
         { info.notNumbers, Text::NotNumber, Text::NotNumbers },
         { drawing.clamped, Text::ClampedValue, Text::ClampedValues },
         { drawing.turned, Text::TurnedHue, Text::TurnedHues },

@@ -11,6 +11,7 @@
 #include "text/usertexts.h"
 
 #include <QFile>
+#include <algorithm>
 #include <QFileInfo>
 
 namespace tess {
@@ -25,6 +26,22 @@ Result loadImageFile(const QString &path, QImage &image)
     }
     image = std::move(loaded).value();
     return Result{};
+}
+
+QString imageDamageNotice(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential() || file.size() < 4)
+        return QString();
+    if (file.read(2) != QByteArrayLiteral("\xff\xd8"))
+        return QString(); // not a JPEG
+    // Some cameras pad the file after the end marker; the marker is looked for before it.
+    const qint64 tail = std::min<qint64>(file.size(), 4096);
+    file.seek(file.size() - tail);
+    QByteArray end = file.read(tail);
+    while (!end.isEmpty() && end.back() == '\0')
+        end.chop(1);
+    return end.endsWith(QByteArrayLiteral("\xff\xd9")) ? QString() : userText(Text::PictureEndsEarly);
 }
 
 Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, QSize &extent,

@@ -283,11 +283,14 @@ QImage drawRecords(const PixelRecords &records, int width, int height, ColourMod
     const auto put = [&](const PixelRecord &record, QRgb rgb) {
         reinterpret_cast<QRgb *>(bits + qsizetype(record.y) * bytesPerLine)[record.x] = rgb;
     };
+    DrawStats counts;
+    // The extent is one more than the largest position, so only a negative one is outside.
     const auto inside = [&](const PixelRecord &record) {
-        return uint(record.x) < uint(width) && uint(record.y) < uint(height);
+        const bool in = uint(record.x) < uint(width) && uint(record.y) < uint(height);
+        counts.outside += !in;
+        return in;
     };
 
-    DrawStats counts;
     if (model == ColourModel::Rgb) {
         for (const PixelRecord &record : records) {
             if (inside(record))

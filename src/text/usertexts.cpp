@@ -109,7 +109,36 @@ constexpr std::array Sources{
               QT_TRANSLATE_NOOP("MainWindow", "%1 colour values outside 0–255 were drawn as 0 or 255")},
     std::pair{Text::TurnedHue, QT_TRANSLATE_NOOP("MainWindow", "%1 hue outside 0–359 was drawn modulo 360")},
     std::pair{Text::TurnedHues, QT_TRANSLATE_NOOP("MainWindow", "%1 hues outside 0–359 were drawn modulo 360")},
+    std::pair{Text::NegativePosition,
+              QT_TRANSLATE_NOOP("MainWindow", "%1 line with a position below 0 was skipped")},
+    std::pair{Text::NegativePositions,
+              QT_TRANSLATE_NOOP("MainWindow", "%1 lines with a position below 0 were skipped")},
     std::pair{Text::ReadingSheet, QT_TRANSLATE_NOOP("MainWindow", "Reading sheet")},
+
+    std::pair{Text::ChangedReadAndDrawn, QT_TRANSLATE_NOOP("MainWindow", "%1 changed: read again and drawn (%2)")},
+    std::pair{Text::ChangedReadAgain, QT_TRANSLATE_NOOP("MainWindow", "%1 changed: read again (%2)")},
+    std::pair{Text::ChangedReadAndConverted,
+              QT_TRANSLATE_NOOP("MainWindow", "%1 changed: read again and converted (%2)")},
+    std::pair{Text::ChangedUnreadable,
+              QT_TRANSLATE_NOOP("MainWindow", "%1 changed but cannot be read, the last good data is kept (%2): %3")},
+    std::pair{Text::FollowedFileGone,
+              QT_TRANSLATE_NOOP("MainWindow", "%1 was deleted or moved away; its data is kept (%2)")},
+    std::pair{Text::Following, QT_TRANSLATE_NOOP("MainWindow", "Follow files on disk")},
+    std::pair{Text::Watching, QT_TRANSLATE_NOOP("MainWindow", "Watching %1; Ctrl+C stops")},
+    std::pair{Text::Reading, QT_TRANSLATE_NOOP("MainWindow", "Reading %1 (Esc stops)")},
+    std::pair{Text::ReadingCancelled,
+              QT_TRANSLATE_NOOP("MainWindow", "Reading %1 was stopped; nothing has changed")},
+    std::pair{Text::DropOneFile,
+              QT_TRANSLATE_NOOP("MainWindow", "Drop one picture or sheet at a time; nothing was opened.")},
+    std::pair{Text::DropNoFolder,
+              QT_TRANSLATE_NOOP("MainWindow", "A folder cannot be opened; drop one picture or sheet from it.")},
+    std::pair{Text::DropWhileWorking,
+              QT_TRANSLATE_NOOP("MainWindow", "Still reading; drop the file again once it is done.")},
+    std::pair{Text::PictureEndsEarly,
+              QT_TRANSLATE_NOOP("MainWindow",
+                                "The picture file is damaged: it ends early, and its missing part shows as grey.")},
+    std::pair{Text::Writing, QT_TRANSLATE_NOOP("MainWindow", "Writing %1")},
+    std::pair{Text::Drawing, QT_TRANSLATE_NOOP("MainWindow", "Drawing the picture")},
 };
 
 constexpr bool inOrder()
@@ -117,7 +146,7 @@ constexpr bool inOrder()
     for (std::size_t i = 0; i < Sources.size(); ++i)
         if (std::size_t(Sources[i].first) != i)
             return false;
-    return Sources.back().first == Text::ReadingSheet;
+    return Sources.back().first == Text::Drawing;
 }
 static_assert(inOrder(), "the table lists every text once, in the order of the enumeration");
 

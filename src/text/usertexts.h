@@ -94,9 +94,28 @@ enum class Text {
     ClampedValues,
     TurnedHue,
     TurnedHues,
+    NegativePosition,
+    NegativePositions,
 
     // Progress.
     ReadingSheet,
+
+    // Following a file while another program saves it (%1: its name, %2: the time).
+    ChangedReadAndDrawn,
+    ChangedReadAgain,
+    ChangedReadAndConverted,
+    ChangedUnreadable,        // %3: the reason
+    FollowedFileGone,
+    Following,                // the checkable action
+    Watching,                 // the command line: %1 the file
+    Reading,                  // %1: the file's name, while it is read
+    ReadingCancelled,         // %1: the file's name
+    DropOneFile,
+    DropNoFolder,
+    DropWhileWorking,
+    PictureEndsEarly,
+    Writing,                  // %1: the file's name, while it is written
+    Drawing,
 };
 
 // The text in the user's language. The texts are translated in the context "MainWindow",
