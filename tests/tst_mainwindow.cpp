@@ -6,6 +6,7 @@
 #include "testhelpers.h"
 #include "ui_mainwindow.h"
 
+#include "image/zoommath.h"
 #include "sheet/workbookwriter.h"
 
 #include <QtTest>
@@ -1427,8 +1428,8 @@ private slots:
         QTest::newRow("8x8 enlarged: sharp blocks") << QSize(8, 8) << true;
         QTest::newRow("40x30 enlarged: sharp blocks") << QSize(40, 30) << true;
         QTest::newRow("512x362 shrunk: smooth") << QSize(512, 362) << false;
-        // Smoothed across, but each of the ten rows repeated, not blended, downwards.
-        QTest::newRow("600x10 shrunk across, enlarged down") << QSize(600, 10) << false;
+        QTest::newRow("600x10 strip, shrunk: smooth") << QSize(600, 10) << false;
+        QTest::newRow("30x90 upright, enlarged: sharp") << QSize(30, 90) << true;
     }
 
     void previewPixels()
@@ -1452,8 +1453,14 @@ private slots:
         w.ui->spreadsheetToImage->click();
         QCOMPARE(w.window->image.size(), size);
 
-        const QImage shown = w.ui->imageView->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(shown.size(), w.ui->imageView->size()); // stretched over the whole frame
+        // The picture keeps its proportions, centred; only that rectangle shows it.
+        const QImage frame = w.ui->imageView->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect fitted = tess::zoom::fittedRect(size, w.ui->imageView->contentsRect());
+        const QImage shown = frame.copy(fitted);
+        if (fitted.left() > 0)
+            QVERIFY(!palette.contains(frame.pixel(fitted.left() - 1, fitted.center().y())));
+        if (fitted.top() > 0)
+            QVERIFY(!palette.contains(frame.pixel(fitted.center().x(), fitted.top() - 1)));
         int blends = 0;
         for (int y = 0; y < shown.height(); ++y)
             for (int x = 0; x < shown.width(); ++x)
@@ -1639,7 +1646,8 @@ private slots:
         Window w = Window::make();
         w.dialogs->fileAnswers = {photo};
         w.ui->loadImage->click();
-        QVERIFY(w.dialogs->asked.first().dir.isEmpty()); // the toolkit's default at first
+        // At first the user's Pictures folder, not the program's own.
+        QCOMPARE(w.dialogs->asked.first().dir, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
         w.ui->imageToSpreadsheet->click();
 
         // Save Sheet: the photo's folder and name, as a sheet; "lesson" typed without a suffix.
@@ -1767,7 +1775,8 @@ private slots:
         w.dialogs->asked.clear();
         w.ui->loadImage->click();
         QCOMPARE(w.dialogs->asked.first().kind, QStringLiteral("open"));
-        QCOMPARE(w.dialogs->asked.first().dir, loaded.isEmpty() ? QString() : folder.path());
+        QCOMPARE(w.dialogs->asked.first().dir, loaded.isEmpty()
+                     ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) : folder.path());
     }
 
     // ---- Both sides together -------------------------------------------------------------

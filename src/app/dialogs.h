@@ -21,6 +21,10 @@ public:
 
     // A modal warning box with a single OK button and no default button.
     virtual void warning(QWidget *parent, const QString &title, const QString &text) = 0;
+
+    // Asked before closing while work is unsaved: "Save … before closing?".
+    enum class CloseAnswer { Save, Discard, Cancel };
+    virtual CloseAnswer askBeforeClosing(QWidget *parent, const QString &title, const QString &text) = 0;
 };
 
 // The toolkit's own file dialogs and message box. A name typed into the save dialog
@@ -34,4 +38,5 @@ public:
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter, QString *selectedFilter = nullptr) override;
     void warning(QWidget *parent, const QString &title, const QString &text) override;
+    CloseAnswer askBeforeClosing(QWidget *parent, const QString &title, const QString &text) override;
 };

@@ -11,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tessarine"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARINE_VERSION));
     tess::configureImageReading();
+    FilePlaces::rememberAcrossRuns(true);
 
     MainWindow window;
     window.show();

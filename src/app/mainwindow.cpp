@@ -5,6 +5,7 @@
 #include "preview.h"
 #include "statusnotes.h"
 #include "statuspanel.h"
+#include "viewers.h"
 #include "ui_mainwindow.h"
 
 #include "convert/operations.h"
@@ -96,6 +97,7 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
         if (!ui->image_memory_pos->isHidden())
             showOutputRows();
     });
+    setUpTeachingAids();
 }
 
 MainWindow::~MainWindow()
@@ -122,7 +124,7 @@ void MainWindow::warn(const QString &title, const QString &text)
 void MainWindow::on_loadImage_clicked()
 {
     imageFileName = dialogs->openFileName(
-        this, tr("Open Image"), places.folder(),
+        this, tr("Open Image"), places.folder(FilePlaces::Image),
         tr("Images (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg *.svgz "
            "*.tif *.tiff *.xbm *.xpm *.webp *.avif *.heic *.heif *.jxl *.tga)"));
     const tess::Result result = imageFileName.isEmpty() ? tess::outcome(tess::Status::NoImageChosen)
@@ -142,6 +144,8 @@ void MainWindow::displayPreview(QImage image)
 {
     ui->imageView->setPixmap(QPixmap::fromImage(image));
     ui->imageView->setScaledContents(true);
+    if (viewers)
+        viewers->pictureChanged(image, pictureName());
 }
 
 void MainWindow::displayImage(QString filename)
@@ -178,6 +182,7 @@ void MainWindow::convertImage(bool shrink)
     hasHsv = true;
     convertedFromImage = true;
     sheetRead = tess::SheetInfo{}; // scanned records skip nothing
+    viewers->forgetSheet();
     markLoaded(SheetSide);
     updateInfo(SheetSide);
     places.derive(FilePlaces::Sheet);
@@ -207,7 +212,7 @@ void MainWindow::on_saveImage_clicked()
 
 void MainWindow::on_loadSpreadsheet_clicked()
 {
-    sheetFileName = dialogs->openFileName(this, tr("Open Image"), places.folder(),
+    sheetFileName = dialogs->openFileName(this, tr("Open Image"), places.folder(FilePlaces::Sheet),
                                           tr("Spreadsheets (*.csv *.xlsx *.ods);;All files (*)"));
     if (sheetFileName.isEmpty()) {
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoSheetChosen));
@@ -262,6 +267,7 @@ void MainWindow::on_loadSpreadsheet_clicked()
     markUnloaded(ImageSide);
     resetInfo(ImageSide);
     places.remember(FilePlaces::Sheet, sheetFileName);
+    sheetIsInFile(sheetFileName, info.lines);
     showNotice(tess::sheetNotice(info));
 }
 
@@ -282,6 +288,7 @@ void MainWindow::on_saveSheet_clicked()
     updateInfo(SheetSide);
     showTick(ui->ss_save_pos, ui->ss_save_neg);
     places.remember(FilePlaces::Sheet, path);
+    sheetIsInFile(path, tess::RecordLines{2, {}}); // the header, then one record a line
 }
 
 void MainWindow::on_spreadsheetToImage_clicked()

@@ -12,6 +12,7 @@
 
 class Dialogs;
 class Ui_MainWindow;
+class Viewers;
 
 // The one window: the image side on the left, the spreadsheet side on the right,
 // the two conversions between them. All state lives here; every rule of conversion
@@ -64,6 +65,14 @@ private:
     void warn(const QString &title, const QString &text);
     void showOutputRows();
 
+    // The pixel viewer, help, the context menu, a small screen (teaching.cpp); the
+    // question before closing with unsaved work (closeguard.cpp).
+    void setUpTeachingAids();
+    void openPixelViewer();
+    QString pictureName() const;
+    void sheetIsInFile(const QString &path, const tess::RecordLines &lines);
+    bool mayClose();
+
     QString imageFileName;
     QString sheetFileName;
     PixelRecords pixels;
@@ -87,6 +96,7 @@ private:
     Ui_MainWindow *ui;
     std::unique_ptr<Dialogs> dialogs;
     FilePlaces places;
+    Viewers *viewers = nullptr;
 
     friend class TestMainWindow;
     friend struct WindowUnderTest;

@@ -1,0 +1,102 @@
+// What the window adds for a lesson: the pixel viewer, help and About, Ctrl+Q, the
+// window's context menu, accessible descriptions and a focus ring, and a window that fits
+// a small screen.
+
+#include "mainwindow.h"
+
+#include "accessibility.h"
+#include "helpwindow.h"
+#include "screenfit.h"
+#include "viewers.h"
+#include "ui_mainwindow.h"
+
+#include "image/pixelreadout.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFileInfo>
+#include <QScreen>
+
+#include <functional>
+
+namespace {
+
+// Lets a function see an object's events first; true: the event was dealt with.
+class EventHook final : public QObject
+{
+public:
+    EventHook(QObject *watched, std::function<bool(QEvent *)> hook)
+        : QObject(watched), m_hook(std::move(hook))
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override { return m_hook(event); }
+
+private:
+    std::function<bool(QEvent *)> m_hook;
+};
+
+QAction *windowAction(QWidget *window, const QString &text, const QKeySequence &keys,
+                      std::function<void()> triggered)
+{
+    auto *action = new QAction(text, window);
+    action->setShortcut(keys);
+    QObject::connect(action, &QAction::triggered, window, std::move(triggered));
+    window->addAction(action);
+    return action;
+}
+
+} // namespace
+
+void MainWindow::setUpTeachingAids()
+{
+    viewers = new Viewers(this);
+    describeControls(*ui);
+    showFocusClearly(*this);
+
+    windowAction(this, tr("Look into the pixels"), QKeySequence(Qt::CTRL | Qt::Key_I), [this] { openPixelViewer(); });
+    windowAction(this, tr("Help"), QKeySequence(QKeySequence::HelpContents), [this] { showHelp(this); });
+    windowAction(this, tr("About Tessarine"), QKeySequence(), [this] { showAbout(this); });
+    windowAction(this, tr("Quit"), QKeySequence(QKeySequence::Quit), [this] { close(); });
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    new EventHook(ui->imageView, [this](QEvent *event) {
+        if (event->type() != QEvent::MouseButtonDblClick)
+            return false;
+        openPixelViewer();
+        return true;
+    });
+    new EventHook(this, [this, fitted = false](QEvent *event) mutable {
+        if (event->type() == QEvent::Show && !fitted) {
+            fitted = true;
+            if (QScreen *shownOn = screen())
+                fitToScreen(*this, shownOn->availableGeometry());
+        }
+        if (event->type() == QEvent::Close && !mayClose()) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    });
+}
+
+QString MainWindow::pictureName() const
+{
+    const QString source = places.source(FilePlaces::Image);
+    return source.isEmpty() ? tr("the picture") : QFileInfo(source).fileName();
+}
+
+void MainWindow::openPixelViewer()
+{
+    if (!image.isNull())
+        viewers->open(image, pictureName());
+}
+
+void MainWindow::sheetIsInFile(const QString &path, const tess::RecordLines &lines)
+{
+    viewers->sheetInFile([this, lines, name = QFileInfo(path).fileName()] {
+        return tess::PixelLines(pixels, QSize(maxX, maxY), lines, name);
+    });
+}
