@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "scripteddialogs.h"
 #include "ui_mainwindow.h"
+#include "viewers.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -27,6 +28,9 @@ struct WindowUnderTest
         w.ui = w.window->ui;
         return w;
     }
+
+    // The pixel viewer of the window's picture, when one is open.
+    PixelViewer *viewer() const { return window->viewers->viewer(); }
 
     QString cell(int row, int column) const
     {

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QPainter>
 #include <QProxyStyle>
+#include <QSizeGrip>
+#include <QToolButton>
 #include <QStyleFactory>
 #include <QStyleOption>
 
@@ -101,6 +103,10 @@ void describeControls(Ui_MainWindow &ui)
     name(ui.menuBar, tr("Menu bar"));
     name(ui.mainToolBar, tr("Tool bar"));
     name(ui.statusBar, tr("Status bar"));
+    for (QSizeGrip *grip : ui.statusBar->findChildren<QSizeGrip *>())
+        name(grip, tr("Resize the window"));
+    for (QToolButton *more : ui.mainToolBar->findChildren<QToolButton *>())
+        name(more, tr("More tools"));
 }
 
 void showFocusClearly(QWidget &window)

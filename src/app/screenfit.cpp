@@ -26,6 +26,8 @@ bool fitToScreen(QMainWindow &window, QRect available)
 
     // The content keeps the size it has in the fixed layout: the room its children take
     // (a hidden overlay aside) and the window's full width.
+    // Moving the content into the scroll area takes the focus from it; it goes back.
+    QWidget *focus = window.focusWidget();
     QWidget *content = window.takeCentralWidget();
     const QRect used = content->childrenRect();
     content->setMinimumSize(std::max(fixed.width(), used.right() + 1), used.bottom() + 1 + used.top() / 2);
@@ -39,6 +41,8 @@ bool fitToScreen(QMainWindow &window, QRect available)
     area->setWidget(content);
     area->setAccessibleName(QMainWindow::tr("Window content"));
     window.setCentralWidget(area);
+    if (focus)
+        focus->setFocus();
     window.resize(fits);
     window.move(available.topLeft());
     return true;

@@ -68,12 +68,10 @@ void MainWindow::setUpTeachingAids()
         openPixelViewer();
         return true;
     });
-    new EventHook(this, [this, fitted = false](QEvent *event) mutable {
-        if (event->type() == QEvent::Show && !fitted) {
-            fitted = true;
-            if (QScreen *shownOn = screen())
-                fitToScreen(*this, shownOn->availableGeometry());
-        }
+    // The screen the window will open on; a window not yet shown is on the primary one.
+    if (QScreen *shownOn = screen())
+        fitToScreen(*this, shownOn->availableGeometry());
+    new EventHook(this, [this](QEvent *event) {
         if (event->type() == QEvent::Close && !mayClose()) {
             event->ignore();
             return true;
