@@ -12,6 +12,8 @@
 #include <QClipboard>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 
@@ -123,6 +125,44 @@ private slots:
         QCOMPARE(canvas->scale(), 1.0);
     }
 
+    // Ctrl+wheel zooms around the pointer: the pixel under it stays under it; the plain
+    // wheel scrolls. Dragging pans.
+    void wheelZoomsAroundThePointer()
+    {
+        PixelCanvas canvas;
+        canvas.resize(300, 300);
+        canvas.setPicture(patternImage(64, 64));
+        canvas.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+        canvas.setScale(8, QPointF(0, 0));
+        QWidget *view = canvas.viewport();
+        // Events sent straight to the view: a pointer move the platform might drop as no move.
+        const auto send = [view](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+            QMouseEvent event(type, at, view->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                              buttons, Qt::NoModifier);
+            QApplication::sendEvent(view, &event);
+        };
+        const QPoint at(150, 120);
+        send(QEvent::MouseMove, at, Qt::NoButton);
+        const QPoint under = canvas.current();
+        QVERIFY(under.x() > 0);
+        const auto wheel = [&](Qt::KeyboardModifiers modifiers) {
+            QWheelEvent event(at, view->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, modifiers,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(view, &event);
+        };
+        wheel(Qt::ControlModifier);
+        QCOMPARE(canvas.scale(), 12.0);
+        canvas.setCurrent(QPoint(-1, -1));
+        send(QEvent::MouseMove, at, Qt::NoButton);
+        QCOMPARE(canvas.current(), under);
+
+        send(QEvent::MouseButtonPress, at, Qt::LeftButton);
+        send(QEvent::MouseMove, at + QPoint(-24, 0), Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, at + QPoint(-24, 0), Qt::NoButton);
+        QCOMPARE(canvas.current(), under); // the picture moved with the pointer
+    }
+
     // A sheet sorted in a spreadsheet program: the viewer names the line in the file.
     void viewerNamesTheSheetLine()
     {
@@ -148,6 +188,59 @@ private slots:
         same.fill(Qt::white);
         load(w, picture(same, QStringLiteral("same.png")));
         QVERIFY(!w.viewer()->readout().contains(QStringLiteral("line")));
+    }
+
+    // The sheet's own viewer: a reduced conversion's smaller picture, whose pixels are the
+    // sheet's lines once it is saved.
+    void sheetViewerShowsTheReducedPicture()
+    {
+        WindowUnderTest w = WindowUnderTest::make();
+        load(w, picture(patternImage(300, 250), QStringLiteral("big.png")));
+        w.ui->shrink->setChecked(true);
+        w.ui->imageToSpreadsheet->click();
+        const QSize reduced = w.extent();
+        QVERIFY(reduced.width() < 300);
+        QTest::mouseDClick(w.ui->tableWidget->viewport(), Qt::LeftButton);
+        PixelViewer *viewer = w.sheetViewer();
+        QVERIFY(viewer);
+        QCOMPARE(viewer->canvas()->picture().size(), reduced);
+        viewer->canvas()->setCurrent(QPoint(5, 3));
+        QVERIFY(!viewer->readout().contains(QStringLiteral("line"))); // in no file yet
+
+        const QString sheet = m_dir.filePath(QStringLiteral("reduced.csv"));
+        w.dialogs->fileAnswers = {sheet};
+        w.ui->saveSheet->click();
+        // Written column by column: the pixel (5, 3) is record 5 * height + 3, after the header.
+        const int line = 5 * reduced.height() + 3 + 2;
+        QVERIFY2(viewer->readout().endsWith(QStringLiteral("line %1 of reduced.csv").arg(QLocale().toString(line))),
+                 qPrintable(viewer->readout()));
+        QCOMPARE(readAll(sheet).split('\n').at(line - 1).left(4), QByteArray("5,3,"));
+    }
+
+    // The first Open dialogs start in Pictures and Documents; then in the last folder, also
+    // in the next run.
+    void foldersRememberedAcrossRuns()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("tessarine-tests"));
+        QSettings().clear();
+        FilePlaces::rememberAcrossRuns(true);
+        const QString photo = picture(patternImage(4, 4), QStringLiteral("remembered.png"));
+        {
+            WindowUnderTest w = WindowUnderTest::make();
+            load(w, photo);
+            QCOMPARE(w.dialogs->asked.first().dir, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+        }
+        WindowUnderTest next = WindowUnderTest::make();
+        next.ui->loadSpreadsheet->click();
+        next.ui->loadImage->click();
+        QStringList dirs;
+        for (const ScriptedDialogs::Question &q : next.dialogs->asked)
+            if (q.kind == QLatin1String("open"))
+                dirs.append(q.dir);
+        QCOMPARE(dirs, (QStringList{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), m_dir.path()}));
+        FilePlaces::rememberAcrossRuns(false);
+        QSettings().clear();
     }
 
     void closeQuestion_data()

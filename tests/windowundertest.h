@@ -31,6 +31,9 @@ struct WindowUnderTest
 
     // The pixel viewer of the window's picture, when one is open.
     PixelViewer *viewer() const { return window->viewers->viewer(); }
+    PixelViewer *sheetViewer() const { return window->viewers->sheetViewer(); }
+    // The size of the picture the pixel data describes.
+    QSize extent() const { return QSize(window->maxX, window->maxY); }
 
     QString cell(int row, int column) const
     {

@@ -93,6 +93,7 @@ void describeControls(Ui_MainWindow &ui)
          tr("Double-click, or press Ctrl+I, to look into the pixels"));
     ui.imageView->setToolTip(tr("The picture. Double-click to look into its pixels (Ctrl+I)"));
     name(ui.tableWidget, tr("Pixel table"), tr("The first four pixels of the sheet: position and colour"));
+    ui.tableWidget->setToolTip(tr("The first pixels of the sheet. Double-click to look into the sheet's pixels"));
     name(ui.image_to_ss_image, tr("From picture to sheet"));
     name(ui.ss_to_image_image, tr("From sheet to picture"));
     name(ui.label_2, tr("Tessarine: a picture is made of numbers"));

@@ -182,9 +182,9 @@ void MainWindow::convertImage(bool shrink)
     hasHsv = true;
     convertedFromImage = true;
     sheetRead = tess::SheetInfo{}; // scanned records skip nothing
-    viewers->forgetSheet();
     markLoaded(SheetSide);
     updateInfo(SheetSide);
+    viewers->forgetSheet(); // new records, in no file yet
     places.derive(FilePlaces::Sheet);
     showNotice(scanned != image.size()
                    ? reductionNote(image.size(), QSize(maxX, maxY), qint64(pixels.size()))

@@ -10,6 +10,7 @@
 #include "viewers.h"
 #include "ui_mainwindow.h"
 
+#include "convert/operations.h"
 #include "image/pixelreadout.h"
 
 #include <QAction>
@@ -52,7 +53,13 @@ QAction *windowAction(QWidget *window, const QString &text, const QKeySequence &
 
 void MainWindow::setUpTeachingAids()
 {
-    viewers = new Viewers(this);
+    viewers = new Viewers(this, [this] {
+        // The sheet's own picture, drawn as Spreadsheet to Image would draw it.
+        QImage drawn;
+        if (!ui->ss_memory_pos->isHidden())
+            tess::drawImage(pixels, maxX, maxY, shownModel(), drawn);
+        return drawn;
+    });
     describeControls(*ui);
     showFocusClearly(*this);
 
@@ -66,6 +73,12 @@ void MainWindow::setUpTeachingAids()
         if (event->type() != QEvent::MouseButtonDblClick)
             return false;
         openPixelViewer();
+        return true;
+    });
+    new EventHook(ui->tableWidget->viewport(), [this](QEvent *event) {
+        if (event->type() != QEvent::MouseButtonDblClick)
+            return false;
+        viewers->openSheet();
         return true;
     });
     // The screen the window will open on; a window not yet shown is on the primary one.
@@ -94,7 +107,6 @@ void MainWindow::openPixelViewer()
 
 void MainWindow::sheetIsInFile(const QString &path, const tess::RecordLines &lines)
 {
-    viewers->sheetInFile([this, lines, name = QFileInfo(path).fileName()] {
-        return tess::PixelLines(pixels, QSize(maxX, maxY), lines, name);
-    });
+    const QString name = QFileInfo(path).fileName();
+    viewers->sheetInFile(name, [this, lines, name] { return tess::PixelLines(pixels, QSize(maxX, maxY), lines, name); });
 }

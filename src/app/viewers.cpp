@@ -2,9 +2,11 @@
 
 #include "pixelviewer.h"
 
-Viewers::Viewers(QWidget *window)
+Viewers::Viewers(QWidget *window, std::function<QImage()> drawSheet)
     : QObject(window)
     , m_window(window)
+    , m_drawSheet(std::move(drawSheet))
+    , m_sheetName(tr("the sheet"))
 {
 }
 
@@ -13,44 +15,68 @@ PixelViewer *Viewers::viewer() const
     return m_viewer;
 }
 
+PixelViewer *Viewers::sheetViewer() const
+{
+    return m_sheetViewer;
+}
+
+PixelViewer *Viewers::bringUp(QPointer<PixelViewer> &viewer, const QString &name)
+{
+    const bool made = !viewer;
+    if (made) {
+        viewer = new PixelViewer(name, m_window);
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return made ? viewer.data() : nullptr;
+}
+
 void Viewers::open(const QImage &picture, const QString &name)
 {
-    if (!m_viewer) {
-        m_viewer = new PixelViewer(name, m_window);
-        m_viewer->setAttribute(Qt::WA_DeleteOnClose);
-        show(picture, name);
-    }
-    m_viewer->show();
-    m_viewer->raise();
-    m_viewer->activateWindow();
+    if (bringUp(m_viewer, name))
+        pictureChanged(picture, name);
 }
 
 void Viewers::pictureChanged(const QImage &picture, const QString &name)
 {
-    if (m_viewer)
-        show(picture, name);
-}
-
-void Viewers::show(const QImage &picture, const QString &name)
-{
+    if (!m_viewer)
+        return;
     m_viewer->setTitle(name);
     m_viewer->setPicture(picture, lines());
 }
 
-void Viewers::sheetInFile(std::function<tess::PixelLines()> build)
+void Viewers::openSheet()
 {
-    m_build = std::move(build);
-    m_lines.reset();
+    if (bringUp(m_sheetViewer, m_sheetName))
+        sheetChanged();
+}
+
+void Viewers::sheetChanged()
+{
     if (m_viewer)
         m_viewer->setLines(lines());
+    if (!m_sheetViewer)
+        return;
+    m_sheetViewer->setTitle(m_sheetName);
+    m_sheetViewer->setPicture(m_drawSheet(), lines());
+}
+
+void Viewers::sheetInFile(const QString &name, std::function<tess::PixelLines()> build)
+{
+    m_sheetName = name;
+    m_build = std::move(build);
+    m_lines.reset();
+    sheetChanged();
 }
 
 void Viewers::forgetSheet()
 {
+    m_sheetName = tr("the sheet");
     m_build = nullptr;
     m_lines.reset();
-    if (m_viewer)
-        m_viewer->setLines(nullptr);
+    sheetChanged();
 }
 
 std::shared_ptr<const tess::PixelLines> Viewers::lines()
