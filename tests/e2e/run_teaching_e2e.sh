@@ -151,6 +151,26 @@ key "$viewer" plus plus plus plus plus plus plus
 sleep 0.3
 xdotool search --name '^Pixels of smiley.png .* 64×$' >/dev/null 2>&1 || fail "+ did not stop at 64x"
 shot viewer-64x "$viewer"
+
+# Ctrl+Q quits, the viewer open or not, when nothing is unsaved.
+key "$win" ctrl+q
+for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app_pid" 2>/dev/null && fail "Ctrl+Q did not quit"
+wait "$app_pid" 2>/dev/null
+app_pid=""
+
+# With a conversion not saved, closing asks; Cancel keeps the program running.
+start_program "$work/smiley.png"
+key "$win" ctrl+Right
+sleep 0.5
+key "$win" ctrl+q
+box="$(wait_window '^Unsaved work$')"
+[ -n "$box" ] || fail "closing with an unsaved conversion did not ask"
+shot close-question
+key "$box" Escape
+sleep 0.5
+kill -0 "$app_pid" 2>/dev/null || fail "the program ended although the question was cancelled"
+xdotool search --onlyvisible --name '^Tessarine$' >/dev/null 2>&1 || fail "the window closed on Cancel"
 stop_program
 stop_display
 
@@ -166,6 +186,8 @@ check_fits() { # screen scale name
     log "screen $1 at $2: window ${w}x${h}"
     shot "$3"
     [ "$w" -le "$sw" ] && [ "$h" -le "$sh" ] || fail "at scale $2 the window (${w}x${h}) does not fit the screen $1"
+    # Where it fits, nothing changes: the fixed size, no scroll bar.
+    if [ "$2" = 1 ]; then [ "$w" = 864 ] && [ "$h" = 609 ] || fail "on a large screen the window is ${w}x${h}"; fi
     stop_program
 }
 check_fits 1280x900 2 small-screen-scale-2
