@@ -14,6 +14,7 @@
 #include <QScrollArea>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTextBrowser>
 
 namespace {
 
@@ -215,6 +216,24 @@ private slots:
         QVERIFY2(viewer->readout().endsWith(QStringLiteral("line %1 of reduced.csv").arg(QLocale().toString(line))),
                  qPrintable(viewer->readout()));
         QCOMPARE(readAll(sheet).split('\n').at(line - 1).left(4), QByteArray("5,3,"));
+    }
+
+    // F1: one help window beside the window, with the loop, the sheet's rules and the keys.
+    void helpOnF1()
+    {
+        WindowUnderTest w = WindowUnderTest::make();
+        w.window->show();
+        QApplication::setActiveWindow(w.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QTest::keyClick(w.window.get(), Qt::Key_F1);
+        QTest::keyClick(w.window.get(), Qt::Key_F1);
+        const auto helps = w.window->findChildren<QTextBrowser *>(QStringLiteral("helpWindow"));
+        QCOMPARE(helps.size(), 1);
+        QVERIFY(helps.first()->isVisible());
+        QVERIFY(helps.first()->isWindow());
+        const QString text = helps.first()->toPlainText();
+        for (const char *words : {"Image to Spreadsheet", "x and y are numbers", "Ctrl+Shift+O", "Ctrl+I"})
+            QVERIFY2(text.contains(QLatin1String(words)), words);
     }
 
     // The first Open dialogs start in Pictures and Documents; then in the last folder, also
