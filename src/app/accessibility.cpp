@@ -3,6 +3,7 @@
 #include "ui_mainwindow.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QPainter>
 #include <QProxyStyle>
@@ -11,6 +12,7 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -26,11 +28,21 @@ class FocusRingStyle final : public QProxyStyle
 public:
     using QProxyStyle::QProxyStyle;
 
+    // Room in the table's frame for the whole ring, which its cells would cover otherwise.
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        if (metric == PM_DefaultFrameWidth && qobject_cast<const QAbstractItemView *>(widget))
+            return std::max(value, 2);
+        return value;
+    }
+
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget) const override
     {
         QProxyStyle::drawControl(element, option, painter, widget);
-        const bool ringed = element == CE_PushButton || element == CE_CheckBox || element == CE_RadioButton;
+        const bool ringed = element == CE_PushButton || element == CE_CheckBox || element == CE_RadioButton
+            || (element == CE_ShapedFrame && qobject_cast<const QAbstractItemView *>(widget));
         if (!ringed || !(option->state & State_HasFocus))
             return;
         painter->save();
@@ -116,4 +128,7 @@ void showFocusClearly(QWidget &window)
     style->setParent(&window);
     for (QAbstractButton *button : window.findChildren<QAbstractButton *>())
         button->setStyle(style);
+    // The table's frame carries its ring; its cells keep the platform's own focus.
+    for (QAbstractItemView *view : window.findChildren<QAbstractItemView *>())
+        view->setStyle(style);
 }

@@ -8,6 +8,6 @@ class Ui_MainWindow;
 // tick and cross pictures say what they mean, the buttons' tooltips what they do.
 void describeControls(Ui_MainWindow &ui);
 
-// Draws a ring of two pixels in the highlight colour around the button, check box or
-// radio button that has the focus, whatever the platform style shows of it.
+// Draws a ring of two pixels in the highlight colour around the button, check box, radio
+// button or table that has the focus, whatever the platform style shows of it.
 void showFocusClearly(QWidget &window);

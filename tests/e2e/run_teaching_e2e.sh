@@ -163,6 +163,10 @@ app_pid=""
 start_program "$work/smiley.png"
 key "$win" ctrl+Right
 sleep 0.5
+# Back from Load Image to the table, last in the order: its ring.
+key "$win" shift+Tab
+sleep 0.3
+shot focus-ring-table "$win"
 key "$win" ctrl+q
 box="$(wait_window '^Unsaved work$')"
 [ -n "$box" ] || fail "closing with an unsaved conversion did not ask"
