@@ -20,9 +20,9 @@ class PixelLines
 {
 public:
     PixelLines() = default;
-    // Pictures beyond this many pixels get no map: it would take as much memory as the
-    // picture itself (4 bytes a pixel).
-    static constexpr qint64 MaxPixels = qint64(64) * 1024 * 1024;
+    // Pictures beyond this many pixels get no map: it takes 4 bytes a pixel, as much as
+    // the picture itself, and a sheet of a million records rarely describes more.
+    static constexpr qint64 MaxPixels = qint64(16) * 1024 * 1024;
 
     PixelLines(const PixelRecords &records, QSize extent, const RecordLines &lines, const QString &fileName);
 
