@@ -288,7 +288,8 @@ void MainWindow::on_saveSheet_clicked()
     updateInfo(SheetSide);
     showTick(ui->ss_save_pos, ui->ss_save_neg);
     places.remember(FilePlaces::Sheet, path);
-    sheetIsInFile(path, tess::RecordLines{2, {}}); // the header, then one record a line
+    // The header, then one record a line; a workbook's rows are not claimed.
+    sheetIsInFile(path, tess::isWorkbookName(path) ? tess::RecordLines{} : tess::RecordLines{2, {}});
 }
 
 void MainWindow::on_spreadsheetToImage_clicked()
