@@ -132,19 +132,23 @@ private slots:
                         "0,1,0,0,8\n"           // 6
                         "1,0,\"0\n\",0,7\n"     // 7-8: a quoted line break
                         "0,0,0,0,6\n"           // 9
-                        "1,1,0,0,5\n");         // 10: names (1,1) again and wins
+                        "1,1,0,0,5\n"           // 10: names (1,1) again and wins
+                        "\"a\nnote\",,,,\n"       // 11-12: skipped, and quoted across a line end
+                        "2,0,0,0,4\n");         // 13
         QBuffer device(&text);
         QVERIFY(device.open(QIODevice::ReadOnly));
         PixelRecords records;
         const SheetInfo info = readSheet(device, records);
         QCOMPARE(info.status, SheetStatus::Loaded);
-        QCOMPARE(records.size(), std::size_t(5));
+        QCOMPARE(records.size(), std::size_t(6));
         const PixelLines lines(records, QSize(info.maxX, info.maxY), info.lines, QStringLiteral("lesson.csv"));
         QCOMPARE(lines.lineAt(QPoint(0, 1)), 6);
         QCOMPARE(lines.lineAt(QPoint(1, 0)), 7);
         QCOMPARE(lines.lineAt(QPoint(0, 0)), 9);
         QCOMPARE(lines.lineAt(QPoint(1, 1)), 10);
-        QCOMPARE(lines.lineAt(QPoint(2, 0)), 0); // outside
+        QCOMPARE(lines.lineAt(QPoint(2, 0)), 13);
+        QCOMPARE(lines.lineAt(QPoint(2, 1)), 0); // no record names it
+        QCOMPARE(lines.lineAt(QPoint(3, 0)), 0); // outside
     }
 
     void pixelNotInTheSheet()
