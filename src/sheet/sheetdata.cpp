@@ -45,6 +45,11 @@ qint64 DataReader::lineNumber(const State &d) const
     return d.lineEnds + qint64(m_out.size()) + d.skipped;
 }
 
+Q_DECL_COLD_FUNCTION Q_NEVER_INLINE void DataReader::noteOffset(const State &d, qint64 index)
+{
+    m_lines.step(index, d.lineEnds + d.skipped);
+}
+
 int DataReader::maxX() const
 {
     return int(std::min<int64_t>(m_state.maxX + 1, INT_MAX));
@@ -74,6 +79,14 @@ qsizetype DataReader::parse(State &d, const char *p, const char *e, bool atEnd)
 // Skips the line ends between lines (empty lines have no effect). Returns NextLine
 // when a line starts at p, else the bytes to keep.
 qsizetype DataReader::skipLineEnds(State &d, const char *&p, const char *e, bool atEnd)
+{
+    // Nearly always a line starts right here; the rest is out of line.
+    if (p != e && lineEndAt(p, e, atEnd) == 0)
+        return NextLine;
+    return skipEmptyLines(d, p, e, atEnd);
+}
+
+Q_NEVER_INLINE qsizetype DataReader::skipEmptyLines(State &d, const char *&p, const char *e, bool atEnd)
 {
     while (p != e) {
         const int n = lineEndAt(p, e, atEnd);

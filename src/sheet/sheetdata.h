@@ -58,9 +58,11 @@ private:
 
     qint64 lineNumber(const State &d) const;
     // The records from index on are offset further: called where lines and records part.
-    void noteOffset(const State &d, qint64 index) { m_lines.step(index, d.lineEnds + d.skipped); }
+    // Kept out of line: it runs on rare lines only and must not weigh on the common ones.
+    void noteOffset(const State &d, qint64 index);
     qsizetype parse(State &d, const char *p, const char *e, bool atEnd);
     qsizetype skipLineEnds(State &d, const char *&p, const char *e, bool atEnd);
+    qsizetype skipEmptyLines(State &d, const char *&p, const char *e, bool atEnd);
     Q_ALWAYS_INLINE qsizetype readFields(State &d, const char *&p, const char *e, bool atEnd);
     qsizetype cutField(State &d, const char *&p, const char *e, bool atEnd);
     qsizetype quotedFieldLimit(const State &d, QuoteEnd quote, qsizetype length);
