@@ -66,7 +66,9 @@ void MainWindow::setUpTeachingAids()
     windowAction(this, tr("Look into the pixels"), QKeySequence(Qt::CTRL | Qt::Key_I), [this] { openPixelViewer(); });
     windowAction(this, tr("Help"), QKeySequence(QKeySequence::HelpContents), [this] { showHelp(this); });
     windowAction(this, tr("About Tessarine"), QKeySequence(), [this] { showAbout(this); });
-    windowAction(this, tr("Quit"), QKeySequence(QKeySequence::Quit), [this] { close(); });
+    // Also from the viewer or the help window, which belong to this window.
+    windowAction(this, tr("Quit"), QKeySequence(QKeySequence::Quit), [this] { close(); })
+        ->setShortcutContext(Qt::ApplicationShortcut);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     new EventHook(ui->imageView, [this](QEvent *event) {

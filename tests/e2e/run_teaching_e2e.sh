@@ -152,8 +152,8 @@ sleep 0.3
 xdotool search --name '^Pixels of smiley.png .* 64×$' >/dev/null 2>&1 || fail "+ did not stop at 64x"
 shot viewer-64x "$viewer"
 
-# Ctrl+Q quits, the viewer open or not, when nothing is unsaved.
-key "$win" ctrl+q
+# Ctrl+Q quits, also from the viewer, when nothing is unsaved.
+key "$viewer" ctrl+q
 for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app_pid" 2>/dev/null && fail "Ctrl+Q did not quit"
 wait "$app_pid" 2>/dev/null
