@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QScrollArea>
+#include <QStyle>
 
 namespace {
 
@@ -43,7 +44,15 @@ bool fitToScreen(QMainWindow &window, QRect available)
     window.setCentralWidget(area);
     if (focus)
         focus->setFocus();
-    window.resize(fits);
+    // Room for the one scroll bar needed where the screen has it, so that scrolling one
+    // way does not make the other way scroll too.
+    const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+    QSize wanted = fixed;
+    if (fits.height() < fixed.height())
+        wanted.rwidth() += bar;
+    if (fits.width() < fixed.width())
+        wanted.rheight() += bar;
+    window.resize(fittingSize(wanted, available.size()));
     window.move(available.topLeft());
     return true;
 }
