@@ -42,6 +42,7 @@ public:
     {
         std::fprintf(stderr, "unexpected box: %s / %s %s\n", qPrintable(title), qPrintable(text), qPrintable(why));
     }
+    CloseAnswer askBeforeClosing(QWidget *, const QString &, const QString &) override { return CloseAnswer::Discard; }
 };
 
 // Runs work inside the event loop and gives the longest gap between the ticks around it.

@@ -11,7 +11,7 @@ class ScriptedDialogs final : public Dialogs
 public:
     struct Question
     {
-        QString kind; // "open", "save" or "warning"
+        QString kind; // "open", "save", "warning" or "close"
         QString caption;
         QString dir;
         QString filter; // for a warning: its text
@@ -21,6 +21,7 @@ public:
 
     QStringList fileAnswers; // taken in order; an empty answer (or none left) is a cancel
     QStringList typeAnswers; // file types chosen, in order; none left: the one shown stays
+    QList<CloseAnswer> closeAnswers; // taken in order; none left: Cancel
     QList<Question> asked;
 
     QString openFileName(QWidget *, const QString &caption, const QString &dir,
@@ -38,6 +39,12 @@ public:
     void warning(QWidget *, const QString &title, const QString &text, const QString &informative) override
     {
         asked.append({QStringLiteral("warning"), title, QString(), text, QString(), informative});
+    }
+
+    CloseAnswer askBeforeClosing(QWidget *, const QString &title, const QString &text) override
+    {
+        asked.append({QStringLiteral("close"), title, QString(), text, QString()});
+        return closeAnswers.isEmpty() ? CloseAnswer::Cancel : closeAnswers.takeFirst();
     }
 
     // As a file dialog does: it shows the type asked for, or else the first of the list.

@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "scripteddialogs.h"
 #include "ui_mainwindow.h"
+#include "viewers.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -27,6 +28,12 @@ struct WindowUnderTest
         w.ui = w.window->ui;
         return w;
     }
+
+    // The pixel viewer of the window's picture, when one is open.
+    PixelViewer *viewer() const { return window->viewers->viewer(); }
+    PixelViewer *sheetViewer() const { return window->viewers->sheetViewer(); }
+    // The size of the picture the pixel data describes.
+    QSize extent() const { return QSize(window->maxX, window->maxY); }
 
     QString cell(int row, int column) const
     {

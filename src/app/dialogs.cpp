@@ -38,3 +38,18 @@ void QtDialogs::warning(QWidget *parent, const QString &title, const QString &te
     box.setInformativeText(informative);
     box.exec();
 }
+
+Dialogs::CloseAnswer QtDialogs::askBeforeClosing(QWidget *parent, const QString &title, const QString &text)
+{
+    // Save first and the default, as the desktop's own programs ask; Escape cancels.
+    const QMessageBox::StandardButton answer = QMessageBox::warning(
+        parent, title, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    switch (answer) {
+    case QMessageBox::Save:
+        return CloseAnswer::Save;
+    case QMessageBox::Discard:
+        return CloseAnswer::Discard;
+    default:
+        return CloseAnswer::Cancel;
+    }
+}

@@ -23,6 +23,10 @@ public:
     // given, is the reason under the fixed text (the core's words: "No space left on device").
     virtual void warning(QWidget *parent, const QString &title, const QString &text,
                          const QString &informative = QString()) = 0;
+
+    // Asked before closing while work is unsaved: "Save … before closing?".
+    enum class CloseAnswer { Save, Discard, Cancel };
+    virtual CloseAnswer askBeforeClosing(QWidget *parent, const QString &title, const QString &text) = 0;
 };
 
 // The toolkit's own file dialogs and message box. A name typed into the save dialog
@@ -37,4 +41,5 @@ public:
                          const QString &filter, QString *selectedFilter = nullptr) override;
     void warning(QWidget *parent, const QString &title, const QString &text,
                  const QString &informative = QString()) override;
+    CloseAnswer askBeforeClosing(QWidget *parent, const QString &title, const QString &text) override;
 };

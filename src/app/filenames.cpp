@@ -5,6 +5,19 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+bool g_acrossRuns = false;
+
+QString settingsKey(FilePlaces::Side side)
+{
+    return side == FilePlaces::Image ? QStringLiteral("folders/pictures") : QStringLiteral("folders/sheets");
+}
+
+} // namespace
 
 QString filterSuffix(const QString &filter)
 {
@@ -28,9 +41,22 @@ QString withFilterSuffix(const QString &name, const QString &filter)
     return name.endsWith(QLatin1Char('.')) ? name + suffix : name + QLatin1Char('.') + suffix;
 }
 
-QString FilePlaces::folder() const
+void FilePlaces::rememberAcrossRuns(bool on)
 {
-    return m_folder;
+    g_acrossRuns = on;
+}
+
+QString FilePlaces::folder(Side side) const
+{
+    if (!m_folder.isEmpty())
+        return m_folder;
+    if (g_acrossRuns) {
+        const QString last = QSettings().value(settingsKey(side)).toString();
+        if (!last.isEmpty() && QFileInfo(last).isDir())
+            return last;
+    }
+    return QStandardPaths::writableLocation(side == Image ? QStandardPaths::PicturesLocation
+                                                          : QStandardPaths::DocumentsLocation);
 }
 
 QString FilePlaces::suggestion(Side side, const QString &filter) const
@@ -57,6 +83,8 @@ void FilePlaces::remember(Side side, const QString &path)
         return;
     m_source[side] = path;
     m_folder = QFileInfo(path).absolutePath();
+    if (g_acrossRuns)
+        QSettings().setValue(settingsKey(side), m_folder);
 }
 
 void FilePlaces::derive(Side side)

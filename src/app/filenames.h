@@ -22,8 +22,14 @@ class FilePlaces
 public:
     enum Side { Image, Sheet };
 
-    // The folder of the file last loaded or saved; empty before the first one.
-    QString folder() const;
+    // The folder of the file last loaded or saved. Before the first one: the folder
+    // remembered from the last run, if any, else the user's Pictures folder for a picture
+    // and Documents for a sheet.
+    QString folder(Side side) const;
+
+    // Whether the last folder is kept across runs (QSettings): the program does, tests
+    // start from nothing unless they ask.
+    static void rememberAcrossRuns(bool on);
 
     // That folder with the base name of the side's file and the suffix of filter.
     QString suggestion(Side side, const QString &filter) const;

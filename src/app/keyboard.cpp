@@ -11,13 +11,6 @@
 
 namespace {
 
-void giveShortcut(QAbstractButton *button, const QKeySequence &keys)
-{
-    button->setShortcut(keys);
-    button->setToolTip(QCoreApplication::translate("MainWindow", "Shortcut: %1")
-                           .arg(keys.toString(QKeySequence::NativeText)));
-}
-
 // Tab stops at the selected mode button, the arrow keys choose the other. The toolkit
 // moves the stop only to a button that takes the focus, so a mode chosen by the program
 // (a loaded HSV sheet) or by a click() would leave Tab on the button not selected.
@@ -62,8 +55,9 @@ void setUpKeyboard(Ui_MainWindow &ui)
         {ui.HSVButton, QKeySequence(Qt::CTRL | Qt::Key_H)},
         {ui.shrink, QKeySequence(Qt::CTRL | Qt::Key_E)},
     };
+    // The tooltips that name them are given with the other descriptions (accessibility.cpp).
     for (const auto &[button, sequence] : keys)
-        giveShortcut(button, sequence);
+        button->setShortcut(sequence);
 
     ui.loadImage->setFocus();
 }

@@ -16,6 +16,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tessarine.Tessarine"));
     tess::configureImageReading();
     tess::installTranslations();
+    FilePlaces::rememberAcrossRuns(true);
 
     MainWindow window;
     window.show();

@@ -8,6 +8,7 @@
 #include "preview.h"
 #include "statusnotes.h"
 #include "statuspanel.h"
+#include "viewers.h"
 #include "ui_mainwindow.h"
 
 #include "convert/operations.h"
@@ -119,6 +120,7 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
     connect(following, &Following::sheetChanged, this, &MainWindow::followedSheetChanged);
     connect(following, &Following::pictureChanged, this, &MainWindow::followedPictureChanged);
     connect(following, &Following::fileGone, this, &MainWindow::followedFileGone);
+    setUpTeachingAids();
 }
 
 MainWindow::~MainWindow()
@@ -145,7 +147,7 @@ void MainWindow::warn(const QString &title, const QString &text)
 void MainWindow::on_loadImage_clicked()
 {
     imageFileName = dialogs->openFileName(
-        this, tr("Open Image"), places.folder(),
+        this, tr("Open Image"), places.folder(FilePlaces::Image),
         tr("Images (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg *.svgz "
            "*.tif *.tiff *.xbm *.xpm *.webp *.avif *.heic *.heif *.jxl *.tga)"));
     if (imageFileName.isEmpty()) {
@@ -178,6 +180,8 @@ void MainWindow::displayPreview(QImage image)
 {
     ui->imageView->setPixmap(QPixmap::fromImage(image));
     ui->imageView->setScaledContents(true);
+    if (viewers)
+        viewers->pictureChanged(image, pictureName());
 }
 
 void MainWindow::displayImage(QString filename)
@@ -218,6 +222,7 @@ void MainWindow::convertImage(bool shrink)
     sheetRead = tess::SheetInfo{}; // scanned records skip nothing
     markLoaded(SheetSide);
     updateInfo(SheetSide);
+    viewers->forgetSheet(); // new records, in no file yet
     places.derive(FilePlaces::Sheet);
     const QString from = QFileInfo(places.source(FilePlaces::Sheet)).fileName();
     ui->spreadsheetBox->setTitle(from.isEmpty() ? tr("Spreadsheet: from the image")
@@ -252,7 +257,7 @@ void MainWindow::on_saveImage_clicked()
 
 void MainWindow::on_loadSpreadsheet_clicked()
 {
-    sheetFileName = dialogs->openFileName(this, tr("Open Image"), places.folder(),
+    sheetFileName = dialogs->openFileName(this, tr("Open Image"), places.folder(FilePlaces::Sheet),
                                           tr("Spreadsheets (*.csv *.xlsx *.ods);;All files (*)"));
     if (sheetFileName.isEmpty()) {
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoSheetChosen));
@@ -310,6 +315,7 @@ std::optional<tess::Result> MainWindow::readSheet(const QString &path)
     showTick(ui->ss_save_pos, ui->ss_save_neg);
     following->sheetIs(path);
     following->sheetFromPicture = false;
+    sheetIsInFile(path, sheetRead.lines);
     return read->result;
 }
 
@@ -347,6 +353,8 @@ void MainWindow::on_saveSheet_clicked()
     places.remember(FilePlaces::Sheet, path);
     ui->spreadsheetBox->setTitle(tr("Spreadsheet: ") + path);
     following->sheetIs(path);
+    // The header, then one record a line; a workbook's rows are not claimed.
+    sheetIsInFile(path, tess::isWorkbookName(path) ? tess::RecordLines{} : tess::RecordLines{2, {}});
 }
 
 void MainWindow::on_spreadsheetToImage_clicked()

@@ -15,6 +15,7 @@
 class Dialogs;
 class Following;
 class Ui_MainWindow;
+class Viewers;
 
 // The one window: the image side on the left, the spreadsheet side on the right,
 // the two conversions between them. All state lives here; every rule of conversion
@@ -85,6 +86,14 @@ private:
     void followedPictureChanged(const QString &path);
     void followedFileGone(const QString &path);
 
+    // The pixel viewer, help, the context menu, a small screen (teaching.cpp); the
+    // question before closing with unsaved work (closeguard.cpp).
+    void setUpTeachingAids();
+    void openPixelViewer();
+    QString pictureName() const;
+    void sheetIsInFile(const QString &path, const tess::RecordLines &lines);
+    bool mayClose();
+
     QString imageFileName;
     QString sheetFileName;
     tess::PixelRecords pixels;
@@ -109,6 +118,7 @@ private:
     std::unique_ptr<Dialogs> dialogs;
     FilePlaces places;
     Following *following = nullptr;
+    Viewers *viewers = nullptr;
 
     friend class TestMainWindow;
     friend struct WindowUnderTest;

@@ -40,6 +40,11 @@ public:
         m_people.warning(parent, title, text, informative);
     }
 
+    CloseAnswer askBeforeClosing(QWidget *parent, const QString &title, const QString &text) override
+    {
+        return m_people.askBeforeClosing(parent, title, text);
+    }
+
 private:
     Dialogs &m_people;
     QString m_path;

@@ -1,5 +1,7 @@
 #include "preview.h"
 
+#include "image/zoommath.h"
+
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -25,12 +27,14 @@ bool SharpEnlargement::eventFilter(QObject *watched, QEvent *event)
     if (!label || !label->hasScaledContents() || !label->isEnabled())
         return false;
     const QPixmap picture = label->pixmap();
-    const QRect area = label->contentsRect();
-    const qreal ratio = label->devicePixelRatio();
-    const QSize size = area.size() * ratio;
-    if (picture.isNull() || size.isEmpty()
-        || (picture.width() >= size.width() && picture.height() >= size.height()))
+    if (picture.isNull())
         return false;
+    const qreal ratio = label->devicePixelRatio();
+    const QRect area = label->contentsRect();
+    const QRect target = tess::zoom::fittedRect(picture.size(), area);
+    const QSize size = target.size() * ratio;
+    if (size.isEmpty())
+        return true;
 
     if (m_sourceKey != picture.cacheKey() || m_scaled.size() != size) {
         m_scaled = QPixmap::fromImage(previewScaled(picture.toImage(), size));
@@ -38,6 +42,6 @@ bool SharpEnlargement::eventFilter(QObject *watched, QEvent *event)
         m_sourceKey = picture.cacheKey();
     }
     QPainter painter(label);
-    painter.drawPixmap(area.topLeft(), m_scaled);
+    painter.drawPixmap(target.topLeft(), m_scaled);
     return true;
 }

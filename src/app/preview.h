@@ -9,9 +9,10 @@
 // every pixel of a small picture is a sharp block.
 QImage previewScaled(const QImage &image, QSize size);
 
-// Watches a label that stretches its picture over itself and paints an enlarged picture
-// with previewScaled; the label paints a shrunk one itself, smoothed as before. Kept as a
-// filter so that the preview stays the plain QLabel the rest of the window knows.
+// Watches a label that shows its picture scaled and paints it in the picture's own
+// proportions, centred, with the free space left empty: a square stays a square and an
+// upright photo upright. Enlarged without smoothing, reduced smoothly (previewScaled).
+// Kept as a filter so that the preview stays the plain QLabel the rest of the window knows.
 class SharpEnlargement final : public QObject
 {
 public:

@@ -2,6 +2,7 @@
 
 #include "mainwindow.h"
 #include "statuspanel.h"
+#include "viewers.h"
 
 #include "ui_mainwindow.h"
 
@@ -63,6 +64,7 @@ void MainWindow::markUnloaded(const QString &side)
         ui->tableWidget->setVisible(false);
         ui->RGBButton->setEnabled(false);
         ui->HSVButton->setEnabled(false);
+        viewers->forgetSheet();
     }
     if (side == ImageSide) {
         ui->image_to_ss_image->setEnabled(false);

@@ -19,6 +19,7 @@ DataReader::DataReader(PixelRecords &out, const SheetLayout &layout, qint64 firs
     : m_out(out), m_layout(layout), m_cutter(layout.separator)
 {
     m_state.lineEnds = firstLine;
+    m_lines.first = firstLine;
     // The digit loop stops at the separator only when no digit or sign can be it, and
     // no line end can start with it.
     const QByteArray &s = layout.separator;
@@ -42,6 +43,11 @@ qsizetype DataReader::feed(const char *begin, const char *end, bool atEnd)
 qint64 DataReader::lineNumber(const State &d) const
 {
     return d.lineEnds + qint64(m_out.size()) + d.skipped;
+}
+
+Q_DECL_COLD_FUNCTION Q_NEVER_INLINE void DataReader::noteOffset(const State &d, qint64 index)
+{
+    m_lines.step(index, d.lineEnds + d.skipped);
 }
 
 int DataReader::maxX() const
@@ -74,6 +80,14 @@ qsizetype DataReader::parse(State &d, const char *p, const char *e, bool atEnd)
 // when a line starts at p, else the bytes to keep.
 qsizetype DataReader::skipLineEnds(State &d, const char *&p, const char *e, bool atEnd)
 {
+    // Nearly always a line starts right here; the rest is out of line.
+    if (p != e && lineEndAt(p, e, atEnd) == 0)
+        return NextLine;
+    return skipEmptyLines(d, p, e, atEnd);
+}
+
+Q_NEVER_INLINE qsizetype DataReader::skipEmptyLines(State &d, const char *&p, const char *e, bool atEnd)
+{
     while (p != e) {
         const int n = lineEndAt(p, e, atEnd);
         if (n == 0)
@@ -82,6 +96,7 @@ qsizetype DataReader::skipLineEnds(State &d, const char *&p, const char *e, bool
             return e - p;
         p += n;
         ++d.lineEnds;
+        noteOffset(d, qint64(m_out.size()));
     }
     return 0;
 }
@@ -144,8 +159,13 @@ qsizetype DataReader::cutField(State &d, const char *&p, const char *e, bool atE
     d.midField = false;
     if (slot != NotRead)
         storeField(d, slot, p, q);
-    if (quoted)
-        d.lineEnds += countLineEnds(p, q);
+    if (quoted) {
+        if (const qint64 ends = countLineEnds(p, q)) {
+            d.lineEnds += ends;
+            // The record still starts on its first line; the ones after it move down.
+            noteOffset(d, qint64(m_out.size()) + 1);
+        }
+    }
     if (end == FieldEnd::Separator) {
         p = q + m_cutter.separatorSize();
         ++d.field;
@@ -214,6 +234,7 @@ bool DataReader::settleLine(State &d)
     d.lineNotNumbers = 0;
     if (skipped) {
         ++d.skipped;
+        noteOffset(d, qint64(m_out.size()));
         return false;
     }
     d.notNumbers += lineNotNumbers;

@@ -4,6 +4,7 @@
 #include "sheetlines.h"
 
 #include "model/pixelrecord.h"
+#include "recordlines.h"
 
 #include <QString>
 
@@ -30,6 +31,8 @@ public:
     int maxY() const;
     qint64 skippedLines() const { return m_state.skipped; }
     qint64 notNumbers() const { return m_state.notNumbers; }
+    // The line each record came from.
+    const RecordLines &recordLines() const { return m_lines; }
 
 private:
     // The state of the data lines, copied into a local for the time of a feed():
@@ -54,8 +57,12 @@ private:
     static constexpr qsizetype NextLine = -1;
 
     qint64 lineNumber(const State &d) const;
+    // The records from index on are offset further: called where lines and records part.
+    // Kept out of line: it runs on rare lines only and must not weigh on the common ones.
+    void noteOffset(const State &d, qint64 index);
     qsizetype parse(State &d, const char *p, const char *e, bool atEnd);
     qsizetype skipLineEnds(State &d, const char *&p, const char *e, bool atEnd);
+    qsizetype skipEmptyLines(State &d, const char *&p, const char *e, bool atEnd);
     Q_ALWAYS_INLINE qsizetype readFields(State &d, const char *&p, const char *e, bool atEnd);
     qsizetype cutField(State &d, const char *&p, const char *e, bool atEnd);
     qsizetype quotedFieldLimit(const State &d, QuoteEnd quote, qsizetype length);
@@ -71,6 +78,7 @@ private:
     int m_inlineSeparator = -1; // the separator when the digit loop may stop at it
     QByteArray m_unquoted;      // the text of a quoted field that is read
     QString m_refusal;
+    RecordLines m_lines;
     State m_state;
 };
 

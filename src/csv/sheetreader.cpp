@@ -70,6 +70,7 @@ public:
             m_info.maxY = m_data->maxY();
             m_info.skippedLines = m_data->skippedLines();
             m_info.notNumbers = m_data->notNumbers();
+            m_info.lines = m_data->recordLines();
         }
         return m_info;
     }

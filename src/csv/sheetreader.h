@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/pixelrecord.h"
+#include "recordlines.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -46,6 +47,7 @@ struct SheetInfo
                             // "line 7: a quote is never closed")
     qint64 skippedLines = 0; // data lines without a pixel position, which gave no record
     qint64 notNumbers = 0;   // colour values of the records that were no numbers (read as 0)
+    RecordLines lines;       // the line of the file each record was read from
 };
 
 // Called now and then while reading with the bytes consumed so far.

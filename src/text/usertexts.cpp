@@ -139,6 +139,56 @@ constexpr std::array Sources{
                                 "The picture file is damaged: it ends early, and its missing part shows as grey.")},
     std::pair{Text::Writing, QT_TRANSLATE_NOOP("MainWindow", "Writing %1")},
     std::pair{Text::Drawing, QT_TRANSLATE_NOOP("MainWindow", "Drawing the picture")},
+    std::pair{Text::PixelReadout, QT_TRANSLATE_NOOP("MainWindow", "x %1, y %2 \u00b7 r %3 g %4 b %5 \u00b7 h %6 s %7 v %8")},
+    std::pair{Text::SheetLineOf, QT_TRANSLATE_NOOP("MainWindow", " \u00b7 line %1 of %2")},
+
+    std::pair{Text::UnsavedWork, QT_TRANSLATE_NOOP("MainWindow", "Unsaved work")},
+    std::pair{Text::SaveSheetBeforeClosing, QT_TRANSLATE_NOOP("MainWindow", "Save the converted sheet before closing?")},
+    std::pair{Text::SavePictureBeforeClosing, QT_TRANSLATE_NOOP("MainWindow", "Save the drawn picture before closing?")},
+    std::pair{Text::HelpTitle, QT_TRANSLATE_NOOP("MainWindow", "Tessarine Help")},
+    std::pair{Text::HelpText, QT_TRANSLATE_NOOP("MainWindow",
+        "<h3>A picture is made of numbers</h3>"
+        "<p>Tessarine turns a raster image into a <i>pixel sheet</i>: a comma-separated file with one line "
+        "per pixel, giving the pixel's position and its colour as red, green and blue or as hue, saturation "
+        "and value. Open the sheet in Excel or LibreOffice, change numbers, and let Tessarine draw the "
+        "picture again.</p>"
+        "<h4>The lesson loop</h4><ol>"
+        "<li><b>Load Image</b> reads a picture and previews it with its size and pixel count.</li>"
+        "<li><b>Image to Spreadsheet</b> turns it into pixel data. A picture of more than one million pixels "
+        "is reduced to about one million first; with <i>Excel2002 Compatibility</i> ticked, to about 60,000.</li>"
+        "<li><b>Save Sheet</b> writes the pixel sheet in the colour model chosen with <i>RGB Mode</i> / "
+        "<i>HSV Mode</i>.</li>"
+        "<li>Change numbers in the spreadsheet program and save.</li>"
+        "<li><b>Load Sheet</b> reads the pixel sheet back; <b>Spreadsheet to Image</b> draws it into a new "
+        "picture; <b>Save Image</b> writes it in the format its file name's suffix names.</li></ol>"
+        "<p>Double-click the preview to look into the pixels: each square shows its position and its "
+        "numbers, and the line of the sheet that holds it.</p>"
+        "<h4>The sheet</h4>"
+        "<pre>x,y,r,g,b\n0,0,135,206,235\n0,1,134,205,235</pre><ul>"
+        "<li>Columns may come in any order and extra columns are ignored.</li>"
+        "<li>A line is a pixel only when x and y are numbers; cleared rows and remark lines are skipped.</li>"
+        "<li>An empty, missing or non-number colour cell counts as 0.</li>"
+        "<li>Colour values outside 0\u2013255 are drawn as 0 or 255, and a hue outside 0\u2013359 is taken "
+        "modulo 360 (-1 still means no hue).</li></ul>"
+        "<h4>Shortcuts</h4><table>"
+        "<tr><td>Ctrl+O</td><td>Load Image</td></tr>"
+        "<tr><td>Ctrl+Right</td><td>Image to Spreadsheet</td></tr>"
+        "<tr><td>Ctrl+R / Ctrl+H</td><td>RGB / HSV Mode</td></tr>"
+        "<tr><td>Ctrl+S</td><td>Save Sheet</td></tr>"
+        "<tr><td>Ctrl+Shift+O</td><td>Load Sheet</td></tr>"
+        "<tr><td>Ctrl+Left</td><td>Spreadsheet to Image</td></tr>"
+        "<tr><td>Ctrl+Shift+S</td><td>Save Image</td></tr>"
+        "<tr><td>Ctrl+E</td><td>Excel2002 Compatibility</td></tr>"
+        "<tr><td>Ctrl+I</td><td>Look into the pixels (the pixel viewer)</td></tr>"
+        "<tr><td>F1</td><td>This help</td></tr>"
+        "<tr><td>Ctrl+Q</td><td>Quit</td></tr></table>"
+        "<p>In the pixel viewer: Ctrl+wheel, + and - zoom, 0 fits, 1 shows 1:1, the arrow keys move "
+        "from pixel to pixel, Ctrl+C copies the numbers.</p>")},
+    std::pair{Text::AboutTitle, QT_TRANSLATE_NOOP("MainWindow", "About Tessarine")},
+    std::pair{Text::AboutText, QT_TRANSLATE_NOOP("MainWindow",
+        "<h3>Tessarine %1</h3><p>Shows that a picture is made of numbers: turns a raster image into a "
+        "pixel sheet and a pixel sheet back into an image.</p>"
+        "<p>Licence: %2</p>")},
 };
 
 constexpr bool inOrder()
@@ -146,7 +196,7 @@ constexpr bool inOrder()
     for (std::size_t i = 0; i < Sources.size(); ++i)
         if (std::size_t(Sources[i].first) != i)
             return false;
-    return Sources.back().first == Text::Drawing;
+    return Sources.back().first == Text::AboutText;
 }
 static_assert(inOrder(), "the table lists every text once, in the order of the enumeration");
 

@@ -116,6 +116,20 @@ enum class Text {
     PictureEndsEarly,
     Writing,                  // %1: the file's name, while it is written
     Drawing,
+
+    // The pixel viewer's readout: %1 x, %2 y, %3..%5 r g b, %6..%8 h s v; then %1 the line,
+    // %2 the sheet file's name.
+    PixelReadout,
+    SheetLineOf,
+
+    // Closing with unsaved work, help and about.
+    UnsavedWork,
+    SaveSheetBeforeClosing,
+    SavePictureBeforeClosing,
+    HelpTitle,
+    HelpText,      // rich text
+    AboutTitle,
+    AboutText,     // rich text; %1: the version, %2: the licence
 };
 
 // The text in the user's language. The texts are translated in the context "MainWindow",

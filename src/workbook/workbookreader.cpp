@@ -74,6 +74,9 @@ SheetInfo readContainer(QIODevice &device, PixelRecords &out, const ReadProgress
         out.clear();
         return refused(text.failure());
     }
+    // The lines of the worksheet's text are not the worksheet's rows (rows without
+    // content give none), so no record's row is claimed.
+    info.lines = RecordLines{};
     return info;
 }
 

@@ -431,8 +431,9 @@ no_warning "Spreadsheet to Image of smiley.csv"
 shot "smiley-drawn"
 import -window "$win" "$work/window.png" 2>/dev/null || fail "could not grab the window"
 read -r vx vy <<<"${at[imageView]}"
-# The preview is 256 x 181 and the helper names its centre, (127, 90) inside it.
-convert "$work/window.png" -crop "256x181+$((vx - 127))+$((vy - 90))" +repage "$out/smiley-preview.png" \
+# The preview is 256 x 181 and the helper names its centre, (127, 90) inside it; the square
+# picture fills the 181 x 181 square in its middle, from x = 37 on.
+convert "$work/window.png" -crop "181x181+$((vx - 127 + 37))+$((vy - 90))" +repage "$out/smiley-preview.png" \
     || fail "could not cut the preview out of the window"
 colours="$(convert "$out/smiley-preview.png" -unique-colors -depth 8 txt:- | awk 'NR > 1 { print $3 }' | sort | tr '\n' ' ')"
 log "preview colours: $colours"

@@ -1,0 +1,8 @@
+#pragma once
+
+class QWidget;
+
+// F1: a short help window beside the main window (not modal, so that the lesson can go on
+// while it is open), and the About box.
+void showHelp(QWidget *window);
+void showAbout(QWidget *window);

@@ -1,0 +1,86 @@
+#include "pixelviewer.h"
+
+#include "pixelcanvas.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QStatusBar>
+
+#include <cmath>
+
+PixelViewer::PixelViewer(const QString &title, QWidget *parent)
+    : QMainWindow(parent, Qt::Window)
+    , m_canvas(new PixelCanvas(this))
+    , m_readoutLabel(new QLabel(this))
+    , m_title(title)
+{
+    setObjectName(QStringLiteral("pixelViewer"));
+    m_canvas->setObjectName(QStringLiteral("pixelCanvas"));
+    m_canvas->setAccessibleName(tr("Pixels of the picture"));
+    m_canvas->setAccessibleDescription(
+        tr("Arrow keys move from pixel to pixel; plus and minus zoom, 0 fits, 1 shows 1:1; Ctrl+C copies the numbers"));
+    setCentralWidget(m_canvas);
+    // A permanent label, not a message: the readout is what the status bar is for here, and
+    // a label can be read by a screen reader.
+    m_readoutLabel->setObjectName(QStringLiteral("readout"));
+    m_readoutLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_readoutLabel->setAccessibleName(tr("Numbers of the pixel"));
+    statusBar()->addWidget(m_readoutLabel, 1);
+
+    auto *copy = new QAction(tr("Copy the numbers"), this);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WindowShortcut);
+    connect(copy, &QAction::triggered, this, [this] {
+        if (!m_readout.isEmpty())
+            QGuiApplication::clipboard()->setText(m_readout);
+    });
+    addAction(copy);
+
+    connect(m_canvas, &PixelCanvas::currentChanged, this, &PixelViewer::showReadout);
+    connect(m_canvas, &PixelCanvas::scaleChanged, this, &PixelViewer::showTitle);
+    resize(640, 520);
+    showTitle();
+}
+
+void PixelViewer::setPicture(const QImage &picture, std::shared_ptr<const tess::PixelLines> lines)
+{
+    m_lines = std::move(lines);
+    m_canvas->setPicture(picture);
+    showReadout(m_canvas->current());
+    showTitle();
+}
+
+void PixelViewer::setLines(std::shared_ptr<const tess::PixelLines> lines)
+{
+    m_lines = std::move(lines);
+    showReadout(m_canvas->current());
+}
+
+void PixelViewer::setTitle(const QString &title)
+{
+    m_title = title;
+    showTitle();
+}
+
+void PixelViewer::showReadout(QPoint pixel)
+{
+    const QImage &picture = m_canvas->picture();
+    if (!picture.rect().contains(pixel)) {
+        m_readout.clear();
+    } else {
+        const bool sheetHolds = m_lines && m_lines->extent() == picture.size();
+        const qint64 line = sheetHolds ? m_lines->lineAt(pixel) : 0;
+        m_readout = tess::pixelReadout(pixel, picture.pixel(pixel), line, sheetHolds ? m_lines->fileName() : QString());
+    }
+    m_readoutLabel->setText(m_readout);
+}
+
+void PixelViewer::showTitle()
+{
+    const double scale = m_canvas->scale();
+    const QString zoom = scale >= 1.0 ? QStringLiteral("%1\u00d7").arg(int(std::lround(scale)))
+                                      : QStringLiteral("%1%").arg(int(std::lround(scale * 100)));
+    setWindowTitle(tr("Pixels of %1 \u2013 %2").arg(m_title, zoom));
+}

@@ -1,0 +1,114 @@
+// What the window adds for a lesson: the pixel viewer, help and About, Ctrl+Q, the
+// window's context menu, accessible descriptions and a focus ring, and a window that fits
+// a small screen.
+
+#include "mainwindow.h"
+
+#include "accessibility.h"
+#include "helpwindow.h"
+#include "screenfit.h"
+#include "viewers.h"
+#include "ui_mainwindow.h"
+
+#include "convert/operations.h"
+#include "image/pixelreadout.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFileInfo>
+#include <QScreen>
+
+#include <functional>
+
+namespace {
+
+// Lets a function see an object's events first; true: the event was dealt with.
+class EventHook final : public QObject
+{
+public:
+    EventHook(QObject *watched, std::function<bool(QEvent *)> hook)
+        : QObject(watched), m_hook(std::move(hook))
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override { return m_hook(event); }
+
+private:
+    std::function<bool(QEvent *)> m_hook;
+};
+
+QAction *windowAction(QWidget *window, const QString &text, const QKeySequence &keys,
+                      std::function<void()> triggered)
+{
+    auto *action = new QAction(text, window);
+    action->setShortcut(keys);
+    QObject::connect(action, &QAction::triggered, window, std::move(triggered));
+    window->addAction(action);
+    return action;
+}
+
+} // namespace
+
+void MainWindow::setUpTeachingAids()
+{
+    viewers = new Viewers(this, [this] {
+        // The sheet's own picture, drawn as Spreadsheet to Image would draw it.
+        QImage drawn;
+        if (!ui->ss_memory_pos->isHidden())
+            tess::drawImage(pixels, maxX, maxY, shownModel(), drawn);
+        return drawn;
+    });
+    describeControls(*ui);
+    showFocusClearly(*this);
+
+    windowAction(this, tr("Look into the pixels"), QKeySequence(Qt::CTRL | Qt::Key_I), [this] { openPixelViewer(); });
+    windowAction(this, tr("Help"), QKeySequence(QKeySequence::HelpContents), [this] { showHelp(this); });
+    windowAction(this, tr("About Tessarine"), QKeySequence(), [this] { showAbout(this); });
+    // Also from the viewer or the help window, which belong to this window.
+    windowAction(this, tr("Quit"), QKeySequence(QKeySequence::Quit), [this] { close(); })
+        ->setShortcutContext(Qt::ApplicationShortcut);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    new EventHook(ui->imageView, [this](QEvent *event) {
+        if (event->type() != QEvent::MouseButtonDblClick)
+            return false;
+        openPixelViewer();
+        return true;
+    });
+    new EventHook(ui->tableWidget->viewport(), [this](QEvent *event) {
+        if (event->type() != QEvent::MouseButtonDblClick)
+            return false;
+        viewers->openSheet();
+        return true;
+    });
+    // The screen the window will open on; a window not yet shown is on the primary one.
+    if (QScreen *shownOn = screen())
+        fitToScreen(*this, shownOn->availableGeometry());
+    new EventHook(this, [this](QEvent *event) {
+        if (event->type() == QEvent::Close && !mayClose()) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    });
+}
+
+QString MainWindow::pictureName() const
+{
+    const QString source = places.source(FilePlaces::Image);
+    return source.isEmpty() ? tr("the picture") : QFileInfo(source).fileName();
+}
+
+void MainWindow::openPixelViewer()
+{
+    if (!image.isNull())
+        viewers->open(image, pictureName());
+}
+
+void MainWindow::sheetIsInFile(const QString &path, const tess::RecordLines &lines)
+{
+    const QString name = QFileInfo(path).fileName();
+    viewers->sheetInFile(name, [this, lines, name] { return tess::PixelLines(pixels, QSize(maxX, maxY), lines, name); });
+}

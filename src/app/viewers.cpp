@@ -1,0 +1,89 @@
+#include "viewers.h"
+
+#include "pixelviewer.h"
+
+Viewers::Viewers(QWidget *window, std::function<QImage()> drawSheet)
+    : QObject(window)
+    , m_window(window)
+    , m_drawSheet(std::move(drawSheet))
+    , m_sheetName(tr("the sheet"))
+{
+}
+
+PixelViewer *Viewers::viewer() const
+{
+    return m_viewer;
+}
+
+PixelViewer *Viewers::sheetViewer() const
+{
+    return m_sheetViewer;
+}
+
+PixelViewer *Viewers::bringUp(QPointer<PixelViewer> &viewer, const QString &name)
+{
+    const bool made = !viewer;
+    if (made) {
+        viewer = new PixelViewer(name, m_window);
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return made ? viewer.data() : nullptr;
+}
+
+void Viewers::open(const QImage &picture, const QString &name)
+{
+    if (bringUp(m_viewer, name))
+        pictureChanged(picture, name);
+}
+
+void Viewers::pictureChanged(const QImage &picture, const QString &name)
+{
+    if (!m_viewer)
+        return;
+    m_viewer->setTitle(name);
+    m_viewer->setPicture(picture, lines());
+}
+
+void Viewers::openSheet()
+{
+    if (bringUp(m_sheetViewer, m_sheetName))
+        sheetChanged();
+}
+
+void Viewers::sheetChanged()
+{
+    if (m_viewer)
+        m_viewer->setLines(lines());
+    if (!m_sheetViewer)
+        return;
+    m_sheetViewer->setTitle(m_sheetName);
+    m_sheetViewer->setPicture(m_drawSheet(), lines());
+}
+
+void Viewers::sheetInFile(const QString &name, std::function<tess::PixelLines()> build)
+{
+    m_sheetName = name;
+    m_build = std::move(build);
+    m_lines.reset();
+    sheetChanged();
+}
+
+void Viewers::forgetSheet()
+{
+    m_sheetName = tr("the sheet");
+    m_build = nullptr;
+    m_lines.reset();
+    sheetChanged();
+}
+
+std::shared_ptr<const tess::PixelLines> Viewers::lines()
+{
+    if (!m_lines && m_build) {
+        m_lines = std::make_shared<const tess::PixelLines>(m_build());
+        m_build = nullptr;
+    }
+    return m_lines;
+}

@@ -1,0 +1,56 @@
+#include "pixelreadout.h"
+
+#include "model/colorconvert.h"
+#include "text/usertexts.h"
+
+#include <QLocale>
+
+namespace tess {
+
+PixelLines::PixelLines(const PixelRecords &records, QSize extent, const RecordLines &lines, const QString &fileName)
+    : m_extent(extent), m_lines(lines), m_fileName(fileName)
+{
+    const qint64 area = qint64(extent.width()) * extent.height();
+    if (!lines.known() || extent.isEmpty() || area > MaxPixels || qint64(records.size()) >= INT32_MAX)
+        return;
+    m_index.assign(size_t(area), 0);
+    for (size_t i = 0; i < records.size(); ++i) {
+        const PixelRecord &r = records[i];
+        if (r.x >= 0 && r.y >= 0 && r.x < extent.width() && r.y < extent.height())
+            m_index[size_t(qint64(r.y) * extent.width() + r.x)] = qint32(i + 1);
+    }
+}
+
+qint64 PixelLines::lineAt(QPoint p) const
+{
+    if (m_index.empty() || p.x() < 0 || p.y() < 0 || p.x() >= m_extent.width() || p.y() >= m_extent.height())
+        return 0;
+    const qint32 entry = m_index[size_t(qint64(p.y()) * m_extent.width() + p.x())];
+    return entry == 0 ? 0 : m_lines.lineOf(entry - 1);
+}
+
+QString pixelReadout(QPoint p, QRgb colour, qint64 line, const QString &fileName)
+{
+    const int r = qRed(colour);
+    const int g = qGreen(colour);
+    const int b = qBlue(colour);
+    const Hsv hsv = rgbToHsv(r, g, b);
+    QString text = userText(Text::PixelReadout)
+                       .arg(p.x())
+                       .arg(p.y())
+                       .arg(r)
+                       .arg(g)
+                       .arg(b)
+                       .arg(hsv.h)
+                       .arg(hsv.s)
+                       .arg(hsv.v);
+    if (line > 0) {
+        // Grouped, as a spreadsheet program numbers its rows for the eye: 1,234.
+        QLocale locale;
+        locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+        text += userText(Text::SheetLineOf).arg(locale.toString(line), fileName);
+    }
+    return text;
+}
+
+} // namespace tess

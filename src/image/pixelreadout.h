@@ -1,0 +1,47 @@
+#pragma once
+
+#include "model/pixelrecord.h"
+#include "csv/recordlines.h"
+
+#include <QPoint>
+#include <QRgb>
+#include <QSize>
+#include <QString>
+
+#include <vector>
+
+namespace tess {
+
+// Where each pixel of a sheet's picture is written in the sheet file: built once per
+// load from the records (in the file's own order) and the line each came from, and
+// asked on every hover. A position named twice is drawn from its last record, so that
+// record's line is the one given.
+class PixelLines
+{
+public:
+    PixelLines() = default;
+    // Pictures beyond this many pixels get no map: it takes 4 bytes a pixel, as much as
+    // the picture itself, and a sheet of a million records rarely describes more.
+    static constexpr qint64 MaxPixels = qint64(16) * 1024 * 1024;
+
+    PixelLines(const PixelRecords &records, QSize extent, const RecordLines &lines, const QString &fileName);
+
+    // The line of the pixel at p in the file; 0 when no record names it or not known.
+    qint64 lineAt(QPoint p) const;
+    QSize extent() const { return m_extent; }
+    const QString &fileName() const { return m_fileName; }
+    bool isEmpty() const { return m_index.empty(); }
+
+private:
+    QSize m_extent;
+    std::vector<qint32> m_index; // record index + 1 per pixel, row by row; 0: none
+    RecordLines m_lines;
+    QString m_fileName;
+};
+
+// The status bar's words for one pixel: "x 12, y 7 · r 250 g 210 b 0 · h 50 s 255 v 250",
+// the HSV values exactly as a sheet in HSV gives them; with line > 0 followed by
+// " · line 1,234 of lesson.csv".
+QString pixelReadout(QPoint p, QRgb colour, qint64 line = 0, const QString &fileName = QString());
+
+} // namespace tess

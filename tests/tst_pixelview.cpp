@@ -1,0 +1,167 @@
+// Looking into pixels without a window: the preview's aspect-true rectangle, the viewer's
+// zoom steps at their edges, the readout's numbers and the line each pixel has in its sheet.
+
+#include "testhelpers.h"
+
+#include "convert/operations.h"
+#include "image/pixelreadout.h"
+#include "image/zoommath.h"
+#include "csv/sheetreader.h"
+
+#include <QtTest>
+
+#include <QBuffer>
+
+using namespace tess;
+
+class TestPixelView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fittedRect_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QRect>("fitted");
+        const QRect preview(0, 0, 256, 181);
+        QTest::newRow("square: a centred square") << QSize(16, 16) << preview << QRect(37, 0, 181, 181);
+        QTest::newRow("upright photo stays upright") << QSize(3000, 4000) << preview << QRect(60, 0, 136, 181);
+        QTest::newRow("landscape fills the width") << QSize(4000, 1000) << preview << QRect(0, 58, 256, 64);
+        QTest::newRow("same shape fills it") << QSize(512, 362) << preview << preview;
+        QTest::newRow("a strip keeps one pixel") << QSize(100000, 1) << preview << QRect(0, 90, 256, 1);
+        QTest::newRow("area's offset kept") << QSize(10, 10) << QRect(5, 7, 20, 10) << QRect(10, 7, 10, 10);
+        QTest::newRow("no picture") << QSize(0, 0) << preview << QRect();
+        QTest::newRow("no area") << QSize(8, 8) << QRect(0, 0, 0, 10) << QRect();
+    }
+
+    void fittedRect()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QRect, area);
+        QFETCH(QRect, fitted);
+        QCOMPARE(zoom::fittedRect(picture, area), fitted);
+    }
+
+    void zoomSteps_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<double>("fit");
+        QTest::addColumn<double>("next");
+        QTest::newRow("fraction in: 1:1") << 0.25 << 1 << 0.25 << 1.0;
+        QTest::newRow("1:1 out: back to fit") << 1.0 << -1 << 0.25 << 0.25;
+        QTest::newRow("fit out: stays") << 0.25 << -1 << 0.25 << 0.25;
+        QTest::newRow("whole steps in") << 6.0 << 1 << 0.5 << 8.0;
+        QTest::newRow("between steps in") << 5.0 << 1 << 5.0 << 6.0;
+        QTest::newRow("between steps out: not below fit") << 5.0 << -1 << 5.0 << 5.0;
+        QTest::newRow("64 in: stays") << 64.0 << 1 << 1.0 << 64.0;
+        QTest::newRow("64 out") << 64.0 << -1 << 1.0 << 48.0;
+        QTest::newRow("1:1 below fit, out: stays") << 1.0 << -1 << 12.0 << 1.0;
+    }
+
+    void zoomSteps()
+    {
+        QFETCH(double, scale);
+        QFETCH(int, direction);
+        QFETCH(double, fit);
+        QFETCH(double, next);
+        QCOMPARE(zoom::stepScale(scale, direction, fit), next);
+    }
+
+    void fitScale_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("view");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("small: whole factor") << QSize(16, 16) << QSize(600, 400) << 25.0;
+        QTest::newRow("tiny: at most 64") << QSize(1, 1) << QSize(600, 400) << 64.0;
+        QTest::newRow("large: a fraction") << QSize(4000, 3000) << QSize(400, 600) << 0.1;
+        QTest::newRow("exact") << QSize(300, 200) << QSize(300, 400) << 1.0;
+    }
+
+    void fitScale()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSize, view);
+        QFETCH(double, scale);
+        QCOMPARE(zoom::fitScale(picture, view), scale);
+    }
+
+    // Zooming around a point keeps the pixel under it; pixelAt agrees at the borders.
+    void zoomAroundAPoint()
+    {
+        const QPointF anchor(123, 45);
+        const QPointF scroll(400, 300);
+        const QPoint before = zoom::pixelAt(anchor, scroll, 8);
+        const QPointF next = zoom::anchoredScroll(scroll, anchor, 8, 64);
+        QCOMPARE(zoom::pixelAt(anchor, next, 64), before);
+        QCOMPARE(zoom::pixelAt(QPointF(7.99, 8), QPointF(0, 0), 8), QPoint(0, 1));
+        QCOMPARE(zoom::pixelAt(QPointF(-0.5, 0), QPointF(0, 0), 8), QPoint(-1, 0));
+    }
+
+    // The readout's HSV is the one a sheet in HSV gets for that pixel.
+    void readoutAsTheSheetWrites()
+    {
+        const QImage picture = noisyImage(23, 17);
+        tess::PixelRecords records;
+        QSize extent;
+        QVERIFY(recordsFromImage(picture, false, records, extent, {}).ok());
+        int checked = 0;
+        for (const tess::PixelRecord &r : records) {
+            if ((r.x * 7 + r.y * 3) % 11)
+                continue;
+            const QString expected = QStringLiteral("x %1, y %2 \u00b7 r %3 g %4 b %5 \u00b7 h %6 s %7 v %8")
+                                         .arg(r.x).arg(r.y).arg(r.r).arg(r.g).arg(r.b).arg(r.h).arg(r.s).arg(r.v);
+            QCOMPARE(pixelReadout(QPoint(r.x, r.y), picture.pixel(r.x, r.y)), expected);
+            ++checked;
+        }
+        QVERIFY(checked > 20);
+        QCOMPARE(pixelReadout(QPoint(12, 7), qRgb(250, 210, 0), 1234, QStringLiteral("lesson.csv")),
+                 QStringLiteral("x 12, y 7 \u00b7 r 250 g 210 b 0 \u00b7 h 50 s 255 v 250 \u00b7 line 1,234 of lesson.csv"));
+    }
+
+    // Lines in the file's own order, also for a sheet sorted by a spreadsheet program, with
+    // skipped, empty and quoted multi-line lines between the records.
+    void linesOfASortedSheet()
+    {
+        QByteArray text("sep=,\nx,y,r,g,b\n"     // lines 1, 2
+                        "1,1,0,0,9\n"           // 3
+                        "\n"                    // 4
+                        "total,,,,\n"           // 5: skipped
+                        "0,1,0,0,8\n"           // 6
+                        "1,0,\"0\n\",0,7\n"     // 7-8: a quoted line break
+                        "0,0,0,0,6\n"           // 9
+                        "1,1,0,0,5\n"           // 10: names (1,1) again and wins
+                        "\"a\nnote\",,,,\n"       // 11-12: skipped, and quoted across a line end
+                        "2,0,0,0,4\n");         // 13
+        QBuffer device(&text);
+        QVERIFY(device.open(QIODevice::ReadOnly));
+        tess::PixelRecords records;
+        const SheetInfo info = readSheet(device, records);
+        QCOMPARE(info.status, SheetStatus::Loaded);
+        QCOMPARE(records.size(), std::size_t(6));
+        const PixelLines lines(records, QSize(info.maxX, info.maxY), info.lines, QStringLiteral("lesson.csv"));
+        QCOMPARE(lines.lineAt(QPoint(0, 1)), 6);
+        QCOMPARE(lines.lineAt(QPoint(1, 0)), 7);
+        QCOMPARE(lines.lineAt(QPoint(0, 0)), 9);
+        QCOMPARE(lines.lineAt(QPoint(1, 1)), 10);
+        QCOMPARE(lines.lineAt(QPoint(2, 0)), 13);
+        QCOMPARE(lines.lineAt(QPoint(2, 1)), 0); // no record names it
+        QCOMPARE(lines.lineAt(QPoint(3, 0)), 0); // outside
+    }
+
+    void pixelNotInTheSheet()
+    {
+        tess::PixelRecords records(1);
+        records[0].x = 2;
+        records[0].y = 1;
+        const PixelLines lines(records, QSize(3, 2), RecordLines{2, {}}, QStringLiteral("a.csv"));
+        QCOMPARE(lines.lineAt(QPoint(2, 1)), 2);
+        QCOMPARE(lines.lineAt(QPoint(0, 0)), 0);
+        QVERIFY(PixelLines(records, QSize(3, 2), RecordLines{}, QString()).isEmpty()); // lines not known
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPixelView)
+#include "tst_pixelview.moc"

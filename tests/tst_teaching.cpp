@@ -1,0 +1,394 @@
+// The window as a lesson needs it: pictures in their own proportions, the pixel viewer,
+// the question before unsaved work is lost, what a screen reader hears, a small screen.
+
+#include "pixelcanvas.h"
+#include "pixelviewer.h"
+#include "testhelpers.h"
+#include "windowundertest.h"
+
+#include <QtTest>
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTextBrowser>
+
+namespace {
+
+constexpr QRgb Vivid = 0xff10c040;
+
+// The rectangle of the label painted in the picture's colour.
+QRect paintedRect(QWidget *label)
+{
+    const QImage shown = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QRect painted;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (shown.pixel(x, y) == Vivid)
+                painted |= QRect(x, y, 1, 1);
+    return painted;
+}
+
+} // namespace
+
+class TestTeaching : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString picture(const QImage &image, const QString &name)
+    {
+        const QString path = m_dir.filePath(name);
+        return image.save(path) ? path : QString();
+    }
+
+    static void load(WindowUnderTest &w, const QString &path)
+    {
+        w.dialogs->fileAnswers = {path};
+        w.ui->loadImage->click();
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void previewKeepsProportions_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("16 x 16 pixel art") << QSize(16, 16);
+        QTest::newRow("upright photo") << QSize(300, 400);
+        QTest::newRow("wide strip") << QSize(400, 50);
+    }
+
+    void previewKeepsProportions()
+    {
+        QFETCH(QSize, size);
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Vivid);
+        const QString path = picture(image, QStringLiteral("shape.png"));
+        WindowUnderTest w = WindowUnderTest::make();
+        w.window->openFile(path); // "Open with"
+        const QRect painted = paintedRect(w.ui->imageView);
+        QVERIFY(!painted.isEmpty());
+        const double shown = double(painted.width()) / painted.height();
+        const double real = double(size.width()) / size.height();
+        QVERIFY2(qAbs(shown / real - 1) < 0.05, qPrintable(QStringLiteral("%1 x %2").arg(painted.width()).arg(painted.height())));
+        // Centred, and as large as the preview allows along one side.
+        const QRect area = w.ui->imageView->contentsRect();
+        QVERIFY(painted.width() == area.width() || painted.height() == area.height());
+        QVERIFY(qAbs(painted.center().x() - area.center().x()) <= 1);
+        QVERIFY(qAbs(painted.center().y() - area.center().y()) <= 1);
+    }
+
+    // A double-click opens the viewer, a second one brings the same one back; it follows
+    // the window's picture and keeps its zoom; its readout is the pixel's numbers.
+    void viewerOpensAndFollows()
+    {
+        WindowUnderTest w = WindowUnderTest::make();
+        QImage first = patternImage(20, 10);
+        load(w, picture(first, QStringLiteral("first.png")));
+        QTest::mouseDClick(w.ui->imageView, Qt::LeftButton);
+        PixelViewer *viewer = w.viewer();
+        QVERIFY(viewer);
+        QVERIFY(viewer->isVisible());
+        QCOMPARE(viewer->windowModality(), Qt::NonModal);
+        QTest::mouseDClick(w.ui->imageView, Qt::LeftButton);
+        QCOMPARE(w.viewer(), viewer);
+        QCOMPARE(w.window->findChildren<PixelViewer *>().size(), 1);
+
+        PixelCanvas *canvas = viewer->canvas();
+        canvas->setScale(16, QPointF(0, 0));
+        canvas->setCurrent(QPoint(3, 2));
+        const QRgb c = first.pixel(3, 2);
+        QVERIFY(viewer->readout().startsWith(
+            QStringLiteral("x 3, y 2 \u00b7 r %1 g %2 b %3 \u00b7 h ").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c))));
+        QTest::keyClick(canvas, Qt::Key_Right);
+        QTest::keyClick(canvas, Qt::Key_Down);
+        QCOMPARE(canvas->current(), QPoint(4, 3));
+        QApplication::setActiveWindow(viewer);
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        QTest::keyClick(canvas, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), viewer->readout());
+
+        const QImage second = patternImage(20, 10).mirrored(true, false);
+        load(w, picture(second, QStringLiteral("second.png")));
+        QCOMPARE(canvas->picture(), second);
+        QCOMPARE(canvas->scale(), 16.0);
+        QCOMPARE(canvas->current(), QPoint(4, 3));
+
+        QTest::keyClick(canvas, Qt::Key_0);
+        QVERIFY(canvas->fits());
+        QTest::keyClick(canvas, Qt::Key_1);
+        QCOMPARE(canvas->scale(), 1.0);
+    }
+
+    // Ctrl+wheel zooms around the pointer: the pixel under it stays under it; the plain
+    // wheel scrolls. Dragging pans.
+    void wheelZoomsAroundThePointer()
+    {
+        PixelCanvas canvas;
+        canvas.resize(300, 300);
+        canvas.setPicture(patternImage(64, 64));
+        canvas.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+        canvas.setScale(8, QPointF(0, 0));
+        QWidget *view = canvas.viewport();
+        // Events sent straight to the view: a pointer move the platform might drop as no move.
+        const auto send = [view](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+            QMouseEvent event(type, at, view->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                              buttons, Qt::NoModifier);
+            QApplication::sendEvent(view, &event);
+        };
+        const QPoint at(150, 120);
+        send(QEvent::MouseMove, at, Qt::NoButton);
+        const QPoint under = canvas.current();
+        QVERIFY(under.x() > 0);
+        const auto wheel = [&](Qt::KeyboardModifiers modifiers) {
+            QWheelEvent event(at, view->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, modifiers,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(view, &event);
+        };
+        wheel(Qt::ControlModifier);
+        QCOMPARE(canvas.scale(), 12.0);
+        canvas.setCurrent(QPoint(-1, -1));
+        send(QEvent::MouseMove, at, Qt::NoButton);
+        QCOMPARE(canvas.current(), under);
+
+        send(QEvent::MouseButtonPress, at, Qt::LeftButton);
+        send(QEvent::MouseMove, at + QPoint(-24, 0), Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, at + QPoint(-24, 0), Qt::NoButton);
+        QCOMPARE(canvas.current(), under); // the picture moved with the pointer
+    }
+
+    // A sheet sorted in a spreadsheet program: the viewer names the line in the file.
+    void viewerNamesTheSheetLine()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("lesson.csv"));
+        QVERIFY(writeFile(path, "x,y,r,g,b\n1,1,250,210,0\n0,0,1,2,3\n1,0,4,5,6\n0,1,7,8,9\n"));
+        WindowUnderTest w = WindowUnderTest::make();
+        w.dialogs->fileAnswers = {path};
+        w.ui->loadSpreadsheet->click();
+        w.ui->spreadsheetToImage->click();
+        w.window->show();
+        QApplication::setActiveWindow(w.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QTest::keyClick(w.window.get(), Qt::Key_I, Qt::ControlModifier);
+        QTRY_VERIFY(w.viewer());
+        w.viewer()->canvas()->setCurrent(QPoint(1, 1));
+        QCOMPARE(w.viewer()->readout(),
+                 QStringLiteral("x 1, y 1 \u00b7 r 250 g 210 b 0 \u00b7 h 50 s 255 v 250 \u00b7 line 2 of lesson.csv"));
+        w.viewer()->canvas()->setCurrent(QPoint(0, 1));
+        QVERIFY(w.viewer()->readout().endsWith(QStringLiteral("line 5 of lesson.csv")));
+
+        // A picture loaded over it is no longer the sheet's.
+        QImage same(2, 2, QImage::Format_RGB32);
+        same.fill(Qt::white);
+        load(w, picture(same, QStringLiteral("same.png")));
+        QVERIFY(!w.viewer()->readout().contains(QStringLiteral("line")));
+    }
+
+    // The sheet's own viewer: a reduced conversion's smaller picture, whose pixels are the
+    // sheet's lines once it is saved.
+    void sheetViewerShowsTheReducedPicture()
+    {
+        WindowUnderTest w = WindowUnderTest::make();
+        load(w, picture(patternImage(300, 250), QStringLiteral("big.png")));
+        w.ui->shrink->setChecked(true);
+        w.ui->imageToSpreadsheet->click();
+        const QSize reduced = w.extent();
+        QVERIFY(reduced.width() < 300);
+        QTest::mouseDClick(w.ui->tableWidget->viewport(), Qt::LeftButton);
+        PixelViewer *viewer = w.sheetViewer();
+        QVERIFY(viewer);
+        QCOMPARE(viewer->canvas()->picture().size(), reduced);
+        viewer->canvas()->setCurrent(QPoint(5, 3));
+        QVERIFY(!viewer->readout().contains(QStringLiteral("line"))); // in no file yet
+
+        const QString sheet = m_dir.filePath(QStringLiteral("reduced.csv"));
+        w.dialogs->fileAnswers = {sheet};
+        w.ui->saveSheet->click();
+        // Written column by column: the pixel (5, 3) is record 5 * height + 3, after the header.
+        const int line = 5 * reduced.height() + 3 + 2;
+        QVERIFY2(viewer->readout().endsWith(QStringLiteral("line %1 of reduced.csv").arg(QLocale().toString(line))),
+                 qPrintable(viewer->readout()));
+        QCOMPARE(readAll(sheet).split('\n').at(line - 1).left(4), QByteArray("5,3,"));
+    }
+
+    // F1: one help window beside the window, with the loop, the sheet's rules and the keys.
+    void helpOnF1()
+    {
+        WindowUnderTest w = WindowUnderTest::make();
+        w.window->show();
+        QApplication::setActiveWindow(w.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QTest::keyClick(w.window.get(), Qt::Key_F1);
+        QTest::keyClick(w.window.get(), Qt::Key_F1);
+        const auto helps = w.window->findChildren<QTextBrowser *>(QStringLiteral("helpWindow"));
+        QCOMPARE(helps.size(), 1);
+        QVERIFY(helps.first()->isVisible());
+        QVERIFY(helps.first()->isWindow());
+        const QString text = helps.first()->toPlainText();
+        for (const char *words : {"Image to Spreadsheet", "x and y are numbers", "Ctrl+Shift+O", "Ctrl+I"})
+            QVERIFY2(text.contains(QLatin1String(words)), words);
+    }
+
+    // The first Open dialogs start in Pictures and Documents; then in the last folder, also
+    // in the next run.
+    void foldersRememberedAcrossRuns()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("tessarine-tests"));
+        QSettings().clear();
+        FilePlaces::rememberAcrossRuns(true);
+        const QString photo = picture(patternImage(4, 4), QStringLiteral("remembered.png"));
+        {
+            WindowUnderTest w = WindowUnderTest::make();
+            load(w, photo);
+            QCOMPARE(w.dialogs->asked.first().dir, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+        }
+        WindowUnderTest next = WindowUnderTest::make();
+        next.ui->loadSpreadsheet->click();
+        next.ui->loadImage->click();
+        QStringList dirs;
+        for (const ScriptedDialogs::Question &q : next.dialogs->asked)
+            if (q.kind == QLatin1String("open"))
+                dirs.append(q.dir);
+        QCOMPARE(dirs, (QStringList{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), m_dir.path()}));
+        FilePlaces::rememberAcrossRuns(false);
+        QSettings().clear();
+    }
+
+    void closeQuestion_data()
+    {
+        QTest::addColumn<QString>("work"); // converted, drawn or loaded
+        QTest::addColumn<QList<Dialogs::CloseAnswer>>("answers");
+        QTest::addColumn<bool>("saveAnswered");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QString>("question");
+        using A = Dialogs::CloseAnswer;
+        const QString sheet = QStringLiteral("Save the converted sheet before closing?");
+        const QString picture = QStringLiteral("Save the drawn picture before closing?");
+        QTest::newRow("converted, cancel: stays") << "converted" << QList<A>{A::Cancel} << false << false << sheet;
+        QTest::newRow("converted, discard") << "converted" << QList<A>{A::Discard} << false << true << sheet;
+        QTest::newRow("converted, saved") << "converted" << QList<A>{A::Save} << true << true << sheet;
+        QTest::newRow("converted, save cancelled: stays") << "converted" << QList<A>{A::Save} << false << false << sheet;
+        QTest::newRow("drawn, cancel: stays") << "drawn" << QList<A>{A::Cancel} << false << false << picture;
+        QTest::newRow("drawn, saved") << "drawn" << QList<A>{A::Save} << true << true << picture;
+        QTest::newRow("only loaded: no question") << "loaded" << QList<A>{} << false << true << "";
+    }
+
+    void closeQuestion()
+    {
+        QFETCH(QString, work);
+        QFETCH(QList<Dialogs::CloseAnswer>, answers);
+        QFETCH(bool, saveAnswered);
+        QFETCH(bool, closed);
+        QFETCH(QString, question);
+
+        WindowUnderTest w = WindowUnderTest::make();
+        if (work == QLatin1String("drawn")) {
+            const QString sheet = m_dir.filePath(QStringLiteral("drawn.csv"));
+            QVERIFY(writeFile(sheet, "x,y,r,g,b\n0,0,1,2,3\n"));
+            w.dialogs->fileAnswers = {sheet};
+            w.ui->loadSpreadsheet->click();
+            w.ui->spreadsheetToImage->click();
+        } else {
+            load(w, picture(patternImage(6, 4), QStringLiteral("photo.png")));
+            if (work == QLatin1String("converted"))
+                w.ui->imageToSpreadsheet->click();
+        }
+        w.window->show();
+        w.dialogs->asked.clear();
+        w.dialogs->closeAnswers = answers;
+        const QString saved = m_dir.filePath(QStringLiteral("saved-%1.png").arg(QTest::currentDataTag()).replace(' ', '_'));
+        if (saveAnswered)
+            w.dialogs->fileAnswers = {work == QLatin1String("drawn") ? saved : QString(saved).replace(".png", ".csv")};
+
+        QCOMPARE(w.window->close(), closed);
+        QCOMPARE(w.window->isVisible(), !closed);
+        QStringList questions;
+        for (const ScriptedDialogs::Question &q : w.dialogs->asked)
+            if (q.kind == QLatin1String("close"))
+                questions.append(q.filter);
+        QCOMPARE(questions, question.isEmpty() ? QStringList() : QStringList{question});
+    }
+
+    // Every control says what it is; the tick and cross pictures say their state.
+    void everyControlHasAName()
+    {
+        WindowUnderTest w = WindowUnderTest::make();
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        QStringList nameless;
+        QList<QAccessibleInterface *> todo{QAccessible::queryAccessibleInterface(w.window.get())};
+        while (!todo.isEmpty()) {
+            QAccessibleInterface *item = todo.takeLast();
+            if (!item || !item->isValid())
+                continue;
+            QWidget *widget = qobject_cast<QWidget *>(item->object());
+            if (widget && item->text(QAccessible::Name).trimmed().isEmpty() && item->role() != QAccessible::Client
+                && item->role() != QAccessible::ScrollBar && item != QAccessible::queryAccessibleInterface(w.window.get()))
+                nameless.append(widget->objectName() + QLatin1Char('/') + QString::number(item->role(), 16));
+            // The cells of the table speak for themselves.
+            if (item->role() == QAccessible::Table)
+                continue;
+            for (int i = 0; i < item->childCount(); ++i)
+                todo.append(item->child(i));
+        }
+        QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1String(", "))));
+
+        QAccessibleInterface *cross = QAccessible::queryAccessibleInterface(w.ui->image_memory_neg);
+        QCOMPARE(cross->text(QAccessible::Name), QStringLiteral("Picture loaded in memory: no"));
+        load(w, picture(patternImage(4, 4), QStringLiteral("tick.png")));
+        QVERIFY(!w.ui->image_memory_pos->isHidden());
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.ui->image_memory_pos)->text(QAccessible::Name),
+                 QStringLiteral("Picture loaded in memory: yes"));
+        QCOMPARE(w.ui->loadImage->toolTip(), QStringLiteral("Load a picture to turn into numbers (Ctrl+O)"));
+    }
+
+    // At start the focus is on Load Image and shows as a ring of the highlight colour.
+    void focusRingAtStart()
+    {
+        WindowUnderTest w = WindowUnderTest::make();
+        w.window->show();
+        QApplication::setActiveWindow(w.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QCOMPARE(QApplication::focusWidget(), w.ui->loadImage);
+        const QColor ring = w.ui->loadImage->palette().color(QPalette::Active, QPalette::Highlight);
+        const QImage shown = w.ui->loadImage->grab().toImage();
+        // Along the middle row from the left edge: at least two pixels of the ring.
+        int ringPixels = 0;
+        for (int x = 0; x < 5; ++x) {
+            const QColor c = shown.pixelColor(x, shown.height() / 2);
+            ringPixels += qAbs(c.red() - ring.red()) + qAbs(c.green() - ring.green()) + qAbs(c.blue() - ring.blue()) < 60;
+        }
+        QVERIFY2(ringPixels >= 2, qPrintable(QString::number(ringPixels)));
+    }
+
+    // On a screen smaller than the window the content scrolls and every button can be
+    // reached; the window stays within the screen.
+    void smallScreenScrolls()
+    {
+        WindowUnderTest w = WindowUnderTest::make();
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        const QRect available = w.window->screen()->availableGeometry();
+        if (available.width() >= 900 && available.height() >= 660)
+            QSKIP("the screen is large enough for the fixed window");
+        QVERIFY(w.window->width() <= available.width() && w.window->height() <= available.height());
+        auto *area = qobject_cast<QScrollArea *>(w.window->centralWidget());
+        QVERIFY(area);
+        for (QAbstractButton *button : w.ui->centralWidget->findChildren<QAbstractButton *>()) {
+            area->ensureWidgetVisible(button);
+            const QRect at(button->mapTo(area->viewport(), QPoint(0, 0)), button->size());
+            QVERIFY2(area->viewport()->rect().contains(at), qPrintable(button->objectName()));
+        }
+    }
+};
+
+QTEST_MAIN(TestTeaching)
+#include "tst_teaching.moc"
