@@ -39,7 +39,7 @@ public:
     qsizetype feed(const char *begin, const char *end, bool atEnd) override
     {
         const char *p = begin;
-        if (m_stage == Stage::FirstLine || m_stage == Stage::Header) {
+        if (m_stage == Stage::FirstLine || m_stage == Stage::Header || m_stage == Stage::Search) {
             const qsizetype keep = feedHeading(p, end, atEnd);
             if (m_stage != Stage::Data)
                 return keep;
@@ -63,18 +63,25 @@ public:
         if (m_stage == Stage::FirstLine || m_stage == Stage::Header) {
             m_info.status = SheetStatus::NotValidSheet;
             m_info.detail = userText(Text::NoHeaderLine);
+        } else if (m_stage == Stage::Search) {
+            m_info = m_firstLine; // the first line is what the user takes for the header
         } else if (m_stage == Stage::Data) {
             m_info.status = SheetStatus::Loaded;
             m_info.maxX = m_data->maxX();
             m_info.maxY = m_data->maxY();
             m_info.skippedLines = m_data->skippedLines();
             m_info.notNumbers = m_data->notNumbers();
+            m_info.emptyColours = m_data->emptyColours();
+            m_info.notNumberExample = m_data->notNumberExample();
+            m_info.emptyExample = m_data->emptyExample();
         }
         return m_info;
     }
 
 private:
-    enum class Stage { FirstLine, Header, Data, Rejected };
+    // Search: the first line (after a "sep=" line) has no x and y; a title row may stand
+    // above the header, which is then one of the next few lines.
+    enum class Stage { FirstLine, Header, Search, Data, Rejected };
 
     qsizetype feedHeading(const char *&p, const char *e, bool atEnd);
     qsizetype keepHeadingLine(qsizetype bytes);
@@ -84,7 +91,10 @@ private:
     SheetInfo m_info;
     Stage m_stage = Stage::FirstLine;
     QByteArray m_separator; // named by a "sep=" line, or the header's own
+    bool m_named = false;   // by a "sep=" line
     qint64 m_line = 1;      // the number of the line the heading has come to
+    int m_linesAbove = 0;   // non-empty lines before the one read as the header
+    SheetInfo m_firstLine;  // what the first line gave, when no later line is the header
     std::optional<DataReader> m_data;
 };
 
@@ -92,7 +102,7 @@ private:
 // are kept, and the line is cut again when more has come.
 qsizetype SheetParser::feedHeading(const char *&p, const char *e, bool atEnd)
 {
-    while (m_stage == Stage::FirstLine || m_stage == Stage::Header) {
+    while (m_stage == Stage::FirstLine || m_stage == Stage::Header || m_stage == Stage::Search) {
         for (int n; p != e && (n = lineEndAt(p, e, atEnd)) != 0; p += n, ++m_line) {
             if (n < 0)
                 return e - p; // empty lines are dropped, but is this one's end whole?
@@ -100,13 +110,17 @@ qsizetype SheetParser::feedHeading(const char *&p, const char *e, bool atEnd)
         if (p == e)
             return 0;
         const QByteArrayView text(p, e - p);
-        if (m_stage == Stage::FirstLine) {
+        if (m_stage == Stage::FirstLine || (m_stage == Stage::Search && !m_named)) {
             const LineCut first = cutLine(text, FirstLineSeparators, true, atEnd);
             if (first.length < 0 || first.length > MaxHeadingLine) // either way, whatever the blocks
                 return keepHeadingLine(first.length < 0 ? e - p : first.length);
             const QByteArrayView line = text.first(first.length);
-            if (QByteArray named = first.openQuote ? QByteArray() : separatorLine(line); !named.isEmpty()) {
+            QByteArray named;
+            if (m_stage == Stage::FirstLine && !first.openQuote)
+                named = separatorLine(line);
+            if (!named.isEmpty()) {
                 m_separator = named;
+                m_named = true;
                 m_stage = Stage::Header;
                 p += first.length + first.endLength;
                 m_line += first.lineEnds + 1;
@@ -138,10 +152,26 @@ qsizetype SheetParser::keepHeadingLine(qsizetype bytes)
     return 0;
 }
 
+// How many non-empty lines after the first may be the header, below a title.
+constexpr int HeaderSearchLines = 9;
+
 void SheetParser::headingLine(QByteArrayView line)
 {
     SheetLayout layout;
-    if (!readHeader(line, m_separator, m_info, layout)) {
+    SheetInfo info;
+    const bool data = readHeader(line, m_separator, info, layout);
+    const bool hasPosition = info.columns.x >= 0 && info.columns.y >= 0;
+    if (m_stage != Stage::Search)
+        m_firstLine = info;
+    if (!hasPosition) {
+        const bool more = m_linesAbove++ < HeaderSearchLines;
+        m_stage = more ? Stage::Search : Stage::Rejected;
+        m_info = m_firstLine;
+        return;
+    }
+    info.linesAboveHeader = m_linesAbove;
+    m_info = info;
+    if (!data) {
         m_stage = Stage::Rejected;
         return;
     }

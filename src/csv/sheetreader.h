@@ -46,6 +46,13 @@ struct SheetInfo
                             // "line 7: a quote is never closed")
     qint64 skippedLines = 0; // data lines without a pixel position, which gave no record
     qint64 notNumbers = 0;   // colour values of the records that were no numbers (read as 0)
+    qint64 emptyColours = 0; // colour values of the records that were empty or missing (0)
+    qint64 linesAboveHeader = 0; // non-empty lines before the header (a title), skipped
+    QString notNumberExample; // where the first of each was: "line 2, column g: '$21.00'"
+    QString emptyExample;     // "line 2, column g"
+    // Filled by the workbook reader:
+    qint64 formulasWithoutResult = 0; // formula cells whose stored value cannot be trusted
+    QString sheetName;        // the worksheet drawn, when the workbook has more than one
 };
 
 // Called now and then while reading with the bytes consumed so far.

@@ -3,6 +3,9 @@
 #include "workbookzip.h"
 #include "text/usertexts.h"
 
+#include <QDate>
+#include <QRegularExpression>
+#include <QStringList>
 #include <QXmlStreamReader>
 
 namespace tess {
@@ -23,13 +26,49 @@ qint64 repeatCount(const QXmlStreamAttributes &attributes, QLatin1String ns, QLa
     return ok && count >= 1 ? std::min<qint64>(count, qint64(1) << 40) : 1;
 }
 
+constexpr QLatin1String StyleNs("urn:oasis:names:tc:opendocument:xmlns:style:1.0");
+
+// A date as the day number counted from 1899-12-30, times as fractions of a day, as
+// spreadsheet programs store them; empty when the text is no date.
+QString dayNumber(QStringView date)
+{
+    static const QDate epoch(1899, 12, 30);
+    const qsizetype t = date.indexOf(u'T');
+    const QDate day = QDate::fromString(date.left(t < 0 ? date.size() : t).toString(), Qt::ISODate);
+    if (!day.isValid())
+        return {};
+    double number = double(epoch.daysTo(day));
+    if (t >= 0) {
+        const QTime time = QTime::fromString(date.mid(t + 1, 8).toString(), Qt::ISODate);
+        if (time.isValid())
+            number += time.msecsSinceStartOfDay() / 86400000.0;
+    }
+    return QString::number(number, 'g', 15);
+}
+
+// "PT12H30M00S" as a fraction of a day.
+QString dayFraction(QStringView duration)
+{
+    static const QRegularExpression form(QStringLiteral("^-?P(?:(\\d+)D)?T(?:(\\d+)H)?(?:(\\d+)M)?(?:([\\d.]+)S)?$"));
+    const QRegularExpressionMatch m = form.match(duration);
+    if (!m.hasMatch())
+        return {};
+    const double seconds = m.captured(1).toDouble() * 86400 + m.captured(2).toDouble() * 3600
+            + m.captured(3).toDouble() * 60 + m.captured(4).toDouble();
+    return QString::number((duration.startsWith(u'-') ? -seconds : seconds) / 86400, 'g', 15);
+}
+
 class OdsSheet : public WorksheetSource
 {
 public:
-    OdsSheet(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry)
-        : m_archive(archive), m_entry(std::move(entry)), m_xml(m_entry.get())
+    OdsSheet(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry, const QString &name, int ordinal)
+        : m_archive(archive), m_entry(std::move(entry)), m_xml(m_entry.get()), m_wanted(name), m_ordinal(ordinal)
     {
     }
+
+    bool found() const override { return m_found; }
+    QString name() const override { return m_name; }
+    qsizetype tablesSeen() const override { return m_tables; }
 
     Step advance(WorksheetText &text) override
     {
@@ -63,11 +102,41 @@ private:
                                  : m_archive.failure());
     }
 
+    // Notes the table styles that hide a table: they come before the tables.
+    void noteStyle()
+    {
+        if (m_xml.name() == u"style" && m_xml.attributes().value(StyleNs, QLatin1String("family")) == u"table")
+            m_style = m_xml.attributes().value(StyleNs, QLatin1String("name")).toString();
+        else if (m_xml.name() == u"table-properties" && m_xml.attributes().value(TableNs, QLatin1String("display")) == u"false")
+            m_hiddenStyles.append(m_style);
+    }
+
+    // Whether the table starting here is the one asked for; the others are passed over.
+    bool isWanted()
+    {
+        const QXmlStreamAttributes a = m_xml.attributes();
+        const QString name = a.value(TableNs, QLatin1String("name")).toString();
+        const bool visible = !m_hiddenStyles.contains(a.value(TableNs, QLatin1String("style-name")));
+        ++m_tables;
+        const bool wanted = m_wanted.isEmpty() ? visible && m_visibleSeen == m_ordinal : visible && name == m_wanted;
+        m_visibleSeen += visible;
+        if (wanted)
+            m_name = name;
+        return wanted;
+    }
+
     bool startElement(WorksheetText &text)
     {
         const QStringView name = m_xml.name();
         if (!m_inTable) {
-            m_inTable = name == u"table";
+            if (name != u"table") {
+                noteStyle();
+                return true;
+            }
+            m_inTable = isWanted();
+            m_found |= m_inTable;
+            if (!m_inTable)
+                m_xml.skipCurrentElement();
             return true;
         }
         // Rows may sit in groups and header sections; columns, shapes, forms and
@@ -89,7 +158,7 @@ private:
                 continue;
             }
             const qint64 columns = repeatCount(m_xml.attributes(), TableNs, QLatin1String("number-columns-repeated"));
-            const QString value = readCell();
+            const QString value = readCell(text);
             if (m_xml.hasError())
                 return failXml(text);
             if (!value.isEmpty()) {
@@ -110,11 +179,21 @@ private:
     }
 
     // The text of a cell: the number of a numeric cell as written, else what it shows.
-    QString readCell()
+    QString readCell(WorksheetText &text)
     {
         const QXmlStreamAttributes a = m_xml.attributes();
         const QStringView type = a.value(OfficeNs, QLatin1String("value-type"));
         const bool error = a.value(CalcExtNs, QLatin1String("value-type")) == u"error";
+        if (a.hasAttribute(TableNs, QLatin1String("formula")) && type.isEmpty())
+            text.countFormulaWithoutResult();
+        if (!error && (type == u"date" || type == u"time")) {
+            const QString number = type == u"date" ? dayNumber(a.value(OfficeNs, QLatin1String("date-value")))
+                                                  : dayFraction(a.value(OfficeNs, QLatin1String("time-value")));
+            if (!number.isEmpty()) {
+                m_xml.skipCurrentElement();
+                return number;
+            }
+        }
         if (!error && (type == u"float" || type == u"percentage" || type == u"currency")) {
             m_xml.skipCurrentElement();
             return a.value(OfficeNs, QLatin1String("value")).toString();
@@ -186,18 +265,26 @@ private:
     WorkbookArchive &m_archive;
     std::unique_ptr<QIODevice> m_entry;
     QXmlStreamReader m_xml;
+    QString m_wanted;        // the table's name, or empty for the ordinal's
+    int m_ordinal = 0;       // among the visible tables
+    int m_visibleSeen = 0;
+    qsizetype m_tables = 0;  // tables up to the one read
+    QString m_name;
+    bool m_found = false;
+    QString m_style;         // the table style being read
+    QStringList m_hiddenStyles;
     bool m_inTable = false;
     qint64 m_nextRow = 0;
 };
 
 } // namespace
 
-std::unique_ptr<WorksheetSource> openOdsSheet(WorkbookArchive &archive)
+std::unique_ptr<WorksheetSource> openOdsSheet(WorkbookArchive &archive, const QString &name, int ordinal)
 {
     std::unique_ptr<QIODevice> entry = archive.openEntry(QStringLiteral("content.xml"));
     if (!entry)
         return nullptr;
-    return std::make_unique<OdsSheet>(archive, std::move(entry));
+    return std::make_unique<OdsSheet>(archive, std::move(entry), name, ordinal);
 }
 
 } // namespace tess

@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QTemporaryFile>
 
+#include <QStringList>
+
+#include <functional>
 #include <memory>
 
 namespace tess {
@@ -54,26 +57,141 @@ bool spool(QIODevice &device, QTemporaryFile &file)
     }
 }
 
+struct SheetRead
+{
+    SheetInfo info;
+    bool failed = false;   // the worksheet was refused: info says why
+    bool found = true;     // the table asked for is there (.ods)
+    QString name;          // .ods: the table's name, once read
+    qsizetype tablesSeen = 1;
+};
+
+SheetRead readOneSheet(WorkbookArchive &archive, const std::function<std::unique_ptr<WorksheetSource>()> &open,
+                       PixelRecords &out, const ReadProgress &progress)
+{
+    SheetRead result;
+    for (const bool sorted : { false, true }) {
+        std::unique_ptr<WorksheetSource> source = open();
+        if (!source) {
+            result.failed = true;
+            result.info = refused(archive.failure());
+            return result;
+        }
+        WorksheetDevice text(std::move(source));
+        if (sorted)
+            text.sortRows();
+        ReadProgress position;
+        if (progress)
+            position = [&](qint64) { progress(archive.position()); };
+        result.info = readSheet(text, out, position);
+        text.finish();
+        result.found = text.source().found();
+        result.name = text.source().name();
+        result.tablesSeen = text.source().tablesSeen();
+        result.info.formulasWithoutResult = text.text().formulasWithoutResult();
+        if (text.failure().isEmpty())
+            return result;
+        out.clear();
+        if (!text.text().rowsOutOfOrder() || sorted) {
+            result.failed = true;
+            result.info = refused(text.failure());
+            return result;
+        }
+    }
+    return result;
+}
+
+// Whether the sheet read has the pixel sheet's x and y columns: else the next is tried.
+bool hasPosition(const SheetRead &read)
+{
+    return read.failed || (read.info.columns.x >= 0 && read.info.columns.y >= 0);
+}
+
+QString quotedNames(const QStringList &names)
+{
+    QStringList quoted;
+    for (const QString &name : names)
+        quoted << u'\'' + name + u'\'';
+    return quoted.join(QStringLiteral(", "));
+}
+
+// The active sheet if it is a visible worksheet with x and y, else the first visible one
+// that has them. The sheet's name is told when there are others.
+SheetInfo readXlsxBook(WorkbookArchive &archive, const WorkbookSheets &book, PixelRecords &out,
+                       const ReadProgress &progress)
+{
+    std::vector<int> order;
+    const int count = int(book.sheets.size());
+    const auto usable = [&](int i) { return i >= 0 && i < count && book.sheets[size_t(i)].visible && book.sheets[size_t(i)].worksheet; };
+    if (usable(book.active))
+        order.push_back(book.active);
+    for (int i = 0; i < count; ++i) {
+        if (usable(i) && i != book.active)
+            order.push_back(i);
+    }
+    if (order.empty())
+        return refused(userText(Text::NoWorksheet));
+    QStringList looked;
+    SheetRead read;
+    for (const int i : order) {
+        read = readOneSheet(archive, [&] { return openXlsxSheet(archive, book, i); }, out, progress);
+        if (hasPosition(read)) {
+            if (count > 1 && !read.failed)
+                read.info.sheetName = book.sheets[size_t(i)].name;
+            return read.info;
+        }
+        looked << book.sheets[size_t(i)].name;
+    }
+    return looked.size() == 1 ? read.info : refused(userText(Text::NoSheetWithXAndY).arg(quotedNames(looked)));
+}
+
+SheetInfo readOdsBook(WorkbookArchive &archive, const WorkbookSheets &book, PixelRecords &out,
+                      const ReadProgress &progress)
+{
+    QStringList looked;
+    SheetInfo lastLooked;
+    const auto tried = [&](const SheetRead &read, bool &chosen) {
+        chosen = read.failed || (read.found && hasPosition(read));
+        if (read.found && !chosen) {
+            looked << read.name;
+            lastLooked = read.info;
+        }
+        SheetInfo info = read.info;
+        if (!read.failed && (book.odsTables > 1 || read.tablesSeen > 1))
+            info.sheetName = read.name;
+        return info;
+    };
+    bool chosen = false;
+    if (!book.activeName.isEmpty()) {
+        const SheetInfo info = tried(readOneSheet(archive, [&] { return openOdsSheet(archive, book.activeName, 0); }, out, progress), chosen);
+        if (chosen)
+            return info;
+    }
+    for (int ordinal = 0;; ++ordinal) {
+        const SheetRead read = readOneSheet(archive, [&] { return openOdsSheet(archive, {}, ordinal); }, out, progress);
+        if (read.found && read.name == book.activeName)
+            continue;
+        const SheetInfo info = tried(read, chosen);
+        if (chosen)
+            return info;
+        if (!read.found)
+            break;
+    }
+    out.clear();
+    if (looked.size() == 1)
+        return lastLooked;
+    return refused(looked.isEmpty() ? userText(Text::NoWorksheet) : userText(Text::NoSheetWithXAndY).arg(quotedNames(looked)));
+}
+
 SheetInfo readContainer(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
 {
     WorkbookArchive archive(device);
     if (!archive.open())
         return refused(archive.failure());
-    std::unique_ptr<WorksheetSource> source = openFirstWorksheet(archive);
-    if (!source)
+    WorkbookSheets book;
+    if (!readWorkbookSheets(archive, book))
         return refused(archive.failure());
-
-    WorksheetDevice text(std::move(source));
-    ReadProgress position;
-    if (progress)
-        position = [&](qint64) { progress(archive.position()); };
-    SheetInfo info = readSheet(text, out, position);
-    text.finish();
-    if (!text.failure().isEmpty()) {
-        out.clear();
-        return refused(text.failure());
-    }
-    return info;
+    return book.ods ? readOdsBook(archive, book, out, progress) : readXlsxBook(archive, book, out, progress);
 }
 
 } // namespace

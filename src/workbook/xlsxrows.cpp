@@ -101,8 +101,8 @@ struct Attributes
 class XlsxRows : public WorksheetSource
 {
 public:
-    XlsxRows(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry, SharedTexts texts)
-        : m_archive(archive), m_entry(std::move(entry)), m_texts(std::move(texts))
+    XlsxRows(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry, SharedTexts texts, bool fullCalcOnLoad)
+        : m_archive(archive), m_entry(std::move(entry)), m_texts(std::move(texts)), m_fullCalcOnLoad(fullCalcOnLoad)
     {
     }
     ~XlsxRows() override
@@ -201,6 +201,9 @@ private:
         } else if (local == "v" || local == "t") {
             // The cached value, or an inline text's runs; a formula's own text is not read.
             m_collecting = true;
+            m_hasValue |= local == "v";
+        } else if (local == "f") {
+            m_hasFormula = true;
         } else if (local == "row") {
             std::string_view r;
             m_row = attributes.find("r", r) ? rowNumber(r) - 1 : m_row + 1;
@@ -233,6 +236,8 @@ private:
         }
         m_column = hasReference ? cellColumn(r) : m_column + 1;
         m_value.resize(0);
+        m_hasFormula = false;
+        m_hasValue = false;
         if (m_column < 0) {
             m_text->fail(userText(Text::ReferencePastLimits));
             stop(false);
@@ -261,12 +266,18 @@ private:
 
     bool addCell()
     {
+        // A formula whose result was never stored, or is stale as the workbook asks for
+        // everything to be computed again: the value read may not be the one shown.
+        if (m_hasFormula && (!m_hasValue || m_fullCalcOnLoad))
+            m_text->countFormulaWithoutResult();
         if (m_type == Boolean) {
             const QByteArrayView word = m_value.isEmpty() ? "" : m_value == "0" ? "FALSE" : "TRUE";
             return m_text->addCell(m_column, word);
         }
         if (m_type != Shared)
             return m_text->addCell(m_column, QByteArrayView(m_value));
+        if (m_value.trimmed().isEmpty())
+            return m_text->addCell(m_column, QByteArrayView()); // refers to nothing: empty
         bool ok = false;
         const qsizetype index = m_value.trimmed().toLongLong(&ok);
         if (!ok || index < 0 || index >= m_texts.size())
@@ -277,6 +288,9 @@ private:
     WorkbookArchive &m_archive;
     std::unique_ptr<QIODevice> m_entry;
     SharedTexts m_texts;
+    bool m_fullCalcOnLoad = false;
+    bool m_hasFormula = false; // the current cell has a formula
+    bool m_hasValue = false;   // and a stored value
     xmlParserCtxtPtr m_parser = nullptr;
     WorksheetText *m_text = nullptr;
     char m_type = 0;       // Boolean, Shared or another (numbers, texts, errors)
@@ -294,9 +308,9 @@ private:
 } // namespace
 
 std::unique_ptr<WorksheetSource> makeXlsxRows(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry,
-                                              SharedTexts texts)
+                                              SharedTexts texts, bool fullCalcOnLoad)
 {
-    return std::make_unique<XlsxRows>(archive, std::move(entry), std::move(texts));
+    return std::make_unique<XlsxRows>(archive, std::move(entry), std::move(texts), fullCalcOnLoad);
 }
 
 } // namespace tess
