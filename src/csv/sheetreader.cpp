@@ -34,7 +34,7 @@ constexpr qsizetype MaxHeadingLine = 64 * 1024 * 1024;
 class SheetParser final : public TextSink
 {
 public:
-    explicit SheetParser(PixelRecords &out) : m_out(out) {}
+    SheetParser(PixelRecords &out, qint64 firstLine) : m_out(out), m_line(firstLine) {}
 
     qsizetype feed(const char *begin, const char *end, bool atEnd) override
     {
@@ -92,7 +92,7 @@ private:
     Stage m_stage = Stage::FirstLine;
     QByteArray m_separator; // named by a "sep=" line, or the header's own
     bool m_named = false;   // by a "sep=" line
-    qint64 m_line = 1;      // the number of the line the heading has come to
+    qint64 m_line;          // the number of the line the heading has come to
     int m_linesAbove = 0;   // non-empty lines before the one read as the header
     SheetInfo m_firstLine;  // what the first line gave, when no later line is the header
     std::optional<DataReader> m_data;
@@ -199,11 +199,13 @@ void SheetParser::expectMore(qsizetype parsedBytes, qint64 remainingBytes)
 
 } // namespace
 
-SheetInfo readSheetInBlocks(QIODevice &device, PixelRecords &out, qint64 blockSize,
-                            const ReadProgress &progress)
+namespace {
+
+SheetInfo readNumbered(QIODevice &device, PixelRecords &out, qint64 blockSize, const ReadProgress &progress,
+                       qint64 firstLine)
 {
     out.clear();
-    SheetParser parser(out);
+    SheetParser parser(out, firstLine);
     SheetInput input(device, blockSize, progress);
     try {
         input.run(parser);
@@ -219,6 +221,18 @@ SheetInfo readSheetInBlocks(QIODevice &device, PixelRecords &out, qint64 blockSi
     if (info.status != SheetStatus::Loaded)
         out.clear();
     return info;
+}
+
+} // namespace
+
+SheetInfo readSheetInBlocks(QIODevice &device, PixelRecords &out, qint64 blockSize, const ReadProgress &progress)
+{
+    return readNumbered(device, out, blockSize, progress, 1);
+}
+
+SheetInfo readWorksheetText(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
+{
+    return readNumbered(device, out, DefaultSheetBlockSize, progress, 0);
 }
 
 SheetInfo readSheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress)

@@ -71,6 +71,10 @@ inline constexpr qint64 DefaultSheetBlockSize = 256 * 1024;
 SheetInfo readSheetInBlocks(QIODevice &device, PixelRecords &out, qint64 blockSize,
                             const ReadProgress &progress = {});
 
+// readSheet for the CSV text of a worksheet, whose "sep=" line is line 0, so that the
+// lines are numbered as the worksheet's rows.
+SheetInfo readWorksheetText(QIODevice &device, PixelRecords &out, const ReadProgress &progress = {});
+
 // How one field of a data line reads, given as UTF-8 bytes (unquoted): a colour value
 // exactly as QString::toDouble rounded down (std::floor); 0 when the text is no number,
 // when the number is not finite or lies outside the 32-bit range. x and y read the

@@ -77,13 +77,11 @@ SheetRead readOneSheet(WorkbookArchive &archive, const std::function<std::unique
             result.info = refused(archive.failure());
             return result;
         }
-        WorksheetDevice text(std::move(source));
-        if (sorted)
-            text.sortRows();
+        WorksheetDevice text(std::move(source), sorted);
         ReadProgress position;
         if (progress)
             position = [&](qint64) { progress(archive.position()); };
-        result.info = readSheet(text, out, position);
+        result.info = readWorksheetText(text, out, position);
         text.finish();
         result.found = text.source().found();
         result.name = text.source().name();
@@ -169,7 +167,7 @@ SheetInfo readOdsBook(WorkbookArchive &archive, const WorkbookSheets &book, Pixe
     }
     for (int ordinal = 0;; ++ordinal) {
         const SheetRead read = readOneSheet(archive, [&] { return openOdsSheet(archive, {}, ordinal); }, out, progress);
-        if (read.found && read.name == book.activeName)
+        if (!read.failed && read.found && !book.activeName.isEmpty() && read.name == book.activeName)
             continue;
         const SheetInfo info = tried(read, chosen);
         if (chosen)

@@ -158,6 +158,10 @@ bool WorksheetText::writeRow(qint64 row, qint64 count)
             return fail(userText(Text::RowPastLastRow));
         if (!m_started && !appendOut(QByteArrayLiteral("sep=,\n")))
             return false;
+        // Rows without content keep their line, empty, up to the last row a worksheet has.
+        if (row > m_lineRow && !appendOut(QByteArray(std::min(row, WorksheetMaxRows) - m_lineRow, '\n')))
+            return false;
+        m_lineRow = row + count;
         m_row.append('\n');
         if (count == 1) {
             if (!appendOut(m_row))
@@ -196,9 +200,11 @@ bool WorksheetText::appendOut(const QByteArray &text)
     return true;
 }
 
-WorksheetDevice::WorksheetDevice(std::unique_ptr<WorksheetSource> source)
+WorksheetDevice::WorksheetDevice(std::unique_ptr<WorksheetSource> source, bool sortRows)
     : m_source(std::move(source))
 {
+    if (sortRows)
+        m_text.sortRows();
     m_text.setSink([this](QByteArray &text) { return put(text); });
     if (!start([this] { produce(); }))
         m_text.fail(userText(Text::NoReadingThread));

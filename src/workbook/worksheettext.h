@@ -30,7 +30,8 @@ inline constexpr qsizetype WorksheetRowLimit = 16 << 20;
 // field written as RFC 4180 asks (quoted when it holds a comma, a quote or a line end,
 // its quotes doubled), lines ended by "\n". Empty and missing cells are empty fields.
 // A row without content gives no line: a CSV export writes a cleared row as a line of
-// empty fields, which draws nothing either. A first row that is a lone "sep=X" cell (a
+// empty fields, which draws nothing either; but it gives an empty line, so that the
+// lines are numbered as the rows (the "sep=," line is line 0). A first row that is a lone "sep=X" cell (a
 // CSV sheet saved as a workbook) is no header, as in a CSV sheet.
 class WorksheetText
 {
@@ -91,6 +92,7 @@ private:
     qint64 m_nextColumn = 0;  // the column after the last cell in m_row
     bool m_rowHasCells = false;
     qint64 m_nextRow = 0;     // the row number after the last one ended
+    qint64 m_lineRow = 0;     // the row the next line of text stands for
     qint64 m_written = 0;     // text produced in all
     QByteArray m_repeated;    // a row still to be written m_repeats more times
     qint64 m_repeats = 0;
@@ -127,15 +129,14 @@ public:
 class WorksheetDevice : public ReadAheadDevice
 {
 public:
-    explicit WorksheetDevice(std::unique_ptr<WorksheetSource> source);
+    // sortRows: hold all rows and give them sorted (WorksheetText::sortRows).
+    explicit WorksheetDevice(std::unique_ptr<WorksheetSource> source, bool sortRows = false);
     ~WorksheetDevice() override;
 
     QString failure() const { return m_text.failure(); }
     // Once the reading has ended (finish()): the source, and what the text noted.
     const WorksheetSource &source() const { return *m_source; }
     const WorksheetText &text() const { return m_text; }
-    // Before the first read: hold the rows and give them sorted.
-    void sortRows() { m_text.sortRows(); }
 
 private:
     void produce();
