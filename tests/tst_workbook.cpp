@@ -12,6 +12,7 @@
 #include "workbook/xlsxsheet.h"
 #include "workbookfiles.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -133,6 +134,8 @@ private slots:
     void contentDecidesTheFormat();
     void sheetsAndEdits_data();
     void sheetsAndEdits();
+    void foreignFilesAreNamed_data();
+    void foreignFilesAreNamed();
 };
 
 void TestWorkbook::writtenWorkbookReadsAsItsCsv_data()
@@ -277,8 +280,16 @@ void TestWorkbook::hostileInputIsRefused_data()
     QTest::newRow("workbook without a worksheet")
             << makeZip({ { "[Content_Types].xml", "<Types/>" }, { "xl/workbook.xml", "<workbook><sheets/></workbook>" } })
             << "no worksheet";
+    QTest::newRow("old binary workbook (a compound file)")
+            << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(4000, '\0') << "old .xls format";
     QTest::newRow("password-protected workbook (a compound file)")
-            << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(4000, '\0') << "password";
+            << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(1000, '\0')
+                    + QByteArray("E\0n\0c\0r\0y\0p\0t\0e\0d\0P\0a\0c\0k\0a\0g\0e\0", 32) + QByteArray(1000, '\0')
+            << "password-protected";
+    QTest::newRow("password-protected .ods")
+            << makeZip({ { "content.xml", "\x93\x01garbled" },
+                         { "META-INF/manifest.xml", R"(<manifest:manifest xmlns:manifest="urn:oasis:names:tc:opendocument:xmlns:manifest:1.0"><manifest:file-entry manifest:full-path="content.xml"><manifest:encryption-data/></manifest:file-entry></manifest:manifest>)" } })
+            << "password-protected";
     QTest::newRow("encrypted ZIP entry") << makeZip({ { "content.xml", "<a/>" } }, "secret") << "encrypted";
     QTest::newRow("entry declaring more than 2 GB")
             << patchedDeclaredSize(good, "xl/worksheets/sheet1.xml") << "more than 2 GB";
@@ -456,4 +467,42 @@ void TestWorkbook::sheetsAndEdits()
     const SheetInfo info = readBytes(bytes, out);
     QVERIFY2(out == records, qPrintable(QStringLiteral("%1 records; %2").arg(out.size()).arg(info.detail)));
     QCOMPARE(info.status == SheetStatus::Loaded ? sheetNotice(info) : info.detail, told);
+}
+
+// Files that are something else are named as what they are; no raw byte of theirs shows.
+void TestWorkbook::foreignFilesAreNamed_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("kind");
+
+    QByteArray png;
+    QBuffer pngBuffer(&png);
+    pngBuffer.open(QIODevice::WriteOnly);
+    QImage(4, 4, QImage::Format_RGB32).save(&pngBuffer, "PNG");
+    QByteArray gzip = qCompress(QByteArray("<gnm:Workbook/>"));
+    gzip.replace(0, 4, "\x1F\x8B\x08\x00"); // a gzip header before deflated data, as far as the start goes
+
+    QTest::newRow("compressed Gnumeric file") << gzip << "compressed Gnumeric file";
+    QTest::newRow("picture") << png << "this is a picture; open it with Load Image";
+    QTest::newRow("web page") << QByteArray("\xEF\xBB\xBF\n<!DOCTYPE html><html><table><tr><td>x</td></tr></table>") << "web page";
+    QTest::newRow("flat OpenDocument XML")
+            << QByteArray(R"(<?xml version="1.0"?><office:document office:mimetype="application/vnd.oasis.opendocument.spreadsheet">)")
+            << "XML file but no workbook";
+    QTest::newRow("DIF") << QByteArray("TABLE\r\n0,1\r\n\"EXCEL\"\r\nVECTORS\r\n") << "DIF file";
+    QTest::newRow("text with control bytes") << QByteArray("\x01\x02x\x7F,\xFF\xFE,y\n") << "the header has no column named x";
+}
+
+void TestWorkbook::foreignFilesAreNamed()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, kind);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    PixelRecords out;
+    const SheetInfo info = readSpreadsheet(buffer, out);
+    QVERIFY(info.status != SheetStatus::Loaded);
+    QVERIFY2(info.detail.contains(kind), qPrintable(info.detail));
+    for (const QChar c : info.detail)
+        QVERIFY2(c.isPrint() && c != QChar::ReplacementCharacter, qPrintable(info.detail));
 }

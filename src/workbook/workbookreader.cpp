@@ -29,6 +29,54 @@ bool isCompoundFile(QByteArrayView head)
     return head.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
 }
 
+bool startsWithAny(QByteArrayView head, std::initializer_list<QByteArrayView> magics)
+{
+    for (const QByteArrayView magic : magics) {
+        if (head.startsWith(magic))
+            return true;
+    }
+    return false;
+}
+
+bool isPicture(QByteArrayView head)
+{
+    if (startsWithAny(head, { "\x89PNG\r\n", "\xFF\xD8\xFF", "GIF87a", "GIF89a", QByteArrayView("II*\0", 4),
+                              QByteArrayView("MM\0*", 4), "\xFF\x0A", QByteArrayView("\0\0\0\x0CJXL ", 8) }))
+        return true;
+    if (head.startsWith("RIFF") && head.sliced(8).startsWith("WEBP"))
+        return true;
+    return head.size() >= 12 && head.sliced(4).startsWith("ftyp"); // HEIF, AVIF
+}
+
+// What a file that is no sheet is, by its first bytes: a reason naming it, or empty.
+QString foreignKind(QByteArrayView head)
+{
+    if (head.startsWith("\x1F\x8B"))
+        return userText(Text::CompressedFile);
+    if (isPicture(head))
+        return userText(Text::PictureFile);
+    if (head.startsWith("TABLE\r\n0,1") || head.startsWith("TABLE\n0,1"))
+        return userText(Text::DifFile);
+    QByteArray start = head.toByteArray();
+    if (start.startsWith("\xEF\xBB\xBF"))
+        start.remove(0, 3);
+    start = start.trimmed().toLower();
+    if (start.startsWith("<!doctype html") || start.startsWith("<html") || (start.startsWith("<?xml") && start.contains("<html")))
+        return userText(Text::WebPage);
+    if (start.startsWith("<?xml"))
+        return userText(Text::XmlNoWorkbook);
+    return {};
+}
+
+// A compound file is an old binary workbook, or the container of an encrypted one,
+// whose stream is named in its directory.
+QString compoundKind(QIODevice &device)
+{
+    const QByteArray name = QByteArray::fromRawData("E\0n\0c\0r\0y\0p\0t\0e\0d\0P\0a\0c\0k\0a\0g\0e\0", 32);
+    const QByteArray bytes = device.peek(16 << 20);
+    return userText(bytes.contains(name) ? Text::PasswordProtectedWorkbook : Text::OldBinaryWorkbook);
+}
+
 SheetInfo refused(const QString &why)
 {
     SheetInfo info;
@@ -205,7 +253,7 @@ SheetInfo readWorkbook(QIODevice &device, PixelRecords &out, const ReadProgress 
     out.clear();
     const QByteArray head = device.peek(8);
     if (isCompoundFile(head))
-        return refused(userText(Text::PasswordOrOldFormat));
+        return refused(compoundKind(device));
     if (!device.isSequential())
         return readContainer(device, out, progress);
     QTemporaryFile copy;
@@ -229,7 +277,13 @@ SheetInfo loadSpreadsheet(const QString &path, PixelRecords &out, const ReadProg
 
 SheetInfo readSpreadsheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
 {
-    return isWorkbook(device) ? readWorkbook(device, out, progress) : readSheet(device, out, progress);
+    if (isWorkbook(device))
+        return readWorkbook(device, out, progress);
+    if (const QString kind = foreignKind(device.peek(512)); !kind.isEmpty()) {
+        out.clear();
+        return refused(kind);
+    }
+    return readSheet(device, out, progress);
 }
 
 } // namespace tess

@@ -233,6 +233,17 @@ bool readWorkbookSheets(WorkbookArchive &archive, WorkbookSheets &book)
         return readXlsxSheets(archive, book);
     if (archive.contains(QStringLiteral("content.xml"))) {
         book.ods = true;
+        // A password encrypts the parts, which the manifest says how to decrypt.
+        const QString manifest = QStringLiteral("META-INF/manifest.xml");
+        bool encrypted = false;
+        if (archive.contains(manifest) && !readPart(archive, manifest, [&](QXmlStreamReader &xml) {
+                encrypted |= xml.name() == u"encryption-data";
+            }))
+            return false;
+        if (encrypted) {
+            archive.setFailure(userText(Text::PasswordProtectedWorkbook));
+            return false;
+        }
         readOdsSettings(archive, book);
         return true;
     }
