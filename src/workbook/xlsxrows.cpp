@@ -1,5 +1,6 @@
 #include "xlsxsheet.h"
 
+#include "saxnames.h"
 #include "workbookzip.h"
 #include "text/usertexts.h"
 
@@ -15,29 +16,15 @@ namespace tess {
 
 namespace {
 
+using sax::Attributes;
+using sax::Name;
+
 // The worksheet is read with libxml2's SAX parser: for a million records (27 million XML
 // events) QXmlStreamReader alone took 5.1 s of processor time, expat 1.7 s, libxml2 1.25 s
 // fed chunk by chunk and less pulling its input itself, as it does here. It runs to the
 // end in one go, on the worksheet's own thread, handing over the text as it makes it.
 // Its callbacks see the text between tags in pieces, so no cell's text is held longer
 // than it needs.
-
-// An element's or attribute's local name, compared without measuring it first: there
-// are some 30 million of them in a million records.
-struct Name
-{
-    const xmlChar *text;
-
-    bool operator==(const char *local) const
-    {
-        const xmlChar *c = text;
-        for (; *local; ++c, ++local) {
-            if (*c != xmlChar(*local))
-                return false;
-        }
-        return *c == 0;
-    }
-};
 
 // A reference's row number, from 1; -1 when it is no number or past the limit.
 qint64 rowNumber(std::string_view digits)
@@ -72,31 +59,6 @@ qint64 cellColumn(std::string_view reference)
 // The types of cell read otherwise than as their value's text.
 constexpr char Boolean = 'b';
 constexpr char Shared = 's';
-
-// An attribute as libxml2 hands it over: local name, prefix, namespace, value, its end.
-struct Attributes
-{
-    const xmlChar **items;
-    int count;
-
-    Name name(int i) const { return Name{ items[i * 5] }; }
-    std::string_view value(int i) const
-    {
-        const auto *start = reinterpret_cast<const char *>(items[i * 5 + 3]);
-        return std::string_view(start, size_t(reinterpret_cast<const char *>(items[i * 5 + 4]) - start));
-    }
-    // Whether there is an attribute of that local name, and its value.
-    bool find(const char *local, std::string_view &value) const
-    {
-        for (int i = 0; i < count; ++i) {
-            if (name(i) == local) {
-                value = this->value(i);
-                return true;
-            }
-        }
-        return false;
-    }
-};
 
 class XlsxRows : public WorksheetSource
 {
