@@ -38,10 +38,11 @@ BUILD_PACKAGES=(
 # What the test suite needs on top: a virtual display and tools to drive and photograph it,
 # clang with its sanitizer and fuzzer runtimes, LibreOffice Calc with its python bridge as
 # the spreadsheet program that edits sheets and makes workbooks in the tests, the photo
-# formats' reference encoders and decoders, and openpyxl for the workbook benchmark.
+# formats' reference encoders and decoders, openpyxl for the workbook benchmark, and
+# Gnumeric, whose converter is a second spreadsheet program in the tests.
 TEST_PACKAGES=(
     xvfb xauth xdotool x11-apps imagemagick
     clang libclang-rt-dev
-    libreoffice-calc-nogui python3-uno python3-openpyxl
+    libreoffice-calc-nogui python3-uno python3-openpyxl gnumeric
     libheif-examples libavif-bin libjxl-tools
 )
