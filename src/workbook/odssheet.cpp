@@ -155,11 +155,11 @@ private:
     {
         auto *rows = static_cast<OdsRows *>(self);
         if (rows->m_paragraphDepth > 0 && rows->m_skipping == 0)
-            rows->appendText(QString::fromUtf8(reinterpret_cast<const char *>(text), length));
+            rows->appendText(QByteArrayView(reinterpret_cast<const char *>(text), length));
     }
     static void onError(void *, xmlError *) {}
 
-    void appendText(const QString &more)
+    void appendText(QByteArrayView more)
     {
         m_cell += more;
         if (m_cell.size() > WorkbookMarkupStretchLimit) {
@@ -219,11 +219,14 @@ private:
     {
         m_cellDepth = m_depth;
         m_columns = repeatCount(a, "number-columns-repeated");
-        m_cell.clear();
+        m_cell.resize(0);
         m_paragraphs = 0;
         std::string_view type;
+        std::string_view value;
+        bool hasValue = false;
         bool error = false;
         bool formula = false;
+        // One pass: Calc gives every number cell a type, a value and its own type again.
         for (int i = 0; i < a.count; ++i) {
             const Name name = a.name(i);
             if (name == "value-type") {
@@ -231,12 +234,20 @@ private:
                     error = a.value(i) == "error";
                 else
                     type = a.value(i);
+            } else if (name == "value") {
+                value = a.value(i);
+                hasValue = true;
             } else if (name == "formula") {
                 formula = true;
             }
         }
         if (formula && type.empty())
             m_text->countFormulaWithoutResult();
+        if (!error && hasValue && (type == "float" || type == "percentage" || type == "currency")) {
+            m_cell.append(value.data(), qsizetype(value.size()));
+            m_valueGiven = true;
+            return;
+        }
         m_valueGiven = !error && valueOf(a, type);
     }
 
@@ -245,24 +256,24 @@ private:
     bool valueOf(const Attributes &a, std::string_view type)
     {
         if (type == "float" || type == "percentage" || type == "currency") {
-            m_cell = attributeText(a, "value");
+            m_cell = attributeText(a, "value").toUtf8();
             return true;
         }
         if (type == "date" || type == "time") {
             const QString number = type == "date" ? dayNumber(attributeText(a, "date-value"))
                                                   : dayFraction(attributeText(a, "time-value"));
             if (!number.isEmpty()) {
-                m_cell = number;
+                m_cell = number.toUtf8();
                 return true;
             }
         }
         std::string_view value;
         if (type == "boolean") {
-            m_cell = a.find("boolean-value", value) && value == "true" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+            m_cell = a.find("boolean-value", value) && value == "true" ? QByteArrayLiteral("TRUE") : QByteArrayLiteral("FALSE");
             return true;
         }
         if (a.find("string-value", value)) {
-            m_cell = QString::fromUtf8(value.data(), qsizetype(value.size()));
+            m_cell = QByteArray(value.data(), qsizetype(value.size()));
             return true;
         }
         return false;
@@ -276,14 +287,14 @@ private:
             m_skipping = 1;
         } else if (m_paragraphDepth == 0 && (local == "p" || local == "h")) {
             if (m_paragraphs++ > 0)
-                appendText(QStringLiteral("\n"));
+                appendText("\n");
             m_paragraphDepth = m_depth;
         } else if (m_paragraphDepth > 0 && local == "s") {
-            appendText(QString(std::min<qint64>(repeatCount(a, "c"), WorkbookMarkupStretchLimit), u' '));
+            appendText(QByteArray(std::min<qint64>(repeatCount(a, "c"), WorkbookMarkupStretchLimit), ' '));
         } else if (m_paragraphDepth > 0 && local == "tab") {
-            appendText(QStringLiteral("\t"));
+            appendText("\t");
         } else if (m_paragraphDepth > 0 && local == "line-break") {
-            appendText(QStringLiteral("\n"));
+            appendText("\n");
         }
     }
 
@@ -314,9 +325,8 @@ private:
         if (!m_cell.isEmpty()) {
             if (m_column + m_columns > WorksheetMaxColumns)
                 return m_text->fail(userText(Text::CellPastLastColumn));
-            const QByteArray utf8 = m_cell.toUtf8();
             for (qint64 i = 0; i < m_columns; ++i) {
-                if (!m_text->addCell(m_column + i, QByteArrayView(utf8)))
+                if (!m_text->addCell(m_column + i, QByteArrayView(m_cell)))
                     return false;
             }
         }
@@ -360,7 +370,7 @@ private:
     qint64 m_columns = 1;    // the cell's
     qint64 m_column = 0;
     qint64 m_nextRow = 0;
-    QString m_cell;          // the cell's text
+    QByteArray m_cell;       // the cell's text, as UTF-8
     int m_paragraphs = 0;
     bool m_valueGiven = false;
     bool m_finished = false;
