@@ -76,7 +76,6 @@ constexpr std::array Sources{
     std::pair{Text::XmlDocumentType, QT_TRANSLATE_NOOP("MainWindow", "the workbook's XML declares a document type")},
     std::pair{Text::NoWorksheet, QT_TRANSLATE_NOOP("MainWindow", "the workbook has no worksheet")},
     std::pair{Text::NoWorkbookInZip, QT_TRANSLATE_NOOP("MainWindow", "the ZIP container holds no workbook")},
-    std::pair{Text::PasswordOrOldFormat, QT_TRANSLATE_NOOP("MainWindow", "the workbook is protected by a password, or in the old .xls format; save it as an .xlsx workbook without a password")},
     std::pair{Text::NotCopiedToTemporary, QT_TRANSLATE_NOOP("MainWindow", "the workbook could not be copied into a temporary file")},
     std::pair{Text::ZipDamaged, QT_TRANSLATE_NOOP("MainWindow", "the ZIP container is damaged or cut short")},
     std::pair{Text::ZipChecksumWrong, QT_TRANSLATE_NOOP("MainWindow", "the ZIP container is damaged (a checksum does not match)")},

@@ -69,7 +69,6 @@ enum class Text {
     XmlDocumentType,
     NoWorksheet,
     NoWorkbookInZip,
-    PasswordOrOldFormat,
     NotCopiedToTemporary,
     ZipDamaged,
     ZipChecksumWrong,

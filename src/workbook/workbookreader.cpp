@@ -191,6 +191,10 @@ SheetInfo readXlsxBook(WorkbookArchive &archive, const WorkbookSheets &book, Pix
     return looked.size() == 1 ? read.info : refused(userText(Text::NoSheetWithXAndY).arg(quotedNames(looked)));
 }
 
+// Each table is found by reading the content from its start: a workbook of thousands of
+// tables without a pixel sheet must not take that many times its whole length.
+constexpr int MaxOdsTablesTried = 64;
+
 SheetInfo readOdsBook(WorkbookArchive &archive, const WorkbookSheets &book, PixelRecords &out,
                       const ReadProgress &progress)
 {
@@ -213,7 +217,7 @@ SheetInfo readOdsBook(WorkbookArchive &archive, const WorkbookSheets &book, Pixe
         if (chosen)
             return info;
     }
-    for (int ordinal = 0;; ++ordinal) {
+    for (int ordinal = 0; ordinal < MaxOdsTablesTried; ++ordinal) {
         const SheetRead read = readOneSheet(archive, [&] { return openOdsSheet(archive, {}, ordinal); }, out, progress);
         if (!read.failed && read.found && !book.activeName.isEmpty() && read.name == book.activeName)
             continue;
