@@ -2,12 +2,15 @@
 // program wrote, a script makes the edits users make (r times 1.5, cleared rows, a
 // remark and a total below the data, a note column holding separators, quotes and a
 // line break), saves it as xlsx and exports that as CSV in three common ways. Every
-// export must draw exactly the picture the edited table shows.
+// export must draw exactly the picture the edited table shows. A second edit puts a notes
+// sheet before the data and shows numbers with thousands separators, as percentages and
+// as money; its exports as shown draw what its workbook draws.
 
 #include "image/imageconvert.h"
 #include "convert/sheetnotice.h"
 #include "csv/sheetreader.h"
 #include "csv/sheetwriter.h"
+#include "workbook/workbookreader.h"
 
 #include <QDir>
 #include <QProcess>
@@ -124,6 +127,32 @@ private slots:
         QVERIFY(clamped > 0);
         QCOMPARE(stats.clamped, clamped);
         QVERIFY(sheetNotice(info, stats).startsWith(QStringLiteral("5 lines without a pixel position were skipped; ")));
+    }
+
+    // Behind a notes sheet, r ten times and grouped by thousands, g a percentage, b in
+    // dollars: the workbook draws the picture with r ten times (at most 255), and each
+    // export as shown draws what the workbook draws.
+    void formatsDrawLikeTheWorkbook_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("the workbook") << "formats.xlsx";
+        QTest::newRow("English export as shown") << "formats.csv";
+        QTest::newRow("German export as shown, thousands separated") << "formats-german.csv";
+    }
+
+    void formatsDrawLikeTheWorkbook()
+    {
+        QFETCH(QString, file);
+        PixelRecords records;
+        const SheetInfo info = loadSpreadsheet(m_dir.filePath(file), records);
+        QVERIFY2(info.status == SheetStatus::Loaded, qPrintable(info.detail));
+        QCOMPARE(info.notNumbers, 0);
+        QImage expected = pattern().convertToFormat(QImage::Format_ARGB32);
+        for (const PixelRecord &p : m_records)
+            expected.setPixel(p.x, p.y, qRgb(std::min(p.r * 10, 255), p.g, p.b));
+        QCOMPARE(drawRecords(records, info.maxX, info.maxY, ColourModel::Rgb), expected);
+        if (file.endsWith(QLatin1String(".xlsx")))
+            QVERIFY2(sheetNotice(info).startsWith(QStringLiteral("drawn from the sheet 'Picture'")), qPrintable(sheetNotice(info)));
     }
 
 private:

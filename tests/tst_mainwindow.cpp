@@ -1255,9 +1255,9 @@ private slots:
         QTest::newRow("all four, each once")
             << QByteArray("x,y,h,s,v\n0,0,380,red,300\n;;;;\n")
             << QStringLiteral("1 line without a pixel position was skipped; "
-                              "1 colour value that is not a number was read as 0.")
+                              "1 colour value that is not a number was read as 0 (e.g. line 2, column s: 'red').")
             << QStringLiteral("1 line without a pixel position was skipped; "
-                              "1 colour value that is not a number was read as 0; "
+                              "1 colour value that is not a number was read as 0 (e.g. line 2, column s: 'red'); "
                               "1 colour value outside 0\u2013255 was drawn as 0 or 255; "
                               "1 hue outside 0\u2013359 was drawn modulo 360.");
     }
@@ -1295,7 +1295,7 @@ private slots:
         QFETCH(QString, then);
 
         Window w = Window::make();
-        loadSheetInto(w, "x,y,r,g,b\n0,0,318,2,3\n1,1,4,5,6\n,,,,\n");
+        loadSheetInto(w, "x,y,r,g,b\n0,0,318,2,3\n1,1,4,5,6\n0,1,7,8,9\n1,0,7,8,9\n,,,,\n");
         w.ui->spreadsheetToImage->click();
         QCOMPARE(w.window->statusBar()->currentMessage(),
                  QStringLiteral("1 line without a pixel position was skipped; "

@@ -105,6 +105,8 @@ private slots:
     void spreadsheetEdits();
     void notice_data();
     void notice();
+    void noticeFromSheet_data();
+    void noticeFromSheet();
     void refusalDetail_data();
     void refusalDetail();
     void fieldValue_data();
@@ -151,7 +153,7 @@ void TestSheetReader::read_data()
     ok("empty lines: between and after data", "x,y,r,g,b\n\n\n0,0,1,2,3\r\n\r\n^M1,0,4,5,6\n\n\n", two, 2, 1);
     bad("empty lines: empty file", "", notSheet);
     bad("empty lines: only line ends", "\r\n\n\r^M\n", notSheet);
-    bad("empty lines: a blank line is a header", " \nx,y,r\n0,0,1\n", notSheet);
+    ok("empty lines: a blank line above the header is skipped like a title", " \nx,y,r\n0,0,1\n", { rgb(0, 0, 1) }, 1, 1);
     ok("empty lines: a blank data line is too short", "x,y,r\n0,0,1\n \n1,0,2\n", { rgb(0, 0, 1), rgb(1, 0, 2) }, 2, 1);
     ok("empty lines: only commas give no record", "x,y,r\n,,\n", {}, 1, 1);
 
@@ -254,6 +256,13 @@ void TestSheetReader::header_data()
     QTest::newRow("no y") << QByteArray("x,r,g,b\n") << SheetStatus::NotValidSheet << L{ 0, -1, 1, 2, 3, -1, -1, -1, -1 } << true << false;
     QTest::newRow("semicolons") << QByteArray("h;s;v;x;y\n") << loaded << L{ 3, 4, -1, -1, -1, -1, 0, 1, 2 } << false << true;
     QTest::newRow("after sep line") << QByteArray("sep=|\nr|x|y\n") << loaded << L{ 1, 2, 0, -1, -1, -1, -1, -1, -1 } << true << false;
+    QTest::newRow("below a title row") << QByteArray("My picture (16 x 12),,,\nx,y,r\n") << loaded << L{ 0, 1, 2, -1, -1, -1, -1, -1, -1 } << true << false;
+    QTest::newRow("below a title without separators, own separator")
+        << QByteArray("My picture\n\n\nnote\nr;x;y\n") << loaded << L{ 1, 2, 0, -1, -1, -1, -1, -1, -1 } << true << false;
+    QTest::newRow("after sep line and a title") << QByteArray("sep=;\nTitle, 1\nh;x;y\n") << loaded << L{ 1, 2, -1, -1, -1, -1, 0, -1, -1 } << false << true;
+    QTest::newRow("the ninth line after the first") << QByteArray("t\n1\n2\n3\n4\n5\n6\n7\n8\nx,y,r\n") << loaded << L{ 0, 1, 2, -1, -1, -1, -1, -1, -1 } << true << false;
+    QTest::newRow("not the tenth: the first line is told") << QByteArray("t,r\n1\n2\n3\n4\n5\n6\n7\n8\n9\nx,y,r\n") << SheetStatus::NotValidSheet << L{ -1, -1, 1, -1, -1, -1, -1, -1, -1 } << true << false;
+    QTest::newRow("below a title, no colour") << QByteArray("Title\nx,y,a\n") << SheetStatus::NoColourValues << L{ 0, 1, -1, -1, -1, 2, -1, -1, -1 } << false << false;
 }
 
 void TestSheetReader::header()
@@ -320,6 +329,25 @@ void TestSheetReader::spreadsheetEdits_data()
         { rgb(2, 3, 4) }, 3, 4, 7);
     row("colour values that are no numbers", "x,y,r,g,b\n0,0,red,,-\n1,0, 4 ,5x,\" \"\n", { rgb(0, 0, 0), rgb(1, 0, 4) }, 2, 1, 0, 3);
     row("skipped lines add nothing to the extent", "x,y,r\n,900,1\n900,,1\n1,1,1\n", { rgb(1, 1, 1) }, 2, 2, 2);
+
+    // Numbers as spreadsheet programs show them: percent, currency, digit groups.
+    row("percent, alone and after a blank", "x,y,r,g,b\n0,0,300%,50 %,1000\xC2\xA0%\n", { rgb(0, 0, 3, 0, 10) }, 1, 1);
+    row("percent, decimal comma", "x;y;r;g;b\n0;0;300 %;250,5 %;%\n", { rgb(0, 0, 3, 2, 0) }, 1, 1, 0, 1);
+    row("currency before and after, minus on either side",
+        "x,y,r,g,b\n0,0,$21.00,21.00 \xE2\x82\xAC,\xE2\x82\xAC-5\n1,0,-$3,21 DM,EUR\xC2\xA0" "7\n",
+        { rgb(0, 0, 21, 21, -5), rgb(1, 0, -3, 21, 7) }, 2, 1);
+    row("currency with a decimal comma", "x;y;r;g;b\n0;0;21,00 DM;21,00\xC2\xA0\xE2\x82\xAC;-21,50 \xC2\xA3\n",
+        { rgb(0, 0, 21, 21, -22) }, 1, 1);
+    row("no currency: a code joined to letters, a code alone", "x,y,r,g,b\n0,0,ABCD5,INF,5 EURO\n", { rgb(0, 0, 0) }, 1, 1, 0, 3);
+    row("groups of a decimal-comma file", "x;y;r;g;b\n1.000;0;88;1.000.000;1.000,5\n", { rgb(1000, 0, 88, 1000000, 1000) }, 1001, 1);
+    row("no groups: 1.5 and 1.0000 stay", "x;y;r;g;b\n0;0;1.5;1.0000;12.345.6\n", { rgb(0, 0, 1, 1, 0) }, 1, 1, 0, 1);
+    row("comma groups only in a quoted field of a comma file",
+        "x,y,r,g,b\n\"1,000\",0,\"1,000.00\",\"2,5\",\"1,0000\"\n", { rgb(1000, 0, 1000) }, 1001, 1, 0, 2);
+    row("blank, no-break, narrow no-break and apostrophe groups anywhere",
+        "x;y;r;g;b\n0;0;1 000;1'000;1\xE2\x80\xAF" "000\n1\xC2\xA0" "000;0;-2 000,9;0;0\n",
+        { rgb(0, 0, 1000, 1000, 1000), rgb(1000, 0, -2001, 0, 0) }, 1001, 1);
+    row("groups marked alike only, after at most three digits", "x,y,r,g\n0,0,1 000'000,1234 567\n", { rgb(0, 0, 0) }, 1, 1, 0, 2);
+    row("currency, groups and a quote together", "x,y,r\n0,0,\"$1,234.99\"\n", { rgb(0, 0, 1234) }, 1, 1);
 }
 
 void TestSheetReader::spreadsheetEdits()
@@ -387,6 +415,36 @@ void TestSheetReader::notice()
     }
 }
 
+// What reading passed over is told with the place of one example.
+void TestSheetReader::noticeFromSheet_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("notice");
+
+    QTest::newRow("title row") << QByteArray("My picture (16 x 12),,,,\nx,y,r,g,b\n0,0,1,2,3\n")
+                               << "1 line above the header was skipped.";
+    QTest::newRow("empty and missing colour cells")
+        << QByteArray("x,y,r,g,b\n0,0,1,,3\n1,0,4\n,,,,\n") << "1 line without a pixel position was skipped; "
+                                                              "3 empty colour cells were read as 0 (e.g. line 2, column g).";
+    QTest::newRow("not a number, shown to its first control character")
+        << QByteArray("x;y;r;g;b\n0;0;1;2;3\n9;;x;y;z\n1;0;4;red\x01" "fox;6\n1;1;4;$$;6\n")
+        << "1 line without a pixel position was skipped; "
+           "2 colour values that are not numbers were read as 0 (e.g. line 4, column g: 'red…').";
+}
+
+void TestSheetReader::noticeFromSheet()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, notice);
+
+    for (const qint64 blockSize : BlockSizes) {
+        PixelRecords out;
+        const SheetInfo info = readBytes(text, out, blockSize);
+        QCOMPARE(info.status, SheetStatus::Loaded);
+        QCOMPARE(sheetNotice(info), notice);
+    }
+}
+
 // The command line prints the detail of a refusal: it names what is missing and what
 // the header holds instead.
 void TestSheetReader::refusalDetail_data()
@@ -417,6 +475,8 @@ void TestSheetReader::refusalDetail_data()
     QTest::newRow("quote never closed, over 1 MiB")
         << "x,y,r\n1,1,1\n2,2,\"" + QByteArray(1100000, '5') + "\n"
         << "line 3: a quoted field is longer than 1 MiB; is a quote never closed?";
+    QTest::newRow("control characters and bytes that are no text are never shown")
+        << QByteArray("PNG\x89\r\x1A\n\x01\x02,\xFF\xFEzz\n") << "the header has no columns named x and y; it has PNG\u2026";
     QTest::newRow("a line of text is cut short")
         << QByteArray("The quick brown fox jumps over the lazy dog\n")
         << "the header has no columns named x and y; it has The quick brown fox jump…";

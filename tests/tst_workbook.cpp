@@ -1,6 +1,7 @@
 // Workbooks: what the writer makes reads back, every kind of cell becomes the CSV field
 // the rules expect, and every kind of hostile container is refused with its reason.
 
+#include "convert/sheetnotice.h"
 #include "csv/sheetreader.h"
 #include "testhelpers.h"
 #include "csv/sheetwriter.h"
@@ -11,12 +12,15 @@
 #include "workbook/xlsxsheet.h"
 #include "workbookfiles.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <climits>
 
 using namespace tess;
+
+Q_DECLARE_METATYPE(tess::PixelRecords)
 
 namespace {
 
@@ -128,6 +132,10 @@ private slots:
     void refusalsAreTranslated();
     void contentDecidesTheFormat_data();
     void contentDecidesTheFormat();
+    void sheetsAndEdits_data();
+    void sheetsAndEdits();
+    void foreignFilesAreNamed_data();
+    void foreignFilesAreNamed();
 };
 
 void TestWorkbook::writtenWorkbookReadsAsItsCsv_data()
@@ -213,7 +221,7 @@ void TestWorkbook::cellsBecomeCsvFields_data()
             << xlsxWith(R"(<row r="3"/><row r="4"><c r="A4" t="inlineStr"><is><t>x</t></is></c><c t="inlineStr"><is><t>y</t></is></c>)"
                         R"(<c r="D4" t="inlineStr"><is><t>g</t></is></c></row><row><c r="B5"><v>4</v></c><c><v>5</v></c><c r="E5"/></row>)"
                         R"(<row r="9"><c r="A9"><v>1</v></c><c r="B9"><f>X</f></c><c r="C9"><v>2</v></c></row>)")
-            << QByteArray("sep=,\nx,y,,g\n,4,5\n1,,2\n");
+            << QByteArray("sep=,\n\n\n\nx,y,,g\n,4,5\n\n\n\n1,,2\n");
     QTest::newRow("xlsx: texts holding separators, quotes and line ends are quoted")
             << xlsxWith(header + xlsxRow(2, { "n:1", "n:2", "i:a,b", "i:say \"hi\"", "i:one\ntwo" })
                                 + xlsxRow(3, { "n:1", "n:2", "i:a;b", "i:up^Mdown", "i:\"" }), strings)
@@ -222,7 +230,7 @@ void TestWorkbook::cellsBecomeCsvFields_data()
     QTest::newRow("xlsx: a leading sep= row is no header")
             << xlsxWith(xlsxRow(1, { "i:sep=;" }) + xlsxRow(2, { "i:x", "i:y", "i:r", "i:g", "i:b" })
                                 + xlsxRow(3, { "n:1" }))
-            << QByteArray("sep=,\nx,y,r,g,b\n1\n");
+            << QByteArray("sep=,\n\nx,y,r,g,b\n1\n");
 
     const QByteArray odsHeader = R"(<table:table-row><table:table-cell office:value-type="string"><text:p>x</text:p></table:table-cell>)"
                                  R"(<table:table-cell office:value-type="string" office:string-value="y"/><table:table-cell><text:p>h</text:p></table:table-cell></table:table-row>)";
@@ -232,7 +240,7 @@ void TestWorkbook::cellsBecomeCsvFields_data()
                        + R"(<table:table-row table:number-rows-repeated="2"><table:table-cell office:value-type="float" office:value="7" table:number-columns-repeated="2"><text:p>7.00</text:p></table:table-cell>)"
                          R"(<table:table-cell table:number-columns-repeated="3"/><table:table-cell office:value-type="percentage" office:value="0.5"/></table:table-row>)"
                          R"(<table:table-row table:number-rows-repeated="1048570"><table:table-cell table:number-columns-repeated="16384"/></table:table-row>)")
-            << QByteArray("sep=,\nx,y,h\n7,7,,,,0.5\n7,7,,,,0.5\n");
+            << QByteArray("sep=,\n\n\n\nx,y,h\n7,7,,,,0.5\n7,7,,,,0.5\n");
     QTest::newRow("ods: a row repeated far beyond one chunk of text")
             << odsWith(odsHeader + R"(<table:table-row table:number-rows-repeated="100000"><table:table-cell office:value-type="float" office:value="7" table:number-columns-repeated="2"/></table:table-row>)")
             << QByteArray("sep=,\nx,y,h\n") + QByteArray("7,7\n").repeated(100000);
@@ -272,8 +280,16 @@ void TestWorkbook::hostileInputIsRefused_data()
     QTest::newRow("workbook without a worksheet")
             << makeZip({ { "[Content_Types].xml", "<Types/>" }, { "xl/workbook.xml", "<workbook><sheets/></workbook>" } })
             << "no worksheet";
+    QTest::newRow("old binary workbook (a compound file)")
+            << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(4000, '\0') << "old .xls format";
     QTest::newRow("password-protected workbook (a compound file)")
-            << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(4000, '\0') << "password";
+            << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(1000, '\0')
+                    + QByteArray("E\0n\0c\0r\0y\0p\0t\0e\0d\0P\0a\0c\0k\0a\0g\0e\0", 32) + QByteArray(1000, '\0')
+            << "password-protected";
+    QTest::newRow("password-protected .ods")
+            << makeZip({ { "content.xml", "\x93\x01garbled" },
+                         { "META-INF/manifest.xml", R"(<manifest:manifest xmlns:manifest="urn:oasis:names:tc:opendocument:xmlns:manifest:1.0"><manifest:file-entry manifest:full-path="content.xml"><manifest:encryption-data/></manifest:file-entry></manifest:manifest>)" } })
+            << "password-protected";
     QTest::newRow("encrypted ZIP entry") << makeZip({ { "content.xml", "<a/>" } }, "secret") << "encrypted";
     QTest::newRow("entry declaring more than 2 GB")
             << patchedDeclaredSize(good, "xl/worksheets/sheet1.xml") << "more than 2 GB";
@@ -288,8 +304,6 @@ void TestWorkbook::hostileInputIsRefused_data()
     QTest::newRow("row past 1,048,576") << xlsxWith(header + xlsxRow(1048577, { "n:1", "n:2" })) << "past row";
     QTest::newRow("cell past column XFD") << xlsxWith(header + "<row><c r=\"XFE2\"><v>1</v></c></row>")
                                           << "past the limits";
-    QTest::newRow("cells out of order")
-            << xlsxWith(header + "<row><c r=\"C2\"><v>1</v></c><c r=\"A2\"><v>1</v></c></row>") << "out of order";
     QTest::newRow("shared text that does not exist")
             << xlsxWith(header + "<row><c t=\"s\"><v>3</v></c></row>", "<si><t>x</t></si>") << "shared text";
     QTest::newRow("ods: a number repeated past column XFD")
@@ -370,3 +384,125 @@ void TestWorkbook::contentDecidesTheFormat()
 
 QTEST_GUILESS_MAIN(TestWorkbook)
 #include "tst_workbook.moc"
+
+// Which sheet is drawn, and what reading it passed over: the notice tells both; a
+// workbook without a pixel sheet names the sheets looked at.
+void TestWorkbook::sheetsAndEdits_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<PixelRecords>("records");
+    QTest::addColumn<QString>("told"); // the notice, or the refusal's detail
+
+    const auto rgb = [](int x, int y, int r) { return PixelRecord{ .x = x, .y = y, .r = r }; };
+    const QByteArray header = xlsxRow(1, { "i:x", "i:y", "i:r" });
+    const QByteArray picture = header + xlsxRow(2, { "n:1", "n:0", "n:7" });
+    const QByteArray edited = header + xlsxRow(2, { "n:2", "n:0", "n:9" });
+    const QByteArray notes = xlsxRow(1, { "i:Task 1: make the sky blue" });
+    const QByteArray settings = xlsxRow(1, { "i:name", "i:value" }) + xlsxRow(2, { "i:size", "n:16" });
+    const PixelRecords one = { rgb(1, 0, 7) };
+
+    QTest::newRow("xlsx: notes sheet before the data")
+            << xlsxBook({ { "Notes", "", notes }, { "Picture", "", picture } }) << one << "drawn from the sheet 'Picture'.";
+    QTest::newRow("xlsx: hidden first sheet, chart sheet")
+            << xlsxBook({ { "Settings", "hidden", picture }, { "Chart", "", {} }, { "Picture", "", edited } })
+            << PixelRecords{ rgb(2, 0, 9) } << "drawn from the sheet 'Picture'.";
+    QTest::newRow("xlsx: the active copy")
+            << xlsxBook({ { "Picture", "", picture }, { "Picture (2)", "", edited } }, 1)
+            << PixelRecords{ rgb(2, 0, 9) } << "drawn from the sheet 'Picture (2)'.";
+    QTest::newRow("xlsx: an active sheet without x and y")
+            << xlsxBook({ { "Picture", "", picture }, { "Notes", "", notes } }, 1) << one << "drawn from the sheet 'Picture'.";
+    QTest::newRow("xlsx: no sheet has x and y")
+            << xlsxBook({ { "Notes", "", notes }, { "Settings", "", settings }, { "Hidden", "hidden", picture } })
+            << PixelRecords{} << "no visible worksheet has columns named x and y; looked at 'Notes', 'Settings'";
+    QTest::newRow("xlsx: rows and cells out of order")
+            << xlsxWith(xlsxRow(3, { "n:2", "n:0", "n:5" })
+                        + R"(<row r="2"><c r="C2"><v>4</v></c><c r="A2"><v>1</v></c><c r="B2"><v>0</v></c></row>)" + header)
+            << PixelRecords{ rgb(1, 0, 4), rgb(2, 0, 5) } << QString();
+    QTest::newRow("xlsx: a shared-text cell without a value is empty")
+            << xlsxWith(header + R"(<row r="2"><c r="A2"><v>1</v></c><c r="B2"><v>0</v></c><c r="C2" t="s"/></row>)", "<si><t>x</t></si>")
+            << PixelRecords{ rgb(1, 0, 0) } << "1 empty colour cell was read as 0 (e.g. line 2, column r).";
+    QTest::newRow("xlsx: formulas without stored results")
+            << xlsxWith(header + R"(<row r="2"><c r="A2"><v>1</v></c><c r="B2"><f>0</f></c><c r="C2"><f>A2*2</f></c></row>)"
+                        + R"(<row r="3"><c r="A3"><v>2</v></c><c r="B3"><v>0</v></c><c r="C3"><f>A3</f><v>2</v></c></row>)")
+            << PixelRecords{ rgb(2, 0, 2) }
+            << "1 line without a pixel position was skipped; 2 formula cells have no stored result, so the values may be wrong; "
+               "open and save in a spreadsheet program.";
+    QTest::newRow("xlsx: stale results of a workbook computed on opening")
+            << xlsxBook({ { "A", "", header + R"(<row r="2"><c r="A2"><v>1</v></c><c r="B2"><v>0</v></c><c r="C2"><f>A2*2</f><v>0</v></c></row>)" } }, -1, true)
+            << PixelRecords{ rgb(1, 0, 0) }
+            << "1 formula cell has no stored result, so the value may be wrong; open and save in a spreadsheet program.";
+    QTest::newRow("xlsx: a title row above the header")
+            << xlsxWith(xlsxRow(1, { "i:My picture (16 x 12)" }) + xlsxRow(2, { "i:x", "i:y", "i:r" }) + xlsxRow(3, { "n:1", "n:0", "i:$7.00" }))
+            << one << "1 line above the header was skipped.";
+
+    const QByteArray odsHeader = "<table:table-row><table:table-cell><text:p>x</text:p></table:table-cell><table:table-cell><text:p>y</text:p></table:table-cell><table:table-cell><text:p>r</text:p></table:table-cell></table:table-row>";
+    const QByteArray hidden = R"(<style:style style:name="ta2" style:family="table"><style:table-properties table:display="false"/></style:style>)";
+    QTest::newRow("ods: a hidden table and a notes table before the data")
+            << odsBook(odsTable("Settings", { { "x", "y", "r" }, { "5", "5", "5" } }, "ta2") + odsTable("Notes", { { "Task 1" } })
+                       + odsTable("Picture", { { "x", "y", "r" }, { "1", "0", "7" } }), {}, hidden)
+            << one << "drawn from the sheet 'Picture'.";
+    QTest::newRow("ods: the active table")
+            << odsBook(odsTable("Picture", { { "x", "y", "r" }, { "1", "0", "7" } }) + odsTable("Copy", { { "x", "y", "r" }, { "2", "0", "9" } }), "Copy")
+            << PixelRecords{ rgb(2, 0, 9) } << "drawn from the sheet 'Copy'.";
+    QTest::newRow("ods: dates and times as day numbers")
+            << odsBook(odsTable("A", { { "x", "y", "r", "g" }, { "1", "0", R"(<table:table-cell office:value-type="date" office:date-value="1900-01-20"/>)",
+                                                                  R"(<table:table-cell office:value-type="time" office:time-value="PT36H00M00S"/>)" } }))
+            << PixelRecords{ PixelRecord{ .x = 1, .y = 0, .r = 21, .g = 1 } } << QString();
+    QTest::newRow("ods: a formula without a stored value")
+            << odsBook(odsTable("A", { { "x", "y", "r" }, { "1", "0", R"(<table:table-cell table:formula="of:=1+1"/>)" } }))
+            << PixelRecords{ rgb(1, 0, 0) }
+            << "1 empty colour cell was read as 0 (e.g. line 2, column r); 1 formula cell has no stored result, so the value may be wrong; "
+               "open and save in a spreadsheet program.";
+    QTest::newRow("ods: no table has x and y")
+            << odsBook(odsTable("Notes", { { "Task 1" } }) + odsTable("More", { { "a", "b" } })) << PixelRecords{}
+            << "no visible worksheet has columns named x and y; looked at 'Notes', 'More'";
+}
+
+void TestWorkbook::sheetsAndEdits()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(PixelRecords, records);
+    QFETCH(QString, told);
+    PixelRecords out;
+    const SheetInfo info = readBytes(bytes, out);
+    QVERIFY2(out == records, qPrintable(QStringLiteral("%1 records; %2").arg(out.size()).arg(info.detail)));
+    QCOMPARE(info.status == SheetStatus::Loaded ? sheetNotice(info) : info.detail, told);
+}
+
+// Files that are something else are named as what they are; no raw byte of theirs shows.
+void TestWorkbook::foreignFilesAreNamed_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("kind");
+
+    QByteArray png;
+    QBuffer pngBuffer(&png);
+    pngBuffer.open(QIODevice::WriteOnly);
+    QImage(4, 4, QImage::Format_RGB32).save(&pngBuffer, "PNG");
+    QByteArray gzip = qCompress(QByteArray("<gnm:Workbook/>"));
+    gzip.replace(0, 4, "\x1F\x8B\x08\x00"); // a gzip header before deflated data, as far as the start goes
+
+    QTest::newRow("compressed Gnumeric file") << gzip << "compressed Gnumeric file";
+    QTest::newRow("picture") << png << "this is a picture; open it with Load Image";
+    QTest::newRow("web page") << QByteArray("\xEF\xBB\xBF\n<!DOCTYPE html><html><table><tr><td>x</td></tr></table>") << "web page";
+    QTest::newRow("flat OpenDocument XML")
+            << QByteArray(R"(<?xml version="1.0"?><office:document office:mimetype="application/vnd.oasis.opendocument.spreadsheet">)")
+            << "XML file but no workbook";
+    QTest::newRow("DIF") << QByteArray("TABLE\r\n0,1\r\n\"EXCEL\"\r\nVECTORS\r\n") << "DIF file";
+    QTest::newRow("text with control bytes") << QByteArray("\x01\x02x\x7F,\xFF\xFE,y\n") << "the header has no column named x";
+}
+
+void TestWorkbook::foreignFilesAreNamed()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, kind);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    PixelRecords out;
+    const SheetInfo info = readSpreadsheet(buffer, out);
+    QVERIFY(info.status != SheetStatus::Loaded);
+    QVERIFY2(info.detail.contains(kind), qPrintable(info.detail));
+    for (const QChar c : info.detail)
+        QVERIFY2(c.isPrint() && c != QChar::ReplacementCharacter, qPrintable(info.detail));
+}

@@ -46,6 +46,82 @@ inline QByteArray xlsxWith(const QByteArray &sheetData, const QByteArray &shared
     return makeZip(entries);
 }
 
+// An .xlsx of several sheets: "name|state|kind" with kind "chart" for a chart sheet,
+// each worksheet with its sheetData; the workbook's view and calculation settings.
+struct XlsxSheet
+{
+    QByteArray name;
+    QByteArray state;     // "", "hidden"
+    QByteArray sheetData; // null for a chart sheet
+};
+
+inline QByteArray xlsxBook(const QList<XlsxSheet> &sheets, int activeTab = -1, bool fullCalcOnLoad = false)
+{
+    const QByteArray rels = R"(<?xml version="1.0"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)";
+    const QByteArray type = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
+    QByteArray list;
+    QByteArray bookRels = rels;
+    ZipEntries entries;
+    for (qsizetype i = 0; i < sheets.size(); ++i) {
+        const XlsxSheet &sheet = sheets[i];
+        const QByteArray id = "rId" + QByteArray::number(i + 1);
+        const QByteArray part = (sheet.sheetData.isNull() ? "charts/c" : "worksheets/s") + QByteArray::number(i) + ".xml";
+        list += "<sheet name=\"" + sheet.name + "\" sheetId=\"" + QByteArray::number(i + 1) + "\" r:id=\"" + id + "\""
+                + (sheet.state.isEmpty() ? QByteArray() : " state=\"" + sheet.state + "\"") + "/>";
+        bookRels += "<Relationship Id=\"" + id + "\" Type=\"" + type + (sheet.sheetData.isNull() ? "chartsheet" : "worksheet")
+                + "\" Target=\"" + part + "\"/>";
+        entries.append({ QString::fromLatin1("xl/" + part), sheet.sheetData.isNull() ? QByteArray("<chartsheet/>")
+                                       : R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>)" + sheet.sheetData + "</sheetData></worksheet>" });
+    }
+    const QByteArray view = activeTab < 0 ? QByteArray() : "<bookViews><workbookView activeTab=\"" + QByteArray::number(activeTab) + "\"/></bookViews>";
+    const QByteArray calc = fullCalcOnLoad ? "<calcPr fullCalcOnLoad=\"1\"/>" : "";
+    entries.append({ QStringLiteral("[Content_Types].xml"), QByteArray("<Types/>") });
+    entries.append({ QStringLiteral("_rels/.rels"), rels + "<Relationship Id=\"rId1\" Type=\"" + type + "officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>" });
+    entries.append({ QStringLiteral("xl/workbook.xml"), R"(<workbook xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships">)"
+                                            + view + "<sheets>" + list + "</sheets>" + calc + "</workbook>" });
+    entries.append({ QStringLiteral("xl/_rels/workbook.xml.rels"), bookRels + "</Relationships>" });
+    return makeZip(entries);
+}
+
+// An .ods of the given tables (whole table:table elements), its table styles and the
+// settings' active table.
+inline QByteArray odsBook(const QByteArray &tables, const QByteArray &activeTable = {}, const QByteArray &styles = {})
+{
+    ZipEntries entries = {
+        { "mimetype", "application/vnd.oasis.opendocument.spreadsheet" },
+        { "content.xml",
+          R"(<?xml version="1.0"?><office:document-content xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" )"
+          R"(xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0" xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0" )"
+          R"(xmlns:style="urn:oasis:names:tc:opendocument:xmlns:style:1.0"><office:automatic-styles>)" + styles
+          + "</office:automatic-styles><office:body><office:spreadsheet>" + tables + "</office:spreadsheet></office:body></office:document-content>" },
+    };
+    if (!activeTable.isEmpty())
+        entries.append({ QStringLiteral("settings.xml"), QByteArray(R"(<office:document-settings xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" xmlns:config="urn:oasis:names:tc:opendocument:xmlns:config:1.0"><config:config-item config:name="ActiveTable" config:type="string">)"
+                                             ) + activeTable + "</config:config-item></office:document-settings>" });
+    return makeZip(entries);
+}
+
+// A table of float cells, or of text cells for values starting with a letter.
+inline QByteArray odsTable(const QByteArray &name, const QList<QList<QByteArray>> &rows, const QByteArray &style = {})
+{
+    QByteArray xml = "<table:table table:name=\"" + name + "\"" + (style.isEmpty() ? QByteArray() : " table:style-name=\"" + style + "\"") + ">";
+    for (const QList<QByteArray> &row : rows) {
+        xml += "<table:table-row>";
+        for (const QByteArray &cell : row) {
+            if (cell.isEmpty())
+                xml += "<table:table-cell/>";
+            else if (cell.startsWith('<'))
+                xml += cell;
+            else if ((cell[0] >= '0' && cell[0] <= '9') || cell[0] == '-')
+                xml += "<table:table-cell office:value-type=\"float\" office:value=\"" + cell + "\"/>";
+            else
+                xml += "<table:table-cell office:value-type=\"string\"><text:p>" + cell + "</text:p></table:table-cell>";
+        }
+        xml += "</table:table-row>";
+    }
+    return xml + "</table:table>";
+}
+
 inline QByteArray odsWith(const QByteArray &tableContent)
 {
     return makeZip({

@@ -14,20 +14,31 @@ QString sheetNotice(const SheetInfo &info, const DrawStats &drawing)
         qint64 count;
         Text one;
         Text many;
+        QString example; // where one of them is, when that helps to find them
     };
     const Part parts[] = {
-        { info.skippedLines, Text::SkippedLine, Text::SkippedLines },
-        { drawing.outside, Text::NegativePosition, Text::NegativePositions },
-        { info.notNumbers, Text::NotNumber, Text::NotNumbers },
-        { drawing.clamped, Text::ClampedValue, Text::ClampedValues },
-        { drawing.turned, Text::TurnedHue, Text::TurnedHues },
+        { info.linesAboveHeader, Text::LineAboveHeader, Text::LinesAboveHeader, {} },
+        { info.skippedLines, Text::SkippedLine, Text::SkippedLines, {} },
+        { info.notNumbers, Text::NotNumber, Text::NotNumbers, info.notNumberExample },
+        { info.emptyColours, Text::EmptyColour, Text::EmptyColours, info.emptyExample },
+        { info.formulasWithoutResult, Text::FormulaWithoutResult, Text::FormulasWithoutResult, {} },
+        { drawing.outside, Text::NegativePosition, Text::NegativePositions, {} },
+        { drawing.holes, Text::Hole, Text::Holes, {} },
+        { drawing.clamped, Text::ClampedValue, Text::ClampedValues, {} },
+        { drawing.turned, Text::TurnedHue, Text::TurnedHues, {} },
     };
     const QLocale english(QLocale::English); // "2,235"
     QStringList texts;
     for (const Part &part : parts) {
-        if (part.count > 0)
-            texts << userText(part.count == 1 ? part.one : part.many).arg(english.toString(part.count));
+        if (part.count <= 0)
+            continue;
+        QString text = userText(part.count == 1 ? part.one : part.many).arg(english.toString(part.count));
+        if (!part.example.isEmpty())
+            text = userText(Text::ForExample).arg(text, part.example);
+        texts << text;
     }
+    if (!info.sheetName.isEmpty())
+        texts.prepend(userText(Text::DrawnFromSheet).arg(info.sheetName));
     if (texts.isEmpty())
         return QString();
     return texts.join(QStringLiteral("; ")) + u'.';

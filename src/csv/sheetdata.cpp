@@ -13,6 +13,22 @@ namespace {
 // beyond this it is taken for a quote that is never closed rather than held on.
 constexpr qsizetype MaxQuotedField = 1024 * 1024;
 
+QChar slotName(int slot)
+{
+    static constexpr char16_t Names[] = u"xyrgbahsv";
+    return QChar(Names[slot]);
+}
+
+// "line 2, column g: '$21.00'", the text cut at its first character that is not
+// printable; without text for an empty cell.
+QString cellExample(qint64 line, int slot, QByteArrayView text)
+{
+    constexpr qsizetype MaxShown = 24;
+    if (text.isNull())
+        return userText(Text::EmptyCellPlace).arg(QString::number(line), QString(slotName(slot)));
+    return userText(Text::CellPlace).arg(QString::number(line), QString(slotName(slot)), printableStart(utf8Text(text.data(), text.size()), MaxShown));
+}
+
 } // namespace
 
 DataReader::DataReader(PixelRecords &out, const SheetLayout &layout, qint64 firstLine)
@@ -196,18 +212,25 @@ qsizetype DataReader::quotedFieldLimit(const State &d, QuoteEnd quote, qsizetype
 // Values go straight into the working record; endLine decides whether it is one.
 void DataReader::storeField(State &d, int slot, const char *begin, const char *end)
 {
-    if (m_quotes && *begin == '"') { // a read field is always held whole: begin is its start
+    const bool quoted = m_quotes && *begin == '"';
+    if (quoted) { // a read field is always held whole: begin is its start
         m_unquoted.clear();
         appendFieldText(begin, end, m_unquoted);
         begin = m_unquoted.constData();
         end = begin + m_unquoted.size();
     }
-    const FieldNumber kind = readNumber(begin, end, m_layout.decimalComma, d.values[slot]);
-    if (slot <= SlotY)
+    const bool decimalComma = m_layout.decimalComma;
+    const FieldNumber kind = readNumber(begin, end, NumberStyle{ decimalComma, quoted && !decimalComma }, d.values[slot]);
+    if (slot <= SlotY) {
         d.noPosition |= kind != FieldNumber::Value;
-    else
-        d.lineNotNumbers += kind == FieldNumber::NotNumber;
-    d.unusual = d.noPosition || d.lineNotNumbers;
+    } else if (kind == FieldNumber::NotNumber) {
+        if (d.lineNotNumbers++ == 0 && m_notNumberExample.isEmpty())
+            m_lineExample = cellExample(lineNumber(d), slot, QByteArrayView(begin, end));
+    } else if (kind == FieldNumber::Empty) {
+        if (d.lineEmpty++ == 0)
+            d.firstEmptySlot = slot;
+    }
+    d.unusual = d.noPosition || d.lineNotNumbers || d.lineEmpty;
 }
 
 Q_ALWAYS_INLINE void DataReader::endLine(State &d)
@@ -229,19 +252,33 @@ bool DataReader::settleLine(State &d)
 {
     const bool skipped = d.field < m_layout.lastNeeded || d.noPosition;
     const int lineNotNumbers = d.lineNotNumbers;
+    int lineEmpty = d.lineEmpty;
+    int firstEmptySlot = d.firstEmptySlot;
     d.unusual = false;
     d.noPosition = false;
     d.lineNotNumbers = 0;
+    d.lineEmpty = 0;
+    d.firstEmptySlot = NotRead;
     if (skipped) {
         ++d.skipped;
         noteOffset(d, qint64(m_out.size()));
+        m_lineExample.clear();
         return false;
     }
     d.notNumbers += lineNotNumbers;
+    if (lineNotNumbers > 0 && m_notNumberExample.isEmpty())
+        m_notNumberExample = m_lineExample;
+    m_lineExample.clear();
     for (int column = d.field + 1; column < m_layout.width; ++column) {
-        if (const int slot = m_layout.slotOf[size_t(column)]; slot != NotRead)
+        if (const int slot = m_layout.slotOf[size_t(column)]; slot != NotRead) {
             d.values[slot] = 0;
+            if (slot > SlotY && lineEmpty++ == 0)
+                firstEmptySlot = slot;
+        }
     }
+    d.emptyColours += lineEmpty;
+    if (lineEmpty > 0 && m_emptyExample.isEmpty())
+        m_emptyExample = cellExample(lineNumber(d), firstEmptySlot, {});
     return true;
 }
 

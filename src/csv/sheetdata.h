@@ -33,6 +33,10 @@ public:
     qint64 notNumbers() const { return m_state.notNumbers; }
     // The line each record came from.
     const RecordLines &recordLines() const { return m_lines; }
+    qint64 emptyColours() const { return m_state.emptyColours; }
+    // Where the first of each was: "line 2, column g: '$21.00'", "line 2, column g".
+    const QString &notNumberExample() const { return m_notNumberExample; }
+    const QString &emptyExample() const { return m_emptyExample; }
 
 private:
     // The state of the data lines, copied into a local for the time of a feed():
@@ -42,15 +46,18 @@ private:
         bool lineOpen = false;
         bool noPosition = false; // x or y of this line is no number within 32 bits
         bool midField = false;
-        bool unusual = false;    // noPosition or lineNotNumbers: the line needs a closer look   // the text goes on inside a field that is not read
+        bool unusual = false;    // noPosition, lineNotNumbers or lineEmpty: the line needs a closer look
         int field = 0;           // column of the current field
         int lineNotNumbers = 0;  // colour values of this line that are no numbers
+        int lineEmpty = 0;       // colour values of this line that are empty
+        int firstEmptySlot = -1;
         int32_t values[9] = {};  // the working record (as PixelRecord), reused for every line
         int64_t maxX = 0;
         int64_t maxY = 0;
         int64_t lineEnds = 1; // the first line's number plus line ends not ending a line
         int64_t skipped = 0;
         int64_t notNumbers = 0;
+        int64_t emptyColours = 0;
     };
 
     // Returned by the steps of a line when the next line may follow.
@@ -79,6 +86,9 @@ private:
     QByteArray m_unquoted;      // the text of a quoted field that is read
     QString m_refusal;
     RecordLines m_lines;
+    QString m_lineExample; // the first value of this line that is no number
+    QString m_notNumberExample;
+    QString m_emptyExample;
     State m_state;
 };
 

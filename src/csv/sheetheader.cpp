@@ -56,9 +56,7 @@ QString namesText(const QList<QByteArray> &names)
             shown.append(more);
             break;
         }
-        QString text = utf8Text(name.data(), name.size());
-        if (text.size() > MaxLength)
-            text = text.left(MaxLength) + more;
+        const QString text = printableStart(utf8Text(name.data(), name.size()), MaxLength);
         shown.append(text.isEmpty() ? userText(Text::EmptyName) : text);
     }
     return shown.join(QStringLiteral(", "));

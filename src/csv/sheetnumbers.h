@@ -97,7 +97,11 @@ inline bool readLeadingInteger(const char *&q, int32_t &value)
 }
 
 // What the text of a field holds. Coordinates and colour values are read alike, as
-// QString::toDouble reads them (blanks trimmed, a no-break space included), rounded down.
+// QString::toDouble reads them (blanks trimmed, a no-break space included), rounded down,
+// once the way spreadsheet programs show numbers is undone: a trailing percent sign
+// (alone or after a blank) divides by 100; a currency sign or a code of two or three
+// capital letters before or after the number is dropped, a minus on either side of it
+// kept; the marks between groups of three digits are dropped.
 enum class FieldNumber {
     Value,      // a finite number whose floor fits 32 bits
     Empty,      // nothing but blanks
@@ -105,12 +109,26 @@ enum class FieldNumber {
     OutOfRange, // a finite number beyond 32 bits
 };
 
+// How the file writes numbers. Digits may be grouped by a blank, a no-break space, a
+// narrow no-break space or an apostrophe in any file; by "." where "," is the decimal
+// mark; by "," in a field quoted in a comma-separated file (where it cannot separate).
+struct NumberStyle
+{
+    bool decimalComma = false; // "," is the decimal mark
+    bool commaGroups = false;  // "," may group digits
+};
+
 // value is the number, or 0 for anything but FieldNumber::Value.
-FieldNumber readNumber(const char *begin, const char *end, bool decimalComma, int32_t &value);
+FieldNumber readNumber(const char *begin, const char *end, const NumberStyle &style, int32_t &value);
 
 // UTF-8 to text exactly as in a conversion of the whole file: unlike
 // QString::fromUtf8, a U+FEFF at the start is kept as text (only the file's own leading
 // byte-order mark is dropped, and that never reaches here).
 QString utf8Text(const char *data, qsizetype size);
+
+// The start of a text that may be shown in a message: up to its first character that
+// is not printable (a control character, U+FFFD for bytes that are no text), at most
+// maxShown characters, "…" marking a cut.
+QString printableStart(const QString &text, qsizetype maxShown);
 
 } // namespace tess::sheet

@@ -35,12 +35,15 @@ constexpr qsizetype MaxHeadingLine = 64 * 1024 * 1024;
 class SheetParser final : public TextSink
 {
 public:
-    SheetParser(PixelRecords &out, SecondHalf *second) : m_out(out), m_second(second) {}
+    SheetParser(PixelRecords &out, SecondHalf *second, qint64 firstLine)
+        : m_out(out), m_second(second), m_line(firstLine)
+    {
+    }
 
     qsizetype feed(const char *begin, const char *end, bool atEnd) override
     {
         const char *p = begin;
-        if (m_stage == Stage::FirstLine || m_stage == Stage::Header) {
+        if (m_stage == Stage::FirstLine || m_stage == Stage::Header || m_stage == Stage::Search) {
             const qsizetype keep = feedHeading(p, end, atEnd);
             if (m_stage != Stage::Data)
                 return keep;
@@ -64,6 +67,8 @@ public:
         if (m_stage == Stage::FirstLine || m_stage == Stage::Header) {
             m_info.status = SheetStatus::NotValidSheet;
             m_info.detail = userText(Text::NoHeaderLine);
+        } else if (m_stage == Stage::Search) {
+            m_info = m_firstLine; // the first line is what the user takes for the header
         } else if (m_stage == Stage::Data) {
             m_info.status = SheetStatus::Loaded;
             m_info.maxX = m_data->maxX();
@@ -71,12 +76,17 @@ public:
             m_info.skippedLines = m_data->skippedLines();
             m_info.notNumbers = m_data->notNumbers();
             m_info.lines = m_data->recordLines();
+            m_info.emptyColours = m_data->emptyColours();
+            m_info.notNumberExample = m_data->notNumberExample();
+            m_info.emptyExample = m_data->emptyExample();
         }
         return m_info;
     }
 
 private:
-    enum class Stage { FirstLine, Header, Data, Rejected };
+    // Search: the first line (after a "sep=" line) has no x and y; a title row may stand
+    // above the header, which is then one of the next few lines.
+    enum class Stage { FirstLine, Header, Search, Data, Rejected };
 
     qsizetype feedHeading(const char *&p, const char *e, bool atEnd);
     qsizetype keepHeadingLine(qsizetype bytes);
@@ -89,7 +99,10 @@ private:
     SheetInfo m_info;
     Stage m_stage = Stage::FirstLine;
     QByteArray m_separator; // named by a "sep=" line, or the header's own
-    qint64 m_line = 1;      // the number of the line the heading has come to
+    bool m_named = false;   // by a "sep=" line
+    qint64 m_line;          // the number of the line the heading has come to
+    int m_linesAbove = 0;   // non-empty lines before the one read as the header
+    SheetInfo m_firstLine;  // what the first line gave, when no later line is the header
     std::optional<DataReader> m_data;
 };
 
@@ -97,7 +110,7 @@ private:
 // are kept, and the line is cut again when more has come.
 qsizetype SheetParser::feedHeading(const char *&p, const char *e, bool atEnd)
 {
-    while (m_stage == Stage::FirstLine || m_stage == Stage::Header) {
+    while (m_stage == Stage::FirstLine || m_stage == Stage::Header || m_stage == Stage::Search) {
         for (int n; p != e && (n = lineEndAt(p, e, atEnd)) != 0; p += n, ++m_line) {
             if (n < 0)
                 return e - p; // empty lines are dropped, but is this one's end whole?
@@ -105,13 +118,17 @@ qsizetype SheetParser::feedHeading(const char *&p, const char *e, bool atEnd)
         if (p == e)
             return 0;
         const QByteArrayView text(p, e - p);
-        if (m_stage == Stage::FirstLine) {
+        if (m_stage == Stage::FirstLine || (m_stage == Stage::Search && !m_named)) {
             const LineCut first = cutLine(text, FirstLineSeparators, true, atEnd);
             if (first.length < 0 || first.length > MaxHeadingLine) // either way, whatever the blocks
                 return keepHeadingLine(first.length < 0 ? e - p : first.length);
             const QByteArrayView line = text.first(first.length);
-            if (QByteArray named = first.openQuote ? QByteArray() : separatorLine(line); !named.isEmpty()) {
+            QByteArray named;
+            if (m_stage == Stage::FirstLine && !first.openQuote)
+                named = separatorLine(line);
+            if (!named.isEmpty()) {
                 m_separator = named;
+                m_named = true;
                 m_stage = Stage::Header;
                 p += first.length + first.endLength;
                 m_line += first.lineEnds + 1;
@@ -143,10 +160,26 @@ qsizetype SheetParser::keepHeadingLine(qsizetype bytes)
     return 0;
 }
 
+// How many non-empty lines after the first may be the header, below a title.
+constexpr int HeaderSearchLines = 9;
+
 void SheetParser::headingLine(QByteArrayView line)
 {
     SheetLayout layout;
-    if (!readHeader(line, m_separator, m_info, layout)) {
+    SheetInfo info;
+    const bool data = readHeader(line, m_separator, info, layout);
+    const bool hasPosition = info.columns.x >= 0 && info.columns.y >= 0;
+    if (m_stage != Stage::Search)
+        m_firstLine = info;
+    if (!hasPosition) {
+        const bool more = m_linesAbove++ < HeaderSearchLines;
+        m_stage = more ? Stage::Search : Stage::Rejected;
+        m_info = m_firstLine;
+        return;
+    }
+    info.linesAboveHeader = m_linesAbove;
+    m_info = info;
+    if (!data) {
         m_stage = Stage::Rejected;
         return;
     }
@@ -193,10 +226,11 @@ SheetInfo outOfMemory(PixelRecords &out)
     return info;
 }
 
-SheetInfo readWhole(QIODevice &device, PixelRecords &out, qint64 blockSize, const ReadProgress &progress)
+SheetInfo readWhole(QIODevice &device, PixelRecords &out, qint64 blockSize, const ReadProgress &progress,
+                    qint64 firstLine)
 {
     out.clear();
-    SheetParser parser(out, nullptr);
+    SheetParser parser(out, nullptr, firstLine);
     SheetInput input(device, blockSize, progress);
     try {
         input.run(parser);
@@ -212,12 +246,12 @@ SheetInfo readWhole(QIODevice &device, PixelRecords &out, qint64 blockSize, cons
 // The first half read here up to the cut, the second on its thread; nothing when the
 // halves do not make the whole (see sheetsplit.h).
 std::optional<SheetInfo> readInHalves(QIODevice &device, PixelRecords &out, qint64 blockSize,
-                                      const ReadProgress &progress, SecondHalf &second)
+                                      const ReadProgress &progress, SecondHalf &second, qint64 firstLine)
 {
     out.clear();
     const qint64 start = device.pos();
     PrefixDevice first(device, second.cut());
-    SheetParser parser(out, &second);
+    SheetParser parser(out, &second, firstLine);
     SheetInput input(first, blockSize, progress);
     try {
         input.run(parser);
@@ -247,12 +281,14 @@ std::optional<SheetInfo> readInHalves(QIODevice &device, PixelRecords &out, qint
 
 } // namespace
 
-SheetInfo readSheetInBlocks(QIODevice &device, PixelRecords &out, qint64 blockSize,
-                            const ReadProgress &progress)
+namespace {
+
+SheetInfo readNumbered(QIODevice &device, PixelRecords &out, qint64 blockSize, const ReadProgress &progress,
+                       qint64 firstLine)
 {
     if (const std::unique_ptr<SecondHalf> second = SecondHalf::plan(device, blockSize)) {
         const qint64 start = device.pos();
-        if (std::optional<SheetInfo> info = readInHalves(device, out, blockSize, progress, *second))
+        if (std::optional<SheetInfo> info = readInHalves(device, out, blockSize, progress, *second, firstLine))
             return *info;
         if (!device.seek(start)) { // read again whole, from where it began
             out.clear();
@@ -262,7 +298,19 @@ SheetInfo readSheetInBlocks(QIODevice &device, PixelRecords &out, qint64 blockSi
             return info;
         }
     }
-    return readWhole(device, out, blockSize, progress);
+    return readWhole(device, out, blockSize, progress, firstLine);
+}
+
+} // namespace
+
+SheetInfo readSheetInBlocks(QIODevice &device, PixelRecords &out, qint64 blockSize, const ReadProgress &progress)
+{
+    return readNumbered(device, out, blockSize, progress, 1);
+}
+
+SheetInfo readWorksheetText(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
+{
+    return readNumbered(device, out, DefaultSheetBlockSize, progress, 0);
 }
 
 SheetInfo readSheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress)

@@ -48,6 +48,13 @@ struct SheetInfo
     qint64 skippedLines = 0; // data lines without a pixel position, which gave no record
     qint64 notNumbers = 0;   // colour values of the records that were no numbers (read as 0)
     RecordLines lines;       // the line of the file each record was read from
+    qint64 emptyColours = 0; // colour values of the records that were empty or missing (0)
+    qint64 linesAboveHeader = 0; // non-empty lines before the header (a title), skipped
+    QString notNumberExample; // where the first of each was: "line 2, column g: '$21.00'"
+    QString emptyExample;     // "line 2, column g"
+    // Filled by the workbook reader:
+    qint64 formulasWithoutResult = 0; // formula cells whose stored value cannot be trusted
+    QString sheetName;        // the worksheet drawn, when the workbook has more than one
 };
 
 // Called now and then while reading with the bytes consumed so far.
@@ -65,6 +72,10 @@ inline constexpr qint64 DefaultSheetBlockSize = 256 * 1024;
 // tests read with tiny blocks so that every line end and character is split somewhere.
 SheetInfo readSheetInBlocks(QIODevice &device, PixelRecords &out, qint64 blockSize,
                             const ReadProgress &progress = {});
+
+// readSheet for the CSV text of a worksheet, whose "sep=" line is line 0, so that the
+// lines are numbered as the worksheet's rows.
+SheetInfo readWorksheetText(QIODevice &device, PixelRecords &out, const ReadProgress &progress = {});
 
 // How one field of a data line reads, given as UTF-8 bytes (unquoted): a colour value
 // exactly as QString::toDouble rounded down (std::floor); 0 when the text is no number,

@@ -134,7 +134,13 @@ void SecondHalf::parse(SheetLayout layout, size_t expected)
         m_maxY = reader.maxY();
         m_skipped = reader.skippedLines();
         m_notNumbers = reader.notNumbers();
-        m_valid = m_device->pos() == m_end;
+        // The half's line numbers are known only once the first half is read: a half of one
+        // record a line, with nothing to tell, follows on unchanged; anything else (a line
+        // skipped or empty, a value to point to) is left to the whole reading.
+        const RecordLines &lines = reader.recordLines();
+        const bool plain = m_skipped == 0 && m_notNumbers == 0 && reader.emptyColours() == 0
+                           && lines.first == 1 && lines.steps.empty();
+        m_valid = plain && m_device->pos() == m_end;
     } catch (const std::bad_alloc &) {
         m_records = PixelRecords();
     }

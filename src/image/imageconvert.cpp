@@ -1,5 +1,7 @@
 #include "imageconvert.h"
 
+#include <algorithm>
+
 #include "model/colorconvert_p.h"
 
 #include <algorithm>
@@ -318,8 +320,14 @@ QImage drawRecords(const PixelRecords &records, int width, int height, ColourMod
             put(record, lastRgb);
         }
     }
-    if (stats)
+    if (stats) {
+        // Every record draws an opaque pixel: what is still transparent no record named.
+        for (int y = 0; y < height; ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(bits + qsizetype(y) * bytesPerLine);
+            counts.holes += std::count(line, line + width, QRgb(0));
+        }
         *stats = counts;
+    }
     return image;
 }
 

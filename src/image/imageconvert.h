@@ -79,6 +79,7 @@ struct DrawStats
     qint64 clamped = 0; // r, g, b (or s, v) outside 0..255, drawn as 0 or 255
     qint64 turned = 0;  // hues other than -1 outside 0..359, drawn modulo 360
     qint64 outside = 0; // records with a position below 0, which no pixel has
+    qint64 holes = 0;   // pixels that no record names, left transparent
 };
 
 // Draws the records into a new ARGB32 image of width x height. Pixels that no record

@@ -73,7 +73,6 @@ enum class Text {
     XmlDocumentType,
     NoWorksheet,
     NoWorkbookInZip,
-    PasswordOrOldFormat,
     NotCopiedToTemporary,
     ZipDamaged,
     ZipChecksumWrong,
@@ -84,6 +83,15 @@ enum class Text {
     PartOver2GB,
     PartInflatesTooMuch,
     TooManyPixelsForWorkbook, // %1: the most, %2: the sheet's pixels
+    NoSheetWithXAndY,         // %1: the sheets looked at, quoted and joined by ", "
+    // What a file given as a sheet is instead.
+    CompressedFile,
+    PasswordProtectedWorkbook,
+    OldBinaryWorkbook,
+    WebPage,
+    XmlNoWorkbook,
+    PictureFile,
+    DifFile,
 
     // What reading and drawing a sheet passed over or bent: one and several (%1: how many).
     SkippedLine,
@@ -96,6 +104,18 @@ enum class Text {
     TurnedHues,
     NegativePosition,
     NegativePositions,
+    LineAboveHeader,
+    LinesAboveHeader,
+    EmptyColour,
+    EmptyColours,
+    FormulaWithoutResult,
+    FormulasWithoutResult,
+    Hole,
+    Holes,
+    DrawnFromSheet,  // %1: the sheet's name
+    ForExample,      // %1: what the notice tells, %2: where one of them is
+    CellPlace,       // %1: line, %2: column name, %3: the cell's text
+    EmptyCellPlace,  // %1: line, %2: column name
 
     // Progress.
     ReadingSheet,

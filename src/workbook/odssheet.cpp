@@ -1,203 +1,391 @@
 #include "xlsxsheet.h"
 
+#include "saxnames.h"
 #include "workbookzip.h"
+#include "io/readahead.h"
 #include "text/usertexts.h"
 
-#include <QXmlStreamReader>
+#include <QDate>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QIODevice>
+
+#include <libxml/parser.h>
+
+#include <algorithm>
+#include <charconv>
+#include <string_view>
 
 namespace tess {
 
 namespace {
 
-constexpr QLatin1String OfficeNs("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
-constexpr QLatin1String TableNs("urn:oasis:names:tc:opendocument:xmlns:table:1.0");
-constexpr QLatin1String TextNs("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
-constexpr QLatin1String CalcExtNs("urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0");
+using sax::Attributes;
+using sax::Name;
+
+// The content is read with libxml2's SAX parser, on the worksheet's thread, its entry
+// inflated ahead of it on another: for a million rows QXmlStreamReader took six times
+// as long as the .xlsx of the same data.
+
+constexpr std::string_view CalcExtNs("urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0");
 
 // A repeat count, 1 when absent or no positive number. Counts may be huge: a program
 // pads a table to its full size with empty rows and cells repeated a million times.
-qint64 repeatCount(const QXmlStreamAttributes &attributes, QLatin1String ns, QLatin1String name)
+qint64 repeatCount(const Attributes &attributes, const char *name)
 {
-    bool ok = false;
-    const qint64 count = attributes.value(ns, name).toLongLong(&ok);
-    return ok && count >= 1 ? std::min<qint64>(count, qint64(1) << 40) : 1;
+    std::string_view text;
+    qint64 count = 0;
+    if (!attributes.find(name, text))
+        return 1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+    return error == std::errc() && end == text.data() + text.size() && count >= 1 ? std::min<qint64>(count, qint64(1) << 40) : 1;
 }
 
-class OdsSheet : public WorksheetSource
+QString attributeText(const Attributes &attributes, const char *name)
+{
+    std::string_view text;
+    return attributes.find(name, text) ? QString::fromUtf8(text.data(), qsizetype(text.size())) : QString();
+}
+
+
+// A date as the day number counted from 1899-12-30, times as fractions of a day, as
+// spreadsheet programs store them; empty when the text is no date.
+QString dayNumber(QStringView date)
+{
+    static const QDate epoch(1899, 12, 30);
+    const qsizetype t = date.indexOf(u'T');
+    const QDate day = QDate::fromString(date.left(t < 0 ? date.size() : t).toString(), Qt::ISODate);
+    if (!day.isValid())
+        return {};
+    double number = double(epoch.daysTo(day));
+    if (t >= 0) {
+        const QTime time = QTime::fromString(date.mid(t + 1, 8).toString(), Qt::ISODate);
+        if (time.isValid())
+            number += time.msecsSinceStartOfDay() / 86400000.0;
+    }
+    return QString::number(number, 'g', 15);
+}
+
+// "PT12H30M00S" as a fraction of a day.
+QString dayFraction(QStringView duration)
+{
+    static const QRegularExpression form(QStringLiteral("^-?P(?:(\\d+)D)?T(?:(\\d+)H)?(?:(\\d+)M)?(?:([\\d.]+)S)?$"));
+    const QRegularExpressionMatch m = form.match(duration);
+    if (!m.hasMatch())
+        return {};
+    const double seconds = m.captured(1).toDouble() * 86400 + m.captured(2).toDouble() * 3600
+            + m.captured(3).toDouble() * 60 + m.captured(4).toDouble();
+    return QString::number((duration.startsWith(u'-') ? -seconds : seconds) / 86400, 'g', 15);
+}
+
+class OdsRows : public WorksheetSource
 {
 public:
-    OdsSheet(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry)
-        : m_archive(archive), m_entry(std::move(entry)), m_xml(m_entry.get())
+    OdsRows(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry, const QString &name, int ordinal)
+        : m_archive(archive), m_entry(std::move(entry)), m_wanted(name), m_ordinal(ordinal)
     {
     }
+    ~OdsRows() override
+    {
+        if (m_parser)
+            xmlFreeParserCtxt(m_parser);
+    }
+
+    bool found() const override { return m_found; }
+    QString name() const override { return m_name; }
+    qsizetype tablesSeen() const override { return m_tables; }
 
     Step advance(WorksheetText &text) override
     {
-        while (text.wantsMore()) {
-            switch (m_xml.readNext()) {
-            case QXmlStreamReader::StartElement:
-                if (!startElement(text))
-                    return Step::Failed;
-                break;
-            case QXmlStreamReader::EndElement:
-                if (m_inTable && m_xml.name() == u"table")
-                    return Step::End;
-                break;
-            case QXmlStreamReader::Invalid:
-                failXml(text);
-                return Step::Failed;
-            case QXmlStreamReader::EndDocument:
-                return Step::End;
-            default:
-                break;
-            }
+        m_text = &text;
+        static const bool initialised = (xmlInitParser(), true);
+        Q_UNUSED(initialised);
+        xmlSAXHandler handler{};
+        handler.initialized = XML_SAX2_MAGIC;
+        handler.startElementNs = &OdsRows::onStart;
+        handler.endElementNs = &OdsRows::onEnd;
+        handler.characters = &OdsRows::onText;
+        handler.serror = &OdsRows::onError;
+        m_parser = xmlCreateIOParserCtxt(&handler, this, &OdsRows::onRead, nullptr, this, XML_CHAR_ENCODING_NONE);
+        if (!m_parser)
+            return text.fail(userText(Text::WorksheetOutOfMemory)), Step::Failed;
+        xmlCtxtUseOptions(m_parser, XML_PARSE_NONET);
+        const int status = xmlParseDocument(m_parser);
+        if (m_stopped)
+            return Step::Failed;
+        if (m_finished)
+            return Step::End;
+        if (m_inputEnded && !m_archive.failure().isEmpty())
+            return text.fail(m_archive.failure()), Step::Failed;
+        if (status != 0 || !m_parser->wellFormed) {
+            const xmlError *error = xmlCtxtGetLastError(m_parser);
+            const QString what = error && error->message ? QString::fromUtf8(error->message).trimmed()
+                                                         : userText(Text::CutShort);
+            text.fail(userText(Text::PartNotWellFormed).arg(QStringLiteral("content.xml"), what));
+            return Step::Failed;
         }
-        return Step::More;
+        return Step::End;
     }
 
 private:
-    bool failXml(WorksheetText &text)
+    void stop(bool ok)
     {
-        return text.fail(m_archive.failure().isEmpty()
-                                 ? userText(Text::PartNotWellFormed).arg(QStringLiteral("content.xml"), m_xml.errorString())
-                                 : m_archive.failure());
+        m_stopped = !ok;
+        m_finished = ok;
+        xmlStopParser(m_parser);
     }
 
-    bool startElement(WorksheetText &text)
+    static int onRead(void *self, char *buffer, int length)
     {
-        const QStringView name = m_xml.name();
-        if (!m_inTable) {
-            m_inTable = name == u"table";
+        auto *rows = static_cast<OdsRows *>(self);
+        const qint64 n = rows->m_entry->read(buffer, length);
+        rows->m_inputEnded = n < 0;
+        return int(std::max<qint64>(n, 0));
+    }
+    static void onStart(void *self, const xmlChar *name, const xmlChar *, const xmlChar *, int, const xmlChar **,
+                        int count, int, const xmlChar **attributes)
+    {
+        static_cast<OdsRows *>(self)->start(Name{ name }, Attributes{ attributes, count });
+    }
+    static void onEnd(void *self, const xmlChar *name, const xmlChar *, const xmlChar *)
+    {
+        static_cast<OdsRows *>(self)->end(Name{ name });
+    }
+    static void onText(void *self, const xmlChar *text, int length)
+    {
+        auto *rows = static_cast<OdsRows *>(self);
+        if (rows->m_paragraphDepth > 0 && rows->m_skipping == 0)
+            rows->appendText(QByteArrayView(reinterpret_cast<const char *>(text), length));
+    }
+    static void onError(void *, xmlError *) {}
+
+    void appendText(QByteArrayView more)
+    {
+        m_cell += more;
+        if (m_cell.size() > WorkbookMarkupStretchLimit) {
+            m_text->fail(userText(Text::CellTextTooLong));
+            stop(false);
+        }
+    }
+
+    void start(Name local, const Attributes &a)
+    {
+        ++m_depth;
+        if (m_skipping > 0) {
+            ++m_skipping;
+        } else if (m_tableDepth == 0) {
+            startOutside(local, a);
+        } else if (m_cellDepth > 0) {
+            startInCell(local, a);
+        } else if (local == "table-row") {
+            m_rows = repeatCount(a, "number-rows-repeated");
+            m_column = 0;
+            m_rowDepth = m_depth;
+        } else if (m_rowDepth > 0 && (local == "table-cell" || local == "covered-table-cell")) {
+            startCell(a);
+        } else if (m_rowDepth > 0 || !(local == "table-row-group" || local == "table-header-rows" || local == "table-rows")) {
+            // Columns, shapes, forms and nested tables carry no cells of this table.
+            m_skipping = 1;
+        }
+    }
+
+    // Before the table read: the styles that hide a table, and the tables passed over.
+    void startOutside(Name local, const Attributes &a)
+    {
+        std::string_view value;
+        if (local == "style") {
+            if (a.find("family", value) && value == "table")
+                m_style = attributeText(a, "name");
+        } else if (local == "table-properties") {
+            if (a.find("display", value) && value == "false")
+                m_hiddenStyles.append(m_style);
+        } else if (local == "table") {
+            const QString name = attributeText(a, "name");
+            const bool visible = !m_hiddenStyles.contains(attributeText(a, "style-name"));
+            ++m_tables;
+            const bool wanted = visible && (m_wanted.isEmpty() ? m_visibleSeen == m_ordinal : name == m_wanted);
+            m_visibleSeen += visible;
+            if (!wanted) {
+                m_skipping = 1;
+                return;
+            }
+            m_name = name;
+            m_found = true;
+            m_tableDepth = m_depth;
+        }
+    }
+
+    void startCell(const Attributes &a)
+    {
+        m_cellDepth = m_depth;
+        m_columns = repeatCount(a, "number-columns-repeated");
+        m_cell.resize(0);
+        m_paragraphs = 0;
+        std::string_view type;
+        std::string_view value;
+        bool hasValue = false;
+        bool error = false;
+        bool formula = false;
+        // One pass: Calc gives every number cell a type, a value and its own type again.
+        for (int i = 0; i < a.count; ++i) {
+            const Name name = a.name(i);
+            if (name == "value-type") {
+                if (a.uri(i) == CalcExtNs)
+                    error = a.value(i) == "error";
+                else
+                    type = a.value(i);
+            } else if (name == "value") {
+                value = a.value(i);
+                hasValue = true;
+            } else if (name == "formula") {
+                formula = true;
+            }
+        }
+        if (formula && type.empty())
+            m_text->countFormulaWithoutResult();
+        if (!error && hasValue && (type == "float" || type == "percentage" || type == "currency")) {
+            m_cell.append(value.data(), qsizetype(value.size()));
+            m_valueGiven = true;
+            return;
+        }
+        m_valueGiven = !error && valueOf(a, type);
+    }
+
+    // The value of a cell that has one in its attributes: a number as written, what a
+    // date or time stands for, a truth value, a text.
+    bool valueOf(const Attributes &a, std::string_view type)
+    {
+        if (type == "float" || type == "percentage" || type == "currency") {
+            m_cell = attributeText(a, "value").toUtf8();
             return true;
         }
-        // Rows may sit in groups and header sections; columns, shapes, forms and
-        // nested tables carry no cells of this table.
-        if (name == u"table-row")
-            return readRow(text);
-        if (name != u"table-row-group" && name != u"table-header-rows" && name != u"table-rows")
-            m_xml.skipCurrentElement();
-        return true;
-    }
-
-    bool readRow(WorksheetText &text)
-    {
-        const qint64 rows = repeatCount(m_xml.attributes(), TableNs, QLatin1String("number-rows-repeated"));
-        qint64 column = 0;
-        while (m_xml.readNextStartElement()) {
-            if (m_xml.name() != u"table-cell" && m_xml.name() != u"covered-table-cell") {
-                m_xml.skipCurrentElement();
-                continue;
+        if (type == "date" || type == "time") {
+            const QString number = type == "date" ? dayNumber(attributeText(a, "date-value"))
+                                                  : dayFraction(attributeText(a, "time-value"));
+            if (!number.isEmpty()) {
+                m_cell = number.toUtf8();
+                return true;
             }
-            const qint64 columns = repeatCount(m_xml.attributes(), TableNs, QLatin1String("number-columns-repeated"));
-            const QString value = readCell();
-            if (m_xml.hasError())
-                return failXml(text);
-            if (!value.isEmpty()) {
-                if (column + columns > WorksheetMaxColumns)
-                    return text.fail(userText(Text::CellPastLastColumn));
-                for (qint64 i = 0; i < columns; ++i) {
-                    if (!text.addCell(column + i, value))
-                        return false;
-                }
-            }
-            column += columns;
         }
-        if (m_xml.hasError())
-            return failXml(text);
-        const qint64 row = m_nextRow;
-        m_nextRow += rows;
-        return text.endRow(row, rows);
-    }
-
-    // The text of a cell: the number of a numeric cell as written, else what it shows.
-    QString readCell()
-    {
-        const QXmlStreamAttributes a = m_xml.attributes();
-        const QStringView type = a.value(OfficeNs, QLatin1String("value-type"));
-        const bool error = a.value(CalcExtNs, QLatin1String("value-type")) == u"error";
-        if (!error && (type == u"float" || type == u"percentage" || type == u"currency")) {
-            m_xml.skipCurrentElement();
-            return a.value(OfficeNs, QLatin1String("value")).toString();
+        std::string_view value;
+        if (type == "boolean") {
+            m_cell = a.find("boolean-value", value) && value == "true" ? QByteArrayLiteral("TRUE") : QByteArrayLiteral("FALSE");
+            return true;
         }
-        if (!error && type == u"boolean") {
-            m_xml.skipCurrentElement();
-            return a.value(OfficeNs, QLatin1String("boolean-value")) == u"true" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+        if (a.find("string-value", value)) {
+            m_cell = QByteArray(value.data(), qsizetype(value.size()));
+            return true;
         }
-        if (!error && a.hasAttribute(OfficeNs, QLatin1String("string-value"))) {
-            m_xml.skipCurrentElement();
-            return a.value(OfficeNs, QLatin1String("string-value")).toString();
-        }
-        return readParagraphs();
+        return false;
     }
 
     // The paragraphs of a cell, joined by line ends; spaces, tabs and line breaks kept,
     // notes (annotations) left out.
-    QString readParagraphs()
+    void startInCell(Name local, const Attributes &a)
     {
-        QString text;
-        int paragraphs = 0;
-        int depth = 0;
-        int paragraphDepth = 0;
-        while (!m_xml.atEnd()) {
-            switch (m_xml.readNext()) {
-            case QXmlStreamReader::StartElement: {
-                const QStringView name = m_xml.name();
-                ++depth;
-                if (name == u"annotation") {
-                    m_xml.skipCurrentElement();
-                    --depth;
-                } else if (paragraphDepth == 0 && (name == u"p" || name == u"h")) {
-                    if (paragraphs++ > 0)
-                        text += u'\n';
-                    paragraphDepth = depth;
-                } else if (paragraphDepth > 0 && name == u"s") {
-                    const qint64 spaces = repeatCount(m_xml.attributes(), TextNs, QLatin1String("c"));
-                    text += QString(std::min<qint64>(spaces, WorkbookMarkupStretchLimit), u' ');
-                } else if (paragraphDepth > 0 && name == u"tab") {
-                    text += u'\t';
-                } else if (paragraphDepth > 0 && name == u"line-break") {
-                    text += u'\n';
-                }
-                break;
-            }
-            case QXmlStreamReader::EndElement:
-                if (depth == 0)
-                    return text;
-                if (depth-- == paragraphDepth)
-                    paragraphDepth = 0;
-                break;
-            case QXmlStreamReader::Characters:
-                if (paragraphDepth > 0)
-                    text += m_xml.text();
-                break;
-            case QXmlStreamReader::Invalid:
-                return text;
-            default:
-                break;
-            }
-            if (text.size() > WorkbookMarkupStretchLimit) {
-                m_xml.raiseError(userText(Text::CellTextTooLong));
-                return text;
+        if (m_valueGiven || local == "annotation") {
+            m_skipping = 1;
+        } else if (m_paragraphDepth == 0 && (local == "p" || local == "h")) {
+            if (m_paragraphs++ > 0)
+                appendText("\n");
+            m_paragraphDepth = m_depth;
+        } else if (m_paragraphDepth > 0 && local == "s") {
+            appendText(QByteArray(std::min<qint64>(repeatCount(a, "c"), WorkbookMarkupStretchLimit), ' '));
+        } else if (m_paragraphDepth > 0 && local == "tab") {
+            appendText("\t");
+        } else if (m_paragraphDepth > 0 && local == "line-break") {
+            appendText("\n");
+        }
+    }
+
+    void end(Name local)
+    {
+        const int depth = m_depth--;
+        if (m_skipping > 0) {
+            --m_skipping;
+            return;
+        }
+        if (depth == m_paragraphDepth) {
+            m_paragraphDepth = 0;
+        } else if (depth == m_cellDepth) {
+            m_cellDepth = 0;
+            if (!endCell())
+                stop(false);
+        } else if (depth == m_rowDepth) {
+            m_rowDepth = 0;
+            if (!endRow())
+                stop(false);
+        } else if (depth == m_tableDepth && local == "table") {
+            stop(true);
+        }
+    }
+
+    bool endCell()
+    {
+        if (!m_cell.isEmpty()) {
+            if (m_column + m_columns > WorksheetMaxColumns)
+                return m_text->fail(userText(Text::CellPastLastColumn));
+            for (qint64 i = 0; i < m_columns; ++i) {
+                if (!m_text->addCell(m_column + i, QByteArrayView(m_cell)))
+                    return false;
             }
         }
-        return text;
+        m_column += m_columns;
+        return true;
+    }
+
+    bool endRow()
+    {
+        const qint64 row = m_nextRow;
+        m_nextRow += m_rows;
+        if (!m_text->endRow(row, m_rows))
+            return false;
+        // The parser runs on: a repeated row is written out before the next comes.
+        while (m_text->hasRepeats()) {
+            if (!m_text->repeat())
+                return false;
+        }
+        return true;
     }
 
     WorkbookArchive &m_archive;
     std::unique_ptr<QIODevice> m_entry;
-    QXmlStreamReader m_xml;
-    bool m_inTable = false;
+    xmlParserCtxtPtr m_parser = nullptr;
+    WorksheetText *m_text = nullptr;
+    QString m_wanted;        // the table's name, or empty for the ordinal's
+    int m_ordinal = 0;       // among the visible tables
+    int m_visibleSeen = 0;
+    qsizetype m_tables = 0;  // tables up to the one read
+    QString m_name;
+    bool m_found = false;
+    QString m_style;         // the table style being read
+    QStringList m_hiddenStyles;
+    int m_depth = 0;
+    int m_skipping = 0;      // depth inside an element whose content is passed over
+    int m_tableDepth = 0;    // depths of the open table, row, cell and paragraph; 0 when none
+    int m_rowDepth = 0;
+    int m_cellDepth = 0;
+    int m_paragraphDepth = 0;
+    qint64 m_rows = 1;       // the row's repeat count
+    qint64 m_columns = 1;    // the cell's
+    qint64 m_column = 0;
     qint64 m_nextRow = 0;
+    QByteArray m_cell;       // the cell's text, as UTF-8
+    int m_paragraphs = 0;
+    bool m_valueGiven = false;
+    bool m_finished = false;
+    bool m_stopped = false;
+    bool m_inputEnded = false;
 };
 
 } // namespace
 
-std::unique_ptr<WorksheetSource> openOdsSheet(WorkbookArchive &archive)
+std::unique_ptr<WorksheetSource> openOdsSheet(WorkbookArchive &archive, const QString &name, int ordinal)
 {
     std::unique_ptr<QIODevice> entry = archive.openEntry(QStringLiteral("content.xml"));
     if (!entry)
         return nullptr;
-    return std::make_unique<OdsSheet>(archive, std::move(entry));
+    return std::make_unique<OdsRows>(archive, std::make_unique<ReadAheadDevice>(std::move(entry)), name, ordinal);
 }
 
 } // namespace tess

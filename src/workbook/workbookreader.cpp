@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QTemporaryFile>
 
+#include <QStringList>
+
+#include <functional>
 #include <memory>
 #include <new>
 
@@ -25,6 +28,54 @@ bool isZip(QByteArrayView head)
 bool isCompoundFile(QByteArrayView head)
 {
     return head.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
+}
+
+bool startsWithAny(QByteArrayView head, std::initializer_list<QByteArrayView> magics)
+{
+    for (const QByteArrayView magic : magics) {
+        if (head.startsWith(magic))
+            return true;
+    }
+    return false;
+}
+
+bool isPicture(QByteArrayView head)
+{
+    if (startsWithAny(head, { "\x89PNG\r\n", "\xFF\xD8\xFF", "GIF87a", "GIF89a", QByteArrayView("II*\0", 4),
+                              QByteArrayView("MM\0*", 4), "\xFF\x0A", QByteArrayView("\0\0\0\x0CJXL ", 8) }))
+        return true;
+    if (head.startsWith("RIFF") && head.sliced(8).startsWith("WEBP"))
+        return true;
+    return head.size() >= 12 && head.sliced(4).startsWith("ftyp"); // HEIF, AVIF
+}
+
+// What a file that is no sheet is, by its first bytes: a reason naming it, or empty.
+QString foreignKind(QByteArrayView head)
+{
+    if (head.startsWith("\x1F\x8B"))
+        return userText(Text::CompressedFile);
+    if (isPicture(head))
+        return userText(Text::PictureFile);
+    if (head.startsWith("TABLE\r\n0,1") || head.startsWith("TABLE\n0,1"))
+        return userText(Text::DifFile);
+    QByteArray start = head.toByteArray();
+    if (start.startsWith("\xEF\xBB\xBF"))
+        start.remove(0, 3);
+    start = start.trimmed().toLower();
+    if (start.startsWith("<!doctype html") || start.startsWith("<html") || (start.startsWith("<?xml") && start.contains("<html")))
+        return userText(Text::WebPage);
+    if (start.startsWith("<?xml"))
+        return userText(Text::XmlNoWorkbook);
+    return {};
+}
+
+// A compound file is an old binary workbook, or the container of an encrypted one,
+// whose stream is named in its directory.
+QString compoundKind(QIODevice &device)
+{
+    const QByteArray name = QByteArray::fromRawData("E\0n\0c\0r\0y\0p\0t\0e\0d\0P\0a\0c\0k\0a\0g\0e\0", 32);
+    const QByteArray bytes = device.peek(16 << 20);
+    return userText(bytes.contains(name) ? Text::PasswordProtectedWorkbook : Text::OldBinaryWorkbook);
 }
 
 SheetInfo refused(const QString &why)
@@ -55,29 +106,143 @@ bool spool(QIODevice &device, QTemporaryFile &file)
     }
 }
 
+struct SheetRead
+{
+    SheetInfo info;
+    bool failed = false;   // the worksheet was refused: info says why
+    bool found = true;     // the table asked for is there (.ods)
+    QString name;          // .ods: the table's name, once read
+    qsizetype tablesSeen = 1;
+};
+
+SheetRead readOneSheet(WorkbookArchive &archive, const std::function<std::unique_ptr<WorksheetSource>()> &open,
+                       PixelRecords &out, const ReadProgress &progress)
+{
+    SheetRead result;
+    for (const bool sorted : { false, true }) {
+        std::unique_ptr<WorksheetSource> source = open();
+        if (!source) {
+            result.failed = true;
+            result.info = refused(archive.failure());
+            return result;
+        }
+        WorksheetDevice text(std::move(source), sorted);
+        ReadProgress position;
+        if (progress)
+            position = [&](qint64) { progress(archive.position()); };
+        result.info = readWorksheetText(text, out, position);
+        text.finish();
+        result.found = text.source().found();
+        result.name = text.source().name();
+        result.tablesSeen = text.source().tablesSeen();
+        result.info.formulasWithoutResult = text.text().formulasWithoutResult();
+        if (text.failure().isEmpty())
+            return result;
+        out.clear();
+        if (!text.text().rowsOutOfOrder() || sorted) {
+            result.failed = true;
+            result.info = refused(text.failure());
+            return result;
+        }
+    }
+    return result;
+}
+
+// Whether the sheet read has the pixel sheet's x and y columns: else the next is tried.
+bool hasPosition(const SheetRead &read)
+{
+    return read.failed || (read.info.columns.x >= 0 && read.info.columns.y >= 0);
+}
+
+QString quotedNames(const QStringList &names)
+{
+    QStringList quoted;
+    for (const QString &name : names)
+        quoted << u'\'' + name + u'\'';
+    return quoted.join(QStringLiteral(", "));
+}
+
+// The active sheet if it is a visible worksheet with x and y, else the first visible one
+// that has them. The sheet's name is told when there are others.
+SheetInfo readXlsxBook(WorkbookArchive &archive, const WorkbookSheets &book, PixelRecords &out,
+                       const ReadProgress &progress)
+{
+    std::vector<int> order;
+    const int count = int(book.sheets.size());
+    const auto usable = [&](int i) { return i >= 0 && i < count && book.sheets[size_t(i)].visible && book.sheets[size_t(i)].worksheet; };
+    if (usable(book.active))
+        order.push_back(book.active);
+    for (int i = 0; i < count; ++i) {
+        if (usable(i) && i != book.active)
+            order.push_back(i);
+    }
+    if (order.empty())
+        return refused(userText(Text::NoWorksheet));
+    QStringList looked;
+    SheetRead read;
+    for (const int i : order) {
+        read = readOneSheet(archive, [&] { return openXlsxSheet(archive, book, i); }, out, progress);
+        if (hasPosition(read)) {
+            if (count > 1 && !read.failed)
+                read.info.sheetName = book.sheets[size_t(i)].name;
+            return read.info;
+        }
+        looked << book.sheets[size_t(i)].name;
+    }
+    return looked.size() == 1 ? read.info : refused(userText(Text::NoSheetWithXAndY).arg(quotedNames(looked)));
+}
+
+// Each table is found by reading the content from its start: a workbook of thousands of
+// tables without a pixel sheet must not take that many times its whole length.
+constexpr int MaxOdsTablesTried = 64;
+
+SheetInfo readOdsBook(WorkbookArchive &archive, const WorkbookSheets &book, PixelRecords &out,
+                      const ReadProgress &progress)
+{
+    QStringList looked;
+    SheetInfo lastLooked;
+    const auto tried = [&](const SheetRead &read, bool &chosen) {
+        chosen = read.failed || (read.found && hasPosition(read));
+        if (read.found && !chosen) {
+            looked << read.name;
+            lastLooked = read.info;
+        }
+        SheetInfo info = read.info;
+        if (!read.failed && (book.odsTables > 1 || read.tablesSeen > 1))
+            info.sheetName = read.name;
+        return info;
+    };
+    bool chosen = false;
+    if (!book.activeName.isEmpty()) {
+        const SheetInfo info = tried(readOneSheet(archive, [&] { return openOdsSheet(archive, book.activeName, 0); }, out, progress), chosen);
+        if (chosen)
+            return info;
+    }
+    for (int ordinal = 0; ordinal < MaxOdsTablesTried; ++ordinal) {
+        const SheetRead read = readOneSheet(archive, [&] { return openOdsSheet(archive, {}, ordinal); }, out, progress);
+        if (!read.failed && read.found && !book.activeName.isEmpty() && read.name == book.activeName)
+            continue;
+        const SheetInfo info = tried(read, chosen);
+        if (chosen)
+            return info;
+        if (!read.found)
+            break;
+    }
+    out.clear();
+    if (looked.size() == 1)
+        return lastLooked;
+    return refused(looked.isEmpty() ? userText(Text::NoWorksheet) : userText(Text::NoSheetWithXAndY).arg(quotedNames(looked)));
+}
+
 SheetInfo readContainer(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
 {
     WorkbookArchive archive(device);
     if (!archive.open())
         return refused(archive.failure());
-    std::unique_ptr<WorksheetSource> source = openFirstWorksheet(archive);
-    if (!source)
+    WorkbookSheets book;
+    if (!readWorkbookSheets(archive, book))
         return refused(archive.failure());
-
-    WorksheetDevice text(std::move(source));
-    ReadProgress position;
-    if (progress)
-        position = [&](qint64) { progress(archive.position()); };
-    SheetInfo info = readSheet(text, out, position);
-    text.finish();
-    if (!text.failure().isEmpty()) {
-        out.clear();
-        return refused(text.failure());
-    }
-    // The lines of the worksheet's text are not the worksheet's rows (rows without
-    // content give none), so no record's row is claimed.
-    info.lines = RecordLines{};
-    return info;
+    return book.ods ? readOdsBook(archive, book, out, progress) : readXlsxBook(archive, book, out, progress);
 }
 
 } // namespace
@@ -93,7 +258,7 @@ SheetInfo readWorkbook(QIODevice &device, PixelRecords &out, const ReadProgress 
     out.clear();
     const QByteArray head = device.peek(8);
     if (isCompoundFile(head))
-        return refused(userText(Text::PasswordOrOldFormat));
+        return refused(compoundKind(device));
     if (!device.isSequential())
         return readContainer(device, out, progress);
     QTemporaryFile copy;
@@ -117,20 +282,29 @@ SheetInfo loadSpreadsheet(const QString &path, PixelRecords &out, const ReadProg
 
 SheetInfo readSpreadsheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
 {
-    if (!isWorkbook(device))
-        return readSheet(device, out, progress);
-    // Memory may run out anywhere in a workbook's layers (the container's directory, the
-    // shared texts, a thread's stack); the CSV reader beneath catches it for the records.
-    try {
-        return readWorkbook(device, out, progress);
-    } catch (const std::bad_alloc &) {
-        out.clear();
-        out.shrink_to_fit();
-        SheetInfo info;
-        info.status = SheetStatus::OutOfMemory;
-        info.detail = userText(Text::WorksheetOutOfMemory);
-        return info;
+    if (isWorkbook(device)) {
+        // Memory may run out anywhere in a workbook's layers (the container's directory,
+        // the shared texts, a thread's stack); the CSV reader beneath catches it for the
+        // records.
+        try {
+            SheetInfo info = readWorkbook(device, out, progress);
+            // A workbook's lines are its rows, not lines of a file a viewer could point to.
+            info.lines = RecordLines{};
+            return info;
+        } catch (const std::bad_alloc &) {
+            out.clear();
+            out.shrink_to_fit();
+            SheetInfo info;
+            info.status = SheetStatus::OutOfMemory;
+            info.detail = userText(Text::WorksheetOutOfMemory);
+            return info;
+        }
     }
+    if (const QString kind = foreignKind(device.peek(512)); !kind.isEmpty()) {
+        out.clear();
+        return refused(kind);
+    }
+    return readSheet(device, out, progress);
 }
 
 } // namespace tess

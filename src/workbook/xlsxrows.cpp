@@ -1,5 +1,6 @@
 #include "xlsxsheet.h"
 
+#include "saxnames.h"
 #include "workbookzip.h"
 #include "text/usertexts.h"
 
@@ -15,29 +16,15 @@ namespace tess {
 
 namespace {
 
+using sax::Attributes;
+using sax::Name;
+
 // The worksheet is read with libxml2's SAX parser: for a million records (27 million XML
 // events) QXmlStreamReader alone took 5.1 s of processor time, expat 1.7 s, libxml2 1.25 s
 // fed chunk by chunk and less pulling its input itself, as it does here. It runs to the
 // end in one go, on the worksheet's own thread, handing over the text as it makes it.
 // Its callbacks see the text between tags in pieces, so no cell's text is held longer
 // than it needs.
-
-// An element's or attribute's local name, compared without measuring it first: there
-// are some 30 million of them in a million records.
-struct Name
-{
-    const xmlChar *text;
-
-    bool operator==(const char *local) const
-    {
-        const xmlChar *c = text;
-        for (; *local; ++c, ++local) {
-            if (*c != xmlChar(*local))
-                return false;
-        }
-        return *c == 0;
-    }
-};
 
 // A reference's row number, from 1; -1 when it is no number or past the limit.
 qint64 rowNumber(std::string_view digits)
@@ -73,36 +60,11 @@ qint64 cellColumn(std::string_view reference)
 constexpr char Boolean = 'b';
 constexpr char Shared = 's';
 
-// An attribute as libxml2 hands it over: local name, prefix, namespace, value, its end.
-struct Attributes
-{
-    const xmlChar **items;
-    int count;
-
-    Name name(int i) const { return Name{ items[i * 5] }; }
-    std::string_view value(int i) const
-    {
-        const auto *start = reinterpret_cast<const char *>(items[i * 5 + 3]);
-        return std::string_view(start, size_t(reinterpret_cast<const char *>(items[i * 5 + 4]) - start));
-    }
-    // Whether there is an attribute of that local name, and its value.
-    bool find(const char *local, std::string_view &value) const
-    {
-        for (int i = 0; i < count; ++i) {
-            if (name(i) == local) {
-                value = this->value(i);
-                return true;
-            }
-        }
-        return false;
-    }
-};
-
 class XlsxRows : public WorksheetSource
 {
 public:
-    XlsxRows(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry, SharedTexts texts)
-        : m_archive(archive), m_entry(std::move(entry)), m_texts(std::move(texts))
+    XlsxRows(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry, SharedTexts texts, bool fullCalcOnLoad)
+        : m_archive(archive), m_entry(std::move(entry)), m_texts(std::move(texts)), m_fullCalcOnLoad(fullCalcOnLoad)
     {
     }
     ~XlsxRows() override
@@ -201,6 +163,9 @@ private:
         } else if (local == "v" || local == "t") {
             // The cached value, or an inline text's runs; a formula's own text is not read.
             m_collecting = true;
+            m_hasValue |= local == "v";
+        } else if (local == "f") {
+            m_hasFormula = true;
         } else if (local == "row") {
             std::string_view r;
             m_row = attributes.find("r", r) ? rowNumber(r) - 1 : m_row + 1;
@@ -233,6 +198,8 @@ private:
         }
         m_column = hasReference ? cellColumn(r) : m_column + 1;
         m_value.resize(0);
+        m_hasFormula = false;
+        m_hasValue = false;
         if (m_column < 0) {
             m_text->fail(userText(Text::ReferencePastLimits));
             stop(false);
@@ -261,12 +228,18 @@ private:
 
     bool addCell()
     {
+        // A formula whose result was never stored, or is stale as the workbook asks for
+        // everything to be computed again: the value read may not be the one shown.
+        if (m_hasFormula && (!m_hasValue || m_fullCalcOnLoad))
+            m_text->countFormulaWithoutResult();
         if (m_type == Boolean) {
             const QByteArrayView word = m_value.isEmpty() ? "" : m_value == "0" ? "FALSE" : "TRUE";
             return m_text->addCell(m_column, word);
         }
         if (m_type != Shared)
             return m_text->addCell(m_column, QByteArrayView(m_value));
+        if (m_value.trimmed().isEmpty())
+            return m_text->addCell(m_column, QByteArrayView()); // refers to nothing: empty
         bool ok = false;
         const qsizetype index = m_value.trimmed().toLongLong(&ok);
         if (!ok || index < 0 || index >= m_texts.size())
@@ -277,6 +250,9 @@ private:
     WorkbookArchive &m_archive;
     std::unique_ptr<QIODevice> m_entry;
     SharedTexts m_texts;
+    bool m_fullCalcOnLoad = false;
+    bool m_hasFormula = false; // the current cell has a formula
+    bool m_hasValue = false;   // and a stored value
     xmlParserCtxtPtr m_parser = nullptr;
     WorksheetText *m_text = nullptr;
     char m_type = 0;       // Boolean, Shared or another (numbers, texts, errors)
@@ -294,9 +270,9 @@ private:
 } // namespace
 
 std::unique_ptr<WorksheetSource> makeXlsxRows(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry,
-                                              SharedTexts texts)
+                                              SharedTexts texts, bool fullCalcOnLoad)
 {
-    return std::make_unique<XlsxRows>(archive, std::move(entry), std::move(texts));
+    return std::make_unique<XlsxRows>(archive, std::move(entry), std::move(texts), fullCalcOnLoad);
 }
 
 } // namespace tess

@@ -127,9 +127,10 @@ bool endsWith(const QString &type, const char16_t *suffix)
 
 } // namespace
 
-std::unique_ptr<WorksheetSource> openXlsxSheet(WorkbookArchive &archive)
+namespace {
+
+QString workbookPart(WorkbookArchive &archive, bool &ok)
 {
-    bool ok = true;
     QString workbook = QStringLiteral("xl/workbook.xml");
     const QString packageRels = QStringLiteral("_rels/.rels");
     if (archive.contains(packageRels)) {
@@ -137,62 +138,140 @@ std::unique_ptr<WorksheetSource> openXlsxSheet(WorkbookArchive &archive)
             if (endsWith(r.type, u"/officeDocument"))
                 workbook = r.target;
         }
-        if (!ok)
-            return nullptr;
     }
-    QStringList sheetIds;
+    return workbook;
+}
+
+bool readXlsxSheets(WorkbookArchive &archive, WorkbookSheets &book)
+{
+    bool ok = true;
+    const QString workbook = workbookPart(archive, ok);
+    if (!ok)
+        return false;
+    struct Listed { QString name; QString id; bool visible; };
+    std::vector<Listed> listed;
     if (!readPart(archive, workbook, [&](QXmlStreamReader &xml) {
+            const QXmlStreamAttributes a = xml.attributes();
+            if (xml.name() == u"workbookView" && book.active < 0)
+                book.active = a.hasAttribute(QLatin1String("activeTab")) ? a.value(QLatin1String("activeTab")).toInt() : 0;
+            if (xml.name() == u"calcPr") {
+                const QStringView full = a.value(QLatin1String("fullCalcOnLoad"));
+                book.fullCalcOnLoad = full == u"1" || full == u"true";
+            }
             if (xml.name() != u"sheet")
                 return;
-            for (const QXmlStreamAttribute &a : xml.attributes()) {
-                if (a.name() == u"id" && a.namespaceUri().endsWith(u"relationships"))
-                    sheetIds.append(a.value().toString());
+            const QStringView state = a.value(QLatin1String("state"));
+            Listed sheet{ a.value(QLatin1String("name")).toString(), {}, state != u"hidden" && state != u"veryHidden" };
+            for (const QXmlStreamAttribute &attribute : a) {
+                if (attribute.name() == u"id" && attribute.namespaceUri().endsWith(u"relationships"))
+                    sheet.id = attribute.value().toString();
             }
+            listed.push_back(sheet);
         }))
-        return nullptr;
+        return false;
     const QString rels = folderOf(workbook) + QStringLiteral("_rels/")
             + workbook.mid(folderOf(workbook).size()) + QStringLiteral(".rels");
     std::vector<Relationship> relationships;
     if (archive.contains(rels))
         relationships = readRelationships(archive, rels, &ok);
     if (!ok)
-        return nullptr;
-    QString sheet;
+        return false;
     QString shared;
-    for (const QString &id : sheetIds) {
-        for (const Relationship &r : relationships) {
-            if (r.id == id && sheet.isEmpty() && endsWith(r.type, u"/worksheet"))
-                sheet = r.target;
-        }
-    }
     for (const Relationship &r : relationships) {
         if (endsWith(r.type, u"/sharedStrings"))
             shared = r.target;
     }
-    if (sheet.isEmpty()) {
-        archive.setFailure(userText(Text::NoWorksheet));
-        return nullptr;
+    for (const Listed &sheet : listed) {
+        WorkbookSheet entry{ sheet.name, sheet.visible, false, {} };
+        for (const Relationship &r : relationships) {
+            if (r.id == sheet.id && endsWith(r.type, u"/worksheet")) {
+                entry.worksheet = true;
+                entry.part = r.target;
+            }
+        }
+        book.sheets.push_back(entry);
     }
-    SharedTexts texts;
-    texts.starts.assign(1, 0);
+    book.texts.starts.assign(1, 0);
     // A workbook without any text cell may name a shared-text part it never wrote.
-    if (!shared.isEmpty() && archive.contains(shared) && !readSharedTexts(archive, shared, texts))
-        return nullptr;
-    std::unique_ptr<QIODevice> entry = archive.openEntry(sheet);
+    return shared.isEmpty() || !archive.contains(shared) || readSharedTexts(archive, shared, book.texts);
+}
+
+// The active table and how many tables the settings of an .ods name; both optional.
+void readOdsSettings(WorkbookArchive &archive, WorkbookSheets &book)
+{
+    const QString settings = QStringLiteral("settings.xml");
+    if (!archive.contains(settings))
+        return;
+    int tablesDepth = -1;
+    const std::unique_ptr<QIODevice> entry = archive.openEntry(settings);
+    if (!entry)
+        return;
+    QXmlStreamReader xml(entry.get());
+    int depth = 0;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement && depth-- == tablesDepth)
+            tablesDepth = -1;
+        if (token != QXmlStreamReader::StartElement)
+            continue;
+        ++depth;
+        const QStringView name = xml.attributes().value(QLatin1String("config:name"));
+        if (xml.name() == u"config-item-map-named" && name == u"Tables")
+            tablesDepth = depth;
+        else if (xml.name() == u"config-item-map-entry" && depth == tablesDepth + 1 && tablesDepth >= 0)
+            ++book.odsTables;
+        else if (xml.name() == u"config-item" && name == u"ActiveTable" && book.activeName.isEmpty())
+            book.activeName = xml.readElementText();
+    }
+}
+
+} // namespace
+
+bool readWorkbookSheets(WorkbookArchive &archive, WorkbookSheets &book)
+{
+    if (archive.contains(QStringLiteral("[Content_Types].xml")) || archive.contains(QStringLiteral("xl/workbook.xml")))
+        return readXlsxSheets(archive, book);
+    if (archive.contains(QStringLiteral("content.xml"))) {
+        book.ods = true;
+        // A password encrypts the parts, which the manifest says how to decrypt.
+        const QString manifest = QStringLiteral("META-INF/manifest.xml");
+        bool encrypted = false;
+        if (archive.contains(manifest) && !readPart(archive, manifest, [&](QXmlStreamReader &xml) {
+                encrypted |= xml.name() == u"encryption-data";
+            }))
+            return false;
+        if (encrypted) {
+            archive.setFailure(userText(Text::PasswordProtectedWorkbook));
+            return false;
+        }
+        readOdsSettings(archive, book);
+        return true;
+    }
+    archive.setFailure(userText(Text::NoWorkbookInZip));
+    return false;
+}
+
+std::unique_ptr<WorksheetSource> openXlsxSheet(WorkbookArchive &archive, const WorkbookSheets &book, int index)
+{
+    std::unique_ptr<QIODevice> entry = archive.openEntry(book.sheets[size_t(index)].part);
     if (!entry)
         return nullptr;
     // Inflating takes a tenth of the reading: it runs on a thread of its own.
-    return makeXlsxRows(archive, std::make_unique<ReadAheadDevice>(std::move(entry)), std::move(texts));
+    return makeXlsxRows(archive, std::make_unique<ReadAheadDevice>(std::move(entry)), book.texts, book.fullCalcOnLoad);
 }
 
 std::unique_ptr<WorksheetSource> openFirstWorksheet(WorkbookArchive &archive)
 {
-    if (archive.contains(QStringLiteral("[Content_Types].xml"))
-        || archive.contains(QStringLiteral("xl/workbook.xml")))
-        return openXlsxSheet(archive);
-    if (archive.contains(QStringLiteral("content.xml")))
-        return openOdsSheet(archive);
-    archive.setFailure(userText(Text::NoWorkbookInZip));
+    WorkbookSheets book;
+    if (!readWorkbookSheets(archive, book))
+        return nullptr;
+    if (book.ods)
+        return openOdsSheet(archive, {}, 0);
+    for (size_t i = 0; i < book.sheets.size(); ++i) {
+        if (book.sheets[i].worksheet)
+            return openXlsxSheet(archive, book, int(i));
+    }
+    archive.setFailure(userText(Text::NoWorksheet));
     return nullptr;
 }
 

@@ -26,17 +26,41 @@ struct SharedTexts
     qsizetype size() const { return qsizetype(starts.size()) - 1; }
 };
 
+// A sheet as the workbook lists it.
+struct WorkbookSheet
+{
+    QString name;
+    bool visible = true;
+    bool worksheet = true; // not a chart sheet or the like
+    QString part;          // .xlsx: the worksheet's part
+};
+
+// What a workbook says about its sheets, read before any of them.
+struct WorkbookSheets
+{
+    bool ods = false;
+    std::vector<WorkbookSheet> sheets; // .ods: none (its tables are found as it is read)
+    int active = -1;                   // .xlsx: the sheet the workbook opens with
+    QString activeName;                // .ods: the same, by name
+    qsizetype odsTables = 0;           // .ods: how many tables its settings name
+    bool fullCalcOnLoad = false;       // every formula is computed anew on opening
+    SharedTexts texts;
+};
+
 // The rows of an .xlsx worksheet read from its open entry.
 std::unique_ptr<WorksheetSource> makeXlsxRows(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry,
-                                              SharedTexts texts);
+                                              SharedTexts texts, bool fullCalcOnLoad = false);
 
-// The first worksheet of an .xlsx (or .xlsm) container, found through the package's
-// relationships, with its shared texts loaded. Null, with the reason in archive.failure(),
-// when the container holds no worksheet or its parts cannot be read.
-std::unique_ptr<WorksheetSource> openXlsxSheet(WorkbookArchive &archive);
+// The sheets of an .xlsx (.xlsm) or .ods container; false, with the reason in
+// archive.failure(), when its parts cannot be read or it is no workbook.
+bool readWorkbookSheets(WorkbookArchive &archive, WorkbookSheets &book);
 
-// The first table of an OpenDocument spreadsheet's content.xml. Null as above.
-std::unique_ptr<WorksheetSource> openOdsSheet(WorkbookArchive &archive);
+// The .xlsx worksheet book.sheets[index], with its shared texts. Null as above.
+std::unique_ptr<WorksheetSource> openXlsxSheet(WorkbookArchive &archive, const WorkbookSheets &book, int index);
+
+// A table of an OpenDocument spreadsheet's content.xml: the one of that name when name
+// is given, else the visible table of that ordinal. Null as above.
+std::unique_ptr<WorksheetSource> openOdsSheet(WorkbookArchive &archive, const QString &name, int ordinal);
 
 // The first worksheet of whichever of the two the open container holds.
 std::unique_ptr<WorksheetSource> openFirstWorksheet(WorkbookArchive &archive);

@@ -8,9 +8,11 @@
 //  - no more records than lines;
 //  - the same result whatever the block size the device is read in;
 //  - the progress reports never go backwards nor past the end;
-//  - each field parses exactly as the toolkit's own QString::toDouble would;
+//  - each field parses exactly as the toolkit's own QString::toDouble would, once a
+//    plain reading of the rules for percent, currency and digit groups has undone them;
 //  - for ASCII text, the records, skipped lines and refusals are those of a plain reading
-//    of the whole text by the rules (quotes, separators, sep= line): no record without a
+//    of the whole text by the rules (quotes, separators, sep= line, a header up to nine
+//    lines below the first): no record without a
 //    numeric position, none from a line the rules skip, missing colour values 0.
 
 #include "fuzzcheck.h"
@@ -18,6 +20,10 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <iterator>
 #include <QString>
 #include <QStringDecoder>
 
@@ -92,7 +98,9 @@ bool sameInfo(const tess::SheetInfo &a, const tess::SheetInfo &b)
     const tess::SheetColumns &p = a.columns;
     const tess::SheetColumns &q = b.columns;
     return a.status == b.status && a.detail == b.detail && a.skippedLines == b.skippedLines
-        && a.notNumbers == b.notNumbers && a.hasRgb == b.hasRgb && a.hasHsv == b.hasHsv && a.maxX == b.maxX
+        && a.notNumbers == b.notNumbers && a.emptyColours == b.emptyColours
+        && a.linesAboveHeader == b.linesAboveHeader && a.notNumberExample == b.notNumberExample
+        && a.emptyExample == b.emptyExample && a.hasRgb == b.hasRgb && a.hasHsv == b.hasHsv && a.maxX == b.maxX
         && a.maxY == b.maxY && p.x == q.x && p.y == q.y && p.r == q.r && p.g == q.g && p.b == q.b
         && p.a == q.a && p.h == q.h && p.s == q.s && p.v == q.v;
 }
@@ -106,14 +114,53 @@ QString fieldText(QByteArrayView field)
     return decoder.decode(field);
 }
 
-// What the toolkit reads in a field: the reference the reader's own parser must match.
-int referenceComponent(QByteArrayView field, bool decimalComma, bool *isNumber = nullptr)
+// The rules for numbers as shown, read plainly with patterns: the text the toolkit is
+// then given, and the divisor of a percentage.
+QString undecorated(QString text, bool decimalComma, bool commaGroups, double &scale)
 {
-    QString text = fieldText(field);
+    static const QRegularExpression percent(QStringLiteral("^(.*?)[ \\x{A0}]?%$"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression before(QStringLiteral("^(-?)(?:\\p{Sc}|[A-Z]{2,3}(?!\\p{L}))[ \\x{A0}]?(.*)$"),
+                                           QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression after(QStringLiteral("^(.*?)[ \\x{A0}]?(?:\\p{Sc}|(?<!\\p{L})[A-Z]{2,3})$"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression digit(QStringLiteral("\\d"));
+    text = text.trimmed();
+    scale = 1;
+    if (const auto m = percent.match(text); m.hasMatch()) {
+        text = m.captured(1);
+        scale = 100;
+    }
+    if (text.contains(digit)) {
+        if (const auto m = before.match(text); m.hasMatch()) {
+            text = m.captured(1) + m.captured(2);
+        } else if (const auto n = after.match(text); n.hasMatch()) {
+            text = n.captured(1);
+            if (text.endsWith(u'-') && !text.startsWith(u'-'))
+                text = u'-' + text.chopped(1);
+        }
+    }
+    QString marks = QStringLiteral(" \\x{A0}\\x{202F}'");
+    if (decimalComma)
+        marks += u'.';
+    else if (commaGroups)
+        marks += u',';
+    const QRegularExpression groups(QStringLiteral("^([+-]?\\d{1,3})([%1])(\\d{3}(?:\\2\\d{3})*)(?!\\d)(?!\\2)(.*)$").arg(marks),
+                                    QRegularExpression::DotMatchesEverythingOption);
+    if (const auto m = groups.match(text); m.hasMatch())
+        text = m.captured(1) + m.captured(3).remove(m.captured(2)) + m.captured(4);
     if (decimalComma)
         text.replace(QLatin1Char(','), QLatin1Char('.'));
+    return text;
+}
+
+// What the toolkit reads in a field: the reference the reader's own parser must match.
+int referenceComponent(QByteArrayView field, bool decimalComma, bool *isNumber = nullptr, bool quoted = false)
+{
+    double scale = 1;
+    const QString text = undecorated(fieldText(field), decimalComma, quoted && !decimalComma, scale);
     bool ok = false;
-    const double value = text.toDouble(&ok);
+    const double value = text.toDouble(&ok) / scale;
     const double down = std::floor(value);
     ok = ok && std::isfinite(value) && down >= double(INT_MIN) && down <= double(INT_MAX);
     if (isNumber)
@@ -164,6 +211,7 @@ int lineEnd(const QByteArray &t, qsizetype i)
 struct Line
 {
     QList<QByteArray> fields; // unquoted
+    QList<bool> quoted;
     qsizetype end = 0;        // where the line end (or the text) begins
     qsizetype next = 0;       // where the next line may begin
     bool openQuote = false;
@@ -175,8 +223,10 @@ Line cut(const QByteArray &t, qsizetype i, const QByteArray &sep, bool anyOf)
     Line line;
     QByteArray field;
     bool fieldStart = true;
+    bool quoted = false;
     for (;;) {
         if (fieldStart && !sep.contains('"') && i < t.size() && t[i] == '"') {
+            quoted = true;
             for (++i;; ++i) {
                 if (i >= t.size()) {
                     line.openQuote = true;
@@ -193,6 +243,7 @@ Line cut(const QByteArray &t, qsizetype i, const QByteArray &sep, bool anyOf)
         const int n = lineEnd(t, i);
         if (i >= t.size() || n > 0) {
             line.fields << field;
+            line.quoted << quoted;
             line.end = std::min(i, t.size());
             line.next = line.end + n;
             return line;
@@ -200,6 +251,8 @@ Line cut(const QByteArray &t, qsizetype i, const QByteArray &sep, bool anyOf)
         const qsizetype s = anyOf ? (sep.contains(t[i]) ? 1 : 0) : (t.mid(i, sep.size()) == sep ? sep.size() : 0);
         if (s > 0) {
             line.fields << field;
+            line.quoted << quoted;
+            quoted = false;
             field.clear();
             fieldStart = true;
             i += s;
@@ -247,25 +300,35 @@ Result read(const QByteArray &t)
     Result result;
     qsizetype i = skipEmptyLines(t, 0);
     Line line = cut(t, i, ",;\t", true);
-    QByteArray sep = line.openQuote ? QByteArray() : namedSeparator(t, line, i);
-    if (!sep.isEmpty()) {
+    QByteArray named = line.openQuote ? QByteArray() : namedSeparator(t, line, i);
+    if (!named.isEmpty())
         i = skipEmptyLines(t, line.next);
-    } else {
-        // Whether a separator stands outside quotes anywhere in the first line.
-        QByteArray first = t.mid(i, line.end - i);
-        first.replace('\n', ' ').replace('\r', ' ').replace('^', ' ');
-        sep = cut(first, 0, ",", false).fields.size() > 1 ? "," : cut(first, 0, ";", false).fields.size() > 1 ? ";"
-            : cut(first, 0, "\t", false).fields.size() > 1                                                 ? "\t"
-                                                                                                              : ",";
+    // The header: the first line, or the first of the next nine with x and y.
+    QByteArray sep;
+    int slot[9]; // record index -> column
+    for (int tries = 0; tries < 10; ++tries) {
+        sep = named;
+        if (sep.isEmpty()) {
+            // Whether a separator stands outside quotes anywhere in the line.
+            line = cut(t, i, ",;\t", true);
+            QByteArray first = t.mid(i, line.end - i);
+            first.replace('\n', ' ').replace('\r', ' ').replace('^', ' ');
+            sep = cut(first, 0, ",", false).fields.size() > 1 ? "," : cut(first, 0, ";", false).fields.size() > 1 ? ";"
+                : cut(first, 0, "\t", false).fields.size() > 1                                                 ? "\t"
+                                                                                                                  : ",";
+        }
+        line = cut(t, i, sep, false);
+        std::fill(std::begin(slot), std::end(slot), -1);
+        for (int column = 0; column < int(line.fields.size()); ++column) {
+            const int at = line.fields[column].size() == 1 ? int(QByteArray("xyrgbahsv").indexOf(line.fields[column][0])) : -1;
+            if (at >= 0)
+                slot[at] = column;
+        }
+        result.refused = line.openQuote || i >= t.size() || slot[0] < 0 || slot[1] < 0;
+        if (!result.refused || line.openQuote || i >= t.size())
+            break;
+        i = skipEmptyLines(t, line.next);
     }
-    line = cut(t, i, sep, false);
-    int slot[9] = { -1, -1, -1, -1, -1, -1, -1, -1, -1 }; // record index -> column
-    for (int column = 0; column < int(line.fields.size()); ++column) {
-        const int at = line.fields[column].size() == 1 ? int(QByteArray("xyrgbahsv").indexOf(line.fields[column][0])) : -1;
-        if (at >= 0)
-            slot[at] = column;
-    }
-    result.refused = line.openQuote || i >= t.size() || slot[0] < 0 || slot[1] < 0;
     for (i = skipEmptyLines(t, line.next); !result.refused && i < t.size(); i = skipEmptyLines(t, line.next)) {
         line = cut(t, i, sep, false);
         result.refused = line.openQuote;
@@ -276,7 +339,7 @@ Result read(const QByteArray &t)
                 continue; // alpha is never read
             bool number = false;
             const QByteArray field = line.fields.value(slot[k]);
-            values[k] = referenceComponent(field, sep != ",", &number);
+            values[k] = referenceComponent(field, sep != ",", &number, line.quoted.value(slot[k]));
             positioned = positioned && (k >= 2 || number);
         }
         if (!positioned) {

@@ -8,7 +8,11 @@ column r by 1.5, clears data rows 5 to 7, adds a remark and a total row below th
 and a note column left of it, saves that as OUTDIR/edited.xlsx, then opens the xlsx
 again and exports it as CSV three ways: default.csv (Calc's default settings),
 options.csv (the filter options "44,34,76,1") and german.csv (";" with German number
-formats). Exits non-zero on any failure.
+formats). Then it opens SHEET.csv again, names its sheet "Picture", inserts a notes
+sheet before it, multiplies r by ten and shows r with thousands separators, g as a
+percentage and b as dollars, saves that as OUTDIR/formats.xlsx and exports that as CSV
+as shown, in English (formats.csv) and with German formats (formats-german.csv). Exits
+non-zero on any failure.
 """
 
 import os
@@ -85,6 +89,62 @@ def german_numbers(doc):
     sheet.getCellRangeByPosition(0, 0, end.EndColumn, end.EndRow).NumberFormat = key
 
 
+FORMATS = {  # column: (English format, German format)
+    2: ("#,##0", "#.##0"),
+    3: ("0%", "0 %"),
+    4: ("[$$-409]#,##0.00", "#.##0,00 [$€-407]"),
+}
+# Token 9 saves the cells as shown; token 12 names the sheet to export (from 1): the
+# picture, behind the notes.
+AS_SHOWN = "44,34,76,1,,0,false,true,true,false,false,2"
+GERMAN_AS_SHOWN = "59,34,76,1,,1031,false,true,true,false,false,2"
+
+
+def set_formats(doc, sheet, german):
+    locale = Locale("de", "DE", "") if german else Locale("en", "US", "")
+    cursor = sheet.createCursor()
+    cursor.gotoEndOfUsedArea(False)
+    last = cursor.RangeAddress.EndRow
+    for column, codes in FORMATS.items():
+        code = codes[1] if german else codes[0]
+        key = doc.NumberFormats.queryKey(code, locale, False)
+        if key < 0:
+            key = doc.NumberFormats.addNew(code, locale)
+        sheet.getCellRangeByPosition(column, 1, column, last).NumberFormat = key
+
+
+def run_formats(desktop, source, outdir):
+    doc = desktop.loadComponentFromURL(url(source), "_blank", 0,
+                                       props(FilterName=CSV_FILTER, FilterOptions="44,34,76,1", Hidden=True))
+    picture = doc.Sheets.getByIndex(0)
+    picture.Name = "Picture"
+    cursor = picture.createCursor()
+    cursor.gotoEndOfUsedArea(False)
+    for row in range(1, cursor.RangeAddress.EndRow + 1):
+        cell = picture.getCellByPosition(2, row)
+        cell.Value = cell.Value * 10
+    set_formats(doc, picture, False)
+    doc.Sheets.insertNewByName("Notes", 0)
+    doc.Sheets.getByName("Notes").getCellByPosition(0, 0).String = "Task 1: make the sky blue"
+    doc.CurrentController.setActiveSheet(picture)
+    xlsx = os.path.join(outdir, "formats.xlsx")
+    doc.storeToURL(url(xlsx), props(FilterName="Calc MS Excel 2007 XML"))
+    doc.close(True)
+    for name, options, german in (("formats.csv", AS_SHOWN, False), ("formats-german.csv", GERMAN_AS_SHOWN, True)):
+        doc = desktop.loadComponentFromURL(url(xlsx), "_blank", 0, props(Hidden=True))
+        picture = doc.Sheets.getByName("Picture")
+        if german:
+            set_formats(doc, picture, True)
+        doc.CurrentController.setActiveSheet(picture)
+        target = os.path.join(outdir, name)
+        doc.storeToURL(url(target), props(FilterName=CSV_FILTER, FilterOptions=options))
+        doc.close(True)
+        # A named sheet's export carries the sheet's name in its file name.
+        named = target[:-len(".csv")] + "-Picture.csv"
+        if not os.path.exists(target) and os.path.exists(named):
+            os.rename(named, target)
+
+
 def run(desktop, source, outdir):
     hidden = props(Hidden=True)
     doc = desktop.loadComponentFromURL(url(source), "_blank", 0,
@@ -112,6 +172,7 @@ def main():
         context = connect(pipe, office)
         desktop = context.ServiceManager.createInstanceWithContext("com.sun.star.frame.Desktop", context)
         run(desktop, source, outdir)
+        run_formats(desktop, source, outdir)
     finally:
         try:
             if desktop is not None:
