@@ -148,10 +148,6 @@
         <translation>Compatible con Excel 2002</translation>
     </message>
     <message>
-        <source>Shortcut: %1</source>
-        <translation>Atajo: %1</translation>
-    </message>
-    <message>
         <source>Open Image</source>
         <translation>Abrir imagen</translation>
     </message>
@@ -488,10 +484,6 @@
         <translation>el archivo ZIP no contiene ningún libro</translation>
     </message>
     <message>
-        <source>the workbook is protected by a password, or in the old .xls format; save it as an .xlsx workbook without a password</source>
-        <translation>el libro está protegido con contraseña o en el antiguo formato .xls; guárdelo como libro .xlsx sin contraseña</translation>
-    </message>
-    <message>
         <source>the workbook could not be copied into a temporary file</source>
         <translation>no se ha podido copiar el libro en un archivo temporal</translation>
     </message>
@@ -587,83 +579,292 @@
         <source>its %1 x %2 pixels do not fit in the memory there is</source>
         <translation>sus %1 x %2 píxeles no caben en la memoria disponible</translation>
     </message>
+    <message>
+        <source>Load a picture to turn into numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the picture in the format its name&apos;s suffix names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn the picture into numbers, one row per pixel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw the numbers as a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load a pixel sheet to draw as a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the numbers as a pixel sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show and save the colours as red, green and blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show and save the colours as hue, saturation and value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reduce the picture to about 60,000 pixels, as Excel 2002 can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spreadsheet: from the image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spreadsheet: from </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look into the pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Tessarine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no visible worksheet has columns named x and y; looked at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this is a compressed file, such as a compressed Gnumeric file; open it in its program and save it as CSV, .xlsx or .ods</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this is a password-protected workbook; open it in its program and save it again without a password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this is a workbook in the old .xls format; open it in a spreadsheet program and save it as CSV, .xlsx or .ods</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this is a web page; open it in a spreadsheet program and save it as CSV, .xlsx or .ods</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this is an XML file but no workbook this program reads; open it in a spreadsheet program and save it as CSV, .xlsx or .ods</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this is a picture; open it with Load Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this is a DIF file; open it in a spreadsheet program and save it as CSV, .xlsx or .ods</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 line with a position below 0 was skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lines with a position below 0 were skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 line above the header was skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lines above the header were skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 empty colour cell was read as 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 empty colour cells were read as 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 formula cell has no stored result, so the value may be wrong; open and save in a spreadsheet program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 formula cells have no stored result, so the values may be wrong; open and save in a spreadsheet program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pixel had no line and was left transparent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pixels had no line and were left transparent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drawn from the sheet &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (e.g. %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1, column %2: &apos;%3&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed: read again and drawn (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed: read again (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed: read again and converted (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed but cannot be read, the last good data is kept (%2): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved away; its data is kept (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow files on disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watching %1; Ctrl+C stops</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1 (Esc stops)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1 was stopped; nothing has changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop one picture or sheet at a time; nothing was opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A folder cannot be opened; drop one picture or sheet from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Still reading; drop the file again once it is done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture file is damaged: it ends early, and its missing part shows as grey.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drawing the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x %1, y %2 · r %3 g %4 b %5 · h %6 s %7 v %8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> · line %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the converted sheet before closing?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the drawn picture before closing?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tessarine Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;A picture is made of numbers&lt;/h3&gt;&lt;p&gt;Tessarine turns a raster image into a &lt;i&gt;pixel sheet&lt;/i&gt;: a comma-separated file with one line per pixel, giving the pixel&apos;s position and its colour as red, green and blue or as hue, saturation and value. Open the sheet in Excel or LibreOffice, change numbers, and let Tessarine draw the picture again.&lt;/p&gt;&lt;h4&gt;The lesson loop&lt;/h4&gt;&lt;ol&gt;&lt;li&gt;&lt;b&gt;Load Image&lt;/b&gt; reads a picture and previews it with its size and pixel count.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Image to Spreadsheet&lt;/b&gt; turns it into pixel data. A picture of more than one million pixels is reduced to about one million first; with &lt;i&gt;Excel2002 Compatibility&lt;/i&gt; ticked, to about 60,000.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Save Sheet&lt;/b&gt; writes the pixel sheet in the colour model chosen with &lt;i&gt;RGB Mode&lt;/i&gt; / &lt;i&gt;HSV Mode&lt;/i&gt;.&lt;/li&gt;&lt;li&gt;Change numbers in the spreadsheet program and save.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Load Sheet&lt;/b&gt; reads the pixel sheet back; &lt;b&gt;Spreadsheet to Image&lt;/b&gt; draws it into a new picture; &lt;b&gt;Save Image&lt;/b&gt; writes it in the format its file name&apos;s suffix names.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Double-click the preview to look into the pixels: each square shows its position and its numbers, and the line of the sheet that holds it.&lt;/p&gt;&lt;h4&gt;The sheet&lt;/h4&gt;&lt;pre&gt;x,y,r,g,b
+0,0,135,206,235
+0,1,134,205,235&lt;/pre&gt;&lt;ul&gt;&lt;li&gt;Columns may come in any order and extra columns are ignored.&lt;/li&gt;&lt;li&gt;A line is a pixel only when x and y are numbers; cleared rows and remark lines are skipped.&lt;/li&gt;&lt;li&gt;An empty, missing or non-number colour cell counts as 0.&lt;/li&gt;&lt;li&gt;Colour values outside 0㉕ are drawn as 0 or 255, and a hue outside 0㍙ is taken modulo 360 (-1 still means no hue).&lt;/li&gt;&lt;/ul&gt;&lt;h4&gt;Shortcuts&lt;/h4&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+O&lt;/td&gt;&lt;td&gt;Load Image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Right&lt;/td&gt;&lt;td&gt;Image to Spreadsheet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+R / Ctrl+H&lt;/td&gt;&lt;td&gt;RGB / HSV Mode&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S&lt;/td&gt;&lt;td&gt;Save Sheet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+O&lt;/td&gt;&lt;td&gt;Load Sheet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Left&lt;/td&gt;&lt;td&gt;Spreadsheet to Image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S&lt;/td&gt;&lt;td&gt;Save Image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+E&lt;/td&gt;&lt;td&gt;Excel2002 Compatibility&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+I&lt;/td&gt;&lt;td&gt;Look into the pixels (the pixel viewer)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F1&lt;/td&gt;&lt;td&gt;This help&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Q&lt;/td&gt;&lt;td&gt;Quit&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;p&gt;In the pixel viewer: Ctrl+wheel, + and - zoom, 0 fits, 1 shows 1:1, the arrow keys move from pixel to pixel, Ctrl+C copies the numbers.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tessarine %1&lt;/h3&gt;&lt;p&gt;Shows that a picture is made of numbers: turns a raster image into a pixel sheet and a pixel sheet back into an image.&lt;/p&gt;&lt;p&gt;Licence: %2&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PixelViewer</name>
+    <message>
+        <source>Pixels of the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrow keys move from pixel to pixel; plus and minus zoom, 0 fits, 1 shows 1:1; Ctrl+C copies the numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numbers of the pixel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pixels of %1 – %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMainWindow</name>
+    <message>
+        <source>Window content</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Viewers</name>
+    <message>
+        <source>the sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tessarine-cli</name>
-    <message>
-        <source>Usage:
-  tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002]
-  tessarine-cli to-image SHEET IMAGE [--rgb | --hsv]
-  tessarine-cli --help | --version
-</source>
-        <translation>Uso:
-  tessarine-cli to-sheet IMAGEN HOJA [--hsv] [--excel2002]
-  tessarine-cli to-image HOJA IMAGEN [--rgb | --hsv]
-  tessarine-cli --help | --version
-</translation>
-    </message>
-    <message>
-        <source>
-Turns a picture into a pixel sheet (one line per pixel: x,y and its colour) and a
-pixel sheet back into a picture.
-
-Commands:
-  to-sheet     Read IMAGE (any format the program knows, recognised by its content)
-               and write its pixel sheet to SHEET: CSV, or an Excel workbook when
-               SHEET ends in .xlsx. Pictures above one million pixels are reduced to
-               about one million first, with a note on standard error.
-  to-image     Read the pixel sheet SHEET (CSV, .xlsx or .ods, recognised by its
-               content) and draw it into IMAGE; the picture format is the one the
-               suffix of IMAGE names (.png, .bmp, .jpg, .gif, .tif, ...).
-
-Options:
-  --hsv        to-sheet: write hue, saturation and value instead of red, green, blue.
-               to-image: draw from the h, s, v columns.
-  --rgb        to-image: draw from the r, g, b columns.
-               Without --rgb or --hsv, to-image draws from r, g, b when the sheet
-               has any of them, otherwise from h, s, v.
-  --excel2002  to-sheet: reduce the picture to about 60,000 pixels, the most rows
-               older spreadsheet programs hold.
-  -h, --help   Show this text.
-  -v, --version  Show the version.
-
-A SHEET of - means standard output for to-sheet and standard input for to-image.
-
-Exit status: 0 done, 1 the conversion failed (reason on standard error),
-2 the command line was wrong.
-</source>
-        <translation>
-Convierte una imagen en una hoja de píxeles (una línea por píxel: x,y y su
-color) y una hoja de píxeles de nuevo en una imagen.
-
-Órdenes:
-  to-sheet     Lee IMAGEN (cualquier formato que el programa conozca, reconocido
-               por su contenido) y escribe su hoja de píxeles en HOJA: en CSV, o
-               como libro de Excel si HOJA termina en .xlsx. Las imágenes de más
-               de un millón de píxeles se reducen primero a cerca de un millón,
-               con un aviso en la salida de errores.
-  to-image     Lee la hoja de píxeles HOJA (CSV, .xlsx u .ods, reconocida por su
-               contenido) y la dibuja en IMAGEN; el formato de imagen es el que
-               indica la extensión de IMAGEN (.png, .bmp, .jpg, .gif, .tif...).
-
-Opciones:
-  --hsv        to-sheet: escribir matiz, saturación y valor en lugar de rojo,
-               verde y azul. to-image: dibujar a partir de las columnas h, s, v.
-  --rgb        to-image: dibujar a partir de las columnas r, g, b. Sin --rgb ni
-               --hsv, to-image dibuja a partir de r, g, b si la hoja tiene
-               alguna de ellas y, si no, a partir de h, s, v.
-  --excel2002  to-sheet: reducir la imagen a unos 60.000 píxeles, el máximo de
-               filas de las hojas de cálculo antiguas.
-  -h, --help   Mostrar este texto.
-  -v, --version  Mostrar la versión.
-
-Una HOJA - significa la salida estándar para to-sheet y la entrada estándar para
-to-image.
-
-Estado de salida: 0 hecho, 1 la conversión ha fallado (motivo en la salida de
-errores), 2 la línea de órdenes era incorrecta.
-</translation>
-    </message>
     <message>
         <source>Try &apos;tessarine-cli --help&apos; for more information.
 </source>
@@ -693,6 +894,55 @@ errores), 2 la línea de órdenes era incorrecta.
     <message>
         <source>--excel2002 applies to to-sheet only</source>
         <translation>--excel2002 solo se aplica a to-sheet</translation>
+    </message>
+    <message>
+        <source>Usage:
+  tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002] [--watch]
+  tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--watch]
+  tessarine-cli --help | --version
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Turns a picture into a pixel sheet (one line per pixel: x,y and its colour) and a
+pixel sheet back into a picture.
+
+Commands:
+  to-sheet     Read IMAGE (any format the program knows, recognised by its content)
+               and write its pixel sheet to SHEET: CSV, or an Excel workbook when
+               SHEET ends in .xlsx. Pictures above one million pixels are reduced to
+               about one million first, with a note on standard error.
+  to-image     Read the pixel sheet SHEET (CSV, .xlsx or .ods, recognised by its
+               content) and draw it into IMAGE; the picture format is the one the
+               suffix of IMAGE names (.png, .bmp, .jpg, .gif, .tif, ...).
+
+Options:
+  --hsv        to-sheet: write hue, saturation and value instead of red, green, blue.
+               to-image: draw from the h, s, v columns.
+  --rgb        to-image: draw from the r, g, b columns.
+               Without --rgb or --hsv, to-image draws from r, g, b when the sheet
+               has any of them, otherwise from h, s, v.
+  --excel2002  to-sheet: reduce the picture to about 60,000 pixels, the most rows
+               older spreadsheet programs hold.
+  --watch      Convert once, then again each time the input file is saved anew
+               (by a spreadsheet or paint program, in whatever way it saves),
+               until interrupted (Ctrl+C) or terminated. A save that cannot be
+               read prints its reason and keeps the last good output; the next
+               good save is converted again. The input must be a file, not -.
+  -h, --help   Show this text.
+  -v, --version  Show the version.
+
+A SHEET of - means standard output for to-sheet and standard input for to-image.
+
+Exit status: 0 done, 1 the conversion failed (reason on standard error),
+2 the command line was wrong. With --watch: 0 once stopped.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--watch follows a file; standard input cannot be watched</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
