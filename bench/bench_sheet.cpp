@@ -4,6 +4,7 @@
 //
 //   bench_sheet [runs]
 
+#include "convert/operations.h"
 #include "csv/sheetreader.h"
 #include "benchrecords.h"
 #include "csv/sheetwriter.h"
@@ -134,7 +135,8 @@ int peakChild(const QString &path, bool plain)
     if (plain) {
         records = plainRead(path);
     } else {
-        const SheetInfo info = loadSheet(path, records);
+        SheetInfo info;
+        loadSheetFile(path, records, info);
         if (info.status != SheetStatus::Loaded)
             return 1;
     }
@@ -189,7 +191,7 @@ int main(int argc, char **argv)
             buffer.open(QIODevice::ReadOnly);
             readSheet(buffer, out);
         });
-        const Timing readFile = measure(runs, [&] { loadSheet(path, out); });
+        const Timing readFile = measure(runs, [&] { SheetInfo info; loadSheetFile(path, out, info); });
         PixelRecords plainOut;
         const Timing readPlain = measure(plainRuns, [&] { plainOut = plainRead(path); });
         PixelRecords expected = records;

@@ -7,7 +7,7 @@
 //   bench_workbook [runs]                       all jobs, best and median of runs
 //   bench_workbook write-xlsx|write-csv PATH    one job: the records written to PATH
 //   bench_workbook read PATH                    one job: PATH read (workbook or CSV)
-
+#include "convert/operations.h"
 #include "csv/sheetwriter.h"
 #include "benchrecords.h"
 #include "workbook/workbookreader.h"
@@ -56,7 +56,8 @@ int runJob(const QString &job, const QString &path)
         cpu = processorSeconds();
         timer.start();
         PixelRecords records;
-        const SheetInfo info = loadSpreadsheet(path, records);
+        SheetInfo info;
+        loadSheetFile(path, records, info);
         ok = info.status == SheetStatus::Loaded && records.size() == 1000000;
         if (!ok)
             std::fprintf(stderr, "read failed: %s\n", qPrintable(info.detail));

@@ -2,6 +2,7 @@
 // for building PNG files by hand. A helper goes here once a second suite needs it.
 #pragma once
 
+#include "convert/operations.h"
 #include "image/imagefile.h"
 
 #include <QByteArray>
@@ -21,6 +22,16 @@ inline bool loadImageInto(const QString &path, QImage &image)
     if (loaded.ok())
         image = std::move(loaded).value();
     return loaded.ok();
+}
+
+// Reads the sheet at path the way both programs read one (loadSheetFile), for the tests
+// that look at what the reader tells rather than at the result.
+inline tess::SheetInfo loadSheetInfo(const QString &path, tess::PixelRecords &out,
+                                     const tess::SheetProgress &progress = {})
+{
+    tess::SheetInfo info;
+    tess::loadSheetFile(path, out, info, progress);
+    return info;
 }
 
 inline bool writeFile(const QString &path, const QByteArray &bytes)

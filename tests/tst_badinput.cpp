@@ -317,7 +317,7 @@ private slots:
         QFETCH(int, records);
         const auto key = [](const tess::SheetInfo &i) {
             const tess::SheetColumns &c = i.columns;
-            return QList<int>{int(i.status), c.x, c.y, c.r, c.g, c.b, c.a, c.h, c.s, c.v, i.maxX, i.maxY};
+            return QList<int>{int(i.status), c.x, c.y, c.r, c.g, c.b, c.a, c.h, c.s, c.v, i.width, i.height};
         };
 
         QBuffer whole(&bytes);

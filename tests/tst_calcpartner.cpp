@@ -6,6 +6,7 @@
 // sheet before the data and shows numbers with thousands separators, as percentages and
 // as money; its exports as shown draw what its workbook draws.
 
+#include "testhelpers.h"
 #include "image/imageconvert.h"
 #include "convert/sheetnotice.h"
 #include "csv/sheetreader.h"
@@ -94,7 +95,7 @@ private slots:
     {
         QFETCH(QString, file);
         PixelRecords records;
-        const SheetInfo info = loadSheet(m_dir.filePath(file), records);
+        const SheetInfo info = loadSheetInfo(m_dir.filePath(file), records);
         QVERIFY2(info.status == SheetStatus::Loaded, qPrintable(info.detail));
         QCOMPARE(info.columns.x, 1); // behind the note column
         QCOMPARE(info.skippedLines, qint64(LastCleared - FirstCleared + 1 + 2)); // and remark, total
@@ -114,7 +115,7 @@ private slots:
         }
 
         DrawStats stats;
-        const QImage drawn = drawRecords(records, info.maxX, info.maxY, ColourModel::Rgb, &stats);
+        const QImage drawn = drawRecords(records, info.width, info.height, ColourModel::Rgb, &stats);
         QCOMPARE(drawn.size(), expected.size());
         for (int y = 0; y < drawn.height(); ++y) {
             for (int x = 0; x < drawn.width(); ++x) {
@@ -144,13 +145,13 @@ private slots:
     {
         QFETCH(QString, file);
         PixelRecords records;
-        const SheetInfo info = loadSpreadsheet(m_dir.filePath(file), records);
+        const SheetInfo info = loadSheetInfo(m_dir.filePath(file), records);
         QVERIFY2(info.status == SheetStatus::Loaded, qPrintable(info.detail));
         QCOMPARE(info.notNumbers, 0);
         QImage expected = pattern().convertToFormat(QImage::Format_ARGB32);
         for (const PixelRecord &p : m_records)
             expected.setPixel(p.x, p.y, qRgb(std::min(p.r * 10, 255), p.g, p.b));
-        QCOMPARE(drawRecords(records, info.maxX, info.maxY, ColourModel::Rgb), expected);
+        QCOMPARE(drawRecords(records, info.width, info.height, ColourModel::Rgb), expected);
         if (file.endsWith(QLatin1String(".xlsx")))
             QVERIFY2(sheetNotice(info).startsWith(QStringLiteral("drawn from the sheet 'Picture'")), qPrintable(sheetNotice(info)));
     }

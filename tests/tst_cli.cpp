@@ -236,18 +236,18 @@ private slots:
         QVERIFY(readAll(sheet).startsWith("x,y,r,g,b\n"));
         // Every position of the reduced picture exactly once.
         PixelRecords records;
-        const tess::SheetInfo info = tess::loadSheet(sheet, records);
+        const tess::SheetInfo info = loadSheetInfo(sheet, records);
         QSet<qint64> cells;
         for (const PixelRecord &record : records)
-            if (record.x >= 0 && record.x < info.maxX && record.y >= 0 && record.y < info.maxY)
+            if (record.x >= 0 && record.x < info.width && record.y >= 0 && record.y < info.height)
                 cells.insert(qint64(record.x) << 32 | record.y);
         QCOMPARE(cells.size(), qsizetype(records.size()));
-        QCOMPARE(records.size(), size_t(info.maxX) * info.maxY);
-        QCOMPARE(info.maxX, expected.width());
+        QCOMPARE(records.size(), size_t(info.width) * info.height);
+        QCOMPARE(info.width, expected.width());
         if (expected.height())
-            QCOMPARE(info.maxY, expected.height());
+            QCOMPARE(info.height, expected.height());
         else
-            QVERIFY(info.maxY < size.height());
+            QVERIFY(info.height < size.height());
     }
 
     // The window's path for the same picture: the same core calls, in this process.
@@ -333,10 +333,10 @@ private slots:
 
         // What the window draws from the same file.
         PixelRecords records;
-        const tess::SheetInfo info = tess::loadSheet(path(sheet), records);
+        const tess::SheetInfo info = loadSheetInfo(path(sheet), records);
         QCOMPARE(info.status, tess::SheetStatus::Loaded);
         const bool hsv = options.contains(QLatin1String("--hsv")) || !info.hasRgb;
-        const QImage window = tess::drawRecords(records, info.maxX, info.maxY,
+        const QImage window = tess::drawRecords(records, info.width, info.height,
                                                 hsv ? tess::ColourModel::Hsv : tess::ColourModel::Rgb);
         const QImage::Format compared = keepsAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32;
         QCOMPARE(drawn.convertToFormat(compared), window.convertToFormat(compared));

@@ -141,7 +141,7 @@ private slots:
         const SheetInfo info = readSheet(device, records);
         QCOMPARE(info.status, SheetStatus::Loaded);
         QCOMPARE(records.size(), std::size_t(6));
-        const PixelLines lines(records, QSize(info.maxX, info.maxY), info.lines, QStringLiteral("lesson.csv"));
+        const PixelLines lines(records, QSize(info.width, info.height), info.lines, QStringLiteral("lesson.csv"));
         QCOMPARE(lines.lineAt(QPoint(0, 1)), 6);
         QCOMPARE(lines.lineAt(QPoint(1, 0)), 7);
         QCOMPARE(lines.lineAt(QPoint(0, 0)), 9);

@@ -1,3 +1,4 @@
+#include "testhelpers.h"
 #include "convert/operations.h"
 #include "convert/sheetnotice.h"
 #include "csv/sheetreader.h"
@@ -230,8 +231,8 @@ void TestSheetReader::read()
         const QString diff = difference(out, records);
         QVERIFY2(diff.isEmpty(), where + ": " + diff.toUtf8());
         if (status == SheetStatus::Loaded) {
-            QVERIFY2(info.maxX == width, where + ": width " + QByteArray::number(info.maxX));
-            QVERIFY2(info.maxY == height, where + ": height " + QByteArray::number(info.maxY));
+            QVERIFY2(info.width == width, where + ": width " + QByteArray::number(info.width));
+            QVERIFY2(info.height == height, where + ": height " + QByteArray::number(info.height));
         }
     }
 }
@@ -366,8 +367,8 @@ void TestSheetReader::spreadsheetEdits()
         QVERIFY2(info.status == SheetStatus::Loaded, where + ": " + info.detail.toUtf8());
         const QString diff = difference(out, records);
         QVERIFY2(diff.isEmpty(), where + ": " + diff.toUtf8());
-        QCOMPARE(info.maxX, width);
-        QCOMPARE(info.maxY, height);
+        QCOMPARE(info.width, width);
+        QCOMPARE(info.height, height);
         QCOMPARE(info.skippedLines, skipped);
         QCOMPARE(info.notNumbers, notNumbers);
     }
@@ -598,8 +599,8 @@ void TestSheetReader::roundTrip()
         QCOMPARE(info.hasRgb, model == ColourModel::Rgb);
         QCOMPARE(info.hasHsv, model == ColourModel::Hsv);
         QCOMPARE(difference(out, expected), QString());
-        QCOMPARE(info.maxX, int(std::min<int64_t>(maxX + 1, INT_MAX)));
-        QCOMPARE(info.maxY, int(std::min<int64_t>(maxY + 1, INT_MAX)));
+        QCOMPARE(info.width, int(std::min<int64_t>(maxX + 1, INT_MAX)));
+        QCOMPARE(info.height, int(std::min<int64_t>(maxY + 1, INT_MAX)));
     }
 }
 
@@ -617,10 +618,10 @@ void TestSheetReader::millionRecordsRoundTrip()
 
     QList<qint64> reports;
     PixelRecords out;
-    const SheetInfo info = loadSheet(path, out, [&](qint64 bytes) { reports.append(bytes); });
+    const SheetInfo info = loadSheetInfo(path, out, [&](qint64 bytes, qint64) { reports.append(bytes); });
     QCOMPARE(info.status, SheetStatus::Loaded);
-    QCOMPARE(info.maxX, 1000);
-    QCOMPARE(info.maxY, 1000);
+    QCOMPARE(info.width, 1000);
+    QCOMPARE(info.height, 1000);
     QVERIFY(out == written);
 
     // Progress comes every few megabytes, growing, never past the file.
@@ -660,7 +661,7 @@ void TestSheetReader::loadSheetFromDisk()
         file.write(contents);
     }
     PixelRecords out(5);
-    const SheetInfo info = loadSheet(path, out);
+    const SheetInfo info = loadSheetInfo(path, out);
     QCOMPARE(info.status, status);
     QCOMPARE(int(out.size()), records);
     // A refusal reaches the user as a message and the command line's reason.
@@ -730,8 +731,8 @@ void TestSheetReader::halvesReadAsTheWhole()
         const SheetInfo info = readSheetInBlocks(file, halves, blockSize);
         QCOMPARE(info.status, expected.status);
         QCOMPARE(info.detail, expected.detail);
-        QCOMPARE(info.maxX, expected.maxX);
-        QCOMPARE(info.maxY, expected.maxY);
+        QCOMPARE(info.width, expected.width);
+        QCOMPARE(info.height, expected.height);
         QCOMPARE(info.skippedLines, expected.skippedLines);
         QCOMPARE(info.notNumbers, expected.notNumbers);
         QCOMPARE(difference(halves, whole), QString());

@@ -62,7 +62,7 @@ SheetInfo readBytes(const QByteArray &bytes, PixelRecords &out)
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return readWorkbook(buffer, out);
+    return readSpreadsheet(buffer, out);
 }
 
 // The CSV text a workbook's first worksheet gives, or its failure.
@@ -176,8 +176,8 @@ void TestWorkbook::writtenWorkbookReadsAsItsCsv()
     QCOMPARE(info.status, SheetStatus::Loaded);
     QCOMPARE(fromWorkbook.size(), size_t(count));
     QVERIFY(fromWorkbook == fromCsv);
-    QCOMPARE(info.maxX, csvInfo.maxX);
-    QCOMPARE(info.maxY, csvInfo.maxY);
+    QCOMPARE(info.width, csvInfo.width);
+    QCOMPARE(info.height, csvInfo.height);
     QCOMPARE(info.hasRgb, rgb);
     QCOMPARE(info.hasHsv, !rgb);
     QCOMPARE(info.columns.x, 0);
@@ -368,7 +368,7 @@ void TestWorkbook::contentDecidesTheFormat()
     file.close();
 
     PixelRecords fromPath;
-    QCOMPARE(loadSpreadsheet(path, fromPath).status, SheetStatus::Loaded);
+    QCOMPARE(loadSheetInfo(path, fromPath).status, SheetStatus::Loaded);
     QCOMPARE(fromPath.size(), size_t(10));
 
     Pipe pipe(bytes);
@@ -378,7 +378,7 @@ void TestWorkbook::contentDecidesTheFormat()
         return;
     }
     PixelRecords fromPipe;
-    QCOMPARE(readWorkbook(pipe, fromPipe).status, SheetStatus::Loaded);
+    QCOMPARE(readSpreadsheet(pipe, fromPipe).status, SheetStatus::Loaded);
     QVERIFY(fromPipe == fromPath);
 }
 

@@ -144,15 +144,15 @@ void TestWorkbookCalc::calcWorkbooksLoadAsTheirCsv()
     QFETCH(QString, name);
     QFETCH(QString, suffix);
     PixelRecords expected;
-    const SheetInfo csvInfo = loadSheet(m_dir.filePath(name + QStringLiteral(".csv")), expected);
+    const SheetInfo csvInfo = loadSheetInfo(m_dir.filePath(name + QStringLiteral(".csv")), expected);
     QCOMPARE(csvInfo.status, SheetStatus::Loaded);
     PixelRecords loaded;
-    const SheetInfo info = loadSpreadsheet(m_dir.filePath(QStringLiteral("calc/%1.%2").arg(name, suffix)), loaded);
+    const SheetInfo info = loadSheetInfo(m_dir.filePath(QStringLiteral("calc/%1.%2").arg(name, suffix)), loaded);
     QVERIFY2(info.status == SheetStatus::Loaded, qPrintable(info.detail));
     QCOMPARE(loaded.size(), m_records.size());
     QVERIFY(loaded == expected);
-    QCOMPARE(info.maxX, csvInfo.maxX);
-    QCOMPARE(info.maxY, csvInfo.maxY);
+    QCOMPARE(info.width, csvInfo.width);
+    QCOMPARE(info.height, csvInfo.height);
 }
 
 void TestWorkbookCalc::editedCalcWorkbookLoads_data()
@@ -167,14 +167,14 @@ void TestWorkbookCalc::editedCalcWorkbookLoads()
 {
     QFETCH(QString, suffix);
     PixelRecords loaded;
-    const SheetInfo info = loadSpreadsheet(m_dir.filePath(QStringLiteral("calc/notes.") + suffix), loaded);
+    const SheetInfo info = loadSheetInfo(m_dir.filePath(QStringLiteral("calc/notes.") + suffix), loaded);
     QVERIFY2(info.status == SheetStatus::Loaded, qPrintable(info.detail));
     const PixelRecords expected = { PixelRecord{ 0, 0, 255, 0, 0, 0, 0, 0, 0 },
                                     PixelRecord{ 1, 0, 0, 255, 0, 0, 0, 0, 0 },
                                     PixelRecord{ 2, 0, 0, 0, 250, 0, 0, 0, 0 } };
     QVERIFY(loaded == expected);
-    QCOMPARE(info.maxX, 3);
-    QCOMPARE(info.maxY, 1);
+    QCOMPARE(info.width, 3);
+    QCOMPARE(info.height, 1);
 }
 
 QTEST_GUILESS_MAIN(TestWorkbookCalc)

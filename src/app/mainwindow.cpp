@@ -330,8 +330,8 @@ void MainWindow::fillSheetMembers(const tess::SheetInfo &info)
     valueColumn = info.columns.v;
     hasRgb = info.hasRgb;
     hasHsv = info.hasHsv;
-    maxX = info.maxX;
-    maxY = info.maxY;
+    maxX = info.width;
+    maxY = info.height;
 }
 
 void MainWindow::on_saveSheet_clicked()

@@ -82,5 +82,5 @@ void PixelViewer::showTitle()
     const double scale = m_canvas->scale();
     const QString zoom = scale >= 1.0 ? QStringLiteral("%1\u00d7").arg(int(std::lround(scale)))
                                       : QStringLiteral("%1%").arg(int(std::lround(scale * 100)));
-    setWindowTitle(tr("Pixels of %1 \u2013 %2").arg(m_title, zoom));
+    setWindowTitle(tr("Pixels of %1 – %2").arg(m_title, zoom));
 }

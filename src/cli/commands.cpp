@@ -102,7 +102,7 @@ int runToImage(const ToImageJob &job)
     QImage image;
     DrawStats bent;
     if (result.ok())
-        result = drawImage(records, info.maxX, info.maxY, model, image, &bent);
+        result = drawImage(records, info.width, info.height, model, image, &bent);
     records = tess::PixelRecords(); // give the memory back before the encoder needs its own
     if (result.ok()) {
         CodecSilence silence;

@@ -70,7 +70,15 @@ Result loadSheetFile(const QString &path, PixelRecords &out, SheetInfo &info, co
     ReadProgress bytesRead;
     if (progress)
         bytesRead = [&progress, total](qint64 done) { progress(done, total); };
-    info = readSpreadsheet(file, out, bytesRead);
+    // The readers catch memory running out themselves; this is the last guard, for what
+    // they hold around the reading.
+    try {
+        info = readSpreadsheet(file, out, bytesRead);
+    } catch (const std::bad_alloc &) {
+        out = PixelRecords();
+        info = SheetInfo{};
+        info.status = SheetStatus::OutOfMemory;
+    }
     return sheetResult(info, path);
 }
 
@@ -112,10 +120,12 @@ Result drawImage(const PixelRecords &records, int width, int height, ColourModel
 
 Result saveImageFile(const QImage &image, const QString &path)
 {
-    QString reason;
-    if (saveImage(image, path, &reason))
-        return Result{};
-    return outcome(Status::ImageNotSaved, pathDetail(path, reason));
+    return unlessOutOfMemory(Status::SaveOutOfMemory, [&] {
+        QString reason;
+        if (saveImage(image, path, &reason))
+            return Result{};
+        return outcome(Status::ImageNotSaved, pathDetail(path, reason));
+    });
 }
 
 } // namespace tess

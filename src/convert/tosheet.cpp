@@ -66,20 +66,22 @@ bool isWorkbookName(const QString &path)
 
 Result saveSheetFile(const QString &path, const PixelRecords &records, ColourModel model)
 {
-    QString reason;
-    if (isWorkbookName(path)) {
-        // The writer's own reason (too many rows for a worksheet) comes before the device's.
-        const OutputResult output = writeOutput(path, [&](QIODevice &device) {
-            return writeWorkbook(device, records, model, &reason);
-        });
-        if (output.written)
+    return unlessOutOfMemory(Status::SaveOutOfMemory, [&] {
+        QString reason;
+        if (isWorkbookName(path)) {
+            // The writer's own reason (too many rows for a worksheet) comes before the device's.
+            const OutputResult output = writeOutput(path, [&](QIODevice &device) {
+                return writeWorkbook(device, records, model, &reason);
+            });
+            if (output.written)
+                return Result{};
+            if (reason.isEmpty())
+                reason = output.reason.isEmpty() ? userText(Text::DataNotWritten) : output.reason;
+        } else if (saveSheet(path, records, model, &reason) == SheetSaveStatus::Saved) {
             return Result{};
-        if (reason.isEmpty())
-            reason = output.reason.isEmpty() ? userText(Text::DataNotWritten) : output.reason;
-    } else if (saveSheet(path, records, model, &reason) == SheetSaveStatus::Saved) {
-        return Result{};
-    }
-    return outcome(Status::SheetNotSaved, pathDetail(sheetPathName(path, false), reason));
+        }
+        return outcome(Status::SheetNotSaved, pathDetail(sheetPathName(path, false), reason));
+    });
 }
 
 } // namespace tess

@@ -39,26 +39,28 @@ bool writeSheetOfImage(QIODevice &device, const QImage &source, ColourModel mode
 Result imageToSheetFile(const QImage &image, bool excel2002, const QString &path, ColourModel model,
                         const Notice &notice)
 {
-    if (isWorkbookName(path)) {
-        PixelRecords records;
-        QSize extent;
-        const Result converted = recordsFromImage(image, excel2002, records, extent, notice);
-        return converted.ok() ? saveSheetFile(path, records, model) : converted;
-    }
-    const ReductionPlan plan = planReduction(image.size(), excel2002);
-    if (plan.millionWarning && notice)
-        notice(outcome(Status::ImageReduced));
-    const QImage source = scanSource(reducedImage(image, plan));
-    // A picture with pixels that gives no source to scan could not allocate it: a sheet of
-    // only its header would be a sheet with the picture lost.
-    if (source.isNull() && !reducedSize(image.size(), plan).isEmpty())
-        return outcome(Status::ConversionOutOfMemory);
-    const OutputResult result =
-        writeOutput(path, [&](QIODevice &device) { return writeSheetOfImage(device, source, model); });
-    if (result.written)
-        return Result{};
-    const QString reason = result.reason.isEmpty() ? userText(Text::DataNotWritten) : result.reason;
-    return outcome(Status::SheetNotSaved, pathDetail(sheetPathName(path, false), reason));
+    return unlessOutOfMemory(Status::ConversionOutOfMemory, [&] {
+        if (isWorkbookName(path)) {
+            PixelRecords records;
+            QSize extent;
+            const Result converted = recordsFromImage(image, excel2002, records, extent, notice);
+            return converted.ok() ? saveSheetFile(path, records, model) : converted;
+        }
+        const ReductionPlan plan = planReduction(image.size(), excel2002);
+        if (plan.millionWarning && notice)
+            notice(outcome(Status::ImageReduced));
+        const QImage source = scanSource(reducedImage(image, plan));
+        // A picture with pixels that gives no source to scan could not allocate it: a sheet of
+        // only its header would be a sheet with the picture lost.
+        if (source.isNull() && !reducedSize(image.size(), plan).isEmpty())
+            return outcome(Status::ConversionOutOfMemory);
+        const OutputResult result =
+            writeOutput(path, [&](QIODevice &device) { return writeSheetOfImage(device, source, model); });
+        if (result.written)
+            return Result{};
+        const QString reason = result.reason.isEmpty() ? userText(Text::DataNotWritten) : result.reason;
+        return outcome(Status::SheetNotSaved, pathDetail(sheetPathName(path, false), reason));
+    });
 }
 
 } // namespace tess

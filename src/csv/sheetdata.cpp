@@ -66,12 +66,12 @@ Q_DECL_COLD_FUNCTION Q_NEVER_INLINE void DataReader::noteOffset(const State &d, 
     m_lines.step(index, d.lineEnds + d.skipped);
 }
 
-int DataReader::maxX() const
+int DataReader::width() const
 {
     return int(std::min<int64_t>(m_state.maxX + 1, INT_MAX));
 }
 
-int DataReader::maxY() const
+int DataReader::height() const
 {
     return int(std::min<int64_t>(m_state.maxY + 1, INT_MAX));
 }

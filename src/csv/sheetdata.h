@@ -27,8 +27,8 @@ public:
     const QString &refusal() const { return m_refusal; }
 
     // One more than the largest x and y, at least 1 (held at INT_MAX).
-    int maxX() const;
-    int maxY() const;
+    int width() const;
+    int height() const;
     qint64 skippedLines() const { return m_state.skipped; }
     qint64 notNumbers() const { return m_state.notNumbers; }
     // The line each record came from.

@@ -71,8 +71,8 @@ public:
             m_info = m_firstLine; // the first line is what the user takes for the header
         } else if (m_stage == Stage::Data) {
             m_info.status = SheetStatus::Loaded;
-            m_info.maxX = m_data->maxX();
-            m_info.maxY = m_data->maxY();
+            m_info.width = m_data->width();
+            m_info.height = m_data->height();
             m_info.skippedLines = m_data->skippedLines();
             m_info.notNumbers = m_data->notNumbers();
             m_info.lines = m_data->recordLines();
@@ -270,8 +270,8 @@ std::optional<SheetInfo> readInHalves(QIODevice &device, PixelRecords &out, qint
     } catch (const std::bad_alloc &) {
         return outOfMemory(out);
     }
-    info.maxX = std::max(info.maxX, second.maxX());
-    info.maxY = std::max(info.maxY, second.maxY());
+    info.width = std::max(info.width, second.width());
+    info.height = std::max(info.height, second.height());
     info.skippedLines += second.skippedLines();
     info.notNumbers += second.notNumbers();
     if (progress)
@@ -316,19 +316,6 @@ SheetInfo readWorksheetText(QIODevice &device, PixelRecords &out, const ReadProg
 SheetInfo readSheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
 {
     return readSheetInBlocks(device, out, DefaultSheetBlockSize, progress);
-}
-
-SheetInfo loadSheet(const QString &path, PixelRecords &out, const ReadProgress &progress)
-{
-    out.clear();
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        SheetInfo info;
-        info.status = SheetStatus::CannotOpen;
-        info.detail = QFileInfo(path).isDir() ? userText(Text::IsAFolder) : file.errorString();
-        return info;
-    }
-    return readSheet(file, out, progress);
 }
 
 } // namespace tess

@@ -40,8 +40,8 @@ struct SheetInfo
     SheetColumns columns;   // as far as the header gave them, also on rejection
     bool hasRgb = false;    // the header has at least one of r, g, b
     bool hasHsv = false;    // the header has at least one of h, s, v
-    int maxX = 0;           // one more than the largest x (at least 1) when loaded;
-    int maxY = 0;           // the same for y; both held at INT_MAX for a coordinate INT_MAX
+    int width = 0;          // the picture's: one more than the largest x (at least 1) when
+    int height = 0;         // loaded, the same for y; both held at INT_MAX for a coordinate INT_MAX
     QString detail;         // why a sheet was refused, in plain words for the command line
                             // ("the header has no column named x; it has X, Y, R, G, B",
                             // "line 7: a quote is never closed")
@@ -60,7 +60,9 @@ struct SheetInfo
 // Called now and then while reading with the bytes consumed so far.
 using ReadProgress = std::function<void(qint64 bytesRead)>;
 
-// Reads a pixel sheet from an open device, streaming it in blocks. out is emptied
+// Reads a pixel sheet of CSV text from an open device, streaming it in blocks. (The
+// programs read a sheet through readSpreadsheet, which knows workbooks too, or through
+// loadSheetFile, which opens a path; this is the CSV format's reader beneath them.) out is emptied
 // first (its capacity kept) and receives one record per data line that has a pixel
 // position; on a rejection it is left empty.
 SheetInfo readSheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress = {});
@@ -84,8 +86,5 @@ SheetInfo readWorksheetText(QIODevice &device, PixelRecords &out, const ReadProg
 // (any separator but ",") every "," in the field stands for the decimal point.
 int sheetFieldToInt(QByteArrayView field, bool decimalComma = false);
 int sheetFieldToComponent(QByteArrayView field, bool decimalComma = false);
-
-// Opens path read-only and reads it; status CannotOpen when it cannot be opened.
-SheetInfo loadSheet(const QString &path, PixelRecords &out, const ReadProgress &progress = {});
 
 } // namespace tess

@@ -130,8 +130,8 @@ void SecondHalf::parse(SheetLayout layout, size_t expected)
             std::memmove(work.data(), end - keep, size_t(keep));
             kept = keep;
         }
-        m_maxX = reader.maxX();
-        m_maxY = reader.maxY();
+        m_width = reader.width();
+        m_height = reader.height();
         m_skipped = reader.skippedLines();
         m_notNumbers = reader.notNumbers();
         // The half's line numbers are known only once the first half is read: a half of one

@@ -39,8 +39,8 @@ public:
     // Moves the records to the end of out, giving back the memory of those moved as it
     // goes, so that the two halves never take more than the whole. Throws bad_alloc.
     void appendTo(PixelRecords &out);
-    int maxX() const { return m_maxX; }
-    int maxY() const { return m_maxY; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
     qint64 skippedLines() const { return m_skipped; }
     qint64 notNumbers() const { return m_notNumbers; }
 
@@ -55,8 +55,8 @@ private:
     std::thread m_thread;
     bool m_valid = false; // written by the thread, read after it has been joined
     PixelRecords m_records;
-    int m_maxX = 1;
-    int m_maxY = 1;
+    int m_width = 1;
+    int m_height = 1;
     qint64 m_skipped = 0;
     qint64 m_notNumbers = 0;
 };

@@ -8,7 +8,9 @@
 #include <charconv>
 #include <condition_variable>
 #include <cstring>
+#include <exception>
 #include <memory>
+#include <utility>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -150,12 +152,15 @@ public:
         m_thread.join();
     }
 
-    // The text of odd run index, once made; written by the caller, then given back.
+    // The text of odd run index, once made; written by the caller, then given back. What
+    // the helper threw making it (memory running out) is thrown here, on the caller's thread.
     Run &take(size_t index)
     {
         Run &run = m_slots[index / 2 % Slots];
         std::unique_lock lock(m_mutex);
         m_changed.wait(lock, [&run] { return run.full; });
+        if (m_thrown)
+            std::rethrow_exception(std::exchange(m_thrown, nullptr));
         return run;
     }
 
@@ -181,12 +186,20 @@ private:
                 if (m_stopping)
                     return;
             }
-            run.length = m_make(index, run.text.get()) - run.text.get();
+            std::exception_ptr thrown;
+            try {
+                run.length = m_make(index, run.text.get()) - run.text.get();
+            } catch (...) {
+                thrown = std::current_exception();
+            }
             {
                 const std::lock_guard lock(m_mutex);
                 run.full = true;
+                m_thrown = thrown;
             }
             m_changed.notify_all();
+            if (thrown)
+                return;
         }
     }
 
@@ -196,6 +209,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     bool m_stopping = false;
+    std::exception_ptr m_thrown; // by the helper, with the run it was making marked full
     std::thread m_thread;
 };
 

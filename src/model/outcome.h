@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <new>
 #include <optional>
 #include <utility>
 
@@ -49,6 +50,18 @@ Result outcome(Status status, const QString &detail = QString());
 
 // The title of the window's warning box for status.
 QString warningTitle(Status status);
+
+// work(), a Result; memory running out on the way (std::bad_alloc from a large block, or
+// from a thread of the work's that passed it on) becomes the failure status.
+template <class Work>
+Result unlessOutOfMemory(Status status, Work &&work)
+{
+    try {
+        return work();
+    } catch (const std::bad_alloc &) {
+        return outcome(status);
+    }
+}
 
 // A value, or the failure that left none.
 template <class T>

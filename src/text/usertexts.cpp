@@ -189,7 +189,7 @@ constexpr std::array Sources{
         "<li>Columns may come in any order and extra columns are ignored.</li>"
         "<li>A line is a pixel only when x and y are numbers; cleared rows and remark lines are skipped.</li>"
         "<li>An empty, missing or non-number colour cell counts as 0.</li>"
-        "<li>Colour values outside 0\u2013255 are drawn as 0 or 255, and a hue outside 0\u2013359 is taken "
+        "<li>Colour values outside 0–255 are drawn as 0 or 255, and a hue outside 0–359 is taken "
         "modulo 360 (-1 still means no hue).</li></ul>"
         "<h4>Shortcuts</h4><table>"
         "<tr><td>Ctrl+O</td><td>Load Image</td></tr>"

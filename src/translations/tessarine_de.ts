@@ -581,286 +581,288 @@
     </message>
     <message>
         <source>Load a picture to turn into numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild laden, um es in Zahlen umzuwandeln</translation>
     </message>
     <message>
         <source>Save the picture in the format its name&apos;s suffix names</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild in dem Format speichern, das die Endung seines Dateinamens angibt</translation>
     </message>
     <message>
         <source>Turn the picture into numbers, one row per pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild in Zahlen umwandeln, eine Zeile pro Pixel</translation>
     </message>
     <message>
         <source>Draw the numbers as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlen als Bild zeichnen</translation>
     </message>
     <message>
         <source>Load a pixel sheet to draw as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Pixeltabelle laden, um sie als Bild zu zeichnen</translation>
     </message>
     <message>
         <source>Save the numbers as a pixel sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlen als Pixeltabelle speichern</translation>
     </message>
     <message>
         <source>Show and save the colours as red, green and blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farben als Rot, Grün und Blau anzeigen und speichern</translation>
     </message>
     <message>
         <source>Show and save the colours as hue, saturation and value</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farben als Farbton, Sättigung und Hellwert anzeigen und speichern</translation>
     </message>
     <message>
         <source>Reduce the picture to about 60,000 pixels, as Excel 2002 can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild auf etwa 60.000 Pixel verkleinern, so viele, wie Excel 2002 fassen kann</translation>
     </message>
     <message>
         <source>Spreadsheet: from the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle: aus dem Bild</translation>
     </message>
     <message>
         <source>Spreadsheet: from </source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle: aus </translation>
     </message>
     <message>
         <source>Look into the pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixel ansehen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>About Tessarine</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tessarine</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>no visible worksheet has columns named x and y; looked at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein sichtbares Tabellenblatt hat Spalten namens x und y; geprüft wurden %1</translation>
     </message>
     <message>
         <source>this is a compressed file, such as a compressed Gnumeric file; open it in its program and save it as CSV, .xlsx or .ods</source>
-        <translation type="unfinished"></translation>
+        <translation>dies ist eine komprimierte Datei, etwa eine komprimierte Gnumeric-Datei; öffnen Sie sie in ihrem Programm und speichern Sie sie als CSV, .xlsx oder .ods</translation>
     </message>
     <message>
         <source>this is a password-protected workbook; open it in its program and save it again without a password</source>
-        <translation type="unfinished"></translation>
+        <translation>dies ist eine kennwortgeschützte Arbeitsmappe; öffnen Sie sie in ihrem Programm und speichern Sie sie ohne Kennwort erneut</translation>
     </message>
     <message>
         <source>this is a workbook in the old .xls format; open it in a spreadsheet program and save it as CSV, .xlsx or .ods</source>
-        <translation type="unfinished"></translation>
+        <translation>dies ist eine Arbeitsmappe im alten .xls-Format; öffnen Sie sie in einem Tabellenkalkulationsprogramm und speichern Sie sie als CSV, .xlsx oder .ods</translation>
     </message>
     <message>
         <source>this is a web page; open it in a spreadsheet program and save it as CSV, .xlsx or .ods</source>
-        <translation type="unfinished"></translation>
+        <translation>dies ist eine Webseite; öffnen Sie sie in einem Tabellenkalkulationsprogramm und speichern Sie sie als CSV, .xlsx oder .ods</translation>
     </message>
     <message>
         <source>this is an XML file but no workbook this program reads; open it in a spreadsheet program and save it as CSV, .xlsx or .ods</source>
-        <translation type="unfinished"></translation>
+        <translation>dies ist eine XML-Datei, aber keine Arbeitsmappe, die dieses Programm lesen kann; öffnen Sie sie in einem Tabellenkalkulationsprogramm und speichern Sie sie als CSV, .xlsx oder .ods</translation>
     </message>
     <message>
         <source>this is a picture; open it with Load Image</source>
-        <translation type="unfinished"></translation>
+        <translation>dies ist ein Bild; öffnen Sie es mit „Bild laden“</translation>
     </message>
     <message>
         <source>this is a DIF file; open it in a spreadsheet program and save it as CSV, .xlsx or .ods</source>
-        <translation type="unfinished"></translation>
+        <translation>dies ist eine DIF-Datei; öffnen Sie sie in einem Tabellenkalkulationsprogramm und speichern Sie sie als CSV, .xlsx oder .ods</translation>
     </message>
     <message>
         <source>%1 line with a position below 0 was skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeile mit einer Position unter 0 wurde übersprungen</translation>
     </message>
     <message>
         <source>%1 lines with a position below 0 were skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen mit einer Position unter 0 wurden übersprungen</translation>
     </message>
     <message>
         <source>%1 line above the header was skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeile über der Kopfzeile wurde übersprungen</translation>
     </message>
     <message>
         <source>%1 lines above the header were skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen über der Kopfzeile wurden übersprungen</translation>
     </message>
     <message>
         <source>%1 empty colour cell was read as 0</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 leere Farbzelle wurde als 0 gelesen</translation>
     </message>
     <message>
         <source>%1 empty colour cells were read as 0</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 leere Farbzellen wurden als 0 gelesen</translation>
     </message>
     <message>
         <source>%1 formula cell has no stored result, so the value may be wrong; open and save in a spreadsheet program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Formelzelle hat kein gespeichertes Ergebnis, daher kann der Wert falsch sein; öffnen und speichern Sie die Datei in einem Tabellenkalkulationsprogramm</translation>
     </message>
     <message>
         <source>%1 formula cells have no stored result, so the values may be wrong; open and save in a spreadsheet program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Formelzellen haben kein gespeichertes Ergebnis, daher können die Werte falsch sein; öffnen und speichern Sie die Datei in einem Tabellenkalkulationsprogramm</translation>
     </message>
     <message>
         <source>%1 pixel had no line and was left transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Pixel hatte keine Zeile und blieb transparent</translation>
     </message>
     <message>
         <source>%1 pixels had no line and were left transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Pixel hatten keine Zeile und blieben transparent</translation>
     </message>
     <message>
         <source>drawn from the sheet &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>aus dem Tabellenblatt „%1“ gezeichnet</translation>
     </message>
     <message>
         <source>%1 (e.g. %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (z. B. %2)</translation>
     </message>
     <message>
         <source>line %1, column %2: &apos;%3&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2: „%3“</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message>
         <source>%1 changed: read again and drawn (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde geändert: neu gelesen und gezeichnet (%2)</translation>
     </message>
     <message>
         <source>%1 changed: read again (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde geändert: neu gelesen (%2)</translation>
     </message>
     <message>
         <source>%1 changed: read again and converted (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde geändert: neu gelesen und umgewandelt (%2)</translation>
     </message>
     <message>
         <source>%1 changed but cannot be read, the last good data is kept (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde geändert, lässt sich aber nicht lesen; die letzten gültigen Daten bleiben erhalten (%2): %3</translation>
     </message>
     <message>
         <source>%1 was deleted or moved away; its data is kept (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde gelöscht oder verschoben; die Daten bleiben erhalten (%2)</translation>
     </message>
     <message>
         <source>Follow files on disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien auf dem Datenträger verfolgen</translation>
     </message>
     <message>
         <source>Watching %1; Ctrl+C stops</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird beobachtet; Ctrl+C beendet</translation>
     </message>
     <message>
         <source>Reading %1 (Esc stops)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird gelesen (Esc bricht ab)</translation>
     </message>
     <message>
         <source>Reading %1 was stopped; nothing has changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Lesen von %1 wurde abgebrochen; nichts wurde geändert</translation>
     </message>
     <message>
         <source>Drop one picture or sheet at a time; nothing was opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte ziehen Sie nur ein Bild oder eine Tabelle auf einmal hierher; es wurde nichts geöffnet.</translation>
     </message>
     <message>
         <source>A folder cannot be opened; drop one picture or sheet from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ordner kann nicht geöffnet werden; ziehen Sie ein einzelnes Bild oder eine Tabelle daraus hierher.</translation>
     </message>
     <message>
         <source>Still reading; drop the file again once it is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird noch gelesen; ziehen Sie die Datei erneut hierher, sobald das Lesen beendet ist.</translation>
     </message>
     <message>
         <source>The picture file is damaged: it ends early, and its missing part shows as grey.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bilddatei ist beschädigt: Sie endet zu früh, und der fehlende Teil wird grau angezeigt.</translation>
     </message>
     <message>
         <source>Writing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird geschrieben</translation>
     </message>
     <message>
         <source>Drawing the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild wird gezeichnet</translation>
     </message>
     <message>
         <source>x %1, y %2 · r %3 g %4 b %5 · h %6 s %7 v %8</source>
-        <translation type="unfinished"></translation>
+        <translation>x %1, y %2 · r %3 g %4 b %5 · h %6 s %7 v %8</translation>
     </message>
     <message>
         <source> · line %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation> · Zeile %1 in %2</translation>
     </message>
     <message>
         <source>Unsaved work</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespeicherte Arbeit</translation>
     </message>
     <message>
         <source>Save the converted sheet before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die umgewandelte Tabelle vor dem Schließen speichern?</translation>
     </message>
     <message>
         <source>Save the drawn picture before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gezeichnete Bild vor dem Schließen speichern?</translation>
     </message>
     <message>
         <source>Tessarine Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessarine-Hilfe</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tessarine %1&lt;/h3&gt;&lt;p&gt;Shows that a picture is made of numbers: turns a raster image into a pixel sheet and a pixel sheet back into an image.&lt;/p&gt;&lt;p&gt;Licence: %2&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Tessarine %1&lt;/h3&gt;&lt;p&gt;Zeigt, dass ein Bild aus Zahlen besteht: wandelt ein Rasterbild in eine Pixeltabelle um und eine Pixeltabelle wieder in ein Bild.&lt;/p&gt;&lt;p&gt;Lizenz: %2&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;A picture is made of numbers&lt;/h3&gt;&lt;p&gt;Tessarine turns a raster image into a &lt;i&gt;pixel sheet&lt;/i&gt;: a comma-separated file with one line per pixel, giving the pixel&apos;s position and its colour as red, green and blue or as hue, saturation and value. Open the sheet in Excel or LibreOffice, change numbers, and let Tessarine draw the picture again.&lt;/p&gt;&lt;h4&gt;The lesson loop&lt;/h4&gt;&lt;ol&gt;&lt;li&gt;&lt;b&gt;Load Image&lt;/b&gt; reads a picture and previews it with its size and pixel count.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Image to Spreadsheet&lt;/b&gt; turns it into pixel data. A picture of more than one million pixels is reduced to about one million first; with &lt;i&gt;Excel2002 Compatibility&lt;/i&gt; ticked, to about 60,000.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Save Sheet&lt;/b&gt; writes the pixel sheet in the colour model chosen with &lt;i&gt;RGB Mode&lt;/i&gt; / &lt;i&gt;HSV Mode&lt;/i&gt;.&lt;/li&gt;&lt;li&gt;Change numbers in the spreadsheet program and save.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Load Sheet&lt;/b&gt; reads the pixel sheet back; &lt;b&gt;Spreadsheet to Image&lt;/b&gt; draws it into a new picture; &lt;b&gt;Save Image&lt;/b&gt; writes it in the format its file name&apos;s suffix names.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Double-click the preview to look into the pixels: each square shows its position and its numbers, and the line of the sheet that holds it.&lt;/p&gt;&lt;h4&gt;The sheet&lt;/h4&gt;&lt;pre&gt;x,y,r,g,b
 0,0,135,206,235
-0,1,134,205,235&lt;/pre&gt;&lt;ul&gt;&lt;li&gt;Columns may come in any order and extra columns are ignored.&lt;/li&gt;&lt;li&gt;A line is a pixel only when x and y are numbers; cleared rows and remark lines are skipped.&lt;/li&gt;&lt;li&gt;An empty, missing or non-number colour cell counts as 0.&lt;/li&gt;&lt;li&gt;Colour values outside 0㉕ are drawn as 0 or 255, and a hue outside 0㍙ is taken modulo 360 (-1 still means no hue).&lt;/li&gt;&lt;/ul&gt;&lt;h4&gt;Shortcuts&lt;/h4&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+O&lt;/td&gt;&lt;td&gt;Load Image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Right&lt;/td&gt;&lt;td&gt;Image to Spreadsheet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+R / Ctrl+H&lt;/td&gt;&lt;td&gt;RGB / HSV Mode&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S&lt;/td&gt;&lt;td&gt;Save Sheet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+O&lt;/td&gt;&lt;td&gt;Load Sheet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Left&lt;/td&gt;&lt;td&gt;Spreadsheet to Image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S&lt;/td&gt;&lt;td&gt;Save Image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+E&lt;/td&gt;&lt;td&gt;Excel2002 Compatibility&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+I&lt;/td&gt;&lt;td&gt;Look into the pixels (the pixel viewer)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F1&lt;/td&gt;&lt;td&gt;This help&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Q&lt;/td&gt;&lt;td&gt;Quit&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;p&gt;In the pixel viewer: Ctrl+wheel, + and - zoom, 0 fits, 1 shows 1:1, the arrow keys move from pixel to pixel, Ctrl+C copies the numbers.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Tessarine %1&lt;/h3&gt;&lt;p&gt;Shows that a picture is made of numbers: turns a raster image into a pixel sheet and a pixel sheet back into an image.&lt;/p&gt;&lt;p&gt;Licence: %2&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+0,1,134,205,235&lt;/pre&gt;&lt;ul&gt;&lt;li&gt;Columns may come in any order and extra columns are ignored.&lt;/li&gt;&lt;li&gt;A line is a pixel only when x and y are numbers; cleared rows and remark lines are skipped.&lt;/li&gt;&lt;li&gt;An empty, missing or non-number colour cell counts as 0.&lt;/li&gt;&lt;li&gt;Colour values outside 0–255 are drawn as 0 or 255, and a hue outside 0–359 is taken modulo 360 (-1 still means no hue).&lt;/li&gt;&lt;/ul&gt;&lt;h4&gt;Shortcuts&lt;/h4&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+O&lt;/td&gt;&lt;td&gt;Load Image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Right&lt;/td&gt;&lt;td&gt;Image to Spreadsheet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+R / Ctrl+H&lt;/td&gt;&lt;td&gt;RGB / HSV Mode&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S&lt;/td&gt;&lt;td&gt;Save Sheet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+O&lt;/td&gt;&lt;td&gt;Load Sheet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Left&lt;/td&gt;&lt;td&gt;Spreadsheet to Image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S&lt;/td&gt;&lt;td&gt;Save Image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+E&lt;/td&gt;&lt;td&gt;Excel2002 Compatibility&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+I&lt;/td&gt;&lt;td&gt;Look into the pixels (the pixel viewer)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F1&lt;/td&gt;&lt;td&gt;This help&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Q&lt;/td&gt;&lt;td&gt;Quit&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;p&gt;In the pixel viewer: Ctrl+wheel, + and - zoom, 0 fits, 1 shows 1:1, the arrow keys move from pixel to pixel, Ctrl+C copies the numbers.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ein Bild besteht aus Zahlen&lt;/h3&gt;&lt;p&gt;Tessarine verwandelt ein Rasterbild in eine &lt;i&gt;Pixeltabelle&lt;/i&gt;: eine Datei mit durch Kommas getrennten Werten und einer Zeile pro Pixel, die die Position des Pixels und seine Farbe als Rot, Grün und Blau oder als Farbton, Sättigung und Hellwert angibt. Öffnen Sie die Tabelle in Excel oder LibreOffice, ändern Sie Zahlen und lassen Sie Tessarine das Bild neu zeichnen.&lt;/p&gt;&lt;h4&gt;Der Ablauf im Unterricht&lt;/h4&gt;&lt;ol&gt;&lt;li&gt;&lt;b&gt;Bild laden&lt;/b&gt; liest ein Bild ein und zeigt es als Vorschau mit seiner Größe und Pixelanzahl.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Bild in Tabelle&lt;/b&gt; wandelt es in Pixeldaten um. Ein Bild mit mehr als einer Million Pixeln wird zuvor auf etwa eine Million verkleinert; ist &lt;i&gt;Kompatibel zu Excel 2002&lt;/i&gt; angekreuzt, auf etwa 60.000.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Tabelle sichern&lt;/b&gt; schreibt die Pixeltabelle in dem Farbmodell, das mit &lt;i&gt;RGB-Modus&lt;/i&gt; / &lt;i&gt;HSV-Modus&lt;/i&gt; gewählt ist.&lt;/li&gt;&lt;li&gt;Zahlen im Tabellenkalkulationsprogramm ändern und speichern.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Tabelle laden&lt;/b&gt; liest die Pixeltabelle wieder ein; &lt;b&gt;Tabelle in Bild&lt;/b&gt; zeichnet daraus ein neues Bild; &lt;b&gt;Bild speichern&lt;/b&gt; schreibt es in dem Format, das die Endung des Dateinamens angibt.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Doppelklicken Sie auf die Vorschau, um sich die Pixel genau anzusehen: Jedes Quadrat zeigt seine Position, seine Zahlen und die Zeile der Tabelle, in der es steht.&lt;/p&gt;&lt;h4&gt;Die Tabelle&lt;/h4&gt;&lt;pre&gt;x,y,r,g,b
+0,0,135,206,235
+0,1,134,205,235&lt;/pre&gt;&lt;ul&gt;&lt;li&gt;Die Spalten dürfen in beliebiger Reihenfolge stehen, zusätzliche Spalten werden ignoriert.&lt;/li&gt;&lt;li&gt;Eine Zeile ist nur dann ein Pixel, wenn x und y Zahlen sind; geleerte Zeilen und Anmerkungszeilen werden übersprungen.&lt;/li&gt;&lt;li&gt;Eine leere, fehlende oder nicht numerische Farbzelle zählt als 0.&lt;/li&gt;&lt;li&gt;Farbwerte außerhalb von 0–255 werden als 0 oder 255 gezeichnet, und ein Farbton außerhalb von 0–359 wird modulo 360 genommen (-1 bedeutet weiterhin „kein Farbton“).&lt;/li&gt;&lt;/ul&gt;&lt;h4&gt;Tastenkürzel&lt;/h4&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+O&lt;/td&gt;&lt;td&gt;Bild laden&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Right&lt;/td&gt;&lt;td&gt;Bild in Tabelle&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+R / Ctrl+H&lt;/td&gt;&lt;td&gt;RGB- / HSV-Modus&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S&lt;/td&gt;&lt;td&gt;Tabelle sichern&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+O&lt;/td&gt;&lt;td&gt;Tabelle laden&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Left&lt;/td&gt;&lt;td&gt;Tabelle in Bild&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S&lt;/td&gt;&lt;td&gt;Bild speichern&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+E&lt;/td&gt;&lt;td&gt;Kompatibel zu Excel 2002&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+I&lt;/td&gt;&lt;td&gt;Pixel ansehen (die Pixelansicht)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F1&lt;/td&gt;&lt;td&gt;Diese Hilfe&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Q&lt;/td&gt;&lt;td&gt;Beenden&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;p&gt;In der Pixelansicht: Ctrl+Mausrad, + und - zoomen, 0 passt ins Fenster ein, 1 zeigt 1:1, die Pfeiltasten gehen von Pixel zu Pixel, Ctrl+C kopiert die Zahlen.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>PixelViewer</name>
     <message>
         <source>Pixels of the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixel des Bildes</translation>
     </message>
     <message>
         <source>Arrow keys move from pixel to pixel; plus and minus zoom, 0 fits, 1 shows 1:1; Ctrl+C copies the numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Pfeiltasten gehen von Pixel zu Pixel; Plus und Minus zoomen, 0 passt ins Fenster ein, 1 zeigt 1:1; Ctrl+C kopiert die Zahlen</translation>
     </message>
     <message>
         <source>Numbers of the pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlen des Pixels</translation>
     </message>
     <message>
         <source>Copy the numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlen kopieren</translation>
     </message>
     <message>
         <source>Pixels of %1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixel: %1 – %2</translation>
     </message>
 </context>
 <context>
     <name>QMainWindow</name>
     <message>
         <source>Window content</source>
-        <translation type="unfinished"></translation>
+        <translation>Fensterinhalt</translation>
     </message>
 </context>
 <context>
     <name>Viewers</name>
     <message>
         <source>the sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle</translation>
     </message>
 </context>
 <context>
@@ -901,7 +903,11 @@
   tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--watch]
   tessarine-cli --help | --version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf:
+  tessarine-cli to-sheet BILD TABELLE [--hsv] [--excel2002] [--watch]
+  tessarine-cli to-image TABELLE BILD [--rgb | --hsv] [--watch]
+  tessarine-cli --help | --version
+</translation>
     </message>
     <message>
         <source>
@@ -938,11 +944,44 @@ A SHEET of - means standard output for to-sheet and standard input for to-image.
 Exit status: 0 done, 1 the conversion failed (reason on standard error),
 2 the command line was wrong. With --watch: 0 once stopped.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Wandelt ein Bild in eine Pixeltabelle um (eine Zeile pro Pixel: x,y und seine Farbe) und eine
+Pixeltabelle wieder in ein Bild.
+
+Befehle:
+  to-sheet     BILD lesen (jedes dem Programm bekannte Format, erkannt am Inhalt) und seine
+               Pixeltabelle in TABELLE schreiben: CSV oder, wenn TABELLE auf .xlsx endet, eine
+               Excel-Arbeitsmappe. Bilder über einer Million Pixel werden zuvor auf etwa eine
+               Million verkleinert (Hinweis auf der Standardfehlerausgabe).
+  to-image     Die Pixeltabelle TABELLE lesen (CSV, .xlsx oder .ods, erkannt am Inhalt) und in
+               BILD zeichnen; das Bildformat ist das, welches die Endung von BILD angibt
+               (.png, .bmp, .jpg, .gif, .tif, ...).
+
+Optionen:
+  --hsv        to-sheet: Farbton, Sättigung und Hellwert statt Rot, Grün, Blau schreiben.
+               to-image: aus den Spalten h, s, v zeichnen.
+  --rgb        to-image: aus den Spalten r, g, b zeichnen.
+               Ohne --rgb oder --hsv zeichnet to-image aus r, g, b, wenn die Tabelle eine
+               dieser Spalten hat, sonst aus h, s, v.
+  --excel2002  to-sheet: das Bild auf etwa 60.000 Pixel verkleinern, so viele Zeilen, wie
+               ältere Tabellenkalkulationsprogramme höchstens fassen.
+  --watch      Einmal umwandeln, dann nach jedem neuen Speichern der Eingabedatei erneut (egal
+               wie ein Tabellenkalkulations- oder Malprogramm speichert), bis zum Abbruch
+               (Ctrl+C) oder Beenden. Ist eine Fassung nicht lesbar, wird der Grund ausgegeben
+               und die letzte gültige Ausgabe bleibt erhalten; die nächste gültige wird wieder
+               umgewandelt. Die Eingabe muss eine Datei sein, nicht -.
+  -h, --help   Diesen Text anzeigen.
+  -v, --version  Die Version anzeigen.
+
+TABELLE als - heißt: Standardausgabe bei to-sheet, Standardeingabe bei to-image.
+
+Exit-Status: 0 erledigt, 1 die Umwandlung ist fehlgeschlagen (Grund auf der
+Standardfehlerausgabe), 2 die Befehlszeile war falsch. Mit --watch: 0 nach dem Beenden.
+</translation>
     </message>
     <message>
         <source>--watch follows a file; standard input cannot be watched</source>
-        <translation type="unfinished"></translation>
+        <translation>--watch beobachtet eine Datei; die Standardeingabe kann nicht beobachtet werden</translation>
     </message>
 </context>
 </TS>

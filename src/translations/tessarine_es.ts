@@ -581,286 +581,288 @@
     </message>
     <message>
         <source>Load a picture to turn into numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una imagen para convertirla en números</translation>
     </message>
     <message>
         <source>Save the picture in the format its name&apos;s suffix names</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la imagen en el formato que indica la extensión de su nombre</translation>
     </message>
     <message>
         <source>Turn the picture into numbers, one row per pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir la imagen en números, una fila por píxel</translation>
     </message>
     <message>
         <source>Draw the numbers as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar los números como una imagen</translation>
     </message>
     <message>
         <source>Load a pixel sheet to draw as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una hoja de píxeles para dibujarla como imagen</translation>
     </message>
     <message>
         <source>Save the numbers as a pixel sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los números como hoja de píxeles</translation>
     </message>
     <message>
         <source>Show and save the colours as red, green and blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar y guardar los colores como rojo, verde y azul</translation>
     </message>
     <message>
         <source>Show and save the colours as hue, saturation and value</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar y guardar los colores como matiz, saturación y valor</translation>
     </message>
     <message>
         <source>Reduce the picture to about 60,000 pixels, as Excel 2002 can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir la imagen a unos 60.000 píxeles, lo que cabe en Excel 2002</translation>
     </message>
     <message>
         <source>Spreadsheet: from the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de cálculo: a partir de la imagen</translation>
     </message>
     <message>
         <source>Spreadsheet: from </source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de cálculo: a partir de </translation>
     </message>
     <message>
         <source>Look into the pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar los píxeles</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>About Tessarine</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tessarine</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen</translation>
     </message>
     <message>
         <source>no visible worksheet has columns named x and y; looked at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna hoja visible tiene columnas llamadas x e y; hojas revisadas: %1</translation>
     </message>
     <message>
         <source>this is a compressed file, such as a compressed Gnumeric file; open it in its program and save it as CSV, .xlsx or .ods</source>
-        <translation type="unfinished"></translation>
+        <translation>es un archivo comprimido, como un archivo de Gnumeric comprimido; ábralo con su programa y guárdelo como CSV, .xlsx o .ods</translation>
     </message>
     <message>
         <source>this is a password-protected workbook; open it in its program and save it again without a password</source>
-        <translation type="unfinished"></translation>
+        <translation>es un libro protegido con contraseña; ábralo con su programa y vuelva a guardarlo sin contraseña</translation>
     </message>
     <message>
         <source>this is a workbook in the old .xls format; open it in a spreadsheet program and save it as CSV, .xlsx or .ods</source>
-        <translation type="unfinished"></translation>
+        <translation>es un libro en el antiguo formato .xls; ábralo con un programa de hojas de cálculo y guárdelo como CSV, .xlsx o .ods</translation>
     </message>
     <message>
         <source>this is a web page; open it in a spreadsheet program and save it as CSV, .xlsx or .ods</source>
-        <translation type="unfinished"></translation>
+        <translation>es una página web; ábrala con un programa de hojas de cálculo y guárdela como CSV, .xlsx o .ods</translation>
     </message>
     <message>
         <source>this is an XML file but no workbook this program reads; open it in a spreadsheet program and save it as CSV, .xlsx or .ods</source>
-        <translation type="unfinished"></translation>
+        <translation>es un archivo XML, pero no un libro que este programa sepa leer; ábralo con un programa de hojas de cálculo y guárdelo como CSV, .xlsx o .ods</translation>
     </message>
     <message>
         <source>this is a picture; open it with Load Image</source>
-        <translation type="unfinished"></translation>
+        <translation>es una imagen; ábrala con «Abrir imagen»</translation>
     </message>
     <message>
         <source>this is a DIF file; open it in a spreadsheet program and save it as CSV, .xlsx or .ods</source>
-        <translation type="unfinished"></translation>
+        <translation>es un archivo DIF; ábralo con un programa de hojas de cálculo y guárdelo como CSV, .xlsx o .ods</translation>
     </message>
     <message>
         <source>%1 line with a position below 0 was skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha omitido %1 línea con una posición menor que 0</translation>
     </message>
     <message>
         <source>%1 lines with a position below 0 were skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>se han omitido %1 líneas con una posición menor que 0</translation>
     </message>
     <message>
         <source>%1 line above the header was skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha omitido %1 línea por encima del encabezado</translation>
     </message>
     <message>
         <source>%1 lines above the header were skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>se han omitido %1 líneas por encima del encabezado</translation>
     </message>
     <message>
         <source>%1 empty colour cell was read as 0</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha leído como 0 %1 celda de color vacía</translation>
     </message>
     <message>
         <source>%1 empty colour cells were read as 0</source>
-        <translation type="unfinished"></translation>
+        <translation>se han leído como 0 %1 celdas de color vacías</translation>
     </message>
     <message>
         <source>%1 formula cell has no stored result, so the value may be wrong; open and save in a spreadsheet program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 celda con fórmula no tiene un resultado guardado, así que el valor puede ser incorrecto; abra y guarde el archivo en un programa de hojas de cálculo</translation>
     </message>
     <message>
         <source>%1 formula cells have no stored result, so the values may be wrong; open and save in a spreadsheet program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 celdas con fórmula no tienen un resultado guardado, así que los valores pueden ser incorrectos; abra y guarde el archivo en un programa de hojas de cálculo</translation>
     </message>
     <message>
         <source>%1 pixel had no line and was left transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 píxel no tenía línea y se ha dejado transparente</translation>
     </message>
     <message>
         <source>%1 pixels had no line and were left transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 píxeles no tenían línea y se han dejado transparentes</translation>
     </message>
     <message>
         <source>drawn from the sheet &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>dibujada a partir de la hoja «%1»</translation>
     </message>
     <message>
         <source>%1 (e.g. %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (p. ej. %2)</translation>
     </message>
     <message>
         <source>line %1, column %2: &apos;%3&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1, columna %2: «%3»</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1, columna %2</translation>
     </message>
     <message>
         <source>%1 changed: read again and drawn (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha cambiado: se ha vuelto a leer y dibujar (%2)</translation>
     </message>
     <message>
         <source>%1 changed: read again (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha cambiado: se ha vuelto a leer (%2)</translation>
     </message>
     <message>
         <source>%1 changed: read again and converted (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha cambiado: se ha vuelto a leer y convertir (%2)</translation>
     </message>
     <message>
         <source>%1 changed but cannot be read, the last good data is kept (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha cambiado pero no se puede leer; se conservan los últimos datos válidos (%2): %3</translation>
     </message>
     <message>
         <source>%1 was deleted or moved away; its data is kept (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ha eliminado o movido; se conservan sus datos (%2)</translation>
     </message>
     <message>
         <source>Follow files on disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir los archivos en el disco</translation>
     </message>
     <message>
         <source>Watching %1; Ctrl+C stops</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilando %1; Ctrl+C para detener</translation>
     </message>
     <message>
         <source>Reading %1 (Esc stops)</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo %1 (Esc para detener)</translation>
     </message>
     <message>
         <source>Reading %1 was stopped; nothing has changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha detenido la lectura de %1; no ha cambiado nada</translation>
     </message>
     <message>
         <source>Drop one picture or sheet at a time; nothing was opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelte una sola imagen u hoja de cálculo a la vez; no se ha abierto nada.</translation>
     </message>
     <message>
         <source>A folder cannot be opened; drop one picture or sheet from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir una carpeta; suelte una imagen u hoja de cálculo que contenga.</translation>
     </message>
     <message>
         <source>Still reading; drop the file again once it is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía se está leyendo; suelte de nuevo el archivo cuando termine.</translation>
     </message>
     <message>
         <source>The picture file is damaged: it ends early, and its missing part shows as grey.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de imagen está dañado: termina antes de tiempo y la parte que falta se muestra en gris.</translation>
     </message>
     <message>
         <source>Writing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo %1</translation>
     </message>
     <message>
         <source>Drawing the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujando la imagen</translation>
     </message>
     <message>
         <source>x %1, y %2 · r %3 g %4 b %5 · h %6 s %7 v %8</source>
-        <translation type="unfinished"></translation>
+        <translation>x %1, y %2 · r %3 g %4 b %5 · h %6 s %7 v %8</translation>
     </message>
     <message>
         <source> · line %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation> · línea %1 de %2</translation>
     </message>
     <message>
         <source>Unsaved work</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo sin guardar</translation>
     </message>
     <message>
         <source>Save the converted sheet before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar la hoja de cálculo convertida antes de cerrar?</translation>
     </message>
     <message>
         <source>Save the drawn picture before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar la imagen dibujada antes de cerrar?</translation>
     </message>
     <message>
         <source>Tessarine Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Tessarine</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tessarine %1&lt;/h3&gt;&lt;p&gt;Shows that a picture is made of numbers: turns a raster image into a pixel sheet and a pixel sheet back into an image.&lt;/p&gt;&lt;p&gt;Licence: %2&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Tessarine %1&lt;/h3&gt;&lt;p&gt;Muestra que una imagen está hecha de números: convierte una imagen de mapa de bits en una hoja de píxeles y una hoja de píxeles de nuevo en una imagen.&lt;/p&gt;&lt;p&gt;Licencia: %2&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;A picture is made of numbers&lt;/h3&gt;&lt;p&gt;Tessarine turns a raster image into a &lt;i&gt;pixel sheet&lt;/i&gt;: a comma-separated file with one line per pixel, giving the pixel&apos;s position and its colour as red, green and blue or as hue, saturation and value. Open the sheet in Excel or LibreOffice, change numbers, and let Tessarine draw the picture again.&lt;/p&gt;&lt;h4&gt;The lesson loop&lt;/h4&gt;&lt;ol&gt;&lt;li&gt;&lt;b&gt;Load Image&lt;/b&gt; reads a picture and previews it with its size and pixel count.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Image to Spreadsheet&lt;/b&gt; turns it into pixel data. A picture of more than one million pixels is reduced to about one million first; with &lt;i&gt;Excel2002 Compatibility&lt;/i&gt; ticked, to about 60,000.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Save Sheet&lt;/b&gt; writes the pixel sheet in the colour model chosen with &lt;i&gt;RGB Mode&lt;/i&gt; / &lt;i&gt;HSV Mode&lt;/i&gt;.&lt;/li&gt;&lt;li&gt;Change numbers in the spreadsheet program and save.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Load Sheet&lt;/b&gt; reads the pixel sheet back; &lt;b&gt;Spreadsheet to Image&lt;/b&gt; draws it into a new picture; &lt;b&gt;Save Image&lt;/b&gt; writes it in the format its file name&apos;s suffix names.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Double-click the preview to look into the pixels: each square shows its position and its numbers, and the line of the sheet that holds it.&lt;/p&gt;&lt;h4&gt;The sheet&lt;/h4&gt;&lt;pre&gt;x,y,r,g,b
 0,0,135,206,235
-0,1,134,205,235&lt;/pre&gt;&lt;ul&gt;&lt;li&gt;Columns may come in any order and extra columns are ignored.&lt;/li&gt;&lt;li&gt;A line is a pixel only when x and y are numbers; cleared rows and remark lines are skipped.&lt;/li&gt;&lt;li&gt;An empty, missing or non-number colour cell counts as 0.&lt;/li&gt;&lt;li&gt;Colour values outside 0㉕ are drawn as 0 or 255, and a hue outside 0㍙ is taken modulo 360 (-1 still means no hue).&lt;/li&gt;&lt;/ul&gt;&lt;h4&gt;Shortcuts&lt;/h4&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+O&lt;/td&gt;&lt;td&gt;Load Image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Right&lt;/td&gt;&lt;td&gt;Image to Spreadsheet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+R / Ctrl+H&lt;/td&gt;&lt;td&gt;RGB / HSV Mode&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S&lt;/td&gt;&lt;td&gt;Save Sheet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+O&lt;/td&gt;&lt;td&gt;Load Sheet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Left&lt;/td&gt;&lt;td&gt;Spreadsheet to Image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S&lt;/td&gt;&lt;td&gt;Save Image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+E&lt;/td&gt;&lt;td&gt;Excel2002 Compatibility&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+I&lt;/td&gt;&lt;td&gt;Look into the pixels (the pixel viewer)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F1&lt;/td&gt;&lt;td&gt;This help&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Q&lt;/td&gt;&lt;td&gt;Quit&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;p&gt;In the pixel viewer: Ctrl+wheel, + and - zoom, 0 fits, 1 shows 1:1, the arrow keys move from pixel to pixel, Ctrl+C copies the numbers.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Tessarine %1&lt;/h3&gt;&lt;p&gt;Shows that a picture is made of numbers: turns a raster image into a pixel sheet and a pixel sheet back into an image.&lt;/p&gt;&lt;p&gt;Licence: %2&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+0,1,134,205,235&lt;/pre&gt;&lt;ul&gt;&lt;li&gt;Columns may come in any order and extra columns are ignored.&lt;/li&gt;&lt;li&gt;A line is a pixel only when x and y are numbers; cleared rows and remark lines are skipped.&lt;/li&gt;&lt;li&gt;An empty, missing or non-number colour cell counts as 0.&lt;/li&gt;&lt;li&gt;Colour values outside 0–255 are drawn as 0 or 255, and a hue outside 0–359 is taken modulo 360 (-1 still means no hue).&lt;/li&gt;&lt;/ul&gt;&lt;h4&gt;Shortcuts&lt;/h4&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+O&lt;/td&gt;&lt;td&gt;Load Image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Right&lt;/td&gt;&lt;td&gt;Image to Spreadsheet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+R / Ctrl+H&lt;/td&gt;&lt;td&gt;RGB / HSV Mode&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S&lt;/td&gt;&lt;td&gt;Save Sheet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+O&lt;/td&gt;&lt;td&gt;Load Sheet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Left&lt;/td&gt;&lt;td&gt;Spreadsheet to Image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S&lt;/td&gt;&lt;td&gt;Save Image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+E&lt;/td&gt;&lt;td&gt;Excel2002 Compatibility&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+I&lt;/td&gt;&lt;td&gt;Look into the pixels (the pixel viewer)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F1&lt;/td&gt;&lt;td&gt;This help&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Q&lt;/td&gt;&lt;td&gt;Quit&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;p&gt;In the pixel viewer: Ctrl+wheel, + and - zoom, 0 fits, 1 shows 1:1, the arrow keys move from pixel to pixel, Ctrl+C copies the numbers.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Una imagen está hecha de números&lt;/h3&gt;&lt;p&gt;Tessarine convierte una imagen de mapa de bits en una &lt;i&gt;hoja de píxeles&lt;/i&gt;: un archivo de valores separados por comas con una línea por píxel, que indica la posición del píxel y su color como rojo, verde y azul o como matiz, saturación y valor. Abra la hoja en Excel o LibreOffice, cambie números y deje que Tessarine vuelva a dibujar la imagen.&lt;/p&gt;&lt;h4&gt;El ciclo en clase&lt;/h4&gt;&lt;ol&gt;&lt;li&gt;&lt;b&gt;Abrir imagen&lt;/b&gt; lee una imagen y muestra una vista previa con su tamaño y su número de píxeles.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Imagen a hoja de cálculo&lt;/b&gt; la convierte en datos de píxeles. Una imagen de más de un millón de píxeles se reduce antes a un millón aproximadamente; con &lt;i&gt;Compatible con Excel 2002&lt;/i&gt; marcado, a unos 60.000.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Guardar hoja&lt;/b&gt; escribe la hoja de píxeles en el modelo de color elegido con &lt;i&gt;Modo RGB&lt;/i&gt; / &lt;i&gt;Modo HSV&lt;/i&gt;.&lt;/li&gt;&lt;li&gt;Cambie números en el programa de hojas de cálculo y guarde.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Abrir hoja&lt;/b&gt; vuelve a leer la hoja de píxeles; &lt;b&gt;Hoja de cálculo a imagen&lt;/b&gt; la dibuja en una imagen nueva; &lt;b&gt;Guardar imagen&lt;/b&gt; la escribe en el formato que indica la extensión de su nombre de archivo.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Haga doble clic en la vista previa para examinar los píxeles: cada cuadrado muestra su posición, sus números y la línea de la hoja que lo contiene.&lt;/p&gt;&lt;h4&gt;La hoja&lt;/h4&gt;&lt;pre&gt;x,y,r,g,b
+0,0,135,206,235
+0,1,134,205,235&lt;/pre&gt;&lt;ul&gt;&lt;li&gt;Las columnas pueden estar en cualquier orden y las columnas de más se ignoran.&lt;/li&gt;&lt;li&gt;Una línea solo es un píxel cuando x e y son números; las filas vaciadas y las líneas de comentario se omiten.&lt;/li&gt;&lt;li&gt;Una celda de color vacía, ausente o no numérica cuenta como 0.&lt;/li&gt;&lt;li&gt;Los valores de color fuera de 0–255 se dibujan como 0 o 255, y un matiz fuera de 0–359 se toma módulo 360 (-1 sigue significando «sin matiz»).&lt;/li&gt;&lt;/ul&gt;&lt;h4&gt;Atajos de teclado&lt;/h4&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+O&lt;/td&gt;&lt;td&gt;Abrir imagen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Right&lt;/td&gt;&lt;td&gt;Imagen a hoja de cálculo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+R / Ctrl+H&lt;/td&gt;&lt;td&gt;Modo RGB / HSV&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S&lt;/td&gt;&lt;td&gt;Guardar hoja&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+O&lt;/td&gt;&lt;td&gt;Abrir hoja&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Left&lt;/td&gt;&lt;td&gt;Hoja de cálculo a imagen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S&lt;/td&gt;&lt;td&gt;Guardar imagen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+E&lt;/td&gt;&lt;td&gt;Compatible con Excel 2002&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+I&lt;/td&gt;&lt;td&gt;Examinar los píxeles (el visor de píxeles)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F1&lt;/td&gt;&lt;td&gt;Esta ayuda&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Q&lt;/td&gt;&lt;td&gt;Salir&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;p&gt;En el visor de píxeles: Ctrl+rueda, + y - amplían o reducen, 0 ajusta a la ventana, 1 muestra a 1:1, las flechas pasan de un píxel a otro, Ctrl+C copia los números.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>PixelViewer</name>
     <message>
         <source>Pixels of the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Píxeles de la imagen</translation>
     </message>
     <message>
         <source>Arrow keys move from pixel to pixel; plus and minus zoom, 0 fits, 1 shows 1:1; Ctrl+C copies the numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Las flechas pasan de un píxel a otro; más y menos amplían o reducen, 0 ajusta a la ventana, 1 muestra a 1:1; Ctrl+C copia los números</translation>
     </message>
     <message>
         <source>Numbers of the pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>Números del píxel</translation>
     </message>
     <message>
         <source>Copy the numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar los números</translation>
     </message>
     <message>
         <source>Pixels of %1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Píxeles de %1 – %2</translation>
     </message>
 </context>
 <context>
     <name>QMainWindow</name>
     <message>
         <source>Window content</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido de la ventana</translation>
     </message>
 </context>
 <context>
     <name>Viewers</name>
     <message>
         <source>the sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>la hoja de cálculo</translation>
     </message>
 </context>
 <context>
@@ -901,7 +903,11 @@
   tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--watch]
   tessarine-cli --help | --version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:
+  tessarine-cli to-sheet IMAGEN HOJA [--hsv] [--excel2002] [--watch]
+  tessarine-cli to-image HOJA IMAGEN [--rgb | --hsv] [--watch]
+  tessarine-cli --help | --version
+</translation>
     </message>
     <message>
         <source>
@@ -938,11 +944,44 @@ A SHEET of - means standard output for to-sheet and standard input for to-image.
 Exit status: 0 done, 1 the conversion failed (reason on standard error),
 2 the command line was wrong. With --watch: 0 once stopped.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Convierte una imagen en una hoja de píxeles (una línea por píxel: x,y y su color) y una hoja
+de píxeles de nuevo en una imagen.
+
+Órdenes:
+  to-sheet     Lee IMAGEN (cualquier formato que el programa conozca, detectado por su
+               contenido) y escribe su hoja de píxeles en HOJA: CSV, o un libro de Excel si
+               HOJA acaba en .xlsx. Las imágenes de más de un millón de píxeles se reducen
+               antes a cerca de un millón (aviso en la salida de error estándar).
+  to-image     Lee la hoja de píxeles HOJA (CSV, .xlsx o .ods, reconocida por su contenido) y
+               la dibuja en IMAGEN; el formato de imagen es el que indica la extensión de
+               IMAGEN (.png, .bmp, .jpg, .gif, .tif, ...).
+
+Opciones:
+  --hsv        to-sheet: escribe matiz, saturación y valor en lugar de rojo, verde y azul.
+               to-image: dibuja a partir de las columnas h, s, v.
+  --rgb        to-image: dibuja a partir de las columnas r, g, b.
+               Sin --rgb ni --hsv, to-image dibuja a partir de r, g, b si la hoja tiene alguna
+               de ellas; si no, a partir de h, s, v.
+  --excel2002  to-sheet: reduce la imagen a unos 60.000 píxeles, el máximo de filas que
+               admiten los programas de hojas de cálculo antiguos.
+  --watch      Convierte una vez y de nuevo cada vez que se vuelve a guardar el archivo de
+               entrada (con un programa de hojas de cálculo o de dibujo, sea como sea), hasta
+               que se interrumpe (Ctrl+C) o se termina. Si un guardado no se puede leer, se
+               indica el motivo y se conserva la última salida válida; el siguiente guardado
+               válido se vuelve a convertir. La entrada debe ser un archivo, no -.
+  -h, --help   Muestra este texto.
+  -v, --version  Muestra la versión.
+
+Si HOJA es -, se usa la salida estándar en to-sheet y la entrada estándar en to-image.
+
+Estado de salida: 0 hecho, 1 la conversión ha fallado (motivo en la salida de error estándar),
+2 la línea de órdenes era incorrecta. Con --watch: 0 al detenerse.
+</translation>
     </message>
     <message>
         <source>--watch follows a file; standard input cannot be watched</source>
-        <translation type="unfinished"></translation>
+        <translation>--watch sigue un archivo; la entrada estándar no se puede vigilar</translation>
     </message>
 </context>
 </TS>

@@ -253,7 +253,7 @@ bool isWorkbook(QIODevice &device)
     return isZip(head) || isCompoundFile(head);
 }
 
-SheetInfo readWorkbook(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
+static SheetInfo readWorkbook(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
 {
     out.clear();
     const QByteArray head = device.peek(8);
@@ -265,19 +265,6 @@ SheetInfo readWorkbook(QIODevice &device, PixelRecords &out, const ReadProgress 
     if (!spool(device, copy))
         return refused(userText(Text::NotCopiedToTemporary));
     return readContainer(copy, out, progress);
-}
-
-SheetInfo loadSpreadsheet(const QString &path, PixelRecords &out, const ReadProgress &progress)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out.clear();
-        SheetInfo info;
-        info.status = SheetStatus::CannotOpen;
-        info.detail = file.errorString();
-        return info;
-    }
-    return readSpreadsheet(file, out, progress);
 }
 
 SheetInfo readSpreadsheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress)

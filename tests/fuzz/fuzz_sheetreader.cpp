@@ -2,7 +2,7 @@
 // always keep its promises about what it returns.
 //
 // Checked for every input:
-//  - a loaded sheet has x and y columns and at least one colour column; maxX and maxY are
+//  - a loaded sheet has x and y columns and at least one colour column; width and height are
 //    exactly one more than the largest coordinate (at least 1, held at INT_MAX);
 //  - a rejected sheet leaves no records, and its status matches the header it reports;
 //  - no more records than lines;
@@ -74,7 +74,7 @@ void checkInfo(const QByteArray &bytes, const tess::SheetInfo &info, const Pixel
 
     CHECK(c.x >= 0 && c.y >= 0 && c.x != c.y);
     CHECK(info.hasRgb || info.hasHsv);
-    CHECK(info.maxX >= 1 && info.maxY >= 1);
+    CHECK(info.width >= 1 && info.height >= 1);
 
     // One record per data line at most: the header is a line, every line end (CR, LF and
     // the two characters "^M" that some exports write) ends one.
@@ -86,11 +86,11 @@ void checkInfo(const QByteArray &bytes, const tess::SheetInfo &info, const Pixel
     for (const PixelRecord &record : records) {
         maxX = expectedExtent(maxX, record.x);
         maxY = expectedExtent(maxY, record.y);
-        CHECK(record.x < info.maxX || (record.x == INT_MAX && info.maxX == INT_MAX));
-        CHECK(record.y < info.maxY || (record.y == INT_MAX && info.maxY == INT_MAX));
+        CHECK(record.x < info.width || (record.x == INT_MAX && info.width == INT_MAX));
+        CHECK(record.y < info.height || (record.y == INT_MAX && info.height == INT_MAX));
     }
-    CHECK(maxX == info.maxX);
-    CHECK(maxY == info.maxY);
+    CHECK(maxX == info.width);
+    CHECK(maxY == info.height);
 }
 
 bool sameInfo(const tess::SheetInfo &a, const tess::SheetInfo &b)
@@ -100,8 +100,8 @@ bool sameInfo(const tess::SheetInfo &a, const tess::SheetInfo &b)
     return a.status == b.status && a.detail == b.detail && a.skippedLines == b.skippedLines
         && a.notNumbers == b.notNumbers && a.emptyColours == b.emptyColours
         && a.linesAboveHeader == b.linesAboveHeader && a.notNumberExample == b.notNumberExample
-        && a.emptyExample == b.emptyExample && a.hasRgb == b.hasRgb && a.hasHsv == b.hasHsv && a.maxX == b.maxX
-        && a.maxY == b.maxY && p.x == q.x && p.y == q.y && p.r == q.r && p.g == q.g && p.b == q.b
+        && a.emptyExample == b.emptyExample && a.hasRgb == b.hasRgb && a.hasHsv == b.hasHsv && a.width == b.width
+        && a.height == b.height && p.x == q.x && p.y == q.y && p.r == q.r && p.g == q.g && p.b == q.b
         && p.a == q.a && p.h == q.h && p.s == q.s && p.v == q.v;
 }
 

@@ -7,7 +7,7 @@
 //
 // Checked for every input:
 //  - the status is never CannotOpen; a refused workbook leaves no records;
-//  - a loaded sheet has x and y columns; maxX and maxY cover every record;
+//  - a loaded sheet has x and y columns; width and height cover every record;
 //  - no more records than a worksheet has rows;
 //  - the same result through a device that cannot seek (copied first) as through one that can.
 
@@ -37,14 +37,14 @@ void checkResult(const tess::SheetInfo &info, const PixelRecords &records)
     CHECK(info.columns.x >= 0 && info.columns.y >= 0);
     CHECK(qint64(records.size()) < tess::WorksheetMaxRows);
     for (const PixelRecord &record : records) {
-        CHECK(record.x < info.maxX || info.maxX == INT_MAX);
-        CHECK(record.y < info.maxY || info.maxY == INT_MAX);
+        CHECK(record.x < info.width || info.width == INT_MAX);
+        CHECK(record.y < info.height || info.height == INT_MAX);
     }
 }
 
 bool sameInfo(const tess::SheetInfo &a, const tess::SheetInfo &b)
 {
-    return a.status == b.status && a.maxX == b.maxX && a.maxY == b.maxY && a.detail == b.detail
+    return a.status == b.status && a.width == b.width && a.height == b.height && a.detail == b.detail
         && a.columns.x == b.columns.x && a.columns.y == b.columns.y && a.hasRgb == b.hasRgb
         && a.hasHsv == b.hasHsv;
 }
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     records.push_back(PixelRecord{ 1, 2, 3, 4, 5, 6, 7, 8, 9 }); // must be emptied first
     tess::isWorkbook(buffer);
     CHECK(buffer.pos() == 0);
-    const tess::SheetInfo info = tess::readWorkbook(buffer, records);
+    const tess::SheetInfo info = tess::readSpreadsheet(buffer, records);
     checkResult(info, records);
     // Whatever has no container directory at all is refused with a reason.
     if (!bytes.contains("PK\x05\x06"))
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     Pipe pipe(bytes);
     PixelRecords piped;
-    const tess::SheetInfo pipedInfo = tess::readWorkbook(pipe, piped);
+    const tess::SheetInfo pipedInfo = tess::readSpreadsheet(pipe, piped);
     CHECK(sameInfo(info, pipedInfo));
     CHECK(records == piped);
     return 0;

@@ -2,11 +2,11 @@
 # The converter under memory limits: at every limit it must either give the whole result
 # and exit 0, or exit 1 saying that memory ran out and leave no output behind. Anything
 # else (a crash, a cut result, a wrong reason, a stray file) fails the sweep.
-#   tests/memory/sweep.sh CLI WORKDIR [FIRST_MB LAST_MB STEP_MB]   (default 110 400 10)
+#   tests/memory/sweep.sh CLI WORKDIR [FIRST_MB LAST_MB STEP_MB]   (default 100 400 10)
 set -uo pipefail
 cli="$(realpath "${1:?the path of tessarine-cli}")"
 work="${2:?a folder for the files}"
-first="${3:-110}" last="${4:-400}" step="${5:-10}"
+first="${3:-100}" last="${4:-400}" step="${5:-10}"
 export QT_QPA_PLATFORM=offscreen
 mkdir -p "$work"
 cd "$work"
