@@ -43,7 +43,7 @@ public:
 
     CloseAnswer askBeforeClosing(QWidget *, const QString &title, const QString &text) override
     {
-        asked.append({QStringLiteral("close"), title, QString(), text, QString()});
+        asked.append({QStringLiteral("close"), title, QString(), text, QString(), QString()});
         return closeAnswers.isEmpty() ? CloseAnswer::Cancel : closeAnswers.takeFirst();
     }
 

@@ -205,11 +205,9 @@ void MainWindow::convertImage(bool shrink)
         return;
     }
 
-    const tess::ColourModel model = shownModel();
-    const bool rgb = model == tess::ColourModel::Rgb;
-    setCellText(0, 2, rgb ? tr("r") : tr("h"));
-    setCellText(0, 3, rgb ? tr("g") : tr("s"));
-    setCellText(0, 4, rgb ? tr("b") : tr("v"));
+    const tess::ModelColumns columns = tess::modelColumns(shownModel());
+    for (int i = 0; i < 3; ++i)
+        setCellText(0, 2 + i, tr(columns.name[i]));
 
     // The first column of the scanned image, up to four pixels of it.
     showRecords(true);

@@ -21,10 +21,9 @@ void setCell(QTableWidget &table, int row, int column, const QString &text)
 
 void setColourCells(QTableWidget &table, int row, const tess::PixelRecord &record, tess::ColourModel model)
 {
-    const bool rgb = model == tess::ColourModel::Rgb;
-    setCell(table, row, 2, QString::number(rgb ? record.r : record.h));
-    setCell(table, row, 3, QString::number(rgb ? record.g : record.s));
-    setCell(table, row, 4, QString::number(rgb ? record.b : record.v));
+    const tess::ModelColumns columns = tess::modelColumns(model);
+    for (int i = 0; i < 3; ++i)
+        setCell(table, row, 2 + i, QString::number(record.*columns.member[i]));
 }
 
 // What a click on a mode button shows: the labels of that model (those of the other
@@ -36,10 +35,10 @@ void showModel(Ui_MainWindow &ui, tess::ColourModel model, const tess::PixelReco
         label->setVisible(hsv);
     for (QWidget *label : {ui.red, ui.green, ui.blue})
         label->setVisible(!hsv);
-    const QStringList captions = hsv ? QStringList{MainWindow::tr("h"), MainWindow::tr("s"), MainWindow::tr("v")}
-                                     : QStringList{MainWindow::tr("r"), MainWindow::tr("g"), MainWindow::tr("b")};
+    // The captions are the sheet's column names, which the form's own cells translate.
+    const tess::ModelColumns columns = tess::modelColumns(model);
     for (int i = 0; i < 3; ++i)
-        setCell(*ui.tableWidget, 0, 2 + i, captions[i]);
+        setCell(*ui.tableWidget, 0, 2 + i, MainWindow::tr(columns.name[i]));
     // Rows left empty (no record, or not one of the picture's first column) stay empty.
     for (int i = 0; i < 4 && i < int(pixels.size()); ++i) {
         const QTableWidgetItem *position = ui.tableWidget->item(i + 1, 0);

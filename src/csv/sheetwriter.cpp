@@ -36,11 +36,10 @@ struct Columns
 {
     using Component = int32_t PixelRecord::*;
     explicit Columns(ColourModel model)
+        : first(modelColumns(model).member[0])
+        , second(modelColumns(model).member[1])
+        , third(modelColumns(model).member[2])
     {
-        const bool rgb = model == ColourModel::Rgb;
-        first = rgb ? &PixelRecord::r : &PixelRecord::h;
-        second = rgb ? &PixelRecord::g : &PixelRecord::s;
-        third = rgb ? &PixelRecord::b : &PixelRecord::v;
     }
     Component first;
     Component second;
@@ -236,8 +235,8 @@ bool writeRuns(SheetOutput &out, size_t runs, size_t capacity, const SheetRunTex
 
 QByteArray sheetHeader(ColourModel model)
 {
-    return model == ColourModel::Rgb ? QByteArrayLiteral("x,y,r,g,b\n")
-                                     : QByteArrayLiteral("x,y,h,s,v\n");
+    const ModelColumns columns = modelColumns(model);
+    return QByteArray("x,y,") + columns.name[0] + ',' + columns.name[1] + ',' + columns.name[2] + '\n';
 }
 
 char *putSheetLines(const PixelRecord *begin, const PixelRecord *end, ColourModel model, char *out)

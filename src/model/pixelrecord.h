@@ -71,4 +71,19 @@ using PixelRecords = std::vector<PixelRecord, RecordAllocator<PixelRecord>>;
 // Which three colour values a sheet carries and an image is drawn from.
 enum class ColourModel { Rgb, Hsv };
 
+// The three colour values of a model, as members of a record, and the names of their
+// columns in a sheet: the one place that says which values RGB and HSV are.
+struct ModelColumns
+{
+    int32_t PixelRecord::*member[3];
+    const char *name[3];
+};
+
+constexpr ModelColumns modelColumns(ColourModel model)
+{
+    if (model == ColourModel::Rgb)
+        return {{&PixelRecord::r, &PixelRecord::g, &PixelRecord::b}, {"r", "g", "b"}};
+    return {{&PixelRecord::h, &PixelRecord::s, &PixelRecord::v}, {"h", "s", "v"}};
+}
+
 } // namespace tess

@@ -48,7 +48,7 @@ void releaseRecordMemory(void *memory, std::size_t bytes) noexcept
         return;
     }
 #endif
-    ::operator delete(memory, bytes);
+    ::operator delete(memory); // unsized: clang declares the sized form only with -fsized-deallocation
 }
 
 void releaseRecordPages(const void *memory, std::size_t bytes) noexcept

@@ -160,18 +160,6 @@
         <translation>Imagen: </translation>
     </message>
     <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <translation>s</translation>
-    </message>
-    <message>
-        <source>v</source>
-        <translation>v</translation>
-    </message>
-    <message>
         <source>Jpeg (*.jpg);; Bmp (*.bmp);; Gif (*.gif);; Pgm (*.pgm);; Png (*.png);; Ppm (*.ppm);; Tif (*.tif)</source>
         <translation>Jpeg (*.jpg);; Bmp (*.bmp);; Gif (*.gif);; Pgm (*.pgm);; Png (*.png);; Ppm (*.ppm);; Tif (*.tif)</translation>
     </message>
@@ -721,7 +709,7 @@
     </message>
     <message>
         <source>%1 (e.g. %2)</source>
-        <translation>%1 (p. ej. %2)</translation>
+        <translation>%1 (p.&#xa0;ej. %2)</translation>
     </message>
     <message>
         <source>line %1, column %2: &apos;%3&apos;</source>

@@ -160,18 +160,6 @@
         <translation>Image&#xa0;: </translation>
     </message>
     <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <translation>s</translation>
-    </message>
-    <message>
-        <source>v</source>
-        <translation>v</translation>
-    </message>
-    <message>
         <source>Jpeg (*.jpg);; Bmp (*.bmp);; Gif (*.gif);; Pgm (*.pgm);; Png (*.png);; Ppm (*.ppm);; Tif (*.tif)</source>
         <translation>Jpeg (*.jpg);; Bmp (*.bmp);; Gif (*.gif);; Pgm (*.pgm);; Png (*.png);; Ppm (*.ppm);; Tif (*.tif)</translation>
     </message>
@@ -613,15 +601,15 @@
     </message>
     <message>
         <source>Reduce the picture to about 60,000 pixels, as Excel 2002 can hold</source>
-        <translation>Réduire l’image à environ 60 000 pixels, ce que peut contenir Excel 2002</translation>
+        <translation>Réduire l’image à environ 60&#xa0;000 pixels, ce que peut contenir Excel 2002</translation>
     </message>
     <message>
         <source>Spreadsheet: from the image</source>
-        <translation>Feuille de calcul : d’après l’image</translation>
+        <translation>Feuille de calcul&#xa0;: d’après l’image</translation>
     </message>
     <message>
         <source>Spreadsheet: from </source>
-        <translation>Feuille de calcul : d’après </translation>
+        <translation>Feuille de calcul&#xa0;: d’après </translation>
     </message>
     <message>
         <source>Look into the pixels</source>
@@ -645,35 +633,35 @@
     </message>
     <message>
         <source>no visible worksheet has columns named x and y; looked at %1</source>
-        <translation>aucune feuille visible n’a de colonnes nommées x et y ; feuilles examinées : %1</translation>
+        <translation>aucune feuille visible n’a de colonnes nommées x et y&#xa0;; feuilles examinées&#xa0;: %1</translation>
     </message>
     <message>
         <source>this is a compressed file, such as a compressed Gnumeric file; open it in its program and save it as CSV, .xlsx or .ods</source>
-        <translation>c’est un fichier compressé, par exemple un fichier Gnumeric compressé ; ouvrez-le dans son programme et enregistrez-le en CSV, .xlsx ou .ods</translation>
+        <translation>c’est un fichier compressé, par exemple un fichier Gnumeric compressé&#xa0;; ouvrez-le dans son programme et enregistrez-le en CSV, .xlsx ou .ods</translation>
     </message>
     <message>
         <source>this is a password-protected workbook; open it in its program and save it again without a password</source>
-        <translation>c’est un classeur protégé par mot de passe ; ouvrez-le dans son programme et enregistrez-le à nouveau sans mot de passe</translation>
+        <translation>c’est un classeur protégé par mot de passe&#xa0;; ouvrez-le dans son programme et enregistrez-le à nouveau sans mot de passe</translation>
     </message>
     <message>
         <source>this is a workbook in the old .xls format; open it in a spreadsheet program and save it as CSV, .xlsx or .ods</source>
-        <translation>c’est un classeur à l’ancien format .xls ; ouvrez-le dans un tableur et enregistrez-le en CSV, .xlsx ou .ods</translation>
+        <translation>c’est un classeur à l’ancien format .xls&#xa0;; ouvrez-le dans un tableur et enregistrez-le en CSV, .xlsx ou .ods</translation>
     </message>
     <message>
         <source>this is a web page; open it in a spreadsheet program and save it as CSV, .xlsx or .ods</source>
-        <translation>c’est une page web ; ouvrez-la dans un tableur et enregistrez-la en CSV, .xlsx ou .ods</translation>
+        <translation>c’est une page web&#xa0;; ouvrez-la dans un tableur et enregistrez-la en CSV, .xlsx ou .ods</translation>
     </message>
     <message>
         <source>this is an XML file but no workbook this program reads; open it in a spreadsheet program and save it as CSV, .xlsx or .ods</source>
-        <translation>c’est un fichier XML, mais pas un classeur que ce programme sait lire ; ouvrez-le dans un tableur et enregistrez-le en CSV, .xlsx ou .ods</translation>
+        <translation>c’est un fichier XML, mais pas un classeur que ce programme sait lire&#xa0;; ouvrez-le dans un tableur et enregistrez-le en CSV, .xlsx ou .ods</translation>
     </message>
     <message>
         <source>this is a picture; open it with Load Image</source>
-        <translation>c’est une image ; ouvrez-la avec « Ouvrir l’image »</translation>
+        <translation>c’est une image&#xa0;; ouvrez-la avec «&#xa0;Ouvrir l’image&#xa0;»</translation>
     </message>
     <message>
         <source>this is a DIF file; open it in a spreadsheet program and save it as CSV, .xlsx or .ods</source>
-        <translation>c’est un fichier DIF ; ouvrez-le dans un tableur et enregistrez-le en CSV, .xlsx ou .ods</translation>
+        <translation>c’est un fichier DIF&#xa0;; ouvrez-le dans un tableur et enregistrez-le en CSV, .xlsx ou .ods</translation>
     </message>
     <message>
         <source>%1 line with a position below 0 was skipped</source>
@@ -701,11 +689,11 @@
     </message>
     <message>
         <source>%1 formula cell has no stored result, so the value may be wrong; open and save in a spreadsheet program</source>
-        <translation>%1 cellule de formule n’a pas de résultat enregistré, la valeur peut donc être fausse ; ouvrez et enregistrez le fichier dans un tableur</translation>
+        <translation>%1 cellule de formule n’a pas de résultat enregistré, la valeur peut donc être fausse&#xa0;; ouvrez et enregistrez le fichier dans un tableur</translation>
     </message>
     <message>
         <source>%1 formula cells have no stored result, so the values may be wrong; open and save in a spreadsheet program</source>
-        <translation>%1 cellules de formule n’ont pas de résultat enregistré, les valeurs peuvent donc être fausses ; ouvrez et enregistrez le fichier dans un tableur</translation>
+        <translation>%1 cellules de formule n’ont pas de résultat enregistré, les valeurs peuvent donc être fausses&#xa0;; ouvrez et enregistrez le fichier dans un tableur</translation>
     </message>
     <message>
         <source>%1 pixel had no line and was left transparent</source>
@@ -717,15 +705,15 @@
     </message>
     <message>
         <source>drawn from the sheet &apos;%1&apos;</source>
-        <translation>dessinée d’après la feuille « %1 »</translation>
+        <translation>dessinée d’après la feuille «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 (e.g. %2)</source>
-        <translation>%1 (p. ex. %2)</translation>
+        <translation>%1 (p.&#xa0;ex. %2)</translation>
     </message>
     <message>
         <source>line %1, column %2: &apos;%3&apos;</source>
-        <translation>ligne %1, colonne %2 : « %3 »</translation>
+        <translation>ligne %1, colonne %2&#xa0;: «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
@@ -733,23 +721,23 @@
     </message>
     <message>
         <source>%1 changed: read again and drawn (%2)</source>
-        <translation>%1 a été modifié : relu et redessiné (%2)</translation>
+        <translation>%1 a été modifié&#xa0;: relu et redessiné (%2)</translation>
     </message>
     <message>
         <source>%1 changed: read again (%2)</source>
-        <translation>%1 a été modifié : relu (%2)</translation>
+        <translation>%1 a été modifié&#xa0;: relu (%2)</translation>
     </message>
     <message>
         <source>%1 changed: read again and converted (%2)</source>
-        <translation>%1 a été modifié : relu et converti (%2)</translation>
+        <translation>%1 a été modifié&#xa0;: relu et converti (%2)</translation>
     </message>
     <message>
         <source>%1 changed but cannot be read, the last good data is kept (%2): %3</source>
-        <translation>%1 a été modifié mais ne peut pas être lu, les dernières données valides sont conservées (%2) : %3</translation>
+        <translation>%1 a été modifié mais ne peut pas être lu, les dernières données valides sont conservées (%2)&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 was deleted or moved away; its data is kept (%2)</source>
-        <translation>%1 a été supprimé ou déplacé ; ses données sont conservées (%2)</translation>
+        <translation>%1 a été supprimé ou déplacé&#xa0;; ses données sont conservées (%2)</translation>
     </message>
     <message>
         <source>Follow files on disk</source>
@@ -757,7 +745,7 @@
     </message>
     <message>
         <source>Watching %1; Ctrl+C stops</source>
-        <translation>Surveillance de %1 ; Ctrl+C pour arrêter</translation>
+        <translation>Surveillance de %1&#xa0;; Ctrl+C pour arrêter</translation>
     </message>
     <message>
         <source>Reading %1 (Esc stops)</source>
@@ -765,23 +753,23 @@
     </message>
     <message>
         <source>Reading %1 was stopped; nothing has changed</source>
-        <translation>La lecture de %1 a été interrompue ; rien n’a changé</translation>
+        <translation>La lecture de %1 a été interrompue&#xa0;; rien n’a changé</translation>
     </message>
     <message>
         <source>Drop one picture or sheet at a time; nothing was opened.</source>
-        <translation>Déposez une seule image ou feuille de calcul à la fois ; rien n’a été ouvert.</translation>
+        <translation>Déposez une seule image ou feuille de calcul à la fois&#xa0;; rien n’a été ouvert.</translation>
     </message>
     <message>
         <source>A folder cannot be opened; drop one picture or sheet from it.</source>
-        <translation>Un dossier ne peut pas être ouvert ; déposez plutôt une image ou une feuille de calcul qu’il contient.</translation>
+        <translation>Un dossier ne peut pas être ouvert&#xa0;; déposez plutôt une image ou une feuille de calcul qu’il contient.</translation>
     </message>
     <message>
         <source>Still reading; drop the file again once it is done.</source>
-        <translation>Lecture en cours ; déposez à nouveau le fichier quand elle sera terminée.</translation>
+        <translation>Lecture en cours&#xa0;; déposez à nouveau le fichier quand elle sera terminée.</translation>
     </message>
     <message>
         <source>The picture file is damaged: it ends early, and its missing part shows as grey.</source>
-        <translation>Le fichier image est endommagé : il s’arrête trop tôt, et la partie manquante apparaît en gris.</translation>
+        <translation>Le fichier image est endommagé&#xa0;: il s’arrête trop tôt, et la partie manquante apparaît en gris.</translation>
     </message>
     <message>
         <source>Writing %1</source>
@@ -805,11 +793,11 @@
     </message>
     <message>
         <source>Save the converted sheet before closing?</source>
-        <translation>Enregistrer la feuille de calcul convertie avant de fermer ?</translation>
+        <translation>Enregistrer la feuille de calcul convertie avant de fermer&#xa0;?</translation>
     </message>
     <message>
         <source>Save the drawn picture before closing?</source>
-        <translation>Enregistrer l’image dessinée avant de fermer ?</translation>
+        <translation>Enregistrer l’image dessinée avant de fermer&#xa0;?</translation>
     </message>
     <message>
         <source>Tessarine Help</source>
@@ -817,15 +805,15 @@
     </message>
     <message>
         <source>&lt;h3&gt;Tessarine %1&lt;/h3&gt;&lt;p&gt;Shows that a picture is made of numbers: turns a raster image into a pixel sheet and a pixel sheet back into an image.&lt;/p&gt;&lt;p&gt;Licence: %2&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Tessarine %1&lt;/h3&gt;&lt;p&gt;Montre qu’une image est faite de nombres : transforme une image matricielle en feuille de pixels, et une feuille de pixels en image.&lt;/p&gt;&lt;p&gt;Licence : %2&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Tessarine %1&lt;/h3&gt;&lt;p&gt;Montre qu’une image est faite de nombres&#xa0;: transforme une image matricielle en feuille de pixels, et une feuille de pixels en image.&lt;/p&gt;&lt;p&gt;Licence&#xa0;: %2&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;A picture is made of numbers&lt;/h3&gt;&lt;p&gt;Tessarine turns a raster image into a &lt;i&gt;pixel sheet&lt;/i&gt;: a comma-separated file with one line per pixel, giving the pixel&apos;s position and its colour as red, green and blue or as hue, saturation and value. Open the sheet in Excel or LibreOffice, change numbers, and let Tessarine draw the picture again.&lt;/p&gt;&lt;h4&gt;The lesson loop&lt;/h4&gt;&lt;ol&gt;&lt;li&gt;&lt;b&gt;Load Image&lt;/b&gt; reads a picture and previews it with its size and pixel count.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Image to Spreadsheet&lt;/b&gt; turns it into pixel data. A picture of more than one million pixels is reduced to about one million first; with &lt;i&gt;Excel2002 Compatibility&lt;/i&gt; ticked, to about 60,000.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Save Sheet&lt;/b&gt; writes the pixel sheet in the colour model chosen with &lt;i&gt;RGB Mode&lt;/i&gt; / &lt;i&gt;HSV Mode&lt;/i&gt;.&lt;/li&gt;&lt;li&gt;Change numbers in the spreadsheet program and save.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Load Sheet&lt;/b&gt; reads the pixel sheet back; &lt;b&gt;Spreadsheet to Image&lt;/b&gt; draws it into a new picture; &lt;b&gt;Save Image&lt;/b&gt; writes it in the format its file name&apos;s suffix names.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Double-click the preview to look into the pixels: each square shows its position and its numbers, and the line of the sheet that holds it.&lt;/p&gt;&lt;h4&gt;The sheet&lt;/h4&gt;&lt;pre&gt;x,y,r,g,b
 0,0,135,206,235
 0,1,134,205,235&lt;/pre&gt;&lt;ul&gt;&lt;li&gt;Columns may come in any order and extra columns are ignored.&lt;/li&gt;&lt;li&gt;A line is a pixel only when x and y are numbers; cleared rows and remark lines are skipped.&lt;/li&gt;&lt;li&gt;An empty, missing or non-number colour cell counts as 0.&lt;/li&gt;&lt;li&gt;Colour values outside 0–255 are drawn as 0 or 255, and a hue outside 0–359 is taken modulo 360 (-1 still means no hue).&lt;/li&gt;&lt;/ul&gt;&lt;h4&gt;Shortcuts&lt;/h4&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+O&lt;/td&gt;&lt;td&gt;Load Image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Right&lt;/td&gt;&lt;td&gt;Image to Spreadsheet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+R / Ctrl+H&lt;/td&gt;&lt;td&gt;RGB / HSV Mode&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S&lt;/td&gt;&lt;td&gt;Save Sheet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+O&lt;/td&gt;&lt;td&gt;Load Sheet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Left&lt;/td&gt;&lt;td&gt;Spreadsheet to Image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S&lt;/td&gt;&lt;td&gt;Save Image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+E&lt;/td&gt;&lt;td&gt;Excel2002 Compatibility&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+I&lt;/td&gt;&lt;td&gt;Look into the pixels (the pixel viewer)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F1&lt;/td&gt;&lt;td&gt;This help&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Q&lt;/td&gt;&lt;td&gt;Quit&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;p&gt;In the pixel viewer: Ctrl+wheel, + and - zoom, 0 fits, 1 shows 1:1, the arrow keys move from pixel to pixel, Ctrl+C copies the numbers.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Une image est faite de nombres&lt;/h3&gt;&lt;p&gt;Tessarine transforme une image matricielle en &lt;i&gt;feuille de pixels&lt;/i&gt; : un fichier de valeurs séparées par des virgules, avec une ligne par pixel, qui donne la position du pixel et sa couleur en rouge, vert et bleu ou en teinte, saturation et valeur. Ouvrez la feuille dans Excel ou LibreOffice, modifiez des nombres, puis laissez Tessarine redessiner l’image.&lt;/p&gt;&lt;h4&gt;Le déroulement en classe&lt;/h4&gt;&lt;ol&gt;&lt;li&gt;&lt;b&gt;Ouvrir l’image&lt;/b&gt; lit une image et l’affiche en aperçu avec sa taille et son nombre de pixels.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Image vers feuille de calcul&lt;/b&gt; la transforme en données de pixels. Une image de plus d’un million de pixels est d’abord réduite à environ un million ; si la case &lt;i&gt;Compatibilité Excel 2002&lt;/i&gt; est cochée, à environ 60 000.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enregistrer&lt;/b&gt; (dans la partie Feuille de calcul) écrit la feuille de pixels dans le modèle de couleur choisi avec &lt;i&gt;Mode RVB&lt;/i&gt; / &lt;i&gt;Mode TSV&lt;/i&gt;.&lt;/li&gt;&lt;li&gt;Modifiez des nombres dans le tableur, puis enregistrez.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ouvrir la feuille&lt;/b&gt; relit la feuille de pixels ; &lt;b&gt;Feuille de calcul vers image&lt;/b&gt; la dessine dans une nouvelle image ; &lt;b&gt;Enregistrer&lt;/b&gt; (dans la partie Image) l’écrit dans le format qu’indique l’extension de son nom de fichier.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Double-cliquez sur l’aperçu pour examiner les pixels : chaque carré affiche sa position, ses nombres et la ligne de la feuille qui le contient.&lt;/p&gt;&lt;h4&gt;La feuille&lt;/h4&gt;&lt;pre&gt;x,y,r,g,b
+        <translation>&lt;h3&gt;Une image est faite de nombres&lt;/h3&gt;&lt;p&gt;Tessarine transforme une image matricielle en &lt;i&gt;feuille de pixels&lt;/i&gt;&#xa0;: un fichier de valeurs séparées par des virgules, avec une ligne par pixel, qui donne la position du pixel et sa couleur en rouge, vert et bleu ou en teinte, saturation et valeur. Ouvrez la feuille dans Excel ou LibreOffice, modifiez des nombres, puis laissez Tessarine redessiner l’image.&lt;/p&gt;&lt;h4&gt;Le déroulement en classe&lt;/h4&gt;&lt;ol&gt;&lt;li&gt;&lt;b&gt;Ouvrir l’image&lt;/b&gt; lit une image et l’affiche en aperçu avec sa taille et son nombre de pixels.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Image vers feuille de calcul&lt;/b&gt; la transforme en données de pixels. Une image de plus d’un million de pixels est d’abord réduite à environ un million&#xa0;; si la case &lt;i&gt;Compatibilité Excel 2002&lt;/i&gt; est cochée, à environ 60&#xa0;000.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enregistrer&lt;/b&gt; (dans la partie Feuille de calcul) écrit la feuille de pixels dans le modèle de couleur choisi avec &lt;i&gt;Mode RVB&lt;/i&gt; / &lt;i&gt;Mode TSV&lt;/i&gt;.&lt;/li&gt;&lt;li&gt;Modifiez des nombres dans le tableur, puis enregistrez.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ouvrir la feuille&lt;/b&gt; relit la feuille de pixels&#xa0;; &lt;b&gt;Feuille de calcul vers image&lt;/b&gt; la dessine dans une nouvelle image&#xa0;; &lt;b&gt;Enregistrer&lt;/b&gt; (dans la partie Image) l’écrit dans le format qu’indique l’extension de son nom de fichier.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Double-cliquez sur l’aperçu pour examiner les pixels&#xa0;: chaque carré affiche sa position, ses nombres et la ligne de la feuille qui le contient.&lt;/p&gt;&lt;h4&gt;La feuille&lt;/h4&gt;&lt;pre&gt;x,y,r,g,b
 0,0,135,206,235
-0,1,134,205,235&lt;/pre&gt;&lt;ul&gt;&lt;li&gt;Les colonnes peuvent être dans n’importe quel ordre, et les colonnes en trop sont ignorées.&lt;/li&gt;&lt;li&gt;Une ligne n’est un pixel que si x et y sont des nombres ; les lignes effacées et les lignes de remarque sont ignorées.&lt;/li&gt;&lt;li&gt;Une cellule de couleur vide, absente ou non numérique compte pour 0.&lt;/li&gt;&lt;li&gt;Les valeurs de couleur hors de 0–255 sont dessinées comme 0 ou 255, et une teinte hors de 0–359 est prise modulo 360 (-1 signifie toujours « pas de teinte »).&lt;/li&gt;&lt;/ul&gt;&lt;h4&gt;Raccourcis clavier&lt;/h4&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+O&lt;/td&gt;&lt;td&gt;Ouvrir l’image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Right&lt;/td&gt;&lt;td&gt;Image vers feuille de calcul&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+R / Ctrl+H&lt;/td&gt;&lt;td&gt;Mode RVB / TSV&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S&lt;/td&gt;&lt;td&gt;Enregistrer (feuille de calcul)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+O&lt;/td&gt;&lt;td&gt;Ouvrir la feuille&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Left&lt;/td&gt;&lt;td&gt;Feuille de calcul vers image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S&lt;/td&gt;&lt;td&gt;Enregistrer (image)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+E&lt;/td&gt;&lt;td&gt;Compatibilité Excel 2002&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+I&lt;/td&gt;&lt;td&gt;Examiner les pixels (la visionneuse de pixels)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F1&lt;/td&gt;&lt;td&gt;Cette aide&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Q&lt;/td&gt;&lt;td&gt;Quitter&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;p&gt;Dans la visionneuse de pixels : Ctrl+molette, + et - zooment, 0 ajuste à la fenêtre, 1 affiche à 1:1, les flèches passent d’un pixel à l’autre, Ctrl+C copie les nombres.&lt;/p&gt;</translation>
+0,1,134,205,235&lt;/pre&gt;&lt;ul&gt;&lt;li&gt;Les colonnes peuvent être dans n’importe quel ordre, et les colonnes en trop sont ignorées.&lt;/li&gt;&lt;li&gt;Une ligne n’est un pixel que si x et y sont des nombres&#xa0;; les lignes effacées et les lignes de remarque sont ignorées.&lt;/li&gt;&lt;li&gt;Une cellule de couleur vide, absente ou non numérique compte pour 0.&lt;/li&gt;&lt;li&gt;Les valeurs de couleur hors de 0–255 sont dessinées comme 0 ou 255, et une teinte hors de 0–359 est prise modulo 360 (-1 signifie toujours «&#xa0;pas de teinte&#xa0;»).&lt;/li&gt;&lt;/ul&gt;&lt;h4&gt;Raccourcis clavier&lt;/h4&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+O&lt;/td&gt;&lt;td&gt;Ouvrir l’image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Right&lt;/td&gt;&lt;td&gt;Image vers feuille de calcul&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+R / Ctrl+H&lt;/td&gt;&lt;td&gt;Mode RVB / TSV&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S&lt;/td&gt;&lt;td&gt;Enregistrer (feuille de calcul)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+O&lt;/td&gt;&lt;td&gt;Ouvrir la feuille&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Left&lt;/td&gt;&lt;td&gt;Feuille de calcul vers image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S&lt;/td&gt;&lt;td&gt;Enregistrer (image)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+E&lt;/td&gt;&lt;td&gt;Compatibilité Excel 2002&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+I&lt;/td&gt;&lt;td&gt;Examiner les pixels (la visionneuse de pixels)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F1&lt;/td&gt;&lt;td&gt;Cette aide&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Q&lt;/td&gt;&lt;td&gt;Quitter&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;p&gt;Dans la visionneuse de pixels&#xa0;: Ctrl+molette, + et - zooment, 0 ajuste à la fenêtre, 1 affiche à 1:1, les flèches passent d’un pixel à l’autre, Ctrl+C copie les nombres.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -836,7 +824,7 @@
     </message>
     <message>
         <source>Arrow keys move from pixel to pixel; plus and minus zoom, 0 fits, 1 shows 1:1; Ctrl+C copies the numbers</source>
-        <translation>Les flèches passent d’un pixel à l’autre ; plus et moins zooment, 0 ajuste à la fenêtre, 1 affiche à 1:1 ; Ctrl+C copie les nombres</translation>
+        <translation>Les flèches passent d’un pixel à l’autre&#xa0;; plus et moins zooment, 0 ajuste à la fenêtre, 1 affiche à 1:1&#xa0;; Ctrl+C copie les nombres</translation>
     </message>
     <message>
         <source>Numbers of the pixel</source>
@@ -903,7 +891,7 @@
   tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--watch]
   tessarine-cli --help | --version
 </source>
-        <translation>Utilisation :
+        <translation>Utilisation&#xa0;:
   tessarine-cli to-sheet IMAGE FEUILLE [--hsv] [--excel2002] [--watch]
   tessarine-cli to-image FEUILLE IMAGE [--rgb | --hsv] [--watch]
   tessarine-cli --help | --version
@@ -945,43 +933,43 @@ Exit status: 0 done, 1 the conversion failed (reason on standard error),
 2 the command line was wrong. With --watch: 0 once stopped.
 </source>
         <translation>
-Transforme une image en feuille de pixels (une ligne par pixel : x,y et sa couleur) et une
+Transforme une image en feuille de pixels (une ligne par pixel&#xa0;: x,y et sa couleur) et une
 feuille de pixels en image.
 
-Commandes :
+Commandes&#xa0;:
   to-sheet     Lit IMAGE (tout format connu du programme, reconnu d’après son contenu) et
-               écrit sa feuille de pixels dans FEUILLE : CSV, ou classeur Excel si FEUILLE
+               écrit sa feuille de pixels dans FEUILLE&#xa0;: CSV, ou classeur Excel si FEUILLE
                finit par .xlsx. Les images de plus d’un million de pixels sont d’abord
                réduites à environ un million (avis sur la sortie d’erreur standard).
   to-image     Lit la feuille de pixels FEUILLE (CSV, .xlsx ou .ods, reconnue d’après son
-               contenu) et la dessine dans IMAGE ; le format d’image est celui qu’indique
+               contenu) et la dessine dans IMAGE&#xa0;; le format d’image est celui qu’indique
                l’extension d’IMAGE (.png, .bmp, .jpg, .gif, .tif, ...).
 
-Options :
-  --hsv        to-sheet : écrit teinte, saturation et valeur au lieu de rouge, vert, bleu.
-               to-image : dessine à partir des colonnes h, s, v.
-  --rgb        to-image : dessine à partir des colonnes r, g, b.
+Options&#xa0;:
+  --hsv        to-sheet&#xa0;: écrit teinte, saturation et valeur au lieu de rouge, vert, bleu.
+               to-image&#xa0;: dessine à partir des colonnes h, s, v.
+  --rgb        to-image&#xa0;: dessine à partir des colonnes r, g, b.
                Sans --rgb ni --hsv, to-image dessine à partir de r, g, b si la feuille
                contient au moins l’une d’elles, sinon à partir de h, s, v.
-  --excel2002  to-sheet : réduit l’image à environ 60 000 pixels, le nombre maximal de lignes
+  --excel2002  to-sheet&#xa0;: réduit l’image à environ 60&#xa0;000 pixels, le nombre maximal de lignes
                des anciens tableurs.
   --watch      Convertit une fois, puis à chaque nouvel enregistrement du fichier d’entrée
                (par un tableur ou un logiciel de dessin, peu importe comment), jusqu’à
                interruption (Ctrl+C) ou arrêt. Si un enregistrement est illisible, la raison
-               est affichée et la dernière sortie valide est gardée ; le prochain
+               est affichée et la dernière sortie valide est gardée&#xa0;; le prochain
                enregistrement valide sera converti. L’entrée doit être un fichier, pas -.
   -h, --help   Affiche ce texte.
   -v, --version  Affiche la version.
 
 Une FEUILLE - désigne la sortie standard pour to-sheet, l’entrée standard pour to-image.
 
-Code de sortie : 0 terminé, 1 la conversion a échoué (raison sur la sortie d’erreur standard),
-2 la ligne de commande était incorrecte. Avec --watch : 0 une fois arrêté.
+Code de sortie&#xa0;: 0 terminé, 1 la conversion a échoué (raison sur la sortie d’erreur standard),
+2 la ligne de commande était incorrecte. Avec --watch&#xa0;: 0 une fois arrêté.
 </translation>
     </message>
     <message>
         <source>--watch follows a file; standard input cannot be watched</source>
-        <translation>--watch suit un fichier ; l’entrée standard ne peut pas être surveillée</translation>
+        <translation>--watch suit un fichier&#xa0;; l’entrée standard ne peut pas être surveillée</translation>
     </message>
 </context>
 </TS>

@@ -133,11 +133,9 @@ bool writeSheetXml(QIODevice &entry, const PixelRecords &records, ColourModel mo
     writeHeaderRow(out, model);
 
     using Component = int32_t PixelRecord::*;
-    const bool rgb = model == ColourModel::Rgb;
+    const ModelColumns colours = modelColumns(model);
     const Component fields[5] = { &PixelRecord::x, &PixelRecord::y,
-                                  rgb ? &PixelRecord::r : &PixelRecord::h,
-                                  rgb ? &PixelRecord::g : &PixelRecord::s,
-                                  rgb ? &PixelRecord::b : &PixelRecord::v };
+                                  colours.member[0], colours.member[1], colours.member[2] };
     int64_t row = 2;
     for (const PixelRecord &record : records) {
         if (!out.reserveRow())
