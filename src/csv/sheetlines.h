@@ -43,6 +43,19 @@ inline int lineEndAt(const char *p, const char *e, bool atEnd)
     }
 }
 
+// Whether text must be quoted to stay one field of a ","-separated line when the reader
+// reads it back: it holds the separator, a quote or a line end of the one rule above.
+inline bool fieldNeedsQuotes(QByteArrayView text)
+{
+    const char *const begin = text.data();
+    const char *const end = begin + text.size();
+    for (const char *p = begin; p != end; ++p) {
+        if (*p == ',' || *p == '"' || lineEndAt(p, end, true) > 0)
+            return true;
+    }
+    return false;
+}
+
 // Where the scan of a field stopped.
 enum class FieldEnd { Separator, LineEnd, DataEnd, Undecided };
 

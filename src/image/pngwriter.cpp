@@ -7,7 +7,6 @@
 
 #include <memory>
 #include <vector>
-#include <zlib.h>
 
 namespace tess {
 
@@ -19,6 +18,9 @@ namespace {
 // choosing filters row by row costs half as much again for a few per cent.
 constexpr int CompressionLevel = 4;
 constexpr int FilterChoice = SPNG_FILTER_CHOICE_UP;
+// zlib's Z_DEFAULT_STRATEGY, named here so that no compression library's header is needed
+// outside the workbook code.
+constexpr int DefaultStrategy = 0;
 
 struct ContextRelease
 {
@@ -53,7 +55,7 @@ bool configure(spng_ctx *context, const QImage &image, bool alpha, QIODevice &de
     header.color_type = alpha ? SPNG_COLOR_TYPE_TRUECOLOR_ALPHA : SPNG_COLOR_TYPE_TRUECOLOR;
     if (spng_set_png_stream(context, writeToDevice, &device) != 0 || spng_set_ihdr(context, &header) != 0
         || spng_set_option(context, SPNG_IMG_COMPRESSION_LEVEL, CompressionLevel) != 0
-        || spng_set_option(context, SPNG_IMG_COMPRESSION_STRATEGY, Z_DEFAULT_STRATEGY) != 0
+        || spng_set_option(context, SPNG_IMG_COMPRESSION_STRATEGY, DefaultStrategy) != 0
         || spng_set_option(context, SPNG_FILTER_CHOICE, FilterChoice) != 0)
         return false;
     // The resolution, in pixels a metre, as the toolkit keeps it.

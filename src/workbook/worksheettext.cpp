@@ -1,5 +1,6 @@
 #include "worksheettext.h"
 
+#include "csv/sheetheader.h"
 #include "csv/sheetlines.h"
 #include "text/usertexts.h"
 
@@ -11,35 +12,15 @@ namespace tess {
 
 namespace {
 
-bool needsQuotes(QByteArrayView text)
-{
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const char c = text[i];
-        // The reader also ends a line at the two characters "^M".
-        if (c == ',' || c == '"' || c == '\n' || c == '\r')
-            return true;
-        if (c == '^' && i + 1 < size && text[i + 1] == 'M')
-            return true;
-    }
-    return false;
-}
-
 void appendField(QByteArray &row, QByteArrayView text)
 {
-    if (!needsQuotes(text)) {
+    if (!sheet::fieldNeedsQuotes(text)) {
         row.append(text);
         return;
     }
     row.append('"');
     row.append(text.toByteArray().replace('"', "\"\""));
     row.append('"');
-}
-
-bool isSeparatorLine(const QByteArray &row)
-{
-    const QByteArray start = row.left(5).toLower();
-    return start.startsWith("sep=") || start.startsWith("\"sep=");
 }
 
 } // namespace
@@ -153,7 +134,7 @@ bool WorksheetText::sortedEnd()
 
 bool WorksheetText::writeRow(qint64 row, qint64 count)
 {
-    const bool content = m_rowHasCells && (m_started || m_nextColumn > 1 || !isSeparatorLine(m_row));
+    const bool content = m_rowHasCells && (m_started || m_nextColumn > 1 || sheet::separatorLine(m_row).isEmpty());
     if (content) {
         if (row + count > WorksheetMaxRows)
             return fail(userText(Text::RowPastLastRow));
