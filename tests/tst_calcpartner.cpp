@@ -72,7 +72,7 @@ private slots:
         m_records.clear();
         scanImage(pattern(), m_records);
         const QString sheet = m_dir.filePath(QStringLiteral("sheet.csv"));
-        QCOMPARE(saveSheet(sheet, m_records, ColourModel::Rgb), SheetSaveStatus::Saved);
+        QVERIFY(saveSheet(sheet, m_records, ColourModel::Rgb).ok());
 
         QProcess calc;
         calc.setProcessChannelMode(QProcess::ForwardedErrorChannel);

@@ -42,7 +42,7 @@ private slots:
         QVERIFY(m_dir.isValid());
         PixelRecords records;
         scanImage(pattern(), records);
-        QCOMPARE(saveSheet(m_dir.filePath(QStringLiteral("sheet.csv")), records, ColourModel::Rgb), SheetSaveStatus::Saved);
+        QVERIFY(saveSheet(m_dir.filePath(QStringLiteral("sheet.csv")), records, ColourModel::Rgb).ok());
         // Each step starts from the file the step before made.
         const QStringList chain = { "sheet.csv", "sheet.xlsx", "sheet.ods", "back.csv" };
         for (qsizetype i = 1; i < chain.size(); ++i) {

@@ -228,8 +228,10 @@ private slots:
         QString reason;
         const auto save = [&](const QString &path, qint64 limit) {
             FileSizeLimit limitFiles(limit);
-            return sheet ? tess::saveSheet(path, records, tess::ColourModel::Rgb, &reason) == tess::SheetSaveStatus::Saved
-                         : tess::saveImage(image, path, &reason);
+            const tess::Result saved = sheet ? tess::saveSheet(path, records, tess::ColourModel::Rgb)
+                                             : tess::saveImage(image, path);
+            reason = saved.detail;
+            return saved.ok();
         };
 
         for (const qint64 limit : limitsFor(expected.size())) {

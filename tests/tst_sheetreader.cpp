@@ -614,7 +614,7 @@ void TestSheetReader::millionRecordsRoundTrip()
     }
     QTemporaryDir dir;
     const QString path = dir.filePath("million.csv");
-    QCOMPARE(saveSheet(path, written, ColourModel::Rgb), SheetSaveStatus::Saved);
+    QVERIFY(saveSheet(path, written, ColourModel::Rgb).ok());
 
     QList<qint64> reports;
     PixelRecords out;

@@ -194,7 +194,7 @@ void TestSheetWriter::saveReplacesLongerFile()
     QTemporaryDir dir;
     const QString path = dir.filePath("sheet.csv");
     QVERIFY(writeFile(path, QByteArray(100000, 'z')));
-    QCOMPARE(saveSheet(path, { { .x = 0, .y = 0, .r = 1, .g = 2, .b = 3 } }, ColourModel::Rgb), SheetSaveStatus::Saved);
+    QVERIFY(saveSheet(path, { { .x = 0, .y = 0, .r = 1, .g = 2, .b = 3 } }, ColourModel::Rgb).ok());
     QCOMPARE(readAll(path), QByteArray("x,y,r,g,b\n0,0,1,2,3\n"));
     QCOMPARE(filesIn(dir), QStringList{ "sheet.csv" });
 }
@@ -205,9 +205,9 @@ void TestSheetWriter::saveToImpossiblePath()
     const QString notAFolder = dir.filePath("plain.txt");
     QVERIFY(writeFile(notAFolder, "just a file"));
 
-    QString error;
-    QCOMPARE(saveSheet(notAFolder + "/sheet.csv", {}, ColourModel::Rgb, &error), SheetSaveStatus::OpenFailed);
-    QVERIFY(!error.isEmpty());
+    const Result result = saveSheet(notAFolder + "/sheet.csv", {}, ColourModel::Rgb);
+    QCOMPARE(result.status, Status::SheetNotSaved);
+    QVERIFY(!result.detail.isEmpty());
     QCOMPARE(readAll(notAFolder), QByteArray("just a file"));
     QCOMPARE(filesIn(dir), QStringList{ "plain.txt" });
 }
@@ -240,12 +240,11 @@ void TestSheetWriter::failedSaveKeepsExistingFile()
     rlimit small = saved;
     small.rlim_cur = rlim_t(sizeLimit);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    QString error;
-    const SheetSaveStatus status = saveSheet(path, randomRecords(records, 5), ColourModel::Hsv, &error);
+    const Result result = saveSheet(path, randomRecords(records, 5), ColourModel::Hsv);
     setrlimit(RLIMIT_FSIZE, &saved);
 
-    QCOMPARE(status, SheetSaveStatus::WriteFailed);
-    QVERIFY(!error.isEmpty());
+    QCOMPARE(result.status, Status::SheetNotSaved);
+    QVERIFY(!result.detail.isEmpty());
     QCOMPARE(readAll(path), old);
     QCOMPARE(filesIn(dir), QStringList{ "sheet.csv" });
 #else
@@ -276,8 +275,8 @@ void TestSheetWriter::specialFileWrittenThrough()
 
     QImage picture(2, 2, QImage::Format_RGB32);
     picture.fill(qRgb(10, 20, 30));
-    const bool saved = image ? saveImage(picture, path)
-                             : saveSheet(path, { { .r = 255, .b = 10 } }, ColourModel::Rgb) == SheetSaveStatus::Saved;
+    const bool saved = image ? saveImage(picture, path).ok()
+                             : saveSheet(path, { { .r = 255, .b = 10 } }, ColourModel::Rgb).ok();
 
     QByteArray received(4096, '\0');
     const ssize_t n = ::read(reader, received.data(), received.size());

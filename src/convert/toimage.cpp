@@ -18,16 +18,17 @@ namespace tess {
 
 namespace {
 
-// Opens the sheet for reading; on failure the reason, else an empty string.
-QString openSheet(QFile &file, const QString &path)
+// Opens the sheet for reading; fails with Status::SheetCannotOpen and the reason.
+Result openSheet(QFile &file, const QString &path)
 {
+    const auto cannot = [](const QString &reason) { return outcome(Status::SheetCannotOpen, reason); };
     if (path == StandardStreamPath)
-        return file.open(stdin, QIODevice::ReadOnly) ? QString() : file.errorString();
+        return file.open(stdin, QIODevice::ReadOnly) ? Result{} : cannot(file.errorString());
     // Named as what it is, rather than by whatever opening a folder reports.
     if (QFileInfo(path).isDir())
-        return userText(Text::IsAFolder);
+        return cannot(userText(Text::IsAFolder));
     file.setFileName(path);
-    return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
+    return file.open(QIODevice::ReadOnly) ? Result{} : cannot(file.errorString());
 }
 
 Status statusFor(SheetStatus status)
@@ -57,12 +58,11 @@ Result sheetResult(const SheetInfo &info, const QString &path)
 Result loadSheetFile(const QString &path, PixelRecords &out, SheetInfo &info, const SheetProgress &progress)
 {
     QFile file;
-    const QString failure = openSheet(file, path);
-    if (!failure.isEmpty()) {
+    if (const Result opened = openSheet(file, path); !opened.ok()) {
         out.clear();
         info = SheetInfo{};
         info.status = SheetStatus::CannotOpen;
-        info.detail = failure;
+        info.detail = opened.detail;
         return sheetResult(info, path);
     }
     // A redirected file has a size; a pipe does not.
@@ -121,10 +121,10 @@ Result drawImage(const PixelRecords &records, int width, int height, ColourModel
 Result saveImageFile(const QImage &image, const QString &path)
 {
     return unlessOutOfMemory(Status::SaveOutOfMemory, [&] {
-        QString reason;
-        if (saveImage(image, path, &reason))
-            return Result{};
-        return outcome(Status::ImageNotSaved, pathDetail(path, reason));
+        Result saved = saveImage(image, path);
+        if (!saved.ok())
+            saved.detail = pathDetail(path, saved.detail);
+        return saved;
     });
 }
 

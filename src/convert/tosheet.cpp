@@ -77,8 +77,11 @@ Result saveSheetFile(const QString &path, const PixelRecords &records, ColourMod
                 return Result{};
             if (reason.isEmpty())
                 reason = output.reason.isEmpty() ? userText(Text::DataNotWritten) : output.reason;
-        } else if (saveSheet(path, records, model, &reason) == SheetSaveStatus::Saved) {
-            return Result{};
+        } else {
+            const Result saved = saveSheet(path, records, model);
+            if (saved.ok())
+                return saved;
+            reason = saved.detail;
         }
         return outcome(Status::SheetNotSaved, pathDetail(sheetPathName(path, false), reason));
     });

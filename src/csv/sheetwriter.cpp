@@ -270,19 +270,13 @@ bool writeSheet(QIODevice &device, const PixelRecords &records, ColourModel mode
                           errorString);
 }
 
-SheetSaveStatus saveSheet(const QString &path, const PixelRecords &records, ColourModel model,
-                          QString *errorString)
+Result saveSheet(const QString &path, const PixelRecords &records, ColourModel model)
 {
-    bool opened = false;
-    const OutputResult result = writeOutput(path, [&](QIODevice &device) {
-        opened = true;
-        return writeSheet(device, records, model);
-    });
+    const OutputResult result =
+        writeOutput(path, [&](QIODevice &device) { return writeSheet(device, records, model); });
     if (result.written)
-        return SheetSaveStatus::Saved;
-    if (errorString)
-        *errorString = result.reason.isEmpty() ? userText(Text::DataNotWritten) : result.reason;
-    return opened ? SheetSaveStatus::WriteFailed : SheetSaveStatus::OpenFailed;
+        return Result{};
+    return outcome(Status::SheetNotSaved, result.reason.isEmpty() ? userText(Text::DataNotWritten) : result.reason);
 }
 
 } // namespace tess

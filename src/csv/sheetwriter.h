@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/outcome.h"
 #include "model/pixelrecord.h"
 
 #include <QString>
@@ -32,16 +33,9 @@ using SheetRunText = std::function<char *(size_t index, char *out)>;
 bool writeSheetRuns(QIODevice &device, ColourModel model, size_t runs, size_t runCapacity,
                     const SheetRunText &make, QString *errorString = nullptr);
 
-enum class SheetSaveStatus {
-    Saved,
-    OpenFailed,  // the file could not be created or opened for writing
-    WriteFailed, // writing or committing failed; nothing was replaced
-};
-
-// Writes the sheet to path the safe way of writeOutput (output/safeoutput.h): a file
-// already at path is replaced only once the new one is complete, and is left untouched
-// on any failure; "-" is standard output. errorString (if given) holds the reason.
-SheetSaveStatus saveSheet(const QString &path, const PixelRecords &records, ColourModel model,
-                          QString *errorString = nullptr);
+// Writes the sheet to path the safe way of writeOutput (io/safeoutput.h); "-" is standard
+// output. Fails with Status::SheetNotSaved and the reason (the system's words) as its
+// detail, leaving a file that was at the path as it was.
+Result saveSheet(const QString &path, const PixelRecords &records, ColourModel model);
 
 } // namespace tess

@@ -146,13 +146,9 @@ bool writeImage(const QImage &image, QIODevice &device, const QByteArray &format
     }
 }
 
-bool saveImage(const QImage &image, const QString &path, QString *errorString)
+Result saveImage(const QImage &image, const QString &path)
 {
-    const auto refuse = [errorString](const QString &reason) {
-        if (errorString)
-            *errorString = reason;
-        return false;
-    };
+    const auto refuse = [](const QString &reason) { return outcome(Status::ImageNotSaved, reason); };
     if (image.isNull())
         return refuse(userText(Text::NoPictureToSave));
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
@@ -164,7 +160,7 @@ bool saveImage(const QImage &image, const QString &path, QString *errorString)
         return refuse(result.reason.isEmpty()
                           ? userText(Text::PictureNotEncoded).arg(QString::fromLatin1(format.toUpper()))
                           : result.reason);
-    return true;
+    return Result{};
 }
 
 } // namespace tess

@@ -22,10 +22,10 @@ void configureImageReading();
 Outcome<QImage> loadImage(const QString &path);
 
 // Writes image in the format named by the path's suffix, the safe way of writeOutput
-// (output/safeoutput.h): on any failure (unknown suffix, null image, unwritable folder,
-// write or commit error) false is returned, errorString (if given) says why in plain
-// words or the system's, and a file that was at the path before is left as it was.
-bool saveImage(const QImage &image, const QString &path, QString *errorString = nullptr);
+// (io/safeoutput.h): on any failure (unknown suffix, null image, unwritable folder, write
+// or commit error) it fails with Status::ImageNotSaved and the reason, in plain words or
+// the system's, as its detail; a file that was at the path before is left as it was.
+Result saveImage(const QImage &image, const QString &path);
 
 // The same write to an arbitrary device with an explicit format; for tests that
 // inject faults and for writing to standard output.
