@@ -72,6 +72,15 @@ head -n 1 photo.csv | grep -q '^x,y,r,g,b' || fail "the sheet has no header: $(h
 "$cli" to-image photo.csv redrawn.png || fail "the installed converter could not draw the sheet"
 file redrawn.png | grep -q "PNG image data" || fail "no picture drawn"
 
+# The photo decoders come from the module installed with the programs, not the build's.
+mkdir -p "$work/photos"
+if command -v heif-enc >/dev/null 2>&1 && heif-enc -o "$work/photos/photo.heic" redrawn.png >/dev/null 2>&1; then
+    LD_DEBUG=files "$cli" to-sheet "$work/photos/photo.heic" "$work/photos/photo.csv" 2>"$work/ld.log" ||
+        fail "the installed converter could not read a HEIC picture"
+    grep -q "$dest/usr/.*/libtessarine_photos.so" "$work/ld.log" ||
+        fail "the installed converter did not load its installed photo module"
+fi
+
 # --- The manual page lists the options --help lists. Both are read for long and short
 # option names in their options section.
 help_options="$("$cli" --help | sed -n '/^Options:/,/^$/p' | grep -oE '(^|[ ,])--?[a-z][a-z0-9-]*' |

@@ -24,9 +24,11 @@ struct PhotoModule
 PhotoModule loadModule()
 {
     QStringList folders;
-    if (QCoreApplication::instance())
-        folders << QCoreApplication::applicationDirPath();
-    folders << QStringLiteral(TESSARINE_PHOTO_MODULE_INSTALL_DIR) << QStringLiteral(TESSARINE_PHOTO_MODULE_DIR);
+    if (QCoreApplication::instance()) {
+        const QDir program(QCoreApplication::applicationDirPath());
+        folders << program.path() << program.filePath(QStringLiteral(TESSARINE_PHOTO_MODULE_FROM_PROGRAM));
+    }
+    folders << QStringLiteral(TESSARINE_PHOTO_MODULE_DIR);
     for (const QString &folder : folders) {
         QLibrary library(QDir(folder).filePath(QStringLiteral("tessarine_photos")));
         if (!library.load())
