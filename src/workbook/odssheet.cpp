@@ -1,16 +1,11 @@
 #include "xlsxsheet.h"
 
-#include "saxnames.h"
-#include "workbookzip.h"
+#include "saxrows.h"
 #include "io/readahead.h"
-#include "text/usertexts.h"
 
 #include <QDate>
 #include <QRegularExpression>
 #include <QStringList>
-#include <QIODevice>
-
-#include <libxml/parser.h>
 
 #include <algorithm>
 #include <charconv>
@@ -78,86 +73,31 @@ QString dayFraction(QStringView duration)
     return QString::number((duration.startsWith(u'-') ? -seconds : seconds) / 86400, 'g', 15);
 }
 
-class OdsRows : public WorksheetSource
+class OdsRows : public SaxRows<OdsRows>
 {
 public:
     OdsRows(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry, const QString &name, int ordinal)
-        : m_archive(archive), m_entry(std::move(entry)), m_wanted(name), m_ordinal(ordinal)
+        : SaxRows(archive, std::move(entry)), m_wanted(name), m_ordinal(ordinal)
     {
-    }
-    ~OdsRows() override
-    {
-        if (m_parser)
-            xmlFreeParserCtxt(m_parser);
     }
 
     bool found() const override { return m_found; }
     QString name() const override { return m_name; }
     qsizetype tablesSeen() const override { return m_tables; }
 
-    Step advance(WorksheetText &text) override
-    {
-        m_text = &text;
-        static const bool initialised = (xmlInitParser(), true);
-        Q_UNUSED(initialised);
-        xmlSAXHandler handler{};
-        handler.initialized = XML_SAX2_MAGIC;
-        handler.startElementNs = &OdsRows::onStart;
-        handler.endElementNs = &OdsRows::onEnd;
-        handler.characters = &OdsRows::onText;
-        handler.serror = &OdsRows::onError;
-        m_parser = xmlCreateIOParserCtxt(&handler, this, &OdsRows::onRead, nullptr, this, XML_CHAR_ENCODING_NONE);
-        if (!m_parser)
-            return text.fail(userText(Text::WorksheetOutOfMemory)), Step::Failed;
-        xmlCtxtUseOptions(m_parser, XML_PARSE_NONET);
-        const int status = xmlParseDocument(m_parser);
-        if (m_stopped)
-            return Step::Failed;
-        if (m_finished)
-            return Step::End;
-        if (m_inputEnded && !m_archive.failure().isEmpty())
-            return text.fail(m_archive.failure()), Step::Failed;
-        if (status != 0 || !m_parser->wellFormed) {
-            const xmlError *error = xmlCtxtGetLastError(m_parser);
-            const QString what = error && error->message ? QString::fromUtf8(error->message).trimmed()
-                                                         : userText(Text::CutShort);
-            text.fail(userText(Text::PartNotWellFormed).arg(QStringLiteral("content.xml"), what));
-            return Step::Failed;
-        }
-        return Step::End;
-    }
-
 private:
-    void stop(bool ok)
+    friend class SaxRows<OdsRows>;
+
+    QString malformed(const QString &what, int) const
     {
-        m_stopped = !ok;
-        m_finished = ok;
-        xmlStopParser(m_parser);
+        return userText(Text::PartNotWellFormed).arg(QStringLiteral("content.xml"), what);
     }
 
-    static int onRead(void *self, char *buffer, int length)
+    void text(QByteArrayView piece)
     {
-        auto *rows = static_cast<OdsRows *>(self);
-        const qint64 n = rows->m_entry->read(buffer, length);
-        rows->m_inputEnded = n < 0;
-        return int(std::max<qint64>(n, 0));
+        if (m_paragraphDepth > 0 && m_skipping == 0)
+            appendText(piece);
     }
-    static void onStart(void *self, const xmlChar *name, const xmlChar *, const xmlChar *, int, const xmlChar **,
-                        int count, int, const xmlChar **attributes)
-    {
-        static_cast<OdsRows *>(self)->start(Name{ name }, Attributes{ attributes, count });
-    }
-    static void onEnd(void *self, const xmlChar *name, const xmlChar *, const xmlChar *)
-    {
-        static_cast<OdsRows *>(self)->end(Name{ name });
-    }
-    static void onText(void *self, const xmlChar *text, int length)
-    {
-        auto *rows = static_cast<OdsRows *>(self);
-        if (rows->m_paragraphDepth > 0 && rows->m_skipping == 0)
-            rows->appendText(QByteArrayView(reinterpret_cast<const char *>(text), length));
-    }
-    static void onError(void *, xmlError *) {}
 
     void appendText(QByteArrayView more)
     {
@@ -348,10 +288,6 @@ private:
         return true;
     }
 
-    WorkbookArchive &m_archive;
-    std::unique_ptr<QIODevice> m_entry;
-    xmlParserCtxtPtr m_parser = nullptr;
-    WorksheetText *m_text = nullptr;
     QString m_wanted;        // the table's name, or empty for the ordinal's
     int m_ordinal = 0;       // among the visible tables
     int m_visibleSeen = 0;
@@ -373,9 +309,6 @@ private:
     QByteArray m_cell;       // the cell's text, as UTF-8
     int m_paragraphs = 0;
     bool m_valueGiven = false;
-    bool m_finished = false;
-    bool m_stopped = false;
-    bool m_inputEnded = false;
 };
 
 } // namespace

@@ -1,13 +1,6 @@
 #include "xlsxsheet.h"
 
-#include "saxnames.h"
-#include "workbookzip.h"
-#include "text/usertexts.h"
-
-#include <QIODevice>
-
-#include <libxml/parser.h>
-#include <libxml/xmlerror.h>
+#include "saxrows.h"
 
 #include <algorithm>
 #include <string_view>
@@ -19,12 +12,9 @@ namespace {
 using sax::Attributes;
 using sax::Name;
 
-// The worksheet is read with libxml2's SAX parser: for a million records (27 million XML
-// events) QXmlStreamReader alone took 5.1 s of processor time, expat 1.7 s, libxml2 1.25 s
-// fed chunk by chunk and less pulling its input itself, as it does here. It runs to the
-// end in one go, on the worksheet's own thread, handing over the text as it makes it.
-// Its callbacks see the text between tags in pieces, so no cell's text is held longer
-// than it needs.
+// The worksheet is read with libxml2's SAX parser (saxrows.h): for a million records (27
+// million XML events) QXmlStreamReader alone took 5.1 s of processor time, expat 1.7 s,
+// libxml2 1.25 s fed chunk by chunk and less pulling its input itself.
 
 // A reference's row number, from 1; -1 when it is no number or past the limit.
 qint64 rowNumber(std::string_view digits)
@@ -60,97 +50,28 @@ qint64 cellColumn(std::string_view reference)
 constexpr char Boolean = 'b';
 constexpr char Shared = 's';
 
-class XlsxRows : public WorksheetSource
+class XlsxRows : public SaxRows<XlsxRows>
 {
 public:
     XlsxRows(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry, SharedTexts texts, bool fullCalcOnLoad)
-        : m_archive(archive), m_entry(std::move(entry)), m_texts(std::move(texts)), m_fullCalcOnLoad(fullCalcOnLoad)
+        : SaxRows(archive, std::move(entry)), m_texts(std::move(texts)), m_fullCalcOnLoad(fullCalcOnLoad)
     {
-    }
-    ~XlsxRows() override
-    {
-        if (m_parser)
-            xmlFreeParserCtxt(m_parser);
-    }
-
-    Step advance(WorksheetText &text) override
-    {
-        m_text = &text;
-        // libxml2 sets up its globals once, and not safely from two threads at a time.
-        static const bool initialised = (xmlInitParser(), true);
-        Q_UNUSED(initialised);
-        xmlSAXHandler handler{};
-        handler.initialized = XML_SAX2_MAGIC;
-        handler.startElementNs = &XlsxRows::onStart;
-        handler.endElementNs = &XlsxRows::onEnd;
-        handler.characters = &XlsxRows::onText;
-        handler.serror = &XlsxRows::onError; // else libxml2 prints its errors itself
-        m_parser = xmlCreateIOParserCtxt(&handler, this, &XlsxRows::onRead, nullptr, this, XML_CHAR_ENCODING_NONE);
-        if (!m_parser)
-            return failed(userText(Text::WorksheetOutOfMemory));
-        xmlCtxtUseOptions(m_parser, XML_PARSE_NONET);
-        const int status = xmlParseDocument(m_parser);
-        if (m_stopped)
-            return Step::Failed;
-        if (m_finished)
-            return Step::End;
-        // The entry is inflated ahead of the parser: its failure counts only once the
-        // parser has read up to it, and is safely seen only then.
-        if (m_inputEnded && !m_archive.failure().isEmpty())
-            return failed(m_archive.failure());
-        if (status != 0 || !m_parser->wellFormed)
-            return failed(malformed());
-        return Step::End;
     }
 
 private:
-    Step failed(const QString &why)
+    friend class SaxRows<XlsxRows>;
+
+    QString malformed(const QString &what, int line) const
     {
-        m_text->fail(why);
-        return Step::Failed;
+        return userText(Text::WorksheetNotWellFormed).arg(what).arg(line);
     }
 
-    QString malformed() const
+    // The text between tags comes in pieces, so no cell's text is held longer than it needs.
+    void text(QByteArrayView piece)
     {
-        const xmlError *error = xmlCtxtGetLastError(m_parser);
-        const QString what = error && error->message ? QString::fromUtf8(error->message).trimmed()
-                                                     : userText(Text::CutShort);
-        return userText(Text::WorksheetNotWellFormed)
-                .arg(what)
-                .arg(error ? error->line : 0);
+        if (m_collecting && m_value.size() + piece.size() <= WorksheetRowLimit)
+            m_value.append(piece);
     }
-
-    void stop(bool ok)
-    {
-        m_stopped = !ok;
-        m_finished = ok;
-        xmlStopParser(m_parser);
-    }
-
-    // The end and a failure of the entry alike end the input: advance() tells them apart.
-    static int onRead(void *self, char *buffer, int length)
-    {
-        auto *rows = static_cast<XlsxRows *>(self);
-        const qint64 n = rows->m_entry->read(buffer, length);
-        rows->m_inputEnded = n < 0;
-        return int(std::max<qint64>(n, 0));
-    }
-    static void onStart(void *self, const xmlChar *name, const xmlChar *, const xmlChar *, int, const xmlChar **,
-                        int count, int, const xmlChar **attributes)
-    {
-        static_cast<XlsxRows *>(self)->start(Name{ name }, Attributes{ attributes, count });
-    }
-    static void onEnd(void *self, const xmlChar *name, const xmlChar *, const xmlChar *)
-    {
-        static_cast<XlsxRows *>(self)->end(Name{ name });
-    }
-    static void onText(void *self, const xmlChar *text, int length)
-    {
-        auto *rows = static_cast<XlsxRows *>(self);
-        if (rows->m_collecting && rows->m_value.size() + length <= WorksheetRowLimit)
-            rows->m_value.append(reinterpret_cast<const char *>(text), length);
-    }
-    static void onError(void *, xmlError *) {}
 
     void start(Name local, const Attributes &attributes)
     {
@@ -247,14 +168,10 @@ private:
         return m_text->addCell(m_column, m_texts.at(index));
     }
 
-    WorkbookArchive &m_archive;
-    std::unique_ptr<QIODevice> m_entry;
     SharedTexts m_texts;
     bool m_fullCalcOnLoad = false;
     bool m_hasFormula = false; // the current cell has a formula
     bool m_hasValue = false;   // and a stored value
-    xmlParserCtxtPtr m_parser = nullptr;
-    WorksheetText *m_text = nullptr;
     char m_type = 0;       // Boolean, Shared or another (numbers, texts, errors)
     QByteArray m_value;    // the cell's value or inline text, as UTF-8
     qint64 m_row = -1;
@@ -262,9 +179,6 @@ private:
     int m_skipping = 0;    // depth inside an element whose text is left out
     bool m_collecting = false;
     bool m_inSheetData = false;
-    bool m_finished = false;
-    bool m_stopped = false;
-    bool m_inputEnded = false;
 };
 
 } // namespace
