@@ -70,15 +70,7 @@ Result loadSheetFile(const QString &path, PixelRecords &out, SheetInfo &info, co
     ReadProgress bytesRead;
     if (progress)
         bytesRead = [&progress, total](qint64 done) { progress(done, total); };
-    // The readers catch memory running out themselves; this is the last guard, for what
-    // they hold around the reading.
-    try {
-        info = readSpreadsheet(file, out, bytesRead);
-    } catch (const std::bad_alloc &) {
-        out = PixelRecords();
-        info = SheetInfo{};
-        info.status = SheetStatus::OutOfMemory;
-    }
+    info = readSpreadsheet(file, out, bytesRead);
     return sheetResult(info, path);
 }
 

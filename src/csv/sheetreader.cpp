@@ -216,16 +216,6 @@ void SheetParser::expectMore(qsizetype parsedBytes, qint64 remainingBytes)
     }
 }
 
-SheetInfo outOfMemory(PixelRecords &out)
-{
-    out.clear();
-    out.shrink_to_fit();
-    SheetInfo info;
-    info.status = SheetStatus::OutOfMemory;
-    info.detail = userText(Text::NoMemoryForRecords);
-    return info;
-}
-
 SheetInfo readWhole(QIODevice &device, PixelRecords &out, qint64 blockSize, const ReadProgress &progress,
                     qint64 firstLine)
 {
@@ -235,7 +225,7 @@ SheetInfo readWhole(QIODevice &device, PixelRecords &out, qint64 blockSize, cons
     try {
         input.run(parser);
     } catch (const std::bad_alloc &) {
-        return outOfMemory(out);
+        return outOfMemorySheet(out, userText(Text::NoMemoryForRecords));
     }
     SheetInfo info = parser.finish();
     if (info.status != SheetStatus::Loaded)
@@ -268,7 +258,7 @@ std::optional<SheetInfo> readInHalves(QIODevice &device, PixelRecords &out, qint
     try {
         second.appendTo(out);
     } catch (const std::bad_alloc &) {
-        return outOfMemory(out);
+        return outOfMemorySheet(out, userText(Text::NoMemoryForRecords));
     }
     info.width = std::max(info.width, second.width());
     info.height = std::max(info.height, second.height());
@@ -316,6 +306,16 @@ SheetInfo readWorksheetText(QIODevice &device, PixelRecords &out, const ReadProg
 SheetInfo readSheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
 {
     return readSheetInBlocks(device, out, DefaultSheetBlockSize, progress);
+}
+
+SheetInfo outOfMemorySheet(PixelRecords &out, const QString &why)
+{
+    out.clear();
+    out.shrink_to_fit();
+    SheetInfo info;
+    info.status = SheetStatus::OutOfMemory;
+    info.detail = why;
+    return info;
 }
 
 } // namespace tess

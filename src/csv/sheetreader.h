@@ -79,6 +79,10 @@ SheetInfo readSheetInBlocks(QIODevice &device, PixelRecords &out, qint64 blockSi
 // lines are numbered as the worksheet's rows.
 SheetInfo readWorksheetText(QIODevice &device, PixelRecords &out, const ReadProgress &progress = {});
 
+// The refusal of a sheet whose records or reading ran out of memory: out is emptied and
+// its memory given back, why is the detail.
+SheetInfo outOfMemorySheet(PixelRecords &out, const QString &why);
+
 // How one field of a data line reads, given as UTF-8 bytes (unquoted): a colour value
 // exactly as QString::toDouble rounded down (std::floor); 0 when the text is no number,
 // when the number is not finite or lies outside the 32-bit range. x and y read the

@@ -269,29 +269,23 @@ static SheetInfo readWorkbook(QIODevice &device, PixelRecords &out, const ReadPr
 
 SheetInfo readSpreadsheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
 {
-    if (isWorkbook(device)) {
-        // Memory may run out anywhere in a workbook's layers (the container's directory,
-        // the shared texts, a thread's stack); the CSV reader beneath catches it for the
-        // records.
-        try {
+    // Memory may run out anywhere in a workbook's layers (the container's directory, the
+    // shared texts, a thread's stack); the CSV reader catches it for the records itself.
+    try {
+        if (isWorkbook(device)) {
             SheetInfo info = readWorkbook(device, out, progress);
             // A workbook's lines are its rows, not lines of a file a viewer could point to.
             info.lines = RecordLines{};
             return info;
-        } catch (const std::bad_alloc &) {
-            out.clear();
-            out.shrink_to_fit();
-            SheetInfo info;
-            info.status = SheetStatus::OutOfMemory;
-            info.detail = userText(Text::WorksheetOutOfMemory);
-            return info;
         }
+        if (const QString kind = foreignKind(device.peek(512)); !kind.isEmpty()) {
+            out.clear();
+            return refused(kind);
+        }
+        return readSheet(device, out, progress);
+    } catch (const std::bad_alloc &) {
+        return outOfMemorySheet(out, userText(Text::WorksheetOutOfMemory));
     }
-    if (const QString kind = foreignKind(device.peek(512)); !kind.isEmpty()) {
-        out.clear();
-        return refused(kind);
-    }
-    return readSheet(device, out, progress);
 }
 
 } // namespace tess

@@ -15,28 +15,15 @@ picture="$(realpath "${3:?a picture to open}")"
 shift 3
 languages=("${@:-de}")
 
-work="$(mktemp -d)"
-xvfb_pid=""
-app_pid=""
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/display.sh"
 
 for tool in Xvfb xdotool import md5sum; do
     command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "SKIP: Xvfb could not start"; exit 77; }
-export DISPLAY=":$(head -n 1 "$work/display")" QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=
-export XDG_RUNTIME_DIR="$work/runtime" DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus"
-mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$out" "$work/folder"
+start_display || { echo "SKIP: $display_failure"; exit 77; }
+plain_desktop
+mkdir -p "$out" "$work/folder"
 cd "$work/folder" || exit 1
 cp "$picture" .
 picture="$(basename "$picture")"

@@ -18,9 +18,7 @@ ui_dir="${3:?the source folder src/ui}"
 out="${4:?folder for the screenshots}"
 
 SKIP=77
-app_pid=""
-xvfb_pid=""
-work="$(mktemp -d)"
+source "$(dirname "${BASH_SOURCE[0]}")/display.sh"
 shot_number=0
 
 log() { echo "e2e: $*"; }
@@ -29,14 +27,6 @@ skip() {
     echo "SKIP: $*"
     exit "$SKIP"
 }
-
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
 
 shot() {
     local file
@@ -61,19 +51,8 @@ done
 rm -rf "$out"
 mkdir -p "$out"
 
-# --- A display of our own: Xvfb picks a free number and writes it to the descriptor.
-# -noreset: by default the server resets when its last client leaves (the geometry helper,
-# a program that ended) and refuses connections meanwhile, so the next start can fail.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[ -s "$work/display" ] || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log" | tr '\n' ' ')"
-export DISPLAY=":$(head -n 1 "$work/display")"
-xdotool getmouselocation >/dev/null 2>&1 || skip "cannot talk to the X server on $DISPLAY"
+# --- A display of our own.
+start_display || skip "$display_failure"
 log "display $DISPLAY"
 
 # The toolkit's own dialogs, on the X11 platform, no desktop theme.

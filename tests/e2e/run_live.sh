@@ -13,19 +13,10 @@ app="$(realpath "${1:?path of the tessarine program}")"
 helper="${2:?path of e2e_geometry}"
 out="${3:?folder for the screenshots}"
 
-app_pid=""
-xvfb_pid=""
-work="$(mktemp -d)"
+source "$(dirname "${BASH_SOURCE[0]}")/display.sh"
 
 log() { echo "live: $*"; }
 skip() { echo "SKIP: $*"; exit 77; }
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
 shot() { import -display "$DISPLAY" -window root "$out/$1.png" 2>/dev/null || log "no screenshot $1"; }
 fail() {
     echo "FAIL: $*" >&2
@@ -40,19 +31,9 @@ done
 rm -rf "$out"
 mkdir -p "$out"
 
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[ -s "$work/display" ] || skip "Xvfb could not start"
-export DISPLAY=":$(head -n 1 "$work/display")"
-export QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME= XDG_RUNTIME_DIR="$work/runtime"
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" XDG_CONFIG_HOME="$work/config"
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-xdotool getmouselocation >/dev/null 2>&1 || skip "cannot talk to the X server on $DISPLAY"
+start_display || skip "$display_failure"
+plain_desktop
+export XDG_CONFIG_HOME="$work/config"
 
 read -r _ vx vy < <(timeout 30 "$helper" imageView | grep '^imageView ') || fail "geometry helper failed"
 

@@ -14,20 +14,10 @@ helper="${2:?path of e2e_geometry}"
 out="${3:?folder for the screenshots}"
 
 SKIP=77
-app_pid=""
-xvfb_pid=""
-work="$(mktemp -d)"
+source "$(dirname "${BASH_SOURCE[0]}")/display.sh"
 
 log() { echo "e2e-teaching: $*"; }
 skip() { echo "SKIP: $*"; exit "$SKIP"; }
-
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
 
 shot() { # name [window]
     import -display "$DISPLAY" -window "${2:-root}" "$out/$1.png" 2>/dev/null || log "could not take screenshot $1"
@@ -47,32 +37,12 @@ done
 rm -rf "$out"
 mkdir -p "$out"
 
-export QT_QPA_PLATFORM=xcb
-export QT_QPA_PLATFORMTHEME=
-export XDG_RUNTIME_DIR="$work/runtime"
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus"
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+plain_desktop
 
 # A display of the given size of our own; Xvfb picks a free number.
-start_display() { # WIDTHxHEIGHT
-    stop_display
-    rm -f "$work/display"
-    Xvfb -displayfd 5 -screen 0 "$1x24" -nolisten tcp -noreset 5>"$work/display" 2>"$work/xvfb.log" &
-    xvfb_pid=$!
-    for _ in $(seq 100); do
-        [ -s "$work/display" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    [ -s "$work/display" ] || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log" | tr '\n' ' ')"
-    export DISPLAY=":$(head -n 1 "$work/display")"
-    xdotool getmouselocation >/dev/null 2>&1 || skip "cannot talk to the X server on $DISPLAY"
+use_display() { # WIDTHxHEIGHT
+    start_display "$1" || skip "$display_failure"
     log "display $DISPLAY at $1"
-}
-
-stop_display() {
-    [ -n "$xvfb_pid" ] && { kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; }
-    xvfb_pid=""
 }
 
 wait_window() { # title regex -> id
@@ -112,7 +82,7 @@ convert -size 16x16 xc:'#5aa0fa' -fill '#fad200' -draw 'circle 7.5,7.5 7.5,1' \
     "PNG24:$work/smiley.png" || fail "could not make the picture"
 
 # --- The viewer, on a screen of ordinary size.
-start_display 1024x768
+use_display 1024x768
 timeout 30 "$helper" imageView loadImage >"$work/geometry" 2>"$work/geometry.log" \
     || fail "geometry helper failed: $(cat "$work/geometry.log")"
 declare -A at
@@ -180,7 +150,7 @@ stop_display
 
 # --- Small screens with a large scale factor: the window must fit the screen.
 check_fits() { # screen scale name
-    start_display "$1"
+    use_display "$1"
     QT_SCALE_FACTOR="$2" start_program "$work/smiley.png"
     local geometry w h sw sh
     geometry="$(xdotool getwindowgeometry "$win")"

@@ -14,16 +14,7 @@ picture="${3:?a picture to convert}"
 shots="${4:?folder for the screenshot}"
 id=org.tessarine.Tessarine
 
-work="$(mktemp -d)"
-xvfb_pid=""
-app_pid=""
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/display.sh"
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
@@ -119,11 +110,8 @@ timeout 5 "$usr/bin/tessarine" >"$work/window.log" 2>&1
 [ $? -eq 124 ] || fail "the installed window did not stay up: $(tail -n 5 "$work/window.log")"
 
 if command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v xprop >/dev/null; then
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" 2>/dev/null &
-    xvfb_pid=$!
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-    if [ -s "$work/display" ]; then
-        export DISPLAY=":$(head -n 1 "$work/display")" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work"
+    if start_display; then
+        export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work"
         "$usr/bin/tessarine" >"$work/window.log" 2>&1 &
         app_pid=$!
         window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Tessarine$' | head -n 1)"
@@ -138,7 +126,7 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v xpr
             command -v import >/dev/null && import -display "$DISPLAY" -window root "$shots/installed-window.png"
         fi
     else
-        echo "note: no virtual display, the window's icon is not checked"
+        echo "note: no virtual display ($display_failure), the window's icon is not checked"
     fi
 else
     echo "note: Xvfb, xdotool or xprop missing, the window's icon is not checked"
