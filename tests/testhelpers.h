@@ -40,6 +40,16 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
+// Saves as many programs do: to a temporary file beside it, renamed over the old one.
+inline bool saveByRenaming(const QString &path, const QByteArray &bytes)
+{
+    const QString temporary = path + QStringLiteral(".~tmp");
+    if (!writeFile(temporary, bytes))
+        return false;
+    QFile::remove(path);
+    return QFile::rename(temporary, path);
+}
+
 // A file that cannot be read gives bytes no file in a test holds, so that a missing file
 // never passes for an empty or an expected one.
 inline QByteArray readAll(const QString &path)

@@ -18,17 +18,10 @@ QByteArray sheetOf(int red)
     return "x,y,r,g,b\n0,0," + QByteArray::number(red) + ",0,0\n1,1,0,0,9\n";
 }
 
-void saveAtomically(const QString &path, const QByteArray &bytes)
-{
-    const QString temporary = path + QStringLiteral(".~sav");
-    QVERIFY(writeFile(temporary, bytes));
-    QVERIFY(QFile::rename(temporary, path) || (QFile::remove(path) && QFile::rename(temporary, path)));
-}
-
 void save(const QString &path, const QByteArray &bytes, bool atomic)
 {
     if (atomic)
-        saveAtomically(path, bytes);
+        QVERIFY(saveByRenaming(path, bytes));
     else
         QVERIFY(writeFile(path, bytes));
 }

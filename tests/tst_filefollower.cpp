@@ -17,10 +17,7 @@ namespace {
 // Writes as a program that saves to a temporary file and renames it over the old one.
 void renameOver(const QString &path, const QByteArray &bytes)
 {
-    const QString temporary = path + QStringLiteral(".~tmp");
-    QVERIFY(writeFile(temporary, bytes));
-    QFile::remove(path);
-    QVERIFY(QFile::rename(temporary, path));
+    QVERIFY(saveByRenaming(path, bytes));
 }
 
 void inPlace(const QString &path, const QByteArray &bytes)

@@ -25,10 +25,7 @@ QByteArray sheetOf(int red)
 
 void renameOver(const QString &path, const QByteArray &bytes)
 {
-    const QString temporary = path + QStringLiteral(".~tmp");
-    QVERIFY(writeFile(temporary, bytes));
-    QFile::remove(path);
-    QVERIFY(QFile::rename(temporary, path));
+    QVERIFY(saveByRenaming(path, bytes));
 }
 
 int redOf(const QImage &image)
