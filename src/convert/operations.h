@@ -38,7 +38,7 @@ Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, 
 // so (in any case). Standard output is always CSV.
 bool isWorkbookName(const QString &path);
 
-// Writes the sheet safely (output/safeoutput.h) in the format the suffix names; "-" is
+// Writes the sheet safely (io/safeoutput.h) in the format the suffix names; "-" is
 // standard output.
 Result saveSheetFile(const QString &path, const PixelRecords &records, ColourModel model);
 
