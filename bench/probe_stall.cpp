@@ -2,7 +2,8 @@
 // and a 4000 x 3000 photo. A timer ticks every millisecond; the longest gap between two
 // ticks is the longest time the window could not paint or answer. Each file is read twice:
 // on the window's own thread, as the window once read it ("before"), and through the
-// window as it reads now ("after": Open with, which also draws a sheet).
+// window as it reads now ("after": Open with, which also draws a sheet), until the
+// window's document has no more work.
 //   probe_stall [FOLDER]   (the files are made in FOLDER, or in a temporary one)
 
 #include "mainwindow.h"
@@ -10,6 +11,7 @@
 
 #include "benchrecords.h"
 
+#include "convert/document.h"
 #include "convert/operations.h"
 #include "image/imagefile.h"
 #include "workbook/workbookwriter.h"
@@ -45,8 +47,9 @@ public:
     CloseAnswer askBeforeClosing(QWidget *, const QString &, const QString &) override { return CloseAnswer::Discard; }
 };
 
-// Runs work inside the event loop and gives the longest gap between the ticks around it.
-qint64 longestStall(const std::function<void()> &work)
+// Runs work inside the event loop and gives the longest gap between the ticks around it,
+// until busy says the work, or what it started, is done.
+qint64 longestStall(const std::function<void()> &work, const std::function<bool()> &busy = [] { return false; })
 {
     QElapsedTimer clock;
     qint64 last = 0;
@@ -60,9 +63,17 @@ qint64 longestStall(const std::function<void()> &work)
     });
     clock.start();
     tick.start();
+    QTimer waiting;
+    waiting.setInterval(10);
+    QObject::connect(&waiting, &QTimer::timeout, [&] {
+        if (busy())
+            return;
+        waiting.stop();
+        QTimer::singleShot(50, qApp, &QCoreApplication::quit);
+    });
     QTimer::singleShot(20, [&] {
         work();
-        QTimer::singleShot(50, qApp, &QCoreApplication::quit);
+        waiting.start();
     });
     QApplication::exec();
     return longest;
@@ -116,7 +127,8 @@ int main(int argc, char *argv[])
                 tess::loadImageFile(path, image);
             }
         });
-        const qint64 after = longestStall([&] { window.openFile(path); });
+        const tess::Document *document = window.findChild<tess::Document *>();
+        const qint64 after = longestStall([&] { window.openFile(path); }, [&] { return document->busy(); });
         std::printf("%-40s %8lld %8lld\n",
                     sheet ? "1,000,000-record .xlsx (after: + drawn)" : "4000 x 3000 JPEG photo",
                     static_cast<long long>(before), static_cast<long long>(after));

@@ -394,9 +394,7 @@ private slots:
         QVERIFY(!w.ui->HSVButton->isChecked());
         QCOMPARE(w.ui->shrink->checkState(), Qt::Unchecked);
         QCOMPARE(w.window->maxX, 0);
-        QCOMPARE(w.window->redColumn, -1);
-        QCOMPARE(w.window->valueColumn, -1);
-        QVERIFY(!w.window->hasRgb && !w.window->hasHsv);
+        QVERIFY(!w.window->document->hasSheet() && !w.window->document->hasPicture());
         QVERIFY(w.window->image.isNull());
         QVERIFY(w.window->pixels.empty());
 
@@ -506,8 +504,7 @@ private slots:
     {
         QFETCH(QString, side);
         Window w = Window::make();
-        w.window->hasRgb = true;
-        w.window->hasHsv = true;
+        w.setSheet({}, true, true);
         const QStringList before = w.snapshot();
         w.window->markLoaded(side);
         w.window->updateInfo(side);
@@ -547,8 +544,7 @@ private slots:
             w.ui->HSVButton->click();
         }
         w.window->markUnloaded(QStringLiteral("spreadsheet"));
-        w.window->hasRgb = hasRgb;
-        w.window->hasHsv = hasHsv;
+        w.setSheet({}, hasRgb, hasHsv);
         w.window->markLoaded(QStringLiteral("spreadsheet"));
 
         QCOMPARE(w.ui->RGBButton->isEnabled(), rgbEnabled);
@@ -589,15 +585,14 @@ private slots:
     void markUnloadedSpreadsheetKeepsData()
     {
         Window w = Window::make();
-        w.window->pixels = {PixelRecord{1, 2, 3, 4, 5, 255, 6, 7, 8}};
-        w.window->hasRgb = w.window->hasHsv = true;
+        w.setSheet({PixelRecord{1, 2, 3, 4, 5, 255, 6, 7, 8}}, true, true);
         w.window->markLoaded(QStringLiteral("spreadsheet"));
         w.window->markUnloaded(QStringLiteral("spreadsheet"));
         QVERIFY(w.ui->tableWidget->isHidden());
         QVERIFY(!w.ui->RGBButton->isEnabled() && !w.ui->HSVButton->isEnabled());
         QVERIFY(!w.ui->saveSheet->isEnabled() && !w.ui->spreadsheetToImage->isEnabled());
         QCOMPARE(w.window->pixels.size(), std::size_t(1));
-        QVERIFY(w.window->hasRgb && w.window->hasHsv);
+        QVERIFY(w.sheet().hasRgb && w.sheet().hasHsv);
     }
 
     void updateInfoImage_data()
@@ -631,7 +626,7 @@ private slots:
         QFETCH(bool, shrinkChecked);
 
         Window w = Window::make();
-        w.window->image = size.isValid() ? QImage(size, QImage::Format_RGB32) : QImage();
+        w.setPicture(size.isValid() ? QImage(size, QImage::Format_RGB32) : QImage());
         w.ui->shrink->setEnabled(true);
         w.ui->shrink->setChecked(checkedBefore);
         w.window->updateInfo(QStringLiteral("image"));
@@ -644,14 +639,16 @@ private slots:
     void updateInfoSpreadsheet()
     {
         Window w = Window::make();
-        w.window->maxX = 640;
-        w.window->maxY = 480;
-        w.window->redColumn = 0;
-        w.window->greenColumn = -1;
-        w.window->blueColumn = 7;
-        w.window->hueColumn = -2;
-        w.window->saturationColumn = -1;
-        w.window->valueColumn = 3;
+        tess::SheetInfo info;
+        info.width = 640;
+        info.height = 480;
+        info.columns.r = 0;
+        info.columns.g = -1;
+        info.columns.b = 7;
+        info.columns.h = -2;
+        info.columns.s = -1;
+        info.columns.v = 3;
+        w.setSheet({}, info);
         w.window->updateInfo(QStringLiteral("spreadsheet"));
         QCOMPARE(w.ui->resolution->text(), QStringLiteral("Output Image: 640, 480"));
         QCOMPARE(w.ui->red->text(), QStringLiteral("Red: Yes"));
@@ -671,7 +668,7 @@ private slots:
         QCOMPARE(w.ui->originalSize->text(), QStringLiteral("Original Size: -- "));
 
         // Right after unloading, the click on the disabled RGB button changes nothing.
-        w.window->hasHsv = true;
+        w.setSheet({}, false, true);
         w.window->markLoaded(QStringLiteral("spreadsheet"));
         QVERIFY(w.ui->HSVButton->isChecked());
         w.window->markUnloaded(QStringLiteral("spreadsheet"));
@@ -757,7 +754,8 @@ private slots:
         QVERIFY(w.ui->tableWidget->isHidden());
         QVERIFY(!w.ui->saveSheet->isEnabled());
         QCOMPARE(w.ui->resolution->text(), QStringLiteral("No Spreadsheet Loaded"));
-        QCOMPARE(w.window->pixels.size(), std::size_t(1)); // the data itself stays
+        // The sheet's records went with it: nothing can save or draw them any more.
+        QVERIFY(w.window->pixels.empty());
     }
 
     void displayImageTouchesNoState()
@@ -800,9 +798,7 @@ private slots:
 
         Window w = Window::make();
         const QImage source = patternImage(size.width(), size.height());
-        w.window->image = source;
-        w.window->markLoaded(QStringLiteral("image"));
-        w.window->updateInfo(QStringLiteral("image"));
+        loadImageInto(w, source);
         if (shrink)
             w.ui->shrink->setCheckState(QTest::currentDataTag() == QByteArray("partially checked counts as ticked")
                                             ? Qt::PartiallyChecked
@@ -822,7 +818,7 @@ private slots:
         QCOMPARE(w.window->image, source); // the working image keeps its full size
         QCOMPARE(w.ui->resolution->text(),
                  QStringLiteral("Output Image: %1, %2").arg(scanned.width()).arg(scanned.height()));
-        const PixelRecord &last = w.window->pixels.back();
+        const PixelRecord &last = w.window->pixels.all().back();
         QCOMPARE(QPoint(last.x, last.y), QPoint(scanned.width() - 1, scanned.height() - 1));
     }
 
@@ -842,10 +838,10 @@ private slots:
         QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "128", "128", "128"}));
         QCOMPARE(w.rowTexts(2), (QStringList{"0", "1", "255", "0", "0"}));
         QCOMPARE(w.rowTexts(4), (QStringList{"0", "3", "0", "0", "255"}));
-        const PixelRecord &semi = w.window->pixels.at(9);
+        const PixelRecord &semi = w.window->pixels.all().at(9);
         QCOMPARE(QPoint(semi.x, semi.y), QPoint(1, 4));
         QCOMPARE(semi.a, 255);
-        QVERIFY(w.window->hasRgb && w.window->hasHsv);
+        QVERIFY(w.sheet().hasRgb && w.sheet().hasHsv);
         QCOMPARE(w.ui->red->text(), QStringLiteral("Red: Yes"));
         QCOMPARE(w.ui->value->text(), QStringLiteral("Value: Yes"));
         QVERIFY(w.ui->RGBButton->isEnabled() && w.ui->HSVButton->isEnabled());
@@ -873,7 +869,7 @@ private slots:
         Window w = Window::make();
         QImage image(3, 1, QImage::Format_RGB32);
         image.fill(qRgb(1, 2, 3));
-        w.window->image = image;
+        w.setPicture(image);
         w.window->convertImage(false);
         QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "1", "2", "3"}));
         // Rows 2 to 4 show no pixel of the first column, so they are empty.
@@ -881,7 +877,7 @@ private slots:
 
         // A mode switch leaves them empty.
         image.setPixel(1, 0, qRgb(9, 9, 9));
-        w.window->image = image;
+        w.setPicture(image);
         w.window->convertImage(false);
         w.ui->HSVButton->click();
         QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "210", "170", "3"}));
@@ -915,6 +911,7 @@ private slots:
 
         Window w = Window::make();
         loadImageInto(w, patternImage(6, 4));
+        const QString loadedTitle = w.ui->imageBox->title();
         const QString path = m_dir.filePath(name);
         const QString writtenPath = m_dir.filePath(written);
         QFile::remove(path);
@@ -932,8 +929,9 @@ private slots:
         // Png is shown first, a type that keeps the numbers exactly; the list is unchanged.
         QCOMPARE(w.dialogs->asked.first().shownFilter, QStringLiteral("Png (*.png)"));
         QCOMPARE(w.dialogs->warnings(), saved ? QStringList() : QStringList{"Warning / Warning: Image not Saved"});
-        QCOMPARE(w.ui->image_save_pos->isHidden(), !saved);
-        QCOMPARE(w.ui->image_save_neg->isHidden(), saved);
+        // The picture loaded is in its file either way; a new file takes its place when saved.
+        QVERIFY(!w.ui->image_save_pos->isHidden() && w.ui->image_save_neg->isHidden());
+        QCOMPARE(w.ui->imageBox->title(), saved ? QStringLiteral("Image: ") + writtenPath : loadedTitle);
         QCOMPARE(QFile::exists(path), saved && path == writtenPath);
         if (saved) {
             QImageReader reader(writtenPath);
@@ -943,23 +941,28 @@ private slots:
         }
     }
 
+    // A drawn picture is in no file until it is saved; a picture loaded is in its own.
     void saveImageCancelledAndReloaded()
     {
         Window w = Window::make();
-        loadImageInto(w, patternImage(3, 3));
+        loadSheetInto(w, "x,y,r,g,b\n0,0,1,2,3\n");
+        w.ui->spreadsheetToImage->click();
+        QVERIFY(w.ui->image_save_pos->isHidden());
         w.dialogs->fileAnswers = {QString()};
         w.ui->saveImage->click();
         QCOMPARE(w.dialogs->warnings(), QStringList());
         QVERIFY(w.ui->image_save_pos->isHidden());
 
-        w.dialogs->fileAnswers = {m_dir.filePath("twice.png")};
+        const QString twice = m_dir.filePath("twice.png");
+        w.dialogs->fileAnswers = {twice, twice};
         w.ui->saveImage->click();
-        w.dialogs->fileAnswers = {m_dir.filePath("twice.png")};
         w.ui->saveImage->click();
         QVERIFY(!w.ui->image_save_pos->isHidden());
+        QCOMPARE(w.ui->imageBox->title(), QStringLiteral("Image: ") + twice);
+        w.ui->spreadsheetToImage->click();
+        QVERIFY(w.ui->image_save_pos->isHidden() && !w.ui->image_save_neg->isHidden());
         loadImageInto(w, patternImage(3, 3));
-        QVERIFY(w.ui->image_save_pos->isHidden());
-        QVERIFY(!w.ui->image_save_neg->isHidden());
+        QVERIFY(!w.ui->image_save_pos->isHidden() && w.ui->image_save_neg->isHidden());
     }
 
     // ---- Spreadsheet side --------------------------------------------------------------
@@ -1011,7 +1014,7 @@ private slots:
                  qPrintable(w.dialogs->asked.last().informative));
         QCOMPARE(w.snapshot(), before);
         QCOMPARE(w.window->pixels.size(), std::size_t(6));
-        QVERIFY(w.window->hasRgb && w.window->hasHsv);
+        QVERIFY(w.sheet().hasRgb && w.sheet().hasHsv);
         QCOMPARE(w.window->sheetFileName, path);
     }
 
@@ -1071,7 +1074,7 @@ private slots:
     {
         Window w = Window::make();
         loadSheetInto(w, "y,x,v\n1,2,200\n");
-        QVERIFY(w.window->hasHsv && !w.window->hasRgb);
+        QVERIFY(w.sheet().hasHsv && !w.sheet().hasRgb);
         QVERIFY(w.ui->HSVButton->isChecked());
         QVERIFY(!w.ui->RGBButton->isEnabled());
         QCOMPARE(w.rowTexts(0), (QStringList{"x", "y", "h", "s", "v"}));
@@ -1106,9 +1109,8 @@ private slots:
         QFETCH(QByteArray, expected);
 
         Window w = Window::make();
-        w.window->pixels = {PixelRecord{0, 0, 255, 0, 10, 255, -1, 0, 7},
-                            PixelRecord{1, 0, 1, 2, 3, 255, 300, 20, 30}};
-        w.window->hasRgb = w.window->hasHsv = true;
+        w.setSheet({PixelRecord{0, 0, 255, 0, 10, 255, -1, 0, 7}, PixelRecord{1, 0, 1, 2, 3, 255, 300, 20, 30}},
+                   true, true);
         w.window->markLoaded(QStringLiteral("spreadsheet"));
         if (hsv)
             w.ui->HSVButton->click();
@@ -1547,7 +1549,7 @@ private slots:
         QTest::keyClicks(table, QStringLiteral("0"));
         QTest::keyClick(table, Qt::Key_Return);
         QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "1", "2", "3"}));
-        QCOMPARE(w.window->pixels.front().r, 1);
+        QCOMPARE(w.window->pixels[0].r, 1);
     }
 
     // With every control enabled, Tab walks the work from loading a picture to saving
@@ -1615,8 +1617,7 @@ private slots:
         w.ui->HSVButton->click();
         if (effect == QLatin1String("hsv"))
             w.ui->RGBButton->click();
-        w.window->image = patternImage(4, 3); // what a conversion or a drawing would replace
-        w.window->pixels.clear();
+        w.setPicture(patternImage(4, 3)); // what a conversion would scan
         w.dialogs->asked.clear();
         QVERIFY(activate(w));
         w.ui->tableWidget->setFocus(); // shortcuts work wherever the focus is
@@ -1738,7 +1739,7 @@ private slots:
         w.dialogs->fileAnswers = {photo};
         w.ui->loadImage->click();
         w.ui->imageToSpreadsheet->click();
-        const PixelRecords converted = w.window->pixels;
+        const PixelRecords converted = w.window->pixels.all();
 
         w.dialogs->fileAnswers = {folder.filePath(QStringLiteral("lesson"))};
         w.dialogs->typeAnswers = {QStringLiteral("Excel workbook (*.xlsx)")};
@@ -1751,7 +1752,7 @@ private slots:
         w.ui->loadSpreadsheet->click();
         QCOMPARE(w.dialogs->warnings(), QStringList());
         QCOMPARE(w.window->pixels.size(), converted.size());
-        QVERIFY(std::equal(converted.begin(), converted.end(), w.window->pixels.begin(),
+        QVERIFY(std::equal(converted.begin(), converted.end(), w.window->pixels.all().begin(),
                            [](const PixelRecord &a, const PixelRecord &b) {
                                return a.x == b.x && a.y == b.y && a.r == b.r && a.g == b.g && a.b == b.b;
                            }));

@@ -277,12 +277,13 @@ private slots:
             QCOMPARE(w.dialogs->warnings(), QStringList());
             expected = fullBytes({}, w.window->image, "png");
         } else {
-            w.window->pixels = manyRecords(50);
-            w.window->maxX = 50;
-            w.window->maxY = 1;
-            w.window->hasRgb = w.window->hasHsv = true;
+            tess::SheetInfo info;
+            info.width = 50;
+            info.height = 1;
+            info.hasRgb = info.hasHsv = true;
+            w.setSheet(manyRecords(50), info);
             w.window->markLoaded(QStringLiteral("spreadsheet"));
-            expected = fullBytes(w.window->pixels, {}, {});
+            expected = fullBytes(w.window->pixels.all(), {}, {});
         }
         QVERIFY(!expected.isEmpty());
         if (limit == -2)
@@ -302,7 +303,9 @@ private slots:
         QCOMPARE(w.dialogs->warnings(),
                  QStringList{image ? "Warning / Warning: Image not Saved" : "Warning / Warning: Spreadsheet not Saved"});
         if (image) {
-            QVERIFY(w.ui->image_save_pos->isHidden() && !w.ui->image_save_neg->isHidden());
+            // Still the picture of the file it was loaded from, and in that file.
+            QVERIFY(!w.ui->image_save_pos->isHidden() && w.ui->image_save_neg->isHidden());
+            QVERIFY(w.ui->imageBox->title().endsWith(QStringLiteral("window-source.png")));
         } else {
             QVERIFY(w.ui->ss_save_pos->isHidden() && !w.ui->ss_save_neg->isHidden());
             QVERIFY(!w.ui->ss_memory_pos->isHidden()); // the data is still there

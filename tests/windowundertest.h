@@ -12,6 +12,21 @@
 
 #include <memory>
 
+// Puts data into a document directly, as if work had made it: for tests of what the window
+// shows of a state that no file gives easily.
+struct DocumentUnderTest
+{
+    static void setPicture(tess::Document &document, const QImage &picture)
+    {
+        document.m_picture = picture;
+    }
+    static void setSheet(tess::Document &document, tess::PixelRecords records, const tess::SheetInfo &sheet)
+    {
+        document.m_records = std::make_shared<const tess::PixelRecords>(std::move(records));
+        document.m_sheet = sheet;
+    }
+};
+
 // A window whose questions are answered by a script, with its widgets at hand.
 struct WindowUnderTest
 {
@@ -26,7 +41,31 @@ struct WindowUnderTest
         w.dialogs = scripted.get();
         w.window = std::make_unique<MainWindow>(std::move(scripted));
         w.ui = w.window->ui;
+        // Each click has done its work when it returns, as a person waits for it; the
+        // tests of the window while work runs switch this off.
+        w.window->document->setBlocking(true);
         return w;
+    }
+
+    const tess::SheetInfo &sheet() const { return window->document->sheet(); }
+
+    // The window's data as work would leave it, without the widgets following.
+    void setPicture(const QImage &picture) const
+    {
+        DocumentUnderTest::setPicture(*window->document, picture);
+        window->fillFromDocument();
+    }
+    void setSheet(tess::PixelRecords records, bool rgb, bool hsv) const
+    {
+        tess::SheetInfo info;
+        info.hasRgb = rgb;
+        info.hasHsv = hsv;
+        setSheet(std::move(records), info);
+    }
+    void setSheet(tess::PixelRecords records, const tess::SheetInfo &info) const
+    {
+        DocumentUnderTest::setSheet(*window->document, std::move(records), info);
+        window->fillFromDocument();
     }
 
     // The pixel viewer of the window's picture, when one is open.

@@ -4,7 +4,6 @@
 #include "mainwindow.h"
 
 #include "dialogs.h"
-#include "statusnotes.h"
 #include "ui_mainwindow.h"
 
 #include "text/usertexts.h"
@@ -12,26 +11,35 @@
 bool MainWindow::mayClose()
 {
     using tess::Text;
-    const bool sheetUnsaved = convertedFromImage && !ui->ss_memory_pos->isHidden() && ui->ss_save_pos->isHidden();
-    // A picture loaded from a file is in that file; one drawn is named after its sheet.
-    const bool drawn = ui->imageBox->title() == drawnTitle(places.source(FilePlaces::Image));
-    const bool pictureUnsaved = drawn && !ui->image_memory_pos->isHidden() && ui->image_save_pos->isHidden();
+    // Work running now may be the save that settles it: asked again once it is done.
+    if (document->busy()) {
+        closeWhenDone = true;
+        return false;
+    }
+    // A sheet read from a file is in that file, a picture likewise; converted or drawn
+    // data is in none until it is saved.
+    const bool sheetUnsaved = document->hasSheet() && !document->sheetSaved();
+    const bool pictureUnsaved = document->hasPicture() && !document->pictureSaved();
 
-    const auto settle = [this](Text question, QAbstractButton *save, QWidget *savedTick) {
+    const auto settle = [this](Text question, QAbstractButton *save, bool (tess::Document::*saved)() const) {
         switch (dialogs->askBeforeClosing(this, tess::userText(Text::UnsavedWork), tess::userText(question))) {
         case Dialogs::CloseAnswer::Discard:
             return true;
         case Dialogs::CloseAnswer::Save:
             save->click();
-            return !savedTick->isHidden(); // a cancelled or failed save keeps the window
+            if (document->busy()) {
+                closeWhenDone = true;
+                return false;
+            }
+            return (document->*saved)(); // a cancelled or failed save keeps the window
         case Dialogs::CloseAnswer::Cancel:
             break;
         }
         return false;
     };
-    if (sheetUnsaved && !settle(Text::SaveSheetBeforeClosing, ui->saveSheet, ui->ss_save_pos))
+    if (sheetUnsaved && !settle(Text::SaveSheetBeforeClosing, ui->saveSheet, &tess::Document::sheetSaved))
         return false;
-    if (pictureUnsaved && !settle(Text::SavePictureBeforeClosing, ui->saveImage, ui->image_save_pos))
+    if (pictureUnsaved && !settle(Text::SavePictureBeforeClosing, ui->saveImage, &tess::Document::pictureSaved))
         return false;
     return true;
 }

@@ -1,7 +1,5 @@
 #include "dropping.h"
 
-#include "background.h"
-
 #include "text/usertexts.h"
 
 #include <QDragEnterEvent>
@@ -17,10 +15,12 @@ namespace {
 class FileDrop final : public QObject
 {
 public:
-    FileDrop(QWidget &window, std::function<void(const QString &)> open, std::function<void(const QString &)> refuse)
+    FileDrop(QWidget &window, std::function<void(const QString &)> open, std::function<void(const QString &)> refuse,
+             std::function<bool()> busy)
         : QObject(&window)
         , m_open(std::move(open))
         , m_refuse(std::move(refuse))
+        , m_busy(std::move(busy))
     {
     }
 
@@ -49,10 +49,10 @@ protected:
     }
 
 private:
-    static QString refusalFor(const QList<QUrl> &urls)
+    QString refusalFor(const QList<QUrl> &urls) const
     {
         using tess::Text;
-        if (workRunsAside())
+        if (m_busy())
             return tess::userText(Text::DropWhileWorking);
         if (urls.size() != 1 || !urls.first().isLocalFile())
             return tess::userText(Text::DropOneFile);
@@ -63,13 +63,14 @@ private:
 
     std::function<void(const QString &)> m_open;
     std::function<void(const QString &)> m_refuse;
+    std::function<bool()> m_busy;
 };
 
 } // namespace
 
 void acceptFileDrops(QWidget &window, std::function<void(const QString &path)> open,
-                     std::function<void(const QString &refusal)> refuse)
+                     std::function<void(const QString &refusal)> refuse, std::function<bool()> busy)
 {
     window.setAcceptDrops(true);
-    window.installEventFilter(new FileDrop(window, std::move(open), std::move(refuse)));
+    window.installEventFilter(new FileDrop(window, std::move(open), std::move(refuse), std::move(busy)));
 }

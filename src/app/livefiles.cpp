@@ -5,7 +5,8 @@
 
 #include "mainwindow.h"
 
-#include "background.h"
+#include "statusnotes.h"
+#include "viewers.h"
 #include "following.h"
 #include "statuspanel.h"
 #include "ui_mainwindow.h"
@@ -49,65 +50,70 @@ QString joined(const QString &change, const QString &notice)
 
 void MainWindow::followedSheetChanged(const QString &path)
 {
-    if (workRunsAside()) {
+    if (document->busy()) {
         retryLater(this, [this, path] { followedSheetChanged(path); });
         return;
     }
+    document->reloadSheet(shownModel());
+}
+
+void MainWindow::sheetReloaded(const tess::Result &result, const tess::Result &drawn, const QString &path)
+{
     const QString name = QFileInfo(path).fileName();
-    const std::optional<tess::Result> read = readSheet(path);
-    if (!read) {
-        showNotice(tess::userText(tess::Text::ReadingCancelled).arg(name));
+    if (!result.ok()) {
+        showNotice(tess::userText(tess::Text::ChangedUnreadable).arg(name, now(), reasonOf(result)));
         return;
     }
-    if (!read->ok()) {
-        showNotice(tess::userText(tess::Text::ChangedUnreadable).arg(name, now(), reasonOf(*read)));
-        return;
-    }
-    if (!following->pictureFromSheet) {
+    showDocumentState();
+    showRecords(false);
+    sheetIsInFile(path, document->sheet().lines);
+    if (!document->pictureDrawn()) {
         showNotice(joined(tess::userText(tess::Text::ChangedReadAgain).arg(name, now()),
-                          tess::sheetNotice(sheetRead)));
+                          tess::sheetNotice(document->sheet())));
         return;
     }
-    const tess::Result drawn = drawSheet();
     if (!drawn.ok()) {
         showNotice(tess::userText(tess::Text::ChangedUnreadable).arg(name, now(), reasonOf(drawn)));
         return;
     }
-    // drawSheet has put the sheet's notice in the status bar.
     showNotice(joined(tess::userText(tess::Text::ChangedReadAndDrawn).arg(name, now()),
-                      statusBar()->currentMessage()));
+                      tess::sheetNotice(document->sheet(), document->drawStats())));
 }
 
 void MainWindow::followedPictureChanged(const QString &path)
 {
-    if (workRunsAside()) {
+    if (document->busy()) {
         retryLater(this, [this, path] { followedPictureChanged(path); });
         return;
     }
+    document->reloadPicture(ui->shrink->checkState() != Qt::Unchecked);
+}
+
+void MainWindow::pictureReloaded(const tess::Result &result, const tess::Result &converted, const QString &path)
+{
     const QString name = QFileInfo(path).fileName();
-    const std::optional<PictureRead> read = readPictureAside(*this, path);
-    if (!read) {
-        showNotice(tess::userText(tess::Text::ReadingCancelled).arg(name));
+    if (!result.ok()) {
+        showNotice(tess::userText(tess::Text::ChangedUnreadable).arg(name, now(), reasonOf(result)));
         return;
     }
-    if (!read->result.ok()) {
-        showNotice(tess::userText(tess::Text::ChangedUnreadable).arg(name, now(), reasonOf(read->result)));
-        return;
-    }
-    image = read->image;
-    displayPreview(image);
-    markLoaded(ImageSide);
-    updateInfo(ImageSide);
-    showTick(ui->image_save_pos, ui->image_save_neg);
-    if (!following->sheetFromPicture) {
+    showDocumentState();
+    if (!document->sheetConverted()) {
         showNotice(tess::userText(tess::Text::ChangedReadAgain).arg(name, now()));
+        return;
+    }
+    if (!converted.ok()) {
+        showNotice(tess::userText(tess::Text::ChangedUnreadable).arg(name, now(), reasonOf(converted)));
         return;
     }
     // The sheet made from the picture is made again; the file it was saved to is not
     // rewritten behind the user's back, so it no longer counts as saved.
-    convertImage(ui->shrink->checkState() != Qt::Unchecked);
+    showRecords(true);
+    viewers->forgetSheet();
+    const QSize from = document->convertedFrom();
     showNotice(joined(tess::userText(tess::Text::ChangedReadAndConverted).arg(name, now()),
-                      statusBar()->currentMessage()));
+                      document->extent() != from
+                          ? reductionNote(from, document->extent(), qint64(pixels.size()))
+                          : QString()));
 }
 
 void MainWindow::followedFileGone(const QString &path)

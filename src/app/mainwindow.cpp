@@ -1,6 +1,5 @@
 #include "mainwindow.h"
 
-#include "background.h"
 #include "dialogs.h"
 #include "dropping.h"
 #include "following.h"
@@ -21,6 +20,8 @@
 #include <QImageReader>
 #include <QPixmap>
 #include <QStatusBar>
+#include <QProgressBar>
+#include <QShortcut>
 #include <QToolButton>
 
 using namespace panel;
@@ -93,8 +94,18 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
 
     qDebug("%s", qUtf8Printable(formatListLine(QImageReader::supportedImageFormats())));
 
-    hasRgb = false;
-    hasHsv = false;
+    document = new tess::Document(this);
+    connect(document, &tess::Document::started, this, [this](tess::Document::Work, const QString &what) {
+        workStarted(what);
+    });
+    connect(document, &tess::Document::notice, this, &MainWindow::workNotice);
+    connect(document, &tess::Document::finished, this, &MainWindow::workFinished);
+    connect(document, &tess::Document::stopped, this, &MainWindow::workStopped);
+    // Esc gives up the running work; it does nothing at any other time.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QStringLiteral("stopWork"));
+    escape->setEnabled(false);
+    connect(escape, &QShortcut::activated, document, &tess::Document::cancel);
 
     setUpKeyboard(*ui);
     ui->imageView->installEventFilter(new SharpEnlargement(ui->imageView));
@@ -106,7 +117,8 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
     });
 
     acceptFileDrops(
-        *this, [this](const QString &path) { openFile(path); }, [this](const QString &why) { showNotice(why); });
+        *this, [this](const QString &path) { openFile(path); }, [this](const QString &why) { showNotice(why); },
+        [this] { return document->busy(); });
 
     following = new Following(this);
     // The fixed layout has no room for the switch; the status bar has.
@@ -154,26 +166,16 @@ void MainWindow::on_loadImage_clicked()
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoImageChosen));
         return;
     }
-    const std::optional<PictureRead> read = readPictureAside(*this, imageFileName);
-    if (!read) {
-        showNotice(tess::userText(tess::Text::ReadingCancelled).arg(QFileInfo(imageFileName).fileName()));
+    document->loadPicture(imageFileName);
+}
+
+void MainWindow::pictureLoaded(const tess::Result &result)
+{
+    if (warnFailed(*dialogs, this, result))
         return;
-    }
-    if (warnFailed(*dialogs, this, read->result))
-        return;
-    image = read->image;
-    displayPreview(image);
-    ui->imageBox->setTitle(tr("Image: ") + imageFileName);
-    markLoaded(ImageSide);
-    updateInfo(ImageSide);
-    markUnloaded(SheetSide);
-    resetInfo(SheetSide);
-    places.remember(FilePlaces::Image, imageFileName);
-    showNotice(tess::imageDamageNotice(imageFileName));
-    following->pictureIs(imageFileName);
-    following->sheetIs(QString());
-    following->pictureFromSheet = false;
-    following->sheetFromPicture = false;
+    places.remember(FilePlaces::Image, document->pictureFile());
+    showDocumentState();
+    showNotice(tess::imageDamageNotice(document->pictureFile()));
 }
 
 void MainWindow::displayPreview(QImage image)
@@ -196,40 +198,26 @@ void MainWindow::on_imageToSpreadsheet_clicked()
 
 void MainWindow::convertImage(bool shrink)
 {
-    QSize scanned;
-    const tess::Result result = tess::recordsFromImage(
-        image, shrink, pixels, scanned, [this](const tess::Result &notice) { warnFailed(*dialogs, this, notice); });
-    if (warnFailed(*dialogs, this, result)) {
-        markUnloaded(SheetSide);
-        resetInfo(SheetSide);
-        return;
-    }
+    document->convertPicture(shrink);
+}
 
+void MainWindow::sheetConverted(const tess::Result &result)
+{
+    if (result.ok())
+        places.derive(FilePlaces::Sheet);
+    showDocumentState();
+    if (warnFailed(*dialogs, this, result))
+        return;
     const tess::ModelColumns columns = tess::modelColumns(shownModel());
     for (int i = 0; i < 3; ++i)
         setCellText(0, 2 + i, tr(columns.name[i]));
-
-    // The first column of the scanned image, up to four pixels of it.
+    // The first column of the scanned image, up to four pixels of it; new records, in no
+    // file yet.
     showRecords(true);
-
-    maxX = scanned.width();
-    maxY = scanned.height();
-    hasRgb = true;
-    hasHsv = true;
-    convertedFromImage = true;
-    sheetRead = tess::SheetInfo{}; // scanned records skip nothing
-    markLoaded(SheetSide);
-    updateInfo(SheetSide);
-    viewers->forgetSheet(); // new records, in no file yet
-    places.derive(FilePlaces::Sheet);
-    const QString from = QFileInfo(places.source(FilePlaces::Sheet)).fileName();
-    ui->spreadsheetBox->setTitle(from.isEmpty() ? tr("Spreadsheet: from the image")
-                                                : tr("Spreadsheet: from ") + from);
-    following->sheetIs(QString());
-    following->sheetFromPicture = true;
-    showNotice(scanned != image.size()
-                   ? reductionNote(image.size(), QSize(maxX, maxY), qint64(pixels.size()))
-                   : QString());
+    viewers->forgetSheet();
+    const QSize from = document->convertedFrom();
+    showNotice(document->extent() != from ? reductionNote(from, document->extent(), qint64(pixels.size()))
+                                          : QString());
 }
 
 void MainWindow::on_saveImage_clicked()
@@ -240,14 +228,16 @@ void MainWindow::on_saveImage_clicked()
         tr("Jpeg (*.jpg);; Bmp (*.bmp);; Gif (*.gif);; Pgm (*.pgm);; Png (*.png);; Ppm (*.ppm);; "
            "Tif (*.tif)"),
         tr("Png (*.png)"));
-    if (path.isEmpty())
+    if (!path.isEmpty())
+        document->savePicture(path);
+}
+
+void MainWindow::pictureSaved(const tess::Result &result)
+{
+    if (warnFailed(*dialogs, this, result))
         return;
-    if (warnFailed(*dialogs, this, saveImageAside(*this, path, image)))
-        return;
-    showTick(ui->image_save_pos, ui->image_save_neg);
-    places.remember(FilePlaces::Image, path);
-    ui->imageBox->setTitle(tr("Image: ") + path);
-    following->pictureIs(path);
+    places.remember(FilePlaces::Image, document->pictureFile());
+    showDocumentState();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -261,75 +251,26 @@ void MainWindow::on_loadSpreadsheet_clicked()
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoSheetChosen));
         return;
     }
-    loadSheet(sheetFileName);
+    document->loadSheet(sheetFileName);
 }
 
-bool MainWindow::loadSheet(const QString &path)
+void MainWindow::sheetLoaded(const tess::Result &result)
 {
-    sheetFileName = path;
-
-    // The read runs aside: the window paints its loading picture meanwhile.
-    ui->loading_status_image->setVisible(true);
-    const std::optional<tess::Result> read = readSheet(sheetFileName);
-    ui->loading_status_image->setVisible(false);
-    if (!read) {
-        showNotice(tess::userText(tess::Text::ReadingCancelled).arg(QFileInfo(path).fileName()));
-        return false;
-    }
-    const tess::Result &result = *read;
+    const bool draw = std::exchange(drawWhenRead, false);
     if (!result.ok()) {
         if (result.status == tess::Status::SheetCannotOpen)
             debugUnableToOpen(sheetFileName);
         warnFailed(*dialogs, this, result);
-        return false;
+        return;
     }
-
-    ui->spreadsheetBox->setTitle(tr("Spreadsheet: ") + sheetFileName);
-    markUnloaded(ImageSide);
-    resetInfo(ImageSide);
-    places.remember(FilePlaces::Sheet, sheetFileName);
-    following->pictureIs(QString());
-    following->pictureFromSheet = false;
-    showNotice(tess::sheetNotice(sheetRead));
-    return true;
-}
-
-std::optional<tess::Result> MainWindow::readSheet(const QString &path)
-{
-    std::optional<SheetRead> read = readSheetAside(*this, path);
-    if (!read)
-        return std::nullopt;
-    if (!read->result.ok())
-        return read->result;
-    pixels = std::move(read->records);
-    sheetRead = read->info;
-    convertedFromImage = false;
-    fillSheetMembers(sheetRead);
-    markUnloaded(SheetSide);
+    places.remember(FilePlaces::Sheet, document->sheetFile());
+    markUnloaded(SheetSide); // the model buttons start again from the sheet's columns
+    showDocumentState();
     showRecords(false);
-    markLoaded(SheetSide);
-    updateInfo(SheetSide);
-    // What was read from a file is what the file holds.
-    showTick(ui->ss_save_pos, ui->ss_save_neg);
-    following->sheetIs(path);
-    following->sheetFromPicture = false;
-    sheetIsInFile(path, sheetRead.lines);
-    return read->result;
-}
-
-void MainWindow::fillSheetMembers(const tess::SheetInfo &info)
-{
-    redColumn = info.columns.r;
-    greenColumn = info.columns.g;
-    blueColumn = info.columns.b;
-    alphaColumn = info.columns.a;
-    hueColumn = info.columns.h;
-    saturationColumn = info.columns.s;
-    valueColumn = info.columns.v;
-    hasRgb = info.hasRgb;
-    hasHsv = info.hasHsv;
-    maxX = info.width;
-    maxY = info.height;
+    sheetIsInFile(document->sheetFile(), document->sheet().lines);
+    showNotice(tess::sheetNotice(document->sheet()));
+    if (draw)
+        convertSheet();
 }
 
 void MainWindow::on_saveSheet_clicked()
@@ -337,20 +278,19 @@ void MainWindow::on_saveSheet_clicked()
     const QString path =
         places.askSaveName(*dialogs, this, FilePlaces::Sheet, tr("Save Image"),
                            tr("Image (*.csv);;Excel workbook (*.xlsx)"));
-    if (path.isEmpty())
-        return;
-    const tess::Result result = saveSheetAside(*this, path, pixels, shownModel());
+    if (!path.isEmpty())
+        document->saveSheet(path, shownModel());
+}
+
+void MainWindow::sheetSaved(const tess::Result &result, const QString &path)
+{
     if (!result.ok()) {
         debugUnableToOpen(path);
         warnFailed(*dialogs, this, result);
         return;
     }
-    markLoaded(SheetSide);
-    updateInfo(SheetSide);
-    showTick(ui->ss_save_pos, ui->ss_save_neg);
     places.remember(FilePlaces::Sheet, path);
-    ui->spreadsheetBox->setTitle(tr("Spreadsheet: ") + path);
-    following->sheetIs(path);
+    showDocumentState();
     // The header, then one record a line; a workbook's rows are not claimed.
     sheetIsInFile(path, tess::isWorkbookName(path) ? tess::RecordLines{} : tess::RecordLines{2, {}});
 }
@@ -362,36 +302,16 @@ void MainWindow::on_spreadsheetToImage_clicked()
 
 void MainWindow::convertSheet()
 {
-    const tess::Result result = drawSheet();
-    if (!result.ok()) {
-        // No picture of that size can be made: said at once, and nothing marked as loaded.
-        image = QImage();
-        markUnloaded(ImageSide);
-        resetInfo(ImageSide);
-        warnFailed(*dialogs, this, result);
-    }
+    document->drawSheet(shownModel());
 }
 
-tess::Result MainWindow::drawSheet()
+void MainWindow::sheetDrawn(const tess::Result &result)
 {
-    tess::DrawStats bent;
-    QImage drawn;
-    tess::Result result;
-    const tess::ColourModel model = shownModel();
-    // A million records take a moment; the controls stay disabled, so pixels holds still.
-    runAside(
-        *this, tess::userText(tess::Text::Drawing),
-        [&] { result = tess::drawImage(pixels, maxX, maxY, model, drawn, &bent); }, false);
-    if (!result.ok())
-        return result;
-    image = drawn;
-    displayPreview(image);
-    markLoaded(ImageSide);
-    updateInfo(ImageSide);
-    places.derive(FilePlaces::Image);
-    ui->imageBox->setTitle(drawnTitle(places.source(FilePlaces::Image)));
-    following->pictureIs(QString());
-    following->pictureFromSheet = true;
-    showNotice(tess::sheetNotice(sheetRead, bent));
-    return result;
+    if (result.ok())
+        places.derive(FilePlaces::Image);
+    showDocumentState();
+    // No picture of that size can be made: said at once, and nothing marked as loaded.
+    if (warnFailed(*dialogs, this, result))
+        return;
+    showNotice(tess::sheetNotice(document->sheet(), document->drawStats()));
 }

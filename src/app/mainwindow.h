@@ -4,9 +4,11 @@
 #include "model/outcome.h"
 #include "model/pixelrecord.h"
 #include "csv/sheetreader.h"
+#include "convert/document.h"
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -18,8 +20,8 @@ class Ui_MainWindow;
 class Viewers;
 
 // The one window: the image side on the left, the spreadsheet side on the right,
-// the two conversions between them. All state lives here; every rule of conversion
-// and of the file format is the core library's.
+// the two conversions between them. The state of both sides is the document's; the window
+// asks the user, hands the work to the document and shows what it holds.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -70,16 +72,27 @@ private:
     // Rows 1 to 4 of the table from the first records; rows without one are empty.
     void showRecords(bool firstColumnOnly);
 
-    // Reads the sheet at path; on success it becomes the pixel data and the sheet side
-    // shows it, saved; on failure nothing changes.
-    // None when the user stopped the read (Esc).
-    std::optional<tess::Result> readSheet(const QString &path);
-    // Load Sheet with the file chosen: false, with its box, when it could not be read.
-    bool loadSheet(const QString &path);
-    // The members the sheet side keeps for the status panel, from what reading found.
-    void fillSheetMembers(const tess::SheetInfo &info);
-    // Draws the pixel data; the picture, preview and heading follow on success.
-    tess::Result drawSheet();
+    // The one place the widgets' enabled and shown states come from: the document's.
+    void showDocumentState();
+    // The members the layout fixes, filled from the document.
+    void fillFromDocument();
+    // The document's files are the ones followed; rebase: the work just read or wrote it.
+    void followDocumentFiles(bool rebaseSheet, bool rebasePicture);
+    // The document's work: what the window shows while it runs, and once it is done.
+    void workStarted(const QString &what);
+    void workNotice(tess::Document::Work work, const tess::Result &notice);
+    void workFinished(tess::Document::Work work, const tess::Result &result, const tess::Result &remade,
+                      const QString &path);
+    void workStopped(tess::Document::Work work, const QString &path);
+    void workEnded();
+    void pictureLoaded(const tess::Result &result);
+    void sheetLoaded(const tess::Result &result);
+    void sheetConverted(const tess::Result &result);
+    void sheetDrawn(const tess::Result &result);
+    void pictureSaved(const tess::Result &result);
+    void sheetSaved(const tess::Result &result, const QString &path);
+    void pictureReloaded(const tess::Result &result, const tess::Result &converted, const QString &path);
+    void sheetReloaded(const tess::Result &result, const tess::Result &drawn, const QString &path);
 
     // Another program saved a file the window shows (livefiles.cpp).
     void followedSheetChanged(const QString &path);
@@ -96,24 +109,20 @@ private:
 
     QString imageFileName;
     QString sheetFileName;
-    tess::PixelRecords pixels;
+    // The document's records and picture, and the picture's size the records describe:
+    // copies that share the document's data, filled by fillFromDocument alone.
+    tess::RecordsHandle pixels;
     int maxX = 0;
     int maxY = 0;
     QImage image;
-    int redColumn = -1;
-    int greenColumn = -1;
-    int blueColumn = -1;
-    int alphaColumn = -1;
-    int hueColumn = -1;
-    int saturationColumn = -1;
-    int valueColumn = -1;
-    bool hasRgb = false;
-    bool hasHsv = false;
-    // The pixel data came from "Image to Spreadsheet", not from a sheet: it carries every
-    // component, whatever the column indices of the last sheet loaded say.
-    bool convertedFromImage = false;
-    // What reading the last sheet passed over, for the notice after loading and drawing.
-    tess::SheetInfo sheetRead;
+    tess::Document *document = nullptr;
+    // A sheet opened with "Open with" or dropped is drawn once it is read.
+    bool drawWhenRead = false;
+    // Closing waits for the work that runs (a save asked for on closing, say).
+    bool closeWhenDone = false;
+    QWidget *busyBar = nullptr;
+    // Where the keyboard was when work began: disabling the controls takes the focus away.
+    QPointer<QWidget> focusBeforeWork;
     Ui_MainWindow *ui;
     std::unique_ptr<Dialogs> dialogs;
     FilePlaces places;

@@ -71,8 +71,10 @@ void MainWindow::openFile(const QString &path)
     const QString chosen = QFileInfo(path).absoluteFilePath();
     if (!isPicture(chosen)) {
         // The user asked to see the sheet: it is drawn, as Spreadsheet to Image would.
-        if (loadSheet(chosen))
-            convertSheet();
+        sheetFileName = chosen;
+        drawWhenRead = true;
+        if (!document->loadSheet(chosen))
+            drawWhenRead = false;
         return;
     }
     std::unique_ptr<Dialogs> people = std::move(dialogs);

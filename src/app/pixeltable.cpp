@@ -94,10 +94,10 @@ void MainWindow::displaySS()
 
 void MainWindow::on_RGBButton_clicked()
 {
-    showModel(*ui, tess::ColourModel::Rgb, pixels);
+    showModel(*ui, tess::ColourModel::Rgb, pixels.all());
 }
 
 void MainWindow::on_HSVButton_clicked()
 {
-    showModel(*ui, tess::ColourModel::Hsv, pixels);
+    showModel(*ui, tess::ColourModel::Hsv, pixels.all());
 }

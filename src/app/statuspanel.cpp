@@ -34,11 +34,12 @@ void MainWindow::markLoaded(const QString &side)
         showCross(ui->ss_save_pos, ui->ss_save_neg);
         ui->ss_to_image_image->setEnabled(true);
         ui->tableWidget->setVisible(true);
-        if (hasRgb)
+        const tess::SheetInfo &sheet = document->sheet();
+        if (sheet.hasRgb)
             ui->RGBButton->setEnabled(true);
-        if (hasHsv)
+        if (sheet.hasHsv)
             ui->HSVButton->setEnabled(true);
-        if (const auto model = tess::requiredModel(hasRgb, hasHsv))
+        if (const auto model = tess::requiredModel(sheet.hasRgb, sheet.hasHsv))
             (*model == tess::ColourModel::Rgb ? ui->RGBButton : ui->HSVButton)->click();
     }
     if (side == ImageSide) {
@@ -102,16 +103,17 @@ void MainWindow::updateInfo(const QString &side)
 {
     if (side == SheetSide) {
         // Converted data carries all six components, also after it was saved in one model.
-        const bool all = convertedFromImage;
+        const bool all = document->sheetConverted();
+        const tess::SheetColumns &columns = document->sheet().columns;
         const auto present = [all](int column) { return column == -1 && !all ? tr("No") : tr("Yes"); };
         ui->resolution->setText(tr("Output Image: ") + QString::number(maxX) + QStringLiteral(", ")
                                 + QString::number(maxY));
-        ui->red->setText(tr("Red: ") + present(redColumn));
-        ui->green->setText(tr("Green: ") + present(greenColumn));
-        ui->blue->setText(tr("Blue: ") + present(blueColumn));
-        ui->hue->setText(tr("Hue: ") + present(hueColumn));
-        ui->saturation->setText(tr("Saturation: ") + present(saturationColumn));
-        ui->value->setText(tr("Value: ") + present(valueColumn));
+        ui->red->setText(tr("Red: ") + present(columns.r));
+        ui->green->setText(tr("Green: ") + present(columns.g));
+        ui->blue->setText(tr("Blue: ") + present(columns.b));
+        ui->hue->setText(tr("Hue: ") + present(columns.h));
+        ui->saturation->setText(tr("Saturation: ") + present(columns.s));
+        ui->value->setText(tr("Value: ") + present(columns.v));
     }
     if (side == ImageSide) {
         // 64-bit, so that a very large image shows its true count.

@@ -57,7 +57,7 @@ void MainWindow::setUpTeachingAids()
         // The sheet's own picture, drawn as Spreadsheet to Image would draw it.
         QImage drawn;
         if (!ui->ss_memory_pos->isHidden())
-            tess::drawImage(pixels, maxX, maxY, shownModel(), drawn);
+            tess::drawImage(pixels.all(), maxX, maxY, shownModel(), drawn);
         return drawn;
     });
     describeControls(*ui);
@@ -110,5 +110,5 @@ void MainWindow::openPixelViewer()
 void MainWindow::sheetIsInFile(const QString &path, const tess::RecordLines &lines)
 {
     const QString name = QFileInfo(path).fileName();
-    viewers->sheetInFile(name, [this, lines, name] { return tess::PixelLines(pixels, QSize(maxX, maxY), lines, name); });
+    viewers->sheetInFile(name, [this, lines, name] { return tess::PixelLines(pixels.all(), QSize(maxX, maxY), lines, name); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/safeoutput.h"
 #include "model/outcome.h"
 #include "image/imageconvert.h"
 #include "model/pixelrecord.h"
@@ -40,7 +41,9 @@ bool isWorkbookName(const QString &path);
 
 // Writes the sheet safely (io/safeoutput.h) in the format the suffix names; "-" is
 // standard output.
-Result saveSheetFile(const QString &path, const PixelRecords &records, ColourModel model);
+// A save stopped by stop fails and leaves the file as it was.
+Result saveSheetFile(const QString &path, const PixelRecords &records, ColourModel model,
+                     const StopFlag *stop = nullptr);
 
 // recordsFromImage + saveSheetFile in one, as the command line needs them: a CSV sheet is
 // written a run of records at a time, never holding all of them.
@@ -77,7 +80,7 @@ Result drawImage(const PixelRecords &records, int width, int height, ColourModel
                  DrawStats *stats = nullptr);
 
 // Writes the picture safely in the format its suffix names.
-Result saveImageFile(const QImage &image, const QString &path);
+Result saveImageFile(const QImage &image, const QString &path, const StopFlag *stop = nullptr);
 
 // ---- Details ------------------------------------------------------------------------
 

@@ -110,10 +110,10 @@ Result drawImage(const PixelRecords &records, int width, int height, ColourModel
     return outcome(Status::ImageNotDrawn, userText(Text::ImageCannotBeCreated).arg(width).arg(height));
 }
 
-Result saveImageFile(const QImage &image, const QString &path)
+Result saveImageFile(const QImage &image, const QString &path, const StopFlag *stop)
 {
     return unlessOutOfMemory(Status::SaveOutOfMemory, [&] {
-        Result saved = saveImage(image, path);
+        Result saved = saveImage(image, path, stop);
         if (!saved.ok())
             saved.detail = pathDetail(path, saved.detail);
         return saved;

@@ -64,7 +64,7 @@ bool isWorkbookName(const QString &path)
            && QFileInfo(path).suffix().compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0;
 }
 
-Result saveSheetFile(const QString &path, const PixelRecords &records, ColourModel model)
+Result saveSheetFile(const QString &path, const PixelRecords &records, ColourModel model, const StopFlag *stop)
 {
     return unlessOutOfMemory(Status::SaveOutOfMemory, [&] {
         QString reason;
@@ -72,13 +72,13 @@ Result saveSheetFile(const QString &path, const PixelRecords &records, ColourMod
             // The writer's own reason (too many rows for a worksheet) comes before the device's.
             const OutputResult output = writeOutput(path, [&](QIODevice &device) {
                 return writeWorkbook(device, records, model, &reason);
-            });
+            }, stop);
             if (output.written)
                 return Result{};
             if (reason.isEmpty())
                 reason = output.reason.isEmpty() ? userText(Text::DataNotWritten) : output.reason;
         } else {
-            const Result saved = saveSheet(path, records, model);
+            const Result saved = saveSheet(path, records, model, stop);
             if (saved.ok())
                 return saved;
             reason = saved.detail;

@@ -270,10 +270,10 @@ bool writeSheet(QIODevice &device, const PixelRecords &records, ColourModel mode
                           errorString);
 }
 
-Result saveSheet(const QString &path, const PixelRecords &records, ColourModel model)
+Result saveSheet(const QString &path, const PixelRecords &records, ColourModel model, const StopFlag *stop)
 {
     const OutputResult result =
-        writeOutput(path, [&](QIODevice &device) { return writeSheet(device, records, model); });
+        writeOutput(path, [&](QIODevice &device) { return writeSheet(device, records, model); }, stop);
     if (result.written)
         return Result{};
     return outcome(Status::SheetNotSaved, result.reason.isEmpty() ? userText(Text::DataNotWritten) : result.reason);

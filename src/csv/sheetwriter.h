@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/safeoutput.h"
 #include "model/outcome.h"
 #include "model/pixelrecord.h"
 
@@ -35,7 +36,8 @@ bool writeSheetRuns(QIODevice &device, ColourModel model, size_t runs, size_t ru
 
 // Writes the sheet to path the safe way of writeOutput (io/safeoutput.h); "-" is standard
 // output. Fails with Status::SheetNotSaved and the reason (the system's words) as its
-// detail, leaving a file that was at the path as it was.
-Result saveSheet(const QString &path, const PixelRecords &records, ColourModel model);
+// detail, leaving a file that was at the path as it was; so does a save stopped by stop.
+Result saveSheet(const QString &path, const PixelRecords &records, ColourModel model,
+                 const StopFlag *stop = nullptr);
 
 } // namespace tess

@@ -146,7 +146,7 @@ bool writeImage(const QImage &image, QIODevice &device, const QByteArray &format
     }
 }
 
-Result saveImage(const QImage &image, const QString &path)
+Result saveImage(const QImage &image, const QString &path, const StopFlag *stop)
 {
     const auto refuse = [](const QString &reason) { return outcome(Status::ImageNotSaved, reason); };
     if (image.isNull())
@@ -155,7 +155,7 @@ Result saveImage(const QImage &image, const QString &path)
     if (format.isEmpty() || !QImageWriter::supportedImageFormats().contains(format))
         return refuse(userText(Text::NoWritableFormat).arg(QFileInfo(path).suffix()));
     const OutputResult result =
-        writeOutput(path, [&](QIODevice &device) { return writeImage(image, device, format); });
+        writeOutput(path, [&](QIODevice &device) { return writeImage(image, device, format); }, stop);
     if (!result.written)
         return refuse(result.reason.isEmpty()
                           ? userText(Text::PictureNotEncoded).arg(QString::fromLatin1(format.toUpper()))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/safeoutput.h"
 #include "model/outcome.h"
 
 #include <QImage>
@@ -25,7 +26,7 @@ Outcome<QImage> loadImage(const QString &path);
 // (io/safeoutput.h): on any failure (unknown suffix, null image, unwritable folder, write
 // or commit error) it fails with Status::ImageNotSaved and the reason, in plain words or
 // the system's, as its detail; a file that was at the path before is left as it was.
-Result saveImage(const QImage &image, const QString &path);
+Result saveImage(const QImage &image, const QString &path, const StopFlag *stop = nullptr);
 
 // The same write to an arbitrary device with an explicit format; for tests that
 // inject faults and for writing to standard output.

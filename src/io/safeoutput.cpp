@@ -57,7 +57,7 @@ bool flushAll(QSaveFile &file)
     return file.error() == QFileDevice::NoError;
 }
 
-OutputResult writeSafely(const QString &path, const OutputWriter &write)
+OutputResult writeSafely(const QString &path, const OutputWriter &write, const StopFlag *stop)
 {
     // Unbuffered: a buffered file that fails to pass on its buffer reports no reason of the
     // system's. The writers gather their output in blocks themselves.
@@ -67,6 +67,8 @@ OutputResult writeSafely(const QString &path, const OutputWriter &write)
     OutputResult result = writeChecked(file, write);
     if (result.written && !flushAll(file))
         result = failure(file.errorString());
+    if (result.written && stop && *stop)
+        result = failure(QString());
     if (!result.written) {
         file.cancelWriting();
         return result;
@@ -84,7 +86,7 @@ bool isSpecialFile(const QString &path)
     return info.exists() && !info.isFile() && !info.isDir();
 }
 
-OutputResult writeOutput(const QString &path, const OutputWriter &write)
+OutputResult writeOutput(const QString &path, const OutputWriter &write, const StopFlag *stop)
 {
     if (path == StandardStreamPath) {
         QFile out;
@@ -94,7 +96,7 @@ OutputResult writeOutput(const QString &path, const OutputWriter &write)
         QFile target(path);
         return writeDirectly(target, target.open(QIODevice::WriteOnly | QIODevice::Unbuffered), write);
     }
-    return writeSafely(path, write);
+    return writeSafely(path, write, stop);
 }
 
 } // namespace tess

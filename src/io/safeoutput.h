@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <functional>
 
 class QIODevice;
@@ -27,10 +28,14 @@ struct OutputResult
     QString reason;
 };
 
+// A save someone may stop while it runs: set from another thread, it is seen before the
+// new file takes the old one's place, which then stays as it was.
+using StopFlag = std::atomic<bool>;
+
 // The one way this program writes a file. A regular path goes through a QSaveFile: the
 // old file is replaced only once the new one is complete, and stays byte for byte as it
-// was on any failure. An existing device, named pipe or socket is written directly, and
-// StandardStreamPath means standard output.
-OutputResult writeOutput(const QString &path, const OutputWriter &write);
+// was on any failure, or when stop was set before then. An existing device, named pipe or
+// socket is written directly, and StandardStreamPath means standard output.
+OutputResult writeOutput(const QString &path, const OutputWriter &write, const StopFlag *stop = nullptr);
 
 } // namespace tess

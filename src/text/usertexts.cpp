@@ -160,6 +160,10 @@ constexpr std::array Sources{
                                 "The picture file is damaged: it ends early, and its missing part shows as grey.")},
     std::pair{Text::Writing, QT_TRANSLATE_NOOP("MainWindow", "Writing %1")},
     std::pair{Text::Drawing, QT_TRANSLATE_NOOP("MainWindow", "Drawing the picture")},
+    std::pair{Text::Converting, QT_TRANSLATE_NOOP("MainWindow", "Converting the picture")},
+    std::pair{Text::WorkStopped, QT_TRANSLATE_NOOP("MainWindow", "%1 was stopped; nothing has changed")},
+    std::pair{Text::WritingStopped,
+              QT_TRANSLATE_NOOP("MainWindow", "Writing %1 was stopped; the file on disk is as it was")},
     std::pair{Text::PixelReadout, QT_TRANSLATE_NOOP("MainWindow", "x %1, y %2 \u00b7 r %3 g %4 b %5 \u00b7 h %6 s %7 v %8")},
     std::pair{Text::SheetLineOf, QT_TRANSLATE_NOOP("MainWindow", " \u00b7 line %1 of %2")},
 

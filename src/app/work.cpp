@@ -1,0 +1,185 @@
+// The window and its document: what the widgets show comes from the document's state,
+// and the work the document runs is shown while it runs and taken up once it is done.
+
+#include "mainwindow.h"
+
+#include "dialogs.h"
+#include "following.h"
+#include "statusnotes.h"
+#include "statuspanel.h"
+#include "viewers.h"
+#include "ui_mainwindow.h"
+
+#include "text/usertexts.h"
+
+#include <QFileInfo>
+#include <QProgressBar>
+#include <QShortcut>
+#include <QStatusBar>
+
+using namespace panel;
+using Work = tess::Document::Work;
+
+void MainWindow::fillFromDocument()
+{
+    image = document->picture();
+    pixels = document->records();
+    maxX = document->extent().width();
+    maxY = document->extent().height();
+}
+
+void MainWindow::showDocumentState()
+{
+    const bool newPicture = image.cacheKey() != document->picture().cacheKey();
+    fillFromDocument();
+
+    if (document->hasSheet()) {
+        markLoaded(SheetSide);
+        updateInfo(SheetSide);
+        // A sheet read again may have lost the columns of a model.
+        ui->RGBButton->setEnabled(document->sheet().hasRgb);
+        ui->HSVButton->setEnabled(document->sheet().hasHsv);
+        if (document->sheetSaved())
+            showTick(ui->ss_save_pos, ui->ss_save_neg);
+        if (!document->sheetFile().isEmpty()) {
+            ui->spreadsheetBox->setTitle(tr("Spreadsheet: ") + document->sheetFile());
+        } else {
+            const QString from = QFileInfo(places.source(FilePlaces::Sheet)).fileName();
+            ui->spreadsheetBox->setTitle(from.isEmpty() ? tr("Spreadsheet: from the image")
+                                                        : tr("Spreadsheet: from ") + from);
+        }
+    } else {
+        markUnloaded(SheetSide);
+        resetInfo(SheetSide);
+    }
+
+    if (document->hasPicture()) {
+        if (newPicture)
+            displayPreview(image);
+        markLoaded(ImageSide);
+        updateInfo(ImageSide);
+        if (document->pictureSaved())
+            showTick(ui->image_save_pos, ui->image_save_neg);
+        ui->imageBox->setTitle(document->pictureFile().isEmpty() ? drawnTitle(places.source(FilePlaces::Image))
+                                                                 : tr("Image: ") + document->pictureFile());
+    } else {
+        markUnloaded(ImageSide);
+        resetInfo(ImageSide);
+    }
+}
+
+void MainWindow::followDocumentFiles(bool rebaseSheet, bool rebasePicture)
+{
+    if (rebaseSheet || following->sheetPath() != document->sheetFile())
+        following->sheetIs(document->sheetFile());
+    if (rebasePicture || following->picturePath() != document->pictureFile())
+        following->pictureIs(document->pictureFile());
+}
+
+void MainWindow::workStarted(const QString &what)
+{
+    // A busy bar for as long as the work runs; the layout's own progress bar stays hidden.
+    auto *bar = new QProgressBar;
+    bar->setObjectName(QStringLiteral("busyBar"));
+    bar->setRange(0, 0);
+    bar->setMaximumWidth(160);
+    bar->setFormat(what);
+    bar->setToolTip(what);
+    statusBar()->addWidget(bar);
+    delete std::exchange(busyBar, bar);
+    // Nothing that would start other work, or change what this work reads, until it ends.
+    focusBeforeWork = focusWidget();
+    centralWidget()->setEnabled(false);
+    findChild<QShortcut *>(QStringLiteral("stopWork"))->setEnabled(true);
+}
+
+namespace {
+
+QString nameOf(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
+
+} // namespace
+
+void MainWindow::workNotice(Work work, const tess::Result &notice)
+{
+    // A picture changed on disk is converted again without a box; the status bar says it.
+    if (work != Work::ReloadPicture)
+        dialogs->warning(this, tess::warningTitle(notice.status), notice.message, notice.detail);
+}
+
+void MainWindow::workEnded()
+{
+    delete std::exchange(busyBar, nullptr);
+    centralWidget()->setEnabled(true);
+    findChild<QShortcut *>(QStringLiteral("stopWork"))->setEnabled(false);
+    // Back where the keyboard was, unless the work's end took that control away.
+    if (focusBeforeWork && focusBeforeWork->isEnabled() && focusBeforeWork->isVisible())
+        focusBeforeWork->setFocus(Qt::OtherFocusReason);
+    focusBeforeWork = nullptr;
+}
+
+void MainWindow::workFinished(Work work, const tess::Result &result, const tess::Result &remade, const QString &path)
+{
+    workEnded();
+
+    switch (work) {
+    case Work::LoadPicture:
+        pictureLoaded(result);
+        break;
+    case Work::LoadSheet:
+        sheetLoaded(result);
+        break;
+    case Work::ConvertPicture:
+        sheetConverted(result);
+        break;
+    case Work::DrawSheet:
+        sheetDrawn(result);
+        break;
+    case Work::SavePicture:
+        pictureSaved(result);
+        break;
+    case Work::SaveSheet:
+        sheetSaved(result, path);
+        break;
+    case Work::ReloadPicture:
+        pictureReloaded(result, remade, path);
+        break;
+    case Work::ReloadSheet:
+        sheetReloaded(result, remade, path);
+        break;
+    case Work::None:
+        break;
+    }
+    // What the work just read or wrote is the file as it is now, not a change to follow.
+    const bool sheetFile = work == Work::LoadSheet || work == Work::ReloadSheet || work == Work::SaveSheet;
+    const bool pictureFile = work == Work::LoadPicture || work == Work::ReloadPicture || work == Work::SavePicture;
+    followDocumentFiles(result.ok() && sheetFile, result.ok() && pictureFile);
+    // The window was asked to close while this ran; it is asked again, unless the work failed.
+    if (std::exchange(closeWhenDone, false) && result.ok() && !document->busy())
+        close();
+}
+
+void MainWindow::workStopped(Work work, const QString &path)
+{
+    workEnded();
+    drawWhenRead = false;
+    closeWhenDone = false;
+    using tess::Text;
+    switch (work) {
+    case Work::SavePicture:
+    case Work::SaveSheet:
+        showNotice(tess::userText(Text::WritingStopped).arg(nameOf(path)));
+        break;
+    case Work::ConvertPicture:
+        showNotice(tess::userText(Text::WorkStopped).arg(tess::userText(Text::Converting)));
+        break;
+    case Work::DrawSheet:
+        showNotice(tess::userText(Text::WorkStopped).arg(tess::userText(Text::Drawing)));
+        break;
+    default:
+        showNotice(tess::userText(Text::ReadingCancelled).arg(nameOf(path)));
+        break;
+    }
+}

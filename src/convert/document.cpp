@@ -1,0 +1,383 @@
+#include "document.h"
+
+#include "text/usertexts.h"
+
+#include <QFileInfo>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <atomic>
+#include <utility>
+#include <vector>
+
+namespace tess {
+
+// One piece of work: what it reads, copied or shared so that the document may change
+// meanwhile, and what it makes, which only the document's thread takes once it is done.
+struct Document::Job
+{
+    Work work = Work::None;
+    QString path;
+    bool excel2002 = false;
+    ColourModel model = InitialModel;
+    // The reloads also make the other side again.
+    bool remake = false;
+
+    QImage picture;
+    SharedRecords records;
+    QSize extent;
+
+    Result result;
+    Result remade;
+    QImage madePicture;
+    std::shared_ptr<PixelRecords> madeRecords;
+    SheetInfo info;
+    QSize scanned;
+    DrawStats bent;
+    std::vector<Result> notices;
+    StopFlag stop{false};
+
+    void run();
+    void readPicture();
+    void readSheet();
+    void convert(const QImage &from);
+    void draw(const PixelRecords &from, QSize size, ColourModel in);
+};
+
+void Document::Job::run()
+{
+    switch (work) {
+    case Work::LoadPicture:
+    case Work::ReloadPicture:
+        readPicture();
+        break;
+    case Work::LoadSheet:
+    case Work::ReloadSheet:
+        readSheet();
+        break;
+    case Work::ConvertPicture:
+        convert(picture);
+        result = std::exchange(remade, Result{});
+        break;
+    case Work::DrawSheet:
+        draw(*records, extent, model);
+        result = std::exchange(remade, Result{});
+        break;
+    case Work::SavePicture:
+        result = saveImageFile(picture, path, &stop);
+        break;
+    case Work::SaveSheet:
+        result = saveSheetFile(path, *records, model, &stop);
+        break;
+    case Work::None:
+        break;
+    }
+}
+
+void Document::Job::readPicture()
+{
+    result = loadImageFile(path, madePicture);
+    if (result.ok() && remake)
+        convert(madePicture);
+}
+
+void Document::Job::readSheet()
+{
+    madeRecords = std::make_shared<PixelRecords>();
+    result = loadSheetFile(path, *madeRecords, info);
+    if (!result.ok()) {
+        madeRecords.reset();
+        return;
+    }
+    // A sheet saved anew may have lost the columns of the model shown; it is drawn in the
+    // one it has, as the window shows it after reading.
+    if (remake)
+        draw(*madeRecords, QSize(info.width, info.height), requiredModel(info.hasRgb, info.hasHsv).value_or(model));
+}
+
+void Document::Job::convert(const QImage &from)
+{
+    auto made = std::make_shared<PixelRecords>();
+    remade = recordsFromImage(from, excel2002, *made, scanned,
+                              [this](const Result &notice) { notices.push_back(notice); });
+    if (remade.ok())
+        madeRecords = std::move(made);
+}
+
+void Document::Job::draw(const PixelRecords &from, QSize size, ColourModel in)
+{
+    remade = drawImage(from, size.width(), size.height(), in, madePicture, &bent);
+}
+
+// ---------------------------------------------------------------------------------------
+
+namespace {
+
+QString nameOf(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
+
+} // namespace
+
+Document::Document(QObject *parent)
+    : QObject(parent)
+{
+    connect(&m_watcher, &QFutureWatcher<void>::finished, this, &Document::jobDone);
+}
+
+Document::~Document()
+{
+    // Work still running ends unseen; it holds its own copies of what it reads.
+    if (m_job)
+        m_job->stop = true;
+}
+
+bool Document::loadPicture(const QString &path)
+{
+    auto job = std::make_shared<Job>();
+    job->work = Work::LoadPicture;
+    job->path = path;
+    return start(std::move(job), userText(Text::Reading).arg(nameOf(path)));
+}
+
+bool Document::loadSheet(const QString &path)
+{
+    auto job = std::make_shared<Job>();
+    job->work = Work::LoadSheet;
+    job->path = path;
+    return start(std::move(job), userText(Text::Reading).arg(nameOf(path)));
+}
+
+bool Document::convertPicture(bool excel2002)
+{
+    if (!hasPicture())
+        return false;
+    auto job = std::make_shared<Job>();
+    job->work = Work::ConvertPicture;
+    job->picture = m_picture;
+    job->excel2002 = excel2002;
+    return start(std::move(job), userText(Text::Converting));
+}
+
+bool Document::drawSheet(ColourModel model)
+{
+    if (!hasSheet())
+        return false;
+    auto job = std::make_shared<Job>();
+    job->work = Work::DrawSheet;
+    job->records = m_records;
+    job->extent = extent();
+    job->model = model;
+    return start(std::move(job), userText(Text::Drawing));
+}
+
+bool Document::savePicture(const QString &path)
+{
+    if (!hasPicture())
+        return false;
+    auto job = std::make_shared<Job>();
+    job->work = Work::SavePicture;
+    job->picture = m_picture;
+    job->path = path;
+    return start(std::move(job), userText(Text::Writing).arg(nameOf(path)));
+}
+
+bool Document::saveSheet(const QString &path, ColourModel model)
+{
+    if (!hasSheet())
+        return false;
+    auto job = std::make_shared<Job>();
+    job->work = Work::SaveSheet;
+    job->records = m_records;
+    job->model = model;
+    job->path = path;
+    return start(std::move(job), userText(Text::Writing).arg(nameOf(path)));
+}
+
+bool Document::reloadPicture(bool excel2002)
+{
+    if (m_pictureFile.isEmpty())
+        return false;
+    auto job = std::make_shared<Job>();
+    job->work = Work::ReloadPicture;
+    job->path = m_pictureFile;
+    job->excel2002 = excel2002;
+    job->remake = m_sheetConverted && hasSheet();
+    return start(std::move(job), userText(Text::Reading).arg(nameOf(m_pictureFile)));
+}
+
+bool Document::reloadSheet(ColourModel model)
+{
+    if (m_sheetFile.isEmpty())
+        return false;
+    auto job = std::make_shared<Job>();
+    job->work = Work::ReloadSheet;
+    job->path = m_sheetFile;
+    job->model = model;
+    job->remake = m_pictureDrawn && hasPicture();
+    return start(std::move(job), userText(Text::Reading).arg(nameOf(m_sheetFile)));
+}
+
+bool Document::start(std::shared_ptr<Job> job, const QString &what)
+{
+    if (busy())
+        return false;
+    m_job = job;
+    m_running = job->work;
+    emit started(job->work, what);
+    QFuture<void> future = QtConcurrent::run([job] { job->run(); });
+    if (m_blocking) {
+        future.waitForFinished();
+        jobDone();
+    } else {
+        m_watcher.setFuture(future);
+    }
+    return true;
+}
+
+void Document::cancel()
+{
+    if (!m_job)
+        return;
+    const std::shared_ptr<Job> job = std::exchange(m_job, nullptr);
+    job->stop = true;
+    m_running = Work::None;
+    emit stopped(job->work, job->path);
+}
+
+void Document::jobDone()
+{
+    // Null when the work was stopped: what it made is dropped with it.
+    const std::shared_ptr<Job> job = std::exchange(m_job, nullptr);
+    if (!job)
+        return;
+    m_running = Work::None;
+    for (const Result &said : job->notices)
+        emit notice(job->work, said);
+    take(*job);
+    emit finished(job->work, job->result, job->remade, job->path);
+}
+
+void Document::take(Job &job)
+{
+    switch (job.work) {
+    case Work::LoadPicture:
+    case Work::ReloadPicture:
+        takePicture(job);
+        break;
+    case Work::LoadSheet:
+    case Work::ReloadSheet:
+        takeSheet(job);
+        break;
+    case Work::ConvertPicture:
+        if (!job.result.ok())
+            break; // the sheet there was stays
+        m_records = std::move(job.madeRecords);
+        m_sheet = SheetInfo{};
+        m_sheet.width = job.scanned.width();
+        m_sheet.height = job.scanned.height();
+        m_sheet.hasRgb = m_sheet.hasHsv = true;
+        m_sheetFile.clear();
+        m_sheetSaved = false;
+        m_sheetConverted = true;
+        m_convertedFrom = m_picture.size();
+        break;
+    case Work::DrawSheet:
+        if (!job.result.ok()) {
+            // No picture of that size can be made: nothing stands as drawn.
+            clearPicture();
+            break;
+        }
+        m_picture = job.madePicture;
+        m_pictureFile.clear();
+        m_pictureSaved = false;
+        m_pictureDrawn = true;
+        m_drawStats = job.bent;
+        break;
+    case Work::SavePicture:
+        if (job.result.ok()) {
+            m_pictureFile = job.path;
+            m_pictureSaved = true;
+        }
+        break;
+    case Work::SaveSheet:
+        if (job.result.ok()) {
+            m_sheetFile = job.path;
+            m_sheetSaved = true;
+        }
+        break;
+    case Work::None:
+        break;
+    }
+}
+
+void Document::takePicture(Job &job)
+{
+    if (!job.result.ok())
+        return; // a failed read changes nothing
+    m_picture = job.madePicture;
+    m_pictureFile = job.path;
+    m_pictureSaved = true;
+    m_pictureDrawn = false;
+    if (job.work == Work::LoadPicture) {
+        clearSheet();
+        return;
+    }
+    // The sheet made from the picture is made again. The file it was saved to is not
+    // rewritten behind the user's back, so the records are in no file now.
+    if (job.remake && job.remade.ok()) {
+        m_records = std::move(job.madeRecords);
+        m_sheet = SheetInfo{};
+        m_sheet.width = job.scanned.width();
+        m_sheet.height = job.scanned.height();
+        m_sheet.hasRgb = m_sheet.hasHsv = true;
+        m_sheetFile.clear();
+        m_sheetSaved = false;
+        m_convertedFrom = m_picture.size();
+    }
+}
+
+void Document::takeSheet(Job &job)
+{
+    if (!job.result.ok())
+        return;
+    m_records = std::move(job.madeRecords);
+    m_sheet = std::move(job.info);
+    m_sheetFile = job.path;
+    m_sheetSaved = true; // what was read from a file is what the file holds
+    m_sheetConverted = false;
+    m_convertedFrom = QSize();
+    if (job.work == Work::LoadSheet) {
+        clearPicture();
+        return;
+    }
+    // The picture drawn from the sheet is drawn again; one that cannot be drawn now keeps
+    // the last good picture.
+    if (job.remake && job.remade.ok()) {
+        m_picture = job.madePicture;
+        m_pictureFile.clear();
+        m_pictureSaved = false;
+        m_drawStats = job.bent;
+    }
+}
+
+void Document::clearPicture()
+{
+    m_picture = QImage();
+    m_pictureFile.clear();
+    m_pictureSaved = false;
+    m_pictureDrawn = false;
+    m_drawStats = DrawStats{};
+}
+
+void Document::clearSheet()
+{
+    m_records.reset();
+    m_sheet = SheetInfo{};
+    m_sheetFile.clear();
+    m_sheetSaved = false;
+    m_sheetConverted = false;
+    m_convertedFrom = QSize();
+}
+
+} // namespace tess

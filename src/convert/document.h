@@ -1,0 +1,169 @@
+#pragma once
+
+#include "operations.h"
+
+#include <QFutureWatcher>
+#include <QImage>
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+#include <initializer_list>
+#include <memory>
+
+struct DocumentUnderTest;
+
+namespace tess {
+
+// Records shared between the document and the work that reads them: work keeps its own
+// reference, so replacing the document's records never pulls them from under it.
+using SharedRecords = std::shared_ptr<const PixelRecords>;
+
+// Records read as a vector without holding a copy of them: the window's view of the
+// document's records. Empty when there are none.
+class RecordsHandle
+{
+public:
+    RecordsHandle() = default;
+    RecordsHandle(SharedRecords records)
+        : m_records(std::move(records))
+    {
+    }
+    RecordsHandle(std::initializer_list<PixelRecord> records)
+        : m_records(std::make_shared<const PixelRecords>(records))
+    {
+    }
+
+    const PixelRecords &all() const { return m_records ? *m_records : none(); }
+    std::size_t size() const { return all().size(); }
+    bool empty() const { return all().empty(); }
+    const PixelRecord &operator[](std::size_t i) const { return all()[i]; }
+
+private:
+    static const PixelRecords &none()
+    {
+        static const PixelRecords empty;
+        return empty;
+    }
+    SharedRecords m_records;
+};
+
+// Both sides of the window without the window: the picture and the sheet's records, the
+// files they came from or went to, and whether each is saved. Loading, converting and
+// saving run on a worker thread; the document changes only when the work is done, on the
+// thread it lives on, so a failed or stopped piece of work leaves it as it was.
+class Document : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Work {
+        None,
+        LoadPicture,
+        LoadSheet,
+        ConvertPicture, // the picture into records
+        DrawSheet,      // the records into a picture
+        SavePicture,
+        SaveSheet,
+        // The file of a side changed on disk: read again, and the other side made again
+        // when it was made from this one.
+        ReloadPicture,
+        ReloadSheet,
+    };
+    Q_ENUM(Work)
+
+    explicit Document(QObject *parent = nullptr);
+    ~Document() override;
+
+    // ---- The picture side
+    QImage picture() const { return m_picture; }
+    bool hasPicture() const { return !m_picture.isNull(); }
+    // The file the picture was loaded from or last saved to; empty for one drawn and not saved.
+    QString pictureFile() const { return m_pictureFile; }
+    bool pictureSaved() const { return m_pictureSaved; }
+    // Drawn from the records rather than read from a file.
+    bool pictureDrawn() const { return m_pictureDrawn; }
+
+    // ---- The sheet side
+    SharedRecords records() const { return m_records; }
+    bool hasSheet() const { return m_records != nullptr; }
+    // What reading the sheet found: its columns, extent and what it passed over. Records
+    // converted from the picture have every column and pass over nothing.
+    const SheetInfo &sheet() const { return m_sheet; }
+    QSize extent() const { return QSize(m_sheet.width, m_sheet.height); }
+    QString sheetFile() const { return m_sheetFile; }
+    bool sheetSaved() const { return m_sheetSaved; }
+    // Converted from the picture rather than read from a file.
+    bool sheetConverted() const { return m_sheetConverted; }
+    // The picture size the records were scanned from, before any reduction.
+    QSize convertedFrom() const { return m_convertedFrom; }
+    // What the last drawing bent (values outside 0-255).
+    const DrawStats &drawStats() const { return m_drawStats; }
+
+    // ---- Work
+    Work running() const { return m_running; }
+    bool busy() const { return m_running != Work::None; }
+
+    // Each starts its work and says so by started(); false, and nothing starts, while other
+    // work runs or when the side it needs is empty. The end comes by finished().
+    bool loadPicture(const QString &path);
+    bool loadSheet(const QString &path);
+    bool convertPicture(bool excel2002);
+    bool drawSheet(ColourModel model);
+    bool savePicture(const QString &path);
+    bool saveSheet(const QString &path, ColourModel model);
+    bool reloadPicture(bool excel2002);
+    bool reloadSheet(ColourModel model);
+
+    // Stops waiting for the running work: it ends unseen, the document stays as it was, and
+    // a save leaves the file as it was before. stopped() follows at once.
+    void cancel();
+
+    // Each call above waits for its work and has given its signals when it returns: for the
+    // command line and for tests that click through the window step by step.
+    void setBlocking(bool blocking) { m_blocking = blocking; }
+
+signals:
+    // what: the words for the status bar while it runs ("Reading lesson.csv").
+    void started(tess::Document::Work work, const QString &what);
+    // A word during the work that is not its end: the reduction of a large picture.
+    void notice(tess::Document::Work work, const tess::Result &notice);
+    // The document has taken what the work made (or kept what it had, on failure). For the
+    // reloads, result is that of reading; drawn is that of making the other side again.
+    // path: the file the work read or wrote, if any.
+    void finished(tess::Document::Work work, const tess::Result &result, const tess::Result &drawn,
+                  const QString &path);
+    // cancel() stopped the work; path is the file it was about.
+    void stopped(tess::Document::Work work, const QString &path);
+
+private:
+    struct Job;
+    bool start(std::shared_ptr<Job> job, const QString &what);
+    void jobDone();
+    void take(Job &job);
+    void takePicture(Job &job);
+    void takeSheet(Job &job);
+    void clearPicture();
+    void clearSheet();
+
+    QImage m_picture;
+    QString m_pictureFile;
+    bool m_pictureSaved = false;
+    bool m_pictureDrawn = false;
+
+    SharedRecords m_records;
+    SheetInfo m_sheet;
+    QString m_sheetFile;
+    bool m_sheetSaved = false;
+    bool m_sheetConverted = false;
+    QSize m_convertedFrom;
+    DrawStats m_drawStats;
+
+    Work m_running = Work::None;
+    bool m_blocking = false;
+    friend struct ::DocumentUnderTest;
+    std::shared_ptr<Job> m_job;
+    QFutureWatcher<void> m_watcher;
+};
+
+} // namespace tess

@@ -1,0 +1,368 @@
+// The document without the window, with real files in a temporary folder: what each piece
+// of work leaves behind, that failed and stopped work leaves nothing, and the work on the
+// worker thread.
+
+#include "convert/document.h"
+#include "testhelpers.h"
+
+#include <QtTest>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QThreadPool>
+
+#include <memory>
+
+using tess::ColourModel;
+using tess::Document;
+using tess::PixelRecords;
+using Work = Document::Work;
+
+namespace {
+
+const QByteArray SmallSheet = "x,y,r,g,b\n0,0,10,20,30\n1,0,40,50,60\n2,0,70,80,90\n"
+                              "0,1,1,2,3\n1,1,4,5,6\n2,1,7,8,9\n";
+
+// Everything a caller sees of the document, in words, so that a difference names itself.
+// With identity also which records and picture it holds: what failed or stopped work
+// leaves must be the very ones, not equal ones made again.
+QString describe(const Document &doc, const QDir &folder, bool identity = false)
+{
+    const auto file = [&](const QString &path) {
+        return path.isEmpty() ? QStringLiteral("-") : folder.relativeFilePath(path);
+    };
+    QString picture = QStringLiteral("none");
+    if (doc.hasPicture())
+        picture = QStringLiteral("%1x%2 %3 %4%5")
+                      .arg(doc.picture().width())
+                      .arg(doc.picture().height())
+                      .arg(file(doc.pictureFile()), doc.pictureSaved() ? "saved" : "unsaved",
+                           doc.pictureDrawn() ? " drawn" : "");
+    QString sheet = QStringLiteral("none");
+    if (doc.hasSheet())
+        sheet = QStringLiteral("%1 records %2x%3 %4 %5%6")
+                    .arg(doc.records()->size())
+                    .arg(doc.extent().width())
+                    .arg(doc.extent().height())
+                    .arg(file(doc.sheetFile()), doc.sheetSaved() ? "saved" : "unsaved",
+                         doc.sheetConverted() ? " converted" : "");
+    QString words = "picture: " + picture + " | sheet: " + sheet;
+    if (identity)
+        words += QStringLiteral(" | %1 %2").arg(doc.picture().cacheKey()).arg(quintptr(doc.records().get()));
+    return words;
+}
+
+// Every record has the colour of its pixel and every pixel has a record: what converting a
+// picture and drawing a sheet both promise.
+bool agree(const PixelRecords &records, const QImage &picture)
+{
+    if (qint64(records.size()) != qint64(picture.width()) * picture.height())
+        return false;
+    for (const tess::PixelRecord &r : records) {
+        if (!picture.valid(r.x, r.y))
+            return false;
+        const QRgb pixel = picture.pixel(r.x, r.y);
+        if (qRed(pixel) != r.r || qGreen(pixel) != r.g || qBlue(pixel) != r.b)
+            return false;
+    }
+    return true;
+}
+
+// Positions and RGB, the part of a record that a sheet saved in RGB carries.
+bool sameRgb(const PixelRecords &a, const PixelRecords &b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto &p, const auto &q) {
+        return p.x == q.x && p.y == q.y && p.r == q.r && p.g == q.g && p.b == q.b;
+    });
+}
+
+// What the files the document names hold is what it holds.
+void checkFiles(const Document &doc)
+{
+    if (doc.hasPicture() && !doc.pictureFile().isEmpty()) {
+        QImage onDisk;
+        QVERIFY(loadImageInto(doc.pictureFile(), onDisk));
+        QCOMPARE(onDisk.convertToFormat(QImage::Format_ARGB32), doc.picture().convertToFormat(QImage::Format_ARGB32));
+    }
+    if (doc.hasSheet() && !doc.sheetFile().isEmpty()) {
+        PixelRecords onDisk;
+        QCOMPARE(loadSheetInfo(doc.sheetFile(), onDisk).status, tess::SheetStatus::Loaded);
+        QVERIFY(sameRgb(onDisk, *doc.records()));
+    }
+    if (doc.hasSheet() && doc.hasPicture() && (doc.sheetConverted() || doc.pictureDrawn()))
+        QVERIFY(agree(*doc.records(), doc.picture()));
+}
+
+// A CSV sheet of width x height pixels, a line each: large enough to keep a load busy.
+QByteArray largeSheet(int width, int height)
+{
+    QByteArray csv = "x,y,r,g,b\n";
+    csv.reserve(qsizetype(width) * height * 20);
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y)
+            csv += QByteArray::number(x) + ',' + QByteArray::number(y) + ','
+                   + QByteArray::number(x & 0xff) + ',' + QByteArray::number(y & 0xff) + ",7\n";
+    return csv;
+}
+
+// One piece of work as a button would start it: "load sheet.csv", "convert", "draw",
+// "save out.png". The file's suffix says which side.
+bool run(Document &doc, const QDir &folder, const QString &step)
+{
+    const QString file = folder.filePath(step.section(' ', 1));
+    const bool sheet = file.endsWith(".csv");
+    if (step.startsWith("load "))
+        return sheet ? doc.loadSheet(file) : doc.loadPicture(file);
+    if (step.startsWith("save "))
+        return sheet ? doc.saveSheet(file, ColourModel::Rgb) : doc.savePicture(file);
+    return step == "convert" ? doc.convertPicture(false) : doc.drawSheet(ColourModel::Rgb);
+}
+
+} // namespace
+
+class TestDocument : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    QString path(const char *name) const { return m_dir->filePath(QString::fromLatin1(name)); }
+
+private slots:
+    // A fresh folder for every row, with a sheet and a picture in it.
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        QVERIFY(writeFile(path("sheet.csv"), SmallSheet));
+        QVERIFY(patternImage(4, 3).save(path("picture.png")));
+    }
+
+    void afterWork_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("expected");
+
+        // Each row first fills the other side, so that what a load clears shows.
+        QTest::newRow("load sheet") << QStringList{"load picture.png", "load sheet.csv"}
+                                    << "picture: none | sheet: 6 records 3x2 sheet.csv saved";
+        QTest::newRow("load picture") << QStringList{"load sheet.csv", "load picture.png"}
+                                      << "picture: 4x3 picture.png saved | sheet: none";
+        QTest::newRow("convert") << QStringList{"load picture.png", "convert"}
+                                 << "picture: 4x3 picture.png saved | sheet: 12 records 4x3 - unsaved converted";
+        QTest::newRow("draw") << QStringList{"load sheet.csv", "draw"}
+                              << "picture: 3x2 - unsaved drawn | sheet: 6 records 3x2 sheet.csv saved";
+        QTest::newRow("save sheet") << QStringList{"load picture.png", "convert", "save out.csv"}
+                                    << "picture: 4x3 picture.png saved | sheet: 12 records 4x3 out.csv saved converted";
+        QTest::newRow("save picture") << QStringList{"load sheet.csv", "draw", "save out.png"}
+                                      << "picture: 3x2 out.png saved drawn | sheet: 6 records 3x2 sheet.csv saved";
+    }
+
+    // Blocking: every call has done its work and told so by the time it returns.
+    void afterWork()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, expected);
+
+        Document doc;
+        doc.setBlocking(true);
+        QSignalSpy finished(&doc, &Document::finished);
+        for (int i = 0; i < steps.size(); ++i) {
+            QVERIFY2(run(doc, m_dir->path(), steps[i]), qPrintable(steps[i]));
+            QVERIFY(!doc.busy());
+            QCOMPARE(finished.size(), i + 1);
+            QVERIFY2(finished.last().at(1).value<tess::Result>().ok(), qPrintable(steps[i]));
+        }
+        QCOMPARE(describe(doc, m_dir->path()), expected);
+        checkFiles(doc);
+    }
+
+    void failedLoad_data()
+    {
+        QTest::addColumn<QString>("step");
+        for (const char *suffix : {"csv", "png"}) {
+            QTest::addRow("missing %s", suffix) << QStringLiteral("load missing.%1").arg(suffix);
+            QTest::addRow("folder %s", suffix) << QStringLiteral("load folder.%1").arg(suffix);
+            QTest::addRow("text %s", suffix) << QStringLiteral("load notes.%1").arg(suffix);
+        }
+    }
+
+    void failedLoad()
+    {
+        QFETCH(QString, step);
+        const QDir folder(m_dir->path());
+        for (const char *suffix : {"csv", "png"}) {
+            QVERIFY(folder.mkdir(QStringLiteral("folder.%1").arg(suffix)));
+            QVERIFY(writeFile(folder.filePath(QStringLiteral("notes.%1").arg(suffix)), "Bring a pencil.\nNo colours.\n"));
+        }
+        Document doc;
+        doc.setBlocking(true);
+        QVERIFY(run(doc, folder, "load sheet.csv") && run(doc, folder, "draw"));
+        const QString before = describe(doc, folder, true);
+
+        QSignalSpy finished(&doc, &Document::finished);
+        QVERIFY(run(doc, folder, step));
+        QCOMPARE(finished.size(), 1);
+        const auto result = finished.at(0).at(1).value<tess::Result>();
+        QVERIFY(!result.ok());
+        QVERIFY(!result.message.isEmpty());
+        QCOMPARE(describe(doc, folder, true), before);
+    }
+
+    // A picture wider than any that can be made: the reload keeps the last good one, the
+    // explicit draw then leaves none rather than one that does not match the records.
+    void drawTooLarge()
+    {
+        Document doc;
+        doc.setBlocking(true);
+        QVERIFY(run(doc, m_dir->path(), "load sheet.csv") && run(doc, m_dir->path(), "draw"));
+        const qint64 good = doc.picture().cacheKey();
+
+        QVERIFY(writeFile(path("sheet.csv"), "x,y,r,g,b\n40000,0,1,2,3\n"));
+        QSignalSpy finished(&doc, &Document::finished);
+        QVERIFY(doc.reloadSheet(ColourModel::Rgb));
+        QCOMPARE(doc.extent(), QSize(40001, 1));
+        QVERIFY(!finished.last().at(2).value<tess::Result>().ok());
+        QCOMPARE(doc.picture().cacheKey(), good);
+
+        QVERIFY(doc.drawSheet(ColourModel::Rgb));
+        const auto drawn = finished.last().at(1).value<tess::Result>();
+        QCOMPARE(drawn.status, tess::Status::ImageNotDrawn);
+        QVERIFY(!drawn.message.isEmpty());
+        QVERIFY(!doc.hasPicture());
+        QVERIFY(!doc.pictureDrawn());
+    }
+
+    void reloadSheet_data()
+    {
+        QTest::addColumn<QByteArray>("rewrite");
+        QTest::addColumn<bool>("taken");
+
+        QTest::newRow("rewritten") << QByteArray("x,y,r,g,b\n0,0,200,100,50\n1,0,5,6,7\n") << true;
+        QTest::newRow("emptied") << QByteArray() << false;
+        QTest::newRow("garbage") << QByteArray("\x01\x02\x03 no header at all") << false;
+    }
+
+    void reloadSheet()
+    {
+        QFETCH(QByteArray, rewrite);
+        QFETCH(bool, taken);
+
+        Document doc;
+        doc.setBlocking(true);
+        QVERIFY(run(doc, m_dir->path(), "load sheet.csv") && run(doc, m_dir->path(), "draw"));
+        const QString before = describe(doc, m_dir->path(), true);
+
+        QVERIFY(saveByRenaming(path("sheet.csv"), rewrite));
+        QVERIFY(doc.reloadSheet(ColourModel::Rgb));
+        if (taken) {
+            QCOMPARE(describe(doc, m_dir->path()), "picture: 2x1 - unsaved drawn | sheet: 2 records 2x1 sheet.csv saved");
+            checkFiles(doc); // the records are the new file's and the picture is drawn from them
+        } else {
+            QCOMPARE(describe(doc, m_dir->path(), true), before);
+        }
+    }
+
+    // The records converted from a picture follow it; the file they were saved to is not
+    // rewritten behind the user's back, so they are in no file any more.
+    void reloadPicture()
+    {
+        Document doc;
+        doc.setBlocking(true);
+        for (const char *step : {"load picture.png", "convert", "save out.csv"})
+            QVERIFY(run(doc, m_dir->path(), step));
+        const QByteArray saved = readAll(path("out.csv"));
+
+        QVERIFY(noisyImage(5, 2).save(path("picture.png")));
+        QVERIFY(doc.reloadPicture(false));
+        QCOMPARE(describe(doc, m_dir->path()), "picture: 5x2 picture.png saved | sheet: 10 records 5x2 - unsaved converted");
+        checkFiles(doc);
+        QCOMPARE(readAll(path("out.csv")), saved);
+    }
+
+    // On the worker: the call returns at once, other work is refused meanwhile, and a
+    // stopped load is never taken, not even once it has read to its end.
+    void asynchronous()
+    {
+        QVERIFY(writeFile(path("large.csv"), largeSheet(2000, 1000)));
+        Document doc;
+        QSignalSpy started(&doc, &Document::started);
+        QSignalSpy finished(&doc, &Document::finished);
+        QSignalSpy stopped(&doc, &Document::stopped);
+
+        QVERIFY(doc.loadSheet(path("sheet.csv")));
+        QVERIFY(doc.busy());
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 10000);
+        QVERIFY(!doc.busy());
+        QCOMPARE(finished.at(0).at(0).value<Work>(), Work::LoadSheet);
+        QCOMPARE(describe(doc, m_dir->path()), "picture: none | sheet: 6 records 3x2 sheet.csv saved");
+        const QString before = describe(doc, m_dir->path(), true);
+
+        QVERIFY(doc.loadSheet(path("large.csv")));
+        QVERIFY(doc.busy());
+        QCOMPARE(started.size(), 2);
+        QVERIFY(!doc.drawSheet(ColourModel::Rgb));
+        QVERIFY(!doc.loadPicture(path("picture.png")));
+        QCOMPARE(started.size(), 2);
+        QCOMPARE(doc.running(), Work::LoadSheet);
+
+        doc.cancel();
+        QCOMPARE(stopped.size(), 1);
+        QCOMPARE(stopped.at(0).at(0).value<Work>(), Work::LoadSheet);
+        QCOMPARE(stopped.at(0).at(1).toString(), path("large.csv"));
+        QVERIFY(!doc.busy());
+        // The stopped load still reads to its end on the worker; what it made is dropped.
+        QThreadPool::globalInstance()->waitForDone();
+        QTest::qWait(100);
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(describe(doc, m_dir->path(), true), before);
+
+        // Started again before the event loop has run since the stopped work ended: the end
+        // of that work must not pass for the end of this one.
+        QVERIFY(doc.loadSheet(path("large.csv")));
+        doc.cancel();
+        QThreadPool::globalInstance()->waitForDone();
+        QVERIFY(doc.loadSheet(path("large.csv")));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 2, 60000);
+        QThreadPool::globalInstance()->waitForDone();
+        QTest::qWait(100);
+        QCOMPARE(finished.size(), 2);
+        QVERIFY(finished.at(1).at(1).value<tess::Result>().ok());
+        QCOMPARE(describe(doc, m_dir->path()), "picture: none | sheet: 2000000 records 2000x1000 large.csv saved");
+    }
+
+    // Stopped while the sheet is being written: the file it was to replace stays as it
+    // was, and the temporary file beside it is gone.
+    void cancelledSave()
+    {
+        QVERIFY(noisyImage(2000, 1000).save(path("large.png")));
+        const QByteArray old = "x,y,r,g,b\n0,0,1,2,3\n";
+        QVERIFY(writeFile(path("out.csv"), old));
+        const QStringList files = QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden);
+
+        Document doc;
+        doc.setBlocking(true);
+        QSignalSpy notices(&doc, &Document::notice);
+        QVERIFY(doc.loadPicture(path("large.png")));
+        QVERIFY(doc.convertPicture(false));
+        QCOMPARE(notices.size(), 1); // two million pixels are brought down to one million
+        const QString before = describe(doc, m_dir->path(), true);
+
+        doc.setBlocking(false);
+        QSignalSpy finished(&doc, &Document::finished);
+        QSignalSpy stopped(&doc, &Document::stopped);
+        QVERIFY(doc.saveSheet(path("out.csv"), ColourModel::Rgb));
+        doc.cancel();
+        QThreadPool::globalInstance()->waitForDone();
+        QTest::qWait(100);
+
+        QCOMPARE(stopped.size(), 1);
+        QCOMPARE(finished.size(), 0);
+        QCOMPARE(readAll(path("out.csv")), old);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), files);
+        QCOMPARE(describe(doc, m_dir->path(), true), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDocument)
+#include "tst_document.moc"
