@@ -232,12 +232,15 @@ private slots:
         QTest::addColumn<QStringList>("names"); // in the test's folder; "folder" is one
         QTest::addColumn<QString>("notice");
         QTest::addColumn<int>("red");           // the drawn picture's, -1 none
-        QTest::newRow("a sheet: loaded and drawn") << QStringList{"drop.csv"} << "" << 44;
-        QTest::newRow("a picture") << QStringList{"drop.png"} << "" << 200;
+        QTest::addColumn<bool>("busy");         // a long read runs when the file arrives
+        QTest::newRow("a sheet: loaded and drawn") << QStringList{"drop.csv"} << "" << 44 << false;
+        QTest::newRow("a picture") << QStringList{"drop.png"} << "" << 200 << false;
         QTest::newRow("two files") << QStringList{"drop.csv", "drop.png"}
-                                   << "Drop one picture or sheet at a time; nothing was opened." << -1;
+                                   << "Drop one picture or sheet at a time; nothing was opened." << -1 << false;
         QTest::newRow("a folder") << QStringList{"folder"}
-                                  << "A folder cannot be opened; drop one picture or sheet from it." << -1;
+                                  << "A folder cannot be opened; drop one picture or sheet from it." << -1 << false;
+        QTest::newRow("while reading") << QStringList{"drop.csv"}
+                                       << "Still reading; drop the file again once it is done." << -1 << true;
     }
 
     void drop()
@@ -245,6 +248,7 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(QString, notice);
         QFETCH(int, red);
+        QFETCH(bool, busy);
         QVERIFY(writeFile(m_dir.filePath("drop.csv"), sheetOf(44)));
         QImage picture(1, 1, QImage::Format_RGB32);
         picture.fill(qRgb(200, 0, 0));
@@ -252,6 +256,12 @@ private slots:
         QVERIFY(QDir(m_dir.path()).mkpath("folder"));
 
         Window w = Window::make();
+        if (busy) {
+            const QString big = m_dir.filePath(QStringLiteral("long.csv"));
+            QVERIFY(writeFile(big, "x,y,r,g,b\n" + QByteArray("1,2,3,4,5\n").repeated(2000000)));
+            w.window->document->setBlocking(false);
+            QVERIFY(w.window->document->loadSheet(big));
+        }
         QList<QUrl> urls;
         for (const QString &name : names)
             urls.append(QUrl::fromLocalFile(m_dir.filePath(name)));
@@ -267,6 +277,11 @@ private slots:
         QCOMPARE(message(w), notice);
         QCOMPARE(redOf(w.window->image), red);
         QCOMPARE(w.dialogs->asked.size(), 0);
+        if (busy) {
+            // The file was refused, not queued under the read: it ends as it began.
+            QTRY_VERIFY_WITH_TIMEOUT(!w.window->document->busy(), 20000);
+            QCOMPARE(w.window->document->sheetFile(), m_dir.filePath(QStringLiteral("long.csv")));
+        }
     }
 
     // The picture edited in a paint program: loaded again, and the sheet made from it made

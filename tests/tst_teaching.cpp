@@ -317,6 +317,24 @@ private slots:
         QCOMPARE(questions, question.isEmpty() ? QStringList() : QStringList{question});
     }
 
+    // Closed while the save it asked for still runs, the window waits for the file.
+    void closeWaitsForItsSave()
+    {
+        WindowUnderTest w = WindowUnderTest::make();
+        load(w, picture(patternImage(600, 400), QStringLiteral("wide.png")));
+        w.ui->imageToSpreadsheet->click();
+        w.window->show();
+        w.document().setBlocking(false);
+        const QString saved = m_dir.filePath(QStringLiteral("waited.csv"));
+        w.dialogs->closeAnswers = {Dialogs::CloseAnswer::Save};
+        w.dialogs->fileAnswers = {saved};
+        QVERIFY(!w.window->close());
+        QVERIFY(w.window->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!w.window->isVisible(), 10000);
+        QVERIFY(w.document().sheetSaved());
+        QCOMPARE(readAll(saved).count('\n'), 600 * 400 + 1);
+    }
+
     // Every control says what it is; the tick and cross pictures say their state.
     void everyControlHasAName()
     {

@@ -47,6 +47,7 @@ struct WindowUnderTest
         return w;
     }
 
+    tess::Document &document() const { return *window->document; }
     const tess::SheetInfo &sheet() const { return window->document->sheet(); }
 
     // The window's data as work would leave it, without the widgets following.

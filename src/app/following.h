@@ -29,11 +29,6 @@ public:
     QString sheetPath() const { return m_sheetPath; }
     QString picturePath() const { return m_picturePath; }
 
-    // The picture was drawn from the sheet, or the sheet made from the picture: a change of
-    // the source is carried over to the other side.
-    bool pictureFromSheet = false;
-    bool sheetFromPicture = false;
-
 signals:
     void sheetChanged(const QString &path);
     void pictureChanged(const QString &path);

@@ -123,6 +123,8 @@ private:
     QWidget *busyBar = nullptr;
     // Where the keyboard was when work began: disabling the controls takes the focus away.
     QPointer<QWidget> focusBeforeWork;
+    // The status bar's line gives way to the busy bar; work that changes nothing gives it back.
+    QString noticeBeforeWork;
     Ui_MainWindow *ui;
     std::unique_ptr<Dialogs> dialogs;
     FilePlaces places;

@@ -85,6 +85,10 @@ void MainWindow::workStarted(const QString &what)
     bar->setMaximumWidth(160);
     bar->setFormat(what);
     bar->setToolTip(what);
+    // A message in the status bar would hide the bar.
+    if (!busyBar)
+        noticeBeforeWork = statusBar()->currentMessage();
+    statusBar()->clearMessage();
     statusBar()->addWidget(bar);
     delete std::exchange(busyBar, bar);
     // Nothing that would start other work, or change what this work reads, until it ends.
@@ -118,6 +122,7 @@ void MainWindow::workEnded()
     if (focusBeforeWork && focusBeforeWork->isEnabled() && focusBeforeWork->isVisible())
         focusBeforeWork->setFocus(Qt::OtherFocusReason);
     focusBeforeWork = nullptr;
+    showNotice(std::exchange(noticeBeforeWork, QString()));
 }
 
 void MainWindow::workFinished(Work work, const tess::Result &result, const tess::Result &remade, const QString &path)

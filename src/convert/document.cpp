@@ -270,18 +270,9 @@ void Document::take(Job &job)
         takeSheet(job);
         break;
     case Work::ConvertPicture:
-        if (!job.result.ok())
-            break; // the sheet there was stays
-        m_records = std::move(job.madeRecords);
-        m_sheet = SheetInfo{};
-        m_sheet.width = job.scanned.width();
-        m_sheet.height = job.scanned.height();
-        m_sheet.hasRgb = m_sheet.hasHsv = true;
-        m_sheetFile.clear();
-        m_sheetSaved = false;
-        m_sheetConverted = true;
-        m_convertedFrom = m_picture.size();
-        break;
+        if (job.result.ok())
+            takeConverted(job);
+        break; // on failure the sheet there was stays
     case Work::DrawSheet:
         if (!job.result.ok()) {
             // No picture of that size can be made: nothing stands as drawn.
@@ -325,16 +316,23 @@ void Document::takePicture(Job &job)
     }
     // The sheet made from the picture is made again. The file it was saved to is not
     // rewritten behind the user's back, so the records are in no file now.
-    if (job.remake && job.remade.ok()) {
-        m_records = std::move(job.madeRecords);
-        m_sheet = SheetInfo{};
-        m_sheet.width = job.scanned.width();
-        m_sheet.height = job.scanned.height();
-        m_sheet.hasRgb = m_sheet.hasHsv = true;
-        m_sheetFile.clear();
-        m_sheetSaved = false;
-        m_convertedFrom = m_picture.size();
-    }
+    if (job.remake && job.remade.ok())
+        takeConverted(job);
+}
+
+// Records scanned from the picture carry every column, pass over nothing, and are in no
+// file until they are saved.
+void Document::takeConverted(Job &job)
+{
+    m_records = std::move(job.madeRecords);
+    m_sheet = SheetInfo{};
+    m_sheet.width = job.scanned.width();
+    m_sheet.height = job.scanned.height();
+    m_sheet.hasRgb = m_sheet.hasHsv = true;
+    m_sheetFile.clear();
+    m_sheetSaved = false;
+    m_sheetConverted = true;
+    m_convertedFrom = m_picture.size();
 }
 
 void Document::takeSheet(Job &job)

@@ -143,6 +143,7 @@ private:
     void take(Job &job);
     void takePicture(Job &job);
     void takeSheet(Job &job);
+    void takeConverted(Job &job);
     void clearPicture();
     void clearSheet();
 
