@@ -196,34 +196,59 @@ private slots:
         QCOMPARE(w.dialogs->warnings(), QStringList());
     }
 
-    // Esc stops a long read; the sheet shown before stays, and the window kept answering.
-    void escapeStopsALongRead()
+    // Esc stops long work; what the window shows stays, and so does the file on disk.
+    void escapeStopsLongWork_data()
     {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("a read") << false << "Reading big.csv was stopped; nothing has changed";
+        QTest::newRow("a save") << true << "Writing big.csv was stopped; the file on disk is as it was";
+    }
+
+    void escapeStopsLongWork()
+    {
+        QFETCH(bool, save);
+        QFETCH(QString, notice);
         Window w = Window::make();
-        openDrawn(w, sheetOf(10));
         const QString big = m_dir.filePath(QStringLiteral("big.csv"));
-        QVERIFY(writeFile(big, "x,y,r,g,b\n" + QByteArray("1,2,3,4,5\n").repeated(2000000)));
+        QByteArray bigBytes = "x,y,r,g,b\n" + QByteArray("1,2,3,4,5\n").repeated(2000000);
+        if (save) {
+            // A million records to write, over a file that must stay as it was.
+            bigBytes = "x,y,r,g,b\n0,0,1,2,3\n";
+            QImage picture(1000, 1000, QImage::Format_RGB32);
+            picture.fill(qRgb(9, 8, 7));
+            const QString source = m_dir.filePath(QStringLiteral("plain.png"));
+            QVERIFY(picture.save(source));
+            w.dialogs->fileAnswers = {source};
+            w.ui->loadImage->click();
+            w.ui->imageToSpreadsheet->click();
+        } else {
+            openDrawn(w, sheetOf(10));
+        }
+        QVERIFY(writeFile(big, bigBytes));
         const QStringList before = w.snapshot();
+        const std::size_t records = w.window->pixels.size();
+
         w.window->document->setBlocking(false);
         w.dialogs->fileAnswers = {big};
-        w.ui->loadSpreadsheet->click();
-        // The read runs on: the window answers meanwhile, with nothing to start other work.
-        QVERIFY(!w.ui->centralWidget->isEnabled());
-        QTest::qWait(50);
+        (save ? w.ui->saveSheet : w.ui->loadSpreadsheet)->click();
+        // The work runs on: the window answers meanwhile, with nothing to start other work.
         QVERIFY(w.window->document->busy());
+        QVERIFY(!w.ui->centralWidget->isEnabled());
         QVERIFY(w.window->findChild<QWidget *>(QStringLiteral("busyBar")));
         auto *stop = w.window->findChild<QShortcut *>(QStringLiteral("stopWork"));
         QVERIFY(stop && stop->key() == QKeySequence(Qt::Key_Escape) && stop->isEnabled());
         emit stop->activated();
-        QCOMPARE(message(w), QStringLiteral("Reading big.csv was stopped; nothing has changed"));
-        QCOMPARE(w.window->pixels.size(), std::size_t(2));
-        QCOMPARE(w.snapshot(), before);
+        QCOMPARE(message(w), notice);
         QVERIFY(w.ui->centralWidget->isEnabled());
-        // The stopped read ends unseen.
+        // The stopped work ends unseen.
         QThreadPool::globalInstance()->waitForDone();
         QTest::qWait(20);
-        QCOMPARE(w.window->pixels.size(), std::size_t(2));
+        QCOMPARE(w.window->pixels.size(), records);
         QCOMPARE(w.snapshot(), before);
+        QCOMPARE(readAll(big), bigBytes);
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("big*")}, QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("big.csv")});
     }
 
     // A drop opens one file as Open with does, and refuses anything else with the reason.

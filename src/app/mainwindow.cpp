@@ -95,9 +95,7 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
     qDebug("%s", qUtf8Printable(formatListLine(QImageReader::supportedImageFormats())));
 
     document = new tess::Document(this);
-    connect(document, &tess::Document::started, this, [this](tess::Document::Work, const QString &what) {
-        workStarted(what);
-    });
+    connect(document, &tess::Document::started, this, &MainWindow::workStarted);
     connect(document, &tess::Document::notice, this, &MainWindow::workNotice);
     connect(document, &tess::Document::finished, this, &MainWindow::workFinished);
     connect(document, &tess::Document::stopped, this, &MainWindow::workStopped);

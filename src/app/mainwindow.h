@@ -79,7 +79,7 @@ private:
     // The document's files are the ones followed; rebase: the work just read or wrote it.
     void followDocumentFiles(bool rebaseSheet, bool rebasePicture);
     // The document's work: what the window shows while it runs, and once it is done.
-    void workStarted(const QString &what);
+    void workStarted(tess::Document::Work work, const QString &what);
     void workNotice(tess::Document::Work work, const tess::Result &notice);
     void workFinished(tess::Document::Work work, const tess::Result &result, const tess::Result &remade,
                       const QString &path);

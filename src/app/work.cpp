@@ -76,8 +76,10 @@ void MainWindow::followDocumentFiles(bool rebaseSheet, bool rebasePicture)
         following->pictureIs(document->pictureFile());
 }
 
-void MainWindow::workStarted(const QString &what)
+void MainWindow::workStarted(Work work, const QString &what)
 {
+    // The sheet side's own picture of loading, as well.
+    ui->loading_status_image->setVisible(work == Work::LoadSheet);
     // A busy bar for as long as the work runs; the layout's own progress bar stays hidden.
     auto *bar = new QProgressBar;
     bar->setObjectName(QStringLiteral("busyBar"));
@@ -115,6 +117,7 @@ void MainWindow::workNotice(Work work, const tess::Result &notice)
 
 void MainWindow::workEnded()
 {
+    ui->loading_status_image->setVisible(false);
     delete std::exchange(busyBar, nullptr);
     centralWidget()->setEnabled(true);
     findChild<QShortcut *>(QStringLiteral("stopWork"))->setEnabled(false);
