@@ -251,6 +251,20 @@ private slots:
                  QStringList{QStringLiteral("big.csv")});
     }
 
+    // A save chosen in its dialog while the sheet was being read again waits for that read.
+    void saveWaitsForTheReadUnderneath()
+    {
+        Window w = Window::make();
+        openDrawn(w, sheetOf(10));
+        w.window->document->setBlocking(false);
+        QVERIFY(w.window->document->reloadSheet(tess::ColourModel::Rgb));
+        const QString saved = m_dir.filePath(QStringLiteral("chosen.png"));
+        w.dialogs->fileAnswers = {saved};
+        w.window->on_saveImage_clicked();
+        QTRY_COMPARE_WITH_TIMEOUT(w.ui->imageBox->title(), QStringLiteral("Image: ") + saved, 10000);
+        QCOMPARE(redOf(QImage(saved)), 10);
+    }
+
     // A drop opens one file as Open with does, and refuses anything else with the reason.
     void drop_data()
     {

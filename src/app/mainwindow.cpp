@@ -164,7 +164,7 @@ void MainWindow::on_loadImage_clicked()
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoImageChosen));
         return;
     }
-    document->loadPicture(imageFileName);
+    whenIdle([this, path = imageFileName] { document->loadPicture(path); });
 }
 
 void MainWindow::pictureLoaded(const tess::Result &result)
@@ -196,7 +196,7 @@ void MainWindow::on_imageToSpreadsheet_clicked()
 
 void MainWindow::convertImage(bool shrink)
 {
-    document->convertPicture(shrink);
+    whenIdle([this, shrink] { document->convertPicture(shrink); });
 }
 
 void MainWindow::sheetConverted(const tess::Result &result)
@@ -227,7 +227,7 @@ void MainWindow::on_saveImage_clicked()
            "Tif (*.tif)"),
         tr("Png (*.png)"));
     if (!path.isEmpty())
-        document->savePicture(path);
+        whenIdle([this, path] { document->savePicture(path); });
 }
 
 void MainWindow::pictureSaved(const tess::Result &result)
@@ -249,7 +249,7 @@ void MainWindow::on_loadSpreadsheet_clicked()
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoSheetChosen));
         return;
     }
-    document->loadSheet(sheetFileName);
+    whenIdle([this, path = sheetFileName] { document->loadSheet(path); });
 }
 
 void MainWindow::sheetLoaded(const tess::Result &result)
@@ -277,7 +277,7 @@ void MainWindow::on_saveSheet_clicked()
         places.askSaveName(*dialogs, this, FilePlaces::Sheet, tr("Save Image"),
                            tr("Image (*.csv);;Excel workbook (*.xlsx)"));
     if (!path.isEmpty())
-        document->saveSheet(path, shownModel());
+        whenIdle([this, path, model = shownModel()] { document->saveSheet(path, model); });
 }
 
 void MainWindow::sheetSaved(const tess::Result &result, const QString &path)
@@ -300,7 +300,7 @@ void MainWindow::on_spreadsheetToImage_clicked()
 
 void MainWindow::convertSheet()
 {
-    document->drawSheet(shownModel());
+    whenIdle([this, model = shownModel()] { document->drawSheet(model); });
 }
 
 void MainWindow::sheetDrawn(const tess::Result &result)

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -78,6 +79,9 @@ private:
     void fillFromDocument();
     // The document's files are the ones followed; rebase: the work just read or wrote it.
     void followDocumentFiles(bool rebaseSheet, bool rebasePicture);
+    // Starts work the user asked for now, or once the running work (a file read again while
+    // a dialog was open) is done.
+    void whenIdle(std::function<void()> start);
     // The document's work: what the window shows while it runs, and once it is done.
     void workStarted(tess::Document::Work work, const QString &what);
     void workNotice(tess::Document::Work work, const tess::Result &notice);
@@ -125,6 +129,7 @@ private:
     QPointer<QWidget> focusBeforeWork;
     // The status bar's line gives way to the busy bar; work that changes nothing gives it back.
     QString noticeBeforeWork;
+    std::function<void()> startWhenIdle;
     Ui_MainWindow *ui;
     std::unique_ptr<Dialogs> dialogs;
     FilePlaces places;

@@ -72,9 +72,11 @@ void MainWindow::openFile(const QString &path)
     if (!isPicture(chosen)) {
         // The user asked to see the sheet: it is drawn, as Spreadsheet to Image would.
         sheetFileName = chosen;
-        drawWhenRead = true;
-        if (!document->loadSheet(chosen))
-            drawWhenRead = false;
+        whenIdle([this, chosen] {
+            drawWhenRead = true;
+            if (!document->loadSheet(chosen))
+                drawWhenRead = false;
+        });
         return;
     }
     std::unique_ptr<Dialogs> people = std::move(dialogs);

@@ -76,6 +76,14 @@ void MainWindow::followDocumentFiles(bool rebaseSheet, bool rebasePicture)
         following->pictureIs(document->pictureFile());
 }
 
+void MainWindow::whenIdle(std::function<void()> start)
+{
+    if (document->busy())
+        startWhenIdle = std::move(start);
+    else
+        start();
+}
+
 void MainWindow::workStarted(Work work, const QString &what)
 {
     // The sheet side's own picture of loading, as well.
@@ -167,6 +175,8 @@ void MainWindow::workFinished(Work work, const tess::Result &result, const tess:
     // The window was asked to close while this ran; it is asked again, unless the work failed.
     if (std::exchange(closeWhenDone, false) && result.ok() && !document->busy())
         close();
+    if (startWhenIdle && !document->busy())
+        std::exchange(startWhenIdle, nullptr)();
 }
 
 void MainWindow::workStopped(Work work, const QString &path)
@@ -190,4 +200,6 @@ void MainWindow::workStopped(Work work, const QString &path)
         showNotice(tess::userText(Text::ReadingCancelled).arg(nameOf(path)));
         break;
     }
+    if (startWhenIdle)
+        std::exchange(startWhenIdle, nullptr)();
 }
