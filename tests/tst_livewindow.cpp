@@ -279,7 +279,7 @@ private slots:
         QTest::newRow("a folder") << QStringList{"folder"}
                                   << "A folder cannot be opened; drop one picture or sheet from it." << -1 << false;
         QTest::newRow("while reading") << QStringList{"drop.csv"}
-                                       << "Still reading; drop the file again once it is done." << -1 << true;
+                                       << "Still at work; drop the file again once it is done." << -1 << true;
     }
 
     void drop()

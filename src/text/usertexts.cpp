@@ -154,7 +154,7 @@ constexpr std::array Sources{
     std::pair{Text::DropNoFolder,
               QT_TRANSLATE_NOOP("MainWindow", "A folder cannot be opened; drop one picture or sheet from it.")},
     std::pair{Text::DropWhileWorking,
-              QT_TRANSLATE_NOOP("MainWindow", "Still reading; drop the file again once it is done.")},
+              QT_TRANSLATE_NOOP("MainWindow", "Still at work; drop the file again once it is done.")},
     std::pair{Text::PictureEndsEarly,
               QT_TRANSLATE_NOOP("MainWindow",
                                 "The picture file is damaged: it ends early, and its missing part shows as grey.")},

@@ -132,7 +132,7 @@ enum class Text {
     ReadingCancelled,         // %1: the file's name
     DropOneFile,
     DropNoFolder,
-    DropWhileWorking,
+    DropWhileWorking,         // any work: a read, a save, a drawing
     PictureEndsEarly,
     Writing,                  // %1: the file's name, while it is written
     Drawing,

@@ -764,8 +764,8 @@
         <translation>Ein Ordner kann nicht geöffnet werden; ziehen Sie ein einzelnes Bild oder eine Tabelle daraus hierher.</translation>
     </message>
     <message>
-        <source>Still reading; drop the file again once it is done.</source>
-        <translation>Es wird noch gelesen; ziehen Sie die Datei erneut hierher, sobald das Lesen beendet ist.</translation>
+        <source>Still at work; drop the file again once it is done.</source>
+        <translation>Die Arbeit läuft noch; ziehen Sie die Datei erneut hierher, sobald sie beendet ist.</translation>
     </message>
     <message>
         <source>The picture file is damaged: it ends early, and its missing part shows as grey.</source>

@@ -764,8 +764,8 @@
         <translation>No se puede abrir una carpeta; suelte una imagen u hoja de cálculo que contenga.</translation>
     </message>
     <message>
-        <source>Still reading; drop the file again once it is done.</source>
-        <translation>Todavía se está leyendo; suelte de nuevo el archivo cuando termine.</translation>
+        <source>Still at work; drop the file again once it is done.</source>
+        <translation>Todavía hay trabajo en curso; suelte de nuevo el archivo cuando termine.</translation>
     </message>
     <message>
         <source>The picture file is damaged: it ends early, and its missing part shows as grey.</source>

@@ -764,8 +764,8 @@
         <translation>Un dossier ne peut pas être ouvert&#xa0;; déposez plutôt une image ou une feuille de calcul qu’il contient.</translation>
     </message>
     <message>
-        <source>Still reading; drop the file again once it is done.</source>
-        <translation>Lecture en cours&#xa0;; déposez à nouveau le fichier quand elle sera terminée.</translation>
+        <source>Still at work; drop the file again once it is done.</source>
+        <translation>Travail en cours&#xa0;; déposez à nouveau le fichier quand il sera terminé.</translation>
     </message>
     <message>
         <source>The picture file is damaged: it ends early, and its missing part shows as grey.</source>
