@@ -13,6 +13,8 @@
 #include "text/usertexts.h"
 
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QProgressBar>
 #include <QShortcut>
 #include <QStatusBar>
@@ -88,13 +90,18 @@ void MainWindow::workStarted(Work work, const QString &what)
 {
     // The sheet side's own picture of loading, as well.
     ui->loading_status_image->setVisible(work == Work::LoadSheet);
-    // A busy bar for as long as the work runs; the layout's own progress bar stays hidden.
-    auto *bar = new QProgressBar;
+    // A busy bar and what runs, for as long as it runs; the layout's own progress bar stays
+    // hidden. A bar that only moves shows no text, so the words go beside it.
+    auto *bar = new QWidget;
     bar->setObjectName(QStringLiteral("busyBar"));
-    bar->setRange(0, 0);
-    bar->setMaximumWidth(160);
-    bar->setFormat(what);
-    bar->setToolTip(what);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto *moving = new QProgressBar;
+    moving->setRange(0, 0);
+    moving->setMaximumWidth(120);
+    moving->setAccessibleName(what);
+    row->addWidget(moving);
+    row->addWidget(new QLabel(what));
     // A message in the status bar would hide the bar.
     if (!busyBar)
         noticeBeforeWork = statusBar()->currentMessage();
@@ -191,10 +198,10 @@ void MainWindow::workStopped(Work work, const QString &path)
         showNotice(tess::userText(Text::WritingStopped).arg(nameOf(path)));
         break;
     case Work::ConvertPicture:
-        showNotice(tess::userText(Text::WorkStopped).arg(tess::userText(Text::Converting)));
+        showNotice(tess::userText(Text::ConvertingStopped));
         break;
     case Work::DrawSheet:
-        showNotice(tess::userText(Text::WorkStopped).arg(tess::userText(Text::Drawing)));
+        showNotice(tess::userText(Text::DrawingStopped));
         break;
     default:
         showNotice(tess::userText(Text::ReadingCancelled).arg(nameOf(path)));

@@ -137,7 +137,8 @@ enum class Text {
     Writing,                  // %1: the file's name, while it is written
     Drawing,
     Converting,
-    WorkStopped,              // %1: the work's words while it ran ("Drawing the picture")
+    DrawingStopped,
+    ConvertingStopped,
     WritingStopped,           // %1: the file's name
 
     // The pixel viewer's readout: %1 x, %2 y, %3..%5 r g b, %6..%8 h s v; then %1 the line,

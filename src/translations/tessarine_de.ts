@@ -772,14 +772,6 @@
         <translation>Die Bilddatei ist beschädigt: Sie endet zu früh, und der fehlende Teil wird grau angezeigt.</translation>
     </message>
     <message>
-        <source>Writing %1</source>
-        <translation>%1 wird geschrieben</translation>
-    </message>
-    <message>
-        <source>Drawing the picture</source>
-        <translation>Bild wird gezeichnet</translation>
-    </message>
-    <message>
         <source>x %1, y %2 · r %3 g %4 b %5 · h %6 s %7 v %8</source>
         <translation>x %1, y %2 · r %3 g %4 b %5 · h %6 s %7 v %8</translation>
     </message>
@@ -816,16 +808,28 @@
 0,1,134,205,235&lt;/pre&gt;&lt;ul&gt;&lt;li&gt;Die Spalten dürfen in beliebiger Reihenfolge stehen, zusätzliche Spalten werden ignoriert.&lt;/li&gt;&lt;li&gt;Eine Zeile ist nur dann ein Pixel, wenn x und y Zahlen sind; geleerte Zeilen und Anmerkungszeilen werden übersprungen.&lt;/li&gt;&lt;li&gt;Eine leere, fehlende oder nicht numerische Farbzelle zählt als 0.&lt;/li&gt;&lt;li&gt;Farbwerte außerhalb von 0–255 werden als 0 oder 255 gezeichnet, und ein Farbton außerhalb von 0–359 wird modulo 360 genommen (-1 bedeutet weiterhin „kein Farbton“).&lt;/li&gt;&lt;/ul&gt;&lt;h4&gt;Tastenkürzel&lt;/h4&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+O&lt;/td&gt;&lt;td&gt;Bild laden&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Right&lt;/td&gt;&lt;td&gt;Bild in Tabelle&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+R / Ctrl+H&lt;/td&gt;&lt;td&gt;RGB- / HSV-Modus&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S&lt;/td&gt;&lt;td&gt;Tabelle sichern&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+O&lt;/td&gt;&lt;td&gt;Tabelle laden&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Left&lt;/td&gt;&lt;td&gt;Tabelle in Bild&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S&lt;/td&gt;&lt;td&gt;Bild speichern&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+E&lt;/td&gt;&lt;td&gt;Kompatibel zu Excel 2002&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+I&lt;/td&gt;&lt;td&gt;Pixel ansehen (die Pixelansicht)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F1&lt;/td&gt;&lt;td&gt;Diese Hilfe&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Q&lt;/td&gt;&lt;td&gt;Beenden&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;p&gt;In der Pixelansicht: Ctrl+Mausrad, + und - zoomen, 0 passt ins Fenster ein, 1 zeigt 1:1, die Pfeiltasten gehen von Pixel zu Pixel, Ctrl+C kopiert die Zahlen.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Converting the picture</source>
-        <translation>Das Bild wird umgewandelt</translation>
-    </message>
-    <message>
-        <source>%1 was stopped; nothing has changed</source>
-        <translation>%1 wurde abgebrochen; nichts hat sich geändert</translation>
-    </message>
-    <message>
         <source>Writing %1 was stopped; the file on disk is as it was</source>
         <translation>Das Schreiben von %1 wurde abgebrochen; die Datei auf dem Datenträger ist unverändert</translation>
+    </message>
+    <message>
+        <source>Writing %1 (Esc stops)</source>
+        <translation>%1 wird geschrieben (Esc bricht ab)</translation>
+    </message>
+    <message>
+        <source>Drawing the picture (Esc stops)</source>
+        <translation>Bild wird gezeichnet (Esc bricht ab)</translation>
+    </message>
+    <message>
+        <source>Converting the picture (Esc stops)</source>
+        <translation>Bild wird umgewandelt (Esc bricht ab)</translation>
+    </message>
+    <message>
+        <source>Drawing the picture was stopped; nothing has changed</source>
+        <translation>Das Zeichnen des Bildes wurde abgebrochen; nichts hat sich geändert</translation>
+    </message>
+    <message>
+        <source>Converting the picture was stopped; nothing has changed</source>
+        <translation>Das Umwandeln des Bildes wurde abgebrochen; nichts hat sich geändert</translation>
     </message>
 </context>
 <context>

@@ -772,14 +772,6 @@
         <translation>El archivo de imagen está dañado: termina antes de tiempo y la parte que falta se muestra en gris.</translation>
     </message>
     <message>
-        <source>Writing %1</source>
-        <translation>Escribiendo %1</translation>
-    </message>
-    <message>
-        <source>Drawing the picture</source>
-        <translation>Dibujando la imagen</translation>
-    </message>
-    <message>
         <source>x %1, y %2 · r %3 g %4 b %5 · h %6 s %7 v %8</source>
         <translation>x %1, y %2 · r %3 g %4 b %5 · h %6 s %7 v %8</translation>
     </message>
@@ -816,16 +808,28 @@
 0,1,134,205,235&lt;/pre&gt;&lt;ul&gt;&lt;li&gt;Las columnas pueden estar en cualquier orden y las columnas de más se ignoran.&lt;/li&gt;&lt;li&gt;Una línea solo es un píxel cuando x e y son números; las filas vaciadas y las líneas de comentario se omiten.&lt;/li&gt;&lt;li&gt;Una celda de color vacía, ausente o no numérica cuenta como 0.&lt;/li&gt;&lt;li&gt;Los valores de color fuera de 0–255 se dibujan como 0 o 255, y un matiz fuera de 0–359 se toma módulo 360 (-1 sigue significando «sin matiz»).&lt;/li&gt;&lt;/ul&gt;&lt;h4&gt;Atajos de teclado&lt;/h4&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+O&lt;/td&gt;&lt;td&gt;Abrir imagen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Right&lt;/td&gt;&lt;td&gt;Imagen a hoja de cálculo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+R / Ctrl+H&lt;/td&gt;&lt;td&gt;Modo RGB / HSV&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S&lt;/td&gt;&lt;td&gt;Guardar hoja&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+O&lt;/td&gt;&lt;td&gt;Abrir hoja&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Left&lt;/td&gt;&lt;td&gt;Hoja de cálculo a imagen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S&lt;/td&gt;&lt;td&gt;Guardar imagen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+E&lt;/td&gt;&lt;td&gt;Compatible con Excel 2002&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+I&lt;/td&gt;&lt;td&gt;Examinar los píxeles (el visor de píxeles)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F1&lt;/td&gt;&lt;td&gt;Esta ayuda&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Q&lt;/td&gt;&lt;td&gt;Salir&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;p&gt;En el visor de píxeles: Ctrl+rueda, + y - amplían o reducen, 0 ajusta a la ventana, 1 muestra a 1:1, las flechas pasan de un píxel a otro, Ctrl+C copia los números.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Converting the picture</source>
-        <translation>Convirtiendo la imagen</translation>
-    </message>
-    <message>
-        <source>%1 was stopped; nothing has changed</source>
-        <translation>%1 se detuvo; no ha cambiado nada</translation>
-    </message>
-    <message>
         <source>Writing %1 was stopped; the file on disk is as it was</source>
         <translation>Se detuvo la escritura de %1; el archivo en el disco sigue como estaba</translation>
+    </message>
+    <message>
+        <source>Writing %1 (Esc stops)</source>
+        <translation>Escribiendo %1 (Esc para detener)</translation>
+    </message>
+    <message>
+        <source>Drawing the picture (Esc stops)</source>
+        <translation>Dibujando la imagen (Esc para detener)</translation>
+    </message>
+    <message>
+        <source>Converting the picture (Esc stops)</source>
+        <translation>Convirtiendo la imagen (Esc para detener)</translation>
+    </message>
+    <message>
+        <source>Drawing the picture was stopped; nothing has changed</source>
+        <translation>Se detuvo el dibujo de la imagen; no ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>Converting the picture was stopped; nothing has changed</source>
+        <translation>Se detuvo la conversión de la imagen; no ha cambiado nada</translation>
     </message>
 </context>
 <context>

@@ -772,14 +772,6 @@
         <translation>Le fichier image est endommagé&#xa0;: il s’arrête trop tôt, et la partie manquante apparaît en gris.</translation>
     </message>
     <message>
-        <source>Writing %1</source>
-        <translation>Écriture de %1</translation>
-    </message>
-    <message>
-        <source>Drawing the picture</source>
-        <translation>Dessin de l’image</translation>
-    </message>
-    <message>
         <source>x %1, y %2 · r %3 g %4 b %5 · h %6 s %7 v %8</source>
         <translation>x %1, y %2 · r %3 g %4 b %5 · h %6 s %7 v %8</translation>
     </message>
@@ -816,16 +808,28 @@
 0,1,134,205,235&lt;/pre&gt;&lt;ul&gt;&lt;li&gt;Les colonnes peuvent être dans n’importe quel ordre, et les colonnes en trop sont ignorées.&lt;/li&gt;&lt;li&gt;Une ligne n’est un pixel que si x et y sont des nombres&#xa0;; les lignes effacées et les lignes de remarque sont ignorées.&lt;/li&gt;&lt;li&gt;Une cellule de couleur vide, absente ou non numérique compte pour 0.&lt;/li&gt;&lt;li&gt;Les valeurs de couleur hors de 0–255 sont dessinées comme 0 ou 255, et une teinte hors de 0–359 est prise modulo 360 (-1 signifie toujours «&#xa0;pas de teinte&#xa0;»).&lt;/li&gt;&lt;/ul&gt;&lt;h4&gt;Raccourcis clavier&lt;/h4&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+O&lt;/td&gt;&lt;td&gt;Ouvrir l’image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Right&lt;/td&gt;&lt;td&gt;Image vers feuille de calcul&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+R / Ctrl+H&lt;/td&gt;&lt;td&gt;Mode RVB / TSV&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S&lt;/td&gt;&lt;td&gt;Enregistrer (feuille de calcul)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+O&lt;/td&gt;&lt;td&gt;Ouvrir la feuille&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Left&lt;/td&gt;&lt;td&gt;Feuille de calcul vers image&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S&lt;/td&gt;&lt;td&gt;Enregistrer (image)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+E&lt;/td&gt;&lt;td&gt;Compatibilité Excel 2002&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+I&lt;/td&gt;&lt;td&gt;Examiner les pixels (la visionneuse de pixels)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F1&lt;/td&gt;&lt;td&gt;Cette aide&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Q&lt;/td&gt;&lt;td&gt;Quitter&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;p&gt;Dans la visionneuse de pixels&#xa0;: Ctrl+molette, + et - zooment, 0 ajuste à la fenêtre, 1 affiche à 1:1, les flèches passent d’un pixel à l’autre, Ctrl+C copie les nombres.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Converting the picture</source>
-        <translation>Conversion de l’image</translation>
-    </message>
-    <message>
-        <source>%1 was stopped; nothing has changed</source>
-        <translation>%1 a été interrompu ; rien n’a changé</translation>
-    </message>
-    <message>
         <source>Writing %1 was stopped; the file on disk is as it was</source>
-        <translation>L’écriture de %1 a été interrompue ; le fichier sur le disque est resté tel quel</translation>
+        <translation>L’écriture de %1 a été interrompue&#xa0;; le fichier sur le disque est resté tel quel</translation>
+    </message>
+    <message>
+        <source>Writing %1 (Esc stops)</source>
+        <translation>Écriture de %1 (Esc pour arrêter)</translation>
+    </message>
+    <message>
+        <source>Drawing the picture (Esc stops)</source>
+        <translation>Dessin de l’image (Esc pour arrêter)</translation>
+    </message>
+    <message>
+        <source>Converting the picture (Esc stops)</source>
+        <translation>Conversion de l’image (Esc pour arrêter)</translation>
+    </message>
+    <message>
+        <source>Drawing the picture was stopped; nothing has changed</source>
+        <translation>Le dessin de l’image a été interrompu&#xa0;; rien n’a changé</translation>
+    </message>
+    <message>
+        <source>Converting the picture was stopped; nothing has changed</source>
+        <translation>La conversion de l’image a été interrompue&#xa0;; rien n’a changé</translation>
     </message>
 </context>
 <context>
