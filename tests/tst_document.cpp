@@ -280,6 +280,47 @@ private slots:
         QCOMPARE(readAll(path("out.csv")), saved);
     }
 
+    // Following: a sheet saved anew by another program is read again and drawn in the model
+    // it was drawn in; the document's own save and a switched-off follower read nothing.
+    void follow_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("saved by another program") << "other" << true;
+        QTest::newRow("saved by the document") << "own" << false;
+        QTest::newRow("following off") << "off" << false;
+    }
+
+    void follow()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, read);
+        // Its hue and value disagree with its red: the model it is drawn in shows.
+        QVERIFY(writeFile(path("both.csv"), "x,y,r,g,b,h,s,v\n0,0,255,0,0,120,255,200\n"));
+        Document doc;
+        doc.setBlocking(true);
+        doc.setFollowing(true);
+        QVERIFY(doc.loadSheet(path("both.csv")) && doc.drawSheet(ColourModel::Hsv));
+        QSignalSpy finished(&doc, &Document::finished);
+
+        if (change == QLatin1String("own"))
+            QVERIFY(doc.saveSheet(path("both.csv"), ColourModel::Hsv));
+        else if (change == QLatin1String("off"))
+            doc.setFollowing(false);
+        if (change != QLatin1String("own"))
+            QVERIFY(saveByRenaming(path("both.csv"), "x,y,r,g,b,h,s,v\n0,0,255,0,0,240,255,100\n1,0,0,0,0,0,0,0\n"));
+        const qsizetype before = finished.size();
+        if (read) {
+            QTRY_COMPARE_WITH_TIMEOUT(finished.size(), before + 1, 5000);
+            QCOMPARE(finished.last().at(0).value<Work>(), Work::ReloadSheet);
+            QCOMPARE(doc.picture().size(), QSize(2, 1));
+            QCOMPARE(doc.picture().pixel(0, 0), qRgb(0, 0, 100)); // h 240, v 100: blue
+        } else {
+            QTest::qWait(3 * tess::FileFollower::DefaultSettleMs);
+            QCOMPARE(finished.size(), before);
+        }
+    }
+
     // On the worker: the call returns at once, other work is refused meanwhile, and a
     // stopped load is never taken, not even once it has read to its end.
     void asynchronous()

@@ -1,5 +1,6 @@
 #include "following.h"
 
+#include "convert/document.h"
 #include "text/usertexts.h"
 
 #include <QAction>
@@ -12,8 +13,9 @@ const QString SettingKey = QStringLiteral("follow/files");
 
 } // namespace
 
-Following::Following(QWidget *window)
+Following::Following(QWidget *window, tess::Document *document)
     : QObject(window)
+    , m_document(document)
     , m_action(new QAction(tess::userText(tess::Text::Following), window))
 {
     m_action->setObjectName(QStringLiteral("followFiles"));
@@ -22,37 +24,14 @@ Following::Following(QWidget *window)
     m_action->setShortcutContext(Qt::WindowShortcut);
     m_action->setChecked(QSettings().value(SettingKey, true).toBool());
     window->addAction(m_action);
+    m_document->setFollowing(enabled());
     connect(m_action, &QAction::toggled, this, [this](bool on) {
         QSettings().setValue(SettingKey, on);
-        apply();
+        m_document->setFollowing(on);
     });
-    connect(&m_sheet, &tess::FileFollower::changed, this, &Following::sheetChanged);
-    connect(&m_picture, &tess::FileFollower::changed, this, &Following::pictureChanged);
-    connect(&m_sheet, &tess::FileFollower::removed, this, &Following::fileGone);
-    connect(&m_picture, &tess::FileFollower::removed, this, &Following::fileGone);
 }
 
 bool Following::enabled() const
 {
     return m_action->isChecked();
-}
-
-void Following::sheetIs(const QString &path)
-{
-    m_sheetPath = path;
-    m_sheet.follow(enabled() ? path : QString());
-}
-
-void Following::pictureIs(const QString &path)
-{
-    m_picturePath = path;
-    m_picture.follow(enabled() ? path : QString());
-}
-
-// Switched back on, the files are followed as they are now: what changed while the switch
-// was off is not read behind the user's back.
-void Following::apply()
-{
-    sheetIs(m_sheetPath);
-    pictureIs(m_picturePath);
 }

@@ -7,7 +7,6 @@
 
 #include "statusnotes.h"
 #include "viewers.h"
-#include "following.h"
 #include "statuspanel.h"
 #include "ui_mainwindow.h"
 
@@ -18,7 +17,6 @@
 #include <QFileInfo>
 #include <QStatusBar>
 #include <QTime>
-#include <QTimer>
 
 using namespace panel;
 
@@ -34,12 +32,6 @@ QString reasonOf(const tess::Result &result)
     return result.detail.isEmpty() ? result.message : result.message + QLatin1Char(' ') + result.detail;
 }
 
-// A change heard while other work runs is taken up once that work is done.
-void retryLater(QObject *context, const std::function<void()> &again)
-{
-    QTimer::singleShot(tess::FileFollower::DefaultSettleMs, context, again);
-}
-
 // The line about the change, then whatever the work after it had to say.
 QString joined(const QString &change, const QString &notice)
 {
@@ -47,15 +39,6 @@ QString joined(const QString &change, const QString &notice)
 }
 
 } // namespace
-
-void MainWindow::followedSheetChanged(const QString &path)
-{
-    if (document->busy()) {
-        retryLater(this, [this, path] { followedSheetChanged(path); });
-        return;
-    }
-    document->reloadSheet(shownModel());
-}
 
 void MainWindow::sheetReloaded(const tess::Result &result, const tess::Result &drawn, const QString &path)
 {
@@ -78,15 +61,6 @@ void MainWindow::sheetReloaded(const tess::Result &result, const tess::Result &d
     }
     showNotice(joined(tess::userText(tess::Text::ChangedReadAndDrawn).arg(name, now()),
                       tess::sheetNotice(document->sheet(), document->drawStats())));
-}
-
-void MainWindow::followedPictureChanged(const QString &path)
-{
-    if (document->busy()) {
-        retryLater(this, [this, path] { followedPictureChanged(path); });
-        return;
-    }
-    document->reloadPicture(ui->shrink->checkState() != Qt::Unchecked);
 }
 
 void MainWindow::pictureReloaded(const tess::Result &result, const tess::Result &converted, const QString &path)

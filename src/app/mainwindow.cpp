@@ -118,7 +118,7 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
         *this, [this](const QString &path) { openFile(path); }, [this](const QString &why) { showNotice(why); },
         [this] { return document->busy(); });
 
-    following = new Following(this);
+    following = new Following(this, document);
     // The fixed layout has no room for the switch; the status bar has.
     auto *followButton = new QToolButton(statusBar());
     followButton->setObjectName(QStringLiteral("followFilesButton"));
@@ -127,9 +127,7 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
     // Out of the Tab walk through the work; its shortcut reaches it from anywhere.
     followButton->setFocusPolicy(Qt::NoFocus);
     statusBar()->addPermanentWidget(followButton);
-    connect(following, &Following::sheetChanged, this, &MainWindow::followedSheetChanged);
-    connect(following, &Following::pictureChanged, this, &MainWindow::followedPictureChanged);
-    connect(following, &Following::fileGone, this, &MainWindow::followedFileGone);
+    connect(document, &tess::Document::fileGone, this, &MainWindow::followedFileGone);
     setUpTeachingAids();
 }
 

@@ -77,8 +77,6 @@ private:
     void showDocumentState();
     // The members the layout fixes, filled from the document.
     void fillFromDocument();
-    // The document's files are the ones followed; rebase: the work just read or wrote it.
-    void followDocumentFiles(bool rebaseSheet, bool rebasePicture);
     // Starts work the user asked for now, or once the running work (a file read again while
     // a dialog was open) is done.
     void whenIdle(std::function<void()> start);
@@ -98,9 +96,7 @@ private:
     void pictureReloaded(const tess::Result &result, const tess::Result &converted, const QString &path);
     void sheetReloaded(const tess::Result &result, const tess::Result &drawn, const QString &path);
 
-    // Another program saved a file the window shows (livefiles.cpp).
-    void followedSheetChanged(const QString &path);
-    void followedPictureChanged(const QString &path);
+    // A file the window shows was deleted or moved away (livefiles.cpp).
     void followedFileGone(const QString &path);
 
     // The pixel viewer, help, the context menu, a small screen (teaching.cpp); the

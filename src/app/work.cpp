@@ -4,7 +4,6 @@
 #include "mainwindow.h"
 
 #include "dialogs.h"
-#include "following.h"
 #include "statusnotes.h"
 #include "statuspanel.h"
 #include "viewers.h"
@@ -68,14 +67,6 @@ void MainWindow::showDocumentState()
         markUnloaded(ImageSide);
         resetInfo(ImageSide);
     }
-}
-
-void MainWindow::followDocumentFiles(bool rebaseSheet, bool rebasePicture)
-{
-    if (rebaseSheet || following->sheetPath() != document->sheetFile())
-        following->sheetIs(document->sheetFile());
-    if (rebasePicture || following->picturePath() != document->pictureFile())
-        following->pictureIs(document->pictureFile());
 }
 
 void MainWindow::whenIdle(std::function<void()> start)
@@ -175,10 +166,6 @@ void MainWindow::workFinished(Work work, const tess::Result &result, const tess:
     case Work::None:
         break;
     }
-    // What the work just read or wrote is the file as it is now, not a change to follow.
-    const bool sheetFile = work == Work::LoadSheet || work == Work::ReloadSheet || work == Work::SaveSheet;
-    const bool pictureFile = work == Work::LoadPicture || work == Work::ReloadPicture || work == Work::SavePicture;
-    followDocumentFiles(result.ok() && sheetFile, result.ok() && pictureFile);
     // The window was asked to close while this ran; it is asked again, unless the work failed.
     if (std::exchange(closeWhenDone, false) && result.ok() && !document->busy())
         close();

@@ -3,6 +3,7 @@
 #include "text/usertexts.h"
 
 #include <QFileInfo>
+#include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <atomic>
@@ -90,8 +91,10 @@ void Document::Job::readSheet()
     }
     // A sheet saved anew may have lost the columns of the model shown; it is drawn in the
     // one it has, as the window shows it after reading.
-    if (remake)
-        draw(*madeRecords, QSize(info.width, info.height), requiredModel(info.hasRgb, info.hasHsv).value_or(model));
+    if (remake) {
+        model = requiredModel(info.hasRgb, info.hasHsv).value_or(model);
+        draw(*madeRecords, QSize(info.width, info.height), model);
+    }
 }
 
 void Document::Job::convert(const QImage &from)
@@ -123,6 +126,12 @@ Document::Document(QObject *parent)
     : QObject(parent)
 {
     connect(&m_watcher, &QFutureWatcher<void>::finished, this, &Document::jobDone);
+    connect(&m_sheetFollower, &FileFollower::changed, this,
+            [this](const QString &path) { fileChanged(Work::ReloadSheet, path); });
+    connect(&m_pictureFollower, &FileFollower::changed, this,
+            [this](const QString &path) { fileChanged(Work::ReloadPicture, path); });
+    connect(&m_sheetFollower, &FileFollower::removed, this, &Document::fileGone);
+    connect(&m_pictureFollower, &FileFollower::removed, this, &Document::fileGone);
 }
 
 Document::~Document()
@@ -245,6 +254,42 @@ void Document::cancel()
     emit stopped(job->work, job->path);
 }
 
+void Document::setFollowing(bool on)
+{
+    m_following = on;
+    followFiles(true, true);
+}
+
+// Each side's file is the one followed; rebase: the work just read or wrote it, so what is
+// there now is no change.
+void Document::followFiles(bool rebaseSheet, bool rebasePicture)
+{
+    const auto follow = [this](FileFollower &follower, const QString &file, bool rebase) {
+        const QString wanted = m_following && !file.isEmpty() ? QFileInfo(file).absoluteFilePath() : QString();
+        if (rebase || follower.path() != wanted)
+            follower.follow(wanted);
+    };
+    follow(m_sheetFollower, m_sheetFile, rebaseSheet);
+    follow(m_pictureFollower, m_pictureFile, rebasePicture);
+}
+
+void Document::fileChanged(Work reload, const QString &path)
+{
+    const bool sheet = reload == Work::ReloadSheet;
+    // A change heard while other work runs is taken up once it is done, if the file is
+    // still the one followed then.
+    if (busy()) {
+        QTimer::singleShot(FileFollower::DefaultSettleMs, this, [this, reload, path] { fileChanged(reload, path); });
+        return;
+    }
+    if (path != (sheet ? m_sheetFollower : m_pictureFollower).path())
+        return;
+    if (sheet)
+        reloadSheet(m_drawnIn);
+    else
+        reloadPicture(m_convertedExcel2002);
+}
+
 void Document::jobDone()
 {
     // Null when the work was stopped: what it made is dropped with it.
@@ -255,6 +300,10 @@ void Document::jobDone()
     for (const Result &said : job->notices)
         emit notice(job->work, said);
     take(*job);
+    const bool sheetFile = job->work == Work::LoadSheet || job->work == Work::ReloadSheet || job->work == Work::SaveSheet;
+    const bool pictureFile =
+        job->work == Work::LoadPicture || job->work == Work::ReloadPicture || job->work == Work::SavePicture;
+    followFiles(job->result.ok() && sheetFile, job->result.ok() && pictureFile);
     emit finished(job->work, job->result, job->remade, job->path);
 }
 
@@ -284,6 +333,7 @@ void Document::take(Job &job)
         m_pictureSaved = false;
         m_pictureDrawn = true;
         m_drawStats = job.bent;
+        m_drawnIn = job.model;
         break;
     case Work::SavePicture:
         if (job.result.ok()) {
@@ -333,6 +383,7 @@ void Document::takeConverted(Job &job)
     m_sheetSaved = false;
     m_sheetConverted = true;
     m_convertedFrom = m_picture.size();
+    m_convertedExcel2002 = job.excel2002;
 }
 
 void Document::takeSheet(Job &job)
@@ -356,6 +407,7 @@ void Document::takeSheet(Job &job)
         m_pictureFile.clear();
         m_pictureSaved = false;
         m_drawStats = job.bent;
+        m_drawnIn = job.model;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "filefollower.h"
 #include "operations.h"
 
 #include <QFutureWatcher>
@@ -51,7 +52,8 @@ private:
 // Both sides of the window without the window: the picture and the sheet's records, the
 // files they came from or went to, and whether each is saved. Loading, converting and
 // saving run on a worker thread; the document changes only when the work is done, on the
-// thread it lives on, so a failed or stopped piece of work leaves it as it was.
+// thread it lives on, so a failed or stopped piece of work leaves it as it was. While
+// following is on, a side's file saved anew by another program is read again.
 class Document : public QObject
 {
     Q_OBJECT
@@ -123,6 +125,14 @@ public:
     // command line and for tests that click through the window step by step.
     void setBlocking(bool blocking) { m_blocking = blocking; }
 
+    // ---- Following the files on disk
+    // On: once a side's file, changed by another program, holds still, it is read again as
+    // reloadSheet (drawn in the model last drawn in) or reloadPicture (converted as last
+    // time) read it. The document's own saves are not changes. Switched on, the files are
+    // followed as they are then: what changed while it was off is not read. Off at first.
+    void setFollowing(bool on);
+    bool following() const { return m_following; }
+
 signals:
     // what: the words for the status bar while it runs ("Reading lesson.csv").
     void started(tess::Document::Work work, const QString &what);
@@ -135,6 +145,9 @@ signals:
                   const QString &path);
     // cancel() stopped the work; path is the file it was about.
     void stopped(tess::Document::Work work, const QString &path);
+    // A followed file was deleted or moved away; the data stays, and the file is followed
+    // again if it comes back under its name.
+    void fileGone(const QString &path);
 
 private:
     struct Job;
@@ -146,6 +159,8 @@ private:
     void takeConverted(Job &job);
     void clearPicture();
     void clearSheet();
+    void followFiles(bool rebaseSheet, bool rebasePicture);
+    void fileChanged(Work reload, const QString &path);
 
     QImage m_picture;
     QString m_pictureFile;
@@ -159,6 +174,13 @@ private:
     bool m_sheetConverted = false;
     QSize m_convertedFrom;
     DrawStats m_drawStats;
+    // How the picture was last drawn and the sheet last converted, for doing it again.
+    ColourModel m_drawnIn = InitialModel;
+    bool m_convertedExcel2002 = false;
+
+    bool m_following = false;
+    FileFollower m_sheetFollower;
+    FileFollower m_pictureFollower;
 
     Work m_running = Work::None;
     bool m_blocking = false;
