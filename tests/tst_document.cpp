@@ -3,6 +3,7 @@
 // worker thread.
 
 #include "convert/document.h"
+#include "workbook/workbookwriter.h"
 #include "testhelpers.h"
 
 #include <QtTest>
@@ -318,6 +319,37 @@ private slots:
         } else {
             QTest::qWait(3 * tess::FileFollower::DefaultSettleMs);
             QCOMPARE(finished.size(), before);
+        }
+    }
+
+    // A read that is stopped gives up instead of reading on, whatever the sheet's kind and
+    // however its reader goes through the file.
+    void stoppedRead_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("a small sheet") << "sheet.csv";
+        QTest::newRow("a sheet read in two halves") << "large.csv";
+        QTest::newRow("a workbook") << "book.xlsx";
+    }
+
+    void stoppedRead()
+    {
+        QFETCH(QString, name);
+        QVERIFY(writeFile(path("large.csv"), largeSheet(1000, 100)));
+        {
+            QFile book(path("book.xlsx"));
+            QVERIFY(book.open(QIODevice::WriteOnly));
+            PixelRecords records;
+            QCOMPARE(loadSheetInfo(path("sheet.csv"), records).status, tess::SheetStatus::Loaded);
+            QVERIFY(tess::writeWorkbook(book, records, ColourModel::Rgb));
+        }
+        for (const bool stopped : {false, true}) {
+            tess::StopFlag stop{stopped};
+            PixelRecords records;
+            tess::SheetInfo info;
+            const tess::Result result = tess::loadSheetFile(m_dir->filePath(name), records, info, {}, &stop);
+            QCOMPARE(result.ok(), !stopped);
+            QCOMPARE(records.empty(), stopped);
         }
     }
 

@@ -84,7 +84,7 @@ void Document::Job::readPicture()
 void Document::Job::readSheet()
 {
     madeRecords = std::make_shared<PixelRecords>();
-    result = loadSheetFile(path, *madeRecords, info);
+    result = loadSheetFile(path, *madeRecords, info, {}, &stop);
     if (!result.ok()) {
         madeRecords.reset();
         return;

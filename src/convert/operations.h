@@ -57,8 +57,9 @@ using SheetProgress = std::function<void(qint64 done, qint64 total)>;
 
 // Reads the sheet at path ("-": standard input) into out; info as readSheet gives it. The
 // content decides: a workbook (.xlsx, .ods) is read as one, anything else as CSV.
+// A read stopped by stop fails soon after.
 Result loadSheetFile(const QString &path, PixelRecords &out, SheetInfo &info,
-                     const SheetProgress &progress = {});
+                     const SheetProgress &progress = {}, const StopFlag *stop = nullptr);
 
 // The result for a sheet read from path: its message, and its detail with the path.
 Result sheetResult(const SheetInfo &info, const QString &path);

@@ -55,9 +55,10 @@ Result sheetResult(const SheetInfo &info, const QString &path)
     return outcome(statusFor(info.status), pathDetail(sheetPathName(path, true), info.detail));
 }
 
-Result loadSheetFile(const QString &path, PixelRecords &out, SheetInfo &info, const SheetProgress &progress)
+Result loadSheetFile(const QString &path, PixelRecords &out, SheetInfo &info, const SheetProgress &progress,
+                     const StopFlag *stop)
 {
-    QFile file;
+    StoppableFile file(stop);
     if (const Result opened = openSheet(file, path); !opened.ok()) {
         out.clear();
         info = SheetInfo{};

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-#include <atomic>
+#include "stopping.h"
+
 #include <functional>
 
 class QIODevice;
@@ -27,10 +28,6 @@ struct OutputResult
     // when the writer gave up without the device refusing anything.
     QString reason;
 };
-
-// A save someone may stop while it runs: set from another thread, it is seen before the
-// new file takes the old one's place, which then stays as it was.
-using StopFlag = std::atomic<bool>;
 
 // The one way this program writes a file. A regular path goes through a QSaveFile: the
 // old file is replaced only once the new one is complete, and stays byte for byte as it
