@@ -38,13 +38,48 @@ struct Document::Job
     StopFlag stop{false};
 
     void run();
+    void runSteps();
     void readPicture();
     void readSheet();
     void convert(const QImage &from);
     void draw(const PixelRecords &from, QSize size, ColourModel in);
 };
 
+// The operations say their own lack of memory; this catches what is left around them (the
+// room for a picture's copy, a record block's handle), so that work which ran out is never
+// taken for work done.
 void Document::Job::run()
+{
+    Status outOfMemory = Status::SaveOutOfMemory;
+    switch (work) {
+    case Work::LoadPicture:
+    case Work::ReloadPicture:
+        outOfMemory = Status::ImageOutOfMemory;
+        break;
+    case Work::LoadSheet:
+    case Work::ReloadSheet:
+        outOfMemory = Status::SheetOutOfMemory;
+        break;
+    case Work::ConvertPicture:
+        outOfMemory = Status::ConversionOutOfMemory;
+        break;
+    case Work::DrawSheet:
+        outOfMemory = Status::DrawingOutOfMemory;
+        break;
+    default:
+        break;
+    }
+    result = unlessOutOfMemory(outOfMemory, [this] {
+        runSteps();
+        return result;
+    });
+    if (!result.ok()) {
+        madeRecords.reset();
+        madePicture = QImage();
+    }
+}
+
+void Document::Job::runSteps()
 {
     switch (work) {
     case Work::LoadPicture:
