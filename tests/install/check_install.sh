@@ -68,7 +68,7 @@ mkdir -p "$work/photos"
 if command -v heif-enc >/dev/null 2>&1 && heif-enc -o "$work/photos/photo.heic" redrawn.png >/dev/null 2>&1; then
     LD_DEBUG=files "$cli" to-sheet "$work/photos/photo.heic" "$work/photos/photo.csv" 2>"$work/ld.log" ||
         fail "the installed converter could not read a HEIC picture"
-    grep -q "$dest/usr/.*/libtessarine_photos.so" "$work/ld.log" ||
+    grep -q "$dest/usr/.*/tessarine/plugins/libtessarine_photos.so" "$work/ld.log" ||
         fail "the installed converter did not load its installed photo module"
 fi
 
