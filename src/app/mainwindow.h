@@ -13,7 +13,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class Dialogs;
 class Following;

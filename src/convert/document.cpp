@@ -157,6 +157,14 @@ QString nameOf(const QString &path)
 
 } // namespace
 
+std::shared_ptr<Document::Job> Document::newJob(Work work, const QString &path)
+{
+    auto job = std::make_shared<Job>();
+    job->work = work;
+    job->path = path;
+    return job;
+}
+
 Document::Document(QObject *parent)
     : QObject(parent)
 {
@@ -178,26 +186,19 @@ Document::~Document()
 
 bool Document::loadPicture(const QString &path)
 {
-    auto job = std::make_shared<Job>();
-    job->work = Work::LoadPicture;
-    job->path = path;
-    return start(std::move(job), userText(Text::Reading).arg(nameOf(path)));
+    return start(newJob(Work::LoadPicture, path), userText(Text::Reading).arg(nameOf(path)));
 }
 
 bool Document::loadSheet(const QString &path)
 {
-    auto job = std::make_shared<Job>();
-    job->work = Work::LoadSheet;
-    job->path = path;
-    return start(std::move(job), userText(Text::Reading).arg(nameOf(path)));
+    return start(newJob(Work::LoadSheet, path), userText(Text::Reading).arg(nameOf(path)));
 }
 
 bool Document::convertPicture(bool excel2002)
 {
     if (!hasPicture())
         return false;
-    auto job = std::make_shared<Job>();
-    job->work = Work::ConvertPicture;
+    auto job = newJob(Work::ConvertPicture);
     job->picture = m_picture;
     job->excel2002 = excel2002;
     return start(std::move(job), userText(Text::Converting));
@@ -207,8 +208,7 @@ bool Document::drawSheet(ColourModel model)
 {
     if (!hasSheet())
         return false;
-    auto job = std::make_shared<Job>();
-    job->work = Work::DrawSheet;
+    auto job = newJob(Work::DrawSheet);
     job->records = m_records;
     job->extent = extent();
     job->model = model;
@@ -219,10 +219,8 @@ bool Document::savePicture(const QString &path)
 {
     if (!hasPicture())
         return false;
-    auto job = std::make_shared<Job>();
-    job->work = Work::SavePicture;
+    auto job = newJob(Work::SavePicture, path);
     job->picture = m_picture;
-    job->path = path;
     return start(std::move(job), userText(Text::Writing).arg(nameOf(path)));
 }
 
@@ -230,11 +228,9 @@ bool Document::saveSheet(const QString &path, ColourModel model)
 {
     if (!hasSheet())
         return false;
-    auto job = std::make_shared<Job>();
-    job->work = Work::SaveSheet;
+    auto job = newJob(Work::SaveSheet, path);
     job->records = m_records;
     job->model = model;
-    job->path = path;
     return start(std::move(job), userText(Text::Writing).arg(nameOf(path)));
 }
 
@@ -242,9 +238,7 @@ bool Document::reloadPicture(bool excel2002)
 {
     if (m_pictureFile.isEmpty())
         return false;
-    auto job = std::make_shared<Job>();
-    job->work = Work::ReloadPicture;
-    job->path = m_pictureFile;
+    auto job = newJob(Work::ReloadPicture, m_pictureFile);
     job->excel2002 = excel2002;
     job->remake = m_sheetConverted && hasSheet();
     return start(std::move(job), userText(Text::Reading).arg(nameOf(m_pictureFile)));
@@ -254,9 +248,7 @@ bool Document::reloadSheet(ColourModel model)
 {
     if (m_sheetFile.isEmpty())
         return false;
-    auto job = std::make_shared<Job>();
-    job->work = Work::ReloadSheet;
-    job->path = m_sheetFile;
+    auto job = newJob(Work::ReloadSheet, m_sheetFile);
     job->model = model;
     job->remake = m_pictureDrawn && hasPicture();
     return start(std::move(job), userText(Text::Reading).arg(nameOf(m_sheetFile)));

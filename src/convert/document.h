@@ -151,6 +151,7 @@ signals:
 
 private:
     struct Job;
+    static std::shared_ptr<Job> newJob(Work work, const QString &path = QString());
     bool start(std::shared_ptr<Job> job, const QString &what);
     void jobDone();
     void take(Job &job);
