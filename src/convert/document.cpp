@@ -1,4 +1,5 @@
 #include "document.h"
+#include "documentwork.h"
 
 #include "text/usertexts.h"
 
@@ -6,147 +7,9 @@
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include <atomic>
 #include <utility>
-#include <vector>
 
 namespace tess {
-
-// One piece of work: what it reads, copied or shared so that the document may change
-// meanwhile, and what it makes, which only the document's thread takes once it is done.
-struct Document::Job
-{
-    Work work = Work::None;
-    QString path;
-    bool excel2002 = false;
-    ColourModel model = InitialModel;
-    // The reloads also make the other side again.
-    bool remake = false;
-
-    QImage picture;
-    SharedRecords records;
-    QSize extent;
-
-    Result result;
-    Result remade;
-    QImage madePicture;
-    std::shared_ptr<PixelRecords> madeRecords;
-    SheetInfo info;
-    QSize scanned;
-    DrawStats bent;
-    std::vector<Result> notices;
-    StopFlag stop{false};
-
-    void run();
-    void runSteps();
-    void readPicture();
-    void readSheet();
-    void convert(const QImage &from);
-    void draw(const PixelRecords &from, QSize size, ColourModel in);
-};
-
-// The operations say their own lack of memory; this catches what is left around them (the
-// room for a picture's copy, a record block's handle), so that work which ran out is never
-// taken for work done.
-void Document::Job::run()
-{
-    Status outOfMemory = Status::SaveOutOfMemory;
-    switch (work) {
-    case Work::LoadPicture:
-    case Work::ReloadPicture:
-        outOfMemory = Status::ImageOutOfMemory;
-        break;
-    case Work::LoadSheet:
-    case Work::ReloadSheet:
-        outOfMemory = Status::SheetOutOfMemory;
-        break;
-    case Work::ConvertPicture:
-        outOfMemory = Status::ConversionOutOfMemory;
-        break;
-    case Work::DrawSheet:
-        outOfMemory = Status::DrawingOutOfMemory;
-        break;
-    default:
-        break;
-    }
-    result = unlessOutOfMemory(outOfMemory, [this] {
-        runSteps();
-        return result;
-    });
-    if (!result.ok()) {
-        madeRecords.reset();
-        madePicture = QImage();
-    }
-}
-
-void Document::Job::runSteps()
-{
-    switch (work) {
-    case Work::LoadPicture:
-    case Work::ReloadPicture:
-        readPicture();
-        break;
-    case Work::LoadSheet:
-    case Work::ReloadSheet:
-        readSheet();
-        break;
-    case Work::ConvertPicture:
-        convert(picture);
-        result = std::exchange(remade, Result{});
-        break;
-    case Work::DrawSheet:
-        draw(*records, extent, model);
-        result = std::exchange(remade, Result{});
-        break;
-    case Work::SavePicture:
-        result = saveImageFile(picture, path, &stop);
-        break;
-    case Work::SaveSheet:
-        result = saveSheetFile(path, *records, model, &stop);
-        break;
-    case Work::None:
-        break;
-    }
-}
-
-void Document::Job::readPicture()
-{
-    result = loadImageFile(path, madePicture);
-    if (result.ok() && remake)
-        convert(madePicture);
-}
-
-void Document::Job::readSheet()
-{
-    madeRecords = std::make_shared<PixelRecords>();
-    result = loadSheetFile(path, *madeRecords, info, {}, &stop);
-    if (!result.ok()) {
-        madeRecords.reset();
-        return;
-    }
-    // A sheet saved anew may have lost the columns of the model shown; it is drawn in the
-    // one it has, as the window shows it after reading.
-    if (remake) {
-        model = requiredModel(info.hasRgb, info.hasHsv).value_or(model);
-        draw(*madeRecords, QSize(info.width, info.height), model);
-    }
-}
-
-void Document::Job::convert(const QImage &from)
-{
-    auto made = std::make_shared<PixelRecords>();
-    remade = recordsFromImage(from, excel2002, *made, scanned,
-                              [this](const Result &notice) { notices.push_back(notice); });
-    if (remade.ok())
-        madeRecords = std::move(made);
-}
-
-void Document::Job::draw(const PixelRecords &from, QSize size, ColourModel in)
-{
-    remade = drawImage(from, size.width(), size.height(), in, madePicture, &bent);
-}
-
-// ---------------------------------------------------------------------------------------
 
 namespace {
 
@@ -355,12 +218,7 @@ void Document::take(Job &job)
             clearPicture();
             break;
         }
-        m_picture = job.madePicture;
-        m_pictureFile.clear();
-        m_pictureSaved = false;
-        m_pictureDrawn = true;
-        m_drawStats = job.bent;
-        m_drawnIn = job.model;
+        takeDrawn(job);
         break;
     case Work::SavePicture:
         if (job.result.ok()) {
@@ -429,13 +287,19 @@ void Document::takeSheet(Job &job)
     }
     // The picture drawn from the sheet is drawn again; one that cannot be drawn now keeps
     // the last good picture.
-    if (job.remake && job.remade.ok()) {
-        m_picture = job.madePicture;
-        m_pictureFile.clear();
-        m_pictureSaved = false;
-        m_drawStats = job.bent;
-        m_drawnIn = job.model;
-    }
+    if (job.remake && job.remade.ok())
+        takeDrawn(job);
+}
+
+// A picture drawn from the records is in no file until it is saved.
+void Document::takeDrawn(Job &job)
+{
+    m_picture = job.madePicture;
+    m_pictureFile.clear();
+    m_pictureSaved = false;
+    m_pictureDrawn = true;
+    m_drawStats = job.bent;
+    m_drawnIn = job.model;
 }
 
 void Document::clearPicture()

@@ -121,8 +121,8 @@ public:
     // a save leaves the file as it was before. stopped() follows at once.
     void cancel();
 
-    // Each call above waits for its work and has given its signals when it returns: for the
-    // command line and for tests that click through the window step by step.
+    // Each call above waits for its work and has given its signals when it returns, the work
+    // still run on the worker: for tests that click through the window step by step.
     void setBlocking(bool blocking) { m_blocking = blocking; }
 
     // ---- Following the files on disk
@@ -158,6 +158,7 @@ private:
     void takePicture(Job &job);
     void takeSheet(Job &job);
     void takeConverted(Job &job);
+    void takeDrawn(Job &job);
     void clearPicture();
     void clearSheet();
     void followFiles(bool rebaseSheet, bool rebasePicture);
