@@ -260,7 +260,6 @@ void MainWindow::sheetLoaded(const tess::Result &result)
         return;
     }
     places.remember(FilePlaces::Sheet, document->sheetFile());
-    markUnloaded(SheetSide); // the model buttons start again from the sheet's columns
     showDocumentState();
     showRecords(false);
     sheetIsInFile(document->sheetFile(), document->sheet().lines);
