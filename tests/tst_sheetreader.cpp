@@ -77,9 +77,16 @@ QString fieldText(const QByteArray &field, bool decimalComma)
     return decimalComma ? text.replace(u',', u'.') : text;
 }
 
+// A float residue of a spreadsheet program (114.99999999999999) is the whole number.
+double withoutResidue(double d)
+{
+    const double whole = std::round(d);
+    return std::fabs(d - whole) <= 1e-9 * std::max(std::fabs(whole), 1.0) ? whole : d;
+}
+
 int toolkitComponent(const QByteArray &field, bool decimalComma)
 {
-    const double d = std::floor(fieldText(field, decimalComma).toDouble());
+    const double d = std::floor(withoutResidue(fieldText(field, decimalComma).toDouble()));
     return !std::isfinite(d) || d < INT_MIN || d > INT_MAX ? 0 : int(d);
 }
 
@@ -87,7 +94,7 @@ int toolkitComponent(const QByteArray &field, bool decimalComma)
 bool toolkitPosition(const QByteArray &field, bool decimalComma)
 {
     bool ok = false;
-    const double d = std::floor(fieldText(field, decimalComma).toDouble(&ok));
+    const double d = std::floor(withoutResidue(fieldText(field, decimalComma).toDouble(&ok)));
     return ok && std::isfinite(d) && d >= INT_MIN && d <= INT_MAX;
 }
 
@@ -261,8 +268,11 @@ void TestSheetReader::header_data()
     QTest::newRow("below a title without separators, own separator")
         << QByteArray("My picture\n\n\nnote\nr;x;y\n") << loaded << L{ 1, 2, 0, -1, -1, -1, -1, -1, -1 } << true << false;
     QTest::newRow("after sep line and a title") << QByteArray("sep=;\nTitle, 1\nh;x;y\n") << loaded << L{ 1, 2, -1, -1, -1, -1, 0, -1, -1 } << false << true;
-    QTest::newRow("the ninth line after the first") << QByteArray("t\n1\n2\n3\n4\n5\n6\n7\n8\nx,y,r\n") << loaded << L{ 0, 1, 2, -1, -1, -1, -1, -1, -1 } << true << false;
-    QTest::newRow("not the tenth: the first line is told") << QByteArray("t,r\n1\n2\n3\n4\n5\n6\n7\n8\n9\nx,y,r\n") << SheetStatus::NotValidSheet << L{ -1, -1, 1, -1, -1, -1, -1, -1, -1 } << true << false;
+    QByteArray instructions("t\n");
+    for (int i = 1; i < 49; ++i)
+        instructions += "Step " + QByteArray::number(i) + ": change a number\n\n";
+    QTest::newRow("the 49th line after the first") << instructions + "x,y,r\n" << loaded << L{ 0, 1, 2, -1, -1, -1, -1, -1, -1 } << true << false;
+    QTest::newRow("not the 50th: the first line is told") << "t,r\n" + instructions.mid(2) + "9\nx,y,r\n" << SheetStatus::NotValidSheet << L{ -1, -1, 1, -1, -1, -1, -1, -1, -1 } << true << false;
     QTest::newRow("below a title, no colour") << QByteArray("Title\nx,y,a\n") << SheetStatus::NoColourValues << L{ 0, 1, -1, -1, -1, 2, -1, -1, -1 } << false << false;
 }
 
@@ -349,6 +359,25 @@ void TestSheetReader::spreadsheetEdits_data()
         { rgb(0, 0, 1000, 1000, 1000), rgb(1000, 0, -2001, 0, 0) }, 1001, 1);
     row("groups marked alike only, after at most three digits", "x,y,r,g\n0,0,1 000'000,1234 567\n", { rgb(0, 0, 0) }, 1, 1, 0, 2);
     row("currency, groups and a quote together", "x,y,r\n0,0,\"$1,234.99\"\n", { rgb(0, 0, 1234) }, 1, 1);
+
+    // A float residue is the whole number a spreadsheet program shows; anything else still rounds down.
+    row("float residues", "x,y,r,g,b\n0,0,114.99999999999999,62.99999999999999,-0.000000000001\n1,0,127.9,0.99999,254.99999\n",
+        { rgb(0, 0, 115, 63, 0), rgb(1, 0, 127, 0, 254) }, 2, 1);
+
+    // Classic CSV in Windows-1252: the euro is 0x80, the no-break space 0xA0.
+    row("Windows-1252: English currency", "x,y,r,g,b\n0,0,1,\x80" "200.00,\x80-5\n", { rgb(0, 0, 1, 200, -5) }, 1, 1);
+    row("Windows-1252: German currency", "x;y;r;g;b\n0;0;1;200,00 \x80;21,50\xA0\x80\n", { rgb(0, 0, 1, 200, 21) }, 1, 1);
+    row("Windows-1252: French digit groups", "x;y;r;g;b\n1\xA0" "199;0;1;2;3\n\xE9t\xE9;;;;\n", { rgb(1199, 0, 1, 2, 3) }, 1200, 1, 1);
+    row("valid UTF-8 stays UTF-8", "x;y;r;g;b\n1\xC2\xA0" "199;0;\xE2\x82\xAC" "7;2;3\n", { rgb(1199, 0, 7, 2, 3) }, 1200, 1);
+
+    // Tab-separated: a comma before three digits groups them in a column of whole numbers.
+    row("tab: comma groups in a column of whole numbers", "x\ty\tr\n999\t0\t1\n1,000\t0\t2\n1,199\t1\t1.5\n",
+        { rgb(999, 0, 1), rgb(1000, 0, 2), rgb(1199, 1, 1) }, 1200, 2);
+    row("tab: a decimal later in the column reads the groups as decimals",
+        "x\ty\tr\n0\t0\t1,199\n1\t0\t-1,250\n2\t0\t0,5\n3\t0\t1,000,000\n", { rgb(0, 0, 1), rgb(1, 0, -2), rgb(2, 0, 0), rgb(3, 0, 1000000) }, 4, 1);
+    row("tab: a decimal comma elsewhere in the sheet decides", "x\ty\tr\tg\n1,199\t0\t1\t200,00\n",
+        { rgb(1, 0, 1, 200) }, 2, 1);
+    row("tab: no group after a leading 0 or four digits", "x\ty\tr\tg\n0\t0\t0,500\t1234,567\n", { rgb(0, 0, 0, 1234) }, 1, 1);
 }
 
 void TestSheetReader::spreadsheetEdits()
@@ -427,6 +456,16 @@ void TestSheetReader::noticeFromSheet_data()
     QTest::newRow("empty and missing colour cells")
         << QByteArray("x,y,r,g,b\n0,0,1,,3\n1,0,4\n,,,,\n") << "1 line without a pixel position was skipped; "
                                                               "3 empty colour cells were read as 0 (e.g. line 2, column g).";
+    QTest::newRow("Windows-1252 text shown as the user sees it")
+        << QByteArray("x,y,r,g,b\n0,0,1,\x80" "2?,3\n") << "1 colour value that is not a number was read as 0 (e.g. line 2, column g: '\u20AC2?').";
+    QTest::newRow("tab: comma groups told")
+        << QByteArray("x\ty\tr\n999\t0\t1\n1,000\t0\t2\n1,199\t1\t1\n")
+        << "2 numbers with a comma before three digits were read as whole numbers, the comma grouping their digits "
+           "(e.g. line 3, column x: '1,000' as 1000).";
+    QTest::newRow("tab: decimals told")
+        << QByteArray("x\ty\tr\n0\t0\t1,199\n1\t0\t0,25\n")
+        << "1 number with a comma before three digits was read with the comma as the decimal mark, as its column or the "
+           "sheet holds decimals (e.g. line 2, column r: '1,199' as 1.199).";
     QTest::newRow("not a number, shown to its first control character")
         << QByteArray("x;y;r;g;b\n0;0;1;2;3\n9;;x;y;z\n1;0;4;red\x01" "fox;6\n1;1;4;$$;6\n")
         << "1 line without a pixel position was skipped; "
@@ -456,7 +495,10 @@ void TestSheetReader::refusalDetail_data()
     QTest::newRow("empty file") << QByteArray() << "no header line";
     QTest::newRow("only line ends") << QByteArray("\r\n\n") << "no header line";
     QTest::newRow("capitals") << QByteArray("X,Y,R,G,B\n0,0,1,2,3\n")
-                              << "the header has no columns named x and y; it has X, Y, R, G, B";
+                              << "the header has no columns named x and y; it has X, Y, R, G, B; none of its 2 non-empty lines names x and y";
+    QTest::newRow("how far the header was searched")
+        << "Arbeitsblatt 4: Farben\n" + QByteArray("Schritt\n").repeated(60) + "x,y,r\n"
+        << "the header has no columns named x and y; it has Arbeitsblatt 4: Farben; none of the first 50 non-empty lines names x and y";
     QTest::newRow("no y, semicolons") << QByteArray("x;Y;r\n") << "the header has no column named y; it has x, Y, r";
     QTest::newRow("no x, empty name") << QByteArray("y,,r\n") << "the header has no column named x; it has y, (empty), r";
     QTest::newRow("no colour") << QByteArray("x,y,a\n0,0,1\n")
@@ -477,7 +519,8 @@ void TestSheetReader::refusalDetail_data()
         << "x,y,r\n1,1,1\n2,2,\"" + QByteArray(1100000, '5') + "\n"
         << "line 3: a quoted field is longer than 1 MiB; is a quote never closed?";
     QTest::newRow("control characters and bytes that are no text are never shown")
-        << QByteArray("PNG\x89\r\x1A\n\x01\x02,\xFF\xFEzz\n") << "the header has no columns named x and y; it has PNG\u2026";
+        << QByteArray("PNG\x81\r\x1A\n\x01\x02,\xFF\xFEzz\n")
+        << "the header has no columns named x and y; it has PNG\u2026; none of its 3 non-empty lines names x and y";
     QTest::newRow("a line of text is cut short")
         << QByteArray("The quick brown fox jumps over the lazy dog\n")
         << "the header has no columns named x and y; it has The quick brown fox jump…";
@@ -507,7 +550,8 @@ void TestSheetReader::fieldValue_data()
         "", " ", "+", "-", "- 5", "+-5", "5-", "1 2", "abc", "12abc",
         "2147483647", "2147483648", "-2147483648", "-2147483649", "4294967296",
         "999999999999999999", "18446744073709551616", "000000000000000000000000000042",
-        "2147483647.9", "-2147483648.5", "2147483648.0",
+        "2147483647.9", "-2147483648.5", "2147483648.0", "2147483646.9999999",
+        "114.99999999999999", "62.99999999999999", "-0.99999999999", "-1e-12", "0.999999998",
         "nan", "inf", "-inf", "infinity", "1e999", "-1e999", "1e-400", "-1e-400",
         "\xC2\xA0" "12\xC2\xA0", "\xE2\x80\x89" "12", "\xE3\x80\x80" "12",
         "\xEF\xBC\x91\xEF\xBC\x92", "\xD9\xA1\xD9\xA2", "12\xE9", "\x1F" "12", "\xEF\xBB\xBF" "12",

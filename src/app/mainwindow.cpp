@@ -254,7 +254,7 @@ void MainWindow::sheetLoaded(const tess::Result &result)
 {
     const bool draw = std::exchange(drawWhenRead, false);
     if (!result.ok()) {
-        if (result.status == tess::Status::SheetCannotOpen)
+        if (result.status == tess::Status::SheetCannotOpen || result.status == tess::Status::SheetMissing)
             debugUnableToOpen(sheetFileName);
         warnFailed(*dialogs, this, result);
         return;

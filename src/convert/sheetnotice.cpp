@@ -21,6 +21,8 @@ QString sheetNotice(const SheetInfo &info, const DrawStats &drawing)
         { info.skippedLines, Text::SkippedLine, Text::SkippedLines, {} },
         { info.notNumbers, Text::NotNumber, Text::NotNumbers, info.notNumberExample },
         { info.emptyColours, Text::EmptyColour, Text::EmptyColours, info.emptyExample },
+        { info.commaGroups, Text::CommaGroup, Text::CommaGroups, info.commaGroupExample },
+        { info.commaDecimals, Text::CommaDecimal, Text::CommaDecimals, info.commaDecimalExample },
         { info.formulasWithoutResult, Text::FormulaWithoutResult, Text::FormulasWithoutResult, {} },
         { drawing.outside, Text::NegativePosition, Text::NegativePositions, {} },
         { drawing.holes, Text::Hole, Text::Holes, {} },

@@ -11,6 +11,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
+
+#include <algorithm>
+#include <climits>
 
 #include <cstdio>
 
@@ -25,10 +29,16 @@ Result openSheet(QFile &file, const QString &path)
     if (path == StandardStreamPath)
         return file.open(stdin, QIODevice::ReadOnly) ? Result{} : cannot(file.errorString());
     // Named as what it is, rather than by whatever opening a folder reports.
-    if (QFileInfo(path).isDir())
+    const QFileInfo found(path);
+    if (found.isDir())
         return cannot(userText(Text::IsAFolder));
     file.setFileName(path);
-    return file.open(QIODevice::ReadOnly) ? Result{} : cannot(file.errorString());
+    if (file.open(QIODevice::ReadOnly))
+        return Result{};
+    // A file that is not there is no invalid sheet; one that is there but cannot be read
+    // (no permission) is refused as before.
+    return outcome(found.exists() ? Status::SheetCannotOpen : Status::SheetMissing,
+                   file.errorString());
 }
 
 Status statusFor(SheetStatus status)
@@ -48,6 +58,27 @@ Status statusFor(SheetStatus status)
     return Status::SheetNotValid;
 }
 
+// The extent a sheet's records ask for: one more than the largest position, which for a
+// position of INT_MAX is one more than an int holds (the extent given is held there).
+qint64 fullSide(const PixelRecords &records, int side, int PixelRecord::*position)
+{
+    if (side != INT_MAX)
+        return side;
+    const bool atLimit = std::any_of(records.begin(), records.end(),
+                                     [position](const PixelRecord &r) { return r.*position == INT_MAX; });
+    return atLimit ? qint64(INT_MAX) + 1 : side;
+}
+
+QString tooLargeToDraw(const PixelRecords &records, int width, int height)
+{
+    const QLocale english(QLocale::English); // "65,536", as in the notice
+    return userText(Text::ImageCannotBeCreated)
+            .arg(english.toString(fullSide(records, width, &PixelRecord::x)),
+                 english.toString(fullSide(records, height, &PixelRecord::y)),
+                 english.toString(MaxDrawnSquareSide), english.toString(MaxDrawnPixels),
+                 english.toString(MaxDrawnSide));
+}
+
 } // namespace
 
 Result sheetResult(const SheetInfo &info, const QString &path)
@@ -64,7 +95,7 @@ Result loadSheetFile(const QString &path, PixelRecords &out, SheetInfo &info, co
         info = SheetInfo{};
         info.status = SheetStatus::CannotOpen;
         info.detail = opened.detail;
-        return sheetResult(info, path);
+        return outcome(opened.status, pathDetail(sheetPathName(path, true), info.detail));
     }
     // A redirected file has a size; a pipe does not.
     const qint64 total = file.isSequential() ? -1 : file.size();
@@ -108,7 +139,7 @@ Result drawImage(const PixelRecords &records, int width, int height, ColourModel
         return Result{};
     if (isDrawableExtent(width, height))
         return outcome(Status::DrawingOutOfMemory);
-    return outcome(Status::ImageNotDrawn, userText(Text::ImageCannotBeCreated).arg(width).arg(height));
+    return outcome(Status::ImageNotDrawn, tooLargeToDraw(records, width, height));
 }
 
 Result saveImageFile(const QImage &image, const QString &path, const StopFlag *stop)

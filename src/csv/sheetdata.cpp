@@ -220,7 +220,9 @@ void DataReader::storeField(State &d, int slot, const char *begin, const char *e
         end = begin + m_unquoted.size();
     }
     const bool decimalComma = m_layout.decimalComma;
-    const FieldNumber kind = readNumber(begin, end, NumberStyle{ decimalComma, quoted && !decimalComma }, d.values[slot]);
+    const FieldNumber kind = m_layout.tabCommas
+            ? readTabField(d, slot, begin, end)
+            : readNumber(begin, end, NumberStyle{ decimalComma, quoted && !decimalComma }, d.values[slot]);
     if (slot <= SlotY) {
         d.noPosition |= kind != FieldNumber::Value;
     } else if (kind == FieldNumber::NotNumber) {
@@ -230,7 +232,60 @@ void DataReader::storeField(State &d, int slot, const char *begin, const char *e
         if (d.lineEmpty++ == 0)
             d.firstEmptySlot = slot;
     }
-    d.unusual = d.noPosition || d.lineNotNumbers || d.lineEmpty;
+    d.unusual = d.noPosition || d.lineNotNumbers || d.lineEmpty || d.lineGrouped;
+}
+
+// A field of a tab-separated file: digits grouped by commas are read as its column stands.
+FieldNumber DataReader::readTabField(State &d, int slot, const char *begin, const char *end)
+{
+    int32_t grouped = 0;
+    const TabCommas::Form form = TabCommas::groupedForm(begin, end, grouped);
+    if (form == TabCommas::Form::None) {
+        bool whole = true;
+        const FieldNumber kind = readNumber(begin, end, NumberStyle{ true, false }, d.values[slot], &whole);
+        if (!whole)
+            m_commas.noteDecimal(slot);
+        if (kind == FieldNumber::Value && std::memchr(begin, ',', size_t(end - begin)))
+            m_commas.noteDecimalComma();
+        return kind;
+    }
+    const bool oneGroup = form == TabCommas::Form::OneGroup;
+    const bool asDecimal = oneGroup && m_commas.holdsDecimals(slot);
+    d.values[slot] = asDecimal ? TabCommas::asDecimal(grouped) : grouped;
+    d.lineGrouped |= 1u << slot;
+    d.lineOneGroup |= oneGroup ? 1u << slot : 0u;
+    d.lineAsDecimal |= asDecimal ? 1u << slot : 0u;
+    m_commas.noteCell(slot, begin, end, grouped);
+    return FieldNumber::Value;
+}
+
+// The grouped values of a line are told, and marked, only when the line gives a record.
+void DataReader::commitCommas(State &d, bool skipped)
+{
+    if (skipped) {
+        m_commas.dropLine();
+    } else {
+        for (int slot = 0; slot <= SlotV; ++slot) {
+            const unsigned bit = 1u << slot;
+            if (d.lineGrouped & bit)
+                m_commas.commit(slot, qint64(m_out.size()), lineNumber(d), d.lineOneGroup & bit, d.lineAsDecimal & bit);
+        }
+    }
+    d.lineGrouped = 0;
+    d.lineOneGroup = 0;
+    d.lineAsDecimal = 0;
+}
+
+void DataReader::settleCommas()
+{
+    if (!m_commas.any() || !m_commas.settle(m_out))
+        return;
+    m_state.maxX = 0;
+    m_state.maxY = 0;
+    for (const PixelRecord &record : m_out) {
+        m_state.maxX = std::max<int64_t>(m_state.maxX, record.x);
+        m_state.maxY = std::max<int64_t>(m_state.maxY, record.y);
+    }
 }
 
 Q_ALWAYS_INLINE void DataReader::endLine(State &d)
@@ -259,6 +314,8 @@ bool DataReader::settleLine(State &d)
     d.lineNotNumbers = 0;
     d.lineEmpty = 0;
     d.firstEmptySlot = NotRead;
+    if (d.lineGrouped)
+        commitCommas(d, skipped);
     if (skipped) {
         ++d.skipped;
         noteOffset(d, qint64(m_out.size()));

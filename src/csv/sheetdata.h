@@ -1,7 +1,9 @@
 #pragma once
 
+#include "sheetcommas.h"
 #include "sheetheader.h"
 #include "sheetlines.h"
+#include "sheetnumbers.h"
 
 #include "model/pixelrecord.h"
 #include "recordlines.h"
@@ -37,6 +39,10 @@ public:
     // Where the first of each was: "line 2, column g: '$21.00'", "line 2, column g".
     const QString &notNumberExample() const { return m_notNumberExample; }
     const QString &emptyExample() const { return m_emptyExample; }
+    // Once the data has ended: reads the grouped values of columns that hold decimals
+    // again (see sheetcommas.h), and tells of both readings.
+    void settleCommas();
+    const TabCommas &commas() const { return m_commas; }
 
 private:
     // The state of the data lines, copied into a local for the time of a feed():
@@ -46,11 +52,14 @@ private:
         bool lineOpen = false;
         bool noPosition = false; // x or y of this line is no number within 32 bits
         bool midField = false;
-        bool unusual = false;    // noPosition, lineNotNumbers or lineEmpty: the line needs a closer look
+        bool unusual = false;    // noPosition, lineNotNumbers, lineEmpty or lineGrouped: the line needs a closer look
         int field = 0;           // column of the current field
         int lineNotNumbers = 0;  // colour values of this line that are no numbers
         int lineEmpty = 0;       // colour values of this line that are empty
         int firstEmptySlot = -1;
+        unsigned lineGrouped = 0; // bits of the slots whose value has digits grouped by commas
+        unsigned lineOneGroup = 0; // those of them with one group only ("1,199")
+        unsigned lineAsDecimal = 0; // those of one group read as decimals
         int32_t values[9] = {};  // the working record (as PixelRecord), reused for every line
         int64_t maxX = 0;
         int64_t maxY = 0;
@@ -74,6 +83,8 @@ private:
     qsizetype cutField(State &d, const char *&p, const char *e, bool atEnd);
     qsizetype quotedFieldLimit(const State &d, QuoteEnd quote, qsizetype length);
     void storeField(State &d, int slot, const char *begin, const char *end);
+    FieldNumber readTabField(State &d, int slot, const char *begin, const char *end);
+    void commitCommas(State &d, bool skipped);
     Q_ALWAYS_INLINE void endLine(State &d);
     bool settleLine(State &d);
 
@@ -89,6 +100,7 @@ private:
     QString m_lineExample; // the first value of this line that is no number
     QString m_notNumberExample;
     QString m_emptyExample;
+    TabCommas m_commas;
     State m_state;
 };
 

@@ -151,6 +151,7 @@ bool readHeader(QByteArrayView line, const QByteArray &separator, SheetInfo &inf
     setLayout(c, layout);
     layout.separator = separator;
     layout.decimalComma = separator != ",";
+    layout.tabCommas = separator == "\t";
     return true;
 }
 

@@ -21,6 +21,7 @@ struct SheetLayout
 {
     QByteArray separator;
     bool decimalComma = false; // "," is the decimal mark
+    bool tabCommas = false;    // tab-separated: "," before three digits may group them
     std::vector<int> slotOf;   // column (up to width) -> record slot, or NotRead
     int width = 0;             // columns up to the last one that is read
     int lastNeeded = 0;        // the later of the x and y columns

@@ -167,6 +167,15 @@ QString fieldText(const char *begin, const char *end, const NumberStyle &style, 
     return text;
 }
 
+// A spreadsheet program computes 115 * 1 as 114.99999999999999 and shows 115: a value
+// this close to a whole number is that number. Near 0 the distance counts as it does at 1.
+double wholeIfResidue(double number)
+{
+    constexpr double Residue = 1e-9;
+    const double whole = std::round(number);
+    return std::fabs(number - whole) <= Residue * std::max(std::fabs(whole), 1.0) ? whole : number;
+}
+
 } // namespace
 
 QString utf8Text(const char *data, qsizetype size)
@@ -184,7 +193,7 @@ QString printableStart(const QString &text, qsizetype maxShown)
     return n < text.size() ? text.left(std::min(n, maxShown)) + u'…' : text;
 }
 
-FieldNumber readNumber(const char *begin, const char *end, const NumberStyle &style, int32_t &value)
+FieldNumber readNumber(const char *begin, const char *end, const NumberStyle &style, int32_t &value, bool *whole)
 {
     FieldNumber kind;
     if (readPlainInteger(begin, end, kind, value))
@@ -198,7 +207,10 @@ FieldNumber readNumber(const char *begin, const char *end, const NumberStyle &st
     const double number = text.toDouble(&ok) / scale;
     if (!ok || !std::isfinite(number))
         return FieldNumber::NotNumber;
-    const double floored = std::floor(number);
+    const double rounded = wholeIfResidue(number);
+    const double floored = std::floor(rounded);
+    if (whole)
+        *whole = floored == rounded;
     if (floored < double(INT_MIN) || floored > double(INT_MAX))
         return FieldNumber::OutOfRange;
     value = int32_t(floored);

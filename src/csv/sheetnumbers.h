@@ -97,8 +97,9 @@ inline bool readLeadingInteger(const char *&q, int32_t &value)
 }
 
 // What the text of a field holds. Coordinates and colour values are read alike, as
-// QString::toDouble reads them (blanks trimmed, a no-break space included), rounded down,
-// once the way spreadsheet programs show numbers is undone: a trailing percent sign
+// QString::toDouble reads them (blanks trimmed, a no-break space included), rounded down
+// (a value within a billionth of a whole number, a spreadsheet's float residue, is that
+// number), once the way spreadsheet programs show numbers is undone: a trailing percent sign
 // (alone or after a blank) divides by 100; a currency sign or a code of two or three
 // capital letters before or after the number is dropped, a minus on either side of it
 // kept; the marks between groups of three digits are dropped.
@@ -118,8 +119,10 @@ struct NumberStyle
     bool commaGroups = false;  // "," may group digits
 };
 
-// value is the number, or 0 for anything but FieldNumber::Value.
-FieldNumber readNumber(const char *begin, const char *end, const NumberStyle &style, int32_t &value);
+// value is the number, or 0 for anything but FieldNumber::Value. whole, if given, is set
+// false for a number with a fraction (one that is no float residue).
+FieldNumber readNumber(const char *begin, const char *end, const NumberStyle &style, int32_t &value,
+                       bool *whole = nullptr);
 
 // UTF-8 to text exactly as in a conversion of the whole file: unlike
 // QString::fromUtf8, a U+FEFF at the start is kept as text (only the file's own leading

@@ -69,7 +69,10 @@ public:
             m_info.detail = userText(Text::NoHeaderLine);
         } else if (m_stage == Stage::Search) {
             m_info = m_firstLine; // the first line is what the user takes for the header
+            if (m_linesAbove > 1)
+                m_info.detail = userText(Text::HeaderSearchedAll).arg(m_info.detail, QString::number(m_linesAbove));
         } else if (m_stage == Stage::Data) {
+            m_data->settleCommas();
             m_info.status = SheetStatus::Loaded;
             m_info.width = m_data->width();
             m_info.height = m_data->height();
@@ -79,6 +82,11 @@ public:
             m_info.emptyColours = m_data->emptyColours();
             m_info.notNumberExample = m_data->notNumberExample();
             m_info.emptyExample = m_data->emptyExample();
+            const TabCommas &commas = m_data->commas();
+            m_info.commaGroups = commas.groups();
+            m_info.commaDecimals = commas.decimals();
+            m_info.commaGroupExample = commas.groupExample();
+            m_info.commaDecimalExample = commas.decimalExample();
         }
         return m_info;
     }
@@ -160,8 +168,9 @@ qsizetype SheetParser::keepHeadingLine(qsizetype bytes)
     return 0;
 }
 
-// How many non-empty lines after the first may be the header, below a title.
-constexpr int HeaderSearchLines = 9;
+// How many non-empty lines after the first may be the header, below a title or a few
+// lines of instructions.
+constexpr int HeaderSearchLines = 49;
 
 void SheetParser::headingLine(QByteArrayView line)
 {
@@ -175,6 +184,8 @@ void SheetParser::headingLine(QByteArrayView line)
         const bool more = m_linesAbove++ < HeaderSearchLines;
         m_stage = more ? Stage::Search : Stage::Rejected;
         m_info = m_firstLine;
+        if (!more)
+            m_info.detail = userText(Text::HeaderSearchedFirst).arg(m_info.detail, QString::number(m_linesAbove));
         return;
     }
     info.linesAboveHeader = m_linesAbove;
@@ -251,7 +262,9 @@ std::optional<SheetInfo> readInHalves(QIODevice &device, PixelRecords &out, qint
         return std::nullopt;
     }
     SheetInfo info = parser.finish();
-    if (!second.finish() || info.status != SheetStatus::Loaded || !input.readAsUtf8()) {
+    // Whether a comma groups digits depends on the whole column: then the whole is read.
+    const bool commas = info.commaGroups > 0 || info.commaDecimals > 0;
+    if (!second.finish() || info.status != SheetStatus::Loaded || !input.readAsUtf8() || commas) {
         out.clear();
         return std::nullopt;
     }

@@ -52,6 +52,12 @@ struct SheetInfo
     qint64 linesAboveHeader = 0; // non-empty lines before the header (a title), skipped
     QString notNumberExample; // where the first of each was: "line 2, column g: '$21.00'"
     QString emptyExample;     // "line 2, column g"
+    // Tab-separated files: values whose commas were read as digit groups ("1,199" as 1199,
+    // its column holding whole numbers), and values of that form read as decimals.
+    qint64 commaGroups = 0;
+    qint64 commaDecimals = 0;
+    QString commaGroupExample;   // "line 3, column x: '1,199' as 1199"
+    QString commaDecimalExample; // "line 3, column r: '1,199' as 1.199"
     // Filled by the workbook reader:
     qint64 formulasWithoutResult = 0; // formula cells whose stored value cannot be trusted
     QString sheetName;        // the worksheet drawn, when the workbook has more than one
@@ -84,7 +90,8 @@ SheetInfo readWorksheetText(QIODevice &device, PixelRecords &out, const ReadProg
 SheetInfo outOfMemorySheet(PixelRecords &out, const QString &why);
 
 // How one field of a data line reads, given as UTF-8 bytes (unquoted): a colour value
-// exactly as QString::toDouble rounded down (std::floor); 0 when the text is no number,
+// exactly as QString::toDouble rounded down (std::floor), a value within 1e-9 (relative)
+// of a whole number taken as that number; 0 when the text is no number,
 // when the number is not finite or lies outside the 32-bit range. x and y read the
 // same way, but a line whose x or y is no such number is skipped. With decimalComma
 // (any separator but ",") every "," in the field stands for the decimal point.

@@ -139,7 +139,7 @@ void SecondHalf::parse(SheetLayout layout, size_t expected)
         // skipped or empty, a value to point to) is left to the whole reading.
         const RecordLines &lines = reader.recordLines();
         const bool plain = m_skipped == 0 && m_notNumbers == 0 && reader.emptyColours() == 0
-                           && lines.first == 1 && lines.steps.empty();
+                           && lines.first == 1 && lines.steps.empty() && !reader.commas().any();
         m_valid = plain && m_device->pos() == m_end;
     } catch (const std::bad_alloc &) {
         m_records = PixelRecords();

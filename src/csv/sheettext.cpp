@@ -3,6 +3,7 @@
 #include "sheetnumbers.h"
 
 #include <QIODevice>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cstring>
@@ -191,6 +192,10 @@ qsizetype SheetInput::normalise(const char *data, qint64 n, qsizetype offset)
         return qsizetype(n);
     }
     m_pending.append(data, qsizetype(n));
+    if (m_encoding == Encoding::Utf8 && !m_utf8Proven)
+        settleUtf8(completeUtf8Prefix(m_pending), false);
+    if (m_encoding == Encoding::Windows1252)
+        return decodeCodePage(offset);
     if (m_encoding == Encoding::Utf8) {
         // Cut before the last character when it may still be incomplete, and
         // convert the rest at once: the toolkit's conversion of the whole text
@@ -217,6 +222,10 @@ qsizetype SheetInput::normalise(const char *data, qint64 n, qsizetype offset)
 // as in a conversion of the whole text at once.
 qsizetype SheetInput::finishDecoding(qsizetype offset)
 {
+    if (m_encoding == Encoding::Utf8 && !m_utf8Proven)
+        settleUtf8(m_pending.size(), true);
+    if (m_encoding == Encoding::Windows1252)
+        return decodeCodePage(offset);
     QString tail;
     if (m_encoding == Encoding::Utf8)
         tail = utf8Text(m_pending.constData(), m_pending.size());
@@ -224,6 +233,29 @@ qsizetype SheetInput::finishDecoding(qsizetype offset)
         tail = QString(QChar::ReplacementCharacter); // the odd last byte of UTF-16
     m_pending.clear();
     return encode(reinterpret_cast<const char16_t *>(tail.utf16()), tail.size(), offset, true);
+}
+
+// Decides, from the first complete bytes past the ASCII, whether the text is UTF-8: bytes
+// that are no UTF-8 make it Windows-1252. What came before was ASCII, the same in both.
+void SheetInput::settleUtf8(qsizetype complete, bool atEnd)
+{
+    if (complete == 0 && !atEnd)
+        return; // only the start of a character so far
+    if (QByteArrayView(m_pending).first(complete).isValidUtf8())
+        m_utf8Proven = true;
+    else
+        m_encoding = Encoding::Windows1252;
+}
+
+// All pending bytes as Windows-1252: one byte is one character, nothing is held back.
+qsizetype SheetInput::decodeCodePage(qsizetype offset)
+{
+    QStringDecoder decoder("windows-1252");
+    if (!decoder.isValid()) // a toolkit built without code pages: the same but 0x80..0x9F
+        decoder = QStringDecoder(QStringConverter::Latin1);
+    const QString text = decoder.decode(m_pending);
+    m_pending.clear();
+    return encode(reinterpret_cast<const char16_t *>(text.utf16()), text.size(), offset, false);
 }
 
 qsizetype SheetInput::encode(const char16_t *units, qsizetype count, qsizetype offset, bool atEnd)

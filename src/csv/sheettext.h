@@ -8,7 +8,9 @@
 
 // Text decoding: the device is read in blocks and every block is turned into UTF-8.
 // Plain ASCII goes through untouched (the usual case, and the fast one); anything else
-// is decoded by the toolkit and encoded again, so that all later work sees well-formed
+// is decoded by the toolkit and encoded again. Text that is not valid UTF-8 where its
+// first non-ASCII bytes are is taken as Windows-1252, the code page spreadsheet programs
+// write a plain CSV file in on Windows ("€" is byte 0x80, a no-break space 0xA0). All of it so that all later work sees well-formed
 // UTF-8 whose fields decode to exactly the text a QString of the whole file would hold.
 // Unpaired surrogates of a UTF-16 file are kept as three-byte sequences so that they
 // still count as one character each.
@@ -35,11 +37,11 @@ public:
     SheetInput(QIODevice &device, qint64 blockSize, const ReadProgress &progress);
 
     void run(TextSink &sink);
-    // The text was UTF-8 or ASCII as read, not decoded from UTF-16.
+    // The text was UTF-8 or ASCII as read, not decoded from UTF-16 or Windows-1252.
     bool readAsUtf8() const { return m_encoding == Encoding::Ascii || m_encoding == Encoding::Utf8; }
 
 private:
-    enum class Encoding { Ascii, Utf8, Utf16Le, Utf16Be };
+    enum class Encoding { Ascii, Utf8, Utf16Le, Utf16Be, Windows1252 };
 
     qint64 readRaw(char *dst, qint64 max);
     qsizetype readHead(char *head);
@@ -48,6 +50,8 @@ private:
     qsizetype normalise(const char *data, qint64 n, qsizetype offset);
     qsizetype finishDecoding(qsizetype offset);
     qsizetype encode(const char16_t *units, qsizetype count, qsizetype offset, bool atEnd);
+    void settleUtf8(qsizetype complete, bool atEnd);
+    qsizetype decodeCodePage(qsizetype offset);
 
     QIODevice &m_device;
     qint64 m_blockSize;
@@ -56,6 +60,7 @@ private:
     qint64 m_nextReport;
     bool m_atEnd = false;
     Encoding m_encoding = Encoding::Ascii;
+    bool m_utf8Proven = false;      // the first non-ASCII characters were valid UTF-8
     QByteArray m_pending;           // raw bytes of a character not yet complete
     std::vector<char16_t> m_units;  // UTF-16 code units of one block
     char16_t m_heldSurrogate = 0;

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QSize>
 
+#include <climits>
+
 #include <functional>
 
 namespace tess {
@@ -62,9 +64,14 @@ struct ImageConversion
 Outcome<ImageConversion> imageToRecords(const QImage &image, bool excel2002, PixelRecords &out,
                                         const std::function<void(const ReductionPlan &)> &beforeScan = {});
 
-// Largest image the drawing creates; a larger extent gives the null image.
+// Largest image the drawing creates; a larger extent gives the null image. A side may be
+// as long as the toolkit's image allows for 32-bit pixels (a line's bits must fit an
+// int), a strip of 65,536 x 2 as well as a square of 16,384 x 16,384; the pixels in all
+// are held to 1 GiB.
 inline constexpr qint64 MaxDrawnPixels = qint64(1) << 28;
-inline constexpr int MaxDrawnSide = 32768;
+inline constexpr int MaxDrawnSide = (INT_MAX - 31) / 32;
+inline constexpr int MaxDrawnSquareSide = 16384;
+static_assert(qint64(MaxDrawnSquareSide) * MaxDrawnSquareSide == MaxDrawnPixels);
 
 // Whether the drawing makes a picture of this extent at all.
 inline constexpr bool isDrawableExtent(int width, int height)

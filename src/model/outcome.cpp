@@ -32,10 +32,13 @@ Words wordsFor(Status status)
     case Status::ImageReduced:
         return {Text::MaxSizeReached, Text::MillionWarning};
     case Status::ImageNotDrawn:
+        return {Text::Warning, Text::PictureTooLarge};
     case Status::ImageNotSaved:
         return {Text::Warning, Text::ImageNotSaved};
     case Status::NoSheetChosen:
         return {Text::FailedLoading, Text::NoSpreadsheetLoaded};
+    case Status::SheetMissing:
+        return {Text::FailedLoading, Text::SheetFileMissing};
     case Status::SheetCannotOpen:
     case Status::SheetNotValid:
         return {Text::InvalidSheet, Text::NotValidSheet};

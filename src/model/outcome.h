@@ -23,6 +23,7 @@ enum class Status {
     ImageNotSaved,
     // The spreadsheet side.
     NoSheetChosen,
+    SheetMissing,       // no file of that name
     SheetCannotOpen,
     SheetNotValid,      // no header, or one without x or y
     SheetNoColourValues,

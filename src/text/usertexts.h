@@ -30,9 +30,12 @@ enum class Text {
     SpreadsheetNotSaved,
     NoRgbColumns,
     NoHsvColumns,
+    SheetFileMissing,
+    PictureTooLarge,
 
     // Details.
-    ImageCannotBeCreated,   // %1 x %2: the width and height
+    ImageCannotBeCreated,   // %1 x %2: the width and height; %3 x %3 the largest square,
+                            // %4 its pixels, %5 the longest side
     NotAnImage,
     PixelsDoNotFit,         // %1 x %2: the picture's width and height
     IsAFolder,
@@ -53,6 +56,8 @@ enum class Text {
     NoColourColumns,
     HeaderNames,            // %1: what is missing, %2: the header's names joined by ", "
     EmptyName,
+    HeaderSearchedFirst,    // %1: the first line's refusal, %2: the lines searched
+    HeaderSearchedAll,      // the same, when the file ended first
 
     // Why a workbook was refused or could not be written (DataNotWritten serves it too).
     WorksheetCellsOutOfOrder,
@@ -92,6 +97,9 @@ enum class Text {
     XmlNoWorkbook,
     PictureFile,
     DifFile,
+    ZipManyFiles,           // %1: how many files
+    CompressedDamaged,
+    CompressedTooLarge,
 
     // What reading and drawing a sheet passed over or bent: one and several (%1: how many).
     SkippedLine,
@@ -116,6 +124,11 @@ enum class Text {
     ForExample,      // %1: what the notice tells, %2: where one of them is
     CellPlace,       // %1: line, %2: column name, %3: the cell's text
     EmptyCellPlace,  // %1: line, %2: column name
+    CommaGroup,      // a tab file's "1,199" read as 1199
+    CommaGroups,
+    CommaDecimal,    // read as 1.199, its column holding decimals
+    CommaDecimals,
+    CellReadAs,      // %1: line, %2: column name, %3: the cell's text, %4: the number read
 
     // Progress.
     ReadingSheet,
