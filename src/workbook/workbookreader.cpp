@@ -1,5 +1,6 @@
 #include "workbookreader.h"
 
+#include "gzipdevice.h"
 #include "workbookzip.h"
 #include "worksheettext.h"
 #include "xlsxsheet.h"
@@ -234,11 +235,63 @@ SheetInfo readOdsBook(WorkbookArchive &archive, const WorkbookSheets &book, Pixe
     return refused(looked.isEmpty() ? userText(Text::NoWorksheet) : userText(Text::NoSheetWithXAndY).arg(quotedNames(looked)));
 }
 
+// A file that is something else, named by its first bytes; a workbook inside a container
+// other than its own is one as well.
+QString foreignInside(QIODevice &device)
+{
+    const QByteArray head = device.peek(512);
+    if (isWorkbook(device) || isGzip(head) || head.contains("gnumeric"))
+        return userText(Text::CompressedFile);
+    return foreignKind(head);
+}
+
+// The CSV text of a sheet packed alone into a ZIP container or a gzip file: read as a
+// sheet file is, its packed bytes bounded as a workbook's part.
+SheetInfo readPackedText(QIODevice &text, const std::function<QString()> &failure, PixelRecords &out,
+                         const ReadProgress &progress)
+{
+    if (const QString kind = foreignInside(text); !kind.isEmpty())
+        return refused(kind);
+    SheetInfo info = readSheet(text, out, progress);
+    if (const QString why = failure(); !why.isEmpty()) {
+        out.clear();
+        return refused(why);
+    }
+    return info;
+}
+
+SheetInfo readZippedText(WorkbookArchive &archive, PixelRecords &out, const ReadProgress &progress)
+{
+    const QStringList files = archive.fileNames();
+    if (files.isEmpty())
+        return refused(userText(Text::NoWorkbookInZip));
+    if (files.size() > 1)
+        return refused(userText(Text::ZipManyFiles).arg(files.size()));
+    const std::unique_ptr<QIODevice> entry = archive.openEntry(files.front());
+    if (!entry)
+        return refused(archive.failure());
+    ReadProgress position;
+    if (progress)
+        position = [&](qint64) { progress(archive.position()); };
+    return readPackedText(*entry, [&] { return archive.failure(); }, out, position);
+}
+
+SheetInfo readGzip(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
+{
+    GzipDevice text(device);
+    ReadProgress position;
+    if (progress)
+        position = [&](qint64) { progress(text.consumed()); };
+    return readPackedText(text, [&] { return text.failure(); }, out, position);
+}
+
 SheetInfo readContainer(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
 {
     WorkbookArchive archive(device);
     if (!archive.open())
         return refused(archive.failure());
+    if (!holdsWorkbook(archive))
+        return readZippedText(archive, out, progress);
     WorkbookSheets book;
     if (!readWorkbookSheets(archive, book))
         return refused(archive.failure());
@@ -275,6 +328,11 @@ SheetInfo readSpreadsheet(QIODevice &device, PixelRecords &out, const ReadProgre
         if (isWorkbook(device)) {
             SheetInfo info = readWorkbook(device, out, progress);
             // A workbook's lines are its rows, not lines of a file a viewer could point to.
+            info.lines = RecordLines{};
+            return info;
+        }
+        if (isGzip(device.peek(2))) {
+            SheetInfo info = readGzip(device, out, progress);
             info.lines = RecordLines{};
             return info;
         }

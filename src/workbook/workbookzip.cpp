@@ -254,6 +254,16 @@ bool WorkbookArchive::contains(const QString &name)
     return m_zip->setCurrentFile(name, QuaZip::csInsensitive);
 }
 
+QStringList WorkbookArchive::fileNames()
+{
+    QStringList files;
+    for (const QString &name : m_zip->getFileNameList()) {
+        if (!name.endsWith(u'/'))
+            files << name;
+    }
+    return files;
+}
+
 std::unique_ptr<QIODevice> WorkbookArchive::openEntry(const QString &name)
 {
     QuaZipFileInfo64 info;

@@ -2,6 +2,7 @@
 
 #include <QIODevice>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -38,6 +39,9 @@ public:
 
     // Whether the container holds an entry of this name; part names ignore case.
     bool contains(const QString &name);
+
+    // The names of the entries that are files, not folders.
+    QStringList fileNames();
 
     // The named entry, open for reading; null (with failure() set) when it is missing,
     // encrypted, stored in an unknown way or announced larger than the bound.

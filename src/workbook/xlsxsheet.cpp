@@ -227,6 +227,12 @@ void readOdsSettings(WorkbookArchive &archive, WorkbookSheets &book)
 
 } // namespace
 
+bool holdsWorkbook(WorkbookArchive &archive)
+{
+    return archive.contains(QStringLiteral("[Content_Types].xml")) || archive.contains(QStringLiteral("xl/workbook.xml"))
+           || archive.contains(QStringLiteral("content.xml"));
+}
+
 bool readWorkbookSheets(WorkbookArchive &archive, WorkbookSheets &book)
 {
     if (archive.contains(QStringLiteral("[Content_Types].xml")) || archive.contains(QStringLiteral("xl/workbook.xml")))

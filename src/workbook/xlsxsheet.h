@@ -51,6 +51,9 @@ struct WorkbookSheets
 std::unique_ptr<WorksheetSource> makeXlsxRows(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry,
                                               SharedTexts texts, bool fullCalcOnLoad = false);
 
+// Whether the open container holds the parts of an .xlsx or an .ods workbook at all.
+bool holdsWorkbook(WorkbookArchive &archive);
+
 // The sheets of an .xlsx (.xlsm) or .ods container; false, with the reason in
 // archive.failure(), when its parts cannot be read or it is no workbook.
 bool readWorkbookSheets(WorkbookArchive &archive, WorkbookSheets &book);

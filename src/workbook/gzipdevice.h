@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QIODevice>
+#include <QString>
+
+#include <memory>
+
+// A gzip file (a sheet saved as .csv.gz) as the text it holds, inflated as it is read,
+// within the bounds a workbook's entry has (workbookzip.h): a file that inflates without
+// end costs time and memory in proportion to its own size at most.
+
+namespace tess {
+
+class GzipDevice : public QIODevice
+{
+public:
+    // source must stay open for as long as this device is read.
+    explicit GzipDevice(QIODevice &source);
+    ~GzipDevice() override;
+
+    bool isSequential() const override { return true; }
+    // Why the reading stopped early, empty when it did not.
+    QString failure() const { return m_failure; }
+    // The compressed bytes read so far, for progress reports.
+    qint64 consumed() const { return m_consumed; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override;
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    qint64 fail(const QString &why);
+    bool refill();
+
+    struct Stream;
+    QIODevice &m_source;
+    std::unique_ptr<Stream> m_stream;
+    qint64 m_consumed = 0;
+    qint64 m_inflated = 0;
+    bool m_ended = false;
+    QString m_failure;
+};
+
+// Whether bytes start like a gzip file.
+inline bool isGzip(QByteArrayView head)
+{
+    return head.startsWith("\x1F\x8B");
+}
+
+} // namespace tess
