@@ -139,6 +139,9 @@ private:
         } else if (local == "table-properties") {
             if (a.find("display", value) && value == "false")
                 m_hiddenStyles.append(m_style);
+        } else if (local == "table" && m_found) {
+            ++m_tables; // after the one read: counted, so that its name is told
+            m_skipping = 1;
         } else if (local == "table") {
             const QString name = attributeText(a, "name");
             const bool visible = !m_hiddenStyles.contains(attributeText(a, "style-name"));
@@ -256,7 +259,9 @@ private:
             if (!endRow())
                 stop(false);
         } else if (depth == m_tableDepth && local == "table") {
-            stop(true);
+            // The tables after it are only counted: a chart's table after the data, as a
+            // workbook with a chart sheet gives, makes the name worth telling.
+            m_tableDepth = 0;
         }
     }
 
@@ -291,7 +296,7 @@ private:
     QString m_wanted;        // the table's name, or empty for the ordinal's
     int m_ordinal = 0;       // among the visible tables
     int m_visibleSeen = 0;
-    qsizetype m_tables = 0;  // tables up to the one read
+    qsizetype m_tables = 0;  // tables up to the one read, and after it
     QString m_name;
     bool m_found = false;
     QString m_style;         // the table style being read

@@ -119,7 +119,7 @@ public:
     // source that picks its table while reading tells so.
     virtual bool found() const { return true; }
     virtual QString name() const { return {}; }
-    // Tables that came before it, the sheet itself included.
+    // Tables of the workbook as far as it was read, the sheet itself included.
     virtual qsizetype tablesSeen() const { return 1; }
 };
 
