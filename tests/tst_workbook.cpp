@@ -276,7 +276,12 @@ void TestWorkbook::hostileInputIsRefused_data()
 
     QTest::newRow("truncated ZIP") << good.left(good.size() / 2) << "damaged or cut short";
     QTest::newRow("damaged compressed data") << damaged << "damaged";
-    QTest::newRow("ZIP without a workbook") << makeZip({ { "notes.txt", "x,y,r\n" } }) << "holds no workbook";
+    QTest::newRow("ZIP without a workbook") << makeZip({ { "notes/", "" } }) << "holds no workbook";
+    QTest::newRow("ZIP of two files") << makeZip({ { "a.csv", "x,y,r\n" }, { "b.csv", "x,y,r\n" } })
+                                      << "holds 2 files and no workbook; unpack it";
+    QTest::newRow("gzip cut short") << gzipped("x,y,r\n" + QByteArray(5000, '1')).chopped(20) << "compressed file is damaged or cut short";
+    QTest::newRow("gzip inflating a thousand times")
+        << gzipped("x,y,r\n" + QByteArray(24 << 20, '\n')) << "unpacks to more than 2 GB, or to more than 250 times";
     QTest::newRow("workbook without a worksheet")
             << makeZip({ { "[Content_Types].xml", "<Types/>" }, { "xl/workbook.xml", "<workbook><sheets/></workbook>" } })
             << "no worksheet";
@@ -453,6 +458,17 @@ void TestWorkbook::sheetsAndEdits_data()
             << PixelRecords{ rgb(1, 0, 0) }
             << "1 empty colour cell was read as 0 (e.g. line 2, column r); 1 formula cell has no stored result, so the value may be wrong; "
                "open and save in a spreadsheet program.";
+    QTest::newRow("ods: a chart's table after the data, as a workbook with an active chart sheet gives")
+            << odsBook(odsTable("Sheet1", { { "x", "y", "r" }, { "1", "0", "7" } })
+                       + R"(<table:table table:name="Chart1"><table:shapes/></table:table>)")
+            << one << "drawn from the sheet 'Sheet1'.";
+    QTest::newRow("xlsx: float residues as the program shows them")
+            << xlsxWith(header + xlsxRow(2, { "n:1", "n:0", "n:114.99999999999999" }) + xlsxRow(3, { "n:2", "n:0", "n:62.99999999999999" })
+                        + xlsxRow(4, { "n:3", "n:0", "n:127.9" }))
+            << PixelRecords{ rgb(1, 0, 115), rgb(2, 0, 63), rgb(3, 0, 127) } << QString();
+    QTest::newRow("zip: one CSV inside") << makeZip({ { "picture.csv", "x,y,r\n1,0,7\n" } }) << one << QString();
+    QTest::newRow("gzip: a CSV inside, in two members")
+            << gzipped("x,y,r\n1,0,") + gzipped("7\n") << one << QString();
     QTest::newRow("ods: no table has x and y")
             << odsBook(odsTable("Notes", { { "Task 1" } }) + odsTable("More", { { "a", "b" } })) << PixelRecords{}
             << "no visible worksheet has columns named x and y; looked at 'Notes', 'More'";
@@ -479,11 +495,13 @@ void TestWorkbook::foreignFilesAreNamed_data()
     QBuffer pngBuffer(&png);
     pngBuffer.open(QIODevice::WriteOnly);
     QImage(4, 4, QImage::Format_RGB32).save(&pngBuffer, "PNG");
-    QByteArray gzip = qCompress(QByteArray("<gnm:Workbook/>"));
-    gzip.replace(0, 4, "\x1F\x8B\x08\x00"); // a gzip header before deflated data, as far as the start goes
+    const QByteArray gzip = gzipped(R"(<?xml version="1.0"?><gnm:Workbook xmlns:gnm="http://www.gnumeric.org/v10.dtd"/>)");
 
     QTest::newRow("compressed Gnumeric file") << gzip << "compressed Gnumeric file";
     QTest::newRow("picture") << png << "this is a picture; open it with Load Image";
+    QTest::newRow("picture in a gzip file") << gzipped(png) << "this is a picture; open it with Load Image";
+    QTest::newRow("workbook in a ZIP container") << makeZip({ { "book.xlsx", makeZip({ { "content.xml", "<a/>" } }) } })
+                                                 << "compressed file";
     QTest::newRow("web page") << QByteArray("\xEF\xBB\xBF\n<!DOCTYPE html><html><table><tr><td>x</td></tr></table>") << "web page";
     QTest::newRow("flat OpenDocument XML")
             << QByteArray(R"(<?xml version="1.0"?><office:document office:mimetype="application/vnd.oasis.opendocument.spreadsheet">)")

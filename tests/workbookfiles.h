@@ -12,7 +12,25 @@
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
 
+#include <zlib.h>
+
 using ZipEntries = QList<QPair<QString, QByteArray>>;
+
+// bytes as a gzip file, as gzip writes it.
+inline QByteArray gzipped(const QByteArray &bytes)
+{
+    z_stream z{};
+    deflateInit2(&z, 9, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+    QByteArray out(int(deflateBound(&z, uLong(bytes.size()))), '\0');
+    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(bytes.constData()));
+    z.avail_in = uInt(bytes.size());
+    z.next_out = reinterpret_cast<Bytef *>(out.data());
+    z.avail_out = uInt(out.size());
+    deflate(&z, Z_FINISH);
+    out.resize(qsizetype(z.total_out));
+    deflateEnd(&z);
+    return out;
+}
 
 inline QByteArray makeZip(const ZipEntries &entries, const char *password = nullptr)
 {
