@@ -405,20 +405,23 @@ private slots:
         QVERIFY(QFile::remove(path));
     }
 
-    // ---- Paths that cannot be read: an invalid sheet, an invalid image -----------------------
+    // ---- Paths that cannot be read: a sheet refused or not there, an invalid image ------------
 
     void unreadablePath_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("a folder") << "folder.csv";
-        QTest::newRow("a path that does not exist") << "missing/none.csv";
+        QTest::addColumn<QString>("sheetWarning");
+        QTest::newRow("a folder") << "folder.csv" << NotValid;
+        QTest::newRow("a path that does not exist") << "missing/none.csv"
+                                                    << "Failed loading / The spreadsheet file does not exist.";
     }
 
     void unreadablePath()
     {
         QFETCH(QString, name);
+        QFETCH(QString, sheetWarning);
         QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder.csv")));
-        loadRejectedSheet(m_dir.filePath(name), NotValid);
+        loadRejectedSheet(m_dir.filePath(name), sheetWarning);
         loadRejectedImage(m_dir.filePath(name));
     }
 };

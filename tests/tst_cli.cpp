@@ -124,7 +124,7 @@ private slots:
         QVERIFY(writeFile(path("red-only.csv"), "x,y,r\n0,0,200\n"));
         QVERIFY(writeFile(path("not-a-sheet.csv"), "Dear class,\nplease bring a picture.\n"));
         QVERIFY(writeFile(path("no-colours.csv"), "x,y,z\n0,0,1\n"));
-        QVERIFY(writeFile(path("too-wide.csv"), "x,y,r,g,b\n40000,0,1,2,3\n"));
+        QVERIFY(writeFile(path("too-wide.csv"), "x,y,r,g,b\n2147483647,0,1,2,3\n"));
     }
 
     // Help and version on standard output with status 0; usage errors on standard error,
@@ -378,6 +378,17 @@ private slots:
         QTest::newRow("hues turned past 360 and below 0")
             << QByteArray("x,y,h,s,v\n0,0,420,255,255\n1,0,-60,255,255\n") << QSize(2, 1)
             << QList<uint>{0xffffff00, 0xffff00ff} << QByteArray("2 hues outside 0\u2013359 were drawn modulo 360.\n");
+        QTest::newRow("a strip of 65,536 x 2")
+            << QByteArray("x,y,r,g,b\n0,0,10,20,30\n65535,1,1,2,3\n") << QSize(65536, 2) << QList<uint>{0xff0a141e, 0}
+            << QByteArray("131,070 pixels had no line and were left transparent.\n");
+        const QString unicodeText = QStringLiteral("x\ty\tr\tg\tb\r\n1,000\t0\t10\t20\t30\r\n");
+        QTest::newRow("UTF-16 Unicode text with digit groups")
+            << QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char *>(unicodeText.utf16()), unicodeText.size() * 2)
+            << QSize(1001, 1) << QList<uint>{0}
+            << QByteArray("1 number with a comma before three digits was read as a whole number, the comma grouping its "
+                          "digits (e.g. line 2, column x: '1,000' as 1000); 1,000 pixels had no line and were left transparent.\n");
+        QTest::newRow("Windows-1252 export in French")
+            << QByteArray("x;y;r;g;b\r\n0;0;200,00 \x80;20;30\r\n") << QSize(1, 1) << QList<uint>{0xffc8141e} << QByteArray();
         QTest::newRow("everything at once, in one line")
             << QByteArray("x,y,r,g,b\n0,0,318,red,30\n;;;;\n\"a note, with a comma\",,,,\n") << QSize(1, 1)
             << QList<uint>{0xffff001e}
@@ -510,7 +521,7 @@ private slots:
         row("folder as image", {"to-sheet", "{dir}/folder.png", "{dir}/f.csv"}, invalidImage);
         row("sheet into a missing folder", {"to-sheet", "{dir}/small.png", "{dir}/nowhere/f.csv"},
             "Warning: Spreadsheet not Saved\n");
-        row("sheet missing", {"to-image", "{dir}/missing.csv", "{dir}/f.png"}, invalidSheet);
+        row("sheet missing", {"to-image", "{dir}/missing.csv", "{dir}/f.png"}, "The spreadsheet file does not exist.\n");
         row("letter as sheet", {"to-image", "{dir}/not-a-sheet.csv", "{dir}/f.png"}, invalidSheet);
         row("sheet without colour values", {"to-image", "{dir}/no-colours.csv", "{dir}/f.png"}, noColours);
         row("sheet without colour values on standard input", {"to-image", "-", "{dir}/f.png"}, noColours,
@@ -521,7 +532,8 @@ private slots:
             "The sheet has no h, s or v column, so it cannot be drawn in HSV.\n");
         row("unknown suffix", {"to-image", "{dir}/rgb.csv", "{dir}/f.xyz"}, imageNotSaved);
         row("image onto a folder", {"to-image", "{dir}/rgb.csv", "{dir}/folder.png"}, imageNotSaved);
-        row("picture wider than can be drawn", {"to-image", "{dir}/too-wide.csv", "{dir}/f.png"}, imageNotSaved);
+        row("picture wider than can be drawn", {"to-image", "{dir}/too-wide.csv", "{dir}/f.png"},
+            "This picture is too large to draw.\n");
     }
 
     void failures()
@@ -564,7 +576,12 @@ private slots:
         const qint64 none = -1;
         QTest::newRow("sheet missing")
             << QStringList{"to-image", "{dir}/missing.csv", "{dir}/d.png"} << none
-            << "This is not a valid color spreadsheet.\n{dir}/missing.csv: No such file or directory\n";
+            << "The spreadsheet file does not exist.\n{dir}/missing.csv: No such file or directory\n";
+        QTest::newRow("picture wider than can be drawn: the limit, and the width of x = 2147483647")
+            << QStringList{"to-image", "{dir}/too-wide.csv", "{dir}/d.png"} << none
+            << "This picture is too large to draw.\nThe sheet describes a picture of 2,147,483,648 \u00d7 1 pixels; the largest "
+               "picture this program draws is 16,384 \u00d7 16,384 pixels (268,435,456 pixels in all, in any shape up to "
+               "67,108,863 pixels wide or high).\n";
         QTest::newRow("image is a folder")
             << QStringList{"to-sheet", "{dir}/folder.png", "{dir}/d.csv"} << none
             << "Invalid image format.\n{dir}/folder.png: this is a folder\n";

@@ -201,10 +201,10 @@ private slots:
         QVERIFY(run(doc, m_dir->path(), "load sheet.csv") && run(doc, m_dir->path(), "draw"));
         const qint64 good = doc.picture().cacheKey();
 
-        QVERIFY(writeFile(path("sheet.csv"), "x,y,r,g,b\n40000,0,1,2,3\n"));
+        QVERIFY(writeFile(path("sheet.csv"), "x,y,r,g,b\n70000,4000,1,2,3\n"));
         QSignalSpy finished(&doc, &Document::finished);
         QVERIFY(doc.reloadSheet(ColourModel::Rgb));
-        QCOMPARE(doc.extent(), QSize(40001, 1));
+        QCOMPARE(doc.extent(), QSize(70001, 4001));
         QVERIFY(!finished.last().at(2).value<tess::Result>().ok());
         QCOMPARE(doc.picture().cacheKey(), good);
 

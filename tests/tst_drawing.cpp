@@ -164,8 +164,9 @@ private slots:
         QTest::newRow("zero width") << 0 << 10;
         QTest::newRow("zero height") << 10 << 0;
         QTest::newRow("negative width") << -5 << 10;
-        QTest::newRow("height over 32768") << 1 << 32769;
+        QTest::newRow("height over the longest side") << 1 << tess::MaxDrawnSide + 1;
         QTest::newRow("more than 2^28 pixels") << 32768 << 8193;
+        QTest::newRow("more than 2^28 pixels in a strip") << 65536 << 4097;
         QTest::newRow("extent from a record at 2000000000") << 2000000001 << 6;
         QTest::newRow("int max squared") << 2147483647 << 2147483647;
     }
@@ -187,9 +188,11 @@ private slots:
         QCOMPARE(one.size(), QSize(1, 1));
         QCOMPARE(one.pixel(0, 0), QRgb(0));
 
-        const QImage wide = tess::drawRecords({{.x = 32767, .r = 1, .g = 2, .b = 3}}, 32768, 1, ColourModel::Rgb);
-        QCOMPARE(wide.size(), QSize(32768, 1));
-        QCOMPARE(hex(wide.pixel(32767, 0)), hex(0xff010203));
+        const QImage wide = tess::drawRecords({{.x = 65535, .y = 1, .r = 1, .g = 2, .b = 3}}, 65536, 2, ColourModel::Rgb);
+        QCOMPARE(wide.size(), QSize(65536, 2));
+        QCOMPARE(hex(wide.pixel(65535, 1)), hex(0xff010203));
+        const QImage longest = tess::drawRecords({{.y = tess::MaxDrawnSide - 1, .r = 1}}, 1, tess::MaxDrawnSide, ColourModel::Rgb);
+        QCOMPARE(longest.size(), QSize(1, tess::MaxDrawnSide));
     }
 };
 

@@ -982,7 +982,8 @@ private slots:
         QTest::newRow("quote never closed") << QByteArray("x,y,r,g,b\n0,0,\"1,2,3\n") << invalid
                                             << "line 2: a quote is never closed";
         QTest::newRow("a folder") << QByteArray("<folder>") << invalid << "this is a folder";
-        QTest::newRow("a missing name") << QByteArray("<missing>") << invalid << "No such file or directory";
+        QTest::newRow("a missing name") << QByteArray("<missing>") << "Failed loading / The spreadsheet file does not exist."
+                                        << "No such file or directory";
     }
 
     // A failed load changes nothing, an unsaved conversion included, and the box says why.
@@ -1042,7 +1043,7 @@ private slots:
         w.ui->loadSpreadsheet->click();
         qInstallMessageHandler(previous);
         QCOMPARE(g_messages, QStringList{"- Error, unable to open \"" + path + "\" for output "});
-        QCOMPARE(w.dialogs->warnings(), QStringList{"Invalid Sheet / This is not a valid color spreadsheet."});
+        QCOMPARE(w.dialogs->warnings(), QStringList{"Failed loading / The spreadsheet file does not exist."});
     }
 
     void loadSheet()
@@ -1222,9 +1223,11 @@ private slots:
             return;
         }
         // No picture can be made: said at once, with the reason, and nothing marked loaded.
-        QCOMPARE(w.dialogs->warnings(), QStringList{"Warning / Warning: Image not Saved"});
+        QCOMPARE(w.dialogs->warnings(), QStringList{"Warning / This picture is too large to draw."});
         QCOMPARE(w.dialogs->asked.last().informative,
-                 QStringLiteral("The sheet describes an image of 2000000001 x 6 pixels, which cannot be created."));
+                 QStringLiteral("The sheet describes a picture of 2,000,000,001 \u00d7 6 pixels; the largest picture this program "
+                                "draws is 16,384 \u00d7 16,384 pixels (268,435,456 pixels in all, in any shape up to 67,108,863 "
+                                "pixels wide or high)."));
         QVERIFY(w.window->image.isNull());
         QVERIFY(w.ui->imageView->pixmap().isNull());
         QVERIFY(w.ui->image_memory_pos->isHidden());
@@ -1781,7 +1784,7 @@ private slots:
         QTest::newRow("not a sheet: the sheet box")
             << QByteArray("hello\n") << "notes.txt" << "" << "Invalid Sheet / This is not a valid color spreadsheet.";
         QTest::newRow("missing sheet")
-            << QByteArray() << "gone.csv" << "" << "Invalid Sheet / This is not a valid color spreadsheet.";
+            << QByteArray() << "gone.csv" << "" << "Failed loading / The spreadsheet file does not exist.";
     }
 
     void openWith()

@@ -60,7 +60,7 @@ private:
             return tess::saveImageFile(argument.endsWith(QLatin1String("null.png")) ? QImage() : redImage(2, 2),
                                        argument);
         QImage drawn;
-        return tess::drawImage(records, 40000, 1, tess::ColourModel::Rgb, drawn);
+        return tess::drawImage(records, 70000, 4000, tess::ColourModel::Rgb, drawn);
     }
 
 private slots:
@@ -86,7 +86,8 @@ private slots:
             << "This image will not fit into excel. It has been reduced to 1 million pixels so that data loss "
                "will not occur";
         QTest::newRow("image not saved") << S::ImageNotSaved << "Warning" << ImageNotSaved;
-        QTest::newRow("image not drawn") << S::ImageNotDrawn << "Warning" << ImageNotSaved;
+        QTest::newRow("image not drawn") << S::ImageNotDrawn << "Warning" << "This picture is too large to draw.";
+        QTest::newRow("sheet missing") << S::SheetMissing << "Failed loading" << "The spreadsheet file does not exist.";
         QTest::newRow("cancelled sheet dialog") << S::NoSheetChosen << "Failed loading" << "No spreadsheet loaded.";
         QTest::newRow("sheet cannot be opened") << S::SheetCannotOpen << "Invalid Sheet" << NotValid;
         QTest::newRow("no valid header") << S::SheetNotValid << "Invalid Sheet" << NotValid;
@@ -128,7 +129,7 @@ private slots:
             "{dir}/folder: this is a folder");
         row("text behind a picture's name", "loadImage", "{dir}/poem.png", S::ImageUnreadable,
             "Invalid image format.", "{dir}/poem.png: not a picture in any format this program reads");
-        row("sheet missing", "loadSheet", "{dir}/none.csv", S::SheetCannotOpen, NotValid,
+        row("sheet missing", "loadSheet", "{dir}/none.csv", S::SheetMissing, "The spreadsheet file does not exist.",
             "{dir}/none.csv: No such file or directory");
         row("sheet is a folder", "loadSheet", "{dir}/folder", S::SheetCannotOpen, NotValid,
             "{dir}/folder: this is a folder");
@@ -138,8 +139,9 @@ private slots:
             "{dir}/p.xyz: no picture format this program writes is named by the suffix \"xyz\"");
         row("no picture to save", "saveImage", "{dir}/null.png", S::ImageNotSaved, ImageNotSaved,
             "{dir}/null.png: there is no picture to save");
-        row("picture too wide to draw", "draw", QString(), S::ImageNotDrawn, ImageNotSaved,
-            "The sheet describes an image of 40000 x 1 pixels, which cannot be created.");
+        row("picture too large to draw", "draw", QString(), S::ImageNotDrawn, "This picture is too large to draw.",
+            "The sheet describes a picture of 70,000 \u00d7 4,000 pixels; the largest picture this program draws is "
+            "16,384 \u00d7 16,384 pixels (268,435,456 pixels in all, in any shape up to 67,108,863 pixels wide or high).");
         if (QFileInfo::exists(QStringLiteral("/dev/full")))
             row("sheet onto a full device", "saveSheet", "/dev/full", S::SheetNotSaved, SheetNotSaved,
                 "/dev/full: No space left on device");

@@ -743,6 +743,14 @@ void TestSheetReader::halvesReadAsTheWhole_data()
     QTest::newRow("UTF-16") << QByteArray("x,y,r,g,b,note\n") << plain << QByteArray() << QByteArray() << true;
     QTest::newRow("UTF-8 after the middle")
         << QByteArray("x,y,r,g,b,note\n") << plain << QByteArray() << QByteArray("9,9,1,2,3,caf\xC3\xA9\n") << false;
+    QTest::newRow("tab: comma groups in the second half")
+        << QByteArray("x\ty\tr\tg\tb\tnote\n") << QByteArray("%1\t7\t1\t2\t3\tn\n") << QByteArray()
+        << QByteArray("1,199\t3\t1\t2\t3\tn\n") << false;
+    QTest::newRow("tab: comma groups in the first half, a decimal comma in the second")
+        << QByteArray("x\ty\tr\tg\tb\tnote\n") << QByteArray("%1\t7\t1\t2\t3\tn\n") << QByteArray("1,199\t3\t1\t2\t3\tn\n")
+        << QByteArray("5\t5\t1\t0,5\t3\tn\n") << false;
+    QTest::newRow("Windows-1252 after the middle")
+        << QByteArray("x,y,r,g,b,note\n") << plain << QByteArray() << QByteArray("9,9,1,\x80" "2,3,caf\xE9\n") << false;
     QTest::newRow("largest x in the second half")
         << QByteArray("x,y,r,g,b,note\n") << plain << QByteArray() << QByteArray("99999,3,1,2,3,n\n") << false;
 }
@@ -779,6 +787,8 @@ void TestSheetReader::halvesReadAsTheWhole()
         QCOMPARE(info.height, expected.height);
         QCOMPARE(info.skippedLines, expected.skippedLines);
         QCOMPARE(info.notNumbers, expected.notNumbers);
+        QCOMPARE(info.commaGroups, expected.commaGroups);
+        QCOMPARE(info.commaDecimals, expected.commaDecimals);
         QCOMPARE(difference(halves, whole), QString());
     }
     QVERIFY(expected.status != SheetStatus::Loaded || whole.size() >= 200);

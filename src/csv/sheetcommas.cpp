@@ -1,5 +1,6 @@
 #include "sheetcommas.h"
 
+#include "sheetheader.h"
 #include "sheetnumbers.h"
 #include "text/usertexts.h"
 
@@ -19,12 +20,6 @@ int32_t &slotValue(PixelRecord &record, int slot)
 {
     static_assert(sizeof(PixelRecord) == 9 * sizeof(int32_t));
     return reinterpret_cast<int32_t *>(&record)[slot];
-}
-
-QChar slotName(int slot)
-{
-    static constexpr char16_t Names[] = u"xyrgbahsv";
-    return QChar(Names[slot]);
 }
 
 } // namespace

@@ -13,12 +13,6 @@ namespace {
 // beyond this it is taken for a quote that is never closed rather than held on.
 constexpr qsizetype MaxQuotedField = 1024 * 1024;
 
-QChar slotName(int slot)
-{
-    static constexpr char16_t Names[] = u"xyrgbahsv";
-    return QChar(Names[slot]);
-}
-
 // "line 2, column g: '$21.00'", the text cut at its first character that is not
 // printable; without text for an empty cell.
 QString cellExample(qint64 line, int slot, QByteArrayView text)

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QChar>
 
 #include <vector>
 
@@ -15,6 +16,13 @@ namespace tess::sheet {
 // Index of each column's value in a record taken as nine int32 (see PixelRecord).
 enum RecordSlot { SlotX = 0, SlotY = 1, SlotR = 2, SlotG = 3, SlotB = 4, SlotH = 6, SlotS = 7, SlotV = 8 };
 inline constexpr int NotRead = -1;
+
+// The header name of a record slot, for messages.
+inline QChar slotName(int slot)
+{
+    static constexpr char16_t Names[] = u"xyrgbahsv";
+    return QChar(Names[slot]);
+}
 
 // What the data loop needs to know from the header.
 struct SheetLayout

@@ -324,10 +324,6 @@
         <translation>Die Tabelle hat keine Spalte h, s oder v und kann daher nicht in HSV gezeichnet werden.</translation>
     </message>
     <message>
-        <source>The sheet describes an image of %1 x %2 pixels, which cannot be created.</source>
-        <translation>Die Tabelle beschreibt ein Bild mit %1 × %2 Pixeln, das sich nicht erzeugen lässt.</translation>
-    </message>
-    <message>
         <source>not a picture in any format this program reads</source>
         <translation>kein Bild in einem Format, das dieses Programm lesen kann</translation>
     </message>
@@ -830,6 +826,58 @@
     <message>
         <source>Converting the picture was stopped; nothing has changed</source>
         <translation>Das Umwandeln des Bildes wurde abgebrochen; nichts hat sich geändert</translation>
+    </message>
+    <message>
+        <source>The spreadsheet file does not exist.</source>
+        <translation>Die Tabellendatei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>This picture is too large to draw.</source>
+        <translation>Dieses Bild ist zu groß zum Zeichnen.</translation>
+    </message>
+    <message>
+        <source>The sheet describes a picture of %1 × %2 pixels; the largest picture this program draws is %3 × %3 pixels (%4 pixels in all, in any shape up to %5 pixels wide or high).</source>
+        <translation>Die Tabelle beschreibt ein Bild mit %1 × %2 Pixeln; das größte Bild, das dieses Programm zeichnet, hat %3 × %3 Pixel (%4 Pixel insgesamt, in jeder Form bis %5 Pixel breit oder hoch).</translation>
+    </message>
+    <message>
+        <source>%1; none of the first %2 non-empty lines names x and y</source>
+        <translation>%1; keine der ersten %2 nicht leeren Zeilen nennt x und y</translation>
+    </message>
+    <message>
+        <source>%1; none of its %2 non-empty lines names x and y</source>
+        <translation>%1; keine ihrer %2 nicht leeren Zeilen nennt x und y</translation>
+    </message>
+    <message>
+        <source>the ZIP container holds %1 files and no workbook; unpack it and open the sheet among them</source>
+        <translation>das ZIP-Archiv enthält %1 Dateien und keine Arbeitsmappe; entpacken Sie es und öffnen Sie die Tabelle darin</translation>
+    </message>
+    <message>
+        <source>the compressed file is damaged or cut short</source>
+        <translation>die komprimierte Datei ist beschädigt oder abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the compressed file unpacks to more than 2 GB, or to more than 250 times its size; unpack it and open the sheet</source>
+        <translation>die komprimierte Datei entpackt sich auf mehr als 2 GB oder auf mehr als das 250-Fache ihrer Größe; entpacken Sie sie und öffnen Sie die Tabelle</translation>
+    </message>
+    <message>
+        <source>%1 number with a comma before three digits was read as a whole number, the comma grouping its digits</source>
+        <translation>%1 Zahl mit einem Komma vor drei Ziffern wurde als ganze Zahl gelesen, das Komma als Tausendertrennzeichen</translation>
+    </message>
+    <message>
+        <source>%1 numbers with a comma before three digits were read as whole numbers, the comma grouping their digits</source>
+        <translation>%1 Zahlen mit einem Komma vor drei Ziffern wurden als ganze Zahlen gelesen, das Komma als Tausendertrennzeichen</translation>
+    </message>
+    <message>
+        <source>%1 number with a comma before three digits was read with the comma as the decimal mark, as its column or the sheet holds decimals</source>
+        <translation>%1 Zahl mit einem Komma vor drei Ziffern wurde mit dem Komma als Dezimalzeichen gelesen, da ihre Spalte oder die Tabelle Dezimalzahlen enthält</translation>
+    </message>
+    <message>
+        <source>%1 numbers with a comma before three digits were read with the comma as the decimal mark, as their columns or the sheet hold decimals</source>
+        <translation>%1 Zahlen mit einem Komma vor drei Ziffern wurden mit dem Komma als Dezimalzeichen gelesen, da ihre Spalten oder die Tabelle Dezimalzahlen enthalten</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: &apos;%3&apos; as %4</source>
+        <translation>Zeile %1, Spalte %2: „%3“ als %4</translation>
     </message>
 </context>
 <context>

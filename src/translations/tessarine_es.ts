@@ -324,10 +324,6 @@
         <translation>La hoja no tiene ninguna columna h, s o v, así que no se puede dibujar en HSV.</translation>
     </message>
     <message>
-        <source>The sheet describes an image of %1 x %2 pixels, which cannot be created.</source>
-        <translation>La hoja describe una imagen de %1 × %2 píxeles, que no se puede crear.</translation>
-    </message>
-    <message>
         <source>not a picture in any format this program reads</source>
         <translation>no es una imagen en ningún formato que este programa sepa leer</translation>
     </message>
@@ -830,6 +826,58 @@
     <message>
         <source>Converting the picture was stopped; nothing has changed</source>
         <translation>Se detuvo la conversión de la imagen; no ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>The spreadsheet file does not exist.</source>
+        <translation>El archivo de la hoja de cálculo no existe.</translation>
+    </message>
+    <message>
+        <source>This picture is too large to draw.</source>
+        <translation>Esta imagen es demasiado grande para dibujarla.</translation>
+    </message>
+    <message>
+        <source>The sheet describes a picture of %1 × %2 pixels; the largest picture this program draws is %3 × %3 pixels (%4 pixels in all, in any shape up to %5 pixels wide or high).</source>
+        <translation>La hoja describe una imagen de %1 × %2 píxeles; la imagen más grande que dibuja este programa es de %3 × %3 píxeles (%4 píxeles en total, de cualquier forma hasta %5 píxeles de ancho o de alto).</translation>
+    </message>
+    <message>
+        <source>%1; none of the first %2 non-empty lines names x and y</source>
+        <translation>%1; ninguna de las primeras %2 líneas no vacías nombra x e y</translation>
+    </message>
+    <message>
+        <source>%1; none of its %2 non-empty lines names x and y</source>
+        <translation>%1; ninguna de sus %2 líneas no vacías nombra x e y</translation>
+    </message>
+    <message>
+        <source>the ZIP container holds %1 files and no workbook; unpack it and open the sheet among them</source>
+        <translation>el archivo ZIP contiene %1 archivos y ningún libro; descomprímalo y abra la hoja que contiene</translation>
+    </message>
+    <message>
+        <source>the compressed file is damaged or cut short</source>
+        <translation>el archivo comprimido está dañado o cortado</translation>
+    </message>
+    <message>
+        <source>the compressed file unpacks to more than 2 GB, or to more than 250 times its size; unpack it and open the sheet</source>
+        <translation>el archivo comprimido se descomprime en más de 2 GB, o en más de 250 veces su tamaño; descomprímalo y abra la hoja</translation>
+    </message>
+    <message>
+        <source>%1 number with a comma before three digits was read as a whole number, the comma grouping its digits</source>
+        <translation>%1 número con una coma antes de tres cifras se leyó como número entero, la coma como separador de miles</translation>
+    </message>
+    <message>
+        <source>%1 numbers with a comma before three digits were read as whole numbers, the comma grouping their digits</source>
+        <translation>%1 números con una coma antes de tres cifras se leyeron como números enteros, la coma como separador de miles</translation>
+    </message>
+    <message>
+        <source>%1 number with a comma before three digits was read with the comma as the decimal mark, as its column or the sheet holds decimals</source>
+        <translation>%1 número con una coma antes de tres cifras se leyó con la coma como separador decimal, porque su columna o la hoja contiene decimales</translation>
+    </message>
+    <message>
+        <source>%1 numbers with a comma before three digits were read with the comma as the decimal mark, as their columns or the sheet hold decimals</source>
+        <translation>%1 números con una coma antes de tres cifras se leyeron con la coma como separador decimal, porque sus columnas o la hoja contienen decimales</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: &apos;%3&apos; as %4</source>
+        <translation>línea %1, columna %2: «%3» como %4</translation>
     </message>
 </context>
 <context>

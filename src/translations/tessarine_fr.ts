@@ -324,10 +324,6 @@
         <translation>La feuille de calcul n’a pas de colonne h, s ou v&#xa0;; elle ne peut donc pas être dessinée en TSV.</translation>
     </message>
     <message>
-        <source>The sheet describes an image of %1 x %2 pixels, which cannot be created.</source>
-        <translation>La feuille de calcul décrit une image de %1 × %2 pixels, qui ne peut pas être créée.</translation>
-    </message>
-    <message>
         <source>not a picture in any format this program reads</source>
         <translation>ce n’est une image dans aucun format que ce programme sait lire</translation>
     </message>
@@ -830,6 +826,58 @@
     <message>
         <source>Converting the picture was stopped; nothing has changed</source>
         <translation>La conversion de l’image a été interrompue&#xa0;; rien n’a changé</translation>
+    </message>
+    <message>
+        <source>The spreadsheet file does not exist.</source>
+        <translation>Le fichier de la feuille de calcul n’existe pas.</translation>
+    </message>
+    <message>
+        <source>This picture is too large to draw.</source>
+        <translation>Cette image est trop grande pour être dessinée.</translation>
+    </message>
+    <message>
+        <source>The sheet describes a picture of %1 × %2 pixels; the largest picture this program draws is %3 × %3 pixels (%4 pixels in all, in any shape up to %5 pixels wide or high).</source>
+        <translation>La feuille décrit une image de %1 × %2 pixels ; la plus grande image que ce programme dessine fait %3 × %3 pixels (%4 pixels en tout, de toute forme jusqu’à %5 pixels de large ou de haut).</translation>
+    </message>
+    <message>
+        <source>%1; none of the first %2 non-empty lines names x and y</source>
+        <translation>%1 ; aucune des %2 premières lignes non vides ne nomme x et y</translation>
+    </message>
+    <message>
+        <source>%1; none of its %2 non-empty lines names x and y</source>
+        <translation>%1 ; aucune de ses %2 lignes non vides ne nomme x et y</translation>
+    </message>
+    <message>
+        <source>the ZIP container holds %1 files and no workbook; unpack it and open the sheet among them</source>
+        <translation>l’archive ZIP contient %1 fichiers et aucun classeur ; décompressez-la et ouvrez la feuille qui s’y trouve</translation>
+    </message>
+    <message>
+        <source>the compressed file is damaged or cut short</source>
+        <translation>le fichier compressé est endommagé ou tronqué</translation>
+    </message>
+    <message>
+        <source>the compressed file unpacks to more than 2 GB, or to more than 250 times its size; unpack it and open the sheet</source>
+        <translation>le fichier compressé se décompresse en plus de 2 Go, ou en plus de 250 fois sa taille ; décompressez-le et ouvrez la feuille</translation>
+    </message>
+    <message>
+        <source>%1 number with a comma before three digits was read as a whole number, the comma grouping its digits</source>
+        <translation>%1 nombre avec une virgule avant trois chiffres a été lu comme un nombre entier, la virgule séparant les milliers</translation>
+    </message>
+    <message>
+        <source>%1 numbers with a comma before three digits were read as whole numbers, the comma grouping their digits</source>
+        <translation>%1 nombres avec une virgule avant trois chiffres ont été lus comme des nombres entiers, la virgule séparant les milliers</translation>
+    </message>
+    <message>
+        <source>%1 number with a comma before three digits was read with the comma as the decimal mark, as its column or the sheet holds decimals</source>
+        <translation>%1 nombre avec une virgule avant trois chiffres a été lu avec la virgule comme séparateur décimal, car sa colonne ou la feuille contient des décimales</translation>
+    </message>
+    <message>
+        <source>%1 numbers with a comma before three digits were read with the comma as the decimal mark, as their columns or the sheet hold decimals</source>
+        <translation>%1 nombres avec une virgule avant trois chiffres ont été lus avec la virgule comme séparateur décimal, car leurs colonnes ou la feuille contiennent des décimales</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: &apos;%3&apos; as %4</source>
+        <translation>ligne %1, colonne %2 : « %3 » comme %4</translation>
     </message>
 </context>
 <context>
