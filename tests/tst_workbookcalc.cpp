@@ -2,6 +2,7 @@
 // private profile). Skipped where it is not installed. Three conversions in all, each of
 // several files at once, since one profile admits one running instance.
 
+#include "convert/sheetnotice.h"
 #include "csv/sheetreader.h"
 #include "testhelpers.h"
 #include "csv/sheetwriter.h"
@@ -37,6 +38,26 @@ const char NotesSheet[] = "x,y,r,g,b,note\n"
                           ",,,,,\n"
                           "2,0,0,0,=C2-5,plain\n";
 
+// A workbook as Excel leaves it, written by openpyxl: its active sheet a chart of the
+// data, r and g computed as =MIN(255,C2*1.15) and =C2*0.7 with the float residues Excel
+// stores for them.
+const char ExcelLikeWorkbook[] = R"(
+import sys
+from openpyxl import Workbook
+from openpyxl.chart import BarChart, Reference
+book = Workbook()
+data = book.active
+data.title = "Sheet1"
+data.append(["x", "y", "r", "g", "b"])
+data.append([0, 0, 114.99999999999999, 62.99999999999999, 30])
+data.append([1, 0, 255, 127.9, 40])
+chart = BarChart()
+chart.add_data(Reference(data, min_col=3, min_row=1, max_row=3), titles_from_data=True)
+book.create_chartsheet("Chart1").add_chart(chart)
+book.active = 1
+book.save(sys.argv[1])
+)";
+
 QByteArray csvOf(const PixelRecords &records, ColourModel model)
 {
     QByteArray bytes;
@@ -60,10 +81,13 @@ private slots:
     void calcWorkbooksLoadAsTheirCsv();
     void editedCalcWorkbookLoads_data();
     void editedCalcWorkbookLoads();
+    void chartSheetAndFloatResidues_data();
+    void chartSheetAndFloatResidues();
 
 private:
     bool convert(const QString &filter, const QStringList &names, const QString &outDir);
     QString m_soffice;
+    bool m_openpyxl = false;
     QTemporaryDir m_dir;
     PixelRecords m_records = sampleRecords();
 };
@@ -109,6 +133,18 @@ void TestWorkbookCalc::initTestCase()
     const QStringList csvs = { QStringLiteral("rgb.csv"), QStringLiteral("hsv.csv"), QStringLiteral("notes.csv") };
     QVERIFY(convert(QStringLiteral("xlsx"), csvs, out));
     QVERIFY(convert(QStringLiteral("ods"), csvs, out));
+
+    // The system's Python, where Debian's openpyxl is, before any other on the path.
+    QString python3 = QStandardPaths::findExecutable(QStringLiteral("python3"), { QStringLiteral("/usr/bin") });
+    if (python3.isEmpty())
+        python3 = QStringLiteral("python3");
+    QProcess python;
+    python.start(python3, { QStringLiteral("-c"), QString::fromLatin1(ExcelLikeWorkbook), out + QStringLiteral("/chart.xlsx") });
+    m_openpyxl = python.waitForFinished(60000) && python.exitStatus() == QProcess::NormalExit && python.exitCode() == 0;
+    if (m_openpyxl) {
+        QVERIFY(QFile::copy(out + QStringLiteral("/chart.xlsx"), m_dir.filePath(QStringLiteral("chart.xlsx"))));
+        QVERIFY(convert(QStringLiteral("ods"), { QStringLiteral("chart.xlsx") }, out));
+    }
 }
 
 void TestWorkbookCalc::calcExportsOurWorkbookAsOurCsv_data()
@@ -175,6 +211,28 @@ void TestWorkbookCalc::editedCalcWorkbookLoads()
     QVERIFY(loaded == expected);
     QCOMPARE(info.width, 3);
     QCOMPARE(info.height, 1);
+}
+
+void TestWorkbookCalc::chartSheetAndFloatResidues_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("xlsx as openpyxl writes it") << QStringLiteral("chart.xlsx");
+    QTest::newRow("ods as Calc saves it") << QStringLiteral("chart.ods");
+}
+
+// The data sheet is drawn and named, the residues as the whole numbers shown.
+void TestWorkbookCalc::chartSheetAndFloatResidues()
+{
+    QFETCH(QString, name);
+    if (!m_openpyxl)
+        QSKIP("python3-openpyxl is not installed");
+    PixelRecords loaded;
+    const SheetInfo info = loadSheetInfo(m_dir.filePath(QStringLiteral("calc/") + name), loaded);
+    QVERIFY2(info.status == SheetStatus::Loaded, qPrintable(info.detail));
+    const PixelRecords expected = { PixelRecord{ .x = 0, .y = 0, .r = 115, .g = 63, .b = 30 },
+                                    PixelRecord{ .x = 1, .y = 0, .r = 255, .g = 127, .b = 40 } };
+    QVERIFY(loaded == expected);
+    QCOMPARE(sheetNotice(info), QStringLiteral("drawn from the sheet 'Sheet1'."));
 }
 
 QTEST_GUILESS_MAIN(TestWorkbookCalc)
