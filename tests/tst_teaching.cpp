@@ -1,6 +1,7 @@
 // The window as a lesson needs it: pictures in their own proportions, the pixel viewer,
 // the question before unsaved work is lost, what a screen reader hears, a small screen.
 
+#include "dialogs.h"
 #include "pixelcanvas.h"
 #include "pixelviewer.h"
 #include "testhelpers.h"
@@ -15,6 +16,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QTimer>
 
 namespace {
 
@@ -385,6 +387,60 @@ private slots:
             ringPixels += qAbs(c.red() - ring.red()) + qAbs(c.green() - ring.green()) + qAbs(c.blue() - ring.blue()) < 60;
         }
         QVERIFY2(ringPixels >= 2, qPrintable(QString::number(ringPixels)));
+    }
+
+    // Each window the program opens lies within the screen's available area, frame and
+    // title bar included; the suite runs once more on 1280 x 800 at scale 2.
+    static void verifyFits(QWidget *window)
+    {
+        QVERIFY(window);
+        const QRect available = window->screen()->availableGeometry();
+        QVERIFY2(available.contains(window->frameGeometry()),
+                 qPrintable(QStringLiteral("%1: %2,%3 %4x%5 on %6x%7")
+                                .arg(window->objectName())
+                                .arg(window->frameGeometry().x())
+                                .arg(window->frameGeometry().y())
+                                .arg(window->frameGeometry().width())
+                                .arg(window->frameGeometry().height())
+                                .arg(available.width())
+                                .arg(available.height())));
+    }
+
+    void everyWindowFits()
+    {
+        WindowUnderTest w = WindowUnderTest::make();
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        verifyFits(w.window.get());
+        load(w, picture(patternImage(900, 700), QStringLiteral("large.png")));
+        QTest::keyClick(w.window.get(), Qt::Key_I, Qt::ControlModifier);
+        QVERIFY(QTest::qWaitForWindowExposed(w.viewer()));
+        verifyFits(w.viewer());
+        QApplication::setActiveWindow(w.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QTest::keyClick(w.window.get(), Qt::Key_F1);
+        auto *help = w.window->findChild<QTextBrowser *>(QStringLiteral("helpWindow"));
+        QVERIFY(help && QTest::qWaitForWindowExposed(help));
+        verifyFits(help);
+
+        // The real save dialog, looked at while it is open, then cancelled.
+        QRect dialogFrame, available;
+        QTimer::singleShot(0, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            dialogFrame = dialog->frameGeometry();
+            available = dialog->screen()->availableGeometry();
+            dialog->close();
+        });
+        QtDialogs().saveFileName(w.window.get(), QStringLiteral("Save Sheet"), m_dir.path(),
+                                 QStringLiteral("Spreadsheets (*.csv)"));
+        QVERIFY(!dialogFrame.isEmpty());
+        QVERIFY2(available.contains(dialogFrame), qPrintable(QStringLiteral("%1x%2 on %3x%4")
+                                                                 .arg(dialogFrame.width())
+                                                                 .arg(dialogFrame.height())
+                                                                 .arg(available.width())
+                                                                 .arg(available.height())));
     }
 
     // On a screen smaller than the window the content scrolls and every button can be

@@ -86,6 +86,7 @@ void MainWindow::setUpTeachingAids()
     // The screen the window will open on; a window not yet shown is on the primary one.
     if (QScreen *shownOn = screen())
         fitToScreen(*this, shownOn->availableGeometry());
+    fitEveryWindowToScreen(this);
     new EventHook(this, [this](QEvent *event) {
         if (event->type() == QEvent::Close && !mayClose()) {
             event->ignore();
