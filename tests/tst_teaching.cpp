@@ -7,10 +7,13 @@
 #include "testhelpers.h"
 #include "windowundertest.h"
 
+#include "convert/operations.h"
+
 #include <QtTest>
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
@@ -33,6 +36,21 @@ QRect paintedRect(QWidget *label)
                 painted |= QRect(x, y, 1, 1);
     return painted;
 }
+
+// Stands in for the desktop's program for sheets: QDesktopServices hands it the URLs it
+// would open.
+class StandInProgram final : public QObject
+{
+    Q_OBJECT
+
+public:
+    StandInProgram() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~StandInProgram() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
 
 } // namespace
 
@@ -317,6 +335,54 @@ private slots:
             if (q.kind == QLatin1String("close"))
                 questions.append(q.filter);
         QCOMPARE(questions, question.isEmpty() ? QStringList() : QStringList{question});
+    }
+
+    // "Open in spreadsheet" opens the sheet's file in the desktop's program; a sheet in no
+    // file yet is saved first, and a cancelled save opens nothing.
+    void openInSpreadsheet_data()
+    {
+        QTest::addColumn<QString>("work"); // loaded or converted
+        QTest::addColumn<QString>("saveAs"); // the save dialog's answer; "" cancels
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("a loaded sheet") << "loaded" << "" << true;
+        QTest::newRow("a converted sheet, saved first") << "converted" << "converted.csv" << true;
+        QTest::newRow("a converted sheet, saved as a workbook") << "converted" << "converted.xlsx" << true;
+        QTest::newRow("a converted sheet, save cancelled") << "converted" << "" << false;
+    }
+
+    void openInSpreadsheet()
+    {
+        QFETCH(QString, work);
+        QFETCH(QString, saveAs);
+        QFETCH(bool, opens);
+        WindowUnderTest w = WindowUnderTest::make();
+        QString sheet = m_dir.filePath(QStringLiteral("lesson.csv"));
+        if (work == QLatin1String("loaded")) {
+            QVERIFY(writeFile(sheet, "x,y,r,g,b\n0,0,1,2,3\n"));
+            w.dialogs->fileAnswers = {sheet};
+            w.ui->loadSpreadsheet->click();
+        } else {
+            load(w, picture(patternImage(3, 2), QStringLiteral("lesson.png")));
+            w.ui->imageToSpreadsheet->click();
+            sheet = saveAs.isEmpty() ? QString() : m_dir.filePath(saveAs);
+            QFile::remove(sheet);
+            w.dialogs->fileAnswers = {sheet};
+        }
+        w.dialogs->asked.clear();
+        auto *action = w.window->findChild<QAction *>(QStringLiteral("openInSpreadsheet"));
+        QVERIFY(action && action->isEnabled());
+
+        StandInProgram program;
+        action->trigger();
+        QCOMPARE(program.opened, opens ? QList<QUrl>{QUrl::fromLocalFile(sheet)} : QList<QUrl>{});
+        QCOMPARE(w.dialogs->asked.size(), work == QLatin1String("converted") ? 1 : 0);
+        if (opens) {
+            // What the program gets is the whole sheet, as saved.
+            tess::PixelRecords records;
+            tess::SheetInfo info;
+            QVERIFY(tess::loadSheetFile(sheet, records, info).ok());
+            QCOMPARE(qint64(records.size()), work == QLatin1String("loaded") ? 1 : 6);
+        }
     }
 
     // Closed while the save it asked for still runs, the window waits for the file.

@@ -105,6 +105,10 @@ private:
     QString pictureName() const;
     void sheetIsInFile(const QString &path, const tess::RecordLines &lines);
     bool mayClose();
+    // The sheet in the desktop's spreadsheet program, saved first when it is in no file
+    // (spreadsheetprogram.cpp).
+    void openInSpreadsheet();
+    void openSheetFile(const QString &path);
 
     QString imageFileName;
     QString sheetFileName;
@@ -119,6 +123,8 @@ private:
     bool drawWhenRead = false;
     // Closing waits for the work that runs (a save asked for on closing, say).
     bool closeWhenDone = false;
+    // The sheet saved for "Open in spreadsheet" is opened once the save is done.
+    bool openWhenSaved = false;
     QWidget *busyBar = nullptr;
     // Where the keyboard was when work began: disabling the controls takes the focus away.
     QPointer<QWidget> focusBeforeWork;

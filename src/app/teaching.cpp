@@ -64,6 +64,10 @@ void MainWindow::setUpTeachingAids()
     showFocusClearly(*this);
 
     windowAction(this, tr("Look into the pixels"), QKeySequence(Qt::CTRL | Qt::Key_I), [this] { openPixelViewer(); });
+    auto *inSpreadsheet = windowAction(this, tr("Open in spreadsheet"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+                                       [this] { openInSpreadsheet(); });
+    inSpreadsheet->setObjectName(QStringLiteral("openInSpreadsheet"));
+    inSpreadsheet->setToolTip(tr("Open the sheet in the spreadsheet program, saved first when it is new (Ctrl+Shift+E)"));
     windowAction(this, tr("Help"), QKeySequence(QKeySequence::HelpContents), [this] { showHelp(this); });
     windowAction(this, tr("About Tessarine"), QKeySequence(), [this] { showAbout(this); });
     // Also from the viewer or the help window, which belong to this window.

@@ -11,6 +11,7 @@
 
 #include "text/usertexts.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,6 +34,8 @@ void MainWindow::showDocumentState()
 {
     const bool newPicture = image.cacheKey() != document->picture().cacheKey();
     fillFromDocument();
+    if (auto *inSpreadsheet = findChild<QAction *>(QStringLiteral("openInSpreadsheet")))
+        inSpreadsheet->setEnabled(document->hasSheet());
 
     if (document->hasSheet()) {
         markLoaded(SheetSide);
@@ -156,6 +159,8 @@ void MainWindow::workFinished(Work work, const tess::Result &result, const tess:
         break;
     case Work::SaveSheet:
         sheetSaved(result, path);
+        if (std::exchange(openWhenSaved, false) && result.ok())
+            openSheetFile(path);
         break;
     case Work::ReloadPicture:
         pictureReloaded(result, remade, path);
@@ -178,6 +183,7 @@ void MainWindow::workStopped(Work work, const QString &path)
     workEnded();
     drawWhenRead = false;
     closeWhenDone = false;
+    openWhenSaved = false;
     using tess::Text;
     switch (work) {
     case Work::SavePicture:

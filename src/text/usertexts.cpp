@@ -175,6 +175,8 @@ constexpr std::array Sources{
     std::pair{Text::LargestChange, QT_TRANSLATE_NOOP("MainWindow", "; the largest change is %1 in %2 at x %3, y %4")},
     std::pair{Text::SizesDiffer,
               QT_TRANSLATE_NOOP("MainWindow", "The pictures differ in size: %1 \u00d7 %2 and %3 \u00d7 %4")},
+    std::pair{Text::NoProgramForSheet,
+              QT_TRANSLATE_NOOP("MainWindow", "No program was found to open %1; open it from the spreadsheet program.")},
 
     std::pair{Text::UnsavedWork, QT_TRANSLATE_NOOP("MainWindow", "Unsaved work")},
     std::pair{Text::SaveSheetBeforeClosing, QT_TRANSLATE_NOOP("MainWindow", "Save the converted sheet before closing?")},
