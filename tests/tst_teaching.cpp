@@ -385,6 +385,81 @@ private slots:
         }
     }
 
+    // Loading a picture or a sheet over unsaved work asks first, as closing does; the file
+    // is loaded only once the work is saved or given up.
+    void loadQuestion_data()
+    {
+        QTest::addColumn<QString>("work");     // converted, drawn or loaded
+        QTest::addColumn<QString>("target");     // picture or sheet
+        QTest::addColumn<QList<Dialogs::CloseAnswer>>("answers");
+        QTest::addColumn<bool>("saveAnswered");
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<QString>("question");
+        using A = Dialogs::CloseAnswer;
+        const QString sheet = QStringLiteral("Save the converted sheet before loading another file?");
+        const QString picture = QStringLiteral("Save the drawn picture before loading another file?");
+        QTest::newRow("picture over a converted sheet, cancel")
+            << "converted" << "picture" << QList<A>{A::Cancel} << false << false << sheet;
+        QTest::newRow("picture over a converted sheet, discard")
+            << "converted" << "picture" << QList<A>{A::Discard} << false << true << sheet;
+        QTest::newRow("picture over a converted sheet, saved")
+            << "converted" << "picture" << QList<A>{A::Save} << true << true << sheet;
+        QTest::newRow("picture over a converted sheet, save cancelled")
+            << "converted" << "picture" << QList<A>{A::Save} << false << false << sheet;
+        QTest::newRow("sheet over a drawn picture, cancel")
+            << "drawn" << "sheet" << QList<A>{A::Cancel} << false << false << picture;
+        QTest::newRow("sheet over a drawn picture, saved")
+            << "drawn" << "sheet" << QList<A>{A::Save} << true << true << picture;
+        QTest::newRow("picture over a drawn picture, discard")
+            << "drawn" << "picture" << QList<A>{A::Discard} << false << true << picture;
+        QTest::newRow("nothing unsaved: no question") << "loaded" << "sheet" << QList<A>{} << false << true << "";
+    }
+
+    void loadQuestion()
+    {
+        QFETCH(QString, work);
+        QFETCH(QString, target);
+        QFETCH(QList<Dialogs::CloseAnswer>, answers);
+        QFETCH(bool, saveAnswered);
+        QFETCH(bool, loaded);
+        QFETCH(QString, question);
+        WindowUnderTest w = WindowUnderTest::make();
+        const QString sheet = m_dir.filePath(QStringLiteral("question.csv"));
+        QVERIFY(writeFile(sheet, "x,y,r,g,b\n0,0,1,2,3\n1,0,4,5,6\n"));
+        if (work == QLatin1String("drawn")) {
+            w.dialogs->fileAnswers = {sheet};
+            w.ui->loadSpreadsheet->click();
+            w.ui->spreadsheetToImage->click();
+        } else {
+            load(w, picture(patternImage(6, 4), QStringLiteral("question.png")));
+            if (work == QLatin1String("converted"))
+                w.ui->imageToSpreadsheet->click();
+        }
+        const QString next = target == QLatin1String("sheet") ? sheet : picture(patternImage(3, 3), "next.png");
+        const QString saved = m_dir.filePath(QStringLiteral("saved-%1.%2")
+                                                 .arg(QTest::currentDataTag())
+                                                 .replace(' ', '_')
+                                                 .arg(work == QLatin1String("drawn") ? "png" : "csv"));
+        w.dialogs->asked.clear();
+        w.dialogs->closeAnswers = answers;
+        w.dialogs->fileAnswers = {next};
+        if (!answers.isEmpty() && answers.first() == Dialogs::CloseAnswer::Save)
+            w.dialogs->fileAnswers.append(saveAnswered ? saved : QString());
+        (target == QLatin1String("sheet") ? w.ui->loadSpreadsheet : w.ui->loadImage)->click();
+
+        QStringList questions;
+        for (const ScriptedDialogs::Question &q : w.dialogs->asked)
+            if (q.kind == QLatin1String("close"))
+                questions.append(q.filter);
+        QCOMPARE(questions, question.isEmpty() ? QStringList() : QStringList{question});
+        QCOMPARE(QFileInfo::exists(saved), saveAnswered);
+        const QSize now = w.document().picture().size();
+        if (target == QLatin1String("picture"))
+            QCOMPARE(now == QSize(3, 3), loaded);
+        else
+            QCOMPARE(w.document().sheetFile() == sheet && !w.document().hasPicture(), loaded);
+    }
+
     // Closed while the save it asked for still runs, the window waits for the file.
     void closeWaitsForItsSave()
     {

@@ -162,7 +162,7 @@ void MainWindow::on_loadImage_clicked()
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoImageChosen));
         return;
     }
-    whenIdle([this, path = imageFileName] { document->loadPicture(path); });
+    whenUnsavedSettled([this, path = imageFileName] { whenIdle([this, path] { document->loadPicture(path); }); });
 }
 
 void MainWindow::pictureLoaded(const tess::Result &result)
@@ -247,7 +247,7 @@ void MainWindow::on_loadSpreadsheet_clicked()
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoSheetChosen));
         return;
     }
-    whenIdle([this, path = sheetFileName] { document->loadSheet(path); });
+    whenUnsavedSettled([this, path = sheetFileName] { whenIdle([this, path] { document->loadSheet(path); }); });
 }
 
 void MainWindow::sheetLoaded(const tess::Result &result)

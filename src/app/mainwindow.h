@@ -105,6 +105,10 @@ private:
     QString pictureName() const;
     void sheetIsInFile(const QString &path, const tess::RecordLines &lines);
     bool mayClose();
+    // Runs then once no unsaved work stands in the way of a load: the user was asked
+    // (Save, Discard, Cancel) about each side that holds some; nothing runs on Cancel or
+    // when the save asked for was cancelled or failed.
+    void whenUnsavedSettled(std::function<void()> then, bool askSheet = true, bool askPicture = true);
     // The sheet in the desktop's spreadsheet program, saved first when it is in no file
     // (spreadsheetprogram.cpp).
     void openInSpreadsheet();

@@ -181,6 +181,10 @@ constexpr std::array Sources{
     std::pair{Text::UnsavedWork, QT_TRANSLATE_NOOP("MainWindow", "Unsaved work")},
     std::pair{Text::SaveSheetBeforeClosing, QT_TRANSLATE_NOOP("MainWindow", "Save the converted sheet before closing?")},
     std::pair{Text::SavePictureBeforeClosing, QT_TRANSLATE_NOOP("MainWindow", "Save the drawn picture before closing?")},
+    std::pair{Text::SaveSheetBeforeLoading,
+              QT_TRANSLATE_NOOP("MainWindow", "Save the converted sheet before loading another file?")},
+    std::pair{Text::SavePictureBeforeLoading,
+              QT_TRANSLATE_NOOP("MainWindow", "Save the drawn picture before loading another file?")},
     std::pair{Text::HelpTitle, QT_TRANSLATE_NOOP("MainWindow", "Tessarine Help")},
     std::pair{Text::HelpText, QT_TRANSLATE_NOOP("MainWindow",
         "<h3>A picture is made of numbers</h3>"

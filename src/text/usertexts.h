@@ -158,6 +158,8 @@ enum class Text {
     UnsavedWork,
     SaveSheetBeforeClosing,
     SavePictureBeforeClosing,
+    SaveSheetBeforeLoading,
+    SavePictureBeforeLoading,
     HelpTitle,
     HelpText,      // rich text
     AboutTitle,
