@@ -10,6 +10,8 @@
 
 #include <QtTest>
 
+#include <QCheckBox>
+
 #include <QAction>
 #include <QMimeData>
 #include <QShortcut>
@@ -145,7 +147,16 @@ private slots:
         const QString path = openDrawn(w, sheetOf(10));
         QAction *follow = w.window->findChild<QAction *>(QStringLiteral("followFiles"));
         QVERIFY(follow && follow->isChecked());
+        // The switch in the status bar is a check box that Tab reaches and that names its key.
+        auto *box = w.window->findChild<QCheckBox *>(QStringLiteral("followFilesButton"));
+        QVERIFY(box && box->isChecked() && box->focusPolicy() & Qt::TabFocus);
+        QVERIFY2(box->toolTip().contains(QStringLiteral("Ctrl+Shift+F")), qPrintable(box->toolTip()));
+        box->click();
+        QVERIFY(!follow->isChecked());
         follow->trigger();
+        QVERIFY(box->isChecked());
+        follow->trigger();
+        QVERIFY(!box->isChecked());
         QVERIFY(writeFile(path, sheetOf(60)));
         QTest::qWait(Settled);
         QCOMPARE(redOf(w.window->image), 10);

@@ -1564,13 +1564,17 @@ private slots:
         w.ui->loadImage->setFocus();
 
         QStringList forward;
-        for (int i = 0; i < 9; ++i) {
+        for (int i = 0; i < 10; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             forward.append(QApplication::focusWidget()->objectName());
         }
-        // Of the two mode buttons Tab stops at the selected one; the arrows choose.
+        // Of the two mode buttons Tab stops at the selected one; the arrows choose. The
+        // status bar's follow switch comes after the table.
         QCOMPARE(forward, (QStringList{"shrink", "imageToSpreadsheet", "HSVButton", "saveSheet", "loadSpreadsheet",
-                                       "spreadsheetToImage", "saveImage", "tableWidget", "loadImage"}));
+                                       "spreadsheetToImage", "saveImage", "tableWidget", "followFilesButton",
+                                       "loadImage"}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("followFilesButton"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget(), w.ui->tableWidget);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
