@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
@@ -144,6 +145,22 @@ private slots:
         QVERIFY(canvas->fits());
         QTest::keyClick(canvas, Qt::Key_1);
         QCOMPARE(canvas->scale(), 1.0);
+
+        // The readout is what a screen reader hears of it.
+        canvas->setCurrent(QPoint(1, 1));
+        QAccessibleInterface *readout = QAccessible::queryAccessibleInterface(viewer->findChild<QLabel *>("readout"));
+        QVERIFY(readout);
+        QCOMPARE(readout->text(QAccessible::Name), viewer->readout());
+
+        // Esc and Ctrl+W close the viewer.
+        for (const QKeySequence &keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            QTest::mouseDClick(w.ui->imageView, Qt::LeftButton);
+            QTRY_VERIFY(w.viewer() && w.viewer()->isVisible());
+            QApplication::setActiveWindow(w.viewer());
+            QVERIFY(QTest::qWaitForWindowActive(w.viewer()));
+            QTest::keySequence(w.viewer(), keys);
+            QTRY_VERIFY(!w.viewer());
+        }
     }
 
     // Ctrl+wheel zooms around the pointer: the pixel under it stays under it; the plain
@@ -182,6 +199,16 @@ private slots:
         send(QEvent::MouseMove, at + QPoint(-24, 0), Qt::LeftButton);
         send(QEvent::MouseButtonRelease, at + QPoint(-24, 0), Qt::NoButton);
         QCOMPARE(canvas.current(), under); // the picture moved with the pointer
+
+        // Zoomed with a key, the pointer's new pixel is shown before the pointer moves.
+        QCursor::setPos(view->mapToGlobal(at));
+        QTest::mouseMove(view, at);
+        QTRY_VERIFY(view->underMouse());
+        QTest::keyClick(&canvas, Qt::Key_0);
+        const QPoint afterKey = canvas.current();
+        send(QEvent::MouseMove, at, Qt::NoButton);
+        QCOMPARE(afterKey, canvas.current());
+        QVERIFY(afterKey != under);
     }
 
     // A sheet sorted in a spreadsheet program: the viewer names the line in the file.
@@ -254,6 +281,10 @@ private slots:
         const QString text = helps.first()->toPlainText();
         for (const char *words : {"Image to Spreadsheet", "x and y are numbers", "Ctrl+Shift+O", "Ctrl+I"})
             QVERIFY2(text.contains(QLatin1String(words)), words);
+        QApplication::setActiveWindow(helps.first());
+        QVERIFY(QTest::qWaitForWindowActive(helps.first()));
+        QTest::keyClick(helps.first(), Qt::Key_Escape);
+        QTRY_VERIFY(!w.window->findChild<QTextBrowser *>(QStringLiteral("helpWindow")));
     }
 
     // The first Open dialogs start in Pictures and Documents; then in the last folder, also

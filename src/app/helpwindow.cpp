@@ -2,6 +2,7 @@
 
 #include "text/usertexts.h"
 
+#include <QAction>
 #include <QMessageBox>
 #include <QTextBrowser>
 
@@ -18,6 +19,10 @@ void showHelp(QWidget *window)
         help->setAccessibleName(tess::userText(tess::Text::HelpTitle));
         help->setHtml(tess::userText(tess::Text::HelpText));
         help->resize(560, 640);
+        auto *closing = new QAction(help);
+        closing->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+        QObject::connect(closing, &QAction::triggered, help, &QWidget::close);
+        help->addAction(closing);
     }
     help->show();
     help->raise();
