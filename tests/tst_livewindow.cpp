@@ -184,6 +184,8 @@ private slots:
         Window w = Window::make();
         const QString sheet = openDrawn(w, sheetOf(10));
         QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet: ") + sheet);
+        // A long path the box cuts off is whole in the tooltip.
+        QCOMPARE(w.ui->spreadsheetBox->toolTip(), w.ui->spreadsheetBox->title());
         QVERIFY(!w.ui->ss_save_pos->isHidden() && w.ui->ss_save_neg->isHidden());
         QCOMPARE(w.ui->imageBox->title(), QStringLiteral("Image: drawn from lesson.csv"));
 
@@ -196,6 +198,10 @@ private slots:
         QVERIFY(QImage(drawn).save(smiley));
         w.dialogs->fileAnswers = {smiley};
         w.ui->loadImage->click();
+        // No sheet now, and the heading names none.
+        QCOMPARE(w.ui->resolution->text(), QStringLiteral("No Spreadsheet Loaded"));
+        QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet"));
+        QCOMPARE(w.ui->spreadsheetBox->toolTip(), QString());
         w.ui->imageToSpreadsheet->click();
         QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet: from smiley.png"));
         QVERIFY(w.ui->ss_save_pos->isHidden());

@@ -327,8 +327,10 @@ private slots:
         QCOMPARE(table->rowCount(), 5);
         QCOMPARE(table->columnCount(), 5);
         QCOMPARE(table->horizontalHeader()->defaultSectionSize(), 47);
+        // The hidden column headers name the columns for a screen reader, as row 0 does.
         for (int i = 0; i < 5; ++i) {
-            QVERIFY(!table->horizontalHeaderItem(i));
+            QVERIFY(table->horizontalHeaderItem(i));
+            QCOMPARE(table->horizontalHeaderItem(i)->text(), w.rowTexts(0).at(i));
             QVERIFY(!table->verticalHeaderItem(i));
         }
         QCOMPARE(w.rowTexts(0), (QStringList{"x", "y", "r", "g", "b"}));

@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QStatusBar>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTimer>
@@ -559,6 +560,24 @@ private slots:
             ringPixels += qAbs(c.red() - ring.red()) + qAbs(c.green() - ring.green()) + qAbs(c.blue() - ring.blue()) < 60;
         }
         QVERIFY2(ringPixels >= 2, qPrintable(QString::number(ringPixels)));
+    }
+
+    // A notice longer than the status bar is whole in its tooltip and in what a screen
+    // reader reads of the bar; the bar's notes go with the message.
+    void statusMessageWhole()
+    {
+        WindowUnderTest w = WindowUnderTest::make();
+        const QString path = m_dir.filePath(QStringLiteral("holes.csv"));
+        QVERIFY(writeFile(path, "x,y,r,g,b\nnote,,,,\n0,0,1,2,3\n2,2,400,2,3\n"));
+        w.dialogs->fileAnswers = {path};
+        w.ui->loadSpreadsheet->click();
+        const QString notice = w.window->statusBar()->currentMessage();
+        QVERIFY2(notice.contains(QLatin1String("skipped")), qPrintable(notice));
+        QCOMPARE(w.window->statusBar()->toolTip(), notice);
+        QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(w.window->statusBar());
+        QCOMPARE(bar->text(QAccessible::Description), notice);
+        w.window->statusBar()->clearMessage();
+        QCOMPARE(w.window->statusBar()->toolTip(), QString());
     }
 
     // Each window the program opens lies within the screen's available area, frame and

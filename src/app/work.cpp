@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -21,6 +22,18 @@
 
 using namespace panel;
 using Work = tess::Document::Work;
+
+namespace {
+
+// A heading that names a file: the box may cut a long path off, so the tooltip holds
+// the heading whole.
+void showTitle(QGroupBox *box, const QString &lead, const QString &path)
+{
+    box->setTitle(lead + path);
+    box->setToolTip(path.isEmpty() ? QString() : lead + path);
+}
+
+} // namespace
 
 void MainWindow::fillFromDocument()
 {
@@ -46,15 +59,17 @@ void MainWindow::showDocumentState()
         if (document->sheetSaved())
             showTick(ui->ss_save_pos, ui->ss_save_neg);
         if (!document->sheetFile().isEmpty()) {
-            ui->spreadsheetBox->setTitle(tr("Spreadsheet: ") + document->sheetFile());
+            showTitle(ui->spreadsheetBox, tr("Spreadsheet: "), document->sheetFile());
         } else {
             const QString from = QFileInfo(places.source(FilePlaces::Sheet)).fileName();
-            ui->spreadsheetBox->setTitle(from.isEmpty() ? tr("Spreadsheet: from the image")
-                                                        : tr("Spreadsheet: from ") + from);
+            showTitle(ui->spreadsheetBox, from.isEmpty() ? tr("Spreadsheet: from the image") : tr("Spreadsheet: from "),
+                      from);
         }
     } else {
         markUnloaded(SheetSide);
         resetInfo(SheetSide);
+        // The panel says no sheet is loaded; the heading no longer names one.
+        showTitle(ui->spreadsheetBox, tr("Spreadsheet"), QString());
     }
 
     if (document->hasPicture()) {
@@ -64,8 +79,10 @@ void MainWindow::showDocumentState()
         updateInfo(ImageSide);
         if (document->pictureSaved())
             showTick(ui->image_save_pos, ui->image_save_neg);
-        ui->imageBox->setTitle(document->pictureFile().isEmpty() ? drawnTitle(places.source(FilePlaces::Image))
-                                                                 : tr("Image: ") + document->pictureFile());
+        if (document->pictureFile().isEmpty())
+            showTitle(ui->imageBox, drawnTitle(places.source(FilePlaces::Image)), QString());
+        else
+            showTitle(ui->imageBox, tr("Image: "), document->pictureFile());
     } else {
         markUnloaded(ImageSide);
         resetInfo(ImageSide);
