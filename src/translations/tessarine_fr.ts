@@ -831,6 +831,46 @@
         <source>Converting the picture was stopped; nothing has changed</source>
         <translation>La conversion de l’image a été interrompue&#xa0;; rien n’a changé</translation>
     </message>
+    <message>
+        <source>Read a file again when another program saves it (%1)</source>
+        <translation>Relire un fichier quand un autre programme l’enregistre (%1)</translation>
+    </message>
+    <message>
+        <source>Open in spreadsheet</source>
+        <translation>Ouvrir dans le tableur</translation>
+    </message>
+    <message>
+        <source>Open the sheet in the spreadsheet program, saved first when it is new (Ctrl+Shift+E)</source>
+        <translation>Ouvrir la feuille dans le tableur ; une feuille nouvelle est d’abord enregistrée (Ctrl+Maj+E)</translation>
+    </message>
+    <message>
+        <source>%1 pixels changed</source>
+        <translation>%1 pixels modifiés</translation>
+    </message>
+    <message>
+        <source>%1 pixel changed</source>
+        <translation>%1 pixel modifié</translation>
+    </message>
+    <message>
+        <source>; the largest change is %1 in %2 at x %3, y %4</source>
+        <translation> ; la plus grande modification est de %1 en %2 à x %3, y %4</translation>
+    </message>
+    <message>
+        <source>The pictures differ in size: %1 × %2 and %3 × %4</source>
+        <translation>Les images n’ont pas la même taille : %1 × %2 et %3 × %4</translation>
+    </message>
+    <message>
+        <source>No program was found to open %1; open it from the spreadsheet program.</source>
+        <translation>Aucun programme trouvé pour ouvrir %1 ; ouvrez-le depuis le tableur.</translation>
+    </message>
+    <message>
+        <source>Save the converted sheet before loading another file?</source>
+        <translation>Enregistrer la feuille convertie avant de charger un autre fichier ?</translation>
+    </message>
+    <message>
+        <source>Save the drawn picture before loading another file?</source>
+        <translation>Enregistrer l’image dessinée avant de charger un autre fichier ?</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>
@@ -853,6 +893,10 @@
     <message>
         <source>Pixels of %1 – %2</source>
         <translation>Pixels de %1 – %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -902,14 +946,20 @@
         <translation>--excel2002 ne s’applique qu’à to-sheet</translation>
     </message>
     <message>
+        <source>--watch follows a file; standard input cannot be watched</source>
+        <translation>--watch suit un fichier&#xa0;; l’entrée standard ne peut pas être surveillée</translation>
+    </message>
+    <message>
         <source>Usage:
   tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002] [--watch]
   tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--watch]
+  tessarine-cli compare IMAGE IMAGE [DIFFERENCE]
   tessarine-cli --help | --version
 </source>
-        <translation>Utilisation&#xa0;:
+        <translation>Utilisation :
   tessarine-cli to-sheet IMAGE FEUILLE [--hsv] [--excel2002] [--watch]
   tessarine-cli to-image FEUILLE IMAGE [--rgb | --hsv] [--watch]
+  tessarine-cli compare IMAGE IMAGE [DIFFÉRENCE]
   tessarine-cli --help | --version
 </translation>
     </message>
@@ -926,6 +976,10 @@ Commands:
   to-image     Read the pixel sheet SHEET (CSV, .xlsx or .ods, recognised by its
                content) and draw it into IMAGE; the picture format is the one the
                suffix of IMAGE names (.png, .bmp, .jpg, .gif, .tif, ...).
+  compare      Compare two pictures pixel by pixel and print how many pixels
+               changed and the largest change, with its place. DIFFERENCE, when
+               given, receives a picture of the change: changed pixels in red,
+               unchanged ones dimmed.
 
 Options:
   --hsv        to-sheet: write hue, saturation and value instead of red, green, blue.
@@ -946,46 +1000,56 @@ Options:
 A SHEET of - means standard output for to-sheet and standard input for to-image.
 
 Exit status: 0 done, 1 the conversion failed (reason on standard error),
-2 the command line was wrong. With --watch: 0 once stopped.
+2 the command line was wrong, 3 compare found the pictures different (0: the
+same). With --watch: 0 once stopped.
 </source>
         <translation>
-Transforme une image en feuille de pixels (une ligne par pixel&#xa0;: x,y et sa couleur) et une
+Transforme une image en feuille de pixels (une ligne par pixel : x,y et sa couleur) et une
 feuille de pixels en image.
 
-Commandes&#xa0;:
+Commandes :
   to-sheet     Lit IMAGE (tout format connu du programme, reconnu d’après son contenu) et
-               écrit sa feuille de pixels dans FEUILLE&#xa0;: CSV, ou classeur Excel si FEUILLE
+               écrit sa feuille de pixels dans FEUILLE : CSV, ou classeur Excel si FEUILLE
                finit par .xlsx. Les images de plus d’un million de pixels sont d’abord
                réduites à environ un million (avis sur la sortie d’erreur standard).
   to-image     Lit la feuille de pixels FEUILLE (CSV, .xlsx ou .ods, reconnue d’après son
-               contenu) et la dessine dans IMAGE&#xa0;; le format d’image est celui qu’indique
+               contenu) et la dessine dans IMAGE ; le format d’image est celui qu’indique
                l’extension d’IMAGE (.png, .bmp, .jpg, .gif, .tif, ...).
+  compare      Comparer deux images pixel par pixel et afficher combien de pixels ont
+               changé et la plus grande modification, avec sa place. DIFFÉRENCE, si
+               donné, reçoit une image de la modification : pixels modifiés en rouge,
+               pixels inchangés assombris.
 
-Options&#xa0;:
-  --hsv        to-sheet&#xa0;: écrit teinte, saturation et valeur au lieu de rouge, vert, bleu.
-               to-image&#xa0;: dessine à partir des colonnes h, s, v.
-  --rgb        to-image&#xa0;: dessine à partir des colonnes r, g, b.
+Options :
+  --hsv        to-sheet : écrit teinte, saturation et valeur au lieu de rouge, vert, bleu.
+               to-image : dessine à partir des colonnes h, s, v.
+  --rgb        to-image : dessine à partir des colonnes r, g, b.
                Sans --rgb ni --hsv, to-image dessine à partir de r, g, b si la feuille
                contient au moins l’une d’elles, sinon à partir de h, s, v.
-  --excel2002  to-sheet&#xa0;: réduit l’image à environ 60&#xa0;000 pixels, le nombre maximal de lignes
+  --excel2002  to-sheet : réduit l’image à environ 60 000 pixels, le nombre maximal de lignes
                des anciens tableurs.
   --watch      Convertit une fois, puis à chaque nouvel enregistrement du fichier d’entrée
                (par un tableur ou un logiciel de dessin, peu importe comment), jusqu’à
                interruption (Ctrl+C) ou arrêt. Si un enregistrement est illisible, la raison
-               est affichée et la dernière sortie valide est gardée&#xa0;; le prochain
+               est affichée et la dernière sortie valide est gardée ; le prochain
                enregistrement valide sera converti. L’entrée doit être un fichier, pas -.
   -h, --help   Affiche ce texte.
   -v, --version  Affiche la version.
 
 Une FEUILLE - désigne la sortie standard pour to-sheet, l’entrée standard pour to-image.
 
-Code de sortie&#xa0;: 0 terminé, 1 la conversion a échoué (raison sur la sortie d’erreur standard),
-2 la ligne de commande était incorrecte. Avec --watch&#xa0;: 0 une fois arrêté.
+Code de sortie : 0 terminé, 1 la conversion a échoué (raison sur la sortie d’erreur standard),
+2 la ligne de commande était incorrecte. Avec --watch : 0 une fois arrêté.
+Pour compare : 3 si les images diffèrent, 0 si elles sont identiques.
 </translation>
     </message>
     <message>
-        <source>--watch follows a file; standard input cannot be watched</source>
-        <translation>--watch suit un fichier&#xa0;; l’entrée standard ne peut pas être surveillée</translation>
+        <source>compare takes no --%1</source>
+        <translation>compare n’accepte pas --%1</translation>
+    </message>
+    <message>
+        <source>compare takes two pictures and an optional difference picture, %1 paths given</source>
+        <translation>compare attend deux images et une image de différence facultative, %1 chemins donnés</translation>
     </message>
 </context>
 </TS>
