@@ -614,6 +614,12 @@ private slots:
         QTest::newRow("image is a folder")
             << QStringList{"to-sheet", "{dir}/folder.png", "{dir}/d.csv"} << none
             << "Invalid image format.\n{dir}/folder.png: this is a folder\n";
+        QTest::newRow("a sheet as the image")
+            << QStringList{"to-sheet", "{dir}/rgb.csv", "{dir}/d.csv"} << none
+            << "Invalid image format.\n{dir}/rgb.csv: this is a pixel sheet; open it with Load Sheet\n";
+        QTest::newRow("a letter as the image: no hint")
+            << QStringList{"to-sheet", "{dir}/not-a-sheet.csv", "{dir}/d.csv"} << none
+            << "Invalid image format.\n{dir}/not-a-sheet.csv: not a picture in any format this program reads\n";
         QTest::newRow("sheet into a missing folder")
             << QStringList{"to-sheet", "{dir}/small.png", "{dir}/nowhere/d.csv"} << none
             << "Warning: Spreadsheet not Saved\n{dir}/nowhere/d.csv: No such file or directory\n";

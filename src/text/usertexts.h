@@ -152,6 +152,7 @@ enum class Text {
     PixelChanged,
     LargestChange,
     SizesDiffer,
+    SheetFile,                // Load Image on a sheet
     NoProgramForSheet,        // %1: the sheet file's name
 
     // Closing with unsaved work, help and about.

@@ -871,6 +871,10 @@
         <source>Save the drawn picture before loading another file?</source>
         <translation>Das gezeichnete Bild speichern, bevor eine andere Datei geladen wird?</translation>
     </message>
+    <message>
+        <source>this is a pixel sheet; open it with Load Sheet</source>
+        <translation>dies ist eine Pixeltabelle; öffnen Sie sie mit „Tabelle laden“</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

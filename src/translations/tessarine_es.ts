@@ -871,6 +871,10 @@
         <source>Save the drawn picture before loading another file?</source>
         <translation>¿Guardar la imagen dibujada antes de cargar otro archivo?</translation>
     </message>
+    <message>
+        <source>this is a pixel sheet; open it with Load Sheet</source>
+        <translation>es una hoja de píxeles; ábrala con «Abrir hoja»</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

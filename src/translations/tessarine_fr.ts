@@ -871,6 +871,10 @@
         <source>Save the drawn picture before loading another file?</source>
         <translation>Enregistrer l’image dessinée avant de charger un autre fichier ?</translation>
     </message>
+    <message>
+        <source>this is a pixel sheet; open it with Load Sheet</source>
+        <translation>c’est une feuille de pixels&#xa0;; ouvrez-la avec «&#xa0;Ouvrir la feuille&#xa0;»</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>
@@ -956,7 +960,7 @@
   tessarine-cli compare IMAGE IMAGE [DIFFERENCE]
   tessarine-cli --help | --version
 </source>
-        <translation>Utilisation :
+        <translation>Utilisation&#xa0;:
   tessarine-cli to-sheet IMAGE FEUILLE [--hsv] [--excel2002] [--watch]
   tessarine-cli to-image FEUILLE IMAGE [--rgb | --hsv] [--watch]
   tessarine-cli compare IMAGE IMAGE [DIFFÉRENCE]
@@ -1004,42 +1008,42 @@ Exit status: 0 done, 1 the conversion failed (reason on standard error),
 same). With --watch: 0 once stopped.
 </source>
         <translation>
-Transforme une image en feuille de pixels (une ligne par pixel : x,y et sa couleur) et une
+Transforme une image en feuille de pixels (une ligne par pixel&#xa0;: x,y et sa couleur) et une
 feuille de pixels en image.
 
-Commandes :
+Commandes&#xa0;:
   to-sheet     Lit IMAGE (tout format connu du programme, reconnu d’après son contenu) et
-               écrit sa feuille de pixels dans FEUILLE : CSV, ou classeur Excel si FEUILLE
+               écrit sa feuille de pixels dans FEUILLE&#xa0;: CSV, ou classeur Excel si FEUILLE
                finit par .xlsx. Les images de plus d’un million de pixels sont d’abord
                réduites à environ un million (avis sur la sortie d’erreur standard).
   to-image     Lit la feuille de pixels FEUILLE (CSV, .xlsx ou .ods, reconnue d’après son
-               contenu) et la dessine dans IMAGE ; le format d’image est celui qu’indique
+               contenu) et la dessine dans IMAGE&#xa0;; le format d’image est celui qu’indique
                l’extension d’IMAGE (.png, .bmp, .jpg, .gif, .tif, ...).
   compare      Comparer deux images pixel par pixel et afficher combien de pixels ont
                changé et la plus grande modification, avec sa place. DIFFÉRENCE, si
                donné, reçoit une image de la modification : pixels modifiés en rouge,
                pixels inchangés assombris.
 
-Options :
-  --hsv        to-sheet : écrit teinte, saturation et valeur au lieu de rouge, vert, bleu.
-               to-image : dessine à partir des colonnes h, s, v.
-  --rgb        to-image : dessine à partir des colonnes r, g, b.
+Options&#xa0;:
+  --hsv        to-sheet&#xa0;: écrit teinte, saturation et valeur au lieu de rouge, vert, bleu.
+               to-image&#xa0;: dessine à partir des colonnes h, s, v.
+  --rgb        to-image&#xa0;: dessine à partir des colonnes r, g, b.
                Sans --rgb ni --hsv, to-image dessine à partir de r, g, b si la feuille
                contient au moins l’une d’elles, sinon à partir de h, s, v.
-  --excel2002  to-sheet : réduit l’image à environ 60 000 pixels, le nombre maximal de lignes
+  --excel2002  to-sheet&#xa0;: réduit l’image à environ 60&#xa0;000 pixels, le nombre maximal de lignes
                des anciens tableurs.
   --watch      Convertit une fois, puis à chaque nouvel enregistrement du fichier d’entrée
                (par un tableur ou un logiciel de dessin, peu importe comment), jusqu’à
                interruption (Ctrl+C) ou arrêt. Si un enregistrement est illisible, la raison
-               est affichée et la dernière sortie valide est gardée ; le prochain
+               est affichée et la dernière sortie valide est gardée&#xa0;; le prochain
                enregistrement valide sera converti. L’entrée doit être un fichier, pas -.
   -h, --help   Affiche ce texte.
   -v, --version  Affiche la version.
 
 Une FEUILLE - désigne la sortie standard pour to-sheet, l’entrée standard pour to-image.
 
-Code de sortie : 0 terminé, 1 la conversion a échoué (raison sur la sortie d’erreur standard),
-2 la ligne de commande était incorrecte. Avec --watch : 0 une fois arrêté.
+Code de sortie&#xa0;: 0 terminé, 1 la conversion a échoué (raison sur la sortie d’erreur standard),
+2 la ligne de commande était incorrecte. Avec --watch&#xa0;: 0 une fois arrêté.
 Pour compare : 3 si les images diffèrent, 0 si elles sont identiques.
 </translation>
     </message>
