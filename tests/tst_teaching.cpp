@@ -264,6 +264,16 @@ private slots:
         QVERIFY2(viewer->readout().endsWith(QStringLiteral("line %1 of reduced.csv").arg(QLocale().toString(line))),
                  qPrintable(viewer->readout()));
         QCOMPARE(readAll(sheet).split('\n').at(line - 1).left(4), QByteArray("5,3,"));
+
+        // The same viewer from the keyboard alone.
+        viewer->close();
+        QTRY_VERIFY(!w.sheetViewer());
+        w.window->show();
+        QApplication::setActiveWindow(w.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QTest::keyClick(w.window.get(), Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_VERIFY(w.sheetViewer());
+        QCOMPARE(w.sheetViewer()->canvas()->picture().size(), reduced);
     }
 
     // F1: one help window beside the window, with the loop, the sheet's rules and the keys.

@@ -64,6 +64,11 @@ void MainWindow::setUpTeachingAids()
     showFocusClearly(*this);
 
     windowAction(this, tr("Look into the pixels"), QKeySequence(Qt::CTRL | Qt::Key_I), [this] { openPixelViewer(); });
+    // The keyboard's way to what a double-click on the table opens.
+    windowAction(this, tr("Look into the sheet's pixels"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I), [this] {
+        if (document->hasSheet())
+            viewers->openSheet();
+    });
     auto *inSpreadsheet = windowAction(this, tr("Open in spreadsheet"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
                                        [this] { openInSpreadsheet(); });
     inSpreadsheet->setObjectName(QStringLiteral("openInSpreadsheet"));

@@ -875,6 +875,10 @@
         <source>this is a pixel sheet; open it with Load Sheet</source>
         <translation>dies ist eine Pixeltabelle; öffnen Sie sie mit „Tabelle laden“</translation>
     </message>
+    <message>
+        <source>Look into the sheet&apos;s pixels</source>
+        <translation>Pixel der Tabelle ansehen</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

@@ -875,6 +875,10 @@
         <source>this is a pixel sheet; open it with Load Sheet</source>
         <translation>es una hoja de píxeles; ábrala con «Abrir hoja»</translation>
     </message>
+    <message>
+        <source>Look into the sheet&apos;s pixels</source>
+        <translation>Mirar los píxeles de la hoja</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

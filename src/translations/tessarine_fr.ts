@@ -875,6 +875,10 @@
         <source>this is a pixel sheet; open it with Load Sheet</source>
         <translation>c’est une feuille de pixels&#xa0;; ouvrez-la avec «&#xa0;Ouvrir la feuille&#xa0;»</translation>
     </message>
+    <message>
+        <source>Look into the sheet&apos;s pixels</source>
+        <translation>Regarder dans les pixels de la feuille</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>
