@@ -2,6 +2,7 @@
 // the question before unsaved work is lost, what a screen reader hears, a small screen.
 
 #include "dialogs.h"
+#include "helpwindow.h"
 #include "pixelcanvas.h"
 #include "pixelviewer.h"
 #include "testhelpers.h"
@@ -15,6 +16,8 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
@@ -292,6 +295,17 @@ private slots:
         const QString text = helps.first()->toPlainText();
         for (const char *words : {"Image to Spreadsheet", "x and y are numbers", "Ctrl+Shift+O", "Ctrl+I"})
             QVERIFY2(text.contains(QLatin1String(words)), words);
+        // The keys in the user's words, as the menus say them: German with the toolkit's
+        // German key names.
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        QCoreApplication::installTranslator(&german);
+        const QString inGerman = helpText();
+        QCoreApplication::removeTranslator(&german);
+        for (const char *words : {"Strg+Rechts", "Strg+Umschalt+O", "<td>F1</td>", "Load Image"})
+            QVERIFY2(inGerman.contains(QLatin1String(words)), words);
+        QVERIFY(!inGerman.contains(QLatin1String("<td>Ctrl+")));
+
         QApplication::setActiveWindow(helps.first());
         QVERIFY(QTest::qWaitForWindowActive(helps.first()));
         QTest::keyClick(helps.first(), Qt::Key_Escape);
