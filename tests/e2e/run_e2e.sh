@@ -432,6 +432,8 @@ shot load-question
 xdotool windowfocus --sync "$box" 2>/dev/null || xdotool windowfocus "$box"
 xdotool key Return
 answer_dialog 'Save Image' "$work/folder/smiley-kept.png" smiley-kept
+# The save runs beside the window; the load follows once it is done.
+for _ in $(seq 50); do [ -s "$work/folder/smiley-kept.png" ] && break; sleep 0.1; done
 [ -s "$work/folder/smiley-kept.png" ] || fail "the drawing was not saved before the load"
 no_warning "Load Image of the big picture"
 sleep 0.5
