@@ -21,7 +21,9 @@ public:
 
     QStringList fileAnswers; // taken in order; an empty answer (or none left) is a cancel
     QStringList typeAnswers; // file types chosen, in order; none left: the one shown stays
-    QList<CloseAnswer> closeAnswers; // taken in order; none left: Cancel
+    // Taken in order; none left: Discard, so that a test about something else goes on with
+    // its load or close over unsaved work (the question is still recorded).
+    QList<CloseAnswer> closeAnswers;
     QList<Question> asked;
 
     QString openFileName(QWidget *, const QString &caption, const QString &dir,
@@ -44,7 +46,7 @@ public:
     CloseAnswer askBeforeClosing(QWidget *, const QString &title, const QString &text) override
     {
         asked.append({QStringLiteral("close"), title, QString(), text, QString(), QString()});
-        return closeAnswers.isEmpty() ? CloseAnswer::Cancel : closeAnswers.takeFirst();
+        return closeAnswers.isEmpty() ? CloseAnswer::Discard : closeAnswers.takeFirst();
     }
 
     // As a file dialog does: it shows the type asked for, or else the first of the list.

@@ -149,6 +149,9 @@ private slots:
         QTest::newRow("--watch on standard input") << QStringList{"to-image", "-", out, "--watch"} << 2 << usage;
         QTest::newRow("--excel2002 with to-image") << QStringList{"to-image", "{dir}/rgb.csv", out, "--excel2002"}
                                                   << 2 << usage;
+        QTest::newRow("compare with one picture") << QStringList{"compare", "{dir}/small.png"} << 2 << usage;
+        QTest::newRow("compare with --hsv")
+            << QStringList{"compare", "{dir}/small.png", "{dir}/small.png", "--hsv"} << 2 << usage;
     }
 
     void usage()
@@ -165,6 +168,49 @@ private slots:
             QVERIFY2(result.err.startsWith("tessarine-cli: ") && result.err.contains(expected), result.err.constData());
             QCOMPARE(result.out, QByteArray());
             QVERIFY(!QFileInfo::exists(path("usage-out.png")));
+        }
+    }
+
+    // Two pictures compared: the count and the largest change on standard output, 0 for
+    // the same pictures, 3 for different ones, 1 when one cannot be read.
+    void compare_data()
+    {
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("out");
+        QTest::newRow("itself") << "small.png" << 0 << QByteArray("0 pixels changed\n");
+        QTest::newRow("the same pixels in another format") << "small-bmp.png" << 0 << QByteArray("0 pixels changed\n");
+        QTest::newRow("one pixel") << "one-changed.png" << 3
+                                   << QByteArray("1 pixel changed; the largest change is 245 in b at x 1, y 1\n");
+        QTest::newRow("alpha only") << "small-alpha.png" << 3
+                                    << QByteArray("4 pixels changed; the largest change is 127 in a at x 0, y 0\n");
+        QTest::newRow("another size") << "wide.png" << 3
+                                      << QByteArray("The pictures differ in size: 2 \u00d7 2 and 3 \u00d7 2\n");
+        QTest::newRow("not a picture") << "text.png" << 1 << QByteArray();
+    }
+
+    void compare()
+    {
+        QFETCH(QString, after);
+        QFETCH(int, status);
+        QFETCH(QByteArray, out);
+        QImage changed = twoByTwo(QImage::Format_RGB32, 255);
+        changed.setPixel(1, 1, qRgb(255, 128, 245));
+        QVERIFY(changed.save(path("one-changed.png")));
+        QVERIFY(QImage(3, 2, QImage::Format_RGB32).save(path("wide.png")));
+        QFile::remove(path("difference.png"));
+
+        const Result result = runCli({"compare", path("small.png"), path(after), path("difference.png")});
+        QCOMPARE(result.exitCode, status);
+        QCOMPARE(result.out, out);
+        if (status == 1)
+            QVERIFY2(result.err.startsWith("Invalid image format."), result.err.constData());
+        const QImage difference(path("difference.png"));
+        QCOMPARE(difference.isNull(), status == 1 || after == QLatin1String("wide.png"));
+        if (after == QLatin1String("one-changed.png")) {
+            // The changed pixel stands out; an unchanged one is dimmed.
+            QCOMPARE(qRed(difference.pixel(1, 1)), 128 + 245 / 2);
+            QVERIFY(qRed(difference.pixel(0, 0)) <= 255 / 4);
         }
     }
 
@@ -585,6 +631,12 @@ private slots:
         QTest::newRow("image is a folder")
             << QStringList{"to-sheet", "{dir}/folder.png", "{dir}/d.csv"} << none
             << "Invalid image format.\n{dir}/folder.png: this is a folder\n";
+        QTest::newRow("a sheet as the image")
+            << QStringList{"to-sheet", "{dir}/rgb.csv", "{dir}/d.csv"} << none
+            << "Invalid image format.\n{dir}/rgb.csv: this is a pixel sheet; open it with Load Sheet\n";
+        QTest::newRow("a letter as the image: no hint")
+            << QStringList{"to-sheet", "{dir}/not-a-sheet.csv", "{dir}/d.csv"} << none
+            << "Invalid image format.\n{dir}/not-a-sheet.csv: not a picture in any format this program reads\n";
         QTest::newRow("sheet into a missing folder")
             << QStringList{"to-sheet", "{dir}/small.png", "{dir}/nowhere/d.csv"} << none
             << "Warning: Spreadsheet not Saved\n{dir}/nowhere/d.csv: No such file or directory\n";

@@ -10,6 +10,8 @@
 
 #include <QtTest>
 
+#include <QCheckBox>
+
 #include <QAction>
 #include <QMimeData>
 #include <QShortcut>
@@ -145,7 +147,16 @@ private slots:
         const QString path = openDrawn(w, sheetOf(10));
         QAction *follow = w.window->findChild<QAction *>(QStringLiteral("followFiles"));
         QVERIFY(follow && follow->isChecked());
+        // The switch in the status bar is a check box that Tab reaches and that names its key.
+        auto *box = w.window->findChild<QCheckBox *>(QStringLiteral("followFilesButton"));
+        QVERIFY(box && box->isChecked() && box->focusPolicy() & Qt::TabFocus);
+        QVERIFY2(box->toolTip().contains(QStringLiteral("Ctrl+Shift+F")), qPrintable(box->toolTip()));
+        box->click();
+        QVERIFY(!follow->isChecked());
         follow->trigger();
+        QVERIFY(box->isChecked());
+        follow->trigger();
+        QVERIFY(!box->isChecked());
         QVERIFY(writeFile(path, sheetOf(60)));
         QTest::qWait(Settled);
         QCOMPARE(redOf(w.window->image), 10);
@@ -173,6 +184,8 @@ private slots:
         Window w = Window::make();
         const QString sheet = openDrawn(w, sheetOf(10));
         QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet: ") + sheet);
+        // A long path the box cuts off is whole in the tooltip.
+        QCOMPARE(w.ui->spreadsheetBox->toolTip(), w.ui->spreadsheetBox->title());
         QVERIFY(!w.ui->ss_save_pos->isHidden() && w.ui->ss_save_neg->isHidden());
         QCOMPARE(w.ui->imageBox->title(), QStringLiteral("Image: drawn from lesson.csv"));
 
@@ -185,6 +198,10 @@ private slots:
         QVERIFY(QImage(drawn).save(smiley));
         w.dialogs->fileAnswers = {smiley};
         w.ui->loadImage->click();
+        // No sheet now, and the heading names none.
+        QCOMPARE(w.ui->resolution->text(), QStringLiteral("No Spreadsheet Loaded"));
+        QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet"));
+        QCOMPARE(w.ui->spreadsheetBox->toolTip(), QString());
         w.ui->imageToSpreadsheet->click();
         QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet: from smiley.png"));
         QVERIFY(w.ui->ss_save_pos->isHidden());

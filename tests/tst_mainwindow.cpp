@@ -327,8 +327,10 @@ private slots:
         QCOMPARE(table->rowCount(), 5);
         QCOMPARE(table->columnCount(), 5);
         QCOMPARE(table->horizontalHeader()->defaultSectionSize(), 47);
+        // The hidden column headers name the columns for a screen reader, as row 0 does.
         for (int i = 0; i < 5; ++i) {
-            QVERIFY(!table->horizontalHeaderItem(i));
+            QVERIFY(table->horizontalHeaderItem(i));
+            QCOMPARE(table->horizontalHeaderItem(i)->text(), w.rowTexts(0).at(i));
             QVERIFY(!table->verticalHeaderItem(i));
         }
         QCOMPARE(w.rowTexts(0), (QStringList{"x", "y", "r", "g", "b"}));
@@ -1567,13 +1569,17 @@ private slots:
         w.ui->loadImage->setFocus();
 
         QStringList forward;
-        for (int i = 0; i < 9; ++i) {
+        for (int i = 0; i < 10; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             forward.append(QApplication::focusWidget()->objectName());
         }
-        // Of the two mode buttons Tab stops at the selected one; the arrows choose.
+        // Of the two mode buttons Tab stops at the selected one; the arrows choose. The
+        // status bar's follow switch comes after the table.
         QCOMPARE(forward, (QStringList{"shrink", "imageToSpreadsheet", "HSVButton", "saveSheet", "loadSpreadsheet",
-                                       "spreadsheetToImage", "saveImage", "tableWidget", "loadImage"}));
+                                       "spreadsheetToImage", "saveImage", "tableWidget", "followFilesButton",
+                                       "loadImage"}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("followFilesButton"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget(), w.ui->tableWidget);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);

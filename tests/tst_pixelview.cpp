@@ -88,6 +88,30 @@ private slots:
         QCOMPARE(zoom::fitScale(picture, view), scale);
     }
 
+    // The viewer opens where every pixel is a whole number of screen pixels.
+    void openingScale_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("small") << QSize(16, 16) << 1.0 << 25.0;
+        QTest::newRow("a little larger than the view: 1:1") << QSize(640, 480) << 1.0 << 1.0;
+        QTest::newRow("large: 1:1, not a fraction") << QSize(4000, 3000) << 1.0 << 1.0;
+        QTest::newRow("at 125 %: one screen pixel each") << QSize(4000, 3000) << 1.25 << 0.8;
+        QTest::newRow("at 125 %, small") << QSize(100, 100) << 1.25 << 4.0;
+        QTest::newRow("at scale 2") << QSize(100, 100) << 2.0 << 4.0;
+    }
+
+    void openingScale()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(double, ratio);
+        QFETCH(double, scale);
+        QCOMPARE(zoom::openingScale(picture, QSize(620, 400), ratio), scale);
+        const double screenPixels = scale * ratio;
+        QCOMPARE(screenPixels, std::round(screenPixels));
+    }
+
     // Zooming around a point keeps the pixel under it; pixelAt agrees at the borders.
     void zoomAroundAPoint()
     {

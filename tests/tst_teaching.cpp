@@ -1,20 +1,30 @@
 // The window as a lesson needs it: pictures in their own proportions, the pixel viewer,
 // the question before unsaved work is lost, what a screen reader hears, a small screen.
 
+#include "dialogs.h"
+#include "helpwindow.h"
 #include "pixelcanvas.h"
 #include "pixelviewer.h"
 #include "testhelpers.h"
 #include "windowundertest.h"
 
+#include "convert/operations.h"
+
 #include <QtTest>
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QStatusBar>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QTimer>
 
 namespace {
 
@@ -31,6 +41,21 @@ QRect paintedRect(QWidget *label)
                 painted |= QRect(x, y, 1, 1);
     return painted;
 }
+
+// Stands in for the desktop's program for sheets: QDesktopServices hands it the URLs it
+// would open.
+class StandInProgram final : public QObject
+{
+    Q_OBJECT
+
+public:
+    StandInProgram() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~StandInProgram() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
 
 } // namespace
 
@@ -124,6 +149,22 @@ private slots:
         QVERIFY(canvas->fits());
         QTest::keyClick(canvas, Qt::Key_1);
         QCOMPARE(canvas->scale(), 1.0);
+
+        // The readout is what a screen reader hears of it.
+        canvas->setCurrent(QPoint(1, 1));
+        QAccessibleInterface *readout = QAccessible::queryAccessibleInterface(viewer->findChild<QLabel *>("readout"));
+        QVERIFY(readout);
+        QCOMPARE(readout->text(QAccessible::Name), viewer->readout());
+
+        // Esc and Ctrl+W close the viewer.
+        for (const QKeySequence &keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            QTest::mouseDClick(w.ui->imageView, Qt::LeftButton);
+            QTRY_VERIFY(w.viewer() && w.viewer()->isVisible());
+            QApplication::setActiveWindow(w.viewer());
+            QVERIFY(QTest::qWaitForWindowActive(w.viewer()));
+            QTest::keySequence(w.viewer(), keys);
+            QTRY_VERIFY(!w.viewer());
+        }
     }
 
     // Ctrl+wheel zooms around the pointer: the pixel under it stays under it; the plain
@@ -162,6 +203,16 @@ private slots:
         send(QEvent::MouseMove, at + QPoint(-24, 0), Qt::LeftButton);
         send(QEvent::MouseButtonRelease, at + QPoint(-24, 0), Qt::NoButton);
         QCOMPARE(canvas.current(), under); // the picture moved with the pointer
+
+        // Zoomed with a key, the pointer's new pixel is shown before the pointer moves.
+        QCursor::setPos(view->mapToGlobal(at));
+        QTest::mouseMove(view, at);
+        QTRY_VERIFY(view->underMouse());
+        QTest::keyClick(&canvas, Qt::Key_0);
+        const QPoint afterKey = canvas.current();
+        send(QEvent::MouseMove, at, Qt::NoButton);
+        QCOMPARE(afterKey, canvas.current());
+        QVERIFY(afterKey != under);
     }
 
     // A sheet sorted in a spreadsheet program: the viewer names the line in the file.
@@ -216,6 +267,16 @@ private slots:
         QVERIFY2(viewer->readout().endsWith(QStringLiteral("line %1 of reduced.csv").arg(QLocale().toString(line))),
                  qPrintable(viewer->readout()));
         QCOMPARE(readAll(sheet).split('\n').at(line - 1).left(4), QByteArray("5,3,"));
+
+        // The same viewer from the keyboard alone.
+        viewer->close();
+        QTRY_VERIFY(!w.sheetViewer());
+        w.window->show();
+        QApplication::setActiveWindow(w.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QTest::keyClick(w.window.get(), Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_VERIFY(w.sheetViewer());
+        QCOMPARE(w.sheetViewer()->canvas()->picture().size(), reduced);
     }
 
     // F1: one help window beside the window, with the loop, the sheet's rules and the keys.
@@ -234,6 +295,21 @@ private slots:
         const QString text = helps.first()->toPlainText();
         for (const char *words : {"Image to Spreadsheet", "x and y are numbers", "Ctrl+Shift+O", "Ctrl+I"})
             QVERIFY2(text.contains(QLatin1String(words)), words);
+        // The keys in the user's words, as the menus say them: German with the toolkit's
+        // German key names.
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        QCoreApplication::installTranslator(&german);
+        const QString inGerman = helpText();
+        QCoreApplication::removeTranslator(&german);
+        for (const char *words : {"Strg+Rechts", "Strg+Umschalt+O", "<td>F1</td>", "Load Image"})
+            QVERIFY2(inGerman.contains(QLatin1String(words)), words);
+        QVERIFY(!inGerman.contains(QLatin1String("<td>Ctrl+")));
+
+        QApplication::setActiveWindow(helps.first());
+        QVERIFY(QTest::qWaitForWindowActive(helps.first()));
+        QTest::keyClick(helps.first(), Qt::Key_Escape);
+        QTRY_VERIFY(!w.window->findChild<QTextBrowser *>(QStringLiteral("helpWindow")));
     }
 
     // The first Open dialogs start in Pictures and Documents; then in the last folder, also
@@ -317,6 +393,129 @@ private slots:
         QCOMPARE(questions, question.isEmpty() ? QStringList() : QStringList{question});
     }
 
+    // "Open in spreadsheet" opens the sheet's file in the desktop's program; a sheet in no
+    // file yet is saved first, and a cancelled save opens nothing.
+    void openInSpreadsheet_data()
+    {
+        QTest::addColumn<QString>("work"); // loaded or converted
+        QTest::addColumn<QString>("saveAs"); // the save dialog's answer; "" cancels
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("a loaded sheet") << "loaded" << "" << true;
+        QTest::newRow("a converted sheet, saved first") << "converted" << "converted.csv" << true;
+        QTest::newRow("a converted sheet, saved as a workbook") << "converted" << "converted.xlsx" << true;
+        QTest::newRow("a converted sheet, save cancelled") << "converted" << "" << false;
+    }
+
+    void openInSpreadsheet()
+    {
+        QFETCH(QString, work);
+        QFETCH(QString, saveAs);
+        QFETCH(bool, opens);
+        WindowUnderTest w = WindowUnderTest::make();
+        QString sheet = m_dir.filePath(QStringLiteral("lesson.csv"));
+        if (work == QLatin1String("loaded")) {
+            QVERIFY(writeFile(sheet, "x,y,r,g,b\n0,0,1,2,3\n"));
+            w.dialogs->fileAnswers = {sheet};
+            w.ui->loadSpreadsheet->click();
+        } else {
+            load(w, picture(patternImage(3, 2), QStringLiteral("lesson.png")));
+            w.ui->imageToSpreadsheet->click();
+            sheet = saveAs.isEmpty() ? QString() : m_dir.filePath(saveAs);
+            QFile::remove(sheet);
+            w.dialogs->fileAnswers = {sheet};
+        }
+        w.dialogs->asked.clear();
+        auto *action = w.window->findChild<QAction *>(QStringLiteral("openInSpreadsheet"));
+        QVERIFY(action && action->isEnabled());
+
+        StandInProgram program;
+        action->trigger();
+        QCOMPARE(program.opened, opens ? QList<QUrl>{QUrl::fromLocalFile(sheet)} : QList<QUrl>{});
+        QCOMPARE(w.dialogs->asked.size(), work == QLatin1String("converted") ? 1 : 0);
+        if (opens) {
+            // What the program gets is the whole sheet, as saved.
+            tess::PixelRecords records;
+            tess::SheetInfo info;
+            QVERIFY(tess::loadSheetFile(sheet, records, info).ok());
+            QCOMPARE(qint64(records.size()), work == QLatin1String("loaded") ? 1 : 6);
+        }
+    }
+
+    // Loading a picture or a sheet over unsaved work asks first, as closing does; the file
+    // is loaded only once the work is saved or given up.
+    void loadQuestion_data()
+    {
+        QTest::addColumn<QString>("work");     // converted, drawn or loaded
+        QTest::addColumn<QString>("target");     // picture or sheet
+        QTest::addColumn<QList<Dialogs::CloseAnswer>>("answers");
+        QTest::addColumn<bool>("saveAnswered");
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<QString>("question");
+        using A = Dialogs::CloseAnswer;
+        const QString sheet = QStringLiteral("Save the converted sheet before loading another file?");
+        const QString picture = QStringLiteral("Save the drawn picture before loading another file?");
+        QTest::newRow("picture over a converted sheet, cancel")
+            << "converted" << "picture" << QList<A>{A::Cancel} << false << false << sheet;
+        QTest::newRow("picture over a converted sheet, discard")
+            << "converted" << "picture" << QList<A>{A::Discard} << false << true << sheet;
+        QTest::newRow("picture over a converted sheet, saved")
+            << "converted" << "picture" << QList<A>{A::Save} << true << true << sheet;
+        QTest::newRow("picture over a converted sheet, save cancelled")
+            << "converted" << "picture" << QList<A>{A::Save} << false << false << sheet;
+        QTest::newRow("sheet over a drawn picture, cancel")
+            << "drawn" << "sheet" << QList<A>{A::Cancel} << false << false << picture;
+        QTest::newRow("sheet over a drawn picture, saved")
+            << "drawn" << "sheet" << QList<A>{A::Save} << true << true << picture;
+        QTest::newRow("picture over a drawn picture, discard")
+            << "drawn" << "picture" << QList<A>{A::Discard} << false << true << picture;
+        QTest::newRow("nothing unsaved: no question") << "loaded" << "sheet" << QList<A>{} << false << true << "";
+    }
+
+    void loadQuestion()
+    {
+        QFETCH(QString, work);
+        QFETCH(QString, target);
+        QFETCH(QList<Dialogs::CloseAnswer>, answers);
+        QFETCH(bool, saveAnswered);
+        QFETCH(bool, loaded);
+        QFETCH(QString, question);
+        WindowUnderTest w = WindowUnderTest::make();
+        const QString sheet = m_dir.filePath(QStringLiteral("question.csv"));
+        QVERIFY(writeFile(sheet, "x,y,r,g,b\n0,0,1,2,3\n1,0,4,5,6\n"));
+        if (work == QLatin1String("drawn")) {
+            w.dialogs->fileAnswers = {sheet};
+            w.ui->loadSpreadsheet->click();
+            w.ui->spreadsheetToImage->click();
+        } else {
+            load(w, picture(patternImage(6, 4), QStringLiteral("question.png")));
+            if (work == QLatin1String("converted"))
+                w.ui->imageToSpreadsheet->click();
+        }
+        const QString next = target == QLatin1String("sheet") ? sheet : picture(patternImage(3, 3), "next.png");
+        const QString saved = m_dir.filePath(QStringLiteral("saved-%1.%2")
+                                                 .arg(QTest::currentDataTag())
+                                                 .replace(' ', '_')
+                                                 .arg(work == QLatin1String("drawn") ? "png" : "csv"));
+        w.dialogs->asked.clear();
+        w.dialogs->closeAnswers = answers;
+        w.dialogs->fileAnswers = {next};
+        if (!answers.isEmpty() && answers.first() == Dialogs::CloseAnswer::Save)
+            w.dialogs->fileAnswers.append(saveAnswered ? saved : QString());
+        (target == QLatin1String("sheet") ? w.ui->loadSpreadsheet : w.ui->loadImage)->click();
+
+        QStringList questions;
+        for (const ScriptedDialogs::Question &q : w.dialogs->asked)
+            if (q.kind == QLatin1String("close"))
+                questions.append(q.filter);
+        QCOMPARE(questions, question.isEmpty() ? QStringList() : QStringList{question});
+        QCOMPARE(QFileInfo::exists(saved), saveAnswered);
+        const QSize now = w.document().picture().size();
+        if (target == QLatin1String("picture"))
+            QCOMPARE(now == QSize(3, 3), loaded);
+        else
+            QCOMPARE(w.document().sheetFile() == sheet && !w.document().hasPicture(), loaded);
+    }
+
     // Closed while the save it asked for still runs, the window waits for the file.
     void closeWaitsForItsSave()
     {
@@ -385,6 +584,81 @@ private slots:
             ringPixels += qAbs(c.red() - ring.red()) + qAbs(c.green() - ring.green()) + qAbs(c.blue() - ring.blue()) < 60;
         }
         QVERIFY2(ringPixels >= 2, qPrintable(QString::number(ringPixels)));
+    }
+
+    // A notice longer than the status bar is whole in its tooltip and in what a screen
+    // reader reads of the bar; the bar's notes go with the message.
+    void statusMessageWhole()
+    {
+        WindowUnderTest w = WindowUnderTest::make();
+        const QString path = m_dir.filePath(QStringLiteral("holes.csv"));
+        QVERIFY(writeFile(path, "x,y,r,g,b\nnote,,,,\n0,0,1,2,3\n2,2,400,2,3\n"));
+        w.dialogs->fileAnswers = {path};
+        w.ui->loadSpreadsheet->click();
+        const QString notice = w.window->statusBar()->currentMessage();
+        QVERIFY2(notice.contains(QLatin1String("skipped")), qPrintable(notice));
+        QCOMPARE(w.window->statusBar()->toolTip(), notice);
+        QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(w.window->statusBar());
+        QCOMPARE(bar->text(QAccessible::Description), notice);
+        w.window->statusBar()->clearMessage();
+        QCOMPARE(w.window->statusBar()->toolTip(), QString());
+    }
+
+    // Each window the program opens lies within the screen's available area, frame and
+    // title bar included; the suite runs once more on 1280 x 800 at scale 2.
+    static QString outside(const QString &name, QRect frame, QRect available)
+    {
+        if (available.contains(frame))
+            return QString();
+        return QStringLiteral("%1: %2,%3 %4x%5 on %6x%7")
+            .arg(name)
+            .arg(frame.x())
+            .arg(frame.y())
+            .arg(frame.width())
+            .arg(frame.height())
+            .arg(available.width())
+            .arg(available.height());
+    }
+
+    static void verifyFits(QWidget *window)
+    {
+        QVERIFY(window);
+        const QString off = outside(window->objectName(), window->frameGeometry(), window->screen()->availableGeometry());
+        QVERIFY2(off.isEmpty(), qPrintable(off));
+    }
+
+    void everyWindowFits()
+    {
+        WindowUnderTest w = WindowUnderTest::make();
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        verifyFits(w.window.get());
+        load(w, picture(patternImage(900, 700), QStringLiteral("large.png")));
+        QTest::keyClick(w.window.get(), Qt::Key_I, Qt::ControlModifier);
+        QVERIFY(QTest::qWaitForWindowExposed(w.viewer()));
+        verifyFits(w.viewer());
+        QApplication::setActiveWindow(w.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QTest::keyClick(w.window.get(), Qt::Key_F1);
+        auto *help = w.window->findChild<QTextBrowser *>(QStringLiteral("helpWindow"));
+        QVERIFY(help && QTest::qWaitForWindowExposed(help));
+        verifyFits(help);
+
+        // The real save dialog, looked at while it is open, then cancelled.
+        QRect dialogFrame, available;
+        QTimer::singleShot(0, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            dialogFrame = dialog->frameGeometry();
+            available = dialog->screen()->availableGeometry();
+            dialog->close();
+        });
+        QtDialogs().saveFileName(w.window.get(), QStringLiteral("Save Sheet"), m_dir.path(),
+                                 QStringLiteral("Spreadsheets (*.csv)"));
+        QVERIFY(!dialogFrame.isEmpty());
+        const QString off = outside(QStringLiteral("save dialog"), dialogFrame, available);
+        QVERIFY2(off.isEmpty(), qPrintable(off));
     }
 
     // On a screen smaller than the window the content scrolls and every button can be

@@ -5,6 +5,9 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QTableWidget>
+#include <QStatusBar>
+#include <QAccessible>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QSizeGrip>
@@ -120,6 +123,34 @@ void describeControls(Ui_MainWindow &ui)
         name(grip, tr("Resize the window"));
     for (QToolButton *more : ui.mainToolBar->findChildren<QToolButton *>())
         name(more, tr("More tools"));
+    // Nothing to move: the empty tool bar shows no drag handle.
+    ui.mainToolBar->setMovable(false);
+    nameColumnsAfterCaptions(*ui.tableWidget);
+    exposeStatusMessages(*ui.statusBar);
+}
+
+void nameColumnsAfterCaptions(QTableWidget &table)
+{
+    QStringList names;
+    for (int column = 0; column < table.columnCount(); ++column) {
+        const QTableWidgetItem *caption = table.item(0, column);
+        names.append(caption ? caption->text() : QString());
+    }
+    table.setHorizontalHeaderLabels(names);
+}
+
+void exposeStatusMessages(QStatusBar &bar)
+{
+    QObject::connect(&bar, &QStatusBar::messageChanged, &bar, [&bar](const QString &message) {
+        bar.setToolTip(message);
+        bar.setAccessibleDescription(message);
+        QAccessibleEvent changed(&bar, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+        if (!message.isEmpty()) {
+            QAccessibleEvent alert(&bar, QAccessible::Alert);
+            QAccessible::updateAccessibility(&alert);
+        }
+    });
 }
 
 void showFocusClearly(QWidget &window)

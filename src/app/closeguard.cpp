@@ -1,5 +1,6 @@
-// Closing the window while work is unsaved: a sheet converted from a picture and never
-// saved, or a picture drawn from a sheet and never saved, would be lost without a word.
+// Closing the window, or loading a file over work that is unsaved: a sheet converted from
+// a picture and never saved, or a picture drawn from a sheet and never saved, would be
+// lost without a word.
 
 #include "mainwindow.h"
 
@@ -42,4 +43,33 @@ bool MainWindow::mayClose()
     if (pictureUnsaved && !settle(Text::SavePictureBeforeClosing, ui->saveImage, &tess::Document::pictureSaved))
         return false;
     return true;
+}
+
+void MainWindow::whenUnsavedSettled(std::function<void()> then, bool askSheet, bool askPicture)
+{
+    using tess::Text;
+    // A load replaces both sides: the one loaded, and the other, made from it no more.
+    const auto settle = [&](Text question, QAbstractButton *save, bool (tess::Document::*saved)() const,
+                            bool nextSheet, bool nextPicture) {
+        switch (dialogs->askBeforeClosing(this, tess::userText(Text::UnsavedWork), tess::userText(question))) {
+        case Dialogs::CloseAnswer::Discard:
+            whenUnsavedSettled(std::move(then), nextSheet, nextPicture);
+            break;
+        case Dialogs::CloseAnswer::Save:
+            save->click();
+            // Once the save is done; a cancelled or failed save loads nothing.
+            whenIdle([this, then = std::move(then), saved, nextSheet, nextPicture]() mutable {
+                if ((document->*saved)())
+                    whenUnsavedSettled(std::move(then), nextSheet, nextPicture);
+            });
+            break;
+        case Dialogs::CloseAnswer::Cancel:
+            break;
+        }
+    };
+    if (askSheet && document->hasSheet() && !document->sheetSaved())
+        return settle(Text::SaveSheetBeforeLoading, ui->saveSheet, &tess::Document::sheetSaved, false, askPicture);
+    if (askPicture && document->hasPicture() && !document->pictureSaved())
+        return settle(Text::SavePictureBeforeLoading, ui->saveImage, &tess::Document::pictureSaved, false, false);
+    then();
 }

@@ -24,7 +24,8 @@ public:
     virtual void warning(QWidget *parent, const QString &title, const QString &text,
                          const QString &informative = QString()) = 0;
 
-    // Asked before closing while work is unsaved: "Save … before closing?".
+    // Asked before unsaved work would be lost, on closing or loading over it:
+    // "Save … before closing?", "Save … before loading another file?".
     enum class CloseAnswer { Save, Discard, Cancel };
     virtual CloseAnswer askBeforeClosing(QWidget *parent, const QString &title, const QString &text) = 0;
 };

@@ -22,11 +22,14 @@
 #include <QStatusBar>
 #include <QProgressBar>
 #include <QShortcut>
-#include <QToolButton>
+#include <QCheckBox>
+#include <QLoggingCategory>
 
 using namespace panel;
 
 namespace {
+
+Q_LOGGING_CATEGORY(formatsLog, "tessarine.formats", QtInfoMsg)
 
 // The readable image formats as one line: ("bmp", "png") with a trailing blank.
 QString formatListLine(const QList<QByteArray> &formats)
@@ -92,7 +95,8 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
     ui->RGBButton->setEnabled(false);
     ui->HSVButton->setEnabled(false);
 
-    qDebug("%s", qUtf8Printable(formatListLine(QImageReader::supportedImageFormats())));
+    // For the one who asks (QT_LOGGING_RULES="tessarine.formats.debug=true"), not at every start.
+    qCDebug(formatsLog, "%s", qUtf8Printable(formatListLine(QImageReader::supportedImageFormats())));
 
     document = new tess::Document(this);
     connect(document, &tess::Document::started, this, &MainWindow::workStarted);
@@ -119,14 +123,16 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
         [this] { return document->busy(); });
 
     following = new Following(this, document);
-    // The fixed layout has no room for the switch; the status bar has.
-    auto *followButton = new QToolButton(statusBar());
-    followButton->setObjectName(QStringLiteral("followFilesButton"));
-    followButton->setDefaultAction(following->action());
-    followButton->setAutoRaise(true);
-    // Out of the Tab walk through the work; its shortcut reaches it from anywhere.
-    followButton->setFocusPolicy(Qt::NoFocus);
-    statusBar()->addPermanentWidget(followButton);
+    // The fixed layout has no room for the switch; the status bar has. A check box, so that
+    // it looks on or off and Tab reaches it after the work's buttons.
+    auto *followBox = new QCheckBox(following->action()->text(), statusBar());
+    followBox->setObjectName(QStringLiteral("followFilesButton"));
+    followBox->setChecked(following->action()->isChecked());
+    followBox->setToolTip(tr("Read a file again when another program saves it (%1)")
+                              .arg(following->action()->shortcut().toString(QKeySequence::NativeText)));
+    connect(followBox, &QCheckBox::toggled, following->action(), &QAction::setChecked);
+    connect(following->action(), &QAction::toggled, followBox, &QCheckBox::setChecked);
+    statusBar()->addPermanentWidget(followBox);
     connect(document, &tess::Document::fileGone, this, &MainWindow::followedFileGone);
     setUpTeachingAids();
 }
@@ -162,7 +168,7 @@ void MainWindow::on_loadImage_clicked()
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoImageChosen));
         return;
     }
-    whenIdle([this, path = imageFileName] { document->loadPicture(path); });
+    whenUnsavedSettled([this, path = imageFileName] { whenIdle([this, path] { document->loadPicture(path); }); });
 }
 
 void MainWindow::pictureLoaded(const tess::Result &result)
@@ -247,7 +253,7 @@ void MainWindow::on_loadSpreadsheet_clicked()
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoSheetChosen));
         return;
     }
-    whenIdle([this, path = sheetFileName] { document->loadSheet(path); });
+    whenUnsavedSettled([this, path = sheetFileName] { whenIdle([this, path] { document->loadSheet(path); }); });
 }
 
 void MainWindow::sheetLoaded(const tess::Result &result)

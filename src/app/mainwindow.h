@@ -105,6 +105,14 @@ private:
     QString pictureName() const;
     void sheetIsInFile(const QString &path, const tess::RecordLines &lines);
     bool mayClose();
+    // Runs then once no unsaved work stands in the way of a load: the user was asked
+    // (Save, Discard, Cancel) about each side that holds some; nothing runs on Cancel or
+    // when the save asked for was cancelled or failed.
+    void whenUnsavedSettled(std::function<void()> then, bool askSheet = true, bool askPicture = true);
+    // The sheet in the desktop's spreadsheet program, saved first when it is in no file
+    // (spreadsheetprogram.cpp).
+    void openInSpreadsheet();
+    void openSheetFile(const QString &path);
 
     QString imageFileName;
     QString sheetFileName;
@@ -119,6 +127,8 @@ private:
     bool drawWhenRead = false;
     // Closing waits for the work that runs (a save asked for on closing, say).
     bool closeWhenDone = false;
+    // The sheet saved for "Open in spreadsheet" is opened once the save is done.
+    bool openWhenSaved = false;
     QWidget *busyBar = nullptr;
     // Where the keyboard was when work began: disabling the controls takes the focus away.
     QPointer<QWidget> focusBeforeWork;

@@ -72,10 +72,12 @@ void MainWindow::openFile(const QString &path)
     if (!isPicture(chosen)) {
         // The user asked to see the sheet: it is drawn, as Spreadsheet to Image would.
         sheetFileName = chosen;
-        whenIdle([this, chosen] {
-            drawWhenRead = true;
-            if (!document->loadSheet(chosen))
-                drawWhenRead = false;
+        whenUnsavedSettled([this, chosen] {
+            whenIdle([this, chosen] {
+                drawWhenRead = true;
+                if (!document->loadSheet(chosen))
+                    drawWhenRead = false;
+            });
         });
         return;
     }

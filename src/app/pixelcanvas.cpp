@@ -27,8 +27,12 @@ void PixelCanvas::setPicture(const QImage &picture)
     const bool first = m_picture.isNull();
     m_picture = picture;
     m_reduced = QImage();
-    if (first || m_fits)
+    if (first) {
+        m_scale = zoom::openingScale(m_picture.size(), viewport()->size(), devicePixelRatioF());
+        m_fits = m_scale == fitScale();
+    } else if (m_fits) {
         m_scale = fitScale();
+    }
     if (!m_picture.rect().contains(m_current))
         m_current = QPoint(-1, -1);
     updateBars();
@@ -54,6 +58,10 @@ void PixelCanvas::setScale(double scale, QPointF anchor)
     verticalScrollBar()->setValue(int(std::lround(next.y())));
     viewport()->update();
     emit scaleChanged(m_scale);
+    // Zoomed with the keys, the pointer now is over another pixel.
+    const QPoint cursor = viewport()->mapFromGlobal(QCursor::pos());
+    if (viewport()->underMouse() && viewport()->rect().contains(cursor))
+        setCurrent(pixelUnder(cursor));
 }
 
 void PixelCanvas::zoomStep(int direction, QPointF anchor)

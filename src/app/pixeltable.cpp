@@ -2,6 +2,7 @@
 
 #include "mainwindow.h"
 
+#include "accessibility.h"
 #include "ui_mainwindow.h"
 
 #include <QTableWidgetItem>
@@ -39,6 +40,7 @@ void showModel(Ui_MainWindow &ui, tess::ColourModel model, const tess::PixelReco
     const tess::ModelColumns columns = tess::modelColumns(model);
     for (int i = 0; i < 3; ++i)
         setCell(*ui.tableWidget, 0, 2 + i, MainWindow::tr(columns.name[i]));
+    nameColumnsAfterCaptions(*ui.tableWidget);
     // Rows left empty (no record, or not one of the picture's first column) stay empty.
     for (int i = 0; i < 4 && i < int(pixels.size()); ++i) {
         const QTableWidgetItem *position = ui.tableWidget->item(i + 1, 0);

@@ -26,7 +26,8 @@ PixelViewer::PixelViewer(const QString &title, QWidget *parent)
     // a label can be read by a screen reader.
     m_readoutLabel->setObjectName(QStringLiteral("readout"));
     m_readoutLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_readoutLabel->setAccessibleName(tr("Numbers of the pixel"));
+    // The numbers themselves are its accessible name, announced as they change.
+    m_readoutLabel->setAccessibleDescription(tr("Numbers of the pixel"));
     statusBar()->addWidget(m_readoutLabel, 1);
 
     auto *copy = new QAction(tr("Copy the numbers"), this);
@@ -37,6 +38,10 @@ PixelViewer::PixelViewer(const QString &title, QWidget *parent)
             QGuiApplication::clipboard()->setText(m_readout);
     });
     addAction(copy);
+    auto *closing = new QAction(tr("Close"), this);
+    closing->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    connect(closing, &QAction::triggered, this, &QWidget::close);
+    addAction(closing);
 
     connect(m_canvas, &PixelCanvas::currentChanged, this, &PixelViewer::showReadout);
     connect(m_canvas, &PixelCanvas::scaleChanged, this, &PixelViewer::showTitle);

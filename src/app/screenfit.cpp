@@ -1,6 +1,9 @@
 #include "screenfit.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QMainWindow>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 
@@ -11,7 +14,55 @@ namespace {
 constexpr int FrameWidth = 8;
 constexpr int FrameHeight = 32;
 
+// Fits a window as it is shown (the main window has scrolled its content already).
+class WindowFitter final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            auto *widget = static_cast<QWidget *>(watched);
+            if (widget->isWindow() && widget->windowType() != Qt::Popup && widget->windowType() != Qt::ToolTip)
+                fit(*widget);
+        }
+        return false;
+    }
+
+private:
+    static void fit(QWidget &window)
+    {
+        QScreen *screen = window.screen();
+        if (!screen)
+            return;
+        const QRect available = screen->availableGeometry();
+        const QSize fits = fittingSize(window.size(), available.size());
+        if (fits != window.size()) {
+            // A layout's minimum (a file dialog's lists, say) may be more than the screen
+            // has; the window then shrinks below it rather than reach off the screen.
+            window.setMinimumSize(window.minimumSize().boundedTo(fits));
+            window.resize(fits);
+        }
+        // Kept inside the area, title bar included, wherever the window manager or the
+        // parent's centre would put it.
+        const QRect frame = window.frameGeometry();
+        QPoint at = window.pos();
+        at.setX(std::clamp(at.x(), available.left(), std::max(available.left(), available.right() + 1 - frame.width())));
+        at.setY(std::clamp(at.y(), available.top(), std::max(available.top(), available.bottom() + 1 - frame.height())));
+        if (at != window.pos())
+            window.move(at);
+    }
+};
+
 } // namespace
+
+void fitEveryWindowToScreen(QObject *owner)
+{
+    auto *fitter = new WindowFitter(owner);
+    qApp->installEventFilter(fitter);
+}
 
 QSize fittingSize(QSize window, QSize available)
 {

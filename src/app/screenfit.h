@@ -4,6 +4,7 @@
 #include <QSize>
 
 class QMainWindow;
+class QObject;
 
 // A window of fixed layout on a screen smaller than it (a school laptop at 125 %, a large
 // scale factor): its content goes into a scroll area and the window takes the screen's
@@ -15,3 +16,9 @@ bool fitToScreen(QMainWindow &window, QRect available);
 // Where a window's frame and title bar leave room: the most of a window of this size
 // that fits into available.
 QSize fittingSize(QSize window, QSize available);
+
+// Every other window the program opens (the pixel viewer, help, the file dialogs, message
+// boxes) is made to fit its screen's available area as it is shown, frame included: on
+// a small screen or at a large scale factor it would else open partly off the screen,
+// its buttons out of reach. Installed once on the application; owner keeps it.
+void fitEveryWindowToScreen(QObject *owner);

@@ -64,6 +64,15 @@ void MainWindow::setUpTeachingAids()
     showFocusClearly(*this);
 
     windowAction(this, tr("Look into the pixels"), QKeySequence(Qt::CTRL | Qt::Key_I), [this] { openPixelViewer(); });
+    // The keyboard's way to what a double-click on the table opens.
+    windowAction(this, tr("Look into the sheet's pixels"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I), [this] {
+        if (document->hasSheet())
+            viewers->openSheet();
+    });
+    auto *inSpreadsheet = windowAction(this, tr("Open in spreadsheet"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+                                       [this] { openInSpreadsheet(); });
+    inSpreadsheet->setObjectName(QStringLiteral("openInSpreadsheet"));
+    inSpreadsheet->setToolTip(tr("Open the sheet in the spreadsheet program, saved first when it is new (Ctrl+Shift+E)"));
     windowAction(this, tr("Help"), QKeySequence(QKeySequence::HelpContents), [this] { showHelp(this); });
     windowAction(this, tr("About Tessarine"), QKeySequence(), [this] { showAbout(this); });
     // Also from the viewer or the help window, which belong to this window.
@@ -86,6 +95,7 @@ void MainWindow::setUpTeachingAids()
     // The screen the window will open on; a window not yet shown is on the primary one.
     if (QScreen *shownOn = screen())
         fitToScreen(*this, shownOn->availableGeometry());
+    fitEveryWindowToScreen(this);
     new EventHook(this, [this](QEvent *event) {
         if (event->type() == QEvent::Close && !mayClose()) {
             event->ignore();

@@ -11,7 +11,9 @@
 
 #include "text/usertexts.h"
 
+#include <QAction>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -20,6 +22,18 @@
 
 using namespace panel;
 using Work = tess::Document::Work;
+
+namespace {
+
+// A heading that names a file: the box may cut a long path off, so the tooltip holds
+// the heading whole.
+void showTitle(QGroupBox *box, const QString &lead, const QString &path)
+{
+    box->setTitle(lead + path);
+    box->setToolTip(path.isEmpty() ? QString() : lead + path);
+}
+
+} // namespace
 
 void MainWindow::fillFromDocument()
 {
@@ -33,6 +47,8 @@ void MainWindow::showDocumentState()
 {
     const bool newPicture = image.cacheKey() != document->picture().cacheKey();
     fillFromDocument();
+    if (auto *inSpreadsheet = findChild<QAction *>(QStringLiteral("openInSpreadsheet")))
+        inSpreadsheet->setEnabled(document->hasSheet());
 
     if (document->hasSheet()) {
         markLoaded(SheetSide);
@@ -43,15 +59,17 @@ void MainWindow::showDocumentState()
         if (document->sheetSaved())
             showTick(ui->ss_save_pos, ui->ss_save_neg);
         if (!document->sheetFile().isEmpty()) {
-            ui->spreadsheetBox->setTitle(tr("Spreadsheet: ") + document->sheetFile());
+            showTitle(ui->spreadsheetBox, tr("Spreadsheet: "), document->sheetFile());
         } else {
             const QString from = QFileInfo(places.source(FilePlaces::Sheet)).fileName();
-            ui->spreadsheetBox->setTitle(from.isEmpty() ? tr("Spreadsheet: from the image")
-                                                        : tr("Spreadsheet: from ") + from);
+            showTitle(ui->spreadsheetBox, from.isEmpty() ? tr("Spreadsheet: from the image") : tr("Spreadsheet: from "),
+                      from);
         }
     } else {
         markUnloaded(SheetSide);
         resetInfo(SheetSide);
+        // The panel says no sheet is loaded; the heading no longer names one.
+        showTitle(ui->spreadsheetBox, tr("Spreadsheet"), QString());
     }
 
     if (document->hasPicture()) {
@@ -61,8 +79,10 @@ void MainWindow::showDocumentState()
         updateInfo(ImageSide);
         if (document->pictureSaved())
             showTick(ui->image_save_pos, ui->image_save_neg);
-        ui->imageBox->setTitle(document->pictureFile().isEmpty() ? drawnTitle(places.source(FilePlaces::Image))
-                                                                 : tr("Image: ") + document->pictureFile());
+        if (document->pictureFile().isEmpty())
+            showTitle(ui->imageBox, drawnTitle(places.source(FilePlaces::Image)), QString());
+        else
+            showTitle(ui->imageBox, tr("Image: "), document->pictureFile());
     } else {
         markUnloaded(ImageSide);
         resetInfo(ImageSide);
@@ -156,6 +176,8 @@ void MainWindow::workFinished(Work work, const tess::Result &result, const tess:
         break;
     case Work::SaveSheet:
         sheetSaved(result, path);
+        if (std::exchange(openWhenSaved, false) && result.ok())
+            openSheetFile(path);
         break;
     case Work::ReloadPicture:
         pictureReloaded(result, remade, path);
@@ -178,6 +200,7 @@ void MainWindow::workStopped(Work work, const QString &path)
     workEnded();
     drawWhenRead = false;
     closeWhenDone = false;
+    openWhenSaved = false;
     using tess::Text;
     switch (work) {
     case Work::SavePicture:

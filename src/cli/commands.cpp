@@ -5,6 +5,7 @@
 
 #include "convert/operations.h"
 #include "convert/sheetnotice.h"
+#include "image/imagecompare.h"
 #include "text/usertexts.h"
 
 #include <cstdio>
@@ -111,6 +112,32 @@ int runToImage(const ToImageJob &job)
     if (const QString notice = sheetNotice(info, bent); result.ok() && !notice.isEmpty())
         printError(notice);
     return finish(result);
+}
+
+int runCompare(const CompareJob &job)
+{
+    QImage before, after;
+    Result result;
+    {
+        CodecSilence silence;
+        result = loadImageFile(job.before, before);
+        if (result.ok())
+            result = loadImageFile(job.after, after);
+    }
+    if (!result.ok())
+        return finish(result);
+    const PictureDifference difference = comparePictures(before, after);
+    if (!job.differencePath.isEmpty() && difference.sameSize()) {
+        const QImage shown = differencePicture(before, after);
+        before = after = QImage(); // the memory goes to the encoder
+        CodecSilence silence;
+        result = saveImageFile(shown, job.differencePath);
+    }
+    if (!result.ok())
+        return finish(result);
+    std::printf("%s\n", qUtf8Printable(differenceSummary(difference)));
+    std::fflush(stdout);
+    return difference.same() ? ExitOk : ExitDiffer;
 }
 
 } // namespace tess::cli

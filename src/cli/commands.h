@@ -13,6 +13,7 @@ namespace tess::cli {
 inline constexpr int ExitOk = 0;
 inline constexpr int ExitFailed = 1;  // the conversion failed; the reason is on stderr
 inline constexpr int ExitUsage = 2;   // the command line itself was wrong
+inline constexpr int ExitDiffer = 3;  // compare: the pictures differ
 
 struct ToSheetJob
 {
@@ -34,6 +35,17 @@ int runToSheet(const ToSheetJob &job);
 
 // Sheet -> image, as the window's Load Sheet, Spreadsheet to Image and Save Image.
 int runToImage(const ToImageJob &job);
+
+struct CompareJob
+{
+    QString before;
+    QString after;
+    QString differencePath;      // empty: no picture of the difference is written
+};
+
+// Two pictures compared: how many pixels changed and the largest change, on standard
+// output; ExitOk when they are the same, ExitDiffer when not.
+int runCompare(const CompareJob &job);
 
 // One line on standard error.
 void printError(const QString &message);

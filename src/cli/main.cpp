@@ -25,6 +25,7 @@ const char UsageText[] = QT_TRANSLATE_NOOP(
     "Usage:\n"
     "  tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002] [--watch]\n"
     "  tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--watch]\n"
+    "  tessarine-cli compare IMAGE IMAGE [DIFFERENCE]\n"
     "  tessarine-cli --help | --version\n");
 
 const char HelpText[] = QT_TRANSLATE_NOOP(
@@ -41,6 +42,10 @@ const char HelpText[] = QT_TRANSLATE_NOOP(
     "  to-image     Read the pixel sheet SHEET (CSV, .xlsx or .ods, recognised by its\n"
     "               content) and draw it into IMAGE; the picture format is the one the\n"
     "               suffix of IMAGE names (.png, .bmp, .jpg, .gif, .tif, ...).\n"
+    "  compare      Compare two pictures pixel by pixel and print how many pixels\n"
+    "               changed and the largest change, with its place. DIFFERENCE, when\n"
+    "               given, receives a picture of the change: changed pixels in red,\n"
+    "               unchanged ones dimmed.\n"
     "\n"
     "Options:\n"
     "  --hsv        to-sheet: write hue, saturation and value instead of red, green, blue.\n"
@@ -61,7 +66,8 @@ const char HelpText[] = QT_TRANSLATE_NOOP(
     "A SHEET of - means standard output for to-sheet and standard input for to-image.\n"
     "\n"
     "Exit status: 0 done, 1 the conversion failed (reason on standard error),\n"
-    "2 the command line was wrong. With --watch: 0 once stopped.\n");
+    "2 the command line was wrong, 3 compare found the pictures different (0: the\n"
+    "same). With --watch: 0 once stopped.\n");
 
 QString cliText(const char *source)
 {
@@ -83,6 +89,18 @@ int usageError(const QString &problem)
     const QString more = cliText(QT_TRANSLATE_NOOP("tessarine-cli", "Try 'tessarine-cli --help' for more information.\n"));
     std::fprintf(stderr, "%s", qUtf8Printable(more));
     return ExitUsage;
+}
+
+int compare(const QCommandLineParser &parser, const QStringList &args)
+{
+    for (const char *option : {"hsv", "rgb", "excel2002", "watch"})
+        if (parser.isSet(QString::fromLatin1(option)))
+            return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "compare takes no --%1")).arg(QLatin1String(option)));
+    if (args.size() != 3 && args.size() != 4)
+        return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "compare takes two pictures and an optional "
+                                                                     "difference picture, %1 paths given"))
+                              .arg(args.size() - 1));
+    return runCompare({args.at(1), args.at(2), args.value(3)});
 }
 
 } // namespace
@@ -131,6 +149,8 @@ int main(int argc, char *argv[])
         return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "no command given")));
 
     const QString command = args.first();
+    if (command == QLatin1String("compare"))
+        return compare(parser, args);
     if (command != QLatin1String("to-sheet") && command != QLatin1String("to-image"))
         return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "unknown command '%1'")).arg(command));
     if (args.size() != 3)

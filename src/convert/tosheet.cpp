@@ -7,7 +7,9 @@
 #include "image/imagefile.h"
 #include "io/safeoutput.h"
 #include "csv/sheetwriter.h"
+#include "workbook/workbookreader.h"
 #include "workbook/workbookwriter.h"
+#include "csv/sheetheader.h"
 #include "text/usertexts.h"
 
 #include <QFile>
@@ -16,11 +18,37 @@
 
 namespace tess {
 
+namespace {
+
+// A pixel sheet chosen where a picture was asked for: a workbook, or text whose first
+// line is a sheet's header or names its separator. Only the start of the file is read.
+bool looksLikeSheet(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential())
+        return false;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (isWorkbook(file))
+        return suffix == QLatin1String("xlsx") || suffix == QLatin1String("ods");
+    QByteArray line = file.readLine(4096).trimmed();
+    if (line.startsWith("\xef\xbb\xbf"))
+        line.remove(0, 3);
+    if (!sheet::separatorLine(line).isEmpty())
+        return true;
+    SheetInfo info;
+    sheet::SheetLayout layout;
+    return sheet::readHeader(line, sheet::headerSeparator(line), info, layout);
+}
+
+} // namespace
+
 Result loadImageFile(const QString &path, QImage &image)
 {
     Outcome<QImage> loaded = loadImage(path);
     if (!loaded.ok()) {
         Result failure = loaded.result();
+        if (failure.status == Status::ImageUnreadable && looksLikeSheet(path))
+            failure.detail = userText(Text::SheetFile);
         failure.detail = pathDetail(path, failure.detail.isEmpty() ? failure.message : failure.detail);
         return failure;
     }

@@ -40,6 +40,14 @@ double fitScale(QSize picture, QSize view)
     return std::clamp(std::floor(fit), 1.0, MaxScale);
 }
 
+double openingScale(QSize picture, QSize view, double devicePixelRatio)
+{
+    const double ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    const QSize screenView = (QSizeF(view) * ratio).toSize();
+    const double whole = std::max(1.0, std::floor(fitScale(picture, screenView)));
+    return std::min(whole / ratio, MaxScale);
+}
+
 double stepScale(double scale, int direction, double fit)
 {
     double next = scale;

@@ -25,6 +25,11 @@ inline constexpr double GridScale = 8.0;
 // the picture is smaller than the view, else the fraction that fits it.
 double fitScale(QSize picture, QSize view);
 
+// The scale a viewer opens at: the largest whole number of screen pixels per picture pixel
+// (screen pixels: the view's devicePixelRatio apart) with which the picture fits, and one
+// screen pixel each for a picture larger than the view, so that every pixel shows exactly.
+double openingScale(QSize picture, QSize view, double devicePixelRatio);
+
 // One step in (+1) or out (-1) from scale, never past the fitting scale or MaxScale.
 double stepScale(double scale, int direction, double fit);
 

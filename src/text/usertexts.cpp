@@ -187,9 +187,22 @@ constexpr std::array Sources{
     std::pair{Text::PixelReadout, QT_TRANSLATE_NOOP("MainWindow", "x %1, y %2 \u00b7 r %3 g %4 b %5 \u00b7 h %6 s %7 v %8")},
     std::pair{Text::SheetLineOf, QT_TRANSLATE_NOOP("MainWindow", " \u00b7 line %1 of %2")},
 
+    std::pair{Text::PixelsChanged, QT_TRANSLATE_NOOP("MainWindow", "%1 pixels changed")},
+    std::pair{Text::PixelChanged, QT_TRANSLATE_NOOP("MainWindow", "%1 pixel changed")},
+    std::pair{Text::LargestChange, QT_TRANSLATE_NOOP("MainWindow", "; the largest change is %1 in %2 at x %3, y %4")},
+    std::pair{Text::SizesDiffer,
+              QT_TRANSLATE_NOOP("MainWindow", "The pictures differ in size: %1 \u00d7 %2 and %3 \u00d7 %4")},
+    std::pair{Text::SheetFile, QT_TRANSLATE_NOOP("MainWindow", "this is a pixel sheet; open it with Load Sheet")},
+    std::pair{Text::NoProgramForSheet,
+              QT_TRANSLATE_NOOP("MainWindow", "No program was found to open %1; open it from the spreadsheet program.")},
+
     std::pair{Text::UnsavedWork, QT_TRANSLATE_NOOP("MainWindow", "Unsaved work")},
     std::pair{Text::SaveSheetBeforeClosing, QT_TRANSLATE_NOOP("MainWindow", "Save the converted sheet before closing?")},
     std::pair{Text::SavePictureBeforeClosing, QT_TRANSLATE_NOOP("MainWindow", "Save the drawn picture before closing?")},
+    std::pair{Text::SaveSheetBeforeLoading,
+              QT_TRANSLATE_NOOP("MainWindow", "Save the converted sheet before loading another file?")},
+    std::pair{Text::SavePictureBeforeLoading,
+              QT_TRANSLATE_NOOP("MainWindow", "Save the drawn picture before loading another file?")},
     std::pair{Text::HelpTitle, QT_TRANSLATE_NOOP("MainWindow", "Tessarine Help")},
     std::pair{Text::HelpText, QT_TRANSLATE_NOOP("MainWindow",
         "<h3>A picture is made of numbers</h3>"

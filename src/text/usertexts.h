@@ -159,10 +159,21 @@ enum class Text {
     PixelReadout,
     SheetLineOf,
 
+    // Two pictures compared: %1 the count; %1 the change, %2 r, g, b or a, %3 x, %4 y;
+    // the two sizes, width and height of each.
+    PixelsChanged,
+    PixelChanged,
+    LargestChange,
+    SizesDiffer,
+    SheetFile,                // Load Image on a sheet
+    NoProgramForSheet,        // %1: the sheet file's name
+
     // Closing with unsaved work, help and about.
     UnsavedWork,
     SaveSheetBeforeClosing,
     SavePictureBeforeClosing,
+    SaveSheetBeforeLoading,
+    SavePictureBeforeLoading,
     HelpTitle,
     HelpText,      // rich text
     AboutTitle,

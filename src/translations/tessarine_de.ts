@@ -879,6 +879,54 @@
         <source>line %1, column %2: &apos;%3&apos; as %4</source>
         <translation>Zeile %1, Spalte %2: „%3“ als %4</translation>
     </message>
+    <message>
+        <source>Read a file again when another program saves it (%1)</source>
+        <translation>Eine Datei neu lesen, wenn ein anderes Programm sie speichert (%1)</translation>
+    </message>
+    <message>
+        <source>Open in spreadsheet</source>
+        <translation>In der Tabellenkalkulation öffnen</translation>
+    </message>
+    <message>
+        <source>Open the sheet in the spreadsheet program, saved first when it is new (Ctrl+Shift+E)</source>
+        <translation>Die Tabelle im Tabellenkalkulationsprogramm öffnen; eine neue wird zuerst gespeichert (Strg+Umschalt+E)</translation>
+    </message>
+    <message>
+        <source>%1 pixels changed</source>
+        <translation>%1 Pixel geändert</translation>
+    </message>
+    <message>
+        <source>%1 pixel changed</source>
+        <translation>%1 Pixel geändert</translation>
+    </message>
+    <message>
+        <source>; the largest change is %1 in %2 at x %3, y %4</source>
+        <translation>; die größte Änderung ist %1 in %2 bei x %3, y %4</translation>
+    </message>
+    <message>
+        <source>The pictures differ in size: %1 × %2 and %3 × %4</source>
+        <translation>Die Bilder sind verschieden groß: %1 × %2 und %3 × %4</translation>
+    </message>
+    <message>
+        <source>No program was found to open %1; open it from the spreadsheet program.</source>
+        <translation>Kein Programm zum Öffnen von %1 gefunden; öffnen Sie die Datei im Tabellenkalkulationsprogramm.</translation>
+    </message>
+    <message>
+        <source>Save the converted sheet before loading another file?</source>
+        <translation>Die umgewandelte Tabelle speichern, bevor eine andere Datei geladen wird?</translation>
+    </message>
+    <message>
+        <source>Save the drawn picture before loading another file?</source>
+        <translation>Das gezeichnete Bild speichern, bevor eine andere Datei geladen wird?</translation>
+    </message>
+    <message>
+        <source>this is a pixel sheet; open it with Load Sheet</source>
+        <translation>dies ist eine Pixeltabelle; öffnen Sie sie mit „Tabelle laden“</translation>
+    </message>
+    <message>
+        <source>Look into the sheet&apos;s pixels</source>
+        <translation>Pixel der Tabelle ansehen</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>
@@ -901,6 +949,10 @@
     <message>
         <source>Pixels of %1 – %2</source>
         <translation>Pixel: %1 – %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -950,14 +1002,20 @@
         <translation>--excel2002 gilt nur für to-sheet</translation>
     </message>
     <message>
+        <source>--watch follows a file; standard input cannot be watched</source>
+        <translation>--watch beobachtet eine Datei; die Standardeingabe kann nicht beobachtet werden</translation>
+    </message>
+    <message>
         <source>Usage:
   tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002] [--watch]
   tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--watch]
+  tessarine-cli compare IMAGE IMAGE [DIFFERENCE]
   tessarine-cli --help | --version
 </source>
         <translation>Aufruf:
   tessarine-cli to-sheet BILD TABELLE [--hsv] [--excel2002] [--watch]
   tessarine-cli to-image TABELLE BILD [--rgb | --hsv] [--watch]
+  tessarine-cli compare BILD BILD [UNTERSCHIED]
   tessarine-cli --help | --version
 </translation>
     </message>
@@ -974,6 +1032,10 @@ Commands:
   to-image     Read the pixel sheet SHEET (CSV, .xlsx or .ods, recognised by its
                content) and draw it into IMAGE; the picture format is the one the
                suffix of IMAGE names (.png, .bmp, .jpg, .gif, .tif, ...).
+  compare      Compare two pictures pixel by pixel and print how many pixels
+               changed and the largest change, with its place. DIFFERENCE, when
+               given, receives a picture of the change: changed pixels in red,
+               unchanged ones dimmed.
 
 Options:
   --hsv        to-sheet: write hue, saturation and value instead of red, green, blue.
@@ -994,7 +1056,8 @@ Options:
 A SHEET of - means standard output for to-sheet and standard input for to-image.
 
 Exit status: 0 done, 1 the conversion failed (reason on standard error),
-2 the command line was wrong. With --watch: 0 once stopped.
+2 the command line was wrong, 3 compare found the pictures different (0: the
+same). With --watch: 0 once stopped.
 </source>
         <translation>
 Wandelt ein Bild in eine Pixeltabelle um (eine Zeile pro Pixel: x,y und seine Farbe) und eine
@@ -1008,6 +1071,10 @@ Befehle:
   to-image     Die Pixeltabelle TABELLE lesen (CSV, .xlsx oder .ods, erkannt am Inhalt) und in
                BILD zeichnen; das Bildformat ist das, welches die Endung von BILD angibt
                (.png, .bmp, .jpg, .gif, .tif, ...).
+  compare      Zwei Bilder Pixel für Pixel vergleichen und ausgeben, wie viele Pixel
+               sich geändert haben und die größte Änderung mit ihrer Stelle. UNTERSCHIED
+               erhält, wenn angegeben, ein Bild der Änderung: geänderte Pixel rot,
+               unveränderte abgedunkelt.
 
 Optionen:
   --hsv        to-sheet: Farbton, Sättigung und Hellwert statt Rot, Grün, Blau schreiben.
@@ -1029,11 +1096,16 @@ TABELLE als - heißt: Standardausgabe bei to-sheet, Standardeingabe bei to-image
 
 Exit-Status: 0 erledigt, 1 die Umwandlung ist fehlgeschlagen (Grund auf der
 Standardfehlerausgabe), 2 die Befehlszeile war falsch. Mit --watch: 0 nach dem Beenden.
+Bei compare: 3, wenn die Bilder verschieden sind, 0, wenn sie gleich sind.
 </translation>
     </message>
     <message>
-        <source>--watch follows a file; standard input cannot be watched</source>
-        <translation>--watch beobachtet eine Datei; die Standardeingabe kann nicht beobachtet werden</translation>
+        <source>compare takes no --%1</source>
+        <translation>compare kennt kein --%1</translation>
+    </message>
+    <message>
+        <source>compare takes two pictures and an optional difference picture, %1 paths given</source>
+        <translation>compare erwartet zwei Bilder und ein optionales Unterschiedsbild, %1 Pfade angegeben</translation>
     </message>
 </context>
 </TS>

@@ -879,6 +879,54 @@
         <source>line %1, column %2: &apos;%3&apos; as %4</source>
         <translation>línea %1, columna %2: «%3» como %4</translation>
     </message>
+    <message>
+        <source>Read a file again when another program saves it (%1)</source>
+        <translation>Volver a leer un archivo cuando otro programa lo guarda (%1)</translation>
+    </message>
+    <message>
+        <source>Open in spreadsheet</source>
+        <translation>Abrir en la hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Open the sheet in the spreadsheet program, saved first when it is new (Ctrl+Shift+E)</source>
+        <translation>Abrir la hoja en el programa de hojas de cálculo; una hoja nueva se guarda primero (Ctrl+Mayús+E)</translation>
+    </message>
+    <message>
+        <source>%1 pixels changed</source>
+        <translation>%1 píxeles cambiados</translation>
+    </message>
+    <message>
+        <source>%1 pixel changed</source>
+        <translation>%1 píxel cambiado</translation>
+    </message>
+    <message>
+        <source>; the largest change is %1 in %2 at x %3, y %4</source>
+        <translation>; el mayor cambio es %1 en %2 en x %3, y %4</translation>
+    </message>
+    <message>
+        <source>The pictures differ in size: %1 × %2 and %3 × %4</source>
+        <translation>Las imágenes tienen distinto tamaño: %1 × %2 y %3 × %4</translation>
+    </message>
+    <message>
+        <source>No program was found to open %1; open it from the spreadsheet program.</source>
+        <translation>No se encontró ningún programa para abrir %1; ábralo desde el programa de hojas de cálculo.</translation>
+    </message>
+    <message>
+        <source>Save the converted sheet before loading another file?</source>
+        <translation>¿Guardar la hoja convertida antes de cargar otro archivo?</translation>
+    </message>
+    <message>
+        <source>Save the drawn picture before loading another file?</source>
+        <translation>¿Guardar la imagen dibujada antes de cargar otro archivo?</translation>
+    </message>
+    <message>
+        <source>this is a pixel sheet; open it with Load Sheet</source>
+        <translation>es una hoja de píxeles; ábrala con «Abrir hoja»</translation>
+    </message>
+    <message>
+        <source>Look into the sheet&apos;s pixels</source>
+        <translation>Mirar los píxeles de la hoja</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>
@@ -901,6 +949,10 @@
     <message>
         <source>Pixels of %1 – %2</source>
         <translation>Píxeles de %1 – %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -950,14 +1002,20 @@
         <translation>--excel2002 solo se aplica a to-sheet</translation>
     </message>
     <message>
+        <source>--watch follows a file; standard input cannot be watched</source>
+        <translation>--watch sigue un archivo; la entrada estándar no se puede vigilar</translation>
+    </message>
+    <message>
         <source>Usage:
   tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002] [--watch]
   tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--watch]
+  tessarine-cli compare IMAGE IMAGE [DIFFERENCE]
   tessarine-cli --help | --version
 </source>
         <translation>Uso:
   tessarine-cli to-sheet IMAGEN HOJA [--hsv] [--excel2002] [--watch]
   tessarine-cli to-image HOJA IMAGEN [--rgb | --hsv] [--watch]
+  tessarine-cli compare IMAGEN IMAGEN [DIFERENCIA]
   tessarine-cli --help | --version
 </translation>
     </message>
@@ -974,6 +1032,10 @@ Commands:
   to-image     Read the pixel sheet SHEET (CSV, .xlsx or .ods, recognised by its
                content) and draw it into IMAGE; the picture format is the one the
                suffix of IMAGE names (.png, .bmp, .jpg, .gif, .tif, ...).
+  compare      Compare two pictures pixel by pixel and print how many pixels
+               changed and the largest change, with its place. DIFFERENCE, when
+               given, receives a picture of the change: changed pixels in red,
+               unchanged ones dimmed.
 
 Options:
   --hsv        to-sheet: write hue, saturation and value instead of red, green, blue.
@@ -994,7 +1056,8 @@ Options:
 A SHEET of - means standard output for to-sheet and standard input for to-image.
 
 Exit status: 0 done, 1 the conversion failed (reason on standard error),
-2 the command line was wrong. With --watch: 0 once stopped.
+2 the command line was wrong, 3 compare found the pictures different (0: the
+same). With --watch: 0 once stopped.
 </source>
         <translation>
 Convierte una imagen en una hoja de píxeles (una línea por píxel: x,y y su color) y una hoja
@@ -1008,6 +1071,9 @@ de píxeles de nuevo en una imagen.
   to-image     Lee la hoja de píxeles HOJA (CSV, .xlsx o .ods, reconocida por su contenido) y
                la dibuja en IMAGEN; el formato de imagen es el que indica la extensión de
                IMAGEN (.png, .bmp, .jpg, .gif, .tif, ...).
+  compare      Comparar dos imágenes píxel a píxel y mostrar cuántos píxeles han
+               cambiado y el mayor cambio, con su lugar. DIFERENCIA, si se da, recibe
+               una imagen del cambio: píxeles cambiados en rojo, los demás oscurecidos.
 
 Opciones:
   --hsv        to-sheet: escribe matiz, saturación y valor en lugar de rojo, verde y azul.
@@ -1029,11 +1095,16 @@ Si HOJA es -, se usa la salida estándar en to-sheet y la entrada estándar en t
 
 Estado de salida: 0 hecho, 1 la conversión ha fallado (motivo en la salida de error estándar),
 2 la línea de órdenes era incorrecta. Con --watch: 0 al detenerse.
+Con compare: 3 si las imágenes son distintas, 0 si son iguales.
 </translation>
     </message>
     <message>
-        <source>--watch follows a file; standard input cannot be watched</source>
-        <translation>--watch sigue un archivo; la entrada estándar no se puede vigilar</translation>
+        <source>compare takes no --%1</source>
+        <translation>compare no admite --%1</translation>
+    </message>
+    <message>
+        <source>compare takes two pictures and an optional difference picture, %1 paths given</source>
+        <translation>compare espera dos imágenes y una imagen de diferencia opcional; se dieron %1 rutas</translation>
     </message>
 </context>
 </TS>

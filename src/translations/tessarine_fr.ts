@@ -879,6 +879,54 @@
         <source>line %1, column %2: &apos;%3&apos; as %4</source>
         <translation>ligne %1, colonne %2 : « %3 » comme %4</translation>
     </message>
+    <message>
+        <source>Read a file again when another program saves it (%1)</source>
+        <translation>Relire un fichier quand un autre programme l’enregistre (%1)</translation>
+    </message>
+    <message>
+        <source>Open in spreadsheet</source>
+        <translation>Ouvrir dans le tableur</translation>
+    </message>
+    <message>
+        <source>Open the sheet in the spreadsheet program, saved first when it is new (Ctrl+Shift+E)</source>
+        <translation>Ouvrir la feuille dans le tableur ; une feuille nouvelle est d’abord enregistrée (Ctrl+Maj+E)</translation>
+    </message>
+    <message>
+        <source>%1 pixels changed</source>
+        <translation>%1 pixels modifiés</translation>
+    </message>
+    <message>
+        <source>%1 pixel changed</source>
+        <translation>%1 pixel modifié</translation>
+    </message>
+    <message>
+        <source>; the largest change is %1 in %2 at x %3, y %4</source>
+        <translation> ; la plus grande modification est de %1 en %2 à x %3, y %4</translation>
+    </message>
+    <message>
+        <source>The pictures differ in size: %1 × %2 and %3 × %4</source>
+        <translation>Les images n’ont pas la même taille : %1 × %2 et %3 × %4</translation>
+    </message>
+    <message>
+        <source>No program was found to open %1; open it from the spreadsheet program.</source>
+        <translation>Aucun programme trouvé pour ouvrir %1 ; ouvrez-le depuis le tableur.</translation>
+    </message>
+    <message>
+        <source>Save the converted sheet before loading another file?</source>
+        <translation>Enregistrer la feuille convertie avant de charger un autre fichier ?</translation>
+    </message>
+    <message>
+        <source>Save the drawn picture before loading another file?</source>
+        <translation>Enregistrer l’image dessinée avant de charger un autre fichier ?</translation>
+    </message>
+    <message>
+        <source>this is a pixel sheet; open it with Load Sheet</source>
+        <translation>c’est une feuille de pixels&#xa0;; ouvrez-la avec «&#xa0;Ouvrir la feuille&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Look into the sheet&apos;s pixels</source>
+        <translation>Regarder dans les pixels de la feuille</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>
@@ -901,6 +949,10 @@
     <message>
         <source>Pixels of %1 – %2</source>
         <translation>Pixels de %1 – %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -950,14 +1002,20 @@
         <translation>--excel2002 ne s’applique qu’à to-sheet</translation>
     </message>
     <message>
+        <source>--watch follows a file; standard input cannot be watched</source>
+        <translation>--watch suit un fichier&#xa0;; l’entrée standard ne peut pas être surveillée</translation>
+    </message>
+    <message>
         <source>Usage:
   tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002] [--watch]
   tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--watch]
+  tessarine-cli compare IMAGE IMAGE [DIFFERENCE]
   tessarine-cli --help | --version
 </source>
         <translation>Utilisation&#xa0;:
   tessarine-cli to-sheet IMAGE FEUILLE [--hsv] [--excel2002] [--watch]
   tessarine-cli to-image FEUILLE IMAGE [--rgb | --hsv] [--watch]
+  tessarine-cli compare IMAGE IMAGE [DIFFÉRENCE]
   tessarine-cli --help | --version
 </translation>
     </message>
@@ -974,6 +1032,10 @@ Commands:
   to-image     Read the pixel sheet SHEET (CSV, .xlsx or .ods, recognised by its
                content) and draw it into IMAGE; the picture format is the one the
                suffix of IMAGE names (.png, .bmp, .jpg, .gif, .tif, ...).
+  compare      Compare two pictures pixel by pixel and print how many pixels
+               changed and the largest change, with its place. DIFFERENCE, when
+               given, receives a picture of the change: changed pixels in red,
+               unchanged ones dimmed.
 
 Options:
   --hsv        to-sheet: write hue, saturation and value instead of red, green, blue.
@@ -994,7 +1056,8 @@ Options:
 A SHEET of - means standard output for to-sheet and standard input for to-image.
 
 Exit status: 0 done, 1 the conversion failed (reason on standard error),
-2 the command line was wrong. With --watch: 0 once stopped.
+2 the command line was wrong, 3 compare found the pictures different (0: the
+same). With --watch: 0 once stopped.
 </source>
         <translation>
 Transforme une image en feuille de pixels (une ligne par pixel&#xa0;: x,y et sa couleur) et une
@@ -1008,6 +1071,10 @@ Commandes&#xa0;:
   to-image     Lit la feuille de pixels FEUILLE (CSV, .xlsx ou .ods, reconnue d’après son
                contenu) et la dessine dans IMAGE&#xa0;; le format d’image est celui qu’indique
                l’extension d’IMAGE (.png, .bmp, .jpg, .gif, .tif, ...).
+  compare      Comparer deux images pixel par pixel et afficher combien de pixels ont
+               changé et la plus grande modification, avec sa place. DIFFÉRENCE, si
+               donné, reçoit une image de la modification : pixels modifiés en rouge,
+               pixels inchangés assombris.
 
 Options&#xa0;:
   --hsv        to-sheet&#xa0;: écrit teinte, saturation et valeur au lieu de rouge, vert, bleu.
@@ -1029,11 +1096,16 @@ Une FEUILLE - désigne la sortie standard pour to-sheet, l’entrée standard po
 
 Code de sortie&#xa0;: 0 terminé, 1 la conversion a échoué (raison sur la sortie d’erreur standard),
 2 la ligne de commande était incorrecte. Avec --watch&#xa0;: 0 une fois arrêté.
+Pour compare : 3 si les images diffèrent, 0 si elles sont identiques.
 </translation>
     </message>
     <message>
-        <source>--watch follows a file; standard input cannot be watched</source>
-        <translation>--watch suit un fichier&#xa0;; l’entrée standard ne peut pas être surveillée</translation>
+        <source>compare takes no --%1</source>
+        <translation>compare n’accepte pas --%1</translation>
+    </message>
+    <message>
+        <source>compare takes two pictures and an optional difference picture, %1 paths given</source>
+        <translation>compare attend deux images et une image de différence facultative, %1 chemins donnés</translation>
     </message>
 </context>
 </TS>

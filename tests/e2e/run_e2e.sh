@@ -424,6 +424,17 @@ log "preview colours: $colours"
 convert -size 4000x3000 xc:'#3070c0' "PNG24:$work/folder/big.png" || fail "could not make the big picture"
 key ctrl+o
 answer_dialog 'Open Image' "$work/folder/big.png" big-load-image
+# The smiley drawn is not saved: loading over it asks first; Save (the default) saves it,
+# then the picture is loaded.
+box="$(wait_window '^Unsaved work$')"
+[ -n "$box" ] || fail "loading over the unsaved drawing did not ask"
+shot load-question
+xdotool windowfocus --sync "$box" 2>/dev/null || xdotool windowfocus "$box"
+xdotool key Return
+answer_dialog 'Save Image' "$work/folder/smiley-kept.png" smiley-kept
+# The save runs beside the window; the load follows once it is done.
+for _ in $(seq 50); do [ -s "$work/folder/smiley-kept.png" ] && break; sleep 0.1; done
+[ -s "$work/folder/smiley-kept.png" ] || fail "the drawing was not saved before the load"
 no_warning "Load Image of the big picture"
 sleep 0.5
 shot "big-loaded"

@@ -95,7 +95,7 @@ if [ -f "$completion" ]; then
                  printf "%s\n" "${COMPREPLY[@]}" | sort | tr "\n" " "' \
             _ "$completion" "$usr/share/bash-completion/completions/tessarine-cli" "$@"
     }
-    [ "$(complete_words "")" = "to-image to-sheet " ] || fail "completion of the command: '$(complete_words "")'"
+    [ "$(complete_words "")" = "compare to-image to-sheet " ] || fail "completion of the command: '$(complete_words "")'"
     [ "$(complete_words to-sheet "")" = "photo.jpg redrawn.png " ] ||
         fail "completion of a picture: '$(complete_words to-sheet "")'"
     [ "$(complete_words to-image "")" = "photo.csv " ] || fail "completion of a sheet: '$(complete_words to-image "")'"
