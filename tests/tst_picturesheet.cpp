@@ -119,7 +119,7 @@ private slots:
         QVERIFY(!sheet.contains("type=\"min\"") && !sheet.contains("type=\"max\""));
         QVERIFY(sheet.contains(R"(<pane xSplit="2" ySplit="1" topLeftCell="C2" activePane="bottomRight" state="frozen"/>)"));
         // 12 pixels with Calibri's 7-pixel digits; three rows of 3 points: 9 points, 12 pixels.
-        QVERIFY(sheet.contains(R"(<col min="3" max="6" width="1.7109375" customWidth="1"/>)"));
+        QVERIFY(sheet.contains(R"(<col min="3" max="6" width="1.64453125" customWidth="1"/>)"));
         QVERIFY(sheet.contains(R"(<row r="2" ht="3" customHeight="1">)"));
         QVERIFY(entry(path, QStringLiteral("xl/styles.xml")).contains(R"(<name val="Calibri"/>)"));
         QVERIFY(entry(path, QStringLiteral("xl/workbook.xml")).contains(R"(<sheet name="Picture")"));

@@ -13,6 +13,7 @@
 #include <quazip/quazipnewinfo.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <new>
 
@@ -208,11 +209,15 @@ constexpr char Styles[] =
         R"(<dxfs count="0"/><tableStyles count="0"/></styleSheet>)";
 constexpr int MaxDigitWidth = 7;
 
-// The width to write for a column of so many pixels: the file format's own formula,
-// Truncate((pixels - 5 + 5) / digit * 256) / 256, where 5 is the cell's padding.
+// The width to write for a column of so many pixels. The file format counts a width in
+// the Normal font's maximum digit width, rounded to whole pixels by Excel (7 for Calibri 11)
+// and not rounded by Calc (about 7.44): the narrowest width that still gives the pixels by
+// the format's formula, Truncate(((256 * width + Truncate(128 / digit)) / 256) * digit),
+// keeps both within 2 % of square.
 double columnWidth(int pixels)
 {
-    return double(int(double(pixels) / MaxDigitWidth * 256)) / 256;
+    const int units = int(std::ceil(double(pixels) * 256 / MaxDigitWidth - 128 / MaxDigitWidth));
+    return double(units) / 256;
 }
 
 bool fixedText(XmlBuffer &out, const char *text)
