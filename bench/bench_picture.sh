@@ -4,9 +4,12 @@
 # back beside the pixel-sheet .xlsx of the same picture, and Calc's cold load of the
 # 128, 256 and 512 sizes (soffice --headless --convert-to pdf). Medians of 5 runs (Calc: 1).
 #
-#   bench/bench_picture.sh [build-bench/src/tessarine-cli]
+#   bench/bench_picture.sh [BUILD]      (BUILD: a release build, build-bench by default)
+# The 1024 sizes are above the command line's limit; bench/picture_write writes them.
 set -euo pipefail
-cli=$(realpath "${1:-build-bench/src/tessarine-cli}")
+build=$(realpath "${1:-build-bench}")
+cli=$build/src/tessarine-cli
+writer=$build/bench/picture_write
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -31,7 +34,8 @@ printf '%-34s %10s %10s\n' "write (whole process)" "ms" "bytes"
 for side in 256 1024; do
     for layout in picture:xlsx picture:ods grey:xlsx; do
         out="$side-${layout%%:*}.${layout##*:}"
-        ms=$(median "$cli" to-sheet "p$side.png" "$out" --layout "${layout%%:*}" --max-side 1024)
+        grey=; [ "${layout%%:*}" = grey ] && grey=grey
+        ms=$(median "$writer" "p$side.png" "$out" "$side" $grey)
         printf '%-34s %10s %10s\n' "tessarine $side² ${layout%%:*} .${layout##*:}" "$ms" "$(stat -c %s "$out")"
     done
     ms=$(median "$cli" to-sheet "p$side.png" "$side-list.xlsx")
