@@ -42,7 +42,7 @@ for side in 256 1024; do
     printf '%-34s %10s %10s\n' "tessarine $side² pixel sheet .xlsx" "$ms" "$(stat -c %s "$side-list.xlsx")"
 done
 for side in 256 1024; do
-    start=$(date +%s%N); python3 "$here/picture_openpyxl.py" "p$side.ppm" "$side-openpyxl.xlsx"; end=$(date +%s%N)
+    start=$(date +%s%N); /usr/bin/python3 "$here/picture_openpyxl.py" "p$side.ppm" "$side-openpyxl.xlsx"; end=$(date +%s%N)
     printf '%-34s %10s %10s\n' "openpyxl $side² picture .xlsx (1 run)" "$(( (end - start) / 1000000 ))" \
         "$(stat -c %s "$side-openpyxl.xlsx")"
 done
