@@ -16,9 +16,10 @@ namespace {
 
 // The first row of a sheet 16,384 columns wide fits in this with room to spare.
 constexpr qsizetype HeadLimit = 1 << 20;
-// A picture of 4096 x 4096 at most: more than any spreadsheet program opens in a lesson,
-// and a bound on what a small hostile file can make the reader hold.
-constexpr qint64 MaxPicturePixels = qint64(4096) * 4096;
+// A picture of 2048 x 2048 at most: far more than a spreadsheet program opens in a lesson,
+// and a bound on what a small hostile file can make the reader hold (a short row stands
+// for a whole row of empty cells): about 200 MB of values and records.
+constexpr qint64 MaxPicturePixels = qint64(2048) * 2048;
 
 struct Line
 {

@@ -148,20 +148,11 @@ QByteArray colourScales(const QByteArray &name, const PictureGrid &grid, SheetSh
 {
     if (grid.width == 0 || grid.height == 0)
         return {};
-    const QByteArray sheet = rangeSheetName(name);
-    const int labels = shapeLabelColumns(shape);
-    const int perPixel = shapeRowsPerPixel(shape);
-    const QByteArray first = columnName(labels), last = columnName(labels + grid.width - 1);
+    const QByteArray sheet = rangeSheetName(name) + '.';
     QByteArray text = "<calcext:conditional-formats>";
-    for (int channel = 0; channel < perPixel; ++channel) {
-        QByteArray ranges;
-        for (int y = 0; y < grid.height; ++y) {
-            const QByteArray row = QByteArray::number(2 + qint64(y) * perPixel + channel);
-            if (!ranges.isEmpty())
-                ranges += ' ';
-            ranges += sheet + '.' + first + row + ':' + sheet + '.' + last + row;
-        }
-        text += R"(<calcext:conditional-format calcext:target-range-address=")" + ranges + R"(">)"
+    for (int channel = 0; channel < shapeRowsPerPixel(shape); ++channel) {
+        text += R"(<calcext:conditional-format calcext:target-range-address=")"
+                + channelRanges(grid, shape, channel, sheet) + R"(">)"
                 R"(<calcext:color-scale><calcext:color-scale-entry calcext:value="0" calcext:type="number" calcext:color="#000000"/>)"
                 R"(<calcext:color-scale-entry calcext:value="255" calcext:type="number" calcext:color="#)"
                 + QByteArray(scaleTop(shape, channel)).toLower()

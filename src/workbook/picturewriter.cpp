@@ -56,6 +56,20 @@ QByteArray columnName(int index)
     return name;
 }
 
+QByteArray channelRanges(const PictureGrid &grid, SheetShape shape, int channel, const QByteArray &sheet)
+{
+    const int labels = shapeLabelColumns(shape);
+    const QByteArray first = sheet + columnName(labels), last = sheet + columnName(labels + grid.width - 1);
+    QByteArray ranges;
+    for (int y = 0; y < grid.height; ++y) {
+        const QByteArray row = QByteArray::number(2 + qint64(y) * shapeRowsPerPixel(shape) + channel);
+        if (!ranges.isEmpty())
+            ranges += ' ';
+        ranges += first + row + ':' + last + row;
+    }
+    return ranges;
+}
+
 QByteArray escapedXml(const QString &text)
 {
     return text.toHtmlEscaped().toUtf8();
@@ -323,22 +337,13 @@ QByteArray labelRow(const std::vector<QByteArray> &columns, const PictureGrid &g
 
 // One colour scale per channel over all of its rows, from black at 0 to the channel's
 // full colour at 255: fixed numbers, so that a picture's contrast is never stretched.
-QByteArray colourScales(const std::vector<QByteArray> &columns, const PictureGrid &grid, SheetShape shape)
+QByteArray colourScales(const PictureGrid &grid, SheetShape shape)
 {
     if (grid.width == 0 || grid.height == 0)
         return {};
-    const int labels = shapeLabelColumns(shape);
-    const int perPixel = shapeRowsPerPixel(shape);
     QByteArray text;
-    for (int channel = 0; channel < perPixel; ++channel) {
-        QByteArray ranges;
-        for (int y = 0; y < grid.height; ++y) {
-            const QByteArray row = QByteArray::number(2 + qint64(y) * perPixel + channel);
-            if (!ranges.isEmpty())
-                ranges += ' ';
-            ranges += columns[size_t(labels)] + row + ':' + columns[size_t(labels + grid.width - 1)] + row;
-        }
-        text += R"(<conditionalFormatting sqref=")" + ranges + R"("><cfRule type="colorScale" priority=")"
+    for (int channel = 0; channel < shapeRowsPerPixel(shape); ++channel) {
+        text += R"(<conditionalFormatting sqref=")" + channelRanges(grid, shape, channel) + R"("><cfRule type="colorScale" priority=")"
                 + QByteArray::number(channel + 1)
                 + R"("><colorScale><cfvo type="num" val="0"/><cfvo type="num" val="255"/>)"
                   R"(<color rgb="FF000000"/><color rgb="FF)" + scaleTop(shape, channel)
@@ -368,7 +373,7 @@ bool writeSheetPart(XmlBuffer &out, const PictureGrid &grid, SheetShape shape)
                 return false;
         }
     }
-    return out.appendLong("</sheetData>" + colourScales(columns, grid, shape) + SheetEnd);
+    return out.appendLong("</sheetData>" + colourScales(grid, shape) + SheetEnd);
 }
 
 } // namespace

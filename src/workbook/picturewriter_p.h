@@ -39,6 +39,10 @@ inline constexpr char ChannelLetters[3] = { 'r', 'g', 'b' };
 // The colour a channel's scale reaches at 255, as RRGGBB.
 const char *scaleTop(SheetShape shape, int channel);
 
+// The space-separated ranges of a channel's rows ("C2:F2 C5:F5"), each cell reference
+// after sheet (an .ods writes "Picture." there; an .xlsx nothing).
+QByteArray channelRanges(const PictureGrid &grid, SheetShape shape, int channel, const QByteArray &sheet = {});
+
 // The worksheet's name in the user's language, escaped for XML.
 QByteArray sheetNameXml();
 QByteArray escapedXml(const QString &text);

@@ -10,11 +10,10 @@ stores the edited workbook as OUTDIR/edited.xlsx and edited.ods, and as CSV in E
 """
 
 import os
-import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from calc_edits import CSV_FILTER, connect, props, url  # noqa: E402
+from calc_edits import CSV_FILTER, props, url, with_office  # noqa: E402
 
 STORES = [
     ("edited.xlsx", "Calc MS Excel 2007 XML", None),
@@ -40,25 +39,7 @@ def run(desktop, book, x, y, outdir):
 
 def main():
     book, x, y, outdir, profile = sys.argv[1:6]
-    pipe = "tessarine_picture_%d" % os.getpid()
-    office = subprocess.Popen(["soffice", "--headless", "--invisible", "--nologo", "--norestore", "--nodefault",
-                               "-env:UserInstallation=" + url(profile), "--accept=pipe,name=%s;urp;" % pipe],
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    desktop = None
-    try:
-        context = connect(pipe, office)
-        desktop = context.ServiceManager.createInstanceWithContext("com.sun.star.frame.Desktop", context)
-        run(desktop, book, int(x), int(y), outdir)
-    finally:
-        try:
-            if desktop is not None:
-                desktop.terminate()
-        except Exception:
-            pass  # the office goes away while answering
-        try:
-            office.wait(timeout=30)
-        except subprocess.TimeoutExpired:
-            office.kill()
+    with_office(profile, lambda desktop: run(desktop, book, int(x), int(y), outdir))
 
 
 if __name__ == "__main__":
