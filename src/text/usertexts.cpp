@@ -189,7 +189,6 @@ constexpr std::array Sources{
     std::pair{Text::PictureGreySheetFilter, QT_TRANSLATE_NOOP("MainWindow", "Picture-shaped grey workbook (*.xlsx)")},
     std::pair{Text::PictureOdsFilter, QT_TRANSLATE_NOOP("MainWindow", "Picture-shaped spreadsheet (*.ods)")},
     std::pair{Text::PictureGreyOdsFilter, QT_TRANSLATE_NOOP("MainWindow", "Picture-shaped grey spreadsheet (*.ods)")},
-    std::pair{Text::PictureCellOf, QT_TRANSLATE_NOOP("MainWindow", "cell %1%2 of %3")},
     std::pair{Text::UnsavedWork, QT_TRANSLATE_NOOP("MainWindow", "Unsaved work")},
     std::pair{Text::SaveSheetBeforeClosing, QT_TRANSLATE_NOOP("MainWindow", "Save the converted sheet before closing?")},
     std::pair{Text::SavePictureBeforeClosing, QT_TRANSLATE_NOOP("MainWindow", "Save the drawn picture before closing?")},

@@ -160,7 +160,6 @@ enum class Text {
     PictureGreySheetFilter,
     PictureOdsFilter,
     PictureGreyOdsFilter,
-    PictureCellOf,            // %1: the cell, %2: the channel letter or empty, %3: the sheet's name
 
     // Closing with unsaved work, help and about.
     UnsavedWork,

@@ -883,10 +883,6 @@
         <source>Picture-shaped grey spreadsheet (*.ods)</source>
         <translation>Graues Tabellendokument in Bildform (*.ods)</translation>
     </message>
-    <message>
-        <source>cell %1%2 of %3</source>
-        <translation>Zelle %1%2 von %3</translation>
-    </message>
 </context>
 <context>
     <name>PixelViewer</name>

@@ -883,10 +883,6 @@
         <source>Picture-shaped grey spreadsheet (*.ods)</source>
         <translation>Hoja de cálculo gris con forma de imagen (*.ods)</translation>
     </message>
-    <message>
-        <source>cell %1%2 of %3</source>
-        <translation>celda %1%2 de %3</translation>
-    </message>
 </context>
 <context>
     <name>PixelViewer</name>
