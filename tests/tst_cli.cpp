@@ -152,6 +152,20 @@ private slots:
         QTest::newRow("compare with one picture") << QStringList{"compare", "{dir}/small.png"} << 2 << usage;
         QTest::newRow("compare with --hsv")
             << QStringList{"compare", "{dir}/small.png", "{dir}/small.png", "--hsv"} << 2 << usage;
+        const QString book = QStringLiteral("{dir}/usage-out.xlsx");
+        QTest::newRow("picture layout to a CSV name")
+            << QStringList{"to-sheet", "{dir}/small.png", "{dir}/usage-out.png", "--layout", "picture"} << 2
+            << QByteArray("a CSV file cannot hold its colours");
+        QTest::newRow("grey layout to standard output") << QStringList{"to-sheet", "{dir}/small.png", "-", "--layout", "grey"}
+                                                        << 2 << usage;
+        QTest::newRow("unknown layout") << QStringList{"to-sheet", "{dir}/small.png", book, "--layout", "mosaic"} << 2
+                                        << QByteArray("unknown layout 'mosaic'");
+        QTest::newRow("--max-side above 768")
+            << QStringList{"to-sheet", "{dir}/small.png", book, "--layout", "picture", "--max-side", "769"} << 2 << usage;
+        QTest::newRow("--max-side without a picture layout") << QStringList{"to-sheet", "{dir}/small.png", book, "--max-side", "64"}
+                                                             << 2 << usage;
+        QTest::newRow("--layout with to-image") << QStringList{"to-image", "{dir}/rgb.csv", out, "--layout", "picture"}
+                                                << 2 << usage;
     }
 
     void usage()
@@ -168,6 +182,7 @@ private slots:
             QVERIFY2(result.err.startsWith("tessarine-cli: ") && result.err.contains(expected), result.err.constData());
             QCOMPARE(result.out, QByteArray());
             QVERIFY(!QFileInfo::exists(path("usage-out.png")));
+            QVERIFY(!QFileInfo::exists(path("usage-out.xlsx")));
         }
     }
 
@@ -224,6 +239,8 @@ private slots:
                                                 << TwoByTwoHsv;
         QTest::newRow("option before the command") << QStringList{"--hsv", "to-sheet", "{dir}/small.png", "{out}"}
                                                   << TwoByTwoHsv;
+        QTest::newRow("--layout list is the pixel sheet")
+            << QStringList{"to-sheet", "{dir}/small.png", "{out}", "--layout", "list"} << TwoByTwoRgb;
         QTest::newRow("half-transparent pixels, alpha ignored")
             << QStringList{"to-sheet", "{dir}/small-alpha.png", "{out}"} << TwoByTwoRgb;
         QTest::newRow("tiff stored upside down, turned by its orientation")
@@ -536,6 +553,51 @@ private slots:
         QCOMPARE(back, viaCsv);
         if (options.isEmpty())
             QCOMPARE(back.convertToFormat(QImage::Format_RGB32), original);
+    }
+
+    // A picture-shaped workbook drawn again is the reduced picture; what was done is told
+    // on standard error: the reduction, RGB for HSV, and the layout read.
+    void pictureLayoutRoundTrip_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("book");
+        QTest::addColumn<QByteArray>("toldWriting");
+        QTest::addColumn<QByteArray>("toldReading");
+        QTest::newRow("picture .xlsx, reduced") << QStringList{"--layout", "picture", "--max-side", "20"} << "pic.xlsx"
+                                                << QByteArray("reduced to 20 × 11 for a picture-shaped sheet\n")
+                                                << QByteArray("read as a picture-shaped sheet of 20 × 11.\n");
+        QTest::newRow("picture .ods, HSV asked") << QStringList{"--layout", "picture", "--hsv"} << "pic.ods"
+                                                 << QByteArray("A picture-shaped sheet colours red, green and blue; it is written in RGB.\n")
+                                                 << QByteArray("read as a picture-shaped sheet of 37 × 20.\n");
+        QTest::newRow("grey .xlsx") << QStringList{"--layout", "grey"} << "grey.xlsx" << QByteArray()
+                                    << QByteArray("read as a picture-shaped grey sheet of 37 × 20.\n");
+    }
+
+    void pictureLayoutRoundTrip()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, book);
+        QFETCH(QByteArray, toldWriting);
+        QFETCH(QByteArray, toldReading);
+        const QImage original = patternImage(37, 20);
+        QVERIFY(original.save(path("pic-source.png")));
+        const Result sheet = runCli(QStringList{"to-sheet", path("pic-source.png"), path(book)} + options);
+        QCOMPARE(sheet.exitCode, 0);
+        QCOMPARE(sheet.err, toldWriting);
+        const Result image = runCli({"to-image", path(book), path("pic-back.png")});
+        QCOMPARE(image.exitCode, 0);
+        QCOMPARE(image.err, toldReading);
+        QImage back;
+        QVERIFY(back.load(path("pic-back.png")));
+        QImage expected = original.scaledToWidth(options.contains("20") ? 20 : 37, Qt::FastTransformation);
+        if (book.startsWith(QLatin1String("grey"))) {
+            for (int y = 0; y < expected.height(); ++y)
+                for (int x = 0; x < expected.width(); ++x) {
+                    const int grey = qGray(expected.pixel(x, y));
+                    expected.setPixel(x, y, qRgb(grey, grey, grey));
+                }
+        }
+        QCOMPARE(back.convertToFormat(QImage::Format_RGB32), expected.convertToFormat(QImage::Format_RGB32));
     }
 
     // Standard output is always CSV, whatever a workbook name elsewhere might suggest.

@@ -31,6 +31,10 @@
 
 using tess::PixelRecord;
 using tess::PixelRecords;
+using tess::SheetInfo;
+using tess::SheetShape;
+
+Q_DECLARE_METATYPE(tess::SheetShape)
 
 namespace {
 
@@ -1124,13 +1128,55 @@ private slots:
         w.ui->saveSheet->click();
 
         QCOMPARE(w.dialogs->asked.first().caption, QStringLiteral("Save Image"));
-        QCOMPARE(w.dialogs->asked.first().filter, QStringLiteral("Image (*.csv);;Excel workbook (*.xlsx)"));
+        QCOMPARE(w.dialogs->asked.first().filter,
+                 QStringLiteral("Image (*.csv);;Excel workbook (*.xlsx);;Picture-shaped workbook (*.xlsx);;"
+                                "Picture-shaped grey workbook (*.xlsx);;Picture-shaped spreadsheet (*.ods);;"
+                                "Picture-shaped grey spreadsheet (*.ods)"));
         QCOMPARE(w.dialogs->warnings(), QStringList());
         QCOMPARE(readAll(path), expected);
         QVERIFY(!w.ui->ss_save_pos->isHidden() && w.ui->ss_save_neg->isHidden());
         QVERIFY(!w.ui->ss_memory_pos->isHidden());
         // Column members were never set by a sheet: their labels read "No".
         QCOMPARE(w.ui->red->text(), QStringLiteral("Red: No"));
+    }
+
+    // A picture-shaped type writes the sheet's picture in that shape; the type chosen is the
+    // one the dialog shows the next time.
+    void saveSheetPictureShaped_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<SheetShape>("shape");
+        QTest::newRow("rgb .xlsx") << "Picture-shaped workbook (*.xlsx)" << "shaped.xlsx" << SheetShape::Picture;
+        QTest::newRow("grey .ods") << "Picture-shaped grey spreadsheet (*.ods)" << "shaped.ods" << SheetShape::Grey;
+    }
+
+    void saveSheetPictureShaped()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, name);
+        QFETCH(SheetShape, shape);
+        Window w = Window::make();
+        SheetInfo sheet;
+        sheet.hasRgb = sheet.hasHsv = true;
+        sheet.width = 2;
+        sheet.height = 1;
+        w.setSheet({PixelRecord{0, 0, 255, 0, 10, 255, -1, 0, 7}, PixelRecord{1, 0, 1, 2, 3, 255, 300, 20, 30}}, sheet);
+        w.window->markLoaded(QStringLiteral("spreadsheet"));
+        const QString path = m_dir.filePath(name);
+        w.dialogs->fileAnswers = {path, QString()};
+        w.dialogs->typeAnswers = {type};
+        w.ui->saveSheet->click();
+        QVERIFY2(w.dialogs->warnings().isEmpty(), qPrintable(w.dialogs->warnings().join(u'|') + w.dialogs->asked.last().informative));
+        PixelRecords read;
+        const SheetInfo info = loadSheetInfo(path, read);
+        QCOMPARE(info.shape, shape);
+        QCOMPARE(QSize(info.width, info.height), QSize(2, 1));
+        const int grey = shape == SheetShape::Grey ? qGray(1, 2, 3) : -1;
+        QCOMPARE(read[1].r, grey < 0 ? 1 : grey);
+        QCOMPARE(read[1].b, grey < 0 ? 3 : grey);
+        w.ui->saveSheet->click(); // cancelled
+        QCOMPARE(w.dialogs->asked.last().shownFilter, type);
     }
 
     void saveSheetFailureKeepsOldState()

@@ -44,12 +44,13 @@ BUILD_PACKAGES=(
 # the spreadsheet program that edits sheets and makes workbooks in the tests, the photo
 # formats' reference encoders and decoders, libpng to read the saved PNG files back with,
 # openpyxl for the workbook benchmark, Gnumeric, whose converter is a second spreadsheet
-# program in the tests, and the validators and the package checker for the installed
+# program in the tests, poppler's pdftoppm and the Carlito font (the metric twin of the
+# font a picture-shaped workbook names) for Calc's rendering of such a workbook, and the validators and the package checker for the installed
 # layout and the Debian package.
 TEST_PACKAGES=(
     xvfb xauth xdotool x11-apps imagemagick
     clang libclang-rt-dev
-    libreoffice-calc-nogui python3-uno python3-openpyxl gnumeric
+    libreoffice-calc-nogui python3-uno python3-openpyxl gnumeric poppler-utils fonts-crosextra-carlito
     libheif-examples libavif-bin libjxl-tools libpng-dev
     desktop-file-utils appstream lintian x11-utils file bash-completion
 )

@@ -70,10 +70,12 @@ QString FilePlaces::suggestion(Side side, const QString &filter) const
 }
 
 QString FilePlaces::askSaveName(Dialogs &dialogs, QWidget *parent, Side side, const QString &caption,
-                                const QString &filter, const QString &shown) const
+                                const QString &filter, const QString &shown, QString *chosen) const
 {
     QString type = shown.isEmpty() ? filter.section(QStringLiteral(";;"), 0, 0).simplified() : shown;
     const QString name = dialogs.saveFileName(parent, caption, suggestion(side, type), filter, &type);
+    if (chosen && !name.isEmpty())
+        *chosen = type;
     return withFilterSuffix(name, type);
 }
 

@@ -38,7 +38,7 @@ public:
     // the type shown (empty: the first of filter); a name typed without a suffix gets the
     // chosen type's. Empty when the user cancelled.
     QString askSaveName(Dialogs &dialogs, QWidget *parent, Side side, const QString &caption,
-                        const QString &filter, const QString &shown = QString()) const;
+                        const QString &filter, const QString &shown = QString(), QString *chosen = nullptr) const;
 
     // A file was loaded into, or saved from, that side.
     void remember(Side side, const QString &path);

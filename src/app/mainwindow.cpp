@@ -11,6 +11,7 @@
 #include "ui_mainwindow.h"
 
 #include "convert/operations.h"
+#include "convert/picturesheet.h"
 #include "convert/sheetnotice.h"
 #include "text/usertexts.h"
 #include "image/imageconvert.h"
@@ -276,11 +277,27 @@ void MainWindow::sheetLoaded(const tess::Result &result)
 
 void MainWindow::on_saveSheet_clicked()
 {
-    const QString path =
-        places.askSaveName(*dialogs, this, FilePlaces::Sheet, tr("Save Image"),
-                           tr("Image (*.csv);;Excel workbook (*.xlsx)"));
-    if (!path.isEmpty())
-        whenIdle([this, path, model = shownModel()] { document->saveSheet(path, model); });
+    using tess::Text;
+    const QString shaped[4] = { tess::userText(Text::PictureSheetFilter), tess::userText(Text::PictureGreySheetFilter),
+                                tess::userText(Text::PictureOdsFilter), tess::userText(Text::PictureGreyOdsFilter) };
+    const QString filter = tr("Image (*.csv);;Excel workbook (*.xlsx)") + QStringLiteral(";;")
+            + QStringList(std::begin(shaped), std::end(shaped)).join(QStringLiteral(";;"));
+    QString chosen;
+    const QString path = places.askSaveName(*dialogs, this, FilePlaces::Sheet, tr("Save Image"), filter, sheetType, &chosen);
+    if (path.isEmpty())
+        return;
+    sheetType = chosen; // offered first next time
+    tess::SheetShape shape = tess::SheetShape::List;
+    if (chosen == shaped[0] || chosen == shaped[2])
+        shape = tess::SheetShape::Picture;
+    else if (chosen == shaped[1] || chosen == shaped[3])
+        shape = tess::SheetShape::Grey;
+    const tess::ColourModel model = shownModel();
+    if (shape == tess::SheetShape::Picture && model == tess::ColourModel::Hsv && !toldRgbOnly) {
+        showNotice(tess::userText(Text::PictureSheetInRgb));
+        toldRgbOnly = true;
+    }
+    whenIdle([this, path, model, shape] { document->saveSheet(path, model, shape); });
 }
 
 void MainWindow::sheetSaved(const tess::Result &result, const QString &path)
@@ -293,7 +310,7 @@ void MainWindow::sheetSaved(const tess::Result &result, const QString &path)
     places.remember(FilePlaces::Sheet, path);
     showDocumentState();
     // The header, then one record a line; a workbook's rows are not claimed.
-    sheetIsInFile(path, tess::isWorkbookName(path) ? tess::RecordLines{} : tess::RecordLines{2, {}});
+    sheetIsInFile(path, tess::isPictureSheetName(path) ? tess::RecordLines{} : tess::RecordLines{2, {}});
 }
 
 void MainWindow::on_spreadsheetToImage_clicked()

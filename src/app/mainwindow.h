@@ -138,6 +138,8 @@ private:
     Ui_MainWindow *ui;
     std::unique_ptr<Dialogs> dialogs;
     FilePlaces places;
+    QString sheetType; // the type last chosen in the Save Sheet dialog
+    bool toldRgbOnly = false; // that a picture-shaped sheet is written in RGB, in HSV mode
     Following *following = nullptr;
     Viewers *viewers = nullptr;
 

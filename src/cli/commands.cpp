@@ -4,6 +4,7 @@
 #include "progress.h"
 
 #include "convert/operations.h"
+#include "convert/picturesheet.h"
 #include "convert/sheetnotice.h"
 #include "image/imagecompare.h"
 #include "text/usertexts.h"
@@ -84,6 +85,11 @@ int runToSheet(const ToSheetJob &job)
     if (const QString damage = imageDamageNotice(job.imagePath); !damage.isEmpty())
         printError(damage);
 
+    if (job.shape != SheetShape::List) {
+        if (job.shape == SheetShape::Picture && job.model == ColourModel::Hsv)
+            printError(userText(Text::PictureSheetInRgb));
+        return finish(imageToPictureSheetFile(image, job.maxSide, job.sheetPath, job.shape, printResult));
+    }
     return finish(imageToSheetFile(image, job.excel2002, job.sheetPath, job.model, printResult));
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/pixelrecord.h"
 #include "io/safeoutput.h"
+#include "model/sheetshape.h"
 
 #include <QString>
 
@@ -21,6 +22,8 @@ struct ToSheetJob
     QString sheetPath;           // or StandardStreamPath: standard output
     ColourModel model = ColourModel::Rgb;
     bool excel2002 = false;
+    SheetShape shape = SheetShape::List; // Picture, Grey: a picture-shaped workbook
+    int maxSide = 256;                   // its long edge at most
 };
 
 struct ToImageJob

@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "watch.h"
 
+#include "convert/picturesheet.h"
 #include "image/imagefile.h"
 #include "text/translations.h"
 
@@ -24,6 +25,7 @@ const char UsageText[] = QT_TRANSLATE_NOOP(
     "tessarine-cli",
     "Usage:\n"
     "  tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002] [--watch]\n"
+    "  tessarine-cli to-sheet IMAGE BOOK.xlsx|BOOK.ods --layout picture|grey [--max-side N] [--watch]\n"
     "  tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--watch]\n"
     "  tessarine-cli compare IMAGE IMAGE [DIFFERENCE]\n"
     "  tessarine-cli --help | --version\n");
@@ -55,6 +57,13 @@ const char HelpText[] = QT_TRANSLATE_NOOP(
     "               has any of them, otherwise from h, s, v.\n"
     "  --excel2002  to-sheet: reduce the picture to about 60,000 pixels, the most rows\n"
     "               older spreadsheet programs hold.\n"
+    "  --layout L   to-sheet: list (the pixel sheet, one row per pixel; the default),\n"
+    "               picture (a workbook the shape of the picture: three rows r, g, b\n"
+    "               per picture row, coloured by the spreadsheet program as numbers are\n"
+    "               typed) or grey (one row of grey values per picture row). picture\n"
+    "               and grey need an .xlsx or .ods name and are written in RGB.\n"
+    "  --max-side N  picture, grey: reduce the picture to a long edge of N pixels at\n"
+    "               most (default 256, at most 768).\n"
     "  --watch      Convert once, then again each time the input file is saved anew\n"
     "               (by a spreadsheet or paint program, in whatever way it saves),\n"
     "               until interrupted (Ctrl+C) or terminated. A save that cannot be\n"
@@ -93,7 +102,7 @@ int usageError(const QString &problem)
 
 int compare(const QCommandLineParser &parser, const QStringList &args)
 {
-    for (const char *option : {"hsv", "rgb", "excel2002", "watch"})
+    for (const char *option : {"hsv", "rgb", "excel2002", "watch", "layout", "max-side"})
         if (parser.isSet(QString::fromLatin1(option)))
             return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "compare takes no --%1")).arg(QLatin1String(option)));
     if (args.size() != 3 && args.size() != 4)
@@ -101,6 +110,41 @@ int compare(const QCommandLineParser &parser, const QStringList &args)
                                                                      "difference picture, %1 paths given"))
                               .arg(args.size() - 1));
     return runCompare({args.at(1), args.at(2), args.value(3)});
+}
+
+// --layout and --max-side of to-sheet into the job; a usage error when they do not fit.
+int readShape(const QCommandLineParser &parser, const QCommandLineOption &layout, const QCommandLineOption &maxSide,
+              ToSheetJob &job)
+{
+    const QString name = parser.value(layout);
+    if (!parser.isSet(layout) || name == QLatin1String("list"))
+        job.shape = tess::SheetShape::List;
+    else if (name == QLatin1String("picture"))
+        job.shape = tess::SheetShape::Picture;
+    else if (name == QLatin1String("grey") || name == QLatin1String("gray"))
+        job.shape = tess::SheetShape::Grey;
+    else
+        return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "unknown layout '%1': list, picture or grey"))
+                              .arg(name));
+    const bool shaped = job.shape != tess::SheetShape::List;
+    if (parser.isSet(maxSide)) {
+        bool number = false;
+        const int side = parser.value(maxSide).toInt(&number);
+        if (!shaped)
+            return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "--max-side applies to --layout picture or grey")));
+        if (!number || side < 1 || side > tess::MaxPictureSheetSide)
+            return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "--max-side takes a number from 1 to %1, not '%2'"))
+                                  .arg(tess::MaxPictureSheetSide)
+                                  .arg(parser.value(maxSide)));
+        job.maxSide = side;
+    }
+    if (shaped && job.excel2002)
+        return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "--excel2002 applies to --layout list only")));
+    if (shaped && !tess::isPictureSheetName(job.sheetPath))
+        return usageError(cliText(QT_TRANSLATE_NOOP(
+            "tessarine-cli", "a picture-shaped sheet is written as a workbook (.xlsx or .ods): a CSV file cannot "
+                             "hold its colours. Save the workbook as CSV in the spreadsheet program if you need one")));
+    return ExitOk;
 }
 
 } // namespace
@@ -129,7 +173,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption rgb(QStringLiteral("rgb"), QString());
     const QCommandLineOption excel2002(QStringLiteral("excel2002"), QString());
     const QCommandLineOption watch(QStringLiteral("watch"), QString());
-    parser.addOptions({help, version, hsv, rgb, excel2002, watch});
+    const QCommandLineOption layout(QStringLiteral("layout"), QString(), QStringLiteral("layout"));
+    const QCommandLineOption maxSide(QStringLiteral("max-side"), QString(), QStringLiteral("n"));
+    parser.addOptions({help, version, hsv, rgb, excel2002, watch, layout, maxSide});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return usageError(parser.errorText());
@@ -172,6 +218,8 @@ int main(int argc, char *argv[])
         job.sheetPath = args.at(2);
         job.model = parser.isSet(hsv) ? tess::ColourModel::Hsv : tess::ColourModel::Rgb;
         job.excel2002 = parser.isSet(excel2002);
+        if (const int bad = readShape(parser, layout, maxSide, job); bad != ExitOk)
+            return bad;
         if (parser.isSet(watch))
             return runWatching(job.imagePath, tess::Text::ChangedReadAndConverted, [job] { return runToSheet(job); });
         return runToSheet(job);
@@ -179,6 +227,9 @@ int main(int argc, char *argv[])
 
     if (parser.isSet(excel2002))
         return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "--excel2002 applies to to-sheet only")));
+    if (parser.isSet(layout) || parser.isSet(maxSide))
+        return usageError(cliText(QT_TRANSLATE_NOOP(
+            "tessarine-cli", "--layout and --max-side apply to to-sheet only; to-image knows the layout by the content")));
     ToImageJob job;
     job.sheetPath = args.at(1);
     job.imagePath = args.at(2);

@@ -87,13 +87,15 @@ bool Document::savePicture(const QString &path)
     return start(std::move(job), userText(Text::Writing).arg(nameOf(path)));
 }
 
-bool Document::saveSheet(const QString &path, ColourModel model)
+bool Document::saveSheet(const QString &path, ColourModel model, SheetShape shape)
 {
     if (!hasSheet())
         return false;
     auto job = newJob(Work::SaveSheet, path);
     job->records = m_records;
     job->model = model;
+    job->shape = shape;
+    job->extent = extent();
     return start(std::move(job), userText(Text::Writing).arg(nameOf(path)));
 }
 

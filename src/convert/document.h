@@ -2,6 +2,7 @@
 
 #include "filefollower.h"
 #include "operations.h"
+#include "model/sheetshape.h"
 
 #include <QFutureWatcher>
 #include <QImage>
@@ -113,7 +114,9 @@ public:
     bool convertPicture(bool excel2002);
     bool drawSheet(ColourModel model);
     bool savePicture(const QString &path);
-    bool saveSheet(const QString &path, ColourModel model);
+    // shape: the pixel sheet, or a picture-shaped workbook of the sheet's picture (reduced
+    // to a long edge of PictureSheetSide).
+    bool saveSheet(const QString &path, ColourModel model, SheetShape shape = SheetShape::List);
     bool reloadPicture(bool excel2002);
     bool reloadSheet(ColourModel model);
 

@@ -1,4 +1,5 @@
 #include "documentwork.h"
+#include "picturesheet.h"
 
 #include <utility>
 
@@ -66,11 +67,23 @@ void Document::Job::runSteps()
         result = saveImageFile(picture, path, &stop);
         break;
     case Work::SaveSheet:
-        result = saveSheetFile(path, *records, model, &stop);
+        result = shape == SheetShape::List ? saveSheetFile(path, *records, model, &stop) : savePictureShaped();
         break;
     case Work::None:
         break;
     }
+}
+
+// The sheet's picture, drawn as Spreadsheet to Image draws it, then reduced and written as
+// the command line writes a picture-shaped workbook.
+Result Document::Job::savePictureShaped()
+{
+    QImage drawn;
+    const Result made = drawImage(*records, extent.width(), extent.height(), ColourModel::Rgb, drawn);
+    if (!made.ok())
+        return made;
+    return imageToPictureSheetFile(drawn, PictureSheetSide, path, shape,
+                                   [this](const Result &notice) { notices.push_back(notice); });
 }
 
 void Document::Job::readPicture()

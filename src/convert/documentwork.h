@@ -16,6 +16,7 @@ struct Document::Job
     QString path;
     bool excel2002 = false;
     ColourModel model = InitialModel;
+    SheetShape shape = SheetShape::List;
     // The reloads also make the other side again.
     bool remake = false;
 
@@ -36,6 +37,7 @@ struct Document::Job
     void run();
     void runSteps();
     void readPicture();
+    Result savePictureShaped();
     void readSheet();
     void convert(const QImage &from);
     void draw(const PixelRecords &from, QSize size, ColourModel in);

@@ -41,6 +41,9 @@ QString sheetNotice(const SheetInfo &info, const DrawStats &drawing)
     }
     if (!info.sheetName.isEmpty())
         texts.prepend(userText(Text::DrawnFromSheet).arg(info.sheetName));
+    if (info.shape != SheetShape::List)
+        texts.prepend(userText(info.shape == SheetShape::Grey ? Text::ReadAsGreySheet : Text::ReadAsPictureSheet)
+                              .arg(english.toString(info.width), english.toString(info.height)));
     if (texts.isEmpty())
         return QString();
     return texts.join(QStringLiteral("; ")) + u'.';

@@ -1,5 +1,6 @@
 #include "sheetreader.h"
 
+#include "picturereader.h"
 #include "sheetdata.h"
 #include "sheetheader.h"
 #include "sheetlines.h"
@@ -289,6 +290,9 @@ namespace {
 SheetInfo readNumbered(QIODevice &device, PixelRecords &out, qint64 blockSize, const ReadProgress &progress,
                        qint64 firstLine)
 {
+    // A sheet the shape of the picture has a reader of its own.
+    if (std::optional<SheetInfo> shaped = readIfPictureShaped(device, out, progress, firstLine))
+        return *shaped;
     if (const std::unique_ptr<SecondHalf> second = SecondHalf::plan(device, blockSize)) {
         const qint64 start = device.pos();
         if (std::optional<SheetInfo> info = readInHalves(device, out, blockSize, progress, *second, firstLine))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/pixelrecord.h"
+#include "model/sheetshape.h"
 #include "recordlines.h"
 
 #include <QByteArrayView>
@@ -61,6 +62,8 @@ struct SheetInfo
     // Filled by the workbook reader:
     qint64 formulasWithoutResult = 0; // formula cells whose stored value cannot be trusted
     QString sheetName;        // the worksheet drawn, when the workbook has more than one
+    SheetShape shape = SheetShape::List; // a picture-shaped sheet was read (its x, y and
+                                         // colour columns are then nominal)
 };
 
 // Called now and then while reading with the bytes consumed so far.

@@ -121,6 +121,23 @@ ReductionPlan planReduction(QSize size, bool excel2002)
     return plan;
 }
 
+ReductionPlan planSideReduction(QSize size, int maxSide)
+{
+    ReductionPlan plan;
+    const int width = qMax(0, size.width());
+    const int height = qMax(0, size.height());
+    if (maxSide <= 0 || qMax(width, height) <= maxSide)
+        return plan;
+    plan.reduced = true;
+    if (width >= height) {
+        plan.width = maxSide;
+    } else {
+        const float factor = float(maxSide) / float(height);
+        plan.width = qMax(1, int(factor * float(width)));
+    }
+    return plan;
+}
+
 QImage reducedImage(const QImage &image, const ReductionPlan &plan)
 {
     if (!plan.reduced)

@@ -29,6 +29,11 @@ struct ReductionPlan
 // The factor is sqrt(limit / N) held in single precision, the width truncated.
 ReductionPlan planReduction(QSize size, bool excel2002);
 
+// The reduction for a picture-shaped sheet, by the same means: when the long edge is above
+// maxSide, the picture is scaled to a long edge of maxSide (a width in a wide picture, the
+// width that factor gives, truncated, in a tall one).
+ReductionPlan planSideReduction(QSize size, int maxSide);
+
 // The image that is scanned: the working image itself, or scaled with fast
 // transformation in the format it was loaded in.
 QImage reducedImage(const QImage &image, const ReductionPlan &plan);

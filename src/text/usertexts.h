@@ -167,6 +167,20 @@ enum class Text {
     SizesDiffer,
     SheetFile,                // Load Image on a sheet
     NoProgramForSheet,        // %1: the sheet file's name
+    // The picture-shaped sheet.
+    PictureSheetName,         // the worksheet's name
+    PictureTooLargeForSheet,  // %1 x %2: the picture's size
+    PictureSheetReduced,      // %1 x %2: the reduced size
+    PictureSheetInRgb,        // HSV asked for: written in RGB
+    ReadAsPictureSheet,       // %1 x %2: the picture's size
+    ReadAsGreySheet,          // %1 x %2
+    PictureRowMissing,        // %1: the sheet row, %2: the channel, %3: the picture row y
+    PictureRowWrongLetter,    // %1: the sheet row, %2: the channel expected, %3: y, %4: what is there
+    PictureRowWrongY,         // %1: the sheet row, %2: y expected, %3: what is there
+    PictureSheetFilter,
+    PictureGreySheetFilter,
+    PictureOdsFilter,
+    PictureGreyOdsFilter,
 
     // Closing with unsaved work, help and about.
     UnsavedWork,

@@ -927,6 +927,58 @@
         <source>Look into the sheet&apos;s pixels</source>
         <translation>Pixel der Tabelle ansehen</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>A picture of %1 × %2 does not fit in a picture-shaped sheet (at most 16,384 columns and 1,048,576 rows).</source>
+        <translation>Ein Bild von %1 × %2 passt nicht in eine Tabelle in Bildform (höchstens 16.384 Spalten und 1.048.576 Zeilen).</translation>
+    </message>
+    <message>
+        <source>reduced to %1 × %2 for a picture-shaped sheet</source>
+        <translation>für eine Tabelle in Bildform auf %1 × %2 verkleinert</translation>
+    </message>
+    <message>
+        <source>A picture-shaped sheet colours red, green and blue; it is written in RGB.</source>
+        <translation>Eine Tabelle in Bildform färbt Rot, Grün und Blau; sie wird in RGB geschrieben.</translation>
+    </message>
+    <message>
+        <source>read as a picture-shaped sheet of %1 × %2</source>
+        <translation>als Tabelle in Bildform von %1 × %2 gelesen</translation>
+    </message>
+    <message>
+        <source>read as a picture-shaped grey sheet of %1 × %2</source>
+        <translation>als graue Tabelle in Bildform von %1 × %2 gelesen</translation>
+    </message>
+    <message>
+        <source>row %1: the %2 row of picture row %3 is missing</source>
+        <translation>Zeile %1: die %2-Zeile der Bildzeile %3 fehlt</translation>
+    </message>
+    <message>
+        <source>row %1: the %2 row of picture row %3 should be here, not &apos;%4&apos;</source>
+        <translation>Zeile %1: hier sollte die %2-Zeile der Bildzeile %3 stehen, nicht &apos;%4&apos;</translation>
+    </message>
+    <message>
+        <source>row %1: picture row %2 should be here, not &apos;%3&apos;</source>
+        <translation>Zeile %1: hier sollte die Bildzeile %2 stehen, nicht &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>Picture-shaped workbook (*.xlsx)</source>
+        <translation>Arbeitsmappe in Bildform (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Picture-shaped grey workbook (*.xlsx)</source>
+        <translation>Graue Arbeitsmappe in Bildform (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Picture-shaped spreadsheet (*.ods)</source>
+        <translation>Tabellendokument in Bildform (*.ods)</translation>
+    </message>
+    <message>
+        <source>Picture-shaped grey spreadsheet (*.ods)</source>
+        <translation>Graues Tabellendokument in Bildform (*.ods)</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>
@@ -1008,12 +1060,14 @@
     <message>
         <source>Usage:
   tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002] [--watch]
+  tessarine-cli to-sheet IMAGE BOOK.xlsx|BOOK.ods --layout picture|grey [--max-side N] [--watch]
   tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--watch]
   tessarine-cli compare IMAGE IMAGE [DIFFERENCE]
   tessarine-cli --help | --version
 </source>
         <translation>Aufruf:
   tessarine-cli to-sheet BILD TABELLE [--hsv] [--excel2002] [--watch]
+  tessarine-cli to-sheet BILD MAPPE.xlsx|MAPPE.ods --layout picture|grey [--max-side N] [--watch]
   tessarine-cli to-image TABELLE BILD [--rgb | --hsv] [--watch]
   tessarine-cli compare BILD BILD [UNTERSCHIED]
   tessarine-cli --help | --version
@@ -1045,6 +1099,13 @@ Options:
                has any of them, otherwise from h, s, v.
   --excel2002  to-sheet: reduce the picture to about 60,000 pixels, the most rows
                older spreadsheet programs hold.
+  --layout L   to-sheet: list (the pixel sheet, one row per pixel; the default),
+               picture (a workbook the shape of the picture: three rows r, g, b
+               per picture row, coloured by the spreadsheet program as numbers are
+               typed) or grey (one row of grey values per picture row). picture
+               and grey need an .xlsx or .ods name and are written in RGB.
+  --max-side N  picture, grey: reduce the picture to a long edge of N pixels at
+               most (default 256, at most 768).
   --watch      Convert once, then again each time the input file is saved anew
                (by a spreadsheet or paint program, in whatever way it saves),
                until interrupted (Ctrl+C) or terminated. A save that cannot be
@@ -1084,6 +1145,13 @@ Optionen:
                dieser Spalten hat, sonst aus h, s, v.
   --excel2002  to-sheet: das Bild auf etwa 60.000 Pixel verkleinern, so viele Zeilen, wie
                ältere Tabellenkalkulationsprogramme höchstens fassen.
+  --layout L   to-sheet: list (die Pixeltabelle, eine Zeile pro Pixel; Vorgabe),
+               picture (eine Arbeitsmappe in Bildform: drei Zeilen r, g, b pro
+               Bildzeile, von der Tabellenkalkulation beim Tippen eingefärbt) oder
+               grey (eine Zeile Grauwerte pro Bildzeile). picture und grey brauchen
+               einen Namen auf .xlsx oder .ods und werden in RGB geschrieben.
+  --max-side N  picture, grey: das Bild auf höchstens N Pixel Kantenlänge
+               verkleinern (Vorgabe 256, höchstens 768).
   --watch      Einmal umwandeln, dann nach jedem neuen Speichern der Eingabedatei erneut (egal
                wie ein Tabellenkalkulations- oder Malprogramm speichert), bis zum Abbruch
                (Ctrl+C) oder Beenden. Ist eine Fassung nicht lesbar, wird der Grund ausgegeben
@@ -1106,6 +1174,30 @@ Bei compare: 3, wenn die Bilder verschieden sind, 0, wenn sie gleich sind.
     <message>
         <source>compare takes two pictures and an optional difference picture, %1 paths given</source>
         <translation>compare erwartet zwei Bilder und ein optionales Unterschiedsbild, %1 Pfade angegeben</translation>
+    </message>
+    <message>
+        <source>unknown layout &apos;%1&apos;: list, picture or grey</source>
+        <translation>unbekannte Anordnung &apos;%1&apos;: list, picture oder grey</translation>
+    </message>
+    <message>
+        <source>--max-side applies to --layout picture or grey</source>
+        <translation>--max-side gilt nur für --layout picture oder grey</translation>
+    </message>
+    <message>
+        <source>--max-side takes a number from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--max-side erwartet eine Zahl von 1 bis %1, nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--excel2002 applies to --layout list only</source>
+        <translation>--excel2002 gilt nur für --layout list</translation>
+    </message>
+    <message>
+        <source>a picture-shaped sheet is written as a workbook (.xlsx or .ods): a CSV file cannot hold its colours. Save the workbook as CSV in the spreadsheet program if you need one</source>
+        <translation>eine Tabelle in Bildform wird als Arbeitsmappe geschrieben (.xlsx oder .ods): eine CSV-Datei kann ihre Farben nicht halten. Speichern Sie die Arbeitsmappe in der Tabellenkalkulation als CSV, wenn Sie eine brauchen</translation>
+    </message>
+    <message>
+        <source>--layout and --max-side apply to to-sheet only; to-image knows the layout by the content</source>
+        <translation>--layout und --max-side gelten nur für to-sheet; to-image erkennt die Anordnung am Inhalt</translation>
     </message>
 </context>
 </TS>

@@ -927,6 +927,58 @@
         <source>Look into the sheet&apos;s pixels</source>
         <translation>Mirar los píxeles de la hoja</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>A picture of %1 × %2 does not fit in a picture-shaped sheet (at most 16,384 columns and 1,048,576 rows).</source>
+        <translation>Una imagen de %1 × %2 no cabe en una hoja con forma de imagen (como máximo 16.384 columnas y 1.048.576 filas).</translation>
+    </message>
+    <message>
+        <source>reduced to %1 × %2 for a picture-shaped sheet</source>
+        <translation>reducida a %1 × %2 para una hoja con forma de imagen</translation>
+    </message>
+    <message>
+        <source>A picture-shaped sheet colours red, green and blue; it is written in RGB.</source>
+        <translation>Una hoja con forma de imagen colorea rojo, verde y azul; se escribe en RGB.</translation>
+    </message>
+    <message>
+        <source>read as a picture-shaped sheet of %1 × %2</source>
+        <translation>leída como hoja con forma de imagen de %1 × %2</translation>
+    </message>
+    <message>
+        <source>read as a picture-shaped grey sheet of %1 × %2</source>
+        <translation>leída como hoja gris con forma de imagen de %1 × %2</translation>
+    </message>
+    <message>
+        <source>row %1: the %2 row of picture row %3 is missing</source>
+        <translation>fila %1: falta la fila %2 de la fila de imagen %3</translation>
+    </message>
+    <message>
+        <source>row %1: the %2 row of picture row %3 should be here, not &apos;%4&apos;</source>
+        <translation>fila %1: aquí debería estar la fila %2 de la fila de imagen %3, no &apos;%4&apos;</translation>
+    </message>
+    <message>
+        <source>row %1: picture row %2 should be here, not &apos;%3&apos;</source>
+        <translation>fila %1: aquí debería estar la fila de imagen %2, no &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>Picture-shaped workbook (*.xlsx)</source>
+        <translation>Libro con forma de imagen (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Picture-shaped grey workbook (*.xlsx)</source>
+        <translation>Libro gris con forma de imagen (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Picture-shaped spreadsheet (*.ods)</source>
+        <translation>Hoja de cálculo con forma de imagen (*.ods)</translation>
+    </message>
+    <message>
+        <source>Picture-shaped grey spreadsheet (*.ods)</source>
+        <translation>Hoja de cálculo gris con forma de imagen (*.ods)</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>
@@ -1008,12 +1060,14 @@
     <message>
         <source>Usage:
   tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002] [--watch]
+  tessarine-cli to-sheet IMAGE BOOK.xlsx|BOOK.ods --layout picture|grey [--max-side N] [--watch]
   tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--watch]
   tessarine-cli compare IMAGE IMAGE [DIFFERENCE]
   tessarine-cli --help | --version
 </source>
         <translation>Uso:
   tessarine-cli to-sheet IMAGEN HOJA [--hsv] [--excel2002] [--watch]
+  tessarine-cli to-sheet IMAGEN LIBRO.xlsx|LIBRO.ods --layout picture|grey [--max-side N] [--watch]
   tessarine-cli to-image HOJA IMAGEN [--rgb | --hsv] [--watch]
   tessarine-cli compare IMAGEN IMAGEN [DIFERENCIA]
   tessarine-cli --help | --version
@@ -1045,6 +1099,13 @@ Options:
                has any of them, otherwise from h, s, v.
   --excel2002  to-sheet: reduce the picture to about 60,000 pixels, the most rows
                older spreadsheet programs hold.
+  --layout L   to-sheet: list (the pixel sheet, one row per pixel; the default),
+               picture (a workbook the shape of the picture: three rows r, g, b
+               per picture row, coloured by the spreadsheet program as numbers are
+               typed) or grey (one row of grey values per picture row). picture
+               and grey need an .xlsx or .ods name and are written in RGB.
+  --max-side N  picture, grey: reduce the picture to a long edge of N pixels at
+               most (default 256, at most 768).
   --watch      Convert once, then again each time the input file is saved anew
                (by a spreadsheet or paint program, in whatever way it saves),
                until interrupted (Ctrl+C) or terminated. A save that cannot be
@@ -1083,6 +1144,13 @@ Opciones:
                de ellas; si no, a partir de h, s, v.
   --excel2002  to-sheet: reduce la imagen a unos 60.000 píxeles, el máximo de filas que
                admiten los programas de hojas de cálculo antiguos.
+  --layout L   to-sheet: list (la hoja de píxeles, una fila por píxel; por defecto),
+               picture (un libro con forma de imagen: tres filas r, g, b por fila de
+               imagen, coloreadas por la hoja de cálculo al escribir) o grey (una fila
+               de valores de gris por fila de imagen). picture y grey necesitan un
+               nombre .xlsx u .ods y se escriben en RGB.
+  --max-side N  picture, grey: reduce la imagen a un lado mayor de N píxeles como
+               máximo (256 por defecto, 768 como máximo).
   --watch      Convierte una vez y de nuevo cada vez que se vuelve a guardar el archivo de
                entrada (con un programa de hojas de cálculo o de dibujo, sea como sea), hasta
                que se interrumpe (Ctrl+C) o se termina. Si un guardado no se puede leer, se
@@ -1105,6 +1173,30 @@ Con compare: 3 si las imágenes son distintas, 0 si son iguales.
     <message>
         <source>compare takes two pictures and an optional difference picture, %1 paths given</source>
         <translation>compare espera dos imágenes y una imagen de diferencia opcional; se dieron %1 rutas</translation>
+    </message>
+    <message>
+        <source>unknown layout &apos;%1&apos;: list, picture or grey</source>
+        <translation>disposición desconocida &apos;%1&apos;: list, picture o grey</translation>
+    </message>
+    <message>
+        <source>--max-side applies to --layout picture or grey</source>
+        <translation>--max-side solo se aplica a --layout picture o grey</translation>
+    </message>
+    <message>
+        <source>--max-side takes a number from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--max-side espera un número de 1 a %1, no &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--excel2002 applies to --layout list only</source>
+        <translation>--excel2002 solo se aplica a --layout list</translation>
+    </message>
+    <message>
+        <source>a picture-shaped sheet is written as a workbook (.xlsx or .ods): a CSV file cannot hold its colours. Save the workbook as CSV in the spreadsheet program if you need one</source>
+        <translation>una hoja con forma de imagen se escribe como libro (.xlsx u .ods): un archivo CSV no puede guardar sus colores. Guarde el libro como CSV en la hoja de cálculo si lo necesita</translation>
+    </message>
+    <message>
+        <source>--layout and --max-side apply to to-sheet only; to-image knows the layout by the content</source>
+        <translation>--layout y --max-side solo se aplican a to-sheet; to-image reconoce la disposición por el contenido</translation>
     </message>
 </context>
 </TS>

@@ -927,6 +927,58 @@
         <source>Look into the sheet&apos;s pixels</source>
         <translation>Regarder dans les pixels de la feuille</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>A picture of %1 × %2 does not fit in a picture-shaped sheet (at most 16,384 columns and 1,048,576 rows).</source>
+        <translation>Une image de %1 × %2 ne tient pas dans une feuille en forme d’image (au plus 16&#xa0;384 colonnes et 1&#xa0;048&#xa0;576 lignes).</translation>
+    </message>
+    <message>
+        <source>reduced to %1 × %2 for a picture-shaped sheet</source>
+        <translation>réduite à %1 × %2 pour une feuille en forme d’image</translation>
+    </message>
+    <message>
+        <source>A picture-shaped sheet colours red, green and blue; it is written in RGB.</source>
+        <translation>Une feuille en forme d’image colore le rouge, le vert et le bleu&#xa0;; elle est écrite en RVB.</translation>
+    </message>
+    <message>
+        <source>read as a picture-shaped sheet of %1 × %2</source>
+        <translation>lue comme feuille en forme d’image de %1 × %2</translation>
+    </message>
+    <message>
+        <source>read as a picture-shaped grey sheet of %1 × %2</source>
+        <translation>lue comme feuille grise en forme d’image de %1 × %2</translation>
+    </message>
+    <message>
+        <source>row %1: the %2 row of picture row %3 is missing</source>
+        <translation>ligne %1&#xa0;: la ligne %2 de la ligne d’image %3 manque</translation>
+    </message>
+    <message>
+        <source>row %1: the %2 row of picture row %3 should be here, not &apos;%4&apos;</source>
+        <translation>ligne %1&#xa0;: la ligne %2 de la ligne d’image %3 devrait être ici, pas &apos;%4&apos;</translation>
+    </message>
+    <message>
+        <source>row %1: picture row %2 should be here, not &apos;%3&apos;</source>
+        <translation>ligne %1&#xa0;: la ligne d’image %2 devrait être ici, pas &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>Picture-shaped workbook (*.xlsx)</source>
+        <translation>Classeur en forme d’image (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Picture-shaped grey workbook (*.xlsx)</source>
+        <translation>Classeur gris en forme d’image (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Picture-shaped spreadsheet (*.ods)</source>
+        <translation>Feuille de calcul en forme d’image (*.ods)</translation>
+    </message>
+    <message>
+        <source>Picture-shaped grey spreadsheet (*.ods)</source>
+        <translation>Feuille de calcul grise en forme d’image (*.ods)</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>
@@ -1008,12 +1060,14 @@
     <message>
         <source>Usage:
   tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002] [--watch]
+  tessarine-cli to-sheet IMAGE BOOK.xlsx|BOOK.ods --layout picture|grey [--max-side N] [--watch]
   tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--watch]
   tessarine-cli compare IMAGE IMAGE [DIFFERENCE]
   tessarine-cli --help | --version
 </source>
         <translation>Utilisation&#xa0;:
   tessarine-cli to-sheet IMAGE FEUILLE [--hsv] [--excel2002] [--watch]
+  tessarine-cli to-sheet IMAGE CLASSEUR.xlsx|CLASSEUR.ods --layout picture|grey [--max-side N] [--watch]
   tessarine-cli to-image FEUILLE IMAGE [--rgb | --hsv] [--watch]
   tessarine-cli compare IMAGE IMAGE [DIFFÉRENCE]
   tessarine-cli --help | --version
@@ -1045,6 +1099,13 @@ Options:
                has any of them, otherwise from h, s, v.
   --excel2002  to-sheet: reduce the picture to about 60,000 pixels, the most rows
                older spreadsheet programs hold.
+  --layout L   to-sheet: list (the pixel sheet, one row per pixel; the default),
+               picture (a workbook the shape of the picture: three rows r, g, b
+               per picture row, coloured by the spreadsheet program as numbers are
+               typed) or grey (one row of grey values per picture row). picture
+               and grey need an .xlsx or .ods name and are written in RGB.
+  --max-side N  picture, grey: reduce the picture to a long edge of N pixels at
+               most (default 256, at most 768).
   --watch      Convert once, then again each time the input file is saved anew
                (by a spreadsheet or paint program, in whatever way it saves),
                until interrupted (Ctrl+C) or terminated. A save that cannot be
@@ -1084,6 +1145,13 @@ Options&#xa0;:
                contient au moins l’une d’elles, sinon à partir de h, s, v.
   --excel2002  to-sheet&#xa0;: réduit l’image à environ 60&#xa0;000 pixels, le nombre maximal de lignes
                des anciens tableurs.
+  --layout L   to-sheet&#xa0;: list (la feuille de pixels, une ligne par pixel&#xa0;; par défaut),
+               picture (un classeur en forme d’image&#xa0;: trois lignes r, g, b par ligne
+               d’image, colorées par le tableur à la saisie) ou grey (une ligne de
+               valeurs de gris par ligne d’image). picture et grey demandent un nom
+               en .xlsx ou .ods et sont écrits en RVB.
+  --max-side N  picture, grey&#xa0;: réduit l’image à N pixels au plus sur le grand côté
+               (256 par défaut, 768 au plus).
   --watch      Convertit une fois, puis à chaque nouvel enregistrement du fichier d’entrée
                (par un tableur ou un logiciel de dessin, peu importe comment), jusqu’à
                interruption (Ctrl+C) ou arrêt. Si un enregistrement est illisible, la raison
@@ -1106,6 +1174,30 @@ Pour compare : 3 si les images diffèrent, 0 si elles sont identiques.
     <message>
         <source>compare takes two pictures and an optional difference picture, %1 paths given</source>
         <translation>compare attend deux images et une image de différence facultative, %1 chemins donnés</translation>
+    </message>
+    <message>
+        <source>unknown layout &apos;%1&apos;: list, picture or grey</source>
+        <translation>disposition inconnue &apos;%1&apos;&#xa0;: list, picture ou grey</translation>
+    </message>
+    <message>
+        <source>--max-side applies to --layout picture or grey</source>
+        <translation>--max-side ne s’applique qu’à --layout picture ou grey</translation>
+    </message>
+    <message>
+        <source>--max-side takes a number from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--max-side attend un nombre de 1 à %1, pas &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--excel2002 applies to --layout list only</source>
+        <translation>--excel2002 ne s’applique qu’à --layout list</translation>
+    </message>
+    <message>
+        <source>a picture-shaped sheet is written as a workbook (.xlsx or .ods): a CSV file cannot hold its colours. Save the workbook as CSV in the spreadsheet program if you need one</source>
+        <translation>une feuille en forme d’image s’écrit comme classeur (.xlsx ou .ods)&#xa0;: un fichier CSV ne peut pas garder ses couleurs. Enregistrez le classeur en CSV dans le tableur si vous en avez besoin</translation>
+    </message>
+    <message>
+        <source>--layout and --max-side apply to to-sheet only; to-image knows the layout by the content</source>
+        <translation>--layout et --max-side ne s’appliquent qu’à to-sheet&#xa0;; to-image reconnaît la disposition d’après le contenu</translation>
     </message>
 </context>
 </TS>

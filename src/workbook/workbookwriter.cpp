@@ -1,4 +1,5 @@
 #include "workbookwriter.h"
+#include "xmlbuffer.h"
 
 #include "csv/sheetwriter.h"
 #include "text/usertexts.h"
@@ -10,9 +11,7 @@
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
 
-#include <charconv>
 #include <cstring>
-#include <memory>
 
 namespace tess {
 
@@ -67,49 +66,8 @@ constexpr char SheetEnd[] = "</sheetData></worksheet>";
 // the whole save may take.
 constexpr int CompressionLevel = 1;
 
-constexpr qsizetype BufferSize = 256 * 1024;
 // One row's text at most: the row element and five cells of 32-bit numbers.
 constexpr qsizetype LongestRow = 256;
-
-// Gathers the sheet's text and hands it to the ZIP entry in large writes.
-class XmlBuffer
-{
-public:
-    explicit XmlBuffer(QIODevice &entry) : m_entry(entry), m_data(new char[BufferSize])
-    {
-        m_cursor = m_data.get();
-    }
-
-    bool reserveRow()
-    {
-        return m_data.get() + BufferSize - m_cursor >= LongestRow || flush();
-    }
-
-    void append(const char *text, size_t length)
-    {
-        std::memcpy(m_cursor, text, length);
-        m_cursor += length;
-    }
-    template <size_t N>
-    void append(const char (&text)[N])
-    {
-        append(text, N - 1);
-    }
-    void appendNumber(int64_t value) { m_cursor = std::to_chars(m_cursor, m_cursor + 24, value).ptr; }
-    void appendText(const QByteArray &text) { append(text.constData(), size_t(text.size())); }
-
-    bool flush()
-    {
-        const qint64 length = m_cursor - m_data.get();
-        m_cursor = m_data.get();
-        return length == 0 || m_entry.write(m_data.get(), length) == length;
-    }
-
-private:
-    QIODevice &m_entry;
-    std::unique_ptr<char[]> m_data;
-    char *m_cursor = nullptr;
-};
 
 // The header row: the model's column names as inline text cells in columns A to E.
 void writeHeaderRow(XmlBuffer &out, ColourModel model)
@@ -138,7 +96,7 @@ bool writeSheetXml(QIODevice &entry, const PixelRecords &records, ColourModel mo
                                   colours.member[0], colours.member[1], colours.member[2] };
     int64_t row = 2;
     for (const PixelRecord &record : records) {
-        if (!out.reserveRow())
+        if (!out.reserve(LongestRow))
             return false;
         out.append(R"(<row r=")");
         out.appendNumber(row);
@@ -154,7 +112,7 @@ bool writeSheetXml(QIODevice &entry, const PixelRecords &records, ColourModel mo
         out.append("</row>");
         ++row;
     }
-    return out.reserveRow() && (out.append(SheetEnd), out.flush());
+    return out.reserve(LongestRow) && (out.append(SheetEnd), out.flush());
 }
 
 void setError(QString *errorString, const QString &text)

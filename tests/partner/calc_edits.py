@@ -161,8 +161,8 @@ def run(desktop, source, outdir):
         doc.close(True)
 
 
-def main():
-    source, outdir, profile = sys.argv[1:4]
+def with_office(profile, work):
+    """Starts a headless Calc with its own profile, calls work(desktop) and stops Calc."""
     pipe = "tessarine_calc_%d" % os.getpid()
     office = subprocess.Popen(["soffice", "--headless", "--invisible", "--nologo", "--norestore", "--nodefault",
                                "-env:UserInstallation=" + url(profile), "--accept=pipe,name=%s;urp;" % pipe],
@@ -171,8 +171,7 @@ def main():
     try:
         context = connect(pipe, office)
         desktop = context.ServiceManager.createInstanceWithContext("com.sun.star.frame.Desktop", context)
-        run(desktop, source, outdir)
-        run_formats(desktop, source, outdir)
+        work(desktop)
     finally:
         try:
             if desktop is not None:
@@ -183,6 +182,16 @@ def main():
             office.wait(timeout=30)
         except subprocess.TimeoutExpired:
             office.kill()
+
+
+def main():
+    source, outdir, profile = sys.argv[1:4]
+
+    def work(desktop):
+        run(desktop, source, outdir)
+        run_formats(desktop, source, outdir)
+
+    with_office(profile, work)
 
 
 if __name__ == "__main__":

@@ -1,0 +1,66 @@
+#include "picturesheet.h"
+
+#include "image/imageconvert.h"
+#include "io/safeoutput.h"
+#include "text/usertexts.h"
+#include "workbook/picturewriter.h"
+
+#include <QFileInfo>
+
+namespace tess {
+
+bool isOdsName(const QString &path)
+{
+    return path != StandardStreamPath
+           && QFileInfo(path).suffix().compare(QLatin1String("ods"), Qt::CaseInsensitive) == 0;
+}
+
+bool isPictureSheetName(const QString &path)
+{
+    return isWorkbookName(path) || isOdsName(path);
+}
+
+qint64 pictureSheetRows(int height, SheetShape shape)
+{
+    return qint64(qMax(0, height)) * shapeRowsPerPixel(shape) + 1;
+}
+
+Result savePictureSheetFile(const QString &path, const PixelRecords &records, int width, int height,
+                            SheetShape shape, const StopFlag *stop)
+{
+    return unlessOutOfMemory(Status::SaveOutOfMemory, [&] {
+        const PictureGrid grid = pictureGrid(records, width, height);
+        if (grid.pixels.empty() && width > 0 && height > 0)
+            return outcome(Status::SaveOutOfMemory);
+        QString reason;
+        const bool ods = isOdsName(path);
+        const OutputResult output = writeOutput(path, [&](QIODevice &device) {
+            return ods ? writePictureOds(device, grid, shape, &reason) : writePictureXlsx(device, grid, shape, &reason);
+        }, stop);
+        if (output.written)
+            return Result{};
+        if (reason.isEmpty())
+            reason = output.reason.isEmpty() ? userText(Text::DataNotWritten) : output.reason;
+        return outcome(Status::SheetNotSaved, pathDetail(sheetPathName(path, false), reason));
+    });
+}
+
+Result imageToPictureSheetFile(const QImage &image, int maxSide, const QString &path, SheetShape shape,
+                               const Notice &notice)
+{
+    return unlessOutOfMemory(Status::ConversionOutOfMemory, [&] {
+        const ReductionPlan plan = planSideReduction(image.size(), maxSide);
+        const QImage reduced = reducedImage(image, plan);
+        if (plan.reduced && notice) {
+            Result told{Status::ImageReduced,
+                        userText(Text::PictureSheetReduced).arg(reduced.width()).arg(reduced.height()), {}};
+            notice(told);
+        }
+        PixelRecords records;
+        if (!scanImage(reduced, records))
+            return outcome(Status::ConversionOutOfMemory);
+        return savePictureSheetFile(path, records, reduced.width(), reduced.height(), shape);
+    });
+}
+
+} // namespace tess
