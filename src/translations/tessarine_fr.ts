@@ -837,19 +837,19 @@
     </message>
     <message>
         <source>The sheet describes a picture of %1 × %2 pixels; the largest picture this program draws is %3 × %3 pixels (%4 pixels in all, in any shape up to %5 pixels wide or high).</source>
-        <translation>La feuille décrit une image de %1 × %2 pixels ; la plus grande image que ce programme dessine fait %3 × %3 pixels (%4 pixels en tout, de toute forme jusqu’à %5 pixels de large ou de haut).</translation>
+        <translation>La feuille décrit une image de %1 × %2 pixels&#xa0;; la plus grande image que ce programme dessine fait %3 × %3 pixels (%4 pixels en tout, de toute forme jusqu’à %5 pixels de large ou de haut).</translation>
     </message>
     <message>
         <source>%1; none of the first %2 non-empty lines names x and y</source>
-        <translation>%1 ; aucune des %2 premières lignes non vides ne nomme x et y</translation>
+        <translation>%1&#xa0;; aucune des %2 premières lignes non vides ne nomme x et y</translation>
     </message>
     <message>
         <source>%1; none of its %2 non-empty lines names x and y</source>
-        <translation>%1 ; aucune de ses %2 lignes non vides ne nomme x et y</translation>
+        <translation>%1&#xa0;; aucune de ses %2 lignes non vides ne nomme x et y</translation>
     </message>
     <message>
         <source>the ZIP container holds %1 files and no workbook; unpack it and open the sheet among them</source>
-        <translation>l’archive ZIP contient %1 fichiers et aucun classeur ; décompressez-la et ouvrez la feuille qui s’y trouve</translation>
+        <translation>l’archive ZIP contient %1 fichiers et aucun classeur&#xa0;; décompressez-la et ouvrez la feuille qui s’y trouve</translation>
     </message>
     <message>
         <source>the compressed file is damaged or cut short</source>
@@ -857,7 +857,7 @@
     </message>
     <message>
         <source>the compressed file unpacks to more than 2 GB, or to more than 250 times its size; unpack it and open the sheet</source>
-        <translation>le fichier compressé se décompresse en plus de 2 Go, ou en plus de 250 fois sa taille ; décompressez-le et ouvrez la feuille</translation>
+        <translation>le fichier compressé se décompresse en plus de 2 Go, ou en plus de 250 fois sa taille&#xa0;; décompressez-le et ouvrez la feuille</translation>
     </message>
     <message>
         <source>%1 number with a comma before three digits was read as a whole number, the comma grouping its digits</source>
@@ -877,7 +877,7 @@
     </message>
     <message>
         <source>line %1, column %2: &apos;%3&apos; as %4</source>
-        <translation>ligne %1, colonne %2 : « %3 » comme %4</translation>
+        <translation>ligne %1, colonne %2&#xa0;: «&#xa0;%3&#xa0;» comme %4</translation>
     </message>
     <message>
         <source>Read a file again when another program saves it (%1)</source>
