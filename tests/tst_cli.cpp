@@ -568,6 +568,12 @@ private slots:
         QTest::newRow("image is a folder")
             << QStringList{"to-sheet", "{dir}/folder.png", "{dir}/d.csv"} << none
             << "Invalid image format.\n{dir}/folder.png: this is a folder\n";
+        // 696 bytes whose grid names a canvas of 26725 x 26982 pixels (9 GB once decoded).
+        QTest::newRow("photo larger than this program reads")
+            << QStringList{"to-sheet", TESSARINE_TEST_DATA "/pictures/grid-canvas-larger-than-declared.heic", "{dir}/d.csv"}
+            << none
+            << "Invalid image format.\n" TESSARINE_TEST_DATA "/pictures/grid-canvas-larger-than-declared.heic: the picture "
+               "is too large: 26725 x 26982 pixels, more than this program reads\n";
         QTest::newRow("sheet into a missing folder")
             << QStringList{"to-sheet", "{dir}/small.png", "{dir}/nowhere/d.csv"} << none
             << "Warning: Spreadsheet not Saved\n{dir}/nowhere/d.csv: No such file or directory\n";

@@ -35,6 +35,7 @@ enum class Text {
     ImageCannotBeCreated,   // %1 x %2: the width and height
     NotAnImage,
     PixelsDoNotFit,         // %1 x %2: the picture's width and height
+    PictureTooLarge,        // %1 x %2: the picture's width and height
     IsAFolder,
     NoPictureToSave,
     NoWritableFormat,       // %1: the suffix

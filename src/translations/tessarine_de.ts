@@ -831,6 +831,10 @@
         <source>Converting the picture was stopped; nothing has changed</source>
         <translation>Das Umwandeln des Bildes wurde abgebrochen; nichts hat sich geändert</translation>
     </message>
+    <message>
+        <source>the picture is too large: %1 x %2 pixels, more than this program reads</source>
+        <translation>das Bild ist zu groß: %1 x %2 Pixel, mehr als dieses Programm liest</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

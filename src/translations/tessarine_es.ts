@@ -831,6 +831,10 @@
         <source>Converting the picture was stopped; nothing has changed</source>
         <translation>Se detuvo la conversión de la imagen; no ha cambiado nada</translation>
     </message>
+    <message>
+        <source>the picture is too large: %1 x %2 pixels, more than this program reads</source>
+        <translation>la imagen es demasiado grande: %1 x %2 píxeles, más de lo que lee este programa</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

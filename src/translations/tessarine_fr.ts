@@ -831,6 +831,10 @@
         <source>Converting the picture was stopped; nothing has changed</source>
         <translation>La conversion de l’image a été interrompue&#xa0;; rien n’a changé</translation>
     </message>
+    <message>
+        <source>the picture is too large: %1 x %2 pixels, more than this program reads</source>
+        <translation>l’image est trop grande : %1 x %2 pixels, plus que ce que ce programme lit</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

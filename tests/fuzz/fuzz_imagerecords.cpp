@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     static QGuiApplication *app = new QGuiApplication(*argc, *argv);
     Q_UNUSED(app);
     tess::configureImageReading();
-    // The programs' limit lets a tiny file make the decoder allocate up to 2 GB and decode
+    // The programs' limit lets a tiny file make the decoder allocate up to 1 GB and decode
     // for seconds (a mutated header claiming a photo's size brought the run down to about 24
     // inputs a second); here every decoder, SVG's and the core's own included, refuses
     // anything above 1 MB (512 x 512 at 4 bytes a pixel) before it decodes. tst_badinput
