@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Latency of tessarine-cli to-image --watch: from the moment a save of a 100 x 100 sheet is
 complete on disk (renamed over the old file, or the file rewritten in place and closed) to
 the moment the new picture is on disk. Prints median, min and max over SAVES saves of each

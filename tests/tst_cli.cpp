@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line converter as scripts see it: the built program run in a child process
 // with no display, its standard streams, exit statuses and the files it leaves behind.
 

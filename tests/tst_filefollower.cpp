@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Following a file while other programs save it, with real files in a temporary folder and
 // the system's own change notices: every way of saving seen in spreadsheet programs.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a whole: its layout, its start-up state, the status panel and every
 // slot, driven through scripted dialogs on the offscreen platform.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photos as cameras, phones and web pages store them: HEIC, AVIF and JPEG XL made by the
 // formats' own encoders and compared with their reference decoders, hostile variants of
 // them, and JPEG photos in each of the eight EXIF orientations.

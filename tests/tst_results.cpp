@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the core's operations answer when they fail: the status, the words of the
 // window's warning box, and the detail the command line prints (the path and the
 // system's reason). The warning texts are the window's, letter for letter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as an image file: loading it as the programs do (tess::loadImage, with their
 // reader settings) must fail cleanly or give an image, and that image must turn into
 // records and back exactly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a pixel sheet: the reader must never crash, never read out of bounds and
 // always keep its promises about what it returns.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a workbook: the reader must never crash, hang or read out of bounds, and
 // must keep its promises about what it returns.
 //
