@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Whole-process timings of tessarine-cli against the yardstick (the same jobs written the
 # plain way with the same toolkit), on a generated 1000 x 1000 picture of varied colours.
 #   bench/bench_cli.sh [RUNS]

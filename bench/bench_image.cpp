@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the image-to-records scan on a one-million-pixel picture against the plain
 // per-pixel path (QImage::pixel + QColor::toHsv + push_back), and measures the peak
 // memory of one conversion in a fresh process.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The picture-shaped workbook as whole processes: tessarine-cli writing the 256 x 256 and
 # 1024 x 1024 RGB .xlsx (and .ods), the same workbook written by openpyxl, reading each
 # back beside the pixel-sheet .xlsx of the same picture, and Calc's cold load of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the pixel viewer costs for a sheet of one million records: building the map from
 // pixel to line in the file, once per load, and asking it on every hover. The records are
 // shuffled, as a sheet sorted in a spreadsheet program has them. Prints milliseconds and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing and reading one million records, each beside the plain way of doing it with
 // the toolkit's streams and string functions. Prints milliseconds (best and median),
 // speed-ups, and the reading's peak memory measured in a fresh process.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole comparison in one run, so that its ratios hold on a busy machine: the three
 # jobs on a 1000 x 1000 picture (to-sheet, to-image BMP, to-image PNG) timed as whole
 # processes for tessarine-cli, the numpy + Pillow recipe, ImageMagick's txt: format and the

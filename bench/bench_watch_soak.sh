@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Soak of tessarine-cli to-image --watch: SAVES saves in a row of a small sheet (default
 # 1000), every other one renamed over the file and the rest written in place, each waited
 # for until it is drawn. Prints the converter's memory (VmRSS, VmHWM) and open descriptors

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Workbooks of one million records (a 1000 x 1000 picture of varied colours): writing an
 // .xlsx and reading it back, beside this program's CSV sheet. Each job runs in a fresh
 // process (this program started again with a job), which prints its processor time and

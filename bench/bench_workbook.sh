@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Whole-process figures for a million-record workbook (a 1000 x 1000 picture): writing an
 # .xlsx and reading it with this program, beside openpyxl (write-only and read-only
 # modes), LibreOffice's own conversion of the CSV sheet, and this program's CSV.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The million records both sheet benchmarks write and read: a 1000 x 1000 picture of noise,
 // the same every run.
 #pragma once

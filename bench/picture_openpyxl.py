@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The picture-shaped workbook written with openpyxl, the peer of tessarine-cli's
 --layout picture: the same cells (row 1 "y", "colour", 0..W-1; three rows r, g, b per
 picture row), the same three colour-scale rules over space-separated ranges, the same

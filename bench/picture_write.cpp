@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture-shaped workbook as a process of its own, for the sizes above the command
 // line's limit: picture_write IMAGE OUT.xlsx|OUT.ods SIDE [grey]. bench_picture.sh times it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The longest stall of the window's event loop while it reads a million-record workbook
 // and a 4000 x 3000 photo. A timer ticks every millisecond; the longest gap between two
 // ticks is the longest time the window could not paint or answer. Each file is read twice:

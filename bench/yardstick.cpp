@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the converter's benchmark: the same two jobs written the plain way
 // with the same toolkit, one call per pixel and per number. It also draws the picture
 // the benchmark converts.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, made from the build folder with  cpack -G DEB
 set(CPACK_PACKAGE_NAME tessarine)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

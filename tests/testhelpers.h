@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small helpers that several suites share: files in and out, test pictures, and the pieces
 // for building PNG files by hand. A helper goes here once a second suite needs it.
 #pragma once

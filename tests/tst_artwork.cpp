@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The committed application icon, read the way the window reads it. tools/drawart.sh builds
 // it with icotool, which, when it cannot give an image a palette, stores it at 24 bits with
 // no more than a warning.

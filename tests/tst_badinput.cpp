@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Broken, hostile and odd files, opened the way a user opens them: through the window's
 // Load Sheet and Load Image buttons. For each one the test states exactly what the user
 // then sees (the warning, the status panel, the pixel table) and checks that nothing was

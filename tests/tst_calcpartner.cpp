@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A real spreadsheet program as a test partner: LibreOffice Calc opens a sheet this
 // program wrote, a script makes the edits users make (r times 1.5, cleared rows, a
 // remark and a total below the data, a note column holding separators, quotes and a

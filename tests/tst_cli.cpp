@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line converter as scripts see it: the built program run in a child process
 // with no display, its standard streams, exit statuses and the files it leaves behind.
 
@@ -699,6 +700,12 @@ private slots:
         QTest::newRow("a letter as the image: no hint")
             << QStringList{"to-sheet", "{dir}/not-a-sheet.csv", "{dir}/d.csv"} << none
             << "Invalid image format.\n{dir}/not-a-sheet.csv: not a picture in any format this program reads\n";
+        // 696 bytes whose grid names a canvas of 26725 x 26982 pixels (9 GB once decoded).
+        QTest::newRow("photo larger than this program reads")
+            << QStringList{"to-sheet", TESSARINE_TEST_DATA "/pictures/grid-canvas-larger-than-declared.heic", "{dir}/d.csv"}
+            << none
+            << "Invalid image format.\n" TESSARINE_TEST_DATA "/pictures/grid-canvas-larger-than-declared.heic: the picture "
+               "is too large: 26725 x 26982 pixels, more than this program reads\n";
         QTest::newRow("sheet into a missing folder")
             << QStringList{"to-sheet", "{dir}/small.png", "{dir}/nowhere/d.csv"} << none
             << "Warning: Spreadsheet not Saved\n{dir}/nowhere/d.csv: No such file or directory\n";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The converter following its input with --watch, run as a child process while the test
 // saves the input the ways spreadsheet and paint programs do.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document without the window, with real files in a temporary folder: what each piece
 // of work leaves behind, that failed and stopped work leaves nothing, and the work on the
 // worker thread.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second spreadsheet program as a test partner: Gnumeric's converter takes a sheet this
 // program wrote through .xlsx and .ods and back to CSV. Every one of the files draws the
 // picture the sheet was made from.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window following its files while other programs save them: the sheet a student
 // edits in a spreadsheet program, the picture edited in a paint program. Real files and
 // the system's change notices; the dialogs answered by a script.

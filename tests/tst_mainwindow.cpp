@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a whole: its layout, its start-up state, the status panel and every
 // slot, driven through scripted dialogs on the offscreen platform.
 
@@ -19,7 +20,6 @@
 #include <QHeaderView>
 #include <QImageReader>
 #include <QLabel>
-#include <QMetaMethod>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -27,7 +27,6 @@
 #include <QStatusBar>
 #include <QTableWidget>
 
-#include <cstddef>
 
 using tess::PixelRecord;
 using tess::PixelRecords;
@@ -164,47 +163,6 @@ private slots:
         QCOMPARE(w.ui->frame_2->frameShadow(), QFrame::Raised);
     }
 
-    void widgetGeometry_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("className");
-        QTest::addColumn<QString>("parentName");
-        QTest::addColumn<QRect>("geometry");
-
-        const auto row = [](const char *name, const char *cls, const char *parent, int x, int y, int wd, int h) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(cls)
-                                << QString::fromLatin1(parent) << QRect(x, y, wd, h);
-        };
-        row("imageBox", "QGroupBox", "centralWidget", 10, 110, 306, 441);
-        row("imageView", "QLabel", "imageBox", 30, 40, 256, 181);
-        row("frame", "QFrame", "imageBox", 10, 230, 271, 121);
-        row("progressBar", "QProgressBar", "frame", 80, 50, 681, 61);
-        row("image_memory_pos", "QLabel", "imageBox", 140, 360, 16, 16);
-        row("spreadsheetBox", "QGroupBox", "centralWidget", 550, 110, 306, 441);
-        row("RGBButton", "QRadioButton", "frame_2", 180, 70, 89, 16);
-        row("hue", "QLabel", "frame_2", 10, 50, 141, 16);
-        row("ss_save_neg", "QLabel", "spreadsheetBox", 170, 380, 16, 16);
-        row("tableWidget", "QTableWidget", "spreadsheetBox", 30, 30, 256, 192);
-        row("shrink", "QCheckBox", "centralWidget", 33, 430, 200, 17);
-        row("label_2", "QLabel", "centralWidget", 20, 10, 531, 91);
-        row("loading_status_image", "QLabel", "centralWidget", 10, -30, 850, 580);
-    }
-
-    void widgetGeometry()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, className);
-        QFETCH(QString, parentName);
-        QFETCH(QRect, geometry);
-
-        Window w = Window::make();
-        QWidget *widget = w.window->findChild<QWidget *>(name);
-        QVERIFY(widget);
-        QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
-        QCOMPARE(widget->parentWidget()->objectName(), parentName);
-        QCOMPARE(widget->geometry(), geometry);
-    }
-
     // Later siblings lie on top: the creation order decides what covers what.
     void creationOrder()
     {
@@ -220,39 +178,6 @@ private slots:
             frame2.append(child->objectName());
         QCOMPARE(frame2, (QStringList{"label_7", "resolution", "red", "green", "blue", "RGBButton", "HSVButton",
                                       "hue", "saturation", "value"}));
-    }
-
-    void uiRecordFieldOrder()
-    {
-        const std::size_t offsets[] = {
-            offsetof(Ui_MainWindow, centralWidget), offsetof(Ui_MainWindow, imageBox),
-            offsetof(Ui_MainWindow, imageView), offsetof(Ui_MainWindow, loadImage),
-            offsetof(Ui_MainWindow, frame), offsetof(Ui_MainWindow, label_3),
-            offsetof(Ui_MainWindow, outputRows), offsetof(Ui_MainWindow, originalSize),
-            offsetof(Ui_MainWindow, shownSize), offsetof(Ui_MainWindow, progressBar),
-            offsetof(Ui_MainWindow, saveImage), offsetof(Ui_MainWindow, outputRows_2),
-            offsetof(Ui_MainWindow, outputRows_3), offsetof(Ui_MainWindow, image_memory_pos),
-            offsetof(Ui_MainWindow, image_memory_neg), offsetof(Ui_MainWindow, image_save_pos),
-            offsetof(Ui_MainWindow, image_save_neg), offsetof(Ui_MainWindow, spreadsheetBox),
-            offsetof(Ui_MainWindow, loadSpreadsheet), offsetof(Ui_MainWindow, frame_2),
-            offsetof(Ui_MainWindow, label_7), offsetof(Ui_MainWindow, resolution),
-            offsetof(Ui_MainWindow, red), offsetof(Ui_MainWindow, green), offsetof(Ui_MainWindow, blue),
-            offsetof(Ui_MainWindow, RGBButton), offsetof(Ui_MainWindow, HSVButton),
-            offsetof(Ui_MainWindow, hue), offsetof(Ui_MainWindow, saturation), offsetof(Ui_MainWindow, value),
-            offsetof(Ui_MainWindow, saveSheet), offsetof(Ui_MainWindow, outputRows_4),
-            offsetof(Ui_MainWindow, outputRows_5), offsetof(Ui_MainWindow, ss_memory_pos),
-            offsetof(Ui_MainWindow, ss_memory_neg), offsetof(Ui_MainWindow, ss_save_pos),
-            offsetof(Ui_MainWindow, ss_save_neg), offsetof(Ui_MainWindow, tableWidget),
-            offsetof(Ui_MainWindow, imageToSpreadsheet), offsetof(Ui_MainWindow, spreadsheetToImage),
-            offsetof(Ui_MainWindow, shrink), offsetof(Ui_MainWindow, image_to_ss_image),
-            offsetof(Ui_MainWindow, ss_to_image_image), offsetof(Ui_MainWindow, label_2),
-            offsetof(Ui_MainWindow, loading_status_image), offsetof(Ui_MainWindow, menuBar),
-            offsetof(Ui_MainWindow, mainToolBar), offsetof(Ui_MainWindow, statusBar),
-            offsetof(Ui_MainWindow, buttonGroup),
-        };
-        for (std::size_t i = 0; i < std::size(offsets); ++i)
-            QCOMPARE(offsets[i], i * sizeof(void *));
-        QCOMPARE(sizeof(Ui_MainWindow), std::size(offsets) * sizeof(void *));
     }
 
     void texts_data()
@@ -342,57 +267,6 @@ private slots:
             QCOMPARE(w.rowTexts(r), (QStringList{"0", QString::number(r - 1), "255", "255", "255"}));
     }
 
-    void startupState_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("hidden");
-        QTest::addColumn<bool>("enabled");
-        const auto row = [](const char *name, bool hidden, bool enabled) {
-            QTest::newRow(name) << QString::fromLatin1(name) << hidden << enabled;
-        };
-        row("progressBar", true, true);
-        row("loadImage", false, true);
-        row("loadSpreadsheet", false, true);
-        row("saveImage", false, false);
-        row("saveSheet", false, false);
-        row("imageToSpreadsheet", false, false);
-        row("spreadsheetToImage", false, false);
-        row("shrink", false, false);
-        row("image_memory_neg", false, true);
-        row("image_save_neg", false, true);
-        row("ss_memory_neg", false, true);
-        row("ss_save_neg", false, true);
-        row("image_memory_pos", true, true);
-        row("image_save_pos", true, true);
-        row("ss_memory_pos", true, true);
-        row("ss_save_pos", true, true);
-        row("image_to_ss_image", false, false);
-        row("ss_to_image_image", false, false);
-        row("loading_status_image", true, true);
-        row("tableWidget", true, true);
-        row("hue", true, true);
-        row("saturation", true, true);
-        row("value", true, true);
-        row("red", false, true);
-        row("green", false, true);
-        row("blue", false, true);
-        row("RGBButton", false, false);
-        row("HSVButton", false, false);
-        row("imageView", false, true);
-    }
-
-    void startupState()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, hidden);
-        QFETCH(bool, enabled);
-        Window w = Window::make();
-        QWidget *widget = w.window->findChild<QWidget *>(name);
-        QVERIFY(widget);
-        QCOMPARE(widget->isHidden(), hidden);
-        QCOMPARE(widget->isEnabled(), enabled);
-    }
-
     void startupSelection()
     {
         Window w = Window::make();
@@ -414,25 +288,6 @@ private slots:
             button->click();
         QCOMPARE(w.snapshot(), before);
         QVERIFY(w.dialogs->asked.isEmpty());
-    }
-
-    void startupFormatLine()
-    {
-        g_messages.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(collectMessages);
-        {
-            Window w = Window::make();
-        }
-        qInstallMessageHandler(previous);
-
-        QCOMPARE(g_messages.size(), 1);
-        const QString line = g_messages.first();
-        static const QRegularExpression form(QStringLiteral("^\\((\"[^\"]+\"(, \"[^\"]+\")*)?\\) $"));
-        QVERIFY2(form.match(line).hasMatch(), qPrintable(line));
-        for (const QByteArray &format : QImageReader::supportedImageFormats())
-            QVERIFY2(line.contains(QLatin1Char('"') + QString::fromLatin1(format) + QLatin1Char('"')),
-                     format.constData());
-        QVERIFY(line.contains(QLatin1String("\"png\", ")));
     }
 
     void startFolderPictures()
@@ -457,67 +312,7 @@ private slots:
         QVERIFY(QDir::setCurrent(previous));
     }
 
-    void slotTable()
-    {
-        const QMetaObject &meta = MainWindow::staticMetaObject;
-        QCOMPARE(QString::fromLatin1(meta.className()), QStringLiteral("MainWindow"));
-        QCOMPARE(meta.superClass(), &QMainWindow::staticMetaObject);
-        const QStringList expected{
-            "on_spreadsheetToImage_clicked()", "on_loadSpreadsheet_clicked()", "on_imageToSpreadsheet_clicked()",
-            "on_loadImage_clicked()", "displayImage(QString)", "displaySS()", "on_saveImage_clicked()",
-            "on_saveSheet_clicked()", "on_RGBButton_clicked()", "on_HSVButton_clicked()"};
-        QCOMPARE(meta.methodCount() - meta.methodOffset(), expected.size());
-        for (int i = 0; i < expected.size(); ++i) {
-            const QMetaMethod method = meta.method(meta.methodOffset() + i);
-            QCOMPARE(QString::fromLatin1(method.methodSignature()), expected.at(i));
-            QCOMPARE(method.access(), QMetaMethod::Private);
-            QCOMPARE(method.methodType(), QMetaMethod::Slot);
-        }
-        QCOMPARE(meta.method(meta.indexOfMethod("displayImage(QString)")).parameterNames(),
-                 QList<QByteArray>{"filename"});
-    }
-
-    void displaySSClearsTable()
-    {
-        Window w = Window::make();
-        QVERIFY(QMetaObject::invokeMethod(w.window.get(), "displaySS"));
-        QCOMPARE(w.ui->tableWidget->rowCount(), 6);
-        QCOMPARE(w.ui->tableWidget->columnCount(), 5);
-        for (int r = 0; r < 6; ++r)
-            for (int c = 0; c < 5; ++c)
-                QVERIFY(!w.ui->tableWidget->item(r, c));
-
-        // The table's users put items back instead of failing.
-        loadImageInto(w, patternImage(2, 5));
-        w.ui->imageToSpreadsheet->click();
-        QCOMPARE(w.rowTexts(1).mid(0, 2), (QStringList{"0", "0"}));
-        QCOMPARE(w.cell(0, 2), QStringLiteral("r"));
-    }
-
     // ---- Status panel ------------------------------------------------------------------
-
-    void sideSelectorIgnoresOtherStrings_data()
-    {
-        QTest::addColumn<QString>("side");
-        QTest::newRow("capital Image") << QStringLiteral("Image");
-        QTest::newRow("upper case") << QStringLiteral("SPREADSHEET");
-        QTest::newRow("plural") << QStringLiteral("images");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("trailing blank") << QStringLiteral("spreadsheet ");
-    }
-
-    void sideSelectorIgnoresOtherStrings()
-    {
-        QFETCH(QString, side);
-        Window w = Window::make();
-        w.setSheet({}, true, true);
-        const QStringList before = w.snapshot();
-        w.window->markLoaded(side);
-        w.window->updateInfo(side);
-        w.window->resetInfo(side);
-        w.window->markUnloaded(side);
-        QCOMPARE(w.snapshot(), before);
-    }
 
     void markLoadedSpreadsheetModes_data()
     {
@@ -762,20 +557,6 @@ private slots:
         QCOMPARE(w.ui->resolution->text(), QStringLiteral("No Spreadsheet Loaded"));
         // The sheet's records went with it: nothing can save or draw them any more.
         QVERIFY(w.window->pixels.empty());
-    }
-
-    void displayImageTouchesNoState()
-    {
-        Window w = Window::make();
-        const QString path = writeImage(patternImage(9, 9), QStringLiteral("preview.png"));
-        QVERIFY(QMetaObject::invokeMethod(w.window.get(), "displayImage", Q_ARG(QString, path)));
-        QCOMPARE(w.ui->imageView->pixmap().size(), QSize(9, 9));
-        QVERIFY(w.window->image.isNull());
-        QVERIFY(w.window->imageFileName.isEmpty());
-        QVERIFY(w.ui->image_memory_pos->isHidden());
-        QVERIFY(QMetaObject::invokeMethod(w.window.get(), "displayImage",
-                                          Q_ARG(QString, m_dir.filePath("nothing.png"))));
-        QVERIFY(w.ui->imageView->pixmap().isNull());
     }
 
     void convertImage_data()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photos as cameras, phones and web pages store them: HEIC, AVIF and JPEG XL made by the
 // formats' own encoders and compared with their reference decoders, hostile variants of
 // them, and JPEG photos in each of the eight EXIF orientations.
@@ -389,6 +390,49 @@ private slots:
         const qint64 before = image.cacheKey();
         QVERIFY(!loadImageInto(path, image));
         QCOMPARE(image.cacheKey(), before);
+    }
+
+    // A picture larger than the decoders take is refused at once, naming its size, and
+    // the decoder never sets aside its pixels: the HEIC grid is a 696-byte file that
+    // declares 16 x 12 pixels and made libheif claim 9 GB for the canvas its grid names.
+    void refusesTooLargeNamingItsSize_data()
+    {
+        QTest::addColumn<QStringList>("encoder"); // empty: the bytes are made here
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("size");
+
+        QTest::newRow("heic grid larger than declared") << QStringList() << "grid.heic" << "26725 x 26982";
+        QTest::newRow("heic declaring 10000 x 10000") << HeifEncoder << "large.heic" << "10000 x 10000";
+        QTest::newRow("avif declaring 10000 x 10000") << AvifEncoder << "large.avif" << "10000 x 10000";
+        QTest::newRow("jxl claiming 9000 x 9000") << QStringList() << "large.jxl" << "9000 x 9000";
+        QTest::newRow("png claiming 20000 x 20000") << QStringList() << "large.png" << "20000 x 20000";
+    }
+
+    void refusesTooLargeNamingItsSize()
+    {
+        QFETCH(QStringList, encoder);
+        QFETCH(QString, fileName);
+        QFETCH(QString, size);
+        REQUIRE_TOOLS(encoder.mid(0, 1));
+        QString path = m_dir.filePath(fileName);
+        QByteArray bytes;
+        if (fileName == QLatin1String("grid.heic"))
+            path = QStringLiteral(TESSARINE_TEST_DATA "/pictures/grid-canvas-larger-than-declared.heic");
+        else if (fileName == QLatin1String("large.jxl"))
+            bytes = jxlClaiming(9000, 9000); // 81 megapixels: 324 MB as RGBA, more in libjxl's planes
+        else if (fileName == QLatin1String("large.png"))
+            bytes = QByteArray("\x89PNG\r\n\x1a\n", 8)
+                    + pngChunk("IHDR", bigEndian32(20000) + bigEndian32(20000) + QByteArray("\x08\x06\0\0\0", 5))
+                    + pngChunk("IDAT", QByteArray(16, '\0')) + pngChunk("IEND", {});
+        else
+            bytes = patchBoxes(encode(encoder, pattern(40, 30, false)), "ispe", 4, bigEndian32(10000) + bigEndian32(10000));
+        if (!bytes.isEmpty())
+            QVERIFY(writeFile(path, bytes));
+
+        const tess::Outcome<QImage> loaded = tess::loadImage(path);
+        QVERIFY(!loaded.ok());
+        QCOMPARE(loaded.result().status, tess::Status::ImageUnreadable);
+        QVERIFY2(loaded.result().detail.contains(size), qPrintable(loaded.result().detail));
     }
 
     // A picture that loads under the programs' limit is refused under a lower one, before

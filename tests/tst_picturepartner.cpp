@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture-shaped workbook with real spreadsheet programs as partners. Calc renders it
 // (its PDF export, rasterised): every pixel's three stripes show that pixel's red, green
 // and blue, and the pixel is square. Calc edits one r cell through its scripting bridge

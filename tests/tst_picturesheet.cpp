@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture-shaped sheet: written as .xlsx and .ods in RGB and grey, read back exactly,
 // recognised in CSV text as spreadsheet programs export it, and refused with the row named
 // when a channel row is missing or out of place.

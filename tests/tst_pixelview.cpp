@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Looking into pixels without a window: the preview's aspect-true rectangle, the viewer's
 // zoom steps at their edges, the readout's numbers and the line each pixel has in its sheet.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device that reads another on a thread of its own: every byte arrives once and in
 // order whatever the sizes read, the end and a failure part way arrive after the last
 // byte, and a reader that stops early is not kept waiting by a source without end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way the program writes its files: a regular file is replaced only when the new
 // one is complete, a device or named pipe is written to and stays what it is, "-" is
 // standard output; and every failure says why in the system's words and leaves the old

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves that fail half-way. A sheet or an image is written to a device that refuses
 // every byte after the first N, and saved to a real file while the process may write no
 // more than N bytes to any file (RLIMIT_FSIZE: the system's own "file too large"

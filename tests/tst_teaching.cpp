@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a lesson needs it: pictures in their own proportions, the pixel viewer,
 // the question before unsaved work is lost, what a screen reader hears, a small screen.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped translations: complete for every text the sources hold today, true to the
 // placeholders of the English texts, and really used by the converter, without changing
 // a single number in the files it writes.

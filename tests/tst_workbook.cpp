@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Workbooks: what the writer makes reads back, every kind of cell becomes the CSV field
 // the rules expect, and every kind of hostile container is refused with its reason.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A real spreadsheet program as partner: LibreOffice Calc (soffice, headless, with a
 // private profile). Skipped where it is not installed. Three conversions in all, each of
 // several files at once, since one profile admits one running instance.

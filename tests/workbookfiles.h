@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Small workbooks built at test time: the fewest parts a reader needs, around the XML

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the window's pictures (src/ui/pictures/*.png) and the application icon
 # (src/ui/icon.png, src/ui/icon.ico, data/icons/*.png) from their sources in src/ui/art. The results are
 # committed, so this is run only after a source changes:  tools/drawart.sh

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Grows the fuzz corpora kept in tests/fuzz/: runs each target for SECONDS (in parallel,
 # on copies), then merges what they found back, minimised (libFuzzer's -merge=1: only
 # inputs that reach something new are kept). A crash found on the way is kept in

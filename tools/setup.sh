@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by ./run and ./test: installs the Debian packages that are missing.
 # Source it, then call ensure_packages NAME...
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Closing the window, or loading a file over work that is unsaved: a sheet converted from
 // a picture and never saved, or a picture drawn from a sheet and never saved, would be
 // lost without a word.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files the window shows, saved anew by another program: the spreadsheet program the
 // student edits the numbers in, or a paint program. What was read is shown again, and a
 // picture drawn from the sheet is drawn again; a save that cannot be read keeps the last

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file named on the command line, as a file manager's "Open with" passes it: loaded by
 // the same road as a file chosen in the matching dialog.
 

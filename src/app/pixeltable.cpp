@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pixel table and the colour mode buttons: which three values rows 1 to 4 show.
 
 #include "mainwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Open in spreadsheet": the sheet in the desktop's program for its type, where the lesson
 // edits it. A sheet in no file yet (converted and not saved) is saved first; the window
 // then follows the file while the spreadsheet program saves it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status panel: what each side has loaded, and the sizes and columns it holds.
 
 #include "mainwindow.h"

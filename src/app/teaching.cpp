@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window adds for a lesson: the pixel viewer, help and About, Ctrl+Q, the
 // window's context menu, accessible descriptions and a focus ring, and a window that fits
 // a small screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window and its document: what the widgets show comes from the document's state,
 // and the work the document runs is shown while it runs and taken up once it is done.
 

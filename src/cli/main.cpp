@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tessarine-cli: the converter for scripts, batches and machines without a display.
 // It calls the same core functions as the window's buttons, so a picture converted
 // here and one converted in the window give the same sheet, byte for byte.

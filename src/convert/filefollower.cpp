@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "filefollower.h"
 
 #include <QDateTime>
@@ -5,6 +6,12 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <climits>
 #endif
 
 namespace tess {
@@ -58,6 +65,14 @@ FileFollower::FileFollower(QObject *parent)
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &FileFollower::somethingHappened);
 }
 
+FileFollower::~FileFollower()
+{
+#ifdef Q_OS_LINUX
+    if (m_renames >= 0)
+        ::close(m_renames);
+#endif
+}
+
 void FileFollower::follow(const QString &path)
 {
     m_settle.stop();
@@ -75,6 +90,65 @@ void FileFollower::follow(const QString &path)
     // The folder sees a file renamed over the one followed, and one coming back.
     m_watcher.addPath(m_folder);
     watchAgain();
+    watchRenames();
+}
+
+// A file moved into the folder under the followed name: a rename-over save, which is
+// written whole before it is renamed. Its own watch on the folder, since the toolkit's
+// watcher does not tell a rename from a write.
+void FileFollower::watchRenames()
+{
+#ifdef Q_OS_LINUX
+    if (m_renames >= 0 && m_renamesFolder == m_folder)
+        return;
+    m_renamesFolder = m_folder;
+    delete m_renameNotifier;
+    m_renameNotifier = nullptr;
+    if (m_renames >= 0)
+        ::close(m_renames);
+    m_renames = -1;
+    if (m_folder.isEmpty())
+        return;
+    m_renames = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (m_renames < 0)
+        return; // the hold-still wait alone
+    if (inotify_add_watch(m_renames, QFile::encodeName(m_folder).constData(), IN_MOVED_TO) < 0) {
+        ::close(m_renames);
+        m_renames = -1;
+        return;
+    }
+    m_renameNotifier = new QSocketNotifier(qintptr(m_renames), QSocketNotifier::Read, this);
+    connect(m_renameNotifier, &QSocketNotifier::activated, this, &FileFollower::renamesArrived);
+#endif
+}
+
+void FileFollower::renamesArrived()
+{
+#ifdef Q_OS_LINUX
+    const QByteArray name = QFile::encodeName(QFileInfo(m_path).fileName());
+    bool ours = false;
+    alignas(inotify_event) char buffer[16 * (sizeof(inotify_event) + NAME_MAX + 1)];
+    for (;;) {
+        const ssize_t n = ::read(m_renames, buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        for (ssize_t at = 0; at < n;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
+            if (event->len > 0 && name == event->name)
+                ours = true;
+            at += ssize_t(sizeof(inotify_event) + event->len);
+        }
+    }
+    if (!ours || m_path.isEmpty())
+        return;
+    // Complete as it arrived: no wait for it to hold still.
+    m_settle.stop();
+    watchAgain();
+    const Stamp now = stampOf(m_path);
+    m_pending = now;
+    if (now.exists)
+        report(now);
+#endif
 }
 
 void FileFollower::acknowledge()
@@ -121,6 +195,11 @@ void FileFollower::settled()
         }
         return;
     }
+    report(now);
+}
+
+void FileFollower::report(const Stamp &now)
+{
     const bool cameBack = m_gone;
     m_gone = false;
     if (now == m_known && !cameBack)

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QFileSystemWatcher>
 #include <QObject>
+#include <QSocketNotifier>
 #include <QString>
 #include <QTimer>
 
@@ -11,16 +13,20 @@ namespace tess {
 // programs save in several ways: some write a temporary file and rename it over the old
 // one (the file is then a new inode, which a plain watch on the old one never sees), others
 // truncate and write in place (the file is empty or half-written for a moment). The
-// follower watches the file and its folder, and reports a change only once the file has
-// held still for settleTime, so a save is read once, complete.
+// follower watches the file and its folder. A file renamed over the one followed is
+// complete the moment it appears, and is reported at once (where the system tells renames
+// apart, Linux); anything else is reported only once the file has held still for
+// settleTime, so a save written in place is read once, complete.
 class FileFollower : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr int DefaultSettleMs = 250;
+    // Longer than a writer's pause between two parts of a file (100 ms, say).
+    static constexpr int DefaultSettleMs = 200;
 
     explicit FileFollower(QObject *parent = nullptr);
+    ~FileFollower() override;
 
     // Starts following path as it is now: its present contents are not a change. An empty
     // path stops following.
@@ -55,7 +61,10 @@ signals:
 private:
     void somethingHappened();
     void settled();
+    void report(const Stamp &now);
     void watchAgain();
+    void watchRenames();
+    void renamesArrived();
 
     QFileSystemWatcher m_watcher;
     QTimer m_settle;
@@ -64,6 +73,9 @@ private:
     Stamp m_known;    // the version last reported, or the program's own
     Stamp m_pending;  // the version seen when the last event came
     bool m_gone = false;
+    int m_renames = -1; // the system's notification of files renamed into the folder
+    QString m_renamesFolder;
+    QSocketNotifier *m_renameNotifier = nullptr;
 };
 
 } // namespace tess

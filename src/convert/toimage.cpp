@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The road from a sheet to a picture: reading the sheet, choosing the model it is drawn
 // in, drawing and writing the picture.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The road from a picture to a sheet: reading the picture, turning it into records,
 // writing the sheet.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture straight to a CSV sheet, a run of records at a time: the command line's road,
 // which needs the records only to write them. The sheet is the one saveSheetFile writes
 // from imageToRecords' records, without a million records held at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheettext.h"
 
 #include "sheetnumbers.h"
@@ -131,7 +132,14 @@ qsizetype SheetInput::readHead(char *head)
 // Reads one block behind the kept bytes; returns the bytes of UTF-8 it gave.
 qsizetype SheetInput::nextBlock(qsizetype kept)
 {
-    const qint64 want = std::max<qint64>(m_blockSize, kept);
+    // No larger than what a device of known size still holds (a few kilobytes at least, for
+    // a file that grows meanwhile): a small sheet is read without setting aside and
+    // clearing a whole block.
+    constexpr qint64 SmallestBlock = 4096;
+    qint64 block = m_blockSize;
+    if (!m_device.isSequential())
+        block = std::min(block, std::max(m_device.size() - m_device.pos(), SmallestBlock));
+    const qint64 want = std::max<qint64>(block, kept);
     if (m_encoding == Encoding::Ascii) {
         ensureWork(kept + want + 1);
         const qint64 n = readRaw(m_work.data() + kept, want);

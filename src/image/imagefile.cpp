@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imagefile.h"
 
 #include "orientation.h"
+#include "plugins/decodelimit.h"
 #include "pngwriter.h"
 #include "io/checkeddevice.h"
 #include "io/safeoutput.h"
@@ -65,20 +67,21 @@ Result unreadable(const QString &reason)
     return outcome(Status::ImageUnreadable, reason);
 }
 
-// A decoder says only that it failed. When the picture's header was sound (size, read
-// before decoding: a decoder that failed no longer tells it) and the pixels it promises
-// do not fit in memory now, with room for the decoder's own buffers, memory is what
-// failed, not the file.
-Result decodingFailure(QSize size)
+// A decoder says only that it failed. A picture larger than the decoders take (its size
+// read again after the failure: a photo's decoder tells the size it refused, which may be
+// larger than the header's) is refused as too large, with its size. When the header was
+// sound and the pixels it promises do not fit in memory now, with room for the decoder's
+// own buffers, memory is what failed, not the file.
+Result decodingFailure(QSize size, const QByteArray &format)
 {
     if (!size.isEmpty()) {
-        const qint64 bytes = qint64(size.width()) * size.height() * 4;
-        if (bytes / (1024 * 1024) < ImageAllocationLimitMB) {
-            std::unique_ptr<char[]> room(new (std::nothrow) char[size_t(bytes) * 2]);
-            if (!room)
-                return outcome(Status::ImageOutOfMemory,
-                               userText(Text::PixelsDoNotFit).arg(size.width()).arg(size.height()));
-        }
+        const qint64 pixels = qint64(size.width()) * size.height();
+        if (pixels * leastDecodeBytesPerPixel(format) / (1024 * 1024) >= ImageAllocationLimitMB)
+            return unreadable(userText(Text::PictureTooLarge).arg(size.width()).arg(size.height()));
+        const qint64 bytes = pixels * 4;
+        std::unique_ptr<char[]> room(new (std::nothrow) char[size_t(bytes) * 2]);
+        if (!room)
+            return outcome(Status::ImageOutOfMemory, userText(Text::PixelsDoNotFit).arg(size.width()).arg(size.height()));
     }
     return unreadable(userText(Text::NotAnImage));
 }
@@ -104,10 +107,13 @@ Outcome<QImage> loadImage(const QString &path)
         // JPEG XL decoders turn their pictures themselves; WebP's below): a portrait photo
         // is portrait in the preview, the sizes and the sheet alike.
         reader.setAutoTransform(true);
+        const QByteArray format = reader.format(); // before the handler reads the file
         const QSize size = reader.size();
         QImage loaded;
-        if (!reader.read(&loaded) || loaded.isNull())
-            return decodingFailure(size);
+        if (!reader.read(&loaded) || loaded.isNull()) {
+            const QSize refused = reader.size();
+            return decodingFailure(refused.isValid() ? refused : size, format);
+        }
         if (reader.format() == "webp") {
             QFile file(path);
             if (file.open(QIODevice::ReadOnly))

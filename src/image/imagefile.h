@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "io/safeoutput.h"
@@ -8,10 +9,11 @@
 
 namespace tess {
 
-// Decoding refuses images whose pixels would need more than this many megabytes.
-// Large enough for a 250-megapixel photo even in 64-bit formats, small enough that a
-// tiny file claiming an absurd size is refused instead of exhausting memory.
-inline constexpr int ImageAllocationLimitMB = 2048;
+// Decoding refuses images whose pixels would need more than this many megabytes; the
+// photo decoders count their own buffers in too. Large enough for a 250-megapixel photo
+// (a 48-megapixel one from a phone's HEIC), small enough that a tiny file claiming an
+// absurd size is refused instead of taking a school laptop's memory.
+inline constexpr int ImageAllocationLimitMB = 1024;
 
 // Sets the decoder's allocation limit; both programs call it once at start-up.
 void configureImageReading();

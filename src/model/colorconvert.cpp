@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "colorconvert_p.h"
 
 // The arithmetic below follows the colour class of the toolkit's earlier releases step

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The RGB to HSV conversion in a form the image scan can inline: no division and no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "usertexts.h"
 
 #include <QCoreApplication>
@@ -50,6 +51,8 @@ constexpr std::array Sources{
     std::pair{Text::NotAnImage, QT_TRANSLATE_NOOP("MainWindow", "not a picture in any format this program reads")},
     std::pair{Text::PixelsDoNotFit,
               QT_TRANSLATE_NOOP("MainWindow", "its %1 x %2 pixels do not fit in the memory there is")},
+    std::pair{Text::PictureTooLarge,
+              QT_TRANSLATE_NOOP("MainWindow", "the picture is too large: %1 x %2 pixels, more than this program reads")},
     std::pair{Text::IsAFolder, QT_TRANSLATE_NOOP("MainWindow", "this is a folder")},
     std::pair{Text::NoPictureToSave, QT_TRANSLATE_NOOP("MainWindow", "there is no picture to save")},
     std::pair{Text::NoWritableFormat,

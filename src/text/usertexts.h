@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -38,6 +39,7 @@ enum class Text {
                             // %4 its pixels, %5 the longest side
     NotAnImage,
     PixelsDoNotFit,         // %1 x %2: the picture's width and height
+    PictureTooLarge,        // %1 x %2: the picture's width and height
     IsAFolder,
     NoPictureToSave,
     NoWritableFormat,       // %1: the suffix

@@ -979,6 +979,10 @@
         <source>Picture-shaped grey spreadsheet (*.ods)</source>
         <translation>Graues Tabellendokument in Bildform (*.ods)</translation>
     </message>
+    <message>
+        <source>the picture is too large: %1 x %2 pixels, more than this program reads</source>
+        <translation>das Bild ist zu groß: %1 x %2 Pixel, mehr als dieses Programm liest</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

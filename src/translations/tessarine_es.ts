@@ -979,6 +979,10 @@
         <source>Picture-shaped grey spreadsheet (*.ods)</source>
         <translation>Hoja de cálculo gris con forma de imagen (*.ods)</translation>
     </message>
+    <message>
+        <source>the picture is too large: %1 x %2 pixels, more than this program reads</source>
+        <translation>la imagen es demasiado grande: %1 x %2 píxeles, más de lo que lee este programa</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

@@ -979,6 +979,10 @@
         <source>Picture-shaped grey spreadsheet (*.ods)</source>
         <translation>Feuille de calcul grise en forme d’image (*.ods)</translation>
     </message>
+    <message>
+        <source>the picture is too large: %1 x %2 pixels, more than this program reads</source>
+        <translation>l’image est trop grande : %1 x %2 pixels, plus que ce que ce programme lit</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture-shaped workbook as an OpenDocument spreadsheet. Its sizes are absolute, so a
 // pixel is square whatever fonts are installed: 9 points, a column of 3.175 mm and rows
 // of 3 points (RGB) or 9 points (grey).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture-shaped workbook as .xlsx: the grid of the picture's numbers, coloured by
 // fixed colour scales, with cells sized so that a pixel is square.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the .xlsx and .ods writers of the picture-shaped sheet share.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Names and attributes as libxml2's SAX2 parser hands them over, for the worksheet readers.

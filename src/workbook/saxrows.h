@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The worksheet readers' common run of libxml2's SAX parser over a workbook entry.

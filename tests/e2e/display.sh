@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the scripts that run the real program on a virtual X display: a folder of
 # their own, the display, and the clean-up of both and of the program they started.
 # Source it; it sets work, app_pid and xvfb_pid and traps EXIT.

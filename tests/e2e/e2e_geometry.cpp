@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints where the window's buttons are, as the end-to-end test clicks them: for each
 // name given, "name x y" with the centre of that widget in the coordinates of the
 // window's client area. It shows a window of its own on the same display, style and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window in the user's language, on a virtual X display: started once in English and
 # once in each translation from a folder of its own, with a picture to open as a file
 # manager's "Open with" passes it (so that the status texts of a loaded picture show too),

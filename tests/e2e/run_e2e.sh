@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real window, end to end: starts a virtual X display, runs the real program on it with
 # the toolkit's own widget file dialogs, and drives it with the mouse and the keyboard as a
 # person would. Loads an image, turns it into a sheet, switches to HSV, saves the sheet,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The live loop on a real window: the program is opened on a sheet ("Open with", which
 # draws it), then the sheet is rewritten on disk as a spreadsheet program saves it, once by
 # renaming a new file over it and once in place. Each time the preview must show the new

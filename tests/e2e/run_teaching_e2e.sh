@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window as a lesson uses it, on virtual X displays: the pixel viewer opened with a
 # double-click on the preview and zoomed with the keyboard (1x, 8x with its grid, 64x); the
 # focus ring at start; and the window on small screens with a large scale factor, where it

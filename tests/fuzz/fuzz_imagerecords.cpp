@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as an image file: loading it as the programs do (tess::loadImage, with their
 // reader settings) must fail cleanly or give an image, and that image must turn into
 // records and back exactly.
@@ -104,7 +105,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     static QGuiApplication *app = new QGuiApplication(*argc, *argv);
     Q_UNUSED(app);
     tess::configureImageReading();
-    // The programs' limit lets a tiny file make the decoder allocate up to 2 GB and decode
+    // The programs' limit lets a tiny file make the decoder allocate up to 1 GB and decode
     // for seconds (a mutated header claiming a photo's size brought the run down to about 24
     // inputs a second); here every decoder, SVG's and the core's own included, refuses
     // anything above 1 MB (512 x 512 at 4 bytes a pixel) before it decodes. tst_badinput

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a pixel sheet: the reader must never crash, never read out of bounds and
 // always keep its promises about what it returns.
 //
@@ -140,13 +141,17 @@ QString undecorated(QString text, bool decimalComma, bool commaGroups, double &s
                 text = u'-' + text.chopped(1);
         }
     }
-    QString marks = QStringLiteral(" \\x{A0}\\x{202F}'");
-    if (decimalComma)
-        marks += u'.';
-    else if (commaGroups)
-        marks += u',';
-    const QRegularExpression groups(QStringLiteral("^([+-]?\\d{1,3})([%1])(\\d{3}(?:\\2\\d{3})*)(?!\\d)(?!\\2)(.*)$").arg(marks),
-                                    QRegularExpression::DotMatchesEverythingOption);
+    // Compiled once for each set of group marks: compiling them for every field took more
+    // of each run than the reader itself.
+    const auto groupsWith = [](const QString &extra) {
+        const QString marks = QStringLiteral(" \\x{A0}\\x{202F}'") + extra;
+        return QRegularExpression(QStringLiteral("^([+-]?\\d{1,3})([%1])(\\d{3}(?:\\2\\d{3})*)(?!\\d)(?!\\2)(.*)$").arg(marks),
+                                  QRegularExpression::DotMatchesEverythingOption);
+    };
+    static const QRegularExpression spaceGroups = groupsWith(QString());
+    static const QRegularExpression dotGroups = groupsWith(QStringLiteral("."));
+    static const QRegularExpression commaGroupsToo = groupsWith(QStringLiteral(","));
+    const QRegularExpression &groups = decimalComma ? dotGroups : commaGroups ? commaGroupsToo : spaceGroups;
     if (const auto m = groups.match(text); m.hasMatch())
         text = m.captured(1) + m.captured(3).remove(m.captured(2)) + m.captured(4);
     if (decimalComma)

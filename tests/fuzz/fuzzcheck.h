@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Invariant checks for the fuzz targets: a broken one is reported and aborts, which

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary DESTDIR and checks what a desktop finds there: the
 # layout, the menu entry and the AppStream metadata (with the validators distributions
 # use), that the converter's manual page lists the options its --help lists, and that the

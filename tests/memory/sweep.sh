@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The converter under memory limits: at every limit it must either give the whole result
 # and exit 0, or exit 1 saying that memory ran out and leave no output behind. Anything
 # else (a crash, a cut result, a wrong reason, a stray file) fails the sweep.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Edits a pixel sheet in LibreOffice Calc the way a user would, and exports it.
 
     calc_edits.py SHEET.csv OUTDIR PROFILEDIR

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Renders and edits a picture-shaped workbook in LibreOffice Calc.
 
     calc_picture.py BOOK.xlsx X Y OUTDIR PROFILEDIR

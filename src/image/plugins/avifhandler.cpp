@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "avifhandler.h"
 
 #include "decodelimit.h"
@@ -55,8 +56,10 @@ public:
 
     QVariant option(ImageOption option) const override
     {
-        if (option != Size || !const_cast<AvifHandler *>(this)->open())
+        if (option != Size)
             return {};
+        if (!const_cast<AvifHandler *>(this)->open())
+            return m_refusedSize.isValid() ? QVariant(m_refusedSize) : QVariant();
         const avifImage &image = *m_decoder->image;
         const bool turned = (image.transformFlags & AVIF_TRANSFORM_IROT) && image.irot.angle % 2 == 1;
         return turned ? QSize(int(image.height), int(image.width)) : QSize(int(image.width), int(image.height));
@@ -71,7 +74,24 @@ private:
     State m_state = State::Unread;
     QByteArray m_bytes; // libavif reads from it without a copy: it lives as long as the decoder
     std::unique_ptr<avifDecoder, DecoderRelease> m_decoder;
+    QSize m_refusedSize; // a declared size libavif refused to parse
 };
+
+// The size the container declares, read without libavif's own limit, for the caller to
+// name when it refused the file; nothing is decoded.
+QSize declaredSize(const QByteArray &bytes)
+{
+    std::unique_ptr<avifDecoder, DecoderRelease> decoder(avifDecoderCreate());
+    if (!decoder)
+        return {};
+    decoder->strictFlags = AVIF_STRICT_DISABLED;
+    if (avifDecoderSetIOMemory(decoder.get(), reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()))
+            != AVIF_RESULT_OK
+        || avifDecoderParse(decoder.get()) != AVIF_RESULT_OK
+        || fitsAllocationLimit(decoder->image->width, decoder->image->height, AvifBytesPerPixel))
+        return {};
+    return QSize(int(qMin<uint32_t>(decoder->image->width, INT_MAX)), int(qMin<uint32_t>(decoder->image->height, INT_MAX)));
+}
 
 // Parses the container; nothing is decoded yet.
 bool AvifHandler::open()
@@ -90,11 +110,19 @@ bool AvifHandler::open()
     m_decoder->maxThreads = std::max(1, QThread::idealThreadCount());
     m_decoder->ignoreExif = AVIF_TRUE;
     m_decoder->ignoreXMP = AVIF_TRUE;
+    // The limit holds inside libavif and its AV1 decoder too: the container's size and the
+    // coded frame's may differ, and either may lie.
+    // (0 is reserved, and the limit may only be lowered; the sides keep libavif's limit.)
+    if (const quint32 pixels = pixelLimit(AvifBytesPerPixel); pixels > 0)
+        m_decoder->imageSizeLimit = std::min<quint32>(pixels, AVIF_DEFAULT_IMAGE_SIZE_LIMIT);
     if (avifDecoderSetIOMemory(m_decoder.get(), reinterpret_cast<const uint8_t *>(m_bytes.constData()),
                                size_t(m_bytes.size()))
-            != AVIF_RESULT_OK
-        || avifDecoderParse(m_decoder.get()) != AVIF_RESULT_OK)
+        != AVIF_RESULT_OK)
         return false;
+    if (avifDecoderParse(m_decoder.get()) != AVIF_RESULT_OK) {
+        m_refusedSize = declaredSize(m_bytes);
+        return false;
+    }
     m_state = State::Open;
     return true;
 }
@@ -105,10 +133,11 @@ bool AvifHandler::read(QImage *image)
         return false;
     // The size comes from the container; it is checked before the decoder allocates.
     const avifImage *header = m_decoder->image;
-    if (!fitsAllocationLimit(header->width, header->height) || avifDecoderNextImage(m_decoder.get()) != AVIF_RESULT_OK)
+    if (!fitsAllocationLimit(header->width, header->height, AvifBytesPerPixel)
+        || avifDecoderNextImage(m_decoder.get()) != AVIF_RESULT_OK)
         return false;
     const avifImage *decoded = m_decoder->image;
-    if (!fitsAllocationLimit(decoded->width, decoded->height))
+    if (!fitsAllocationLimit(decoded->width, decoded->height, AvifBytesPerPixel))
         return false;
 
     // Without alpha the rows are plain RGB, as avifdec asks for them: libavif rounds 10

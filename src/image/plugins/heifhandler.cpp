@@ -1,11 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "heifhandler.h"
 
 #include "decodelimit.h"
 
 #include <QImageIOHandler>
+#include <QRegularExpression>
 
 #include <libheif/heif.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace tess {
@@ -30,6 +33,9 @@ struct OptionsRelease
 // The ftyp box comes first and names its brands within a few dozen bytes; longer brand
 // lists are still read whole within this much.
 constexpr qint64 HeadSize = 256;
+
+// libheif's limit for the sides of the canvas and of every coded picture in it, at least.
+constexpr int SmallestSideLimit = 4096;
 
 bool isBrand(heif_brand2 brand, std::initializer_list<const char *> names)
 {
@@ -80,9 +86,15 @@ public:
 
     bool supportsOption(ImageOption option) const override { return option == Size; }
 
+    // After a read refused for its size, the size the decoder found (a grid's canvas may
+    // be larger than the file declares): the caller names it.
     QVariant option(ImageOption option) const override
     {
-        if (option != Size || !const_cast<HeifHandler *>(this)->open())
+        if (option != Size)
+            return {};
+        if (m_refusedSize.isValid())
+            return m_refusedSize;
+        if (!const_cast<HeifHandler *>(this)->open())
             return {};
         return QSize(heif_image_handle_get_width(m_handle.get()), heif_image_handle_get_height(m_handle.get()));
     }
@@ -91,12 +103,15 @@ public:
 
 private:
     bool open();
+    bool fitsLimit();
+    bool decode(heif_image **decoded);
 
     enum class State { Unread, Open, Failed };
     State m_state = State::Unread;
     QByteArray m_bytes; // libheif reads from it without a copy: it lives as long as the context
     std::unique_ptr<heif_context, ContextRelease> m_context;
     std::unique_ptr<const heif_image_handle, HandleRelease> m_handle;
+    QSize m_refusedSize;
 };
 
 // Parses the container and finds the primary picture; nothing is decoded yet.
@@ -121,25 +136,55 @@ bool HeifHandler::open()
     return true;
 }
 
-bool HeifHandler::read(QImage *image)
+// The declared size, before rotation and cropping, at what libheif holds for each pixel
+// while it decodes. libheif itself is then held to the declared sides: a grid or an overlay
+// names its canvas in data of its own, and a file of a few hundred bytes may claim a canvas
+// of gigabytes there.
+bool HeifHandler::fitsLimit()
 {
-    if (!open())
-        return false;
-    // The handle's size is the picture's after rotation and cropping, which is what the
-    // decoder allocates; libheif applies those transforms itself while decoding.
     const heif_image_handle *handle = m_handle.get();
-    if (!fitsAllocationLimit(heif_image_handle_get_width(handle), heif_image_handle_get_height(handle)))
+    const int width = heif_image_handle_get_ispe_width(handle);
+    const int height = heif_image_handle_get_ispe_height(handle);
+    const int bits = heif_image_handle_get_luma_bits_per_pixel(handle); // -1 when not known
+    const qint64 bytesPerPixel = bits > 0 && bits <= 8 ? HeifBytesPerPixel : DeepHeifBytesPerPixel;
+    if (!fitsAllocationLimit(width, height, bytesPerPixel)) {
+        m_refusedSize = QSize(heif_image_handle_get_width(handle), heif_image_handle_get_height(handle));
         return false;
+    }
+    // libheif refuses a canvas, and a coded picture, as large as its limit or larger. HEVC
+    // codes a picture in blocks of up to 64 pixels, and a small picture may be one tile of
+    // a size of its own (512 x 512 for a 300 x 200 photo): the limit leaves room for both.
+    heif_context_set_maximum_image_size_limit(m_context.get(), std::max({width, height, SmallestSideLimit - 128}) + 128);
+    return true;
+}
 
+bool HeifHandler::decode(heif_image **decoded)
+{
     std::unique_ptr<heif_decoding_options, OptionsRelease> options(heif_decoding_options_alloc());
     if (!options)
         return false;
     options->convert_hdr_to_8bit = 1; // 10- and 12-bit pictures come out with 8 bits a channel
+    const heif_error error =
+        heif_decode_image(m_handle.get(), decoded, heif_colorspace_RGB, heif_chroma_interleaved_RGBA, options.get());
+    if (error.code == heif_error_Ok && *decoded)
+        return true;
+    if (error.subcode == heif_suberror_Security_limit_exceeded) {
+        // libheif names the size it refused in its message ("Image size 26725x26982 exceeds ...").
+        static const QRegularExpression sizePattern(QStringLiteral("(\\d+)x(\\d+)"));
+        const QRegularExpressionMatch match = sizePattern.match(QString::fromUtf8(error.message ? error.message : ""));
+        m_refusedSize = match.hasMatch() ? QSize(match.captured(1).toInt(), match.captured(2).toInt())
+                                         : QSize(heif_image_handle_get_width(m_handle.get()),
+                                                 heif_image_handle_get_height(m_handle.get()));
+    }
+    return false;
+}
+
+bool HeifHandler::read(QImage *image)
+{
     heif_image *decoded = nullptr;
-    if (heif_decode_image(handle, &decoded, heif_colorspace_RGB, heif_chroma_interleaved_RGBA, options.get()).code
-            != heif_error_Ok
-        || !decoded)
+    if (!open() || !fitsLimit() || !decode(&decoded))
         return false;
+    const heif_image_handle *handle = m_handle.get();
 
     // The pixels stay in libheif's buffer, which the image releases with itself: a
     // 12-megapixel photo is not copied once more.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "jxlhandler.h"
 
 #include "decodelimit.h"
@@ -73,7 +74,8 @@ bool decodeJxl(const QByteArray &bytes, QSize &size, QImage *image)
             size = uprightSize(info);
             if (!image)
                 return true;
-            if (!fitsAllocationLimit(info.xsize, info.ysize))
+            // Before libjxl sets aside its own planes, which it does for the first frame.
+            if (!fitsAllocationLimit(info.xsize, info.ysize, JxlBytesPerPixel))
                 return false;
             JxlResizableParallelRunnerSetThreads(runner.get(), JxlResizableParallelRunnerSuggestThreads(info.xsize, info.ysize));
             // A straight alpha: the record's colour is the pixel's own.
