@@ -51,7 +51,7 @@ constexpr std::array Sources{
     std::pair{Text::NotAnImage, QT_TRANSLATE_NOOP("MainWindow", "not a picture in any format this program reads")},
     std::pair{Text::PixelsDoNotFit,
               QT_TRANSLATE_NOOP("MainWindow", "its %1 x %2 pixels do not fit in the memory there is")},
-    std::pair{Text::PictureTooLarge,
+    std::pair{Text::PictureTooLargeToRead,
               QT_TRANSLATE_NOOP("MainWindow", "the picture is too large: %1 x %2 pixels, more than this program reads")},
     std::pair{Text::IsAFolder, QT_TRANSLATE_NOOP("MainWindow", "this is a folder")},
     std::pair{Text::NoPictureToSave, QT_TRANSLATE_NOOP("MainWindow", "there is no picture to save")},

@@ -39,7 +39,7 @@ enum class Text {
                             // %4 its pixels, %5 the longest side
     NotAnImage,
     PixelsDoNotFit,         // %1 x %2: the picture's width and height
-    PictureTooLarge,        // %1 x %2: the picture's width and height
+    PictureTooLargeToRead,  // %1 x %2: the picture's width and height
     IsAFolder,
     NoPictureToSave,
     NoWritableFormat,       // %1: the suffix
