@@ -120,8 +120,10 @@ private slots:
         const tess::Result result = run(operation, argument);
         QCOMPARE(result.status, status);
         QCOMPARE(result.message, message);
-        // The warning box's title: a load failed, a sheet is no sheet, or a save or drawing did not happen.
-        const QString title = operation == QLatin1String("loadImage") ? QStringLiteral("Failed loading")
+        // The warning box's title: a load failed (or its file is not there), a sheet is no sheet,
+        // or a save or drawing did not happen.
+        const bool loadFailed = operation == QLatin1String("loadImage") || status == tess::Status::SheetMissing;
+        const QString title = loadFailed ? QStringLiteral("Failed loading")
                               : operation == QLatin1String("loadSheet") ? QStringLiteral("Invalid Sheet")
                                                                         : QStringLiteral("Warning");
         QCOMPARE(tess::warningTitle(result.status), title);
