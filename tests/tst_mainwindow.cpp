@@ -1165,6 +1165,46 @@ private slots:
 
     // ---- A panel that tells the truth -------------------------------------------------------
 
+    // After a picture-shaped save the rows announced are those that layout writes, the
+    // picture reduced to its long edge of 256; the file saved is the judge.
+    void outputRowsOfTheLayoutSavedLast_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("rowsPerPixel"); // 0: a pixel list, one row a record
+        QTest::addColumn<QString>("rows");
+        QTest::newRow("rgb .xlsx") << "Picture-shaped workbook (*.xlsx)" << "rows.xlsx" << 3 << "Output Rows: 193";
+        QTest::newRow("grey .ods") << "Picture-shaped grey spreadsheet (*.ods)" << "rows.ods" << 1 << "Output Rows: 65";
+        QTest::newRow("pixel list") << "Excel workbook (*.xlsx)" << "list.xlsx" << 0 << "Output Rows: 40000";
+    }
+
+    void outputRowsOfTheLayoutSavedLast()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, name);
+        QFETCH(int, rowsPerPixel);
+        QFETCH(QString, rows);
+        Window w = Window::make();
+        QImage picture(400, 100, QImage::Format_RGB32);
+        picture.fill(qRgb(10, 20, 30));
+        const QString photo = m_dir.filePath(QStringLiteral("wide.png"));
+        QVERIFY(picture.save(photo));
+        w.dialogs->fileAnswers = {photo};
+        w.ui->loadImage->click();
+        w.ui->imageToSpreadsheet->click();
+        QCOMPARE(w.ui->outputRows->text(), QStringLiteral("Output Rows: 40000"));
+        const QString path = m_dir.filePath(name);
+        w.dialogs->fileAnswers = {path};
+        w.dialogs->typeAnswers = {type};
+        w.ui->saveSheet->click();
+        QCOMPARE(w.ui->outputRows->text(), rows);
+        PixelRecords read;
+        const SheetInfo info = loadSheetInfo(path, read);
+        QCOMPARE(info.status, tess::SheetStatus::Loaded);
+        const qint64 fileRows = rowsPerPixel == 0 ? qint64(read.size()) : 1 + qint64(rowsPerPixel) * info.height;
+        QCOMPARE(w.ui->outputRows->text(), QStringLiteral("Output Rows: ") + QString::number(fileRows));
+    }
+
     // The rows announced before the conversion are the rows it writes; the real conversion
     // is the judge, and the status bar names both sizes.
     void outputRowsAreRowsWritten_data()

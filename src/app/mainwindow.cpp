@@ -276,6 +276,17 @@ void MainWindow::sheetLoaded(const tess::Result &result)
         convertSheet();
 }
 
+// The layout a type of the Save Sheet dialog writes.
+tess::SheetShape MainWindow::shapeOfSheetType(const QString &type)
+{
+    using tess::Text;
+    if (type == tess::userText(Text::PictureSheetFilter) || type == tess::userText(Text::PictureOdsFilter))
+        return tess::SheetShape::Picture;
+    if (type == tess::userText(Text::PictureGreySheetFilter) || type == tess::userText(Text::PictureGreyOdsFilter))
+        return tess::SheetShape::Grey;
+    return tess::SheetShape::List;
+}
+
 void MainWindow::on_saveSheet_clicked()
 {
     using tess::Text;
@@ -288,11 +299,10 @@ void MainWindow::on_saveSheet_clicked()
     if (path.isEmpty())
         return;
     sheetType = chosen; // offered first next time
-    tess::SheetShape shape = tess::SheetShape::List;
-    if (chosen == shaped[0] || chosen == shaped[2])
-        shape = tess::SheetShape::Picture;
-    else if (chosen == shaped[1] || chosen == shaped[3])
-        shape = tess::SheetShape::Grey;
+    // The rows announced are those of the layout chosen last.
+    if (!ui->image_memory_pos->isHidden())
+        showOutputRows();
+    const tess::SheetShape shape = shapeOfSheetType(chosen);
     const tess::ColourModel model = shownModel();
     if (shape == tess::SheetShape::Picture && model == tess::ColourModel::Hsv && !toldRgbOnly) {
         showNotice(tess::userText(Text::PictureSheetInRgb));

@@ -70,6 +70,7 @@ private:
     void showNotice(const QString &notice);
     void warn(const QString &title, const QString &text);
     void showOutputRows();
+    static tess::SheetShape shapeOfSheetType(const QString &type);
     // Rows 1 to 4 of the table from the first records; rows without one are empty.
     void showRecords(bool firstColumnOnly);
 

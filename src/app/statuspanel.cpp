@@ -8,6 +8,7 @@
 #include "ui_mainwindow.h"
 
 #include "convert/operations.h"
+#include "convert/picturesheet.h"
 #include "image/imageconvert.h"
 
 #include <QStatusBar>
@@ -131,11 +132,18 @@ void MainWindow::updateInfo(const QString &side)
     }
 }
 
-// The rows "Image to Spreadsheet" writes now: after the reduction that applies.
+// The rows "Image to Spreadsheet" writes now: after the reduction that applies. When the
+// sheet was last saved picture-shaped, the rows that layout will have: the label row and
+// one (grey) or three rows per picture row, the picture reduced once more for it.
 void MainWindow::showOutputRows()
 {
     const bool excel2002 = ui->shrink->checkState() != Qt::Unchecked;
     const QSize scanned = tess::reducedSize(image.size(), tess::planReduction(image.size(), excel2002));
-    const qint64 rows = qint64(scanned.width()) * scanned.height();
+    const tess::SheetShape shape = shapeOfSheetType(sheetType);
+    qint64 rows = qint64(scanned.width()) * scanned.height();
+    if (shape != tess::SheetShape::List) {
+        const QSize shaped = tess::reducedSize(scanned, tess::planSideReduction(scanned, tess::PictureSheetSide));
+        rows = tess::pictureSheetRows(shaped.height(), shape);
+    }
     ui->outputRows->setText(tr("Output Rows: ") + QString::number(rows));
 }
