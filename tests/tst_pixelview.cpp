@@ -8,12 +8,16 @@
 #include "image/pixelreadout.h"
 #include "image/zoommath.h"
 #include "csv/sheetreader.h"
+#include "convert/picturesheet.h"
 
 #include <QtTest>
 
 #include <QBuffer>
+#include <QTemporaryDir>
 
 using namespace tess;
+
+Q_DECLARE_METATYPE(tess::SheetShape)
 
 class TestPixelView : public QObject
 {
@@ -185,6 +189,77 @@ private slots:
         QCOMPARE(lines.lineAt(QPoint(2, 1)), 2);
         QCOMPARE(lines.lineAt(QPoint(0, 0)), 0);
         QVERIFY(PixelLines(records, QSize(3, 2), RecordLines{}, QString()).isEmpty()); // lines not known
+    }
+
+    // A picture-shaped sheet, as a spreadsheet program exports it to CSV: the cell the
+    // readout names holds the pixel's r (or grey) value, past column Z too.
+    void cellOfAPictureShapedSheet_data()
+    {
+        QTest::addColumn<SheetShape>("shape");
+        QTest::addColumn<QString>("first"); // the words for x 0, y 0
+        QTest::newRow("rgb") << SheetShape::Picture << QStringLiteral(" \u00b7 cell C2 (r) of shaped.csv");
+        QTest::newRow("grey") << SheetShape::Grey << QStringLiteral(" \u00b7 cell B2 of shaped.csv");
+    }
+
+    void cellOfAPictureShapedSheet()
+    {
+        QFETCH(SheetShape, shape);
+        QFETCH(QString, first);
+        const int width = 30;
+        const int height = 4;
+        const bool rgb = shape == SheetShape::Picture;
+        QByteArray text = rgb ? "y,colour" : "y";
+        for (int x = 0; x < width; ++x)
+            text += ',' + QByteArray::number(x);
+        for (int y = 0; y < height; ++y) {
+            for (int c = 0; c < (rgb ? 3 : 1); ++c) {
+                text += '\n' + QByteArray::number(y) + (rgb ? QByteArray(",") + "rgb"[c] : QByteArray());
+                for (int x = 0; x < width; ++x)
+                    text += ',' + QByteArray::number((x * 7 + y * 31 + c * 50) % 256);
+            }
+        }
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("shaped.csv"));
+        QVERIFY(writeFile(path, text + '\n'));
+        PixelRecords records;
+        const SheetInfo info = loadSheetInfo(path, records);
+        QCOMPARE(info.status, SheetStatus::Loaded);
+        QCOMPARE(info.shape, shape);
+        QVERIFY(info.worksheetName.isEmpty()); // a CSV text has none: the file is named
+        const PixelLines lines(QSize(info.width, info.height), info.shape, QStringLiteral("shaped.csv"));
+        QVERIFY(!lines.isEmpty());
+        const QList<QByteArray> rows = text.split('\n');
+        for (const QPoint p : {QPoint(0, 0), QPoint(23, 1), QPoint(24, 2), QPoint(29, 3)}) {
+            const QString cell = lines.cellAt(p);
+            qsizetype letters = 0;
+            int column = 0;
+            for (; cell.at(letters).isLetter(); ++letters)
+                column = column * 26 + (cell.at(letters).unicode() - u'A' + 1);
+            const int row = cell.mid(letters).toInt();
+            const QList<QByteArray> fields = rows.value(row - 1).split(',');
+            const int value = (p.x() * 7 + p.y() * 31) % 256;
+            QCOMPARE(fields.value(column - 1), QByteArray::number(value));
+            QCOMPARE(fields.value(rgb ? 1 : 0), rgb ? QByteArray("r") : QByteArray::number(p.y()));
+        }
+        QCOMPARE(lines.cellAt(QPoint(26, 0)), rgb ? QStringLiteral("AC2") : QStringLiteral("AB2"));
+        QCOMPARE(lines.cellAt(QPoint(width, 0)), QString()); // outside
+        QCOMPARE(pixelReadout(QPoint(0, 0), qRgb(1, 2, 3), lines), pixelReadout(QPoint(0, 0), qRgb(1, 2, 3)) + first);
+    }
+
+    // The workbook as written names its worksheet in the readout, though it has only one.
+    void cellOfAPictureShapedWorkbook()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("shaped.xlsx"));
+        const PixelRecords written{PixelRecord{0, 0, 9, 8, 7, 0, 0, 0, 0}, PixelRecord{0, 1, 1, 2, 3, 0, 0, 0, 0}};
+        QVERIFY(savePictureSheetFile(path, written, 1, 2, SheetShape::Picture).ok());
+        PixelRecords records;
+        const SheetInfo info = loadSheetInfo(path, records);
+        QCOMPARE(info.shape, SheetShape::Picture);
+        QVERIFY(info.sheetName.isEmpty()); // the notice still says nothing of a sheet
+        const PixelLines lines(QSize(info.width, info.height), info.shape, info.worksheetName);
+        QCOMPARE(pixelReadout(QPoint(0, 1), qRgb(1, 2, 3), lines),
+                 pixelReadout(QPoint(0, 1), qRgb(1, 2, 3)) + QStringLiteral(" \u00b7 cell C5 (r) of Picture"));
     }
 };
 

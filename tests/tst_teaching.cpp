@@ -10,6 +10,7 @@
 #include "windowundertest.h"
 
 #include "convert/operations.h"
+#include "convert/picturesheet.h"
 
 #include <QtTest>
 
@@ -240,6 +241,33 @@ private slots:
         QImage same(2, 2, QImage::Format_RGB32);
         same.fill(Qt::white);
         load(w, picture(same, QStringLiteral("same.png")));
+        QVERIFY(!w.viewer()->readout().contains(QStringLiteral("line")));
+    }
+
+    // A picture-shaped workbook: the viewer names the cell of the pixel's r value and the
+    // worksheet it is on.
+    void viewerNamesTheCellOfAPictureShapedSheet()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("shaped.xlsx"));
+        tess::PixelRecords records;
+        for (int y = 0; y < 3; ++y) {
+            for (int x = 0; x < 2; ++x)
+                records.push_back(tess::PixelRecord{x, y, 10 * x, 20 * y, 7, 0, 0, 0, 0});
+        }
+        QVERIFY(tess::savePictureSheetFile(path, records, 2, 3, tess::SheetShape::Picture).ok());
+        WindowUnderTest w = WindowUnderTest::make();
+        w.dialogs->fileAnswers = {path};
+        w.ui->loadSpreadsheet->click();
+        w.ui->spreadsheetToImage->click();
+        w.window->show();
+        QApplication::setActiveWindow(w.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QTest::keyClick(w.window.get(), Qt::Key_I, Qt::ControlModifier);
+        QTRY_VERIFY(w.viewer());
+        w.viewer()->canvas()->setCurrent(QPoint(1, 2));
+        QVERIFY2(w.viewer()->readout().startsWith(QStringLiteral("x 1, y 2 \u00b7 r 10 g 40 b 7 \u00b7")),
+                 qPrintable(w.viewer()->readout()));
+        QVERIFY2(w.viewer()->readout().endsWith(QStringLiteral(" \u00b7 cell D8 (r) of Picture")), qPrintable(w.viewer()->readout()));
         QVERIFY(!w.viewer()->readout().contains(QStringLiteral("line")));
     }
 

@@ -105,7 +105,10 @@ private:
     void setUpTeachingAids();
     void openPixelViewer();
     QString pictureName() const;
-    void sheetIsInFile(const QString &path, const tess::RecordLines &lines);
+    // The sheet's data is that of the file at path: as read (the lines its records came
+    // from, or the layout of a picture-shaped sheet and its worksheet's name), or as saved.
+    void sheetIsInFile(const QString &path, const tess::RecordLines &lines,
+                       tess::SheetShape shape = tess::SheetShape::List, const QString &worksheet = QString());
     bool mayClose();
     // Runs then once no unsaved work stands in the way of a load: the user was asked
     // (Save, Discard, Cancel) about each side that holds some; nothing runs on Cancel or

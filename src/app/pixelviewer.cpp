@@ -77,8 +77,8 @@ void PixelViewer::showReadout(QPoint pixel)
         m_readout.clear();
     } else {
         const bool sheetHolds = m_lines && m_lines->extent() == picture.size();
-        const qint64 line = sheetHolds ? m_lines->lineAt(pixel) : 0;
-        m_readout = tess::pixelReadout(pixel, picture.pixel(pixel), line, sheetHolds ? m_lines->fileName() : QString());
+        m_readout = sheetHolds ? tess::pixelReadout(pixel, picture.pixel(pixel), *m_lines)
+                               : tess::pixelReadout(pixel, picture.pixel(pixel));
     }
     m_readoutLabel->setText(m_readout);
 }

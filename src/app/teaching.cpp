@@ -118,8 +118,15 @@ void MainWindow::openPixelViewer()
         viewers->open(image, pictureName());
 }
 
-void MainWindow::sheetIsInFile(const QString &path, const tess::RecordLines &lines)
+void MainWindow::sheetIsInFile(const QString &path, const tess::RecordLines &lines, tess::SheetShape shape,
+                               const QString &worksheet)
 {
     const QString name = QFileInfo(path).fileName();
+    if (shape != tess::SheetShape::List) {
+        // A CSV text has no worksheet: its cells are named in the file.
+        const QString where = worksheet.isEmpty() ? name : worksheet;
+        viewers->sheetInFile(name, [this, shape, where] { return tess::PixelLines(QSize(maxX, maxY), shape, where); });
+        return;
+    }
     viewers->sheetInFile(name, [this, lines, name] { return tess::PixelLines(pixels.all(), QSize(maxX, maxY), lines, name); });
 }

@@ -204,14 +204,6 @@ private:
     QString m_refusal;
 };
 
-QString columnLetters(int index)
-{
-    QString name;
-    for (int n = index + 1; n > 0; n = (n - 1) / 26)
-        name.prepend(QChar(u'A' + (n - 1) % 26));
-    return name;
-}
-
 void GridReader::value(const QByteArray &field, int x)
 {
     int32_t v = 0;

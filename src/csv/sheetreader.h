@@ -65,6 +65,7 @@ struct SheetInfo
     QString sheetName;        // the worksheet drawn, when the workbook has more than one
     SheetShape shape = SheetShape::List; // a picture-shaped sheet was read (its x, y and
                                          // colour columns are then nominal)
+    QString worksheetName;    // the worksheet read, also when it is the only one
 };
 
 // Called now and then while reading with the bytes consumed so far.

@@ -5,6 +5,7 @@
 #include "text/usertexts.h"
 
 #include <QLocale>
+#include <QRect>
 
 namespace tess {
 
@@ -20,6 +21,18 @@ PixelLines::PixelLines(const PixelRecords &records, QSize extent, const RecordLi
         if (r.x >= 0 && r.y >= 0 && r.x < extent.width() && r.y < extent.height())
             m_index[size_t(qint64(r.y) * extent.width() + r.x)] = qint32(i + 1);
     }
+}
+
+PixelLines::PixelLines(QSize extent, SheetShape shape, const QString &sheetName)
+    : m_extent(extent), m_fileName(sheetName), m_shape(shape)
+{
+}
+
+QString PixelLines::cellAt(QPoint p) const
+{
+    if (m_shape == SheetShape::List || !QRect(QPoint(0, 0), m_extent).contains(p))
+        return QString();
+    return shapeCellName(p.x(), p.y(), m_shape);
 }
 
 qint64 PixelLines::lineAt(QPoint p) const
@@ -52,6 +65,15 @@ QString pixelReadout(QPoint p, QRgb colour, qint64 line, const QString &fileName
         text += userText(Text::SheetLineOf).arg(locale.toString(line), fileName);
     }
     return text;
+}
+
+QString pixelReadout(QPoint p, QRgb colour, const PixelLines &lines)
+{
+    const QString cell = lines.cellAt(p);
+    if (cell.isEmpty())
+        return pixelReadout(p, colour, lines.lineAt(p), lines.fileName());
+    const Text where = lines.shape() == SheetShape::Grey ? Text::SheetGreyCellOf : Text::SheetCellOf;
+    return pixelReadout(p, colour) + userText(where).arg(cell, lines.fileName());
 }
 
 } // namespace tess

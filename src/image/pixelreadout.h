@@ -3,6 +3,7 @@
 
 #include "model/pixelrecord.h"
 #include "csv/recordlines.h"
+#include "model/sheetshape.h"
 
 #include <QPoint>
 #include <QRgb>
@@ -26,23 +27,35 @@ public:
     static constexpr qint64 MaxPixels = qint64(16) * 1024 * 1024;
 
     PixelLines(const PixelRecords &records, QSize extent, const RecordLines &lines, const QString &fileName);
+    // A picture-shaped sheet of that extent: each pixel's cell follows from its position,
+    // so no map is kept. sheetName names the worksheet (or the file) in the readout.
+    PixelLines(QSize extent, SheetShape shape, const QString &sheetName);
 
     // The line of the pixel at p in the file; 0 when no record names it or not known.
     qint64 lineAt(QPoint p) const;
+    // The cell holding the first value of the pixel at p in a picture-shaped sheet ("F12");
+    // empty for a pixel sheet or outside the picture.
+    QString cellAt(QPoint p) const;
+    SheetShape shape() const { return m_shape; }
     QSize extent() const { return m_extent; }
     const QString &fileName() const { return m_fileName; }
-    bool isEmpty() const { return m_index.empty(); }
+    bool isEmpty() const { return m_index.empty() && m_shape == SheetShape::List; }
 
 private:
     QSize m_extent;
     std::vector<qint32> m_index; // record index + 1 per pixel, row by row; 0: none
     RecordLines m_lines;
     QString m_fileName;
+    SheetShape m_shape = SheetShape::List;
 };
 
 // The status bar's words for one pixel: "x 12, y 7 · r 250 g 210 b 0 · h 50 s 255 v 250",
 // the HSV values exactly as a sheet in HSV gives them; with line > 0 followed by
 // " · line 1,234 of lesson.csv".
 QString pixelReadout(QPoint p, QRgb colour, qint64 line = 0, const QString &fileName = QString());
+
+// The same words followed by where the pixel is in the sheet file: its line, or for a
+// picture-shaped sheet its cell (" · cell F12 (r) of Picture"); nothing more when unknown.
+QString pixelReadout(QPoint p, QRgb colour, const PixelLines &lines);
 
 } // namespace tess

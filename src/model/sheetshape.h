@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 namespace tess {
 
 // How a sheet lays out its pixels. List: the pixel sheet, one row per pixel (x, y and three
@@ -16,5 +18,22 @@ inline constexpr char ShapeColourLabel[] = "colour";
 inline constexpr int shapeLabelColumns(SheetShape shape) { return shape == SheetShape::Grey ? 1 : 2; }
 // Sheet rows per picture row.
 inline constexpr int shapeRowsPerPixel(SheetShape shape) { return shape == SheetShape::Grey ? 1 : 3; }
+
+// A spreadsheet column's letters from its index: 0 is "A", 26 is "AA".
+inline QString columnLetters(int index)
+{
+    QString name;
+    for (int n = index + 1; n > 0; n = (n - 1) / 26)
+        name.prepend(QChar(u'A' + (n - 1) % 26));
+    return name;
+}
+
+// The cell of a picture-shaped sheet that holds the first value (r, or the grey value) of
+// the pixel at x, y, the labels taking row 1 and the columns before the pixels: "C2" for
+// the first pixel of an RGB sheet.
+inline QString shapeCellName(int x, int y, SheetShape shape)
+{
+    return columnLetters(x + shapeLabelColumns(shape)) + QString::number(2 + qint64(y) * shapeRowsPerPixel(shape));
+}
 
 } // namespace tess

@@ -160,6 +160,8 @@ enum class Text {
     // %2 the sheet file's name.
     PixelReadout,
     SheetLineOf,
+    SheetCellOf,
+    SheetGreyCellOf,
 
     // Two pictures compared: %1 the count; %1 the change, %2 r, g, b or a, %3 x, %4 y;
     // the two sizes, width and height of each.

@@ -983,6 +983,14 @@
         <source>the picture is too large: %1 x %2 pixels, more than this program reads</source>
         <translation>das Bild ist zu groß: %1 x %2 Pixel, mehr als dieses Programm liest</translation>
     </message>
+    <message>
+        <source> · cell %1 (r) of %2</source>
+        <translation> · Zelle %1 (r) in %2</translation>
+    </message>
+    <message>
+        <source> · cell %1 of %2</source>
+        <translation> · Zelle %1 in %2</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

@@ -983,6 +983,14 @@
         <source>the picture is too large: %1 x %2 pixels, more than this program reads</source>
         <translation>la imagen es demasiado grande: %1 x %2 píxeles, más de lo que lee este programa</translation>
     </message>
+    <message>
+        <source> · cell %1 (r) of %2</source>
+        <translation> · celda %1 (r) de %2</translation>
+    </message>
+    <message>
+        <source> · cell %1 of %2</source>
+        <translation> · celda %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

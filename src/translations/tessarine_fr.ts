@@ -983,6 +983,14 @@
         <source>the picture is too large: %1 x %2 pixels, more than this program reads</source>
         <translation>l’image est trop grande : %1 x %2 pixels, plus que ce que ce programme lit</translation>
     </message>
+    <message>
+        <source> · cell %1 (r) of %2</source>
+        <translation> · cellule %1 (r) de %2</translation>
+    </message>
+    <message>
+        <source> · cell %1 of %2</source>
+        <translation> · cellule %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

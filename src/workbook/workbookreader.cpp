@@ -185,6 +185,8 @@ SheetInfo readXlsxBook(WorkbookArchive &archive, const WorkbookSheets &book, Pix
     for (const int i : order) {
         read = readOneSheet(archive, [&] { return openXlsxSheet(archive, book, i); }, out, progress);
         if (hasPosition(read)) {
+            if (!read.failed)
+                read.info.worksheetName = book.sheets[size_t(i)].name;
             if (count > 1 && !read.failed)
                 read.info.sheetName = book.sheets[size_t(i)].name;
             return read.info;
@@ -210,6 +212,8 @@ SheetInfo readOdsBook(WorkbookArchive &archive, const WorkbookSheets &book, Pixe
             lastLooked = read.info;
         }
         SheetInfo info = read.info;
+        if (!read.failed)
+            info.worksheetName = read.name;
         if (!read.failed && (book.odsTables > 1 || read.tablesSeen > 1))
             info.sheetName = read.name;
         return info;
