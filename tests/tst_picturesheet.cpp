@@ -85,6 +85,7 @@ private slots:
         QVERIFY2(info.status == SheetStatus::Loaded, qPrintable(info.detail));
         QCOMPARE(info.shape, shape);
         QCOMPARE(QSize(info.width, info.height), size);
+        QCOMPARE(info.worksheetName, QStringLiteral("Picture")); // for the viewer's readout
         QVERIFY(read == expectedRecords(image, shape));
         const QString notice = sheetNotice(info);
         QVERIFY2(notice.startsWith(QStringLiteral("read as a picture-shaped %1sheet of %2 × %3")
