@@ -80,6 +80,20 @@ private:
         w.ui->loadImage->click();
     }
 
+    // Loads the sheet, draws it and opens the pixel viewer on its picture.
+    static bool viewSheet(WindowUnderTest &w, const QString &path)
+    {
+        w.dialogs->fileAnswers = {path};
+        w.ui->loadSpreadsheet->click();
+        w.ui->spreadsheetToImage->click();
+        w.window->show();
+        QApplication::setActiveWindow(w.window.get());
+        if (!QTest::qWaitForWindowActive(w.window.get()))
+            return false;
+        QTest::keyClick(w.window.get(), Qt::Key_I, Qt::ControlModifier);
+        return QTest::qWaitFor([&] { return w.viewer() != nullptr; });
+    }
+
 private slots:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
 
@@ -223,14 +237,7 @@ private slots:
         const QString path = m_dir.filePath(QStringLiteral("lesson.csv"));
         QVERIFY(writeFile(path, "x,y,r,g,b\n1,1,250,210,0\n0,0,1,2,3\n1,0,4,5,6\n0,1,7,8,9\n"));
         WindowUnderTest w = WindowUnderTest::make();
-        w.dialogs->fileAnswers = {path};
-        w.ui->loadSpreadsheet->click();
-        w.ui->spreadsheetToImage->click();
-        w.window->show();
-        QApplication::setActiveWindow(w.window.get());
-        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
-        QTest::keyClick(w.window.get(), Qt::Key_I, Qt::ControlModifier);
-        QTRY_VERIFY(w.viewer());
+        QVERIFY(viewSheet(w, path));
         w.viewer()->canvas()->setCurrent(QPoint(1, 1));
         QCOMPARE(w.viewer()->readout(),
                  QStringLiteral("x 1, y 1 \u00b7 r 250 g 210 b 0 \u00b7 h 50 s 255 v 250 \u00b7 line 2 of lesson.csv"));
@@ -256,14 +263,7 @@ private slots:
         }
         QVERIFY(tess::savePictureSheetFile(path, records, 2, 3, tess::SheetShape::Picture).ok());
         WindowUnderTest w = WindowUnderTest::make();
-        w.dialogs->fileAnswers = {path};
-        w.ui->loadSpreadsheet->click();
-        w.ui->spreadsheetToImage->click();
-        w.window->show();
-        QApplication::setActiveWindow(w.window.get());
-        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
-        QTest::keyClick(w.window.get(), Qt::Key_I, Qt::ControlModifier);
-        QTRY_VERIFY(w.viewer());
+        QVERIFY(viewSheet(w, path));
         w.viewer()->canvas()->setCurrent(QPoint(1, 2));
         QVERIFY2(w.viewer()->readout().startsWith(QStringLiteral("x 1, y 2 \u00b7 r 10 g 40 b 7 \u00b7")),
                  qPrintable(w.viewer()->readout()));
