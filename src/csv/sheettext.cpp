@@ -201,9 +201,11 @@ qsizetype SheetInput::normalise(const char *data, qint64 n, qsizetype offset)
     }
     m_pending.append(data, qsizetype(n));
     if (m_encoding == Encoding::Utf8 && !m_utf8Proven)
-        settleUtf8(completeUtf8Prefix(m_pending), false);
+        settleUtf8(false);
     if (m_encoding == Encoding::Windows1252)
         return decodeCodePage(offset);
+    if (m_encoding == Encoding::Utf8 && !m_utf8Proven)
+        return 0; // held until the encoding is settled
     if (m_encoding == Encoding::Utf8) {
         // Cut before the last character when it may still be incomplete, and
         // convert the rest at once: the toolkit's conversion of the whole text
@@ -231,7 +233,7 @@ qsizetype SheetInput::normalise(const char *data, qint64 n, qsizetype offset)
 qsizetype SheetInput::finishDecoding(qsizetype offset)
 {
     if (m_encoding == Encoding::Utf8 && !m_utf8Proven)
-        settleUtf8(m_pending.size(), true);
+        settleUtf8(true);
     if (m_encoding == Encoding::Windows1252)
         return decodeCodePage(offset);
     QString tail;
@@ -243,13 +245,18 @@ qsizetype SheetInput::finishDecoding(qsizetype offset)
     return encode(reinterpret_cast<const char16_t *>(tail.utf16()), tail.size(), offset, true);
 }
 
-// Decides, from the first complete bytes past the ASCII, whether the text is UTF-8: bytes
-// that are no UTF-8 make it Windows-1252. What came before was ASCII, the same in both.
-void SheetInput::settleUtf8(qsizetype complete, bool atEnd)
+// Decides, from the first 4 KiB past the ASCII (or all of it, when the text is shorter),
+// whether the text is UTF-8: bytes that are no UTF-8 make it Windows-1252. The window is
+// fixed so that the choice is the same however the text arrives, whole or in pieces. What
+// came before was ASCII, the same in both.
+void SheetInput::settleUtf8(bool atEnd)
 {
-    if (complete == 0 && !atEnd)
-        return; // only the start of a character so far
-    if (QByteArrayView(m_pending).first(complete).isValidUtf8())
+    constexpr qsizetype Window = 4096;
+    if (m_pending.size() < Window && !atEnd)
+        return;
+    const QByteArray window = m_pending.first(std::min(m_pending.size(), Window));
+    const qsizetype complete = window.size() == m_pending.size() && atEnd ? window.size() : completeUtf8Prefix(window);
+    if (QByteArrayView(window).first(complete).isValidUtf8())
         m_utf8Proven = true;
     else
         m_encoding = Encoding::Windows1252;

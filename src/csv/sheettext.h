@@ -51,7 +51,7 @@ private:
     qsizetype normalise(const char *data, qint64 n, qsizetype offset);
     qsizetype finishDecoding(qsizetype offset);
     qsizetype encode(const char16_t *units, qsizetype count, qsizetype offset, bool atEnd);
-    void settleUtf8(qsizetype complete, bool atEnd);
+    void settleUtf8(bool atEnd);
     qsizetype decodeCodePage(qsizetype offset);
 
     QIODevice &m_device;

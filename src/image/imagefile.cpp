@@ -76,7 +76,8 @@ Result decodingFailure(QSize size, const QByteArray &format)
 {
     if (!size.isEmpty()) {
         const qint64 pixels = qint64(size.width()) * size.height();
-        if (pixels * leastDecodeBytesPerPixel(format) / (1024 * 1024) >= ImageAllocationLimitMB)
+        // Divided, not multiplied: a header may promise far more pixels than a product holds.
+        if (pixels >= qint64(ImageAllocationLimitMB) * 1024 * 1024 / leastDecodeBytesPerPixel(format))
             return unreadable(userText(Text::PictureTooLargeToRead).arg(size.width()).arg(size.height()));
         const qint64 bytes = pixels * 4;
         std::unique_ptr<char[]> room(new (std::nothrow) char[size_t(bytes) * 2]);
