@@ -373,6 +373,8 @@ void checkAgainstReference(const QByteArray &bytes, const tess::SheetInfo &info,
         if (uchar(c) >= 0x80)
             return;
     }
+    if (info.shape != tess::SheetShape::List)
+        return; // the reference reads pixel lists only
     const reference::Result expected = reference::read(bytes);
     if (expected.refused) {
         CHECK(info.status != tess::SheetStatus::Loaded);
