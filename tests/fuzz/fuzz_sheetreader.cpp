@@ -172,7 +172,11 @@ int referenceComponent(QByteArrayView field, bool decimalComma, bool *isNumber =
     double scale = 1;
     const QString text = undecorated(fieldText(field), decimalComma, quoted && !decimalComma, scale);
     bool ok = false;
-    const double value = text.toDouble(&ok) / scale;
+    double value = text.toDouble(&ok) / scale;
+    // A spreadsheet's float residue (114.99999999999999 for a shown 115): within a billionth,
+    // relative to the whole number (to 1 near 0), a value is that whole number.
+    if (const double whole = std::round(value); std::fabs(value - whole) <= 1e-9 * std::max(std::fabs(whole), 1.0))
+        value = whole;
     const double down = std::floor(value);
     ok = ok && std::isfinite(value) && down >= double(INT_MIN) && down <= double(INT_MAX);
     if (isNumber)
