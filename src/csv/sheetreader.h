@@ -66,6 +66,8 @@ struct SheetInfo
     SheetShape shape = SheetShape::List; // a picture-shaped sheet was read (its x, y and
                                          // colour columns are then nominal)
     QString worksheetName;    // the worksheet read, also when it is the only one
+    GridReading grid = GridReading::None; // a sheet made by hand, read as a grid: how,
+    GridOrigin gridOrigin;                // and where its pixel 0, 0 lies
 };
 
 // Called now and then while reading with the bytes consumed so far.

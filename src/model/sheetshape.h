@@ -11,6 +11,19 @@ namespace tess {
 // picture row.
 enum class SheetShape { List, Picture, Grey };
 
+// How a sheet made by hand gave its picture, one pixel per cell (rows are y, columns x):
+// a grid of grey values 0-255, of 0 and 1 (ink), of colour codes (#RRGGBB, RRGGBB,
+// rgb(r, g, b)), three equal grids on sheets named R, G and B, or the fill each cell
+// shows (painted, or coloured by conditional formatting). None: not read as a grid.
+enum class GridReading { None, Grey, Ink, Codes, Channels, Painted };
+
+// Where a grid lies in its worksheet: the cell (from 0) holding the pixel at 0, 0.
+struct GridOrigin
+{
+    int column = 0;
+    int row = 0;
+};
+
 // A picture-shaped sheet's first row holds "y" and, in RGB, "colour" before the x numbers.
 inline constexpr char ShapeYLabel[] = "y";
 inline constexpr char ShapeColourLabel[] = "colour";
