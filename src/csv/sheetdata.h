@@ -7,7 +7,7 @@
 #include "sheetnumbers.h"
 
 #include "model/pixelrecord.h"
-#include "recordlines.h"
+#include "model/recordlines.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 
 #include "model/pixelrecord.h"
 #include "model/sheetshape.h"
-#include "recordlines.h"
+#include "model/recordlines.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "model/pixelrecord.h"
-#include "csv/recordlines.h"
+#include "model/recordlines.h"
 #include "model/sheetshape.h"
 
 #include <QPoint>
