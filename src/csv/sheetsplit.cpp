@@ -89,19 +89,15 @@ SecondHalf::~SecondHalf()
 void SecondHalf::start(const SheetLayout &layout, size_t expected)
 {
     // A separator that holds a line end would make the cut no line boundary.
-    if (m_thread.joinable() || layout.separator.contains('\n') || layout.separator.contains('\r'))
+    if (m_worker.running() || layout.separator.contains('\n') || layout.separator.contains('\r'))
         return;
-    try {
-        m_thread = std::thread([this, layout, expected] { parse(layout, expected); });
-    } catch (const std::system_error &) {
-        // Without a thread the sheet is read whole.
-    }
+    // Without a thread the half stays invalid, and the sheet is read whole.
+    m_worker.start([this, layout, expected] { parse(layout, expected); });
 }
 
 bool SecondHalf::finish()
 {
-    if (m_thread.joinable())
-        m_thread.join();
+    m_worker.join();
     return m_valid;
 }
 

@@ -9,7 +9,7 @@
 
 #include <atomic>
 #include <memory>
-#include <thread>
+#include "io/worker.h"
 
 // A large sheet read by two threads: the second half (from the first line feed after the
 // middle) is parsed on a thread of its own while the first half is read as usual, and its
@@ -53,7 +53,7 @@ private:
     qint64 m_cut;
     qint64 m_end;
     qint64 m_blockSize;
-    std::thread m_thread;
+    Worker m_worker;
     bool m_valid = false; // written by the thread, read after it has been joined
     PixelRecords m_records;
     int m_width = 1;

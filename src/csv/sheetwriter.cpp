@@ -2,6 +2,7 @@
 #include "sheetwriter.h"
 
 #include "io/safeoutput.h"
+#include "io/worker.h"
 #include "text/usertexts.h"
 
 #include <QIODevice>
@@ -14,7 +15,7 @@
 #include <utility>
 #include <mutex>
 #include <system_error>
-#include <thread>
+
 #include <vector>
 
 namespace tess {
@@ -132,24 +133,19 @@ public:
 
     bool start()
     {
-        try {
-            m_thread = std::thread([this] { makeOddRuns(); });
-        } catch (const std::system_error &) {
-            return false;
-        }
-        return true;
+        return m_worker.start([this] { makeOddRuns(); });
     }
 
     void stop()
     {
-        if (!m_thread.joinable())
+        if (!m_worker.running())
             return;
         {
             const std::lock_guard lock(m_mutex);
             m_stopping = true;
         }
         m_changed.notify_all();
-        m_thread.join();
+        m_worker.join();
     }
 
     // The text of odd run index, once made; written by the caller, then given back. What
@@ -210,7 +206,7 @@ private:
     std::condition_variable m_changed;
     bool m_stopping = false;
     std::exception_ptr m_thrown; // by the helper, with the run it was making marked full
-    std::thread m_thread;
+    Worker m_worker;
 };
 
 // The runs in order: the even ones made here, the odd ones by the helper when there is one.

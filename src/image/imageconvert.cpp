@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "io/worker.h"
 #include "model/colorconvert_p.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@
 #include <cmath>
 #include <new>
 #include <system_error>
-#include <thread>
+
 #include <vector>
 
 namespace tess {
@@ -218,7 +219,7 @@ bool scanImage(const QImage &image, PixelRecords &out)
     // Bands rather than halves keep both threads busy when another program holds one
     // core for a while.
     const qint64 pixels = qint64(width) * height;
-    if (pixels >= ParallelScanPixels && std::thread::hardware_concurrency() >= 2) {
+    if (pixels >= ParallelScanPixels && Worker::worthIt()) {
         const int bandWidth = int(qMax<qint64>(1, BandPixels / height));
         const int bands = (width + bandWidth - 1) / bandWidth;
         std::atomic<int> nextBand{0};
@@ -227,16 +228,12 @@ bool scanImage(const QImage &image, PixelRecords &out)
             for (int band = nextBand++; band < bands; band = nextBand++)
                 scanColumns(source, band * bandWidth, qMin(width, (band + 1) * bandWidth), records, columns);
         };
-        try {
-            std::thread helper(work);
-            work();
-            helper.join();
-            return true;
-        } catch (const std::system_error &) {
-            // no thread to be had: the bands not taken yet are done here
-            work();
-            return true;
-        }
+        // Without a second thread this one takes every band.
+        Worker helper;
+        helper.start(work);
+        work();
+        helper.join();
+        return true;
     }
     std::vector<QRgb> columns;
     const int bandWidth = int(qMax<qint64>(1, BandPixels / height));

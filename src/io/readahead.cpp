@@ -37,8 +37,7 @@ ReadAheadDevice::~ReadAheadDevice()
 
 bool ReadAheadDevice::start(std::function<void()> produce)
 {
-    try {
-        m_thread = std::thread([this, produce = std::move(produce)] {
+    m_threaded = m_worker.start([this, produce = std::move(produce)] {
             // Whatever the producer throws (memory running out, most likely) ends the
             // bytes, and is thrown again on the reader's thread once it reaches that end.
             try {
@@ -48,23 +47,19 @@ bool ReadAheadDevice::start(std::function<void()> produce)
             }
             end();
         });
-        m_threaded = true;
-    } catch (const std::system_error &) {
-        return false;
-    }
-    return true;
+    return m_threaded;
 }
 
 void ReadAheadDevice::finish()
 {
-    if (!m_thread.joinable())
+    if (!m_worker.running())
         return;
     {
         const std::lock_guard lock(m_mutex);
         m_stopping = true;
     }
     m_changed.notify_all();
-    m_thread.join();
+    m_worker.join();
 }
 
 void ReadAheadDevice::readSource()
@@ -133,7 +128,7 @@ qint64 ReadAheadDevice::readData(char *data, qint64 maxSize)
 {
     if (!m_threaded)
         return m_source ? m_source->read(data, maxSize) : -1;
-    if (!m_thread.joinable())
+    if (!m_worker.running())
         return -1; // finished
     if (maxSize <= 0)
         return 0;

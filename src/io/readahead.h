@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "worker.h"
+
 #include <QByteArray>
 #include <QIODevice>
 
@@ -10,7 +12,6 @@
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 namespace tess {
@@ -63,7 +64,7 @@ private:
     bool m_stopping = false;
     QByteArray m_current;           // the block being read from, by the reader alone
     qsizetype m_taken = 0;
-    std::thread m_thread;
+    Worker m_worker;
     bool m_threaded = false; // false: no thread could be started
     std::exception_ptr m_thrown; // by the producer, set before the end
 };
