@@ -4,6 +4,7 @@
 // worker thread.
 
 #include "convert/document.h"
+#include "image/imagecompare.h"
 #include "workbook/workbookwriter.h"
 #include "testhelpers.h"
 
@@ -215,6 +216,53 @@ private slots:
         QVERIFY(!drawn.message.isEmpty());
         QVERIFY(!doc.hasPicture());
         QVERIFY(!doc.pictureDrawn());
+    }
+
+    void pictureBefore_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("beforeStep"); // the step whose picture is kept; -1 none
+
+        QTest::newRow("drawn from its picture") << QStringList{"load picture.png", "convert", "draw"} << 0;
+        QTest::newRow("first drawing") << QStringList{"load sheet.csv", "draw"} << -1;
+        QTest::newRow("sheet edited") << QStringList{"load sheet.csv", "draw", "edit"} << 1;
+        QTest::newRow("drawn twice") << QStringList{"load sheet.csv", "draw", "draw"} << 1;
+        QTest::newRow("new picture") << QStringList{"load sheet.csv", "draw", "edit", "load picture.png"} << -1;
+        QTest::newRow("new sheet") << QStringList{"load picture.png", "convert", "draw", "load sheet.csv"} << -1;
+    }
+
+    // What the last drawing replaced is kept to compare with: an edit made elsewhere and
+    // read again shows as the one pixel it changed.
+    void pictureBefore()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, beforeStep);
+
+        Document doc;
+        doc.setBlocking(true);
+        QList<qint64> pictures;
+        for (const QString &step : steps) {
+            if (step == "edit") {
+                QByteArray edited = SmallSheet;
+                edited.replace("1,1,4,5,6", "1,1,4,255,6");
+                QVERIFY(writeFile(path("sheet.csv"), edited));
+                QVERIFY(doc.reloadSheet(ColourModel::Rgb));
+            } else {
+                QVERIFY2(run(doc, m_dir->path(), step), qPrintable(step));
+            }
+            pictures << doc.picture().cacheKey();
+        }
+        if (beforeStep < 0) {
+            QVERIFY(doc.before().isNull());
+            return;
+        }
+        QCOMPARE(doc.before().cacheKey(), pictures[beforeStep]);
+        if (steps.last() == "edit") {
+            const tess::PictureDifference difference = tess::comparePictures(doc.before(), doc.picture());
+            QCOMPARE(difference.changed, 1);
+            QCOMPARE(difference.where, QPoint(1, 1));
+            QCOMPARE(difference.channel, 'g');
+        }
     }
 
     // Following: a sheet saved anew by another program is read again and drawn in the model

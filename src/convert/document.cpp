@@ -244,6 +244,8 @@ void Document::takePicture(Job &job)
 {
     if (!job.result.ok())
         return; // a failed read changes nothing
+    // A picture changed on disk can be compared with what it was; a new one with nothing.
+    m_before = job.work == Work::ReloadPicture ? m_picture : QImage();
     m_picture = job.madePicture;
     m_pictureFile = job.path;
     m_pictureSaved = true;
@@ -297,6 +299,8 @@ void Document::takeSheet(Job &job)
 // A picture drawn from the records is in no file until it is saved.
 void Document::takeDrawn(Job &job)
 {
+    if (!m_picture.isNull())
+        m_before = m_picture;
     m_picture = job.madePicture;
     m_pictureFile.clear();
     m_pictureSaved = false;
@@ -308,6 +312,7 @@ void Document::takeDrawn(Job &job)
 void Document::clearPicture()
 {
     m_picture = QImage();
+    m_before = QImage();
     m_pictureFile.clear();
     m_pictureSaved = false;
     m_pictureDrawn = false;

@@ -87,6 +87,10 @@ public:
     bool pictureSaved() const { return m_pictureSaved; }
     // Drawn from the records rather than read from a file.
     bool pictureDrawn() const { return m_pictureDrawn; }
+    // The picture as it was before the last drawing or reading again replaced it: the one
+    // the sheet was made from, or the last drawing before an edit. Null when a load or a
+    // new sheet left nothing to compare with.
+    QImage before() const { return m_before; }
 
     // ---- The sheet side
     SharedRecords records() const { return m_records; }
@@ -172,6 +176,7 @@ private:
     QString m_pictureFile;
     bool m_pictureSaved = false;
     bool m_pictureDrawn = false;
+    QImage m_before;
 
     SharedRecords m_records;
     SheetInfo m_sheet;
