@@ -42,6 +42,13 @@ QString sheetNotice(const SheetInfo &info, const DrawStats &drawing)
     }
     if (!info.sheetName.isEmpty())
         texts.prepend(userText(Text::DrawnFromSheet).arg(info.sheetName));
+    if (info.grid == GridReading::Painted) {
+        const QString cells = columnLetters(info.gridOrigin.column) + QString::number(info.gridOrigin.row + 1) + u':'
+                              + columnLetters(info.gridOrigin.column + info.width - 1)
+                              + QString::number(info.gridOrigin.row + info.height);
+        texts.prepend(userText(Text::PaintedCellsRead)
+                          .arg(cells, u'\'' + info.worksheetName + u'\'', english.toString(info.width), english.toString(info.height)));
+    }
     if (info.shape != SheetShape::List)
         texts.prepend(userText(info.shape == SheetShape::Grey ? Text::ReadAsGreySheet : Text::ReadAsPictureSheet)
                               .arg(english.toString(info.width), english.toString(info.height)));

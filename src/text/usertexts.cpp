@@ -210,6 +210,7 @@ constexpr std::array Sources{
     std::pair{Text::PictureSheetInRgb,
               QT_TRANSLATE_NOOP("MainWindow", "A picture-shaped sheet colours red, green and blue; it is written in RGB.")},
     std::pair{Text::ReadAsPictureSheet, QT_TRANSLATE_NOOP("MainWindow", "read as a picture-shaped sheet of %1 × %2")},
+    std::pair{Text::PaintedCellsRead, QT_TRANSLATE_NOOP("MainWindow", "read the painted cells %1 of %2 as a %3 × %4 picture")},
     std::pair{Text::ReadAsGreySheet, QT_TRANSLATE_NOOP("MainWindow", "read as a picture-shaped grey sheet of %1 × %2")},
     std::pair{Text::PictureRowMissing,
               QT_TRANSLATE_NOOP("MainWindow", "row %1: the %2 row of picture row %3 is missing")},

@@ -177,6 +177,7 @@ enum class Text {
     PictureSheetReduced,      // %1 x %2: the reduced size
     PictureSheetInRgb,        // HSV asked for: written in RGB
     ReadAsPictureSheet,       // %1 x %2: the picture's size
+    PaintedCellsRead,         // %1: the cells (B2:K9), %2: the worksheet, %3 x %4: the picture's size
     ReadAsGreySheet,          // %1 x %2
     PictureRowMissing,        // %1: the sheet row, %2: the channel, %3: the picture row y
     PictureRowWrongLetter,    // %1: the sheet row, %2: the channel expected, %3: y, %4: what is there

@@ -991,6 +991,10 @@
         <source> · cell %1 of %2</source>
         <translation> · Zelle %1 in %2</translation>
     </message>
+    <message>
+        <source>read the painted cells %1 of %2 as a %3 × %4 picture</source>
+        <translation>die bemalten Zellen %1 von %2 als Bild von %3 × %4 gelesen</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

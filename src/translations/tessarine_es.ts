@@ -991,6 +991,10 @@
         <source> · cell %1 of %2</source>
         <translation> · celda %1 de %2</translation>
     </message>
+    <message>
+        <source>read the painted cells %1 of %2 as a %3 × %4 picture</source>
+        <translation>celdas pintadas %1 de %2 leídas como una imagen de %3 × %4</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

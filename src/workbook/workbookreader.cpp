@@ -2,9 +2,11 @@
 #include "workbookreader.h"
 
 #include "gzipdevice.h"
+#include "paintedcells.h"
 #include "workbookzip.h"
 #include "worksheettext.h"
 #include "xlsxsheet.h"
+#include "xlsxstyles.h"
 #include "text/usertexts.h"
 
 #include <QFile>
@@ -164,6 +166,37 @@ QString quotedNames(const QStringList &names)
     return quoted.join(QStringLiteral(", "));
 }
 
+QByteArray wholeEntry(WorkbookArchive &archive, const QString &name)
+{
+    const std::unique_ptr<QIODevice> entry = archive.contains(name) ? archive.openEntry(name) : nullptr;
+    return entry ? entry->read(StylesPartLimit + 1) : QByteArray();
+}
+
+// A worksheet without x and y may be a drawing made by painting its cells: the first of
+// the sheets tried whose painted cells form a picture is read so (info then says how).
+bool readPaintedSheet(WorkbookArchive &archive, const WorkbookSheets &book, const std::vector<int> &order,
+                      PixelRecords &out, SheetInfo &info)
+{
+    XlsxStyles styles;
+    QString why;
+    const QByteArray stylesText = wholeEntry(archive, QStringLiteral("xl/styles.xml"));
+    if (stylesText.isEmpty() || stylesText.size() > StylesPartLimit
+        || !readXlsxStyles(stylesText, wholeEntry(archive, QStringLiteral("xl/theme/theme1.xml")), styles, why))
+        return false;
+    for (const int i : order) {
+        const std::unique_ptr<QIODevice> entry = archive.openEntry(book.sheets[size_t(i)].part);
+        SheetInfo painted;
+        if (entry && readPaintedCells(*entry, styles, out, painted)) {
+            painted.worksheetName = book.sheets[size_t(i)].name;
+            if (book.sheets.size() > 1)
+                painted.sheetName = painted.worksheetName;
+            info = painted;
+            return true;
+        }
+    }
+    return false;
+}
+
 // The active sheet if it is a visible worksheet with x and y, else the first visible one
 // that has them. The sheet's name is told when there are others.
 SheetInfo readXlsxBook(WorkbookArchive &archive, const WorkbookSheets &book, PixelRecords &out,
@@ -193,6 +226,9 @@ SheetInfo readXlsxBook(WorkbookArchive &archive, const WorkbookSheets &book, Pix
         }
         looked << book.sheets[size_t(i)].name;
     }
+    out.clear();
+    if (readPaintedSheet(archive, book, order, out, read.info))
+        return read.info;
     return looked.size() == 1 ? read.info : refused(userText(Text::NoSheetWithXAndY).arg(quotedNames(looked)));
 }
 
