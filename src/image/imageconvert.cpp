@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imageconvert.h"
 
-#include <algorithm>
-
 #include "io/worker.h"
 #include "model/colorconvert_p.h"
 
@@ -10,8 +8,6 @@
 #include <atomic>
 #include <cmath>
 #include <new>
-#include <system_error>
-
 #include <vector>
 
 namespace tess {

@@ -38,15 +38,15 @@ ReadAheadDevice::~ReadAheadDevice()
 bool ReadAheadDevice::start(std::function<void()> produce)
 {
     m_threaded = m_worker.start([this, produce = std::move(produce)] {
-            // Whatever the producer throws (memory running out, most likely) ends the
-            // bytes, and is thrown again on the reader's thread once it reaches that end.
-            try {
-                produce();
-            } catch (...) {
-                m_thrown = std::current_exception();
-            }
-            end();
-        });
+        // Whatever the producer throws (memory running out, most likely) ends the
+        // bytes, and is thrown again on the reader's thread once it reaches that end.
+        try {
+            produce();
+        } catch (...) {
+            m_thrown = std::current_exception();
+        }
+        end();
+    });
     return m_threaded;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paintedcells.h"
 
+#include "xlsxsheet.h"
 #include "xlsxstyles.h"
 
 #include <QXmlStreamReader>
@@ -13,8 +14,9 @@ namespace tess {
 
 namespace {
 
-// A picture of more cells than this is no drawing a hand painted; it would only cost memory.
-constexpr qint64 PaintedCellLimit = 16 << 20;
+// A picture of more cells than this is no drawing a hand painted; it would only cost memory
+// (each painted cell is held in a map until the box is known, some 40 bytes).
+constexpr qint64 PaintedCellLimit = 4 << 20;
 
 struct CellPlace
 {
@@ -25,19 +27,13 @@ struct CellPlace
 // "B12" as column 1, row 11; -1 when it is no cell name.
 CellPlace cellPlace(QStringView name)
 {
-    CellPlace place;
-    qint64 column = 0;
-    qsizetype i = 0;
-    for (; i < name.size() && name[i].isLetter(); ++i) {
-        column = column * 26 + (name[i].toUpper().unicode() - u'A' + 1);
-        if (column > 16384)
-            return {};
-    }
-    bool ok = false;
-    const int row = name.sliced(i).toInt(&ok);
-    if (i == 0 || !ok || row < 1 || row > 1048576)
+    const QByteArray reference = name.toLatin1();
+    const std::string_view text(reference.constData(), size_t(reference.size()));
+    const qint64 column = cellColumn(text);
+    if (column < 0)
         return {};
-    return { int(column - 1), row - 1 };
+    const size_t letters = text.find_first_of("0123456789");
+    return { int(column), int(rowNumber(text.substr(letters)) - 1) };
 }
 
 struct Painted

@@ -8,15 +8,6 @@
 
 namespace tess {
 
-namespace {
-
-using sax::Attributes;
-using sax::Name;
-
-// The worksheet is read with libxml2's SAX parser (saxrows.h): for a million records (27
-// million XML events) QXmlStreamReader alone took 5.1 s of processor time, expat 1.7 s,
-// libxml2 1.25 s fed chunk by chunk and less pulling its input itself.
-
 // A reference's row number, from 1; -1 when it is no number or past the limit.
 qint64 rowNumber(std::string_view digits)
 {
@@ -46,6 +37,15 @@ qint64 cellColumn(std::string_view reference)
         return -1;
     return column - 1;
 }
+
+namespace {
+
+using sax::Attributes;
+using sax::Name;
+
+// The worksheet is read with libxml2's SAX parser (saxrows.h): for a million records (27
+// million XML events) QXmlStreamReader alone took 5.1 s of processor time, expat 1.7 s,
+// libxml2 1.25 s fed chunk by chunk and less pulling its input itself.
 
 // The types of cell read otherwise than as their value's text.
 constexpr char Boolean = 'b';

@@ -6,6 +6,7 @@
 #include <QByteArray>
 
 #include <memory>
+#include <string_view>
 #include <vector>
 
 class QIODevice;
@@ -47,6 +48,12 @@ struct WorkbookSheets
     bool fullCalcOnLoad = false;       // every formula is computed anew on opening
     SharedTexts texts;
 };
+
+// A cell reference's row number, from 1 ("7" of "B7"); -1 when it is no number or past
+// the worksheet's last row.
+qint64 rowNumber(std::string_view digits);
+// The column of a reference such as "B7", from 0; -1 when malformed or past XFD.
+qint64 cellColumn(std::string_view reference);
 
 // The rows of an .xlsx worksheet read from its open entry.
 std::unique_ptr<WorksheetSource> makeXlsxRows(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry,
