@@ -241,10 +241,9 @@ bool startsAsGrid(const Head &head)
         const qsizetype first = fields.firstFilled();
         if (fields.filled() == 1 && !valueLike(fields[first], decimalComma))
             continue; // a title
-        // A row of values, or of labels after a corner cell of text.
-        found = true;
-        for (qsizetype i = first + 1; i < fields.size(); ++i)
-            found = found && (fields[i].isEmpty() || valueLike(fields[i], decimalComma));
+        // A row that starts with a value, or with labels after a corner cell of text: the
+        // grid reader then names the first cell that does not fit.
+        found = valueLike(fields[first], decimalComma) || valueLike(fields[first + 1], decimalComma);
         if (!found)
             return false;
     }
@@ -267,7 +266,7 @@ public:
     bool finish();
     const QString &refusal() const { return m_refusal; }
     void records(PixelRecords &out, const SheetOptions &options) const;
-    void describe(SheetInfo &info) const;
+    void describe(SheetInfo &info, const SheetOptions &options) const;
 
 private:
     enum class Stage { Above, FirstRow, Block, After };
@@ -473,11 +472,12 @@ void GridParser::records(PixelRecords &out, const SheetOptions &options) const
     }
 }
 
-void GridParser::describe(SheetInfo &info) const
+void GridParser::describe(SheetInfo &info, const SheetOptions &options) const
 {
     info.status = SheetStatus::Loaded;
     info.grid = m_kind == Kind::Codes ? GridReading::Codes : m_binary ? GridReading::Ink : GridReading::Grey;
     info.gridOrigin = { int(m_left), int(m_originRow) };
+    info.gridOnesWhite = info.grid == GridReading::Ink && options.onesWhite;
     info.columns.x = int(m_left);
     info.columns.y = int(m_left);
     info.columns.r = info.columns.g = info.columns.b = int(m_left);
@@ -527,7 +527,7 @@ std::optional<SheetInfo> readIfGrid(QIODevice &device, PixelRecords &out, const 
     } catch (const std::bad_alloc &) {
         return outOfMemorySheet(out, userText(Text::NoMemoryForRecords));
     }
-    grid.describe(info);
+    grid.describe(info, options);
     return info;
 }
 

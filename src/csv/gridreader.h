@@ -18,7 +18,8 @@ class QIODevice;
 namespace tess::sheet {
 
 // Whether a CSV text starts as a grid: no line of its first 50 names x and y, and its first
-// row (below empty rows and titles) holds values or codes, or is a row of labels.
+// row (below empty rows and titles) starts with a value or a code, or with one after a
+// corner cell of text.
 bool isGridStart(QByteArrayView head);
 
 // Reads the device when it starts as a grid: one record per cell, column by column as the

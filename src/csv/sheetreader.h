@@ -68,6 +68,7 @@ struct SheetInfo
     QString worksheetName;    // the worksheet read, also when it is the only one
     GridReading grid = GridReading::None; // a sheet made by hand, read as a grid: how,
     GridOrigin gridOrigin;                // and where its pixel 0, 0 lies
+    bool gridOnesWhite = false;           // Ink read with 1 as white
 };
 
 // How a sheet made by hand is read: in a grid of only 0 and 1, 1 is black (ink) unless

@@ -190,7 +190,6 @@ enum class Text {
     GridReadInk,              // the same, 1 = black
     GridReadInkWhite,         // the same, 1 = white
     GridReadCodes,
-    GridReadChannels,         // %1: the cells, %2 x %3: the size (sheets R, G, B)
     GridCsvName,              // the worksheet's name where a CSV file has none
     GridCellEmpty,            // %1: the cell
     GridCellNotValue,         // %1: the cell, %2: its text
@@ -199,8 +198,6 @@ enum class Text {
     GridCellNotLabel,         // %1: the cell, %2: its text, %3: the label expected
     GridTooLarge,             // %1 x %2: the grid's size so far
     GridLookedFor,            // %1: why the last reading did not apply
-    GridChannelsDiffer,       // %1, %2: the sheets' names, %3 x %4 and %5 x %6: their sizes
-    GridChannelsKind,         // %1: the sheet, not a grid of values 0-255
 
     // Closing with unsaved work, help and about.
     UnsavedWork,
