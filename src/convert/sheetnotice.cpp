@@ -8,6 +8,23 @@
 
 namespace tess {
 
+namespace {
+
+// What a grid made by hand was read as, and where it lies: "read the grid B2:AC29 of
+// Sheet1 as a 28 × 28 picture of grey values".
+QString gridNotice(const SheetInfo &info, const QLocale &english)
+{
+    const Text text = info.grid == GridReading::Grey ? Text::GridReadGrey
+                      : info.grid == GridReading::Ink ? (info.gridOnesWhite ? Text::GridReadInkWhite : Text::GridReadInk)
+                                                       : Text::GridReadCodes;
+    const QString cells = gridCellName(info.gridOrigin, 0, 0) + u':'
+                          + gridCellName(info.gridOrigin, info.width - 1, info.height - 1);
+    const QString sheet = info.worksheetName.isEmpty() ? userText(Text::GridCsvName) : info.worksheetName;
+    return userText(text).arg(cells, sheet, english.toString(info.width), english.toString(info.height));
+}
+
+} // namespace
+
 QString sheetNotice(const SheetInfo &info, const DrawStats &drawing)
 {
     struct Part
@@ -52,6 +69,8 @@ QString sheetNotice(const SheetInfo &info, const DrawStats &drawing)
     if (info.shape != SheetShape::List)
         texts.prepend(userText(info.shape == SheetShape::Grey ? Text::ReadAsGreySheet : Text::ReadAsPictureSheet)
                               .arg(english.toString(info.width), english.toString(info.height)));
+    if (info.grid == GridReading::Grey || info.grid == GridReading::Ink || info.grid == GridReading::Codes)
+        texts.prepend(gridNotice(info, english));
     if (texts.isEmpty())
         return QString();
     return texts.join(QStringLiteral("; ")) + u'.';

@@ -13,20 +13,8 @@
 
 namespace tess::sheet {
 
-namespace {
-
 // The first row of a sheet 16,384 columns wide fits in this with room to spare.
 constexpr qsizetype HeadLimit = 1 << 20;
-// A picture of 2048 x 2048 at most: far more than a spreadsheet program opens in a lesson,
-// and a bound on what a small hostile file can make the reader hold (a short row stands
-// for a whole row of empty cells): about 200 MB of values and records.
-constexpr qint64 MaxPicturePixels = qint64(2048) * 2048;
-
-struct Line
-{
-    QByteArrayView text;
-    bool complete = false;
-};
 
 // The fields of a line, unquoted ("" in a quoted field is one quote).
 std::vector<QByteArray> splitFields(QByteArrayView line, char separator)
@@ -62,6 +50,24 @@ QByteArrayView withoutCarriageReturn(QByteArrayView line)
 {
     return line.endsWith('\r') ? line.chopped(1) : line;
 }
+
+QByteArrayView withoutBom(QByteArrayView text)
+{
+    return text.startsWith("\xEF\xBB\xBF") ? text.sliced(3) : text;
+}
+
+namespace {
+
+// A picture of 2048 x 2048 at most: far more than a spreadsheet program opens in a lesson,
+// and a bound on what a small hostile file can make the reader hold (a short row stands
+// for a whole row of empty cells): about 200 MB of values and records.
+constexpr qint64 MaxPicturePixels = qint64(2048) * 2048;
+
+struct Line
+{
+    QByteArrayView text;
+    bool complete = false;
+};
 
 // "sep=;" names the separator; else "," when the line holds one, then ";", then a tab.
 char separatorOf(QByteArrayView &line, bool &named, QByteArrayView next)
@@ -122,11 +128,6 @@ Shape headerShape(QByteArrayView header, char separator)
     return found;
 }
 
-QByteArrayView withoutBom(QByteArrayView text)
-{
-    return text.startsWith("\xEF\xBB\xBF") ? text.sliced(3) : text;
-}
-
 // The header's shape from the start of the text; lines before it: the "sep=" line.
 Shape shapeOfHead(QByteArrayView head, int *headingLines = nullptr)
 {
@@ -144,26 +145,6 @@ Shape shapeOfHead(QByteArrayView head, int *headingLines = nullptr)
     if (headingLines)
         *headingLines = named ? 2 : 1;
     return headerShape(line, separator);
-}
-
-// Reads the head of the device without consuming it: enough for the first two lines.
-QByteArray peekHead(QIODevice &device)
-{
-    if (!device.isSequential())
-        return device.peek(HeadLimit);
-    device.startTransaction();
-    QByteArray head;
-    char block[16 * 1024];
-    while (head.size() < HeadLimit && head.count('\n') < 2) {
-        qint64 n = device.read(block, sizeof block);
-        if (n == 0 && device.waitForReadyRead(-1))
-            n = device.read(block, sizeof block);
-        if (n <= 0)
-            break;
-        head.append(block, n);
-    }
-    device.rollbackTransaction();
-    return head;
 }
 
 // The grid read row by row, then given as records.
@@ -299,25 +280,32 @@ void GridReader::records(PixelRecords &out) const
 
 } // namespace
 
-bool isPictureShapedStart(QByteArrayView head)
+// Reads the head of the device without consuming it: up to HeadLimit bytes, and from a
+// pipe enough for the first lines.
+QByteArray peekHead(QIODevice &device, int lines)
 {
-    return shapeOfHead(head).shape != SheetShape::List;
+    if (!device.isSequential())
+        return device.peek(HeadLimit);
+    device.startTransaction();
+    QByteArray head;
+    char block[16 * 1024];
+    while (head.size() < HeadLimit && head.count('\n') < lines) {
+        qint64 n = device.read(block, sizeof block);
+        if (n == 0 && device.waitForReadyRead(-1))
+            n = device.read(block, sizeof block);
+        if (n <= 0)
+            break;
+        head.append(block, n);
+    }
+    device.rollbackTransaction();
+    return head;
 }
 
-std::optional<SheetInfo> readIfPictureShaped(QIODevice &device, PixelRecords &out, const ReadProgress &progress,
-                                             qint64 firstLine)
+bool forEachLine(QIODevice &device, const ReadProgress &progress, const std::function<bool(QByteArrayView)> &line)
 {
-    int headingLines = 0;
-    const Shape shape = shapeOfHead(peekHead(device), &headingLines);
-    if (shape.shape == SheetShape::List)
-        return std::nullopt;
-    out.clear();
-    GridReader grid(shape, firstLine + headingLines - 1); // the header's line
-    // The heading lines are passed over, then every further line is a row.
     QByteArray pending;
     char block[64 * 1024];
     qint64 consumed = 0;
-    int headingLeft = headingLines;
     bool ok = true;
     bool atEnd = false;
     while (ok && !atEnd) {
@@ -332,16 +320,37 @@ std::optional<SheetInfo> readIfPictureShaped(QIODevice &device, PixelRecords &ou
             pending += '\n';
         }
         qsizetype start = 0;
-        for (qsizetype end; ok && (end = pending.indexOf('\n', start)) >= 0; start = end + 1) {
-            if (headingLeft > 0)
-                --headingLeft;
-            else
-                ok = grid.line(QByteArrayView(pending).sliced(start, end - start));
-        }
+        for (qsizetype end; ok && (end = pending.indexOf('\n', start)) >= 0; start = end + 1)
+            ok = line(QByteArrayView(pending).sliced(start, end - start));
         pending.remove(0, start);
         if (progress)
             progress(consumed);
     }
+    return ok;
+}
+
+bool isPictureShapedStart(QByteArrayView head)
+{
+    return shapeOfHead(head).shape != SheetShape::List;
+}
+
+std::optional<SheetInfo> readIfPictureShaped(QIODevice &device, PixelRecords &out, const ReadProgress &progress,
+                                             qint64 firstLine)
+{
+    int headingLines = 0;
+    const Shape shape = shapeOfHead(peekHead(device, 2), &headingLines);
+    if (shape.shape == SheetShape::List)
+        return std::nullopt;
+    out.clear();
+    GridReader grid(shape, firstLine + headingLines - 1); // the header's line
+    // The heading lines are passed over, then every further line is a row.
+    int headingLeft = headingLines;
+    const bool ok = forEachLine(device, progress, [&](QByteArrayView line) {
+        if (headingLeft == 0)
+            return grid.line(line);
+        --headingLeft;
+        return true;
+    });
     SheetInfo info;
     if (!ok || !grid.finish()) {
         info.status = SheetStatus::NotValidSheet;

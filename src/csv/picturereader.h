@@ -5,7 +5,9 @@
 
 #include <QByteArray>
 
+#include <functional>
 #include <optional>
+#include <vector>
 
 class QIODevice;
 
@@ -25,5 +27,16 @@ bool isPictureShapedStart(QByteArrayView head);
 // device untouched, when it does not start so. firstLine: the number of the text's first line.
 std::optional<SheetInfo> readIfPictureShaped(QIODevice &device, PixelRecords &out, const ReadProgress &progress,
                                              qint64 firstLine);
+
+// Shared with the grid reader: the fields of a CSV line, unquoted ("" in a quoted field
+// is one quote); a line without its "\r"; a text without its UTF-8 byte-order mark; the
+// head of a device (at most 1 MiB, from a pipe at least `lines` lines) without consuming
+// it; and the device's lines one by one (the last also without a line end) until line
+// returns false, which forEachLine then returns.
+std::vector<QByteArray> splitFields(QByteArrayView line, char separator);
+QByteArrayView withoutCarriageReturn(QByteArrayView line);
+QByteArrayView withoutBom(QByteArrayView text);
+QByteArray peekHead(QIODevice &device, int lines);
+bool forEachLine(QIODevice &device, const ReadProgress &progress, const std::function<bool(QByteArrayView)> &line);
 
 } // namespace tess::sheet

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheetreader.h"
 
+#include "gridreader.h"
 #include "picturereader.h"
 #include "sheetdata.h"
 #include "sheetheader.h"
@@ -288,12 +289,9 @@ std::optional<SheetInfo> readInHalves(QIODevice &device, PixelRecords &out, qint
 
 namespace {
 
-SheetInfo readNumbered(QIODevice &device, PixelRecords &out, qint64 blockSize, const ReadProgress &progress,
-                       qint64 firstLine)
+SheetInfo readList(QIODevice &device, PixelRecords &out, qint64 blockSize, const ReadProgress &progress,
+                   qint64 firstLine)
 {
-    // A sheet the shape of the picture has a reader of its own.
-    if (std::optional<SheetInfo> shaped = readIfPictureShaped(device, out, progress, firstLine))
-        return *shaped;
     if (const std::unique_ptr<SecondHalf> second = SecondHalf::plan(device, blockSize)) {
         const qint64 start = device.pos();
         if (std::optional<SheetInfo> info = readInHalves(device, out, blockSize, progress, *second, firstLine))
@@ -309,21 +307,44 @@ SheetInfo readNumbered(QIODevice &device, PixelRecords &out, qint64 blockSize, c
     return readWhole(device, out, blockSize, progress, firstLine);
 }
 
+// A sheet made by hand, a grid of values without the list's x and y: tried after the
+// pixel list (whose header it never has) and the picture-shaped layout.
+std::optional<SheetInfo> readIfMadeByHand(QIODevice &device, PixelRecords &out, const ReadProgress &progress,
+                                          qint64 firstLine, const SheetOptions &options)
+{
+    return readIfGrid(device, out, progress, firstLine, options);
+}
+
+SheetInfo readNumbered(QIODevice &device, PixelRecords &out, qint64 blockSize, const ReadProgress &progress,
+                       qint64 firstLine, const SheetOptions &options)
+{
+    // A sheet the shape of the picture has a reader of its own.
+    if (std::optional<SheetInfo> shaped = readIfPictureShaped(device, out, progress, firstLine))
+        return *shaped;
+    if (std::optional<SheetInfo> grid = readIfMadeByHand(device, out, progress, firstLine, options))
+        return *grid;
+    SheetInfo info = readList(device, out, blockSize, progress, firstLine);
+    tellWhatWasLookedFor(info);
+    return info;
+}
+
 } // namespace
 
-SheetInfo readSheetInBlocks(QIODevice &device, PixelRecords &out, qint64 blockSize, const ReadProgress &progress)
+SheetInfo readSheetInBlocks(QIODevice &device, PixelRecords &out, qint64 blockSize, const ReadProgress &progress,
+                            const SheetOptions &options)
 {
-    return readNumbered(device, out, blockSize, progress, 1);
+    return readNumbered(device, out, blockSize, progress, 1, options);
 }
 
-SheetInfo readWorksheetText(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
+SheetInfo readWorksheetText(QIODevice &device, PixelRecords &out, const ReadProgress &progress,
+                            const SheetOptions &options)
 {
-    return readNumbered(device, out, DefaultSheetBlockSize, progress, 0);
+    return readNumbered(device, out, DefaultSheetBlockSize, progress, 0, options);
 }
 
-SheetInfo readSheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
+SheetInfo readSheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress, const SheetOptions &options)
 {
-    return readSheetInBlocks(device, out, DefaultSheetBlockSize, progress);
+    return readSheetInBlocks(device, out, DefaultSheetBlockSize, progress, options);
 }
 
 SheetInfo outOfMemorySheet(PixelRecords &out, const QString &why)

@@ -68,6 +68,14 @@ struct SheetInfo
     QString worksheetName;    // the worksheet read, also when it is the only one
     GridReading grid = GridReading::None; // a sheet made by hand, read as a grid: how,
     GridOrigin gridOrigin;                // and where its pixel 0, 0 lies
+    bool gridOnesWhite = false;           // Ink read with 1 as white
+};
+
+// How a sheet made by hand is read: in a grid of only 0 and 1, 1 is black (ink) unless
+// onesWhite turns it round.
+struct SheetOptions
+{
+    bool onesWhite = false;
 };
 
 // Called now and then while reading with the bytes consumed so far.
@@ -78,7 +86,8 @@ using ReadProgress = std::function<void(qint64 bytesRead)>;
 // loadSheetFile, which opens a path; this is the CSV format's reader beneath them.) out is emptied
 // first (its capacity kept) and receives one record per data line that has a pixel
 // position; on a rejection it is left empty.
-SheetInfo readSheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress = {});
+SheetInfo readSheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress = {},
+                    const SheetOptions &options = {});
 
 // readSheet reads the device in blocks of this many bytes.
 inline constexpr qint64 DefaultSheetBlockSize = 256 * 1024;
@@ -86,11 +95,12 @@ inline constexpr qint64 DefaultSheetBlockSize = 256 * 1024;
 // readSheet with another block size (at least 1 byte). The result never depends on it;
 // tests read with tiny blocks so that every line end and character is split somewhere.
 SheetInfo readSheetInBlocks(QIODevice &device, PixelRecords &out, qint64 blockSize,
-                            const ReadProgress &progress = {});
+                            const ReadProgress &progress = {}, const SheetOptions &options = {});
 
 // readSheet for the CSV text of a worksheet, whose "sep=" line is line 0, so that the
 // lines are numbered as the worksheet's rows.
-SheetInfo readWorksheetText(QIODevice &device, PixelRecords &out, const ReadProgress &progress = {});
+SheetInfo readWorksheetText(QIODevice &device, PixelRecords &out, const ReadProgress &progress = {},
+                            const SheetOptions &options = {});
 
 // The refusal of a sheet whose records or reading ran out of memory: out is emptied and
 // its memory given back, why is the detail.

@@ -49,4 +49,10 @@ inline QString shapeCellName(int x, int y, SheetShape shape)
     return columnLetters(x + shapeLabelColumns(shape)) + QString::number(2 + qint64(y) * shapeRowsPerPixel(shape));
 }
 
+// The cell of a grid that holds the pixel at x, y: "D7".
+inline QString gridCellName(GridOrigin origin, int x, int y)
+{
+    return columnLetters(origin.column + x) + QString::number(qint64(origin.row) + y + 1);
+}
+
 } // namespace tess

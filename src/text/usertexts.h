@@ -186,6 +186,19 @@ enum class Text {
     PictureGreySheetFilter,
     PictureOdsFilter,
     PictureGreyOdsFilter,
+    // A grid of values made by hand: what was read, and why a grid was refused.
+    GridReadGrey,             // %1: the cells (B2:AC29), %2: the worksheet, %3 x %4: the size
+    GridReadInk,              // the same, 1 = black
+    GridReadInkWhite,         // the same, 1 = white
+    GridReadCodes,
+    GridCsvName,              // the worksheet's name where a CSV file has none
+    GridCellEmpty,            // %1: the cell
+    GridCellNotValue,         // %1: the cell, %2: its text
+    GridCellNotCode,          // %1: the cell, %2: its text
+    GridCellOutside,          // %1: the cell, %2: its text
+    GridCellNotLabel,         // %1: the cell, %2: its text, %3: the label expected
+    GridTooLarge,             // %1 x %2: the grid's size so far
+    GridLookedFor,            // %1: why the last reading did not apply
 
     // Closing with unsaved work, help and about.
     UnsavedWork,

@@ -995,6 +995,54 @@
         <source>read the painted cells %1 of %2 as a %3 × %4 picture</source>
         <translation>die bemalten Zellen %1 von %2 als Bild von %3 × %4 gelesen</translation>
     </message>
+    <message>
+        <source>read the grid %1 of %2 as a %3 × %4 picture of grey values</source>
+        <translation>das Raster %1 von %2 als %3 × %4-Bild aus Grauwerten gelesen</translation>
+    </message>
+    <message>
+        <source>read the grid %1 of %2 as a %3 × %4 picture in black and white, 1 = black</source>
+        <translation>das Raster %1 von %2 als %3 × %4-Bild in Schwarz und Weiß gelesen, 1 = schwarz</translation>
+    </message>
+    <message>
+        <source>read the grid %1 of %2 as a %3 × %4 picture of colour codes</source>
+        <translation>das Raster %1 von %2 als %3 × %4-Bild aus Farbcodes gelesen</translation>
+    </message>
+    <message>
+        <source>the sheet</source>
+        <translation>der Tabelle</translation>
+    </message>
+    <message>
+        <source>cell %1 of the grid is empty</source>
+        <translation>Zelle %1 des Rasters ist leer</translation>
+    </message>
+    <message>
+        <source>cell %1: &apos;%2&apos; is no whole number from 0 to 255</source>
+        <translation>Zelle %1: „%2“ ist keine ganze Zahl von 0 bis 255</translation>
+    </message>
+    <message>
+        <source>cell %1: &apos;%2&apos; is no colour code (#RRGGBB, RRGGBB or rgb(r, g, b))</source>
+        <translation>Zelle %1: „%2“ ist kein Farbcode (#RRGGBB, RRGGBB oder rgb(r, g, b))</translation>
+    </message>
+    <message>
+        <source>cell %1: &apos;%2&apos; lies outside the grid</source>
+        <translation>Zelle %1: „%2“ liegt außerhalb des Rasters</translation>
+    </message>
+    <message>
+        <source>cell %1: &apos;%2&apos; should be the row label %3</source>
+        <translation>Zelle %1: „%2“ sollte die Zeilenbeschriftung %3 sein</translation>
+    </message>
+    <message>
+        <source>a grid of %1 × %2 cells is larger than 16,384 columns or 16,777,216 cells</source>
+        <translation>ein Raster von %1 × %2 Zellen ist größer als 16.384 Spalten oder 16.777.216 Zellen</translation>
+    </message>
+    <message>
+        <source>%1 (looked for a pixel list with x and y, a picture-shaped sheet and a grid of values)</source>
+        <translation>%1 (gesucht wurden eine Pixelliste mit x und y, eine Tabelle in Bildform und ein Raster aus Werten)</translation>
+    </message>
+    <message>
+        <source>read the grid %1 of %2 as a %3 × %4 picture in black and white, 1 = white</source>
+        <translation>das Raster %1 von %2 als %3 × %4-Bild in Schwarz und Weiß gelesen, 1 = weiß</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

@@ -995,6 +995,54 @@
         <source>read the painted cells %1 of %2 as a %3 × %4 picture</source>
         <translation>celdas pintadas %1 de %2 leídas como una imagen de %3 × %4</translation>
     </message>
+    <message>
+        <source>read the grid %1 of %2 as a %3 × %4 picture of grey values</source>
+        <translation>se leyó la cuadrícula %1 de %2 como una imagen de %3 × %4 en valores de gris</translation>
+    </message>
+    <message>
+        <source>read the grid %1 of %2 as a %3 × %4 picture in black and white, 1 = black</source>
+        <translation>se leyó la cuadrícula %1 de %2 como una imagen de %3 × %4 en blanco y negro, 1 = negro</translation>
+    </message>
+    <message>
+        <source>read the grid %1 of %2 as a %3 × %4 picture of colour codes</source>
+        <translation>se leyó la cuadrícula %1 de %2 como una imagen de %3 × %4 en códigos de color</translation>
+    </message>
+    <message>
+        <source>the sheet</source>
+        <translation>la hoja</translation>
+    </message>
+    <message>
+        <source>cell %1 of the grid is empty</source>
+        <translation>la celda %1 de la cuadrícula está vacía</translation>
+    </message>
+    <message>
+        <source>cell %1: &apos;%2&apos; is no whole number from 0 to 255</source>
+        <translation>celda %1: «%2» no es un número entero de 0 a 255</translation>
+    </message>
+    <message>
+        <source>cell %1: &apos;%2&apos; is no colour code (#RRGGBB, RRGGBB or rgb(r, g, b))</source>
+        <translation>celda %1: «%2» no es un código de color (#RRGGBB, RRGGBB o rgb(r, g, b))</translation>
+    </message>
+    <message>
+        <source>cell %1: &apos;%2&apos; lies outside the grid</source>
+        <translation>celda %1: «%2» está fuera de la cuadrícula</translation>
+    </message>
+    <message>
+        <source>cell %1: &apos;%2&apos; should be the row label %3</source>
+        <translation>celda %1: «%2» debería ser la etiqueta de fila %3</translation>
+    </message>
+    <message>
+        <source>a grid of %1 × %2 cells is larger than 16,384 columns or 16,777,216 cells</source>
+        <translation>una cuadrícula de %1 × %2 celdas supera las 16.384 columnas o 16.777.216 celdas</translation>
+    </message>
+    <message>
+        <source>%1 (looked for a pixel list with x and y, a picture-shaped sheet and a grid of values)</source>
+        <translation>%1 (se buscó una lista de píxeles con x e y, una hoja con forma de imagen y una cuadrícula de valores)</translation>
+    </message>
+    <message>
+        <source>read the grid %1 of %2 as a %3 × %4 picture in black and white, 1 = white</source>
+        <translation>se leyó la cuadrícula %1 de %2 como una imagen de %3 × %4 en blanco y negro, 1 = blanco</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

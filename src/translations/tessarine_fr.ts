@@ -995,6 +995,54 @@
         <source>read the painted cells %1 of %2 as a %3 × %4 picture</source>
         <translation>cellules colorées %1 de %2 lues comme une image de %3 × %4</translation>
     </message>
+    <message>
+        <source>read the grid %1 of %2 as a %3 × %4 picture of grey values</source>
+        <translation>grille %1 de %2 lue comme une image de %3 × %4 en valeurs de gris</translation>
+    </message>
+    <message>
+        <source>read the grid %1 of %2 as a %3 × %4 picture in black and white, 1 = black</source>
+        <translation>grille %1 de %2 lue comme une image de %3 × %4 en noir et blanc, 1 = noir</translation>
+    </message>
+    <message>
+        <source>read the grid %1 of %2 as a %3 × %4 picture of colour codes</source>
+        <translation>grille %1 de %2 lue comme une image de %3 × %4 en codes de couleur</translation>
+    </message>
+    <message>
+        <source>the sheet</source>
+        <translation>la feuille</translation>
+    </message>
+    <message>
+        <source>cell %1 of the grid is empty</source>
+        <translation>la cellule %1 de la grille est vide</translation>
+    </message>
+    <message>
+        <source>cell %1: &apos;%2&apos; is no whole number from 0 to 255</source>
+        <translation>cellule %1 : « %2 » n’est pas un nombre entier de 0 à 255</translation>
+    </message>
+    <message>
+        <source>cell %1: &apos;%2&apos; is no colour code (#RRGGBB, RRGGBB or rgb(r, g, b))</source>
+        <translation>cellule %1 : « %2 » n’est pas un code de couleur (#RRGGBB, RRGGBB ou rgb(r, g, b))</translation>
+    </message>
+    <message>
+        <source>cell %1: &apos;%2&apos; lies outside the grid</source>
+        <translation>cellule %1 : « %2 » est en dehors de la grille</translation>
+    </message>
+    <message>
+        <source>cell %1: &apos;%2&apos; should be the row label %3</source>
+        <translation>cellule %1 : « %2 » devrait être l’étiquette de ligne %3</translation>
+    </message>
+    <message>
+        <source>a grid of %1 × %2 cells is larger than 16,384 columns or 16,777,216 cells</source>
+        <translation>une grille de %1 × %2 cellules dépasse 16 384 colonnes ou 16 777 216 cellules</translation>
+    </message>
+    <message>
+        <source>%1 (looked for a pixel list with x and y, a picture-shaped sheet and a grid of values)</source>
+        <translation>%1 (recherché : une liste de pixels avec x et y, une feuille en forme d’image et une grille de valeurs)</translation>
+    </message>
+    <message>
+        <source>read the grid %1 of %2 as a %3 × %4 picture in black and white, 1 = white</source>
+        <translation>grille %1 de %2 lue comme une image de %3 × %4 en noir et blanc, 1 = blanc</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>
