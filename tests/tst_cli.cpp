@@ -165,6 +165,10 @@ private slots:
             << QStringList{"to-sheet", "{dir}/small.png", book, "--layout", "picture", "--max-side", "769"} << 2 << usage;
         QTest::newRow("--max-side without a picture layout") << QStringList{"to-sheet", "{dir}/small.png", book, "--max-side", "64"}
                                                              << 2 << usage;
+        QTest::newRow("--ones grey") << QStringList{"to-image", "{dir}/rgb.csv", out, "--ones", "grey"} << 2
+                                     << QByteArray("--ones takes black or white, not 'grey'");
+        QTest::newRow("--ones with to-sheet") << QStringList{"to-sheet", "{dir}/small.png", book, "--ones", "white"}
+                                              << 2 << usage;
         QTest::newRow("--layout with to-image") << QStringList{"to-image", "{dir}/rgb.csv", out, "--layout", "picture"}
                                                 << 2 << usage;
     }
@@ -482,6 +486,36 @@ private slots:
         for (int i = 0; i < pixels.size(); ++i)
             QCOMPARE(QString::number(drawn.pixel(i % size.width(), i / size.width()), 16),
                      QString::number(pixels[i], 16));
+    }
+
+    // A letter drawn in 0 and 1 is black ink on white unless --ones white turns it round;
+    // the notice says which was read.
+    void onesOfAGrid_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<uint>("one");
+        QTest::addColumn<QByteArray>("notice");
+        QTest::newRow("ink by default") << QStringList{} << 0xff000000u << QByteArray("1 = black");
+        QTest::newRow("--ones black") << QStringList{"--ones", "black"} << 0xff000000u << QByteArray("1 = black");
+        QTest::newRow("--ones white") << QStringList{"--ones", "white"} << 0xffffffffu << QByteArray("1 = white");
+    }
+
+    void onesOfAGrid()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(uint, one);
+        QFETCH(QByteArray, notice);
+        const QString in = path(QStringLiteral("letter.csv"));
+        const QString out = path(QStringLiteral("letter.png"));
+        QVERIFY(writeFile(in, "0,1,0\n1,0,1\n1,1,1\n"));
+        const Result result = runCli(QStringList{"to-image", in, out} + options);
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.err.contains(notice), result.err.constData());
+        QImage drawn;
+        QVERIFY(drawn.load(out));
+        QCOMPARE(drawn.size(), QSize(3, 3));
+        QCOMPARE(drawn.pixel(1, 0), one);
+        QCOMPARE(drawn.pixel(1, 1), one ^ 0x00ffffffu);
     }
 
     // When the picture cannot be saved, the failure is all there is to say.

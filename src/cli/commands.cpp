@@ -102,7 +102,8 @@ int runToImage(const ToImageJob &job)
     {
         ProgressLine progress(userText(Text::ReadingSheet));
         result = loadSheetFile(job.sheetPath, records, info,
-                               [&progress](qint64 done, qint64 total) { progress.update(done, total); });
+                               [&progress](qint64 done, qint64 total) { progress.update(done, total); }, nullptr,
+                               SheetOptions{ job.onesWhite });
     }
     ColourModel model = InitialModel;
     if (result.ok())

@@ -32,6 +32,7 @@ struct ToImageJob
     QString sheetPath;           // or StandardStreamPath: standard input
     QString imagePath;
     std::optional<ColourModel> model; // none: the model the window would pick for the sheet
+    bool onesWhite = false;           // a grid of 0 and 1 read with 1 as white
 };
 
 // Image -> sheet, as the window's Load Image, Image to Spreadsheet and Save Sheet.

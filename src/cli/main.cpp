@@ -27,7 +27,7 @@ const char UsageText[] = QT_TRANSLATE_NOOP(
     "Usage:\n"
     "  tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002] [--watch]\n"
     "  tessarine-cli to-sheet IMAGE BOOK.xlsx|BOOK.ods --layout picture|grey [--max-side N] [--watch]\n"
-    "  tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--watch]\n"
+    "  tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--ones black|white] [--watch]\n"
     "  tessarine-cli compare IMAGE IMAGE [DIFFERENCE]\n"
     "  tessarine-cli --help | --version\n");
 
@@ -65,6 +65,9 @@ const char HelpText[] = QT_TRANSLATE_NOOP(
     "               and grey need an .xlsx or .ods name and are written in RGB.\n"
     "  --max-side N  picture, grey: reduce the picture to a long edge of N pixels at\n"
     "               most (default 256, at most 768).\n"
+    "  --ones C     to-image: in a grid of only 0 and 1 drawn by hand, 1 is black ink\n"
+    "               on white paper (the default, C = black); --ones white turns it\n"
+    "               round.\n"
     "  --watch      Convert once, then again each time the input file is saved anew\n"
     "               (by a spreadsheet or paint program, in whatever way it saves),\n"
     "               until interrupted (Ctrl+C) or terminated. A save that cannot be\n"
@@ -103,7 +106,7 @@ int usageError(const QString &problem)
 
 int compare(const QCommandLineParser &parser, const QStringList &args)
 {
-    for (const char *option : {"hsv", "rgb", "excel2002", "watch", "layout", "max-side"})
+    for (const char *option : {"hsv", "rgb", "excel2002", "watch", "layout", "max-side", "ones"})
         if (parser.isSet(QString::fromLatin1(option)))
             return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "compare takes no --%1")).arg(QLatin1String(option)));
     if (args.size() != 3 && args.size() != 4)
@@ -176,7 +179,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption watch(QStringLiteral("watch"), QString());
     const QCommandLineOption layout(QStringLiteral("layout"), QString(), QStringLiteral("layout"));
     const QCommandLineOption maxSide(QStringLiteral("max-side"), QString(), QStringLiteral("n"));
-    parser.addOptions({help, version, hsv, rgb, excel2002, watch, layout, maxSide});
+    const QCommandLineOption ones(QStringLiteral("ones"), QString(), QStringLiteral("colour"));
+    parser.addOptions({help, version, hsv, rgb, excel2002, watch, layout, maxSide, ones});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return usageError(parser.errorText());
@@ -219,6 +223,8 @@ int main(int argc, char *argv[])
         job.sheetPath = args.at(2);
         job.model = parser.isSet(hsv) ? tess::ColourModel::Hsv : tess::ColourModel::Rgb;
         job.excel2002 = parser.isSet(excel2002);
+        if (parser.isSet(ones))
+            return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "--ones applies to to-image only")));
         if (const int bad = readShape(parser, layout, maxSide, job); bad != ExitOk)
             return bad;
         if (parser.isSet(watch))
@@ -238,6 +244,10 @@ int main(int argc, char *argv[])
         job.model = tess::ColourModel::Rgb;
     else if (parser.isSet(hsv))
         job.model = tess::ColourModel::Hsv;
+    const QString inkOnes = parser.value(ones);
+    if (parser.isSet(ones) && inkOnes != QLatin1String("black") && inkOnes != QLatin1String("white"))
+        return usageError(cliText(QT_TRANSLATE_NOOP("tessarine-cli", "--ones takes black or white, not '%1'")).arg(inkOnes));
+    job.onesWhite = inkOnes == QLatin1String("white");
     if (parser.isSet(watch))
         return runWatching(job.sheetPath, tess::Text::ChangedReadAndDrawn, [job] { return runToImage(job); });
     return runToImage(job);

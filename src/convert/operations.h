@@ -58,9 +58,10 @@ using SheetProgress = std::function<void(qint64 done, qint64 total)>;
 
 // Reads the sheet at path ("-": standard input) into out; info as readSheet gives it. The
 // content decides: a workbook (.xlsx, .ods) is read as one, anything else as CSV.
-// A read stopped by stop fails soon after.
+// A read stopped by stop fails soon after. options: how a sheet made by hand is read.
 Result loadSheetFile(const QString &path, PixelRecords &out, SheetInfo &info,
-                     const SheetProgress &progress = {}, const StopFlag *stop = nullptr);
+                     const SheetProgress &progress = {}, const StopFlag *stop = nullptr,
+                     const SheetOptions &options = {});
 
 // The result for a sheet read from path: its message, and its detail with the path.
 Result sheetResult(const SheetInfo &info, const QString &path);

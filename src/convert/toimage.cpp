@@ -88,7 +88,7 @@ Result sheetResult(const SheetInfo &info, const QString &path)
 }
 
 Result loadSheetFile(const QString &path, PixelRecords &out, SheetInfo &info, const SheetProgress &progress,
-                     const StopFlag *stop)
+                     const StopFlag *stop, const SheetOptions &options)
 {
     StoppableFile file(stop);
     if (const Result opened = openSheet(file, path); !opened.ok()) {
@@ -103,7 +103,7 @@ Result loadSheetFile(const QString &path, PixelRecords &out, SheetInfo &info, co
     ReadProgress bytesRead;
     if (progress)
         bytesRead = [&progress, total](qint64 done) { progress(done, total); };
-    info = readSpreadsheet(file, out, bytesRead);
+    info = readSpreadsheet(file, out, bytesRead, options);
     return sheetResult(info, path);
 }
 

@@ -1122,17 +1122,49 @@
         <translation>--watch beobachtet eine Datei; die Standardeingabe kann nicht beobachtet werden</translation>
     </message>
     <message>
+        <source>compare takes no --%1</source>
+        <translation>compare kennt kein --%1</translation>
+    </message>
+    <message>
+        <source>compare takes two pictures and an optional difference picture, %1 paths given</source>
+        <translation>compare erwartet zwei Bilder und ein optionales Unterschiedsbild, %1 Pfade angegeben</translation>
+    </message>
+    <message>
+        <source>unknown layout &apos;%1&apos;: list, picture or grey</source>
+        <translation>unbekannte Anordnung &apos;%1&apos;: list, picture oder grey</translation>
+    </message>
+    <message>
+        <source>--max-side applies to --layout picture or grey</source>
+        <translation>--max-side gilt nur für --layout picture oder grey</translation>
+    </message>
+    <message>
+        <source>--max-side takes a number from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--max-side erwartet eine Zahl von 1 bis %1, nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--excel2002 applies to --layout list only</source>
+        <translation>--excel2002 gilt nur für --layout list</translation>
+    </message>
+    <message>
+        <source>a picture-shaped sheet is written as a workbook (.xlsx or .ods): a CSV file cannot hold its colours. Save the workbook as CSV in the spreadsheet program if you need one</source>
+        <translation>eine Tabelle in Bildform wird als Arbeitsmappe geschrieben (.xlsx oder .ods): eine CSV-Datei kann ihre Farben nicht halten. Speichern Sie die Arbeitsmappe in der Tabellenkalkulation als CSV, wenn Sie eine brauchen</translation>
+    </message>
+    <message>
+        <source>--layout and --max-side apply to to-sheet only; to-image knows the layout by the content</source>
+        <translation>--layout und --max-side gelten nur für to-sheet; to-image erkennt die Anordnung am Inhalt</translation>
+    </message>
+    <message>
         <source>Usage:
   tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002] [--watch]
   tessarine-cli to-sheet IMAGE BOOK.xlsx|BOOK.ods --layout picture|grey [--max-side N] [--watch]
-  tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--watch]
+  tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--ones black|white] [--watch]
   tessarine-cli compare IMAGE IMAGE [DIFFERENCE]
   tessarine-cli --help | --version
 </source>
         <translation>Aufruf:
   tessarine-cli to-sheet BILD TABELLE [--hsv] [--excel2002] [--watch]
   tessarine-cli to-sheet BILD MAPPE.xlsx|MAPPE.ods --layout picture|grey [--max-side N] [--watch]
-  tessarine-cli to-image TABELLE BILD [--rgb | --hsv] [--watch]
+  tessarine-cli to-image TABELLE BILD [--rgb | --hsv] [--ones black|white] [--watch]
   tessarine-cli compare BILD BILD [UNTERSCHIED]
   tessarine-cli --help | --version
 </translation>
@@ -1170,6 +1202,9 @@ Options:
                and grey need an .xlsx or .ods name and are written in RGB.
   --max-side N  picture, grey: reduce the picture to a long edge of N pixels at
                most (default 256, at most 768).
+  --ones C     to-image: in a grid of only 0 and 1 drawn by hand, 1 is black ink
+               on white paper (the default, C = black); --ones white turns it
+               round.
   --watch      Convert once, then again each time the input file is saved anew
                (by a spreadsheet or paint program, in whatever way it saves),
                until interrupted (Ctrl+C) or terminated. A save that cannot be
@@ -1216,6 +1251,9 @@ Optionen:
                einen Namen auf .xlsx oder .ods und werden in RGB geschrieben.
   --max-side N  picture, grey: das Bild auf höchstens N Pixel Kantenlänge
                verkleinern (Vorgabe 256, höchstens 768).
+  --ones C     to-image: in einem von Hand gemachten Raster aus nur 0 und 1 ist 1
+               schwarze Tinte auf weißem Papier (Vorgabe, C = black); --ones white
+               kehrt es um.
   --watch      Einmal umwandeln, dann nach jedem neuen Speichern der Eingabedatei erneut (egal
                wie ein Tabellenkalkulations- oder Malprogramm speichert), bis zum Abbruch
                (Ctrl+C) oder Beenden. Ist eine Fassung nicht lesbar, wird der Grund ausgegeben
@@ -1232,36 +1270,12 @@ Bei compare: 3, wenn die Bilder verschieden sind, 0, wenn sie gleich sind.
 </translation>
     </message>
     <message>
-        <source>compare takes no --%1</source>
-        <translation>compare kennt kein --%1</translation>
+        <source>--ones applies to to-image only</source>
+        <translation>--ones gilt nur für to-image</translation>
     </message>
     <message>
-        <source>compare takes two pictures and an optional difference picture, %1 paths given</source>
-        <translation>compare erwartet zwei Bilder und ein optionales Unterschiedsbild, %1 Pfade angegeben</translation>
-    </message>
-    <message>
-        <source>unknown layout &apos;%1&apos;: list, picture or grey</source>
-        <translation>unbekannte Anordnung &apos;%1&apos;: list, picture oder grey</translation>
-    </message>
-    <message>
-        <source>--max-side applies to --layout picture or grey</source>
-        <translation>--max-side gilt nur für --layout picture oder grey</translation>
-    </message>
-    <message>
-        <source>--max-side takes a number from 1 to %1, not &apos;%2&apos;</source>
-        <translation>--max-side erwartet eine Zahl von 1 bis %1, nicht &apos;%2&apos;</translation>
-    </message>
-    <message>
-        <source>--excel2002 applies to --layout list only</source>
-        <translation>--excel2002 gilt nur für --layout list</translation>
-    </message>
-    <message>
-        <source>a picture-shaped sheet is written as a workbook (.xlsx or .ods): a CSV file cannot hold its colours. Save the workbook as CSV in the spreadsheet program if you need one</source>
-        <translation>eine Tabelle in Bildform wird als Arbeitsmappe geschrieben (.xlsx oder .ods): eine CSV-Datei kann ihre Farben nicht halten. Speichern Sie die Arbeitsmappe in der Tabellenkalkulation als CSV, wenn Sie eine brauchen</translation>
-    </message>
-    <message>
-        <source>--layout and --max-side apply to to-sheet only; to-image knows the layout by the content</source>
-        <translation>--layout und --max-side gelten nur für to-sheet; to-image erkennt die Anordnung am Inhalt</translation>
+        <source>--ones takes black or white, not &apos;%1&apos;</source>
+        <translation>--ones erwartet black oder white, nicht &apos;%1&apos;</translation>
     </message>
 </context>
 </TS>

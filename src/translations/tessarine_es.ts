@@ -1122,17 +1122,49 @@
         <translation>--watch sigue un archivo; la entrada estándar no se puede vigilar</translation>
     </message>
     <message>
+        <source>compare takes no --%1</source>
+        <translation>compare no admite --%1</translation>
+    </message>
+    <message>
+        <source>compare takes two pictures and an optional difference picture, %1 paths given</source>
+        <translation>compare espera dos imágenes y una imagen de diferencia opcional; se dieron %1 rutas</translation>
+    </message>
+    <message>
+        <source>unknown layout &apos;%1&apos;: list, picture or grey</source>
+        <translation>disposición desconocida &apos;%1&apos;: list, picture o grey</translation>
+    </message>
+    <message>
+        <source>--max-side applies to --layout picture or grey</source>
+        <translation>--max-side solo se aplica a --layout picture o grey</translation>
+    </message>
+    <message>
+        <source>--max-side takes a number from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--max-side espera un número de 1 a %1, no &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--excel2002 applies to --layout list only</source>
+        <translation>--excel2002 solo se aplica a --layout list</translation>
+    </message>
+    <message>
+        <source>a picture-shaped sheet is written as a workbook (.xlsx or .ods): a CSV file cannot hold its colours. Save the workbook as CSV in the spreadsheet program if you need one</source>
+        <translation>una hoja con forma de imagen se escribe como libro (.xlsx u .ods): un archivo CSV no puede guardar sus colores. Guarde el libro como CSV en la hoja de cálculo si lo necesita</translation>
+    </message>
+    <message>
+        <source>--layout and --max-side apply to to-sheet only; to-image knows the layout by the content</source>
+        <translation>--layout y --max-side solo se aplican a to-sheet; to-image reconoce la disposición por el contenido</translation>
+    </message>
+    <message>
         <source>Usage:
   tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002] [--watch]
   tessarine-cli to-sheet IMAGE BOOK.xlsx|BOOK.ods --layout picture|grey [--max-side N] [--watch]
-  tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--watch]
+  tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--ones black|white] [--watch]
   tessarine-cli compare IMAGE IMAGE [DIFFERENCE]
   tessarine-cli --help | --version
 </source>
         <translation>Uso:
   tessarine-cli to-sheet IMAGEN HOJA [--hsv] [--excel2002] [--watch]
   tessarine-cli to-sheet IMAGEN LIBRO.xlsx|LIBRO.ods --layout picture|grey [--max-side N] [--watch]
-  tessarine-cli to-image HOJA IMAGEN [--rgb | --hsv] [--watch]
+  tessarine-cli to-image HOJA IMAGEN [--rgb | --hsv] [--ones black|white] [--watch]
   tessarine-cli compare IMAGEN IMAGEN [DIFERENCIA]
   tessarine-cli --help | --version
 </translation>
@@ -1170,6 +1202,9 @@ Options:
                and grey need an .xlsx or .ods name and are written in RGB.
   --max-side N  picture, grey: reduce the picture to a long edge of N pixels at
                most (default 256, at most 768).
+  --ones C     to-image: in a grid of only 0 and 1 drawn by hand, 1 is black ink
+               on white paper (the default, C = black); --ones white turns it
+               round.
   --watch      Convert once, then again each time the input file is saved anew
                (by a spreadsheet or paint program, in whatever way it saves),
                until interrupted (Ctrl+C) or terminated. A save that cannot be
@@ -1215,6 +1250,9 @@ Opciones:
                nombre .xlsx u .ods y se escriben en RGB.
   --max-side N  picture, grey: reduce la imagen a un lado mayor de N píxeles como
                máximo (256 por defecto, 768 como máximo).
+  --ones C     to-image: en una cuadrícula hecha a mano de solo 0 y 1, el 1 es
+               tinta negra sobre papel blanco (por defecto, C = black); --ones white
+               lo invierte.
   --watch      Convierte una vez y de nuevo cada vez que se vuelve a guardar el archivo de
                entrada (con un programa de hojas de cálculo o de dibujo, sea como sea), hasta
                que se interrumpe (Ctrl+C) o se termina. Si un guardado no se puede leer, se
@@ -1231,36 +1269,12 @@ Con compare: 3 si las imágenes son distintas, 0 si son iguales.
 </translation>
     </message>
     <message>
-        <source>compare takes no --%1</source>
-        <translation>compare no admite --%1</translation>
+        <source>--ones applies to to-image only</source>
+        <translation>--ones solo se aplica a to-image</translation>
     </message>
     <message>
-        <source>compare takes two pictures and an optional difference picture, %1 paths given</source>
-        <translation>compare espera dos imágenes y una imagen de diferencia opcional; se dieron %1 rutas</translation>
-    </message>
-    <message>
-        <source>unknown layout &apos;%1&apos;: list, picture or grey</source>
-        <translation>disposición desconocida &apos;%1&apos;: list, picture o grey</translation>
-    </message>
-    <message>
-        <source>--max-side applies to --layout picture or grey</source>
-        <translation>--max-side solo se aplica a --layout picture o grey</translation>
-    </message>
-    <message>
-        <source>--max-side takes a number from 1 to %1, not &apos;%2&apos;</source>
-        <translation>--max-side espera un número de 1 a %1, no &apos;%2&apos;</translation>
-    </message>
-    <message>
-        <source>--excel2002 applies to --layout list only</source>
-        <translation>--excel2002 solo se aplica a --layout list</translation>
-    </message>
-    <message>
-        <source>a picture-shaped sheet is written as a workbook (.xlsx or .ods): a CSV file cannot hold its colours. Save the workbook as CSV in the spreadsheet program if you need one</source>
-        <translation>una hoja con forma de imagen se escribe como libro (.xlsx u .ods): un archivo CSV no puede guardar sus colores. Guarde el libro como CSV en la hoja de cálculo si lo necesita</translation>
-    </message>
-    <message>
-        <source>--layout and --max-side apply to to-sheet only; to-image knows the layout by the content</source>
-        <translation>--layout y --max-side solo se aplican a to-sheet; to-image reconoce la disposición por el contenido</translation>
+        <source>--ones takes black or white, not &apos;%1&apos;</source>
+        <translation>--ones espera black o white, no &apos;%1&apos;</translation>
     </message>
 </context>
 </TS>

@@ -1122,17 +1122,49 @@
         <translation>--watch suit un fichier&#xa0;; l’entrée standard ne peut pas être surveillée</translation>
     </message>
     <message>
+        <source>compare takes no --%1</source>
+        <translation>compare n’accepte pas --%1</translation>
+    </message>
+    <message>
+        <source>compare takes two pictures and an optional difference picture, %1 paths given</source>
+        <translation>compare attend deux images et une image de différence facultative, %1 chemins donnés</translation>
+    </message>
+    <message>
+        <source>unknown layout &apos;%1&apos;: list, picture or grey</source>
+        <translation>disposition inconnue &apos;%1&apos;&#xa0;: list, picture ou grey</translation>
+    </message>
+    <message>
+        <source>--max-side applies to --layout picture or grey</source>
+        <translation>--max-side ne s’applique qu’à --layout picture ou grey</translation>
+    </message>
+    <message>
+        <source>--max-side takes a number from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--max-side attend un nombre de 1 à %1, pas &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--excel2002 applies to --layout list only</source>
+        <translation>--excel2002 ne s’applique qu’à --layout list</translation>
+    </message>
+    <message>
+        <source>a picture-shaped sheet is written as a workbook (.xlsx or .ods): a CSV file cannot hold its colours. Save the workbook as CSV in the spreadsheet program if you need one</source>
+        <translation>une feuille en forme d’image s’écrit comme classeur (.xlsx ou .ods)&#xa0;: un fichier CSV ne peut pas garder ses couleurs. Enregistrez le classeur en CSV dans le tableur si vous en avez besoin</translation>
+    </message>
+    <message>
+        <source>--layout and --max-side apply to to-sheet only; to-image knows the layout by the content</source>
+        <translation>--layout et --max-side ne s’appliquent qu’à to-sheet&#xa0;; to-image reconnaît la disposition d’après le contenu</translation>
+    </message>
+    <message>
         <source>Usage:
   tessarine-cli to-sheet IMAGE SHEET [--hsv] [--excel2002] [--watch]
   tessarine-cli to-sheet IMAGE BOOK.xlsx|BOOK.ods --layout picture|grey [--max-side N] [--watch]
-  tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--watch]
+  tessarine-cli to-image SHEET IMAGE [--rgb | --hsv] [--ones black|white] [--watch]
   tessarine-cli compare IMAGE IMAGE [DIFFERENCE]
   tessarine-cli --help | --version
 </source>
         <translation>Utilisation&#xa0;:
   tessarine-cli to-sheet IMAGE FEUILLE [--hsv] [--excel2002] [--watch]
   tessarine-cli to-sheet IMAGE CLASSEUR.xlsx|CLASSEUR.ods --layout picture|grey [--max-side N] [--watch]
-  tessarine-cli to-image FEUILLE IMAGE [--rgb | --hsv] [--watch]
+  tessarine-cli to-image FEUILLE IMAGE [--rgb | --hsv] [--ones black|white] [--watch]
   tessarine-cli compare IMAGE IMAGE [DIFFÉRENCE]
   tessarine-cli --help | --version
 </translation>
@@ -1170,6 +1202,9 @@ Options:
                and grey need an .xlsx or .ods name and are written in RGB.
   --max-side N  picture, grey: reduce the picture to a long edge of N pixels at
                most (default 256, at most 768).
+  --ones C     to-image: in a grid of only 0 and 1 drawn by hand, 1 is black ink
+               on white paper (the default, C = black); --ones white turns it
+               round.
   --watch      Convert once, then again each time the input file is saved anew
                (by a spreadsheet or paint program, in whatever way it saves),
                until interrupted (Ctrl+C) or terminated. A save that cannot be
@@ -1216,6 +1251,9 @@ Options&#xa0;:
                en .xlsx ou .ods et sont écrits en RVB.
   --max-side N  picture, grey&#xa0;: réduit l’image à N pixels au plus sur le grand côté
                (256 par défaut, 768 au plus).
+  --ones C     to-image&#xa0;: dans une grille faite à la main de 0 et de 1 seulement,
+               1 est l’encre noire sur le papier blanc (par défaut, C = black)&#xa0;;
+               --ones white inverse cela.
   --watch      Convertit une fois, puis à chaque nouvel enregistrement du fichier d’entrée
                (par un tableur ou un logiciel de dessin, peu importe comment), jusqu’à
                interruption (Ctrl+C) ou arrêt. Si un enregistrement est illisible, la raison
@@ -1232,36 +1270,12 @@ Pour compare : 3 si les images diffèrent, 0 si elles sont identiques.
 </translation>
     </message>
     <message>
-        <source>compare takes no --%1</source>
-        <translation>compare n’accepte pas --%1</translation>
+        <source>--ones applies to to-image only</source>
+        <translation>--ones ne s’applique qu’à to-image</translation>
     </message>
     <message>
-        <source>compare takes two pictures and an optional difference picture, %1 paths given</source>
-        <translation>compare attend deux images et une image de différence facultative, %1 chemins donnés</translation>
-    </message>
-    <message>
-        <source>unknown layout &apos;%1&apos;: list, picture or grey</source>
-        <translation>disposition inconnue &apos;%1&apos;&#xa0;: list, picture ou grey</translation>
-    </message>
-    <message>
-        <source>--max-side applies to --layout picture or grey</source>
-        <translation>--max-side ne s’applique qu’à --layout picture ou grey</translation>
-    </message>
-    <message>
-        <source>--max-side takes a number from 1 to %1, not &apos;%2&apos;</source>
-        <translation>--max-side attend un nombre de 1 à %1, pas &apos;%2&apos;</translation>
-    </message>
-    <message>
-        <source>--excel2002 applies to --layout list only</source>
-        <translation>--excel2002 ne s’applique qu’à --layout list</translation>
-    </message>
-    <message>
-        <source>a picture-shaped sheet is written as a workbook (.xlsx or .ods): a CSV file cannot hold its colours. Save the workbook as CSV in the spreadsheet program if you need one</source>
-        <translation>une feuille en forme d’image s’écrit comme classeur (.xlsx ou .ods)&#xa0;: un fichier CSV ne peut pas garder ses couleurs. Enregistrez le classeur en CSV dans le tableur si vous en avez besoin</translation>
-    </message>
-    <message>
-        <source>--layout and --max-side apply to to-sheet only; to-image knows the layout by the content</source>
-        <translation>--layout et --max-side ne s’appliquent qu’à to-sheet&#xa0;; to-image reconnaît la disposition d’après le contenu</translation>
+        <source>--ones takes black or white, not &apos;%1&apos;</source>
+        <translation>--ones attend black ou white, pas &apos;%1&apos;</translation>
     </message>
 </context>
 </TS>

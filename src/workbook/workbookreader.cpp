@@ -120,7 +120,7 @@ struct SheetRead
 };
 
 SheetRead readOneSheet(WorkbookArchive &archive, const std::function<std::unique_ptr<WorksheetSource>()> &open,
-                       PixelRecords &out, const ReadProgress &progress)
+                       PixelRecords &out, const ReadProgress &progress, const SheetOptions &options)
 {
     SheetRead result;
     for (const bool sorted : { false, true }) {
@@ -134,7 +134,7 @@ SheetRead readOneSheet(WorkbookArchive &archive, const std::function<std::unique
         ReadProgress position;
         if (progress)
             position = [&](qint64) { progress(archive.position()); };
-        result.info = readWorksheetText(text, out, position);
+        result.info = readWorksheetText(text, out, position, options);
         text.finish();
         result.found = text.source().found();
         result.name = text.source().name();
@@ -200,7 +200,7 @@ bool readPaintedSheet(WorkbookArchive &archive, const WorkbookSheets &book, cons
 // The active sheet if it is a visible worksheet with x and y, else the first visible one
 // that has them. The sheet's name is told when there are others.
 SheetInfo readXlsxBook(WorkbookArchive &archive, const WorkbookSheets &book, PixelRecords &out,
-                       const ReadProgress &progress)
+                       const ReadProgress &progress, const SheetOptions &options)
 {
     std::vector<int> order;
     const int count = int(book.sheets.size());
@@ -216,7 +216,7 @@ SheetInfo readXlsxBook(WorkbookArchive &archive, const WorkbookSheets &book, Pix
     QStringList looked;
     SheetRead read;
     for (const int i : order) {
-        read = readOneSheet(archive, [&] { return openXlsxSheet(archive, book, i); }, out, progress);
+        read = readOneSheet(archive, [&] { return openXlsxSheet(archive, book, i); }, out, progress, options);
         if (hasPosition(read)) {
             if (!read.failed)
                 read.info.worksheetName = book.sheets[size_t(i)].name;
@@ -237,7 +237,7 @@ SheetInfo readXlsxBook(WorkbookArchive &archive, const WorkbookSheets &book, Pix
 constexpr int MaxOdsTablesTried = 64;
 
 SheetInfo readOdsBook(WorkbookArchive &archive, const WorkbookSheets &book, PixelRecords &out,
-                      const ReadProgress &progress)
+                      const ReadProgress &progress, const SheetOptions &options)
 {
     QStringList looked;
     SheetInfo lastLooked;
@@ -256,12 +256,12 @@ SheetInfo readOdsBook(WorkbookArchive &archive, const WorkbookSheets &book, Pixe
     };
     bool chosen = false;
     if (!book.activeName.isEmpty()) {
-        const SheetInfo info = tried(readOneSheet(archive, [&] { return openOdsSheet(archive, book.activeName, 0); }, out, progress), chosen);
+        const SheetInfo info = tried(readOneSheet(archive, [&] { return openOdsSheet(archive, book.activeName, 0); }, out, progress, options), chosen);
         if (chosen)
             return info;
     }
     for (int ordinal = 0; ordinal < MaxOdsTablesTried; ++ordinal) {
-        const SheetRead read = readOneSheet(archive, [&] { return openOdsSheet(archive, {}, ordinal); }, out, progress);
+        const SheetRead read = readOneSheet(archive, [&] { return openOdsSheet(archive, {}, ordinal); }, out, progress, options);
         if (!read.failed && read.found && !book.activeName.isEmpty() && read.name == book.activeName)
             continue;
         const SheetInfo info = tried(read, chosen);
@@ -289,11 +289,11 @@ QString foreignInside(QIODevice &device)
 // The CSV text of a sheet packed alone into a ZIP container or a gzip file: read as a
 // sheet file is, its packed bytes bounded as a workbook's part.
 SheetInfo readPackedText(QIODevice &text, const std::function<QString()> &failure, PixelRecords &out,
-                         const ReadProgress &progress)
+                         const ReadProgress &progress, const SheetOptions &options)
 {
     if (const QString kind = foreignInside(text); !kind.isEmpty())
         return refused(kind);
-    SheetInfo info = readSheet(text, out, progress);
+    SheetInfo info = readSheet(text, out, progress, options);
     if (const QString why = failure(); !why.isEmpty()) {
         out.clear();
         return refused(why);
@@ -301,7 +301,7 @@ SheetInfo readPackedText(QIODevice &text, const std::function<QString()> &failur
     return info;
 }
 
-SheetInfo readZippedText(WorkbookArchive &archive, PixelRecords &out, const ReadProgress &progress)
+SheetInfo readZippedText(WorkbookArchive &archive, PixelRecords &out, const ReadProgress &progress, const SheetOptions &options)
 {
     const QStringList files = archive.fileNames();
     if (files.isEmpty())
@@ -314,29 +314,29 @@ SheetInfo readZippedText(WorkbookArchive &archive, PixelRecords &out, const Read
     ReadProgress position;
     if (progress)
         position = [&](qint64) { progress(archive.position()); };
-    return readPackedText(*entry, [&] { return archive.failure(); }, out, position);
+    return readPackedText(*entry, [&] { return archive.failure(); }, out, position, options);
 }
 
-SheetInfo readGzip(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
+SheetInfo readGzip(QIODevice &device, PixelRecords &out, const ReadProgress &progress, const SheetOptions &options)
 {
     GzipDevice text(device);
     ReadProgress position;
     if (progress)
         position = [&](qint64) { progress(text.consumed()); };
-    return readPackedText(text, [&] { return text.failure(); }, out, position);
+    return readPackedText(text, [&] { return text.failure(); }, out, position, options);
 }
 
-SheetInfo readContainer(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
+SheetInfo readContainer(QIODevice &device, PixelRecords &out, const ReadProgress &progress, const SheetOptions &options)
 {
     WorkbookArchive archive(device);
     if (!archive.open())
         return refused(archive.failure());
     if (!holdsWorkbook(archive))
-        return readZippedText(archive, out, progress);
+        return readZippedText(archive, out, progress, options);
     WorkbookSheets book;
     if (!readWorkbookSheets(archive, book))
         return refused(archive.failure());
-    return book.ods ? readOdsBook(archive, book, out, progress) : readXlsxBook(archive, book, out, progress);
+    return book.ods ? readOdsBook(archive, book, out, progress, options) : readXlsxBook(archive, book, out, progress, options);
 }
 
 } // namespace
@@ -347,33 +347,33 @@ bool isWorkbook(QIODevice &device)
     return isZip(head) || isCompoundFile(head);
 }
 
-static SheetInfo readWorkbook(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
+static SheetInfo readWorkbook(QIODevice &device, PixelRecords &out, const ReadProgress &progress, const SheetOptions &options)
 {
     out.clear();
     const QByteArray head = device.peek(8);
     if (isCompoundFile(head))
         return refused(compoundKind(device));
     if (!device.isSequential())
-        return readContainer(device, out, progress);
+        return readContainer(device, out, progress, options);
     QTemporaryFile copy;
     if (!spool(device, copy))
         return refused(userText(Text::NotCopiedToTemporary));
-    return readContainer(copy, out, progress);
+    return readContainer(copy, out, progress, options);
 }
 
-SheetInfo readSpreadsheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress)
+SheetInfo readSpreadsheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress, const SheetOptions &options)
 {
     // Memory may run out anywhere in a workbook's layers (the container's directory, the
     // shared texts, a thread's stack); the CSV reader catches it for the records itself.
     try {
         if (isWorkbook(device)) {
-            SheetInfo info = readWorkbook(device, out, progress);
+            SheetInfo info = readWorkbook(device, out, progress, options);
             // A workbook's lines are its rows, not lines of a file a viewer could point to.
             info.lines = RecordLines{};
             return info;
         }
         if (isGzip(device.peek(2))) {
-            SheetInfo info = readGzip(device, out, progress);
+            SheetInfo info = readGzip(device, out, progress, options);
             info.lines = RecordLines{};
             return info;
         }
@@ -381,7 +381,7 @@ SheetInfo readSpreadsheet(QIODevice &device, PixelRecords &out, const ReadProgre
             out.clear();
             return refused(kind);
         }
-        return readSheet(device, out, progress);
+        return readSheet(device, out, progress, options);
     } catch (const std::bad_alloc &) {
         return outOfMemorySheet(out, userText(Text::WorksheetOutOfMemory));
     }

@@ -22,6 +22,7 @@ bool isWorkbook(QIODevice &device);
 // NotValidSheet, with the reason in SheetInfo::detail, and no records. A file that is
 // recognisably something else is refused naming what it is. Anything else is read as
 // CSV text (readSheet). progress reports how far into the device the reading has come.
-SheetInfo readSpreadsheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress = {});
+SheetInfo readSpreadsheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress = {},
+                          const SheetOptions &options = {});
 
 } // namespace tess
