@@ -995,6 +995,26 @@
         <source>read the painted cells %1 of %2 as a %3 × %4 picture</source>
         <translation>die bemalten Zellen %1 von %2 als Bild von %3 × %4 gelesen</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Zuletzt geöffnete Dateien</translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>Keine zuletzt geöffneten Dateien</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

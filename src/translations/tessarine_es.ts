@@ -995,6 +995,26 @@
         <source>read the painted cells %1 of %2 as a %3 × %4 picture</source>
         <translation>celdas pintadas %1 de %2 leídas como una imagen de %3 × %4</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Archivos recientes</translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>No hay archivos recientes</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

@@ -995,6 +995,26 @@
         <source>read the painted cells %1 of %2 as a %3 × %4 picture</source>
         <translation>cellules colorées %1 de %2 lues comme une image de %3 × %4</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Fichiers récents</translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>Aucun fichier récent</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>
