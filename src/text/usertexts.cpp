@@ -265,6 +265,7 @@ constexpr std::array Sources{
         "<tr><td>Ctrl+Shift+S</td><td>Save Image</td></tr>"
         "<tr><td>Ctrl+E</td><td>Excel2002 Compatibility</td></tr>"
         "<tr><td>Ctrl+I</td><td>Look into the pixels (the pixel viewer)</td></tr>"
+        "<tr><td>Ctrl+Z / Ctrl+Shift+Z</td><td>Undo / Redo</td></tr>"
         "<tr><td>F1</td><td>This help</td></tr>"
         "<tr><td>Ctrl+Q</td><td>Quit</td></tr></table>"
         "<p>In the pixel viewer: Ctrl+wheel, + and - zoom, 0 fits, 1 shows 1:1, the arrow keys move "
