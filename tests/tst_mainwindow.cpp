@@ -760,7 +760,8 @@ private slots:
         QTest::addColumn<QString>("warning");
         QTest::addColumn<QString>("reason");  // the box's informative text after the path
         const QString invalid = QStringLiteral("Invalid Sheet / This is not a valid color spreadsheet.");
-        QTest::newRow("empty file") << QByteArray() << invalid << "no header line";
+        QTest::newRow("empty file") << QByteArray() << invalid << "the file is empty";
+        QTest::newRow("empty workbook.xlsx") << QByteArray() << invalid << "the file is empty";
         QTest::newRow("capital header") << QByteArray("X,Y,R,G,B\n1,2,3,4,5\n") << invalid
                                         << "the header has no columns named x and y";
         QTest::newRow("alpha only") << QByteArray("x,y,a\n1,2,3\n")

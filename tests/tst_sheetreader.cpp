@@ -493,7 +493,7 @@ void TestSheetReader::refusalDetail_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("detail");
 
-    QTest::newRow("empty file") << QByteArray() << "no header line";
+    QTest::newRow("empty file") << QByteArray() << "the file is empty";
     QTest::newRow("only line ends") << QByteArray("\r\n\n") << "no header line";
     QTest::newRow("capitals") << QByteArray("X,Y,R,G,B\n0,0,1,2,3\n")
                               << "the header has no columns named x and y; it has X, Y, R, G, B; none of its 2 non-empty lines names x and y";

@@ -18,6 +18,8 @@ QString settingsKey(FilePlaces::Side side)
     return side == FilePlaces::Image ? QStringLiteral("folders/pictures") : QStringLiteral("folders/sheets");
 }
 
+const QString RecentKey = QStringLiteral("recentFiles");
+
 } // namespace
 
 QString filterSuffix(const QString &filter)
@@ -86,8 +88,24 @@ void FilePlaces::remember(Side side, const QString &path)
         return;
     m_source[side] = path;
     m_folder = QFileInfo(path).absolutePath();
-    if (g_acrossRuns)
+    QStringList files = recent();
+    const QString whole = QFileInfo(path).absoluteFilePath();
+    files.removeAll(whole);
+    files.prepend(whole);
+    while (files.size() > RecentKept)
+        files.removeLast();
+    m_recent = files;
+    if (g_acrossRuns) {
         QSettings().setValue(settingsKey(side), m_folder);
+        QSettings().setValue(RecentKey, files);
+    }
+}
+
+QStringList FilePlaces::recent() const
+{
+    QStringList files = g_acrossRuns ? QSettings().value(RecentKey).toStringList() : m_recent;
+    files.removeIf([](const QString &file) { return !QFileInfo::exists(file); });
+    return files;
 }
 
 void FilePlaces::derive(Side side)

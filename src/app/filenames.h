@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class Dialogs;
 class QWidget;
@@ -41,16 +42,24 @@ public:
     QString askSaveName(Dialogs &dialogs, QWidget *parent, Side side, const QString &caption,
                         const QString &filter, const QString &shown = QString(), QString *chosen = nullptr) const;
 
-    // A file was loaded into, or saved from, that side.
+    // A file was loaded into, or saved from, that side; it heads the recent files.
     void remember(Side side, const QString &path);
+
+    // The files last loaded or saved, newest first, at most RecentKept; those no longer
+    // there are left out. Kept across runs as the folder is.
+    static constexpr int RecentKept = 8;
+    QStringList recent() const;
 
     // The side's data was made from the other side's: it now carries that file's name.
     void derive(Side side);
 
     // The file the side's data came from, as remembered; empty when none.
     QString source(Side side) const;
+    // The side's data is again what came from path (a step taken back); the folder stays.
+    void setSource(Side side, const QString &path) { m_source[side] = path; }
 
 private:
     QString m_folder;
     QString m_source[2];
+    QStringList m_recent; // when nothing is kept across runs
 };

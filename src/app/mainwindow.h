@@ -118,6 +118,11 @@ private:
     // (spreadsheetprogram.cpp).
     void openInSpreadsheet();
     void openSheetFile(const QString &path);
+    // Undo and redo: both sides as the document had them, shown as they were (goingback.cpp).
+    void setUpHistory();
+    void goTo(bool back);
+    void showHistoryActions();
+    void showSheetFile();
 
     QString imageFileName;
     QString sheetFileName;

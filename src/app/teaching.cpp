@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QFileInfo>
+#include <QMenu>
 #include <QScreen>
 
 #include <functional>
@@ -74,6 +75,19 @@ void MainWindow::setUpTeachingAids()
                                        [this] { openInSpreadsheet(); });
     inSpreadsheet->setObjectName(QStringLiteral("openInSpreadsheet"));
     inSpreadsheet->setToolTip(tr("Open the sheet in the spreadsheet program, saved first when it is new (Ctrl+Shift+E)"));
+    setUpHistory();
+    // Filled each time it opens, so that a file deleted since is not offered.
+    auto *recent = new QMenu(tr("Recent files"), this);
+    recent->setObjectName(QStringLiteral("recentFiles"));
+    recent->setToolTipsVisible(true);
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] {
+        recent->clear();
+        for (const QString &file : places.recent())
+            recent->addAction(QFileInfo(file).fileName(), this, [this, file] { openFile(file); })->setToolTip(file);
+        if (recent->isEmpty())
+            recent->addAction(tr("No recent files"))->setEnabled(false);
+    });
+    addAction(recent->menuAction());
     windowAction(this, tr("Help"), QKeySequence(QKeySequence::HelpContents), [this] { showHelp(this); });
     windowAction(this, tr("About Tessarine"), QKeySequence(), [this] { showAbout(this); });
     // Also from the viewer or the help window, which belong to this window.

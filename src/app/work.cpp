@@ -48,6 +48,7 @@ void MainWindow::showDocumentState()
 {
     const bool newPicture = image.cacheKey() != document->picture().cacheKey();
     fillFromDocument();
+    showHistoryActions();
     if (auto *inSpreadsheet = findChild<QAction *>(QStringLiteral("openInSpreadsheet")))
         inSpreadsheet->setEnabled(document->hasSheet());
 
@@ -124,6 +125,7 @@ void MainWindow::workStarted(Work work, const QString &what)
     focusBeforeWork = focusWidget();
     centralWidget()->setEnabled(false);
     findChild<QShortcut *>(QStringLiteral("stopWork"))->setEnabled(true);
+    showHistoryActions();
 }
 
 namespace {
@@ -148,6 +150,7 @@ void MainWindow::workEnded()
     delete std::exchange(busyBar, nullptr);
     centralWidget()->setEnabled(true);
     findChild<QShortcut *>(QStringLiteral("stopWork"))->setEnabled(false);
+    showHistoryActions();
     // Back where the keyboard was, unless the work's end took that control away.
     if (focusBeforeWork && focusBeforeWork->isEnabled() && focusBeforeWork->isVisible())
         focusBeforeWork->setFocus(Qt::OtherFocusReason);

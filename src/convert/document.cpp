@@ -192,7 +192,9 @@ void Document::jobDone()
     m_running = Work::None;
     for (const Result &said : job->notices)
         emit notice(job->work, said);
+    std::optional<DocumentStep> before = changesSides(job->work) ? std::optional(step()) : std::nullopt;
     take(*job);
+    keep(*job, std::move(before));
     const bool sheetFile = job->work == Work::LoadSheet || job->work == Work::ReloadSheet || job->work == Work::SaveSheet;
     const bool pictureFile =
         job->work == Work::LoadPicture || job->work == Work::ReloadPicture || job->work == Work::SavePicture;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "filefollower.h"
+#include "history.h"
 #include "operations.h"
 #include "model/sheetshape.h"
 
@@ -11,6 +12,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 
@@ -141,6 +143,18 @@ public:
     void setFollowing(bool on);
     bool following() const { return m_following; }
 
+    // ---- Going back (documenthistory.cpp)
+    // The last load, conversion, drawing or reading again is taken back, both sides as they
+    // were, and done again; saves are no steps. False while work runs or with no step there.
+    bool canUndo() const { return !busy() && m_history.canUndo(); }
+    bool canRedo() const { return !busy() && m_history.canRedo(); }
+    bool undo();
+    bool redo();
+    // Asked for what the window shows with the sides whenever a step is kept.
+    void setShownBy(std::function<SidesShown()> shown) { m_shownBy = std::move(shown); }
+    // What the window showed with the sides the last undo or redo went to.
+    const SidesShown &shownThen() const { return m_shownThen; }
+
 signals:
     // what: the words for the status bar while it runs ("Reading lesson.csv").
     void started(tess::Document::Work work, const QString &what);
@@ -171,6 +185,10 @@ private:
     void clearSheet();
     void followFiles(bool rebaseSheet, bool rebasePicture);
     void fileChanged(Work reload, const QString &path);
+    DocumentStep step() const;
+    void restore(DocumentStep step);
+    static bool changesSides(Work work);
+    void keep(const Job &job, std::optional<DocumentStep> before);
 
     QImage m_picture;
     QString m_pictureFile;
@@ -192,6 +210,10 @@ private:
     bool m_following = false;
     FileFollower m_sheetFollower;
     FileFollower m_pictureFollower;
+
+    History m_history;
+    std::function<SidesShown()> m_shownBy;
+    SidesShown m_shownThen;
 
     Work m_running = Work::None;
     bool m_blocking = false;

@@ -46,6 +46,7 @@ public:
     qsizetype feed(const char *begin, const char *end, bool atEnd) override
     {
         const char *p = begin;
+        m_empty = m_empty && begin == end;
         if (m_stage == Stage::FirstLine || m_stage == Stage::Header || m_stage == Stage::Search) {
             const qsizetype keep = feedHeading(p, end, atEnd);
             if (m_stage != Stage::Data)
@@ -69,7 +70,7 @@ public:
     {
         if (m_stage == Stage::FirstLine || m_stage == Stage::Header) {
             m_info.status = SheetStatus::NotValidSheet;
-            m_info.detail = userText(Text::NoHeaderLine);
+            m_info.detail = userText(m_empty ? Text::EmptySheetFile : Text::NoHeaderLine);
         } else if (m_stage == Stage::Search) {
             m_info = m_firstLine; // the first line is what the user takes for the header
             if (m_linesAbove > 1)
@@ -98,6 +99,7 @@ private:
     // Search: the first line (after a "sep=" line) has no x and y; a title row may stand
     // above the header, which is then one of the next few lines.
     enum class Stage { FirstLine, Header, Search, Data, Rejected };
+    bool m_empty = true; // no text at all: an empty file, not one without a header
 
     qsizetype feedHeading(const char *&p, const char *e, bool atEnd);
     qsizetype keepHeadingLine(qsizetype bytes);

@@ -62,6 +62,7 @@ constexpr std::array Sources{
     std::pair{Text::StandardInput, QT_TRANSLATE_NOOP("MainWindow", "standard input")},
     std::pair{Text::StandardOutput, QT_TRANSLATE_NOOP("MainWindow", "standard output")},
     std::pair{Text::NoHeaderLine, QT_TRANSLATE_NOOP("MainWindow", "no header line")},
+    std::pair{Text::EmptySheetFile, QT_TRANSLATE_NOOP("MainWindow", "the file is empty")},
     std::pair{Text::NoHeaderInFirst64MiB, QT_TRANSLATE_NOOP("MainWindow", "no header line in the first 64 MiB")},
     std::pair{Text::QuoteNeverClosed, QT_TRANSLATE_NOOP("MainWindow", "line %1: a quote is never closed")},
     std::pair{Text::QuotedFieldTooLong, QT_TRANSLATE_NOOP("MainWindow", "line %1: a quoted field is longer than 1 MiB; is a quote never closed?")},
@@ -276,6 +277,7 @@ constexpr std::array Sources{
         "<tr><td>Ctrl+Shift+S</td><td>Save Image</td></tr>"
         "<tr><td>Ctrl+E</td><td>Excel2002 Compatibility</td></tr>"
         "<tr><td>Ctrl+I</td><td>Look into the pixels (the pixel viewer)</td></tr>"
+        "<tr><td>Ctrl+Z / Ctrl+Shift+Z</td><td>Undo / Redo</td></tr>"
         "<tr><td>F1</td><td>This help</td></tr>"
         "<tr><td>Ctrl+Q</td><td>Quit</td></tr></table>"
         "<p>In the pixel viewer: Ctrl+wheel, + and - zoom, 0 fits, 1 shows 1:1, the arrow keys move "

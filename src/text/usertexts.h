@@ -49,6 +49,7 @@ enum class Text {
     StandardOutput,
     // Why a sheet was refused.
     NoHeaderLine,
+    EmptySheetFile,
     NoHeaderInFirst64MiB,
     QuoteNeverClosed,       // %1: the line where the quote opens
     QuotedFieldTooLong,     // %1: the line where the field begins
