@@ -270,6 +270,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(viewer));
         QTest::keyClick(viewer, Qt::Key_D);
         QCOMPARE(compare->shown(), BeforeAfter::Shown::Difference);
+        QVERIFY2(viewer->windowTitle().endsWith(QStringLiteral(" \u2013 Difference")), qPrintable(viewer->windowTitle()));
         QCOMPARE(viewer->canvas()->picture(), tess::differencePicture(w.document().before(), w.document().picture()));
         viewer->canvas()->setCurrent(QPoint(1, 0));
         QCOMPARE(viewer->readout(), QStringLiteral("x 1, y 0 \u00b7 before r 10 g 5 b 6 \u00b7 after r 255 g 5 b 6"));

@@ -82,6 +82,11 @@ void BeforeAfter::show(Shown shown)
     emit shownChanged();
 }
 
+QString BeforeAfter::shownName() const
+{
+    return m_shown == Shown::After ? QString() : m_choices.at(int(m_shown))->text();
+}
+
 QImage BeforeAfter::picture() const
 {
     switch (m_shown) {

@@ -30,6 +30,8 @@ public:
     Shown shown() const { return m_shown; }
     void show(Shown shown);
 
+    // The choice's name ("Before", "Difference"); empty while the picture after is shown.
+    QString shownName() const;
     // What the viewer shows for the choice made.
     QImage picture() const;
     // The pixel's numbers in both pictures while the picture before or the difference is

@@ -80,6 +80,7 @@ void PixelViewer::showChosen()
     // The zoom and the place stay, so that the eye sees only what changed.
     m_canvas->setPicture(m_compare->picture());
     showReadout(m_canvas->current());
+    showTitle();
 }
 
 void PixelViewer::setLines(std::shared_ptr<const tess::PixelLines> lines)
@@ -114,5 +115,9 @@ void PixelViewer::showTitle()
     const double scale = m_canvas->scale();
     const QString zoom = scale >= 1.0 ? QStringLiteral("%1\u00d7").arg(int(std::lround(scale)))
                                       : QStringLiteral("%1%").arg(int(std::lround(scale * 100)));
-    setWindowTitle(tr("Pixels of %1 – %2").arg(m_title, zoom));
+    QString title = tr("Pixels of %1 – %2").arg(m_title, zoom);
+    // Which picture is shown, for those who cannot see the tool bar's choice.
+    if (const QString shown = m_compare ? m_compare->shownName() : QString(); !shown.isEmpty())
+        title += QStringLiteral(" – ") + shown;
+    setWindowTitle(title);
 }
