@@ -135,7 +135,7 @@ private slots:
         w.ui->saveSheet->click();
         QTest::qWait(Settled);
         QCOMPARE(message(w), QString());
-        QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet: ") + saved);
+        QCOMPARE(w.ui->spreadsheetBox->toolTip(), QStringLiteral("Spreadsheet: ") + saved);
 
         QVERIFY(writeFile(saved, sheetOf(50)));
         QTRY_COMPARE_WITH_TIMEOUT(redOf(w.window->image), 50, 3000);
@@ -184,16 +184,23 @@ private slots:
     {
         Window w = Window::make();
         const QString sheet = openDrawn(w, sheetOf(10));
-        QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet: ") + sheet);
-        // A long path the box cuts off is whole in the tooltip.
-        QCOMPARE(w.ui->spreadsheetBox->toolTip(), w.ui->spreadsheetBox->title());
+        QCOMPARE(w.ui->spreadsheetBox->toolTip(), QStringLiteral("Spreadsheet: ") + sheet);
+        // A long path is shortened in the middle, keeping the file's name, to fit the box;
+        // the tooltip holds it whole.
+        const QString shown = w.ui->spreadsheetBox->title();
+        QVERIFY2(shown.contains(QChar(0x2026)) && shown.endsWith(QStringLiteral("/lesson.csv")), qPrintable(shown));
+        QVERIFY(w.ui->spreadsheetBox->fontMetrics().horizontalAdvance(shown) < w.ui->spreadsheetBox->width());
         QVERIFY(!w.ui->ss_save_pos->isHidden() && w.ui->ss_save_neg->isHidden());
         QCOMPARE(w.ui->imageBox->title(), QStringLiteral("Image: drawn from lesson.csv"));
+        // The sheet saved as a workbook: the drawing names the file that holds its sheet now.
+        w.dialogs->fileAnswers = {m_dir.filePath(QStringLiteral("lesson.xlsx"))};
+        w.ui->saveSheet->click();
+        QCOMPARE(w.ui->imageBox->title(), QStringLiteral("Image: drawn from lesson.xlsx"));
 
         const QString drawn = m_dir.filePath(QStringLiteral("drawn.png"));
         w.dialogs->fileAnswers = {drawn};
         w.ui->saveImage->click();
-        QCOMPARE(w.ui->imageBox->title(), QStringLiteral("Image: ") + drawn);
+        QCOMPARE(w.ui->imageBox->toolTip(), QStringLiteral("Image: ") + drawn);
 
         const QString smiley = m_dir.filePath(QStringLiteral("smiley.png"));
         QVERIFY(QImage(drawn).save(smiley));
@@ -209,7 +216,7 @@ private slots:
         const QString saved = m_dir.filePath(QStringLiteral("smiley.csv"));
         w.dialogs->fileAnswers = {saved};
         w.ui->saveSheet->click();
-        QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet: ") + saved);
+        QCOMPARE(w.ui->spreadsheetBox->toolTip(), QStringLiteral("Spreadsheet: ") + saved);
         QVERIFY(!w.ui->ss_save_pos->isHidden());
         QCOMPARE(w.dialogs->warnings(), QStringList());
     }
@@ -279,7 +286,7 @@ private slots:
         const QString saved = m_dir.filePath(QStringLiteral("chosen.png"));
         w.dialogs->fileAnswers = {saved};
         w.window->on_saveImage_clicked();
-        QTRY_COMPARE_WITH_TIMEOUT(w.ui->imageBox->title(), QStringLiteral("Image: ") + saved, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.ui->imageBox->toolTip(), QStringLiteral("Image: ") + saved, 10000);
         QCOMPARE(redOf(QImage(saved)), 10);
     }
 

@@ -545,7 +545,7 @@ private slots:
         w.ui->loadImage->click();
 
         QCOMPARE(w.dialogs->warnings(), QStringList());
-        QCOMPARE(w.ui->imageBox->title(), QStringLiteral("Image: ") + path);
+        QCOMPARE(w.ui->imageBox->toolTip(), QStringLiteral("Image: ") + path);
         QCOMPARE(w.ui->outputRows->text(), QStringLiteral("Output Rows: 307200"));
         QCOMPARE(w.ui->originalSize->text(), QStringLiteral("Original Size: 640, 480"));
         QVERIFY(w.ui->shrink->isEnabled());
@@ -698,7 +698,7 @@ private slots:
 
         Window w = Window::make();
         loadImageInto(w, patternImage(6, 4));
-        const QString loadedTitle = w.ui->imageBox->title();
+        const QString loadedTitle = w.ui->imageBox->toolTip();
         const QString path = m_dir.filePath(name);
         const QString writtenPath = m_dir.filePath(written);
         QFile::remove(path);
@@ -718,7 +718,7 @@ private slots:
         QCOMPARE(w.dialogs->warnings(), saved ? QStringList() : QStringList{"Warning / Warning: Image not Saved"});
         // The picture loaded is in its file either way; a new file takes its place when saved.
         QVERIFY(!w.ui->image_save_pos->isHidden() && w.ui->image_save_neg->isHidden());
-        QCOMPARE(w.ui->imageBox->title(), saved ? QStringLiteral("Image: ") + writtenPath : loadedTitle);
+        QCOMPARE(w.ui->imageBox->toolTip(), saved ? QStringLiteral("Image: ") + writtenPath : loadedTitle);
         QCOMPARE(QFile::exists(path), saved && path == writtenPath);
         if (saved) {
             QImageReader reader(writtenPath);
@@ -745,7 +745,7 @@ private slots:
         w.ui->saveImage->click();
         w.ui->saveImage->click();
         QVERIFY(!w.ui->image_save_pos->isHidden());
-        QCOMPARE(w.ui->imageBox->title(), QStringLiteral("Image: ") + twice);
+        QCOMPARE(w.ui->imageBox->toolTip(), QStringLiteral("Image: ") + twice);
         w.ui->spreadsheetToImage->click();
         QVERIFY(w.ui->image_save_pos->isHidden() && !w.ui->image_save_neg->isHidden());
         loadImageInto(w, patternImage(3, 3));
@@ -1689,7 +1689,7 @@ private slots:
         QCOMPARE(!w.ui->image_memory_pos->isHidden(), !loaded.isEmpty());
         QCOMPARE(!w.ui->ss_memory_pos->isHidden(), loaded == QLatin1String("spreadsheet"));
         if (loaded == QLatin1String("image")) {
-            QCOMPARE(w.ui->imageBox->title(), QStringLiteral("Image: ") + path);
+            QCOMPARE(w.ui->imageBox->toolTip(), QStringLiteral("Image: ") + path);
             QCOMPARE(w.window->image.size(), QSize(7, 5));
         }
         if (loaded == QLatin1String("spreadsheet")) {

@@ -5,6 +5,7 @@
 #include "testhelpers.h"
 
 #include "convert/operations.h"
+#include "image/imagecompare.h"
 #include "image/pixelreadout.h"
 #include "image/zoommath.h"
 #include "csv/sheetreader.h"
@@ -260,6 +261,55 @@ private slots:
         const PixelLines lines(QSize(info.width, info.height), info.shape, info.worksheetName);
         QCOMPARE(pixelReadout(QPoint(0, 1), qRgb(1, 2, 3), lines),
                  pixelReadout(QPoint(0, 1), qRgb(1, 2, 3)) + QStringLiteral(" \u00b7 cell C5 (r) of Picture"));
+    }
+    // Before and after, as the viewer and the command line both show them: the counts, the
+    // largest change wherever its sign, and the picture of the change, in which what changed
+    // is red and brighter the larger the change and what stayed is dimmed.
+    void differenceOfTwoPictures_data()
+    {
+        QTest::addColumn<QRgb>("before"); // pixel (2, 1) of a 4 x 3 picture, the rest grey 200
+        QTest::addColumn<QRgb>("after");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("equal") << qRgb(10, 20, 30) << qRgb(10, 20, 30) << QStringLiteral("0 pixels changed");
+        QTest::newRow("r brightened") << qRgb(0, 20, 30) << qRgb(255, 20, 30)
+                                      << QStringLiteral("1 pixel changed; the largest change is 255 in r at x 2, y 1");
+        QTest::newRow("b darkened, g less") << qRgb(10, 20, 200) << qRgb(10, 30, 100)
+                                            << QStringLiteral("1 pixel changed; the largest change is 100 in b at x 2, y 1");
+        QTest::newRow("by one") << qRgb(10, 20, 30) << qRgb(10, 21, 30)
+                                << QStringLiteral("1 pixel changed; the largest change is 1 in g at x 2, y 1");
+    }
+
+    void differenceOfTwoPictures()
+    {
+        QFETCH(QRgb, before);
+        QFETCH(QRgb, after);
+        QFETCH(QString, summary);
+        QImage first(4, 3, QImage::Format_RGB32);
+        first.fill(qRgb(200, 200, 200));
+        QImage second = first.convertToFormat(QImage::Format_ARGB32); // formats do not matter
+        first.setPixel(2, 1, before);
+        second.setPixel(2, 1, after);
+        const PictureDifference difference = comparePictures(first, second);
+        QCOMPARE(differenceSummary(difference), summary);
+        QCOMPARE(difference.same(), before == after);
+
+        const QImage shown = differencePicture(first, second);
+        QCOMPARE(shown.size(), first.size());
+        const QRgb unchanged = shown.pixel(0, 0);
+        QVERIFY(qRed(unchanged) == qGreen(unchanged) && qRed(unchanged) <= 255 / 4); // dimmed grey
+        const QRgb pixel = shown.pixel(2, 1);
+        if (before == after) {
+            QCOMPARE(qRed(pixel), qGreen(pixel));
+        } else {
+            QCOMPARE(qRed(pixel), 128 + difference.largest / 2);
+            QVERIFY(qRed(pixel) > 2 * qGreen(pixel) + 40);
+        }
+        QCOMPARE(beforeAfterReadout(QPoint(2, 1), first.pixel(2, 1), second.pixel(2, 1)),
+                 QStringLiteral("x 2, y 1 \u00b7 before r %1 g %2 b %3 \u00b7 after r %4 g %5 b %6")
+                     .arg(qRed(before)).arg(qGreen(before)).arg(qBlue(before))
+                     .arg(qRed(after)).arg(qGreen(after)).arg(qBlue(after)));
+        // Pictures of two sizes are told by their sizes and give no picture of the change.
+        QVERIFY(differencePicture(first, first.copy(0, 0, 4, 2)).isNull());
     }
 };
 

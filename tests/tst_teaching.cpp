@@ -2,6 +2,7 @@
 // The window as a lesson needs it: pictures in their own proportions, the pixel viewer,
 // the question before unsaved work is lost, what a screen reader hears, a small screen.
 
+#include "beforeafter.h"
 #include "dialogs.h"
 #include "helpwindow.h"
 #include "pixelcanvas.h"
@@ -10,6 +11,7 @@
 #include "windowundertest.h"
 
 #include "convert/operations.h"
+#include "image/imagecompare.h"
 #include "convert/picturesheet.h"
 
 #include <QtTest>
@@ -19,6 +21,7 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QTranslator>
 #include <QScreen>
 #include <QScrollArea>
@@ -27,6 +30,7 @@
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolBar>
 
 namespace {
 
@@ -229,6 +233,84 @@ private slots:
         send(QEvent::MouseMove, at, Qt::NoButton);
         QCOMPARE(afterKey, canvas.current());
         QVERIFY(afterKey != under);
+    }
+
+    // Before and after: a sheet drawn, edited in another program and read again; the viewer
+    // shows the picture before, the change and its counts. Without a picture before, or
+    // with one of another size, the choices are disabled and say why.
+    void viewerComparesBeforeAndAfter()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("compared.csv"));
+        QVERIFY(writeFile(path, "x,y,r,g,b\n0,0,1,2,3\n1,0,10,5,6\n0,1,7,8,9\n1,1,9,9,9\n"));
+        WindowUnderTest w = WindowUnderTest::make();
+        QVERIFY(viewSheet(w, path));
+        PixelViewer *viewer = w.viewer();
+        BeforeAfter *compare = viewer->comparing();
+        QVERIFY(compare);
+        auto *counts = viewer->findChild<QLabel *>(QStringLiteral("changeCounts"));
+        QVERIFY(counts);
+        const auto choices = viewer->findChild<QToolBar *>(QStringLiteral("beforeAfter"))->actions();
+        QCOMPARE(choices.size(), 3);
+        const auto disabledSaying = [&](const QString &why) {
+            for (QAction *choice : choices)
+                if (choice->isEnabled() || !choice->toolTip().contains(why))
+                    return false;
+            return counts->isHidden() || why.contains(QStringLiteral("\u00d7"));
+        };
+        QVERIFY2(disabledSaying(QStringLiteral("no picture before")), qPrintable(choices.first()->toolTip()));
+
+        QVERIFY(writeFile(path, "x,y,r,g,b\n0,0,1,2,3\n1,0,255,5,6\n0,1,7,8,9\n1,1,9,9,9\n"));
+        QVERIFY(w.document().reloadSheet(tess::ColourModel::Rgb));
+        QTRY_COMPARE(qRed(viewer->canvas()->picture().pixel(1, 0)), 255);
+        QVERIFY(choices.first()->isEnabled());
+        QCOMPARE(counts->text(), QStringLiteral("1 pixel changed; the largest change is 245 in r at x 1, y 0"));
+        QVERIFY(!counts->isHidden());
+
+        QApplication::setActiveWindow(viewer);
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        QTest::keyClick(viewer, Qt::Key_D);
+        QCOMPARE(compare->shown(), BeforeAfter::Shown::Difference);
+        QVERIFY2(viewer->windowTitle().endsWith(QStringLiteral(" \u2013 Difference")), qPrintable(viewer->windowTitle()));
+        QCOMPARE(viewer->canvas()->picture(), tess::differencePicture(w.document().before(), w.document().picture()));
+        viewer->canvas()->setCurrent(QPoint(1, 0));
+        QCOMPARE(viewer->readout(), QStringLiteral("x 1, y 0 \u00b7 before r 10 g 5 b 6 \u00b7 after r 255 g 5 b 6"));
+        QTest::keyClick(viewer, Qt::Key_Space); // flips to before, and back to after
+        QCOMPARE(qRed(viewer->canvas()->picture().pixel(1, 0)), 10);
+        QTest::keyClick(viewer, Qt::Key_Space);
+        QCOMPARE(qRed(viewer->canvas()->picture().pixel(1, 0)), 255);
+        QVERIFY(viewer->readout().contains(QStringLiteral("r 255 g 5 b 6 \u00b7 h")));
+
+        // A sheet of another size read again: the sizes are told, the picture after shown.
+        QTest::keyClick(viewer, Qt::Key_D);
+        QVERIFY(writeFile(path, "x,y,r,g,b\n0,0,1,2,3\n2,0,255,5,6\n0,1,7,8,9\n1,1,9,9,9\n"));
+        QVERIFY(w.document().reloadSheet(tess::ColourModel::Rgb));
+        QTRY_COMPARE(viewer->canvas()->picture().width(), 3);
+        QCOMPARE(compare->shown(), BeforeAfter::Shown::After);
+        QVERIFY(disabledSaying(QStringLiteral("2 \u00d7 2 and this one 3 \u00d7 2")));
+        QCOMPARE(counts->text(), QStringLiteral("The pictures differ in size: 2 \u00d7 2 and 3 \u00d7 2"));
+    }
+
+    // A notice longer than the status bar's room gets a link that opens it whole; a short
+    // one does not.
+    void longNoticeOpensWhole()
+    {
+        WindowUnderTest w = WindowUnderTest::make();
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        auto *more = w.window->findChild<QLabel *>(QStringLiteral("wholeMessage"));
+        QVERIFY(more);
+        const QString notice = QStringLiteral("lesson.csv changed: read again and drawn (12:21:29) \u2014 ")
+            + QStringLiteral("1 line without a pixel position was skipped; ").repeated(8);
+        w.window->statusBar()->showMessage(notice);
+        QTRY_VERIFY(more->isVisible());
+        emit more->linkActivated(QStringLiteral("more"));
+        auto *box = w.window->findChild<QMessageBox *>(QStringLiteral("wholeMessageBox"));
+        QVERIFY(box);
+        QTRY_VERIFY(box->isVisible());
+        QCOMPARE(box->text(), notice);
+        box->close();
+        w.window->statusBar()->showMessage(QStringLiteral("Saved"));
+        QVERIFY(!more->isVisible());
     }
 
     // A sheet sorted in a spreadsheet program: the viewer names the line in the file.

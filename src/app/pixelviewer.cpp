@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pixelviewer.h"
 
+#include "beforeafter.h"
 #include "pixelcanvas.h"
 
 #include <QAction>
@@ -58,6 +59,30 @@ void PixelViewer::setPicture(const QImage &picture, std::shared_ptr<const tess::
     showTitle();
 }
 
+void PixelViewer::allowComparing()
+{
+    if (m_compare)
+        return;
+    m_compare = new BeforeAfter(this);
+    connect(m_compare, &BeforeAfter::shownChanged, this, &PixelViewer::showChosen);
+}
+
+void PixelViewer::setPictures(const QImage &before, const QImage &after, std::shared_ptr<const tess::PixelLines> lines)
+{
+    if (!m_compare)
+        return setPicture(after, std::move(lines));
+    m_compare->setPictures(before, after);
+    setPicture(m_compare->picture(), std::move(lines));
+}
+
+void PixelViewer::showChosen()
+{
+    // The zoom and the place stay, so that the eye sees only what changed.
+    m_canvas->setPicture(m_compare->picture());
+    showReadout(m_canvas->current());
+    showTitle();
+}
+
 void PixelViewer::setLines(std::shared_ptr<const tess::PixelLines> lines)
 {
     m_lines = std::move(lines);
@@ -75,6 +100,8 @@ void PixelViewer::showReadout(QPoint pixel)
     const QImage &picture = m_canvas->picture();
     if (!picture.rect().contains(pixel)) {
         m_readout.clear();
+    } else if (const QString both = m_compare ? m_compare->readout(pixel) : QString(); !both.isEmpty()) {
+        m_readout = both;
     } else {
         const bool sheetHolds = m_lines && m_lines->extent() == picture.size();
         m_readout = sheetHolds ? tess::pixelReadout(pixel, picture.pixel(pixel), *m_lines)
@@ -88,5 +115,9 @@ void PixelViewer::showTitle()
     const double scale = m_canvas->scale();
     const QString zoom = scale >= 1.0 ? QStringLiteral("%1\u00d7").arg(int(std::lround(scale)))
                                       : QStringLiteral("%1%").arg(int(std::lround(scale * 100)));
-    setWindowTitle(tr("Pixels of %1 – %2").arg(m_title, zoom));
+    QString title = tr("Pixels of %1 – %2").arg(m_title, zoom);
+    // Which picture is shown, for those who cannot see the tool bar's choice.
+    if (const QString shown = m_compare ? m_compare->shownName() : QString(); !shown.isEmpty())
+        title += QStringLiteral(" – ") + shown;
+    setWindowTitle(title);
 }

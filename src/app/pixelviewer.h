@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class BeforeAfter;
 class PixelCanvas;
 class QLabel;
 
@@ -26,6 +27,13 @@ public:
     void setTitle(const QString &title);
     void setLines(std::shared_ptr<const tess::PixelLines> lines);
 
+    // Offers the picture before beside the picture after: the choices of before, after and
+    // their difference, and the counts of the change.
+    void allowComparing();
+    // The picture after and, when comparing is allowed, the one it replaced (may be null).
+    void setPictures(const QImage &before, const QImage &after, std::shared_ptr<const tess::PixelLines> lines);
+    BeforeAfter *comparing() const { return m_compare; }
+
     PixelCanvas *canvas() const { return m_canvas; }
     // The status bar's words for the highlighted pixel; empty when none.
     QString readout() const { return m_readout; }
@@ -33,8 +41,10 @@ public:
 private:
     void showReadout(QPoint pixel);
     void showTitle();
+    void showChosen();
 
     PixelCanvas *m_canvas;
+    BeforeAfter *m_compare = nullptr;
     QLabel *m_readoutLabel;
     std::shared_ptr<const tess::PixelLines> m_lines;
     QString m_readout;

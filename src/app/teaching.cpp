@@ -7,6 +7,7 @@
 
 #include "accessibility.h"
 #include "helpwindow.h"
+#include "longnotices.h"
 #include "screenfit.h"
 #include "viewers.h"
 #include "ui_mainwindow.h"
@@ -61,8 +62,9 @@ void MainWindow::setUpTeachingAids()
         if (!ui->ss_memory_pos->isHidden())
             tess::drawImage(pixels.all(), maxX, maxY, shownModel(), drawn);
         return drawn;
-    });
+    }, [this] { return document->before(); });
     describeControls(*ui);
+    offerWholeNotices(*statusBar());
     showFocusClearly(*this);
 
     windowAction(this, tr("Look into the pixels"), QKeySequence(Qt::CTRL | Qt::Key_I), [this] { openPixelViewer(); });

@@ -3,10 +3,11 @@
 
 #include "pixelviewer.h"
 
-Viewers::Viewers(QWidget *window, std::function<QImage()> drawSheet)
+Viewers::Viewers(QWidget *window, std::function<QImage()> drawSheet, std::function<QImage()> before)
     : QObject(window)
     , m_window(window)
     , m_drawSheet(std::move(drawSheet))
+    , m_before(std::move(before))
     , m_sheetName(tr("the sheet"))
 {
 }
@@ -21,12 +22,14 @@ PixelViewer *Viewers::sheetViewer() const
     return m_sheetViewer;
 }
 
-PixelViewer *Viewers::bringUp(QPointer<PixelViewer> &viewer, const QString &name)
+PixelViewer *Viewers::bringUp(QPointer<PixelViewer> &viewer, const QString &name, bool comparing)
 {
     const bool made = !viewer;
     if (made) {
         viewer = new PixelViewer(name, m_window);
         viewer->setAttribute(Qt::WA_DeleteOnClose);
+        if (comparing)
+            viewer->allowComparing();
     }
     viewer->show();
     viewer->raise();
@@ -36,7 +39,7 @@ PixelViewer *Viewers::bringUp(QPointer<PixelViewer> &viewer, const QString &name
 
 void Viewers::open(const QImage &picture, const QString &name)
 {
-    if (bringUp(m_viewer, name))
+    if (bringUp(m_viewer, name, true))
         pictureChanged(picture, name);
 }
 
@@ -45,12 +48,12 @@ void Viewers::pictureChanged(const QImage &picture, const QString &name)
     if (!m_viewer)
         return;
     m_viewer->setTitle(name);
-    m_viewer->setPicture(picture, lines());
+    m_viewer->setPictures(m_before(), picture, lines());
 }
 
 void Viewers::openSheet()
 {
-    if (bringUp(m_sheetViewer, m_sheetName))
+    if (bringUp(m_sheetViewer, m_sheetName, false))
         sheetChanged();
 }
 

@@ -22,8 +22,9 @@ class Viewers final : public QObject
     Q_OBJECT
 
 public:
-    // drawSheet: the sheet's picture as it stands, null when there is no sheet.
-    Viewers(QWidget *window, std::function<QImage()> drawSheet);
+    // drawSheet: the sheet's picture as it stands, null when there is no sheet; before: the
+    // picture the window's picture replaced, null when there is none.
+    Viewers(QWidget *window, std::function<QImage()> drawSheet, std::function<QImage()> before);
 
     // Opens the viewer on the window's picture, or brings the open one forward.
     void open(const QImage &picture, const QString &name);
@@ -42,11 +43,13 @@ public:
 
 private:
     std::shared_ptr<const tess::PixelLines> lines();
-    PixelViewer *bringUp(QPointer<PixelViewer> &viewer, const QString &name);
+    // comparing: the viewer offers the picture before beside the picture after.
+    PixelViewer *bringUp(QPointer<PixelViewer> &viewer, const QString &name, bool comparing);
     void sheetChanged();
 
     QWidget *m_window;
     std::function<QImage()> m_drawSheet;
+    std::function<QImage()> m_before;
     QPointer<PixelViewer> m_viewer;
     QPointer<PixelViewer> m_sheetViewer;
     QString m_sheetName;

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,16 +22,21 @@
 #include <QShortcut>
 #include <QStatusBar>
 
+#include <algorithm>
+
 using namespace panel;
 using Work = tess::Document::Work;
 
 namespace {
 
-// A heading that names a file: the box may cut a long path off, so the tooltip holds
-// the heading whole.
+// A heading that names a file: a long path is shortened in the middle, where its folders
+// are, so that the file's name stays; the tooltip holds the heading whole.
 void showTitle(QGroupBox *box, const QString &lead, const QString &path)
 {
-    box->setTitle(lead + path);
+    const QFontMetrics metrics = box->fontMetrics();
+    // The frame's corners and the title's own indent take about two letters' width.
+    const int room = box->width() - metrics.horizontalAdvance(lead) - 2 * metrics.averageCharWidth() - 16;
+    box->setTitle(lead + metrics.elidedText(path, Qt::ElideMiddle, std::max(room, 0)));
     box->setToolTip(path.isEmpty() ? QString() : lead + path);
 }
 
@@ -81,13 +87,18 @@ void MainWindow::showDocumentState()
         updateInfo(ImageSide);
         if (document->pictureSaved())
             showTick(ui->image_save_pos, ui->image_save_neg);
-        if (document->pictureFile().isEmpty())
-            showTitle(ui->imageBox, drawnTitle(places.source(FilePlaces::Image)), QString());
-        else
+        if (document->pictureFile().isEmpty()) {
+            // Drawn from the sheet: named by the sheet's file as it is now, which a save as
+            // .xlsx and a reading again from there change.
+            const QString sheet = document->pictureDrawn() ? document->sheetFile() : QString();
+            showTitle(ui->imageBox, drawnTitle(sheet.isEmpty() ? places.source(FilePlaces::Image) : sheet), QString());
+        } else {
             showTitle(ui->imageBox, tr("Image: "), document->pictureFile());
+        }
     } else {
         markUnloaded(ImageSide);
         resetInfo(ImageSide);
+        ui->imageBox->setToolTip(QString()); // the heading names no file now
     }
 }
 

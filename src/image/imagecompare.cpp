@@ -100,4 +100,17 @@ QString differenceSummary(const PictureDifference &d)
     return summary;
 }
 
+QString beforeAfterReadout(QPoint p, QRgb before, QRgb after)
+{
+    return userText(Text::BeforeAfterReadout)
+        .arg(p.x())
+        .arg(p.y())
+        .arg(qRed(before))
+        .arg(qGreen(before))
+        .arg(qBlue(before))
+        .arg(qRed(after))
+        .arg(qGreen(after))
+        .arg(qBlue(after));
+}
+
 } // namespace tess

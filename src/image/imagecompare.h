@@ -36,4 +36,7 @@ QImage differencePicture(const QImage &before, const QImage &after);
 // "0 pixels changed", or the two sizes when they differ.
 QString differenceSummary(const PictureDifference &difference);
 
+// The numbers of one pixel in both pictures: "x 3, y 7 · before r 0 g 40 b 7 · after r 255 g 40 b 7".
+QString beforeAfterReadout(QPoint p, QRgb before, QRgb after);
+
 } // namespace tess

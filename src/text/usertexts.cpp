@@ -199,6 +199,8 @@ constexpr std::array Sources{
     std::pair{Text::LargestChange, QT_TRANSLATE_NOOP("MainWindow", "; the largest change is %1 in %2 at x %3, y %4")},
     std::pair{Text::SizesDiffer,
               QT_TRANSLATE_NOOP("MainWindow", "The pictures differ in size: %1 \u00d7 %2 and %3 \u00d7 %4")},
+    std::pair{Text::BeforeAfterReadout,
+              QT_TRANSLATE_NOOP("MainWindow", "x %1, y %2 \u00b7 before r %3 g %4 b %5 \u00b7 after r %6 g %7 b %8")},
     std::pair{Text::SheetFile, QT_TRANSLATE_NOOP("MainWindow", "this is a pixel sheet; open it with Load Sheet")},
     std::pair{Text::NoProgramForSheet,
               QT_TRANSLATE_NOOP("MainWindow", "No program was found to open %1; open it from the spreadsheet program.")},

@@ -170,6 +170,7 @@ enum class Text {
     PixelChanged,
     LargestChange,
     SizesDiffer,
+    BeforeAfterReadout,       // %1, %2: x and y; %3-%5 r, g, b before; %6-%8 after
     SheetFile,                // Load Image on a sheet
     NoProgramForSheet,        // %1: the sheet file's name
     // The picture-shaped sheet.

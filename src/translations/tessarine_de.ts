@@ -2,6 +2,68 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>BeforeAfter</name>
+    <message>
+        <source>Flip between before and after</source>
+        <translation>Zwischen vorher und nachher wechseln</translation>
+    </message>
+    <message>
+        <source>Before and after</source>
+        <translation>Vorher und nachher</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Nachher</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Vorher</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Unterschied</translation>
+    </message>
+    <message>
+        <source>The picture before is %1 × %2 and this one %3 × %4; only pictures of one size can be compared</source>
+        <translation>Das Bild davor ist %1 × %2, dieses %3 × %4; nur Bilder gleicher Größe lassen sich vergleichen</translation>
+    </message>
+    <message>
+        <source>The picture as it is now (A)</source>
+        <translation>Das Bild, wie es jetzt ist (A)</translation>
+    </message>
+    <message>
+        <source>The picture before the last drawing (B; Space flips between before and after)</source>
+        <translation>Das Bild vor dem letzten Zeichnen (B; die Leertaste wechselt zwischen vorher und nachher)</translation>
+    </message>
+    <message>
+        <source>Changed pixels in red, the brighter the larger the change; the others dimmed (D)</source>
+        <translation>Geänderte Pixel rot, umso heller, je größer die Änderung; die übrigen abgedunkelt (D)</translation>
+    </message>
+    <message>
+        <source>No comparison</source>
+        <translation>Kein Vergleich</translation>
+    </message>
+    <message>
+        <source>There is no picture before this one: draw the sheet again after an edit, or follow its file, to compare the two</source>
+        <translation>Es gibt kein Bild vor diesem: Zeichnen Sie die Tabelle nach einer Änderung erneut oder verfolgen Sie ihre Datei, um beide zu vergleichen</translation>
+    </message>
+</context>
+<context>
+    <name>LongNotices</name>
+    <message>
+        <source>More…</source>
+        <translation>Mehr…</translation>
+    </message>
+    <message>
+        <source>Show the whole message</source>
+        <translation>Die ganze Meldung zeigen</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Tessarine</source>
@@ -1062,6 +1124,10 @@
     <message>
         <source>the file is empty</source>
         <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>x %1, y %2 · before r %3 g %4 b %5 · after r %6 g %7 b %8</source>
+        <translation>x %1, y %2 · vorher r %3 g %4 b %5 · nachher r %6 g %7 b %8</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,68 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>BeforeAfter</name>
+    <message>
+        <source>Flip between before and after</source>
+        <translation>Alternar entre antes y después</translation>
+    </message>
+    <message>
+        <source>Before and after</source>
+        <translation>Antes y después</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Después</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>The picture before is %1 × %2 and this one %3 × %4; only pictures of one size can be compared</source>
+        <translation>La imagen anterior mide %1 × %2 y esta %3 × %4; solo se pueden comparar imágenes del mismo tamaño</translation>
+    </message>
+    <message>
+        <source>The picture as it is now (A)</source>
+        <translation>La imagen tal como está ahora (A)</translation>
+    </message>
+    <message>
+        <source>The picture before the last drawing (B; Space flips between before and after)</source>
+        <translation>La imagen antes del último dibujo (B; Espacio alterna entre antes y después)</translation>
+    </message>
+    <message>
+        <source>Changed pixels in red, the brighter the larger the change; the others dimmed (D)</source>
+        <translation>Píxeles cambiados en rojo, más claros cuanto mayor es el cambio; los demás atenuados (D)</translation>
+    </message>
+    <message>
+        <source>No comparison</source>
+        <translation>Ninguna comparación</translation>
+    </message>
+    <message>
+        <source>There is no picture before this one: draw the sheet again after an edit, or follow its file, to compare the two</source>
+        <translation>No hay ninguna imagen anterior a esta: dibuje de nuevo la hoja tras una edición, o siga su archivo, para comparar las dos</translation>
+    </message>
+</context>
+<context>
+    <name>LongNotices</name>
+    <message>
+        <source>More…</source>
+        <translation>Más…</translation>
+    </message>
+    <message>
+        <source>Show the whole message</source>
+        <translation>Mostrar el mensaje completo</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Tessarine</source>
@@ -1062,6 +1124,10 @@
     <message>
         <source>the file is empty</source>
         <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>x %1, y %2 · before r %3 g %4 b %5 · after r %6 g %7 b %8</source>
+        <translation>x %1, y %2 · antes r %3 g %4 b %5 · después r %6 g %7 b %8</translation>
     </message>
 </context>
 <context>

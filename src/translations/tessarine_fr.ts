@@ -2,6 +2,68 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>BeforeAfter</name>
+    <message>
+        <source>Flip between before and after</source>
+        <translation>Basculer entre avant et après</translation>
+    </message>
+    <message>
+        <source>Before and after</source>
+        <translation>Avant et après</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Après</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Différence</translation>
+    </message>
+    <message>
+        <source>The picture before is %1 × %2 and this one %3 × %4; only pictures of one size can be compared</source>
+        <translation>L’image d’avant fait %1 × %2 et celle-ci %3 × %4 ; seules des images de même taille peuvent être comparées</translation>
+    </message>
+    <message>
+        <source>The picture as it is now (A)</source>
+        <translation>L’image telle qu’elle est maintenant (A)</translation>
+    </message>
+    <message>
+        <source>The picture before the last drawing (B; Space flips between before and after)</source>
+        <translation>L’image avant le dernier dessin (B ; Espace bascule entre avant et après)</translation>
+    </message>
+    <message>
+        <source>Changed pixels in red, the brighter the larger the change; the others dimmed (D)</source>
+        <translation>Pixels modifiés en rouge, d’autant plus clairs que le changement est grand ; les autres assombris (D)</translation>
+    </message>
+    <message>
+        <source>No comparison</source>
+        <translation>Aucune comparaison</translation>
+    </message>
+    <message>
+        <source>There is no picture before this one: draw the sheet again after an edit, or follow its file, to compare the two</source>
+        <translation>Il n’y a pas d’image avant celle-ci : dessinez de nouveau la feuille après une modification, ou suivez son fichier, pour comparer les deux</translation>
+    </message>
+</context>
+<context>
+    <name>LongNotices</name>
+    <message>
+        <source>More…</source>
+        <translation>Plus…</translation>
+    </message>
+    <message>
+        <source>Show the whole message</source>
+        <translation>Afficher le message entier</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Tessarine</source>
@@ -1062,6 +1124,10 @@
     <message>
         <source>the file is empty</source>
         <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>x %1, y %2 · before r %3 g %4 b %5 · after r %6 g %7 b %8</source>
+        <translation>x %1, y %2 · avant r %3 g %4 b %5 · après r %6 g %7 b %8</translation>
     </message>
 </context>
 <context>
