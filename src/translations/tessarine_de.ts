@@ -1043,6 +1043,14 @@
         <source>read the grid %1 of %2 as a %3 × %4 picture in black and white, 1 = white</source>
         <translation>das Raster %1 von %2 als %3 × %4-Bild in Schwarz und Weiß gelesen, 1 = weiß</translation>
     </message>
+    <message>
+        <source>some colours are patterns of two colours, as the program that saved the workbook reduced them (an .ods file keeps them exactly)</source>
+        <translation>einige Farben sind Muster aus zwei Farben, weil das Programm, das die Arbeitsmappe gespeichert hat, sie reduziert hat (eine .ods-Datei bewahrt sie genau)</translation>
+    </message>
+    <message>
+        <source>the conditional formats of %1 are of a kind not read (formulas, data bars, icon sets): those cells show their own fill</source>
+        <translation>die bedingten Formatierungen von %1 sind von einer nicht gelesenen Art (Formeln, Datenbalken, Symbolsätze): diese Zellen zeigen ihre eigene Füllung</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

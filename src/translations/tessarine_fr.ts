@@ -1043,6 +1043,14 @@
         <source>read the grid %1 of %2 as a %3 × %4 picture in black and white, 1 = white</source>
         <translation>grille %1 de %2 lue comme une image de %3 × %4 en noir et blanc, 1 = blanc</translation>
     </message>
+    <message>
+        <source>some colours are patterns of two colours, as the program that saved the workbook reduced them (an .ods file keeps them exactly)</source>
+        <translation>certaines couleurs sont des motifs de deux couleurs, car le programme qui a enregistré le classeur les a réduites (un fichier .ods les conserve exactement)</translation>
+    </message>
+    <message>
+        <source>the conditional formats of %1 are of a kind not read (formulas, data bars, icon sets): those cells show their own fill</source>
+        <translation>les mises en forme conditionnelles de %1 sont d’un type non lu (formules, barres de données, jeux d’icônes) : ces cellules montrent leur propre remplissage</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>
