@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Worksheets drawn by painting cells, written by openpyxl as a spreadsheet program saves them.
 
+#include "convert/sheetnotice.h"
 #include "workbook/workbookreader.h"
 
 #include <QFile>
@@ -23,12 +24,25 @@ namespace {
 // Writes the workbook the Python lines build on the sheet "ws" of the workbook "wb".
 bool writeWorkbook(const QString &path, const QByteArray &body)
 {
-    const QByteArray script = "import openpyxl\n"
+    // patches: texts replaced in the saved parts, for what openpyxl will not write.
+    const QByteArray script = "import openpyxl, zipfile\n"
                               "from openpyxl.styles import PatternFill, Color\n"
+                              "from openpyxl.styles.differential import DifferentialStyle\n"
+                              "from openpyxl.formatting.rule import CellIsRule, ColorScaleRule, FormulaRule\n"
                               "wb = openpyxl.Workbook()\nws = wb.active\nws.title = 'Drawing'\n"
+                              "patches = {}\n"
                               "def paint(cell, **colour):\n"
                               "    ws[cell].fill = PatternFill('solid', fgColor=Color(**colour))\n"
-                              + body + "\nwb.save(" + '"' + path.toUtf8() + '"' + ")\n";
+                              "def rule(cells, op, values, rgb):\n"
+                              "    ws.conditional_formatting.add(cells, CellIsRule(operator=op, formula=values,"
+                              " fill=PatternFill(bgColor=rgb)))\n"
+                              + body + "\npath = " + '"' + path.toUtf8() + '"' + "\nwb.save(path)\n"
+                              "parts = {n: zipfile.ZipFile(path).read(n) for n in zipfile.ZipFile(path).namelist()}\n"
+                              "with zipfile.ZipFile(path, 'w') as z:\n"
+                              "    for n, data in parts.items():\n"
+                              "        for old, new in patches.items():\n"
+                              "            data = data.replace(old, new)\n"
+                              "        z.writestr(n, data)\n";
     QProcess python;
     python.start(QStringLiteral("/usr/bin/python3"), { QStringLiteral("-c"), QString::fromUtf8(script) });
     return python.waitForFinished(30000) && python.exitCode() == 0;
@@ -43,19 +57,84 @@ void TestPaintedCells::paintedSheet_data()
     QTest::addColumn<QString>("origin"); // the cell of pixel 0, 0
     QTest::addColumn<int>("width");
     QTest::addColumn<QStringList>("rows"); // the colours, row by row
+    QTest::addColumn<QString>("notice");   // a part of the notice, when it is asked for
 
     QTest::newRow("rgb, theme with tint, indexed; a hole is white")
         << QByteArray("paint('B2', rgb='FFFF0000')\npaint('C2', theme=9, tint=-0.25)\npaint('D2', indexed=5)\n"
                       "paint('B3', rgb='FF00FF00')\npaint('D3', rgb='FF0000FF')\nws['F9'] = 'note'\n")
         << true << QStringLiteral("B2") << 3
-        << QStringList { QStringLiteral("ff0000 e46c0a ffff00"), QStringLiteral("00ff00 ffffff 0000ff") };
+        << QStringList { QStringLiteral("ff0000 e46c0a ffff00"), QStringLiteral("00ff00 ffffff 0000ff") } << QString();
     // A table with a coloured header row holds more numbers than painted cells: no picture.
     QTest::newRow("budget with a painted header")
         << QByteArray("for c in 'ABC':\n    paint(c + '1', rgb='FFFFC000')\n    paint(c + '2', rgb='FFFFC000')\n"
-                      "    for r in range(3, 9):\n        ws[c + str(r)] = r * 10\n")
-        << false << QString() << 0 << QStringList {};
+                      "    for r in range(3, 9):\n        ws[c + str(r)] = r * 1000\n")
+        << false << QString() << 0 << QStringList {} << QString();
     QTest::newRow("a single painted row") << QByteArray("paint('A1', rgb='FF000000')\npaint('B1', rgb='FF000000')\n")
-                                          << false << QString() << 0 << QStringList {};
+                                          << false << QString() << 0 << QStringList {} << QString();
+    // Codes 0 to 9 typed twice over, each coloured by a rule of its own: no grid of greys.
+    const QByteArray codes = "for k in range(10):\n"
+                             "    ws.cell(1, k + 2).value = k\n    ws.cell(2, k + 2).value = 9 - k\n"
+                             "    rule('B1:K2', 'equal', [str(k)], 'FF%02X00%02X' % (k * 25, 255 - k * 25))\n";
+    QStringList tenColours(2);
+    for (int k = 0; k < 10; ++k) {
+        tenColours[0] += QString::asprintf("%02x00%02x ", k * 25, 255 - k * 25);
+        tenColours[1] += QString::asprintf("%02x00%02x ", (9 - k) * 25, 255 - (9 - k) * 25);
+    }
+    for (QString &row : tenColours)
+        row.chop(1);
+    QTest::newRow("typed codes coloured by rules") << codes << true << QStringLiteral("B1") << 10 << tenColours
+                                                   << QString();
+    // The rule tried first wins; the scale colours the rest from its minimum through the
+    // median to its maximum.
+    QTest::newRow("a between rule over a three-colour scale")
+        << QByteArray("for i, c in enumerate(['A1', 'B1', 'C1', 'A2', 'B2', 'C2']):\n    ws[c] = i + 1\n"
+                      "rule('A1:C2', 'between', ['2', '3'], 'FF00FF00')\n"
+                      "ws.conditional_formatting.add('A1:C2', ColorScaleRule(start_type='min', start_color='FF000000',"
+                      " mid_type='percentile', mid_value=50, mid_color='FF0000FF', end_type='max', end_color='FFFF0000'))\n")
+        << true << QStringLiteral("A1") << 3
+        << QStringList { QStringLiteral("000000 00ff00 00ff00"), QStringLiteral("3300cc 990066 ff0000") } << QString();
+    QTest::newRow("a formula rule is named and left out")
+        << QByteArray("for c in ['A1', 'B1', 'A2', 'B2']:\n    paint(c, rgb='FF112233')\n"
+                      "ws.conditional_formatting.add('A1:B4', FormulaRule(formula=['A1>0'], fill=PatternFill(bgColor='FFFF0000')))\n")
+        << true << QStringLiteral("A1") << 2 << QStringList { QStringLiteral("112233 112233"), QStringLiteral("112233 112233") }
+        << QStringLiteral("A1:B4");
+    // A rule whose style is not there paints nothing: the numbers are a grid of greys.
+    QTest::newRow("a rule's style out of range")
+        << QByteArray("for c in ['A1', 'B1', 'A2', 'B2']:\n    ws[c] = 7\n"
+                      "rule('A1:B2', 'equal', ['7'], 'FF00FF00')\npatches[b'dxfId=\"0\"'] = b'dxfId=\"999\"'\n")
+        << true << QString() << 2 << QStringList {} << QString();
+    // A row's style wins over a column's where the cell has none of its own.
+    QTest::newRow("row and column styles")
+        << QByteArray("paint('A1', rgb='FFFF0000')\npaint('C3', rgb='FF0000FF')\n"
+                      "ws.row_dimensions[2].fill = PatternFill('solid', fgColor='FF00FF00')\n"
+                      "ws.column_dimensions['B'].fill = PatternFill('solid', fgColor='FFFFFF00')\n")
+        << true << QStringLiteral("A1") << 3
+        << QStringList { QStringLiteral("ff0000 ffff00 ffffff"), QStringLiteral("00ff00 00ff00 00ff00"),
+                         QStringLiteral("ffffff ffff00 0000ff") } << QString();
+    QTest::newRow("column styles alone, bounded by the used range")
+        << QByteArray("ws.column_dimensions['B'].fill = PatternFill('solid', fgColor='FFFF0000')\n"
+                      "ws.column_dimensions['C'].fill = PatternFill('solid', fgColor='FF0000FF')\n"
+                      "patches[b'<dimension ref=\"A1:A1\"/>'] = b'<dimension ref=\"A1:D3\"/>'\n")
+        << true << QStringLiteral("B1") << 2
+        << QStringList { QStringLiteral("ff0000 0000ff"), QStringLiteral("ff0000 0000ff"), QStringLiteral("ff0000 0000ff") }
+        << QString();
+    QTest::newRow("a column style to the sheet's last column")
+        << QByteArray("paint('B2', rgb='FF0000FF')\npaint('C3', rgb='FF0000FF')\n"
+                      "ws.column_dimensions['A'].fill = PatternFill('solid', fgColor='FFFF0000')\n"
+                      "patches[b'min=\"1\" max=\"1\"'] = b'min=\"1\" max=\"16384\"'\n")
+        << true << QStringLiteral("B2") << 2 << QStringList { QStringLiteral("0000ff ff0000"), QStringLiteral("ff0000 0000ff") }
+        << QString();
+    QTest::newRow("a row style on the sheet's last row")
+        << QByteArray("for c in ['B2', 'C2', 'B3', 'C3']:\n    paint(c, rgb='FF0000FF')\n"
+                      "ws.row_dimensions[4].fill = PatternFill('solid', fgColor='FFFF0000')\n"
+                      "patches[b'r=\"4\"'] = b'r=\"1048576\"'\n")
+        << true << QStringLiteral("B2") << 2 << QStringList { QStringLiteral("0000ff 0000ff"), QStringLiteral("0000ff 0000ff") }
+        << QString();
+    QTest::newRow("a rule over the whole sheet")
+        << QByteArray("for c in ['B2', 'C2', 'B3', 'C3']:\n    ws[c] = 7\n"
+                      "rule('A1:B2', 'equal', ['7'], 'FF00FF00')\npatches[b'sqref=\"A1:B2\"'] = b'sqref=\"A1:XFD1048576\"'\n")
+        << true << QStringLiteral("B2") << 2 << QStringList { QStringLiteral("00ff00 00ff00"), QStringLiteral("00ff00 00ff00") }
+        << QString();
 }
 
 void TestPaintedCells::paintedSheet()
@@ -65,6 +144,7 @@ void TestPaintedCells::paintedSheet()
     QFETCH(QString, origin);
     QFETCH(int, width);
     QFETCH(QStringList, rows);
+    QFETCH(QString, notice);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("painted.xlsx"));
     if (!writeWorkbook(path, body))
@@ -78,7 +158,12 @@ void TestPaintedCells::paintedSheet()
         QVERIFY(records.empty());
         return;
     }
+    if (origin.isEmpty()) { // read as the grid of values it is
+        QCOMPARE(info.grid, GridReading::Grey);
+        return;
+    }
     QCOMPARE(info.grid, GridReading::Painted);
+    QVERIFY2(sheetNotice(info).contains(notice), qPrintable(sheetNotice(info)));
     QCOMPARE(columnLetters(info.gridOrigin.column) + QString::number(info.gridOrigin.row + 1), origin);
     QCOMPARE(info.width, width);
     QCOMPARE(info.height, int(rows.size()));

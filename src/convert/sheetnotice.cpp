@@ -60,6 +60,10 @@ QString sheetNotice(const SheetInfo &info, const DrawStats &drawing)
     if (!info.sheetName.isEmpty())
         texts.prepend(userText(Text::DrawnFromSheet).arg(info.sheetName));
     if (info.grid == GridReading::Painted) {
+        if (!info.unreadRules.isEmpty())
+            texts.prepend(userText(Text::PaintedRulesUnread).arg(info.unreadRules.join(QStringLiteral(", "))));
+        if (info.paintedDithered)
+            texts.prepend(userText(Text::PaintedColoursReduced));
         const QString cells = columnLetters(info.gridOrigin.column) + QString::number(info.gridOrigin.row + 1) + u':'
                               + columnLetters(info.gridOrigin.column + info.width - 1)
                               + QString::number(info.gridOrigin.row + info.height);

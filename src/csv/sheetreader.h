@@ -7,6 +7,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -69,6 +70,8 @@ struct SheetInfo
     GridReading grid = GridReading::None; // a sheet made by hand, read as a grid: how,
     GridOrigin gridOrigin;                // and where its pixel 0, 0 lies
     bool gridOnesWhite = false;           // Ink read with 1 as white
+    bool paintedDithered = false;  // painted cells: some fills are patterns blending two colours
+    QStringList unreadRules;       // painted cells: ranges whose conditional formats were not read
 };
 
 // How a sheet made by hand is read: in a grid of only 0 and 1, 1 is black (ink) unless

@@ -289,6 +289,10 @@ constexpr std::array Sources{
         "<h3>Tessarine %1</h3><p>Shows that a picture is made of numbers: turns a raster image into a "
         "pixel sheet and a pixel sheet back into an image.</p>"
         "<p>Licence: %2</p>")},
+    std::pair{Text::PaintedColoursReduced, QT_TRANSLATE_NOOP("MainWindow",
+        "some colours are patterns of two colours, as the program that saved the workbook reduced them (an .ods file keeps them exactly)")},
+    std::pair{Text::PaintedRulesUnread, QT_TRANSLATE_NOOP("MainWindow",
+        "the conditional formats of %1 are of a kind not read (formulas, data bars, icon sets): those cells show their own fill")},
 };
 
 constexpr bool inOrder()
@@ -296,7 +300,7 @@ constexpr bool inOrder()
     for (std::size_t i = 0; i < Sources.size(); ++i)
         if (std::size_t(Sources[i].first) != i)
             return false;
-    return Sources.back().first == Text::AboutText;
+    return Sources.back().first == Text::PaintedRulesUnread;
 }
 static_assert(inOrder(), "the table lists every text once, in the order of the enumeration");
 

@@ -212,6 +212,9 @@ enum class Text {
     HelpText,      // rich text
     AboutTitle,
     AboutText,     // rich text; %1: the version, %2: the licence
+    // Painted cells of an .xlsx: what the notice adds.
+    PaintedColoursReduced,
+    PaintedRulesUnread,  // %1: the ranges (B2:K9, M1:M4)
 };
 
 // The text in the user's language. The texts are translated in the context "MainWindow",

@@ -1129,6 +1129,14 @@
         <source>x %1, y %2 · before r %3 g %4 b %5 · after r %6 g %7 b %8</source>
         <translation>x %1, y %2 · vorher r %3 g %4 b %5 · nachher r %6 g %7 b %8</translation>
     </message>
+    <message>
+        <source>some colours are patterns of two colours, as the program that saved the workbook reduced them (an .ods file keeps them exactly)</source>
+        <translation>einige Farben sind Muster aus zwei Farben, weil das Programm, das die Arbeitsmappe gespeichert hat, sie reduziert hat (eine .ods-Datei bewahrt sie genau)</translation>
+    </message>
+    <message>
+        <source>the conditional formats of %1 are of a kind not read (formulas, data bars, icon sets): those cells show their own fill</source>
+        <translation>die bedingten Formatierungen von %1 sind von einer nicht gelesenen Art (Formeln, Datenbalken, Symbolsätze): diese Zellen zeigen ihre eigene Füllung</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

@@ -1129,6 +1129,14 @@
         <source>x %1, y %2 · before r %3 g %4 b %5 · after r %6 g %7 b %8</source>
         <translation>x %1, y %2 · antes r %3 g %4 b %5 · después r %6 g %7 b %8</translation>
     </message>
+    <message>
+        <source>some colours are patterns of two colours, as the program that saved the workbook reduced them (an .ods file keeps them exactly)</source>
+        <translation>algunos colores son tramas de dos colores, porque el programa que guardó el libro los redujo (un archivo .ods los conserva exactamente)</translation>
+    </message>
+    <message>
+        <source>the conditional formats of %1 are of a kind not read (formulas, data bars, icon sets): those cells show their own fill</source>
+        <translation>los formatos condicionales de %1 son de un tipo que no se lee (fórmulas, barras de datos, conjuntos de iconos): esas celdas muestran su propio relleno</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

@@ -1129,6 +1129,14 @@
         <source>x %1, y %2 · before r %3 g %4 b %5 · after r %6 g %7 b %8</source>
         <translation>x %1, y %2 · avant r %3 g %4 b %5 · après r %6 g %7 b %8</translation>
     </message>
+    <message>
+        <source>some colours are patterns of two colours, as the program that saved the workbook reduced them (an .ods file keeps them exactly)</source>
+        <translation>certaines couleurs sont des motifs de deux couleurs, car le programme qui a enregistré le classeur les a réduites (un fichier .ods les conserve exactement)</translation>
+    </message>
+    <message>
+        <source>the conditional formats of %1 are of a kind not read (formulas, data bars, icon sets): those cells show their own fill</source>
+        <translation>les mises en forme conditionnelles de %1 sont d’un type non lu (formules, barres de données, jeux d’icônes) : ces cellules montrent leur propre remplissage</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

@@ -179,9 +179,9 @@ bool readPaintedSheet(WorkbookArchive &archive, const WorkbookSheets &book, cons
 {
     XlsxStyles styles;
     QString why;
-    const QByteArray stylesText = wholeEntry(archive, QStringLiteral("xl/styles.xml"));
+    const QByteArray stylesText = wholeEntry(archive, book.stylesPart);
     if (stylesText.isEmpty() || stylesText.size() > StylesPartLimit
-        || !readXlsxStyles(stylesText, wholeEntry(archive, QStringLiteral("xl/theme/theme1.xml")), styles, why))
+        || !readXlsxStyles(stylesText, wholeEntry(archive, book.themePart), styles, why))
         return false;
     for (const int i : order) {
         const std::unique_ptr<QIODevice> entry = archive.openEntry(book.sheets[size_t(i)].part);
@@ -195,6 +195,14 @@ bool readPaintedSheet(WorkbookArchive &archive, const WorkbookSheets &book, cons
         }
     }
     return false;
+}
+
+// Whether the painted cells' box holds the whole grid of values.
+bool covers(const SheetInfo &painted, const SheetInfo &grid)
+{
+    return painted.gridOrigin.column <= grid.gridOrigin.column && painted.gridOrigin.row <= grid.gridOrigin.row
+           && painted.gridOrigin.column + painted.width >= grid.gridOrigin.column + grid.width
+           && painted.gridOrigin.row + painted.height >= grid.gridOrigin.row + grid.height;
 }
 
 // The active sheet if it is a visible worksheet with x and y, else the first visible one
@@ -218,6 +226,15 @@ SheetInfo readXlsxBook(WorkbookArchive &archive, const WorkbookSheets &book, Pix
     for (const int i : order) {
         read = readOneSheet(archive, [&] { return openXlsxSheet(archive, book, i); }, out, progress, options);
         if (hasPosition(read)) {
+            // Codes typed into a template that its rules colour are a painted picture, not
+            // a grid of grey values: the painted reading wins where it covers the grid.
+            SheetInfo painted;
+            PixelRecords drawn;
+            if (!read.failed && read.info.grid != GridReading::None
+                && readPaintedSheet(archive, book, { i }, drawn, painted) && covers(painted, read.info)) {
+                out = std::move(drawn);
+                return painted;
+            }
             if (!read.failed)
                 read.info.worksheetName = book.sheets[size_t(i)].name;
             if (count > 1 && !read.failed)

@@ -181,6 +181,10 @@ bool readXlsxSheets(WorkbookArchive &archive, WorkbookSheets &book)
     for (const Relationship &r : relationships) {
         if (endsWith(r.type, u"/sharedStrings"))
             shared = r.target;
+        else if (endsWith(r.type, u"/styles") && archive.contains(r.target))
+            book.stylesPart = r.target;
+        else if (endsWith(r.type, u"/theme") && archive.contains(r.target))
+            book.themePart = r.target;
     }
     for (const Listed &sheet : listed) {
         WorkbookSheet entry{ sheet.name, sheet.visible, false, {} };

@@ -46,6 +46,8 @@ struct WorkbookSheets
     QString activeName;                // .ods: the same, by name
     qsizetype odsTables = 0;           // .ods: how many tables its settings name
     bool fullCalcOnLoad = false;       // every formula is computed anew on opening
+    QString stylesPart = QStringLiteral("xl/styles.xml");     // .xlsx: as the workbook's relationships name them
+    QString themePart = QStringLiteral("xl/theme/theme1.xml");
     SharedTexts texts;
 };
 

@@ -44,30 +44,8 @@ bool readTheme(const QByteArray &part, ThemeColours &theme)
     return !xml.hasError();
 }
 
-struct Palette
-{
-    std::vector<QRgb> indexed;
-    std::optional<ThemeColours> theme;
-};
+using Palette = XlsxPalette;
 
-// A colour element (fgColor, bgColor, color): nothing for the system colours and "auto".
-std::optional<QRgb> colourOf(const QXmlStreamAttributes &a, const Palette &palette)
-{
-    if (a.hasAttribute(QLatin1String("rgb")))
-        return a.value(QLatin1String("rgb")).toUInt(nullptr, 16) & 0xFFFFFF; // the alpha is not shown
-    if (a.hasAttribute(QLatin1String("theme"))) {
-        const uint index = a.value(QLatin1String("theme")).toUInt();
-        if (!palette.theme || index >= palette.theme->size())
-            return std::nullopt;
-        return applyTint((*palette.theme)[index], a.value(QLatin1String("tint")).toDouble());
-    }
-    if (a.hasAttribute(QLatin1String("indexed"))) {
-        const uint index = a.value(QLatin1String("indexed")).toUInt();
-        if (index < palette.indexed.size())
-            return palette.indexed[index];
-    }
-    return std::nullopt;
-}
 
 struct PatternRead
 {
@@ -147,9 +125,9 @@ bool readStyles(QXmlStreamReader &xml, const Palette &palette, StylesRead &read)
         } else if (name == u"patternFill") {
             pattern.type = a.value(QLatin1String("patternType")).toString();
         } else if (name == u"fgColor") {
-            pattern.foreground = colourOf(a, palette);
+            pattern.foreground = xlsxColour(a, palette);
         } else if (name == u"bgColor") {
-            pattern.background = colourOf(a, palette);
+            pattern.background = xlsxColour(a, palette);
         } else if (name == u"xf" && inCellXfs) {
             read.cellFillIds.push_back(a.value(QLatin1String("fillId")).toInt());
         }
@@ -161,13 +139,31 @@ bool readStyles(QXmlStreamReader &xml, const Palette &palette, StylesRead &read)
 
 } // namespace
 
+std::optional<QRgb> xlsxColour(const QXmlStreamAttributes &a, const XlsxPalette &palette)
+{
+    if (a.hasAttribute(QLatin1String("rgb")))
+        return a.value(QLatin1String("rgb")).toUInt(nullptr, 16) & 0xFFFFFF; // the alpha is not shown
+    if (a.hasAttribute(QLatin1String("theme"))) {
+        const uint index = a.value(QLatin1String("theme")).toUInt();
+        if (index >= palette.theme.size())
+            return std::nullopt;
+        return applyTint(palette.theme[index], a.value(QLatin1String("tint")).toDouble());
+    }
+    if (a.hasAttribute(QLatin1String("indexed"))) {
+        const uint index = a.value(QLatin1String("indexed")).toUInt();
+        if (index < palette.indexed.size())
+            return palette.indexed[index];
+    }
+    return std::nullopt;
+}
+
 bool readXlsxStyles(const QByteArray &styles, const QByteArray &theme, XlsxStyles &out, QString &why)
 {
     out = XlsxStyles{};
     why.clear();
     Palette palette;
     if (ThemeColours colours; !theme.isEmpty() && readTheme(theme, colours))
-        palette.theme = colours;
+        palette.theme.assign(colours.begin(), colours.end());
     palette.indexed = readPalette(styles, out.ownPalette);
     QXmlStreamReader xml(styles);
     StylesRead read;
@@ -183,6 +179,7 @@ bool readXlsxStyles(const QByteArray &styles, const QByteArray &theme, XlsxStyle
         out.cells.push_back(known ? read.fills[size_t(id)] : ShownFill{});
     }
     out.rules = std::move(read.rules);
+    out.palette = std::move(palette);
     return true;
 }
 

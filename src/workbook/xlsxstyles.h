@@ -7,7 +7,10 @@
 #include <QRgb>
 #include <QString>
 
+#include <optional>
 #include <vector>
+
+class QXmlStreamAttributes;
 
 
 namespace tess {
@@ -21,11 +24,22 @@ struct ShownFill
     QRgb colour = 0xFFFFFF;
 };
 
+// The colours a colour element may name by number.
+struct XlsxPalette
+{
+    std::vector<QRgb> indexed;
+    std::vector<QRgb> theme; // in the order a "theme" attribute counts; empty without a theme
+};
+
+// A colour element (fgColor, bgColor, color): nothing for the system colours and "auto".
+std::optional<QRgb> xlsxColour(const QXmlStreamAttributes &a, const XlsxPalette &palette);
+
 struct XlsxStyles
 {
     std::vector<ShownFill> cells; // by the cell's style index (cellXfs)
     std::vector<ShownFill> rules; // by a conditional format's style index (dxfs)
     bool ownPalette = false;      // the workbook replaces the indexed colours
+    XlsxPalette palette;          // for the colours of colour scales
 };
 
 // A styles or theme part longer than this is no part a spreadsheet program writes.
