@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paintedcells.h"
 
+#include "paintedbox.h"
 #include "xlsxsheet.h"
 #include "xlsxstyles.h"
 
@@ -13,10 +14,6 @@
 namespace tess {
 
 namespace {
-
-// A picture of more cells than this is no drawing a hand painted; it would only cost memory
-// (each painted cell is held in a map until the box is known, some 40 bytes).
-constexpr qint64 PaintedCellLimit = 4 << 20;
 
 struct CellPlace
 {
@@ -86,32 +83,17 @@ bool readPaintedCells(QIODevice &worksheet, const XlsxStyles &styles, PixelRecor
     }
     if (xml.hasError() || painted.cells.empty())
         return false;
-    const int width = painted.high.column - painted.low.column + 1;
-    const int height = painted.high.row - painted.low.row + 1;
-    if (width < 2 || height < 2 || qint64(width) * height > PaintedCellLimit
-        || painted.numbers > qint64(painted.cells.size()))
-        return false;
-    out.reserve(size_t(width) * size_t(height));
-    for (int x = 0; x < width; ++x) {
-        for (int y = 0; y < height; ++y) {
-            const auto found = painted.cells.find(qint64(painted.low.row + y) * 16384 + painted.low.column + x);
-            const QRgb colour = found == painted.cells.end() ? QRgb(0xFFFFFF) : found->second;
-            PixelRecord record;
-            record.x = x;
-            record.y = y;
-            record.r = qRed(colour);
-            record.g = qGreen(colour);
-            record.b = qBlue(colour);
-            out.push_back(record);
-        }
-    }
-    info = SheetInfo{};
-    info.status = SheetStatus::Loaded;
-    info.grid = GridReading::Painted;
-    info.gridOrigin = { painted.low.column, painted.low.row };
-    info.width = width;
-    info.height = height;
-    return true;
+    PaintedBox box;
+    box.left = painted.low.column;
+    box.top = painted.low.row;
+    box.width = painted.high.column - painted.low.column + 1;
+    box.height = painted.high.row - painted.low.row + 1;
+    box.painted = qint64(painted.cells.size());
+    box.numbers = painted.numbers;
+    return paintedPicture(box, [&](int x, int y) {
+        const auto found = painted.cells.find(qint64(box.top + y) * 16384 + box.left + x);
+        return found == painted.cells.end() ? QRgb(0xFFFFFF) : found->second;
+    }, out, info);
 }
 
 } // namespace tess
