@@ -113,12 +113,12 @@ void TestOdsPainted::handWritten_data()
                       "<table:table-row table:number-rows-repeated=\"1048573\"><table:table-cell table:number-columns-repeated=\"1024\"/></table:table-row>")
         << QStringList { "ff0000 82c9b0", "ff0000 82c9b0", "ffffff 82c9b0" };
     // A whole-row fill repeated to the sheet's end is cut where the other painted cells end.
-    QTest::newRow("named parent chain; a fill repeated a million rows and 16384 columns")
+    QTest::newRow("named parent chain; fills repeated to the end, one both ways as the background")
         << cellStyle("Base", {}, "#0000ff") + cellStyle("Middle", "Base", {}) << cellStyle("ce9", "Middle", {}) + automatic
         << QByteArray("<table:table-row table:number-rows-repeated=\"2\"><table:table-cell table:style-name=\"ce9\"/>"
                       "<table:table-cell table:style-name=\"ce2\" table:number-columns-repeated=\"2\"/></table:table-row>"
                       "<table:table-row><table:table-cell table:style-name=\"ce2\" table:number-columns-repeated=\"16384\"/></table:table-row>"
-                      "<table:table-row table:number-rows-repeated=\"1048573\"><table:table-cell table:style-name=\"ce9\" "
+                      "<table:table-row table:number-rows-repeated=\"1048573\"><table:table-cell table:style-name=\"ce1\" "
                       "table:number-columns-repeated=\"16384\"/></table:table-row>")
         << QStringList { "0000ff ff0000 ff0000", "0000ff ff0000 ff0000", "ff0000 ff0000 ff0000" };
     QTest::newRow("a style cycle and a style pointing nowhere paint nothing")

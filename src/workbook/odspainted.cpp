@@ -187,11 +187,21 @@ public:
 
     bool picture(PixelRecords &out, SheetInfo &info) const
     {
+        // A fill that runs to the sheet's end both ways is its background (a converter
+        // writes white into every cell): cells showing it do not make the box.
+        std::vector<QRgb> background;
+        for (const Run &run : m_runs) {
+            if (openColumns(run) && openRows(run))
+                background.push_back(run.colour);
+        }
+        const auto isBackground = [&](const Run &run) {
+            return std::find(background.begin(), background.end(), run.colour) != background.end();
+        };
         // What bounds a fill that runs to the end: the painted runs that do not, and the cells
         // holding something.
         Extent bound = m_content;
         for (const Run &run : m_runs) {
-            if (!openColumns(run) && !openRows(run))
+            if (!openColumns(run) && !openRows(run) && !isBackground(run))
                 bound.take(run.column, run.row, run.columns, run.rows);
         }
         std::vector<Run> runs;
@@ -204,26 +214,32 @@ public:
                 run.rows = std::min(run.rows, bound.bottom - run.row);
             if (run.columns <= 0 || run.rows <= 0)
                 continue;
+            runs.push_back(run);
+            if (isBackground(run))
+                continue;
             left = std::min(left, run.column);
             top = std::min(top, run.row);
             right = std::max(right, run.column + run.columns);
             bottom = std::max(bottom, run.row + run.rows);
             box.painted = std::min(box.painted + run.columns * run.rows, RepeatCap);
-            runs.push_back(run);
         }
-        if (runs.empty() || right - left > PaintedCellLimit || bottom - top > PaintedCellLimit)
+        if (right < 0 || right - left > PaintedCellLimit || bottom - top > PaintedCellLimit || top > INT_MAX)
             return false;
         box.left = int(left);
-        box.top = int(std::min<qint64>(top, INT_MAX));
+        box.top = int(top);
         box.width = int(right - left);
         box.height = int(bottom - top);
         box.numbers = m_numbers;
-        if (!isPaintedPicture(box) || top > INT_MAX)
+        if (!isPaintedPicture(box))
             return false;
         std::vector<QRgb> shown(size_t(box.width) * size_t(box.height), QRgb(0xFFFFFF));
         for (const Run &run : runs) {
-            for (qint64 y = run.row - top; y < run.row - top + run.rows; ++y)
-                std::fill_n(shown.begin() + y * box.width + (run.column - left), run.columns, run.colour);
+            const qint64 x0 = std::max(run.column, left), x1 = std::min(run.column + run.columns, right);
+            const qint64 y0 = std::max(run.row, top), y1 = std::min(run.row + run.rows, bottom);
+            for (qint64 y = y0; y < y1; ++y) {
+                if (x0 < x1)
+                    std::fill_n(shown.begin() + (y - top) * box.width + (x0 - left), x1 - x0, run.colour);
+            }
         }
         return paintedPicture(box, [&](int x, int y) { return shown[size_t(y) * size_t(box.width) + size_t(x)]; }, out, info);
     }
