@@ -34,7 +34,8 @@ const QByteArray Namespaces =
         " xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\""
         " xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\""
         " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\""
-        " xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\"";
+        " xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\""
+        " xmlns:calcext=\"urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0\"";
 
 // An .ods of the styles (named ones in styles.xml, automatic ones in content.xml) and the table's rows.
 bool writeOds(const QString &path, const QByteArray &named, const QByteArray &automatic, const QByteArray &table)
@@ -98,6 +99,7 @@ void TestOdsPainted::handWritten_data()
     QTest::addColumn<QByteArray>("automatic");
     QTest::addColumn<QByteArray>("table");
     QTest::addColumn<QStringList>("rows"); // empty: no picture
+    QTest::addColumn<QStringList>("unread"); // the cells whose conditional formats were not read
 
     const QByteArray automatic = cellStyle("ce1", "Default", "#82c9b0") + cellStyle("ce2", "Default", "#ff0000")
             + cellStyle("ce3", "Default", "transparent");
@@ -111,7 +113,7 @@ void TestOdsPainted::handWritten_data()
                       "<table:table-cell/><table:table-cell table:number-columns-repeated=\"1022\"/></table:table-row>"
                       "<table:table-row><table:table-cell table:style-name=\"ce3\"/><table:table-cell table:number-columns-repeated=\"1023\"/></table:table-row>"
                       "<table:table-row table:number-rows-repeated=\"1048573\"><table:table-cell table:number-columns-repeated=\"1024\"/></table:table-row>")
-        << QStringList { "ff0000 82c9b0", "ff0000 82c9b0", "ffffff 82c9b0" };
+        << QStringList { "ff0000 82c9b0", "ff0000 82c9b0", "ffffff 82c9b0" } << QStringList {};
     // A whole-row fill repeated to the sheet's end is cut where the other painted cells end.
     QTest::newRow("named parent chain; fills repeated to the end, one both ways as the background")
         << cellStyle("Base", {}, "#0000ff") + cellStyle("Middle", "Base", {}) << cellStyle("ce9", "Middle", {}) + automatic
@@ -120,24 +122,35 @@ void TestOdsPainted::handWritten_data()
                       "<table:table-row><table:table-cell table:style-name=\"ce2\" table:number-columns-repeated=\"16384\"/></table:table-row>"
                       "<table:table-row table:number-rows-repeated=\"1048573\"><table:table-cell table:style-name=\"ce1\" "
                       "table:number-columns-repeated=\"16384\"/></table:table-row>")
-        << QStringList { "0000ff ff0000 ff0000", "0000ff ff0000 ff0000", "ff0000 ff0000 ff0000" };
+        << QStringList { "0000ff ff0000 ff0000", "0000ff ff0000 ff0000", "ff0000 ff0000 ff0000" } << QStringList {};
     QTest::newRow("a style cycle and a style pointing nowhere paint nothing")
         << cellStyle("Loop1", "Loop2", {}) + cellStyle("Loop2", "Loop1", {}) << cellStyle("ce9", "Loop1", {}) + automatic
         << QByteArray("<table:table-row><table:table-cell table:style-name=\"ce2\"/><table:table-cell table:style-name=\"ce9\"/></table:table-row>"
                       "<table:table-row><table:table-cell table:style-name=\"nowhere\"/><table:table-cell table:style-name=\"ce2\"/></table:table-row>")
-        << QStringList { "ff0000 ffffff", "ffffff ff0000" };
+        << QStringList { "ff0000 ffffff", "ffffff ff0000" } << QStringList {};
     QTest::newRow("a budget with a painted header is no picture")
         << QByteArray() << automatic
         << QByteArray("<table:table-row><table:table-cell table:style-name=\"ce2\" table:number-columns-repeated=\"3\" "
                       "office:value-type=\"string\"><text:p>Month</text:p></table:table-cell></table:table-row>"
                       "<table:table-row table:number-rows-repeated=\"4\"><table:table-cell office:value-type=\"float\" "
                       "office:value=\"12\" table:number-columns-repeated=\"3\"><text:p>12</text:p></table:table-cell></table:table-row>")
-        << QStringList {};
+        << QStringList {} << QStringList {};
     QTest::newRow("a painted repeat of a million rows alone is no picture")
         << QByteArray() << automatic
         << QByteArray("<table:table-row table:number-rows-repeated=\"1048576\"><table:table-cell table:style-name=\"ce2\" "
                       "table:number-columns-repeated=\"2\"/></table:table-row>")
-        << QStringList {};
+        << QStringList {} << QStringList {};
+    // The rule on numbers colours 2 (between) over the cell's own fill; a formula rule is told.
+    QTest::newRow("conditional formats: one on numbers read, a formula not")
+        << QByteArray() << automatic
+        << QByteArray("<table:table-row table:number-rows-repeated=\"2\"><table:table-cell table:style-name=\"ce1\"/>"
+                      "<table:table-cell office:value-type=\"float\" office:value=\"2\" table:style-name=\"ce1\"/></table:table-row>"
+                      "<calcext:conditional-formats><calcext:conditional-format calcext:target-range-address=\"Drawing.B2:Drawing.$B$9\">"
+                      "<calcext:condition calcext:apply-style-name=\"ce2\" calcext:value=\"between(3,1)\"/></calcext:conditional-format>"
+                      "<calcext:conditional-format calcext:target-range-address=\"Drawing.A1:Drawing.A2 Drawing.C5\">"
+                      "<calcext:condition calcext:apply-style-name=\"ce2\" calcext:value=\"formula-is(A1&gt;0)\"/>"
+                      "</calcext:conditional-format></calcext:conditional-formats>")
+        << QStringList { "82c9b0 82c9b0", "82c9b0 ff0000" } << QStringList { "A1:A2, C5" };
 }
 
 void TestOdsPainted::handWritten()
@@ -146,6 +159,7 @@ void TestOdsPainted::handWritten()
     QFETCH(QByteArray, automatic);
     QFETCH(QByteArray, table);
     QFETCH(QStringList, rows);
+    QFETCH(QStringList, unread);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("painted.ods"));
     QVERIFY(writeOds(path, named, automatic, table));
@@ -158,6 +172,7 @@ void TestOdsPainted::handWritten()
     if (!rows.isEmpty()) {
         QCOMPARE(info.grid, GridReading::Painted);
         QCOMPARE(info.worksheetName, QStringLiteral("Drawing"));
+        QCOMPARE(info.rulesNotRead, unread);
     }
 }
 

@@ -65,6 +65,8 @@ QString sheetNotice(const SheetInfo &info, const DrawStats &drawing)
                               + QString::number(info.gridOrigin.row + info.height);
         texts.prepend(userText(Text::PaintedCellsRead)
                           .arg(cells, u'\'' + info.worksheetName + u'\'', english.toString(info.width), english.toString(info.height)));
+        if (!info.rulesNotRead.isEmpty())
+            texts.append(userText(Text::ConditionalFormatsNotRead).arg(info.rulesNotRead.join(QStringLiteral(", "))));
     }
     if (info.shape != SheetShape::List)
         texts.prepend(userText(info.shape == SheetShape::Grey ? Text::ReadAsGreySheet : Text::ReadAsPictureSheet)

@@ -7,6 +7,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -61,6 +62,7 @@ struct SheetInfo
     QString commaGroupExample;   // "line 3, column x: '1,199' as 1199"
     QString commaDecimalExample; // "line 3, column r: '1,199' as 1.199"
     // Filled by the workbook reader:
+    QStringList rulesNotRead;     // painted cells: the cells whose conditional formats were of a kind not read
     qint64 formulasWithoutResult = 0; // formula cells whose stored value cannot be trusted
     QString sheetName;        // the worksheet drawn, when the workbook has more than one
     SheetShape shape = SheetShape::List; // a picture-shaped sheet was read (its x, y and

@@ -285,6 +285,8 @@ constexpr std::array Sources{
         "<h3>Tessarine %1</h3><p>Shows that a picture is made of numbers: turns a raster image into a "
         "pixel sheet and a pixel sheet back into an image.</p>"
         "<p>Licence: %2</p>")},
+    std::pair{Text::ConditionalFormatsNotRead, QT_TRANSLATE_NOOP("MainWindow",
+        "the conditional formats of %1 are of a kind not read; those cells show their own fill")},
 };
 
 constexpr bool inOrder()
@@ -292,7 +294,7 @@ constexpr bool inOrder()
     for (std::size_t i = 0; i < Sources.size(); ++i)
         if (std::size_t(Sources[i].first) != i)
             return false;
-    return Sources.back().first == Text::AboutText;
+    return Sources.back().first == Text::ConditionalFormatsNotRead;
 }
 static_assert(inOrder(), "the table lists every text once, in the order of the enumeration");
 

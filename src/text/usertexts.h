@@ -210,6 +210,7 @@ enum class Text {
     HelpText,      // rich text
     AboutTitle,
     AboutText,     // rich text; %1: the version, %2: the licence
+    ConditionalFormatsNotRead, // %1: the cells whose rules are of a kind not read (B2:K9, M1:M4)
 };
 
 // The text in the user's language. The texts are translated in the context "MainWindow",

@@ -1043,6 +1043,10 @@
         <source>read the grid %1 of %2 as a %3 × %4 picture in black and white, 1 = white</source>
         <translation>das Raster %1 von %2 als %3 × %4-Bild in Schwarz und Weiß gelesen, 1 = weiß</translation>
     </message>
+    <message>
+        <source>the conditional formats of %1 are of a kind not read; those cells show their own fill</source>
+        <translation>die bedingten Formatierungen von %1 sind von einer Art, die nicht gelesen wird; diese Zellen zeigen ihre eigene Füllung</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

@@ -1043,6 +1043,10 @@
         <source>read the grid %1 of %2 as a %3 × %4 picture in black and white, 1 = white</source>
         <translation>se leyó la cuadrícula %1 de %2 como una imagen de %3 × %4 en blanco y negro, 1 = blanco</translation>
     </message>
+    <message>
+        <source>the conditional formats of %1 are of a kind not read; those cells show their own fill</source>
+        <translation>los formatos condicionales de %1 son de un tipo que no se lee; esas celdas muestran su propio relleno</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

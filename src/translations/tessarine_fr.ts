@@ -1043,6 +1043,10 @@
         <source>read the grid %1 of %2 as a %3 × %4 picture in black and white, 1 = white</source>
         <translation>grille %1 de %2 lue comme une image de %3 × %4 en noir et blanc, 1 = blanc</translation>
     </message>
+    <message>
+        <source>the conditional formats of %1 are of a kind not read; those cells show their own fill</source>
+        <translation>les mises en forme conditionnelles de %1 sont d’un type qui n’est pas lu ; ces cellules montrent leur propre remplissage</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

@@ -104,6 +104,19 @@ QList<CellBlock> rangeBlocks(QStringView address)
     return blocks;
 }
 
+// A range address without its sheet's name: "Sheet1.A1:Sheet1.E3" as "A1:E3".
+QString cellsNamed(QStringView address)
+{
+    QStringList parts;
+    for (const QStringView part : address.split(u' ', Qt::SkipEmptyParts)) {
+        QStringList ends;
+        for (const QStringView end : part.split(u':'))
+            ends << end.mid(end.lastIndexOf(u'.') + 1).toString().remove(u'$');
+        parts << ends.join(u':');
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
 // A conditional format's rule on a cell's number: "=3", "!=0", ">5", "<=2", "between(1,4)".
 struct ValueRule
 {
@@ -241,7 +254,10 @@ public:
                     std::fill_n(shown.begin() + (y - top) * box.width + (x0 - left), x1 - x0, run.colour);
             }
         }
-        return paintedPicture(box, [&](int x, int y) { return shown[size_t(y) * size_t(box.width) + size_t(x)]; }, out, info);
+        if (!paintedPicture(box, [&](int x, int y) { return shown[size_t(y) * size_t(box.width) + size_t(x)]; }, out, info))
+            return false;
+        info.rulesNotRead = m_unread;
+        return true;
     }
 
 private:
@@ -339,14 +355,20 @@ private:
                 m_xml.skipCurrentElement();
                 continue;
             }
-            const QList<CellBlock> blocks = rangeBlocks(m_xml.attributes().value(CalcExtNs, QStringLiteral("target-range-address")));
+            const QString address = m_xml.attributes().value(CalcExtNs, QStringLiteral("target-range-address")).toString();
+            const QList<CellBlock> blocks = rangeBlocks(address);
             std::vector<ValueRule> rules;
+            bool unread = false;
             while (m_xml.readNextStartElement()) {
                 ValueRule rule;
                 if (m_xml.name() == u"condition" && valueRule(m_xml.attributes(), rule))
                     rules.push_back(rule);
+                else
+                    unread = true;
                 m_xml.skipCurrentElement();
             }
+            if (unread && m_unread.size() < 8)
+                m_unread << cellsNamed(address);
             colourByRules(blocks, rules);
         }
     }
@@ -377,6 +399,7 @@ private:
     QXmlStreamReader &m_xml;
     const OdsCellStyles &m_styles;
     std::vector<Valued> m_values;
+    QStringList m_unread; // the cells of rules of kinds not read
     qint64 m_ruleWork = 0;
     std::vector<ColumnStyle> m_columnStyles;
     qint64 m_columnEnd = 0;
