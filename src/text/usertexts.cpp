@@ -292,7 +292,7 @@ constexpr std::array Sources{
     std::pair{Text::PaintedColoursReduced, QT_TRANSLATE_NOOP("MainWindow",
         "some colours are patterns of two colours, as the program that saved the workbook reduced them (an .ods file keeps them exactly)")},
     std::pair{Text::PaintedRulesUnread, QT_TRANSLATE_NOOP("MainWindow",
-        "the conditional formats of %1 are of a kind not read (formulas, data bars, icon sets): those cells show their own fill")},
+        "the conditional formats of %1 are of a kind not read; those cells show their own fill")},
 };
 
 constexpr bool inOrder()

@@ -1137,6 +1137,10 @@
         <source>the conditional formats of %1 are of a kind not read (formulas, data bars, icon sets): those cells show their own fill</source>
         <translation>die bedingten Formatierungen von %1 sind von einer nicht gelesenen Art (Formeln, Datenbalken, Symbolsätze): diese Zellen zeigen ihre eigene Füllung</translation>
     </message>
+    <message>
+        <source>the conditional formats of %1 are of a kind not read; those cells show their own fill</source>
+        <translation>die bedingten Formatierungen von %1 sind von einer Art, die nicht gelesen wird; diese Zellen zeigen ihre eigene Füllung</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

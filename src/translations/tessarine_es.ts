@@ -1137,6 +1137,10 @@
         <source>the conditional formats of %1 are of a kind not read (formulas, data bars, icon sets): those cells show their own fill</source>
         <translation>los formatos condicionales de %1 son de un tipo que no se lee (fórmulas, barras de datos, conjuntos de iconos): esas celdas muestran su propio relleno</translation>
     </message>
+    <message>
+        <source>the conditional formats of %1 are of a kind not read; those cells show their own fill</source>
+        <translation>los formatos condicionales de %1 son de un tipo que no se lee; esas celdas muestran su propio relleno</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

@@ -1137,6 +1137,10 @@
         <source>the conditional formats of %1 are of a kind not read (formulas, data bars, icon sets): those cells show their own fill</source>
         <translation>les mises en forme conditionnelles de %1 sont d’un type non lu (formules, barres de données, jeux d’icônes) : ces cellules montrent leur propre remplissage</translation>
     </message>
+    <message>
+        <source>the conditional formats of %1 are of a kind not read; those cells show their own fill</source>
+        <translation>les mises en forme conditionnelles de %1 sont d’un type qui n’est pas lu ; ces cellules montrent leur propre remplissage</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paintedcells.h"
 
+#include "paintedbox.h"
 #include "xlsxrules.h"
 #include "xlsxsheet.h"
 #include "xlsxstyles.h"
@@ -18,9 +19,6 @@ namespace tess {
 
 namespace {
 
-// A picture of more cells than this is no drawing a hand painted; it would only cost memory
-// (each painted cell is held in a map until the box is known, some 40 bytes).
-constexpr qint64 PaintedCellLimit = 4 << 20;
 // A sheet has 16,384 columns; more column styles than that are no sheet's.
 constexpr size_t ColumnStyleLimit = 16384;
 
@@ -249,31 +247,14 @@ bool readPaintedCells(QIODevice &worksheet, const XlsxStyles &styles, PixelRecor
     if (width < 2 || height < 2 || qint64(width) * height > PaintedCellLimit)
         return false;
     const BoxFills fills(painted, width);
-    out.reserve(size_t(width) * size_t(height));
-    qint64 shown = 0;
-    for (int x = 0; x < width; ++x) {
-        for (int y = 0; y < height; ++y) {
-            const auto [colour, isPainted] = fills.at(x, y, painted.dithered);
-            shown += isPainted;
-            PixelRecord record;
-            record.x = x;
-            record.y = y;
-            record.r = qRed(colour);
-            record.g = qGreen(colour);
-            record.b = qBlue(colour);
-            out.push_back(record);
-        }
-    }
-    if (painted.numbers > shown) {
-        out.clear();
+    // Row and column styles paint cells that have no element of their own, so the painted
+    // cells are counted in the box itself.
+    PaintedBox box { painted.low.column, painted.low.row, width, height, 0, painted.numbers };
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y)
+            box.painted += fills.at(x, y, painted.dithered).second;
+    if (!paintedPicture(box, [&](int x, int y) { return fills.at(x, y, painted.dithered).first; }, out, info))
         return false;
-    }
-    info = SheetInfo{};
-    info.status = SheetStatus::Loaded;
-    info.grid = GridReading::Painted;
-    info.gridOrigin = { painted.low.column, painted.low.row };
-    info.width = width;
-    info.height = height;
     info.paintedDithered = painted.dithered;
     info.unreadRules = rules.unread;
     return true;

@@ -2,6 +2,8 @@
 #include "workbookreader.h"
 
 #include "gzipdevice.h"
+#include "odspainted.h"
+#include "odsstyles.h"
 #include "paintedcells.h"
 #include "workbookzip.h"
 #include "worksheettext.h"
@@ -11,6 +13,7 @@
 
 #include <QFile>
 #include <QTemporaryFile>
+#include <QXmlStreamReader>
 
 #include <QStringList>
 
@@ -249,6 +252,50 @@ SheetInfo readXlsxBook(WorkbookArchive &archive, const WorkbookSheets &book, Pix
     return looked.size() == 1 ? read.info : refused(userText(Text::NoSheetWithXAndY).arg(quotedNames(looked)));
 }
 
+// The first of the tables looked at whose painted cells form a picture, as for .xlsx.
+bool readOdsPaintedSheet(WorkbookArchive &archive, const QStringList &tables, PixelRecords &out, SheetInfo &info)
+{
+    OdsCellStyles named;
+    if (const std::unique_ptr<QIODevice> entry = archive.contains(QStringLiteral("styles.xml"))
+                ? archive.openEntry(QStringLiteral("styles.xml")) : nullptr) {
+        QXmlStreamReader xml(entry.get());
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"style")
+                named.take(xml);
+        }
+    }
+    for (const QString &table : tables) {
+        const std::unique_ptr<QIODevice> content = archive.openEntry(QStringLiteral("content.xml"));
+        SheetInfo painted;
+        if (content && readOdsPaintedCells(*content, named, table, out, painted)) {
+            painted.worksheetName = table;
+            info = painted;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Codes typed into a grid and coloured by conditional formatting are the picture the colours
+// show, not a grid of grey values: where the painted cells cover the grid read, they win.
+SheetInfo preferPainted(WorkbookArchive &archive, const SheetInfo &grid, PixelRecords &out)
+{
+    if (grid.status != SheetStatus::Loaded || grid.grid == GridReading::None || grid.grid == GridReading::Painted
+        || grid.worksheetName.isEmpty())
+        return grid;
+    PixelRecords records;
+    SheetInfo painted;
+    if (!readOdsPaintedSheet(archive, { grid.worksheetName }, records, painted))
+        return grid;
+    const GridOrigin a = painted.gridOrigin, b = grid.gridOrigin;
+    if (a.column > b.column || a.row > b.row || a.column + painted.width < b.column + grid.width
+        || a.row + painted.height < b.row + grid.height)
+        return grid;
+    painted.sheetName = grid.sheetName;
+    out = std::move(records);
+    return painted;
+}
+
 // Each table is found by reading the content from its start: a workbook of thousands of
 // tables without a pixel sheet must not take that many times its whole length.
 constexpr int MaxOdsTablesTried = 64;
@@ -275,7 +322,7 @@ SheetInfo readOdsBook(WorkbookArchive &archive, const WorkbookSheets &book, Pixe
     if (!book.activeName.isEmpty()) {
         const SheetInfo info = tried(readOneSheet(archive, [&] { return openOdsSheet(archive, book.activeName, 0); }, out, progress, options), chosen);
         if (chosen)
-            return info;
+            return preferPainted(archive, info, out);
     }
     for (int ordinal = 0; ordinal < MaxOdsTablesTried; ++ordinal) {
         const SheetRead read = readOneSheet(archive, [&] { return openOdsSheet(archive, {}, ordinal); }, out, progress, options);
@@ -283,11 +330,17 @@ SheetInfo readOdsBook(WorkbookArchive &archive, const WorkbookSheets &book, Pixe
             continue;
         const SheetInfo info = tried(read, chosen);
         if (chosen)
-            return info;
+            return preferPainted(archive, info, out);
         if (!read.found)
             break;
     }
     out.clear();
+    SheetInfo painted;
+    if (readOdsPaintedSheet(archive, looked, out, painted)) {
+        if (book.odsTables > 1)
+            painted.sheetName = painted.worksheetName;
+        return painted;
+    }
     if (looked.size() == 1)
         return lastLooked;
     return refused(looked.isEmpty() ? userText(Text::NoWorksheet) : userText(Text::NoSheetWithXAndY).arg(quotedNames(looked)));

@@ -1,0 +1,437 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "odspainted.h"
+
+#include "odsstyles.h"
+#include "paintedbox.h"
+#include "worksheettext.h"
+
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <vector>
+
+namespace tess {
+
+namespace {
+
+const QString TableNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:table:1.0");
+const QString OfficeNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
+const QString CalcExtNs = QStringLiteral("urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0");
+
+// Programs pad a table to the sheet's full size with rows and cells repeated to its end:
+// a run reaching this far is cut to the rest of the table's extent.
+constexpr qint64 OpenColumns = 1024;
+constexpr qint64 OpenRows = 65536;
+constexpr qint64 RepeatCap = qint64(1) << 40;
+constexpr qint64 RuleWorkLimit = qint64(1) << 26;
+
+qint64 repeatOf(const QXmlStreamAttributes &attributes, const QString &name)
+{
+    bool ok = false;
+    const qint64 count = attributes.value(TableNs, name).toLongLong(&ok);
+    return ok && count >= 1 ? std::min(count, RepeatCap) : 1;
+}
+
+// A block of cells showing one fill.
+struct Run
+{
+    qint64 column, row, columns, rows;
+    QRgb colour;
+};
+
+struct Extent
+{
+    qint64 right = -1;  // one past the last column, -1 while none
+    qint64 bottom = -1;
+    void take(qint64 column, qint64 row, qint64 columns, qint64 rows)
+    {
+        right = std::max(right, column + columns);
+        bottom = std::max(bottom, row + rows);
+    }
+};
+
+// A block of cells holding one number, which conditional formatting may colour.
+struct Valued
+{
+    qint64 column, row, columns, rows;
+    double value;
+};
+
+// The columns' default styles, as runs of columns.
+struct ColumnStyle
+{
+    qint64 column, columns;
+    QString style;
+};
+
+// Cells from left, top up to (not including) right, bottom.
+struct CellBlock
+{
+    qint64 left, top, right, bottom;
+};
+
+// "Sheet1.$B$2" as column 1, row 1; false when it is no cell address.
+bool cellAddress(QStringView text, qint64 &column, qint64 &row)
+{
+    text = text.mid(text.lastIndexOf(u'.') + 1);
+    column = 0;
+    qsizetype i = 0;
+    for (; i < text.size() && (text[i] == u'$' || text[i].isLetter()); ++i) {
+        if (text[i] != u'$')
+            column = std::min<qint64>(column * 26 + (text[i].toUpper().unicode() - 'A' + 1), RepeatCap);
+    }
+    bool ok = false;
+    row = text.mid(i).toString().remove(u'$').toLongLong(&ok) - 1;
+    --column;
+    return ok && column >= 0 && row >= 0;
+}
+
+// The blocks of a range address as Calc writes it: "Sheet1.A1:Sheet1.P16 Sheet1.R2".
+QList<CellBlock> rangeBlocks(QStringView address)
+{
+    QList<CellBlock> blocks;
+    for (const QStringView part : address.split(u' ', Qt::SkipEmptyParts)) {
+        const qsizetype colon = part.indexOf(u':');
+        qint64 c1 = 0, r1 = 0, c2 = 0, r2 = 0;
+        if (!cellAddress(colon < 0 ? part : part.left(colon), c1, r1))
+            continue;
+        if (colon < 0 || !cellAddress(part.mid(colon + 1), c2, r2))
+            c2 = c1, r2 = r1;
+        blocks.push_back({ std::min(c1, c2), std::min(r1, r2), std::max(c1, c2) + 1, std::max(r1, r2) + 1 });
+    }
+    return blocks;
+}
+
+// A range address without its sheet's name: "Sheet1.A1:Sheet1.E3" as "A1:E3".
+QString cellsNamed(QStringView address)
+{
+    QStringList parts;
+    for (const QStringView part : address.split(u' ', Qt::SkipEmptyParts)) {
+        QStringList ends;
+        for (const QStringView end : part.split(u':'))
+            ends << end.mid(end.lastIndexOf(u'.') + 1).toString().remove(u'$');
+        parts << ends.join(u':');
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+// A conditional format's rule on a cell's number: "=3", "!=0", ">5", "<=2", "between(1,4)".
+struct ValueRule
+{
+    enum class Test { Equal, NotEqual, Greater, Less, AtLeast, AtMost, Between, NotBetween } test = Test::Equal;
+    double low = 0, high = 0;
+    QString style;
+
+    bool meets(double v) const
+    {
+        switch (test) {
+        case Test::Equal: return v == low;
+        case Test::NotEqual: return v != low;
+        case Test::Greater: return v > low;
+        case Test::Less: return v < low;
+        case Test::AtLeast: return v >= low;
+        case Test::AtMost: return v <= low;
+        case Test::Between: return v >= low && v <= high;
+        case Test::NotBetween: return v < low || v > high;
+        }
+        return false;
+    }
+};
+
+// Reads a condition of the kinds that compare the cell's number; false for others
+// (formulas, texts, duplicates), which colour nothing here.
+bool valueRule(const QXmlStreamAttributes &attributes, ValueRule &rule)
+{
+    rule.style = attributes.value(CalcExtNs, QStringLiteral("apply-style-name")).toString();
+    const QString value = attributes.value(CalcExtNs, QStringLiteral("value")).toString().trimmed();
+    bool ok = false, ok2 = true;
+    for (const auto &[prefix, test] : { std::pair{ "not-between(", ValueRule::Test::NotBetween }, std::pair{ "between(", ValueRule::Test::Between } }) {
+        if (value.startsWith(QLatin1StringView(prefix)) && value.endsWith(u')')) {
+            const QStringList bounds = value.mid(qsizetype(strlen(prefix)), value.size() - qsizetype(strlen(prefix)) - 1).split(u',');
+            if (bounds.size() != 2)
+                return false;
+            rule.test = test;
+            rule.low = bounds[0].trimmed().toDouble(&ok);
+            rule.high = bounds[1].trimmed().toDouble(&ok2);
+            if (rule.low > rule.high)
+                std::swap(rule.low, rule.high);
+            return ok && ok2;
+        }
+    }
+    for (const auto &[prefix, test] : { std::pair{ "!=", ValueRule::Test::NotEqual }, std::pair{ ">=", ValueRule::Test::AtLeast },
+                                        std::pair{ "<=", ValueRule::Test::AtMost }, std::pair{ "=", ValueRule::Test::Equal },
+                                        std::pair{ ">", ValueRule::Test::Greater }, std::pair{ "<", ValueRule::Test::Less } }) {
+        if (value.startsWith(QLatin1StringView(prefix))) {
+            rule.test = test;
+            rule.low = value.mid(qsizetype(strlen(prefix))).trimmed().toDouble(&ok);
+            return ok;
+        }
+    }
+    return false;
+}
+
+class TableReader
+{
+public:
+    TableReader(QXmlStreamReader &xml, const OdsCellStyles &styles) : m_xml(xml), m_styles(styles) {}
+
+    bool read()
+    {
+        while (m_xml.readNextStartElement()) {
+            const QStringView name = m_xml.name();
+            if (name == u"table-column")
+                takeColumn();
+            else if (name == u"table-row")
+                takeRow();
+            else if (name == u"conditional-formats")
+                takeConditionalFormats();
+            else if (name == u"table-columns" || name == u"table-header-columns" || name == u"table-column-group"
+                     || name == u"table-rows" || name == u"table-header-rows" || name == u"table-row-group")
+                read();
+            else
+                m_xml.skipCurrentElement();
+            if (m_runs.size() > size_t(PaintedCellLimit))
+                return false;
+        }
+        return !m_xml.hasError();
+    }
+
+    bool picture(PixelRecords &out, SheetInfo &info) const
+    {
+        // A fill that runs to the sheet's end both ways is its background (a converter
+        // writes white into every cell): cells showing it do not make the box.
+        std::vector<QRgb> background;
+        for (const Run &run : m_runs) {
+            if (openColumns(run) && openRows(run))
+                background.push_back(run.colour);
+        }
+        const auto isBackground = [&](const Run &run) {
+            return std::find(background.begin(), background.end(), run.colour) != background.end();
+        };
+        // What bounds a fill that runs to the end: the painted runs that do not, and the cells
+        // holding something.
+        Extent bound = m_content;
+        for (const Run &run : m_runs) {
+            if (!openColumns(run) && !openRows(run) && !isBackground(run))
+                bound.take(run.column, run.row, run.columns, run.rows);
+        }
+        std::vector<Run> runs;
+        PaintedBox box;
+        qint64 left = LLONG_MAX, top = LLONG_MAX, right = -1, bottom = -1;
+        for (Run run : m_runs) {
+            if (openColumns(run))
+                run.columns = std::min(run.columns, bound.right - run.column);
+            if (openRows(run))
+                run.rows = std::min(run.rows, bound.bottom - run.row);
+            if (run.columns <= 0 || run.rows <= 0)
+                continue;
+            runs.push_back(run);
+            if (isBackground(run))
+                continue;
+            left = std::min(left, run.column);
+            top = std::min(top, run.row);
+            right = std::max(right, run.column + run.columns);
+            bottom = std::max(bottom, run.row + run.rows);
+            box.painted = std::min(box.painted + run.columns * run.rows, RepeatCap);
+        }
+        if (right < 0 || right - left > PaintedCellLimit || bottom - top > PaintedCellLimit || top > INT_MAX)
+            return false;
+        box.left = int(left);
+        box.top = int(top);
+        box.width = int(right - left);
+        box.height = int(bottom - top);
+        box.numbers = m_numbers;
+        if (!isPaintedPicture(box))
+            return false;
+        std::vector<QRgb> shown(size_t(box.width) * size_t(box.height), QRgb(0xFFFFFF));
+        for (const Run &run : runs) {
+            const qint64 x0 = std::max(run.column, left), x1 = std::min(run.column + run.columns, right);
+            const qint64 y0 = std::max(run.row, top), y1 = std::min(run.row + run.rows, bottom);
+            for (qint64 y = y0; y < y1; ++y) {
+                if (x0 < x1)
+                    std::fill_n(shown.begin() + (y - top) * box.width + (x0 - left), x1 - x0, run.colour);
+            }
+        }
+        if (!paintedPicture(box, [&](int x, int y) { return shown[size_t(y) * size_t(box.width) + size_t(x)]; }, out, info))
+            return false;
+        info.unreadRules = m_unread;
+        return true;
+    }
+
+private:
+    static bool openColumns(const Run &run) { return run.columns > 1 && run.column + run.columns >= OpenColumns; }
+    static bool openRows(const Run &run) { return run.rows > 1 && run.row + run.rows >= OpenRows; }
+
+    void takeColumn()
+    {
+        const QXmlStreamAttributes attributes = m_xml.attributes();
+        const qint64 count = repeatOf(attributes, QStringLiteral("number-columns-repeated"));
+        const QString style = attributes.value(TableNs, QStringLiteral("default-cell-style-name")).toString();
+        if (!style.isEmpty() && m_columnEnd < WorksheetMaxColumns)
+            m_columnStyles.push_back({ m_columnEnd, count, style });
+        m_columnEnd = std::min(m_columnEnd + count, RepeatCap);
+        m_xml.skipCurrentElement();
+    }
+
+    void takeRow()
+    {
+        const QXmlStreamAttributes attributes = m_xml.attributes();
+        const qint64 rows = repeatOf(attributes, QStringLiteral("number-rows-repeated"));
+        const QString rowStyle = attributes.value(TableNs, QStringLiteral("default-cell-style-name")).toString();
+        qint64 column = 0;
+        while (m_xml.readNextStartElement()) {
+            if (m_xml.name() == u"table-cell" || m_xml.name() == u"covered-table-cell")
+                column = takeCell(column, rows, rowStyle);
+            else
+                m_xml.skipCurrentElement();
+        }
+        m_row = std::min(m_row + rows, RepeatCap);
+    }
+
+    // The cell (or run of repeated cells) at the column: its fill and whether it holds
+    // something. The column after it.
+    qint64 takeCell(qint64 column, qint64 rows, const QString &rowStyle)
+    {
+        const QXmlStreamAttributes attributes = m_xml.attributes();
+        const qint64 columns = std::min(repeatOf(attributes, QStringLiteral("number-columns-repeated")),
+                                        std::max<qint64>(WorksheetMaxColumns - column, 0));
+        const QStringView type = attributes.value(OfficeNs, QStringLiteral("value-type"));
+        const QString style = attributes.value(TableNs, QStringLiteral("style-name")).toString();
+        const bool text = hasText();
+        const bool holds = !type.isEmpty() || text;
+        if (columns <= 0)
+            return column;
+        if (holds)
+            m_content.take(column, m_row, columns, rows);
+        if (type == u"float" || type == u"percentage" || type == u"currency") {
+            m_numbers = std::min(m_numbers + columns * rows, RepeatCap);
+            m_values.push_back({ column, m_row, columns, rows, attributes.value(OfficeNs, QStringLiteral("value")).toDouble() });
+        }
+        if (!style.isEmpty() || !rowStyle.isEmpty())
+            paint(column, columns, rows, style.isEmpty() ? rowStyle : style);
+        else
+            paintByColumns(column, columns, rows);
+        return column + columns;
+    }
+
+    // Reads the cell to its end: whether it has a paragraph of text.
+    bool hasText()
+    {
+        bool text = false;
+        while (m_xml.readNextStartElement()) {
+            if (m_xml.name() == u"p" && !m_xml.readElementText(QXmlStreamReader::IncludeChildElements).isEmpty())
+                text = true;
+            else if (m_xml.name() != u"p")
+                m_xml.skipCurrentElement();
+        }
+        return text;
+    }
+
+    void paint(qint64 column, qint64 columns, qint64 rows, const QString &style)
+    {
+        QRgb colour = 0;
+        if (m_styles.fill(style, colour))
+            m_runs.push_back({ column, m_row, columns, rows, colour });
+    }
+
+    // A cell without a style of its own shows its column's default style.
+    void paintByColumns(qint64 column, qint64 columns, qint64 rows)
+    {
+        const qint64 end = column + columns;
+        auto it = std::upper_bound(m_columnStyles.begin(), m_columnStyles.end(), column,
+                                   [](qint64 c, const ColumnStyle &s) { return c < s.column + s.columns; });
+        for (; it != m_columnStyles.end() && it->column < end; ++it) {
+            const qint64 from = std::max(column, it->column);
+            paint(from, std::min(end, it->column + it->columns) - from, rows, it->style);
+        }
+    }
+
+    void takeConditionalFormats()
+    {
+        while (m_xml.readNextStartElement()) {
+            if (m_xml.name() != u"conditional-format") {
+                m_xml.skipCurrentElement();
+                continue;
+            }
+            const QString address = m_xml.attributes().value(CalcExtNs, QStringLiteral("target-range-address")).toString();
+            const QList<CellBlock> blocks = rangeBlocks(address);
+            std::vector<ValueRule> rules;
+            bool unread = false;
+            while (m_xml.readNextStartElement()) {
+                ValueRule rule;
+                if (m_xml.name() == u"condition" && valueRule(m_xml.attributes(), rule))
+                    rules.push_back(rule);
+                else
+                    unread = true;
+                m_xml.skipCurrentElement();
+            }
+            if (unread && m_unread.size() < 8)
+                m_unread << cellsNamed(address);
+            colourByRules(blocks, rules);
+        }
+    }
+
+    // Paints the numbers inside the blocks in the colour of the first rule they meet, over
+    // the cells' own fill.
+    void colourByRules(const QList<CellBlock> &blocks, const std::vector<ValueRule> &rules)
+    {
+        // Numbers times blocks: a hostile file of many formats over many numbers must not
+        // cost minutes; the formats past this colour nothing.
+        m_ruleWork += qint64(m_values.size()) * (blocks.size() + 1);
+        if (m_ruleWork > RuleWorkLimit || rules.empty())
+            return;
+        for (const Valued &cells : m_values) {
+            const auto rule = std::find_if(rules.begin(), rules.end(), [&](const ValueRule &r) { return r.meets(cells.value); });
+            QRgb colour = 0;
+            if (rule == rules.end() || !m_styles.fill(rule->style, colour))
+                continue;
+            for (const CellBlock &block : blocks) {
+                const qint64 left = std::max(cells.column, block.left), right = std::min(cells.column + cells.columns, block.right);
+                const qint64 top = std::max(cells.row, block.top), bottom = std::min(cells.row + cells.rows, block.bottom);
+                if (left < right && top < bottom)
+                    m_runs.push_back({ left, top, right - left, bottom - top, colour });
+            }
+        }
+    }
+
+    QXmlStreamReader &m_xml;
+    const OdsCellStyles &m_styles;
+    std::vector<Valued> m_values;
+    QStringList m_unread; // the cells of rules of kinds not read
+    qint64 m_ruleWork = 0;
+    std::vector<ColumnStyle> m_columnStyles;
+    qint64 m_columnEnd = 0;
+    std::vector<Run> m_runs;
+    Extent m_content;
+    qint64 m_numbers = 0;
+    qint64 m_row = 0;
+};
+
+} // namespace
+
+bool readOdsPaintedCells(QIODevice &content, OdsCellStyles styles, const QString &table, PixelRecords &out,
+                         SheetInfo &info)
+{
+    out.clear();
+    QXmlStreamReader xml(&content);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"style") {
+            styles.take(xml);
+        } else if (xml.name() == u"table" && xml.namespaceUri() == TableNs) {
+            if (xml.attributes().value(TableNs, QStringLiteral("name")) != table) {
+                xml.skipCurrentElement();
+                continue;
+            }
+            styles.resolve();
+            TableReader reader(xml, styles);
+            return reader.read() && reader.picture(out, info);
+        }
+    }
+    return false;
+}
+
+} // namespace tess
