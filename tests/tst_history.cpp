@@ -151,7 +151,7 @@ private slots:
         QCOMPARE(w.document().picture().cacheKey(), loaded.cacheKey());
         QVERIFY(!w.document().pictureDrawn() && w.document().pictureSaved());
         QVERIFY(w.document().before().isNull());
-        QCOMPARE(w.ui->imageBox->title(), QStringLiteral("Image: ") + path);
+        QCOMPARE(w.ui->imageBox->toolTip(), QStringLiteral("Image: ") + path);
         QVERIFY(w.document().hasSheet() && !w.document().sheetSaved());
         QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet: from lesson.png"));
         QVERIFY(w.ui->ss_save_pos->isHidden());
@@ -191,7 +191,7 @@ private slots:
         action(w, "undo")->trigger();
         QVERIFY(w.document().sheetSaved());
         QCOMPARE(w.document().sheetFile(), sheet);
-        QCOMPARE(w.ui->spreadsheetBox->title(), QStringLiteral("Spreadsheet: ") + sheet);
+        QCOMPARE(w.ui->spreadsheetBox->toolTip(), QStringLiteral("Spreadsheet: ") + sheet);
 
         QVERIFY(writeFile(sheet, "x,y,r,g,b\n0,0,9,9,9\n"));
         QVERIFY(w.document().reloadSheet(tess::ColourModel::Rgb));

@@ -1134,10 +1134,6 @@
         <translation>einige Farben sind Muster aus zwei Farben, weil das Programm, das die Arbeitsmappe gespeichert hat, sie reduziert hat (eine .ods-Datei bewahrt sie genau)</translation>
     </message>
     <message>
-        <source>the conditional formats of %1 are of a kind not read (formulas, data bars, icon sets): those cells show their own fill</source>
-        <translation>die bedingten Formatierungen von %1 sind von einer nicht gelesenen Art (Formeln, Datenbalken, Symbolsätze): diese Zellen zeigen ihre eigene Füllung</translation>
-    </message>
-    <message>
         <source>the conditional formats of %1 are of a kind not read; those cells show their own fill</source>
         <translation>die bedingten Formatierungen von %1 sind von einer Art, die nicht gelesen wird; diese Zellen zeigen ihre eigene Füllung</translation>
     </message>

@@ -1134,10 +1134,6 @@
         <translation>algunos colores son tramas de dos colores, porque el programa que guardó el libro los redujo (un archivo .ods los conserva exactamente)</translation>
     </message>
     <message>
-        <source>the conditional formats of %1 are of a kind not read (formulas, data bars, icon sets): those cells show their own fill</source>
-        <translation>los formatos condicionales de %1 son de un tipo que no se lee (fórmulas, barras de datos, conjuntos de iconos): esas celdas muestran su propio relleno</translation>
-    </message>
-    <message>
         <source>the conditional formats of %1 are of a kind not read; those cells show their own fill</source>
         <translation>los formatos condicionales de %1 son de un tipo que no se lee; esas celdas muestran su propio relleno</translation>
     </message>

@@ -1134,10 +1134,6 @@
         <translation>certaines couleurs sont des motifs de deux couleurs, car le programme qui a enregistré le classeur les a réduites (un fichier .ods les conserve exactement)</translation>
     </message>
     <message>
-        <source>the conditional formats of %1 are of a kind not read (formulas, data bars, icon sets): those cells show their own fill</source>
-        <translation>les mises en forme conditionnelles de %1 sont d’un type non lu (formules, barres de données, jeux d’icônes) : ces cellules montrent leur propre remplissage</translation>
-    </message>
-    <message>
         <source>the conditional formats of %1 are of a kind not read; those cells show their own fill</source>
         <translation>les mises en forme conditionnelles de %1 sont d’un type qui n’est pas lu ; ces cellules montrent leur propre remplissage</translation>
     </message>

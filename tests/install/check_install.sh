@@ -100,7 +100,7 @@ if [ -f "$completion" ]; then
     [ "$(complete_words to-sheet "")" = "photo.jpg redrawn.png " ] ||
         fail "completion of a picture: '$(complete_words to-sheet "")'"
     [ "$(complete_words to-image "")" = "photo.csv " ] || fail "completion of a sheet: '$(complete_words to-image "")'"
-    [ "$(complete_words to-image photo.csv --)" = "--hsv --rgb --watch " ] ||
+    [ "$(complete_words to-image photo.csv --)" = "--hsv --ones --rgb --watch " ] ||
         fail "completion of to-image's options: '$(complete_words to-image photo.csv --)'"
 else
     echo "note: bash-completion is not installed, completion is not checked"
