@@ -23,8 +23,8 @@ median() { # command...: the median wall time of 5 runs, in milliseconds
 }
 
 printf '%-40s %10s %10s\n' "read and draw (whole process)" "ms" "bytes"
-for spec in "256 4096" "256 64" "64 4096"; do
-    set -- $spec
+for sizes in "256 4096" "256 64" "64 4096"; do
+    set -- $sizes
     /usr/bin/python3 "$here/painted_openpyxl.py" "p$1-$2.xlsx" "$1" "$2"
     "$cli" to-image "p$1-$2.xlsx" "p$1-$2.png" # once, so that a failure shows
     printf '%-40s %10s %10s\n' "painted $1² with $2 fills .xlsx" "$(median "$cli" to-image "p$1-$2.xlsx" back.png)" \
