@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "odspainted.h"
 
+#include "numbertest.h"
 #include "odsstyles.h"
 #include "paintedbox.h"
 #include "worksheettext.h"
@@ -120,24 +121,10 @@ QString cellsNamed(QStringView address)
 // A conditional format's rule on a cell's number: "=3", "!=0", ">5", "<=2", "between(1,4)".
 struct ValueRule
 {
-    enum class Test { Equal, NotEqual, Greater, Less, AtLeast, AtMost, Between, NotBetween } test = Test::Equal;
-    double low = 0, high = 0;
+    NumberTest test;
     QString style;
 
-    bool meets(double v) const
-    {
-        switch (test) {
-        case Test::Equal: return v == low;
-        case Test::NotEqual: return v != low;
-        case Test::Greater: return v > low;
-        case Test::Less: return v < low;
-        case Test::AtLeast: return v >= low;
-        case Test::AtMost: return v <= low;
-        case Test::Between: return v >= low && v <= high;
-        case Test::NotBetween: return v < low || v > high;
-        }
-        return false;
-    }
+    bool meets(double v) const { return test.meets(v); }
 };
 
 // Reads a condition of the kinds that compare the cell's number; false for others
@@ -146,26 +133,22 @@ bool valueRule(const QXmlStreamAttributes &attributes, ValueRule &rule)
 {
     rule.style = attributes.value(CalcExtNs, QStringLiteral("apply-style-name")).toString();
     const QString value = attributes.value(CalcExtNs, QStringLiteral("value")).toString().trimmed();
+    using Kind = NumberTest::Kind;
     bool ok = false, ok2 = true;
-    for (const auto &[prefix, test] : { std::pair{ "not-between(", ValueRule::Test::NotBetween }, std::pair{ "between(", ValueRule::Test::Between } }) {
+    for (const auto &[prefix, kind] : { std::pair{ "not-between(", Kind::NotBetween }, std::pair{ "between(", Kind::Between } }) {
         if (value.startsWith(QLatin1StringView(prefix)) && value.endsWith(u')')) {
             const QStringList bounds = value.mid(qsizetype(strlen(prefix)), value.size() - qsizetype(strlen(prefix)) - 1).split(u',');
             if (bounds.size() != 2)
                 return false;
-            rule.test = test;
-            rule.low = bounds[0].trimmed().toDouble(&ok);
-            rule.high = bounds[1].trimmed().toDouble(&ok2);
-            if (rule.low > rule.high)
-                std::swap(rule.low, rule.high);
+            rule.test = NumberTest::of(kind, bounds[0].trimmed().toDouble(&ok), bounds[1].trimmed().toDouble(&ok2));
             return ok && ok2;
         }
     }
-    for (const auto &[prefix, test] : { std::pair{ "!=", ValueRule::Test::NotEqual }, std::pair{ ">=", ValueRule::Test::AtLeast },
-                                        std::pair{ "<=", ValueRule::Test::AtMost }, std::pair{ "=", ValueRule::Test::Equal },
-                                        std::pair{ ">", ValueRule::Test::Greater }, std::pair{ "<", ValueRule::Test::Less } }) {
+    for (const auto &[prefix, kind] : { std::pair{ "!=", Kind::NotEqual }, std::pair{ ">=", Kind::AtLeast },
+                                        std::pair{ "<=", Kind::AtMost }, std::pair{ "=", Kind::Equal },
+                                        std::pair{ ">", Kind::Greater }, std::pair{ "<", Kind::Less } }) {
         if (value.startsWith(QLatin1StringView(prefix))) {
-            rule.test = test;
-            rule.low = value.mid(qsizetype(strlen(prefix))).trimmed().toDouble(&ok);
+            rule.test = NumberTest::of(kind, value.mid(qsizetype(strlen(prefix))).trimmed().toDouble(&ok));
             return ok;
         }
     }

@@ -2,18 +2,14 @@
 #include "workbookreader.h"
 
 #include "gzipdevice.h"
-#include "odspainted.h"
-#include "odsstyles.h"
-#include "paintedcells.h"
+#include "paintedsheets.h"
 #include "workbookzip.h"
 #include "worksheettext.h"
 #include "xlsxsheet.h"
-#include "xlsxstyles.h"
 #include "text/usertexts.h"
 
 #include <QFile>
 #include <QTemporaryFile>
-#include <QXmlStreamReader>
 
 #include <QStringList>
 
@@ -169,45 +165,6 @@ QString quotedNames(const QStringList &names)
     return quoted.join(QStringLiteral(", "));
 }
 
-QByteArray wholeEntry(WorkbookArchive &archive, const QString &name)
-{
-    const std::unique_ptr<QIODevice> entry = archive.contains(name) ? archive.openEntry(name) : nullptr;
-    return entry ? entry->read(StylesPartLimit + 1) : QByteArray();
-}
-
-// A worksheet without x and y may be a drawing made by painting its cells: the first of
-// the sheets tried whose painted cells form a picture is read so (info then says how).
-bool readPaintedSheet(WorkbookArchive &archive, const WorkbookSheets &book, const std::vector<int> &order,
-                      PixelRecords &out, SheetInfo &info)
-{
-    XlsxStyles styles;
-    QString why;
-    const QByteArray stylesText = wholeEntry(archive, book.stylesPart);
-    if (stylesText.isEmpty() || stylesText.size() > StylesPartLimit
-        || !readXlsxStyles(stylesText, wholeEntry(archive, book.themePart), styles, why))
-        return false;
-    for (const int i : order) {
-        const std::unique_ptr<QIODevice> entry = archive.openEntry(book.sheets[size_t(i)].part);
-        SheetInfo painted;
-        if (entry && readPaintedCells(*entry, styles, out, painted)) {
-            painted.worksheetName = book.sheets[size_t(i)].name;
-            if (book.sheets.size() > 1)
-                painted.sheetName = painted.worksheetName;
-            info = painted;
-            return true;
-        }
-    }
-    return false;
-}
-
-// Whether the painted cells' box holds the whole grid of values.
-bool covers(const SheetInfo &painted, const SheetInfo &grid)
-{
-    return painted.gridOrigin.column <= grid.gridOrigin.column && painted.gridOrigin.row <= grid.gridOrigin.row
-           && painted.gridOrigin.column + painted.width >= grid.gridOrigin.column + grid.width
-           && painted.gridOrigin.row + painted.height >= grid.gridOrigin.row + grid.height;
-}
-
 // The active sheet if it is a visible worksheet with x and y, else the first visible one
 // that has them. The sheet's name is told when there are others.
 SheetInfo readXlsxBook(WorkbookArchive &archive, const WorkbookSheets &book, PixelRecords &out,
@@ -252,30 +209,6 @@ SheetInfo readXlsxBook(WorkbookArchive &archive, const WorkbookSheets &book, Pix
     return looked.size() == 1 ? read.info : refused(userText(Text::NoSheetWithXAndY).arg(quotedNames(looked)));
 }
 
-// The first of the tables looked at whose painted cells form a picture, as for .xlsx.
-bool readOdsPaintedSheet(WorkbookArchive &archive, const QStringList &tables, PixelRecords &out, SheetInfo &info)
-{
-    OdsCellStyles named;
-    if (const std::unique_ptr<QIODevice> entry = archive.contains(QStringLiteral("styles.xml"))
-                ? archive.openEntry(QStringLiteral("styles.xml")) : nullptr) {
-        QXmlStreamReader xml(entry.get());
-        while (!xml.atEnd()) {
-            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"style")
-                named.take(xml);
-        }
-    }
-    for (const QString &table : tables) {
-        const std::unique_ptr<QIODevice> content = archive.openEntry(QStringLiteral("content.xml"));
-        SheetInfo painted;
-        if (content && readOdsPaintedCells(*content, named, table, out, painted)) {
-            painted.worksheetName = table;
-            info = painted;
-            return true;
-        }
-    }
-    return false;
-}
-
 // Codes typed into a grid and coloured by conditional formatting are the picture the colours
 // show, not a grid of grey values: where the painted cells cover the grid read, they win.
 SheetInfo preferPainted(WorkbookArchive &archive, const SheetInfo &grid, PixelRecords &out)
@@ -287,9 +220,7 @@ SheetInfo preferPainted(WorkbookArchive &archive, const SheetInfo &grid, PixelRe
     SheetInfo painted;
     if (!readOdsPaintedSheet(archive, { grid.worksheetName }, records, painted))
         return grid;
-    const GridOrigin a = painted.gridOrigin, b = grid.gridOrigin;
-    if (a.column > b.column || a.row > b.row || a.column + painted.width < b.column + grid.width
-        || a.row + painted.height < b.row + grid.height)
+    if (!covers(painted, grid))
         return grid;
     painted.sheetName = grid.sheetName;
     out = std::move(records);

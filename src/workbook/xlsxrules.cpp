@@ -75,6 +75,24 @@ void readScale(QXmlStreamReader &xml, const XlsxStyles &styles, CellRule &rule)
         rule.stops.clear();
 }
 
+// The test a cellIs rule's operator names; none for an operator no program writes, which
+// then never holds.
+std::optional<NumberTest> testOf(const CellRule &rule)
+{
+    using Kind = NumberTest::Kind;
+    static const std::pair<const char16_t *, Kind> Operators[] = {
+        { u"equal", Kind::Equal },       { u"notEqual", Kind::NotEqual },
+        { u"greaterThan", Kind::Greater }, { u"lessThan", Kind::Less },
+        { u"greaterThanOrEqual", Kind::AtLeast }, { u"lessThanOrEqual", Kind::AtMost },
+        { u"between", Kind::Between },   { u"notBetween", Kind::NotBetween },
+    };
+    for (const auto &[name, kind] : Operators) {
+        if (rule.compare == QStringView(name))
+            return NumberTest::of(kind, rule.operands[0], rule.operands.size() > 1 ? rule.operands[1] : 0);
+    }
+    return std::nullopt;
+}
+
 // One cfRule: false when it is of a kind not read.
 bool readRule(QXmlStreamReader &xml, const XlsxStyles &styles, CellRule &rule)
 {
@@ -101,32 +119,18 @@ bool readRule(QXmlStreamReader &xml, const XlsxStyles &styles, CellRule &rule)
         }
     }
     const size_t wanted = rule.compare == u"between" || rule.compare == u"notBetween" ? 2 : 1;
-    if (rule.kind == CellRule::Kind::Compare)
-        return known && rule.operands.size() == wanted;
+    if (rule.kind == CellRule::Kind::Compare) {
+        if (!known || rule.operands.size() != wanted)
+            return false;
+        rule.test = testOf(rule);
+        return true;
+    }
     return known && rule.stops.size() >= 2;
 }
 
 bool holds(const CellRule &rule, double v)
 {
-    const QString &op = rule.compare;
-    const double a = rule.operands[0];
-    if (op == u"between" || op == u"notBetween") {
-        const double low = std::min(a, rule.operands[1]), high = std::max(a, rule.operands[1]);
-        return (v >= low && v <= high) == (op == u"between");
-    }
-    if (op == u"equal")
-        return v == a;
-    if (op == u"notEqual")
-        return v != a;
-    if (op == u"greaterThan")
-        return v > a;
-    if (op == u"lessThan")
-        return v < a;
-    if (op == u"greaterThanOrEqual")
-        return v >= a;
-    if (op == u"lessThanOrEqual")
-        return v <= a;
-    return false;
+    return rule.test && rule.test->meets(v);
 }
 
 // The value a colour scale's stop stands at among the sorted values of its range.

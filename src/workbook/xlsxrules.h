@@ -4,11 +4,14 @@
 // The conditional formats of an .xlsx worksheet, as far as they colour cells: rules that
 // compare a cell's value with constants, and colour scales.
 
+#include "numbertest.h"
+
 #include <QRgb>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -41,6 +44,7 @@ struct CellRule
     int range = 0; // which of the sheet's ranges it applies to
     QString compare; // the operator
     std::vector<double> operands;
+    std::optional<NumberTest> test; // cellIs: the operator's test; none: one that never holds
     int style = -1; // the rule's dxf; -1 or out of range: it paints nothing
     std::vector<ColourStop> stops;
 };
