@@ -6,8 +6,9 @@
 
 #include "dialogs.h"
 
+#include "io/filekind.h"
+
 #include <QFileInfo>
-#include <QImageReader>
 
 #include <memory>
 #include <utility>
@@ -51,28 +52,14 @@ private:
     QString m_path;
 };
 
-// A picture is recognised by its content, as loading reads it; a file whose content no
-// reader knows is still taken for a picture when its suffix names an image format
-// (a damaged photo gets the image side's box, not the sheet side's), else for a sheet.
-bool isPicture(const QString &path)
-{
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    if (reader.canRead())
-        return true;
-    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
-    return !suffix.isEmpty() && suffix != "csv" && QImageReader::supportedImageFormats().contains(suffix);
-}
-
 } // namespace
 
 void MainWindow::openFile(const QString &path)
 {
     // Absolute, as a file dialog returns it: the heading and the next dialog's folder.
     const QString chosen = QFileInfo(path).absoluteFilePath();
-    if (!isPicture(chosen)) {
+    if (tess::kindOfFile(chosen) != tess::FileKind::Picture) {
         // The user asked to see the sheet: it is drawn, as Spreadsheet to Image would.
-        sheetFileName = chosen;
         whenUnsavedSettled([this, chosen] {
             whenIdle([this, chosen] {
                 drawWhenRead = true;

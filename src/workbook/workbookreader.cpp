@@ -6,6 +6,7 @@
 #include "workbookzip.h"
 #include "worksheettext.h"
 #include "xlsxsheet.h"
+#include "io/filekind.h"
 #include "text/usertexts.h"
 
 #include <QFile>
@@ -21,54 +22,35 @@ namespace tess {
 
 namespace {
 
-// A ZIP container starts with a local file header or, when empty, with its directory's end.
 bool isZip(QByteArrayView head)
 {
-    return head.startsWith("PK\x03\x04") || head.startsWith("PK\x05\x06");
+    return kindOfContent(head) == FileKind::Workbook;
 }
 
-// The compound file of the old binary formats, which is also what an encrypted .xlsx is.
 bool isCompoundFile(QByteArrayView head)
 {
-    return head.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
-}
-
-bool startsWithAny(QByteArrayView head, std::initializer_list<QByteArrayView> magics)
-{
-    for (const QByteArrayView magic : magics) {
-        if (head.startsWith(magic))
-            return true;
-    }
-    return false;
-}
-
-bool isPicture(QByteArrayView head)
-{
-    if (startsWithAny(head, { "\x89PNG\r\n", "\xFF\xD8\xFF", "GIF87a", "GIF89a", QByteArrayView("II*\0", 4),
-                              QByteArrayView("MM\0*", 4), "\xFF\x0A", QByteArrayView("\0\0\0\x0CJXL ", 8) }))
-        return true;
-    if (head.startsWith("RIFF") && head.sliced(8).startsWith("WEBP"))
-        return true;
-    return head.size() >= 12 && head.sliced(4).startsWith("ftyp"); // HEIF, AVIF
+    return kindOfContent(head) == FileKind::OldWorkbook;
 }
 
 // What a file that is no sheet is, by its first bytes: a reason naming it, or empty.
 QString foreignKind(QByteArrayView head)
 {
-    if (head.startsWith("\x1F\x8B"))
+    switch (kindOfContent(head)) {
+    case FileKind::Compressed:
         return userText(Text::CompressedFile);
-    if (isPicture(head))
+    case FileKind::Picture:
         return userText(Text::PictureFile);
-    if (head.startsWith("TABLE\r\n0,1") || head.startsWith("TABLE\n0,1"))
+    case FileKind::Dif:
         return userText(Text::DifFile);
-    QByteArray start = head.toByteArray();
-    if (start.startsWith("\xEF\xBB\xBF"))
-        start.remove(0, 3);
-    start = start.trimmed().toLower();
-    if (start.startsWith("<!doctype html") || start.startsWith("<html") || (start.startsWith("<?xml") && start.contains("<html")))
+    case FileKind::WebPage:
         return userText(Text::WebPage);
-    if (start.startsWith("<?xml"))
+    case FileKind::Xml:
         return userText(Text::XmlNoWorkbook);
+    case FileKind::Csv:
+    case FileKind::Workbook:
+    case FileKind::OldWorkbook:
+        break; // read as what they are
+    }
     return {};
 }
 
