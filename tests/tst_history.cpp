@@ -215,7 +215,7 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setOrganizationName(QStringLiteral("tessarine-tests"));
         QSettings().clear();
-        FilePlaces::rememberAcrossRuns(true);
+        RecentPlaces::rememberAcrossRuns(true);
         const auto shown = [](WindowUnderTest &w) {
             auto *menu = w.window->findChild<QMenu *>(QStringLiteral("recentFiles"));
             emit menu->aboutToShow();
@@ -244,7 +244,7 @@ private slots:
         QCOMPARE(listed, names.mid(0, 7));
         actions.first()->trigger();
         QCOMPARE(next.document().pictureFile(), m_dir.filePath(QStringLiteral("recent9.png")));
-        FilePlaces::rememberAcrossRuns(false);
+        RecentPlaces::rememberAcrossRuns(false);
         QSettings().clear();
     }
 };

@@ -531,7 +531,9 @@ private slots:
                                 "*.svgz *.tif *.tiff *.xbm *.xpm *.webp *.avif *.heic *.heif *.jxl *.tga)"));
         QCOMPARE(w.snapshot(), before);
         QCOMPARE(w.window->image, first.convertToFormat(w.window->image.format()));
-        QCOMPARE(w.window->imageFileName, path);
+        // The picture is still the one of the first file.
+        QCOMPARE(w.document().pictureFile(), m_dir.filePath(QStringLiteral("first.png")));
+        QCOMPARE(w.window->imageFileName, w.document().pictureFile());
     }
 
     void loadImageShowsItAndUnloadsSheet()
@@ -804,7 +806,10 @@ private slots:
         QCOMPARE(w.snapshot(), before);
         QCOMPARE(w.window->pixels.size(), std::size_t(6));
         QVERIFY(w.sheet().hasRgb && w.sheet().hasHsv);
-        QCOMPARE(w.window->sheetFileName, path);
+        // Still the records converted from the picture, in no file.
+        QVERIFY(w.document().sheetSide().converted());
+        QVERIFY(w.document().sheetFile().isEmpty());
+        QVERIFY(w.window->sheetFileName.isEmpty());
     }
 
     void loadSheetCancelled()
@@ -818,7 +823,8 @@ private slots:
         QCOMPARE(w.dialogs->warnings(), QStringList{"Failed loading / No spreadsheet loaded."});
         QCOMPARE(w.snapshot(), before);
         QCOMPARE(w.window->pixels.size(), std::size_t(1));
-        QVERIFY(w.window->sheetFileName.isEmpty());
+        QCOMPARE(w.document().sheetFile(), m_dir.filePath(QStringLiteral("in.csv")));
+        QCOMPARE(w.window->sheetFileName, w.document().sheetFile());
     }
 
     void loadSheetUnreadable()

@@ -430,7 +430,7 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setOrganizationName(QStringLiteral("tessarine-tests"));
         QSettings().clear();
-        FilePlaces::rememberAcrossRuns(true);
+        RecentPlaces::rememberAcrossRuns(true);
         const QString photo = picture(patternImage(4, 4), QStringLiteral("remembered.png"));
         {
             WindowUnderTest w = WindowUnderTest::make();
@@ -445,7 +445,7 @@ private slots:
             if (q.kind == QLatin1String("open"))
                 dirs.append(q.dir);
         QCOMPARE(dirs, (QStringList{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), m_dir.path()}));
-        FilePlaces::rememberAcrossRuns(false);
+        RecentPlaces::rememberAcrossRuns(false);
         QSettings().clear();
     }
 

@@ -13,9 +13,9 @@ namespace {
 
 bool g_acrossRuns = false;
 
-QString settingsKey(FilePlaces::Side side)
+QString settingsKey(RecentPlaces::Side side)
 {
-    return side == FilePlaces::Image ? QStringLiteral("folders/pictures") : QStringLiteral("folders/sheets");
+    return side == RecentPlaces::Image ? QStringLiteral("folders/pictures") : QStringLiteral("folders/sheets");
 }
 
 const QString RecentKey = QStringLiteral("recentFiles");
@@ -44,12 +44,12 @@ QString withFilterSuffix(const QString &name, const QString &filter)
     return name.endsWith(QLatin1Char('.')) ? name + suffix : name + QLatin1Char('.') + suffix;
 }
 
-void FilePlaces::rememberAcrossRuns(bool on)
+void RecentPlaces::rememberAcrossRuns(bool on)
 {
     g_acrossRuns = on;
 }
 
-QString FilePlaces::folder(Side side) const
+QString RecentPlaces::folder(Side side) const
 {
     if (!m_folder.isEmpty())
         return m_folder;
@@ -62,9 +62,9 @@ QString FilePlaces::folder(Side side) const
                                                           : QStandardPaths::DocumentsLocation);
 }
 
-QString FilePlaces::suggestion(Side side, const QString &filter) const
+QString RecentPlaces::suggestion(const QString &named, const QString &filter) const
 {
-    const QString base = QFileInfo(m_source[side]).completeBaseName();
+    const QString base = QFileInfo(named).completeBaseName();
     if (base.isEmpty())
         return m_folder;
     const QString suffix = filterSuffix(filter);
@@ -72,21 +72,20 @@ QString FilePlaces::suggestion(Side side, const QString &filter) const
     return m_folder.isEmpty() ? name : QDir(m_folder).filePath(name);
 }
 
-QString FilePlaces::askSaveName(Dialogs &dialogs, QWidget *parent, Side side, const QString &caption,
-                                const QString &filter, const QString &shown, QString *chosen) const
+QString RecentPlaces::askSaveName(Dialogs &dialogs, QWidget *parent, const QString &named, const QString &caption,
+                                  const QString &filter, const QString &shown, QString *chosen) const
 {
     QString type = shown.isEmpty() ? filter.section(QStringLiteral(";;"), 0, 0).simplified() : shown;
-    const QString name = dialogs.saveFileName(parent, caption, suggestion(side, type), filter, &type);
+    const QString name = dialogs.saveFileName(parent, caption, suggestion(named, type), filter, &type);
     if (chosen && !name.isEmpty())
         *chosen = type;
     return withFilterSuffix(name, type);
 }
 
-void FilePlaces::remember(Side side, const QString &path)
+void RecentPlaces::remember(Side side, const QString &path)
 {
     if (path.isEmpty())
         return;
-    m_source[side] = path;
     m_folder = QFileInfo(path).absolutePath();
     QStringList files = recent();
     const QString whole = QFileInfo(path).absoluteFilePath();
@@ -101,19 +100,9 @@ void FilePlaces::remember(Side side, const QString &path)
     }
 }
 
-QStringList FilePlaces::recent() const
+QStringList RecentPlaces::recent() const
 {
     QStringList files = g_acrossRuns ? QSettings().value(RecentKey).toStringList() : m_recent;
     files.removeIf([](const QString &file) { return !QFileInfo::exists(file); });
     return files;
-}
-
-void FilePlaces::derive(Side side)
-{
-    m_source[side] = m_source[side == Image ? Sheet : Image];
-}
-
-QString FilePlaces::source(Side side) const
-{
-    return m_source[side];
 }

@@ -16,10 +16,10 @@ QString filterSuffix(const QString &filter);
 // cancelled dialog), come back unchanged.
 QString withFilterSuffix(const QString &name, const QString &filter);
 
-// Where the file dialogs start and which name a save suggests. Every dialog opens in the
-// folder of the file last loaded or saved; each side remembers the file its data came
-// from, so that a picture converted from photo.jpg is offered as photo.csv.
-class FilePlaces
+// Where the file dialogs start, which name a save suggests, and the files last used. Every
+// dialog opens in the folder of the file last loaded or saved. Where a side's data came
+// from is the document's (Origin); this holds only the places the user went.
+class RecentPlaces
 {
 public:
     enum Side { Image, Sheet };
@@ -33,13 +33,14 @@ public:
     // start from nothing unless they ask.
     static void rememberAcrossRuns(bool on);
 
-    // That folder with the base name of the side's file and the suffix of filter.
-    QString suggestion(Side side, const QString &filter) const;
+    // That folder with the base name of named (the file the data is named by, see
+    // PictureSide::namedBy) and the suffix of filter.
+    QString suggestion(const QString &named, const QString &filter) const;
 
-    // Asks where to save the side's data: the dialog starts with the suggestion and shows
-    // the type shown (empty: the first of filter); a name typed without a suffix gets the
-    // chosen type's. Empty when the user cancelled.
-    QString askSaveName(Dialogs &dialogs, QWidget *parent, Side side, const QString &caption,
+    // Asks where to save data named by named: the dialog starts with the suggestion and
+    // shows the type shown (empty: the first of filter); a name typed without a suffix gets
+    // the chosen type's. Empty when the user cancelled.
+    QString askSaveName(Dialogs &dialogs, QWidget *parent, const QString &named, const QString &caption,
                         const QString &filter, const QString &shown = QString(), QString *chosen = nullptr) const;
 
     // A file was loaded into, or saved from, that side; it heads the recent files.
@@ -50,16 +51,7 @@ public:
     static constexpr int RecentKept = 8;
     QStringList recent() const;
 
-    // The side's data was made from the other side's: it now carries that file's name.
-    void derive(Side side);
-
-    // The file the side's data came from, as remembered; empty when none.
-    QString source(Side side) const;
-    // The side's data is again what came from path (a step taken back); the folder stays.
-    void setSource(Side side, const QString &path) { m_source[side] = path; }
-
 private:
     QString m_folder;
-    QString m_source[2];
     QStringList m_recent; // when nothing is kept across runs
 };

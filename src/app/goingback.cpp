@@ -17,8 +17,7 @@ void MainWindow::setUpHistory()
 {
     document->setShownBy([this] {
         // While work runs, the note of the state it replaces waits beside the busy bar.
-        return tess::SidesShown{places.source(FilePlaces::Image), places.source(FilePlaces::Sheet),
-                                busyBar ? noticeBeforeWork : statusBar()->currentMessage()};
+        return tess::SidesShown{busyBar ? noticeBeforeWork : statusBar()->currentMessage()};
     });
     const auto add = [this](const QString &name, const QString &text, QKeySequence::StandardKey keys, bool back) {
         auto *action = new QAction(text, this);
@@ -45,8 +44,6 @@ void MainWindow::goTo(bool back)
     if (!(back ? document->undo() : document->redo()))
         return;
     const tess::SidesShown &shown = document->shownThen();
-    places.setSource(FilePlaces::Image, shown.pictureFrom);
-    places.setSource(FilePlaces::Sheet, shown.sheetFrom);
     showDocumentState();
     if (document->hasSheet()) {
         showRecords(document->sheetConverted());

@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tessarine.Tessarine"));
     tess::configureImageReading();
     tess::installTranslations();
-    FilePlaces::rememberAcrossRuns(true);
+    RecentPlaces::rememberAcrossRuns(true);
 
     MainWindow window;
     window.show();

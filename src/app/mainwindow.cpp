@@ -72,31 +72,6 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
 {
     ui->setupUi(this);
 
-    // The nothing-loaded state of both sides.
-    ui->progressBar->setVisible(false);
-    ui->saveImage->setEnabled(false);
-    ui->saveSheet->setEnabled(false);
-    ui->imageToSpreadsheet->setEnabled(false);
-    ui->spreadsheetToImage->setEnabled(false);
-    ui->shrink->setEnabled(false);
-    ui->image_memory_neg->setVisible(true);
-    ui->image_save_neg->setVisible(true);
-    ui->ss_memory_neg->setVisible(true);
-    ui->ss_save_neg->setVisible(true);
-    ui->image_memory_pos->setVisible(false);
-    ui->image_save_pos->setVisible(false);
-    ui->ss_memory_pos->setVisible(false);
-    ui->ss_save_pos->setVisible(false);
-    ui->image_to_ss_image->setEnabled(false);
-    ui->ss_to_image_image->setEnabled(false);
-    ui->loading_status_image->setVisible(false);
-    ui->tableWidget->setVisible(false);
-    ui->hue->setVisible(false);
-    ui->saturation->setVisible(false);
-    ui->value->setVisible(false);
-    ui->RGBButton->setEnabled(false);
-    ui->HSVButton->setEnabled(false);
-
     // For the one who asks (QT_LOGGING_RULES="tessarine.formats.debug=true"), not at every start.
     qCDebug(formatsLog, "%s", qUtf8Printable(formatListLine(QImageReader::supportedImageFormats())));
 
@@ -116,7 +91,7 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
     // The rows announced follow the box; while the image side is unloaded its labels
     // show placeholders that a programmatic change of the box must not replace.
     connect(ui->shrink, &QCheckBox::stateChanged, this, [this] {
-        if (!ui->image_memory_pos->isHidden())
+        if (document->hasPicture())
             showOutputRows();
     });
 
@@ -136,6 +111,8 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
     connect(following->action(), &QAction::toggled, followBox, &QCheckBox::setChecked);
     statusBar()->addPermanentWidget(followBox);
     connect(document, &tess::Document::fileGone, this, &MainWindow::followedFileGone);
+    // The nothing-loaded state of both sides, before the window is fitted to the screen.
+    showDocumentState();
     setUpTeachingAids();
 }
 
@@ -162,22 +139,22 @@ void MainWindow::warn(const QString &title, const QString &text)
 
 void MainWindow::on_loadImage_clicked()
 {
-    imageFileName = dialogs->openFileName(
-        this, tr("Open Image"), places.folder(FilePlaces::Image),
+    const QString path = dialogs->openFileName(
+        this, tr("Open Image"), places.folder(RecentPlaces::Image),
         tr("Images (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg *.svgz "
            "*.tif *.tiff *.xbm *.xpm *.webp *.avif *.heic *.heif *.jxl *.tga)"));
-    if (imageFileName.isEmpty()) {
+    if (path.isEmpty()) {
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoImageChosen));
         return;
     }
-    whenUnsavedSettled([this, path = imageFileName] { whenIdle([this, path] { document->loadPicture(path); }); });
+    whenUnsavedSettled([this, path] { whenIdle([this, path] { document->loadPicture(path); }); });
 }
 
 void MainWindow::pictureLoaded(const tess::Result &result)
 {
     if (warnFailed(*dialogs, this, result))
         return;
-    places.remember(FilePlaces::Image, document->pictureFile());
+    places.remember(RecentPlaces::Image, document->pictureFile());
     showDocumentState();
     showNotice(tess::imageDamageNotice(document->pictureFile()));
 }
@@ -207,8 +184,6 @@ void MainWindow::convertImage(bool shrink)
 
 void MainWindow::sheetConverted(const tess::Result &result)
 {
-    if (result.ok())
-        places.derive(FilePlaces::Sheet);
     showDocumentState();
     if (warnFailed(*dialogs, this, result))
         return;
@@ -228,7 +203,7 @@ void MainWindow::on_saveImage_clicked()
 {
     // Png shown first: it keeps every value exactly, where Jpeg would change the numbers.
     const QString path = places.askSaveName(
-        *dialogs, this, FilePlaces::Image, tr("Save Image"),
+        *dialogs, this, document->pictureSide().namedBy(), tr("Save Image"),
         tr("Jpeg (*.jpg);; Bmp (*.bmp);; Gif (*.gif);; Pgm (*.pgm);; Png (*.png);; Ppm (*.ppm);; "
            "Tif (*.tif)"),
         tr("Png (*.png)"));
@@ -240,7 +215,7 @@ void MainWindow::pictureSaved(const tess::Result &result)
 {
     if (warnFailed(*dialogs, this, result))
         return;
-    places.remember(FilePlaces::Image, document->pictureFile());
+    places.remember(RecentPlaces::Image, document->pictureFile());
     showDocumentState();
 }
 
@@ -249,25 +224,25 @@ void MainWindow::pictureSaved(const tess::Result &result)
 
 void MainWindow::on_loadSpreadsheet_clicked()
 {
-    sheetFileName = dialogs->openFileName(this, tr("Open Image"), places.folder(FilePlaces::Sheet),
-                                          tr("Spreadsheets (*.csv *.xlsx *.ods);;All files (*)"));
-    if (sheetFileName.isEmpty()) {
+    const QString path = dialogs->openFileName(this, tr("Open Image"), places.folder(RecentPlaces::Sheet),
+                                               tr("Spreadsheets (*.csv *.xlsx *.ods);;All files (*)"));
+    if (path.isEmpty()) {
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoSheetChosen));
         return;
     }
-    whenUnsavedSettled([this, path = sheetFileName] { whenIdle([this, path] { document->loadSheet(path); }); });
+    whenUnsavedSettled([this, path] { whenIdle([this, path] { document->loadSheet(path); }); });
 }
 
-void MainWindow::sheetLoaded(const tess::Result &result)
+void MainWindow::sheetLoaded(const tess::Result &result, const QString &path)
 {
     const bool draw = std::exchange(drawWhenRead, false);
     if (!result.ok()) {
         if (result.status == tess::Status::SheetCannotOpen || result.status == tess::Status::SheetMissing)
-            debugUnableToOpen(sheetFileName);
+            debugUnableToOpen(path);
         warnFailed(*dialogs, this, result);
         return;
     }
-    places.remember(FilePlaces::Sheet, document->sheetFile());
+    places.remember(RecentPlaces::Sheet, document->sheetFile());
     showDocumentState();
     showRecords(false);
     sheetIsInFile(document->sheetFile(), document->sheet().lines, document->sheet().shape, document->sheet().worksheetName);
@@ -295,12 +270,13 @@ void MainWindow::on_saveSheet_clicked()
     const QString filter = tr("Image (*.csv);;Excel workbook (*.xlsx)") + QStringLiteral(";;")
             + QStringList(std::begin(shaped), std::end(shaped)).join(QStringLiteral(";;"));
     QString chosen;
-    const QString path = places.askSaveName(*dialogs, this, FilePlaces::Sheet, tr("Save Image"), filter, sheetType, &chosen);
+    const QString path = places.askSaveName(*dialogs, this, document->sheetSide().namedBy(), tr("Save Image"),
+                                              filter, sheetType, &chosen);
     if (path.isEmpty())
         return;
     sheetType = chosen; // offered first next time
     // The rows announced are those of the layout chosen last.
-    if (!ui->image_memory_pos->isHidden())
+    if (document->hasPicture())
         showOutputRows();
     const tess::SheetShape shape = shapeOfSheetType(chosen);
     const tess::ColourModel model = shownModel();
@@ -318,7 +294,7 @@ void MainWindow::sheetSaved(const tess::Result &result, const QString &path)
         warnFailed(*dialogs, this, result);
         return;
     }
-    places.remember(FilePlaces::Sheet, path);
+    places.remember(RecentPlaces::Sheet, path);
     showDocumentState();
     // The header, then one record a line; a workbook's rows are not claimed.
     sheetIsInFile(path, tess::isPictureSheetName(path) ? tess::RecordLines{} : tess::RecordLines{2, {}});
@@ -336,8 +312,6 @@ void MainWindow::convertSheet()
 
 void MainWindow::sheetDrawn(const tess::Result &result)
 {
-    if (result.ok())
-        places.derive(FilePlaces::Image);
     showDocumentState();
     // No picture of that size can be made: said at once, and nothing marked as loaded.
     if (warnFailed(*dialogs, this, result))

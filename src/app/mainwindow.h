@@ -76,6 +76,8 @@ private:
 
     // The one place the widgets' enabled and shown states come from: the document's.
     void showDocumentState();
+    // The image side's controls while it holds no picture.
+    void showNoPictureControls();
     // The members the layout fixes, filled from the document.
     void fillFromDocument();
     // Starts work the user asked for now, or once the running work (a file read again while
@@ -89,7 +91,7 @@ private:
     void workStopped(tess::Document::Work work, const QString &path);
     void workEnded();
     void pictureLoaded(const tess::Result &result);
-    void sheetLoaded(const tess::Result &result);
+    void sheetLoaded(const tess::Result &result, const QString &path);
     void sheetConverted(const tess::Result &result);
     void sheetDrawn(const tess::Result &result);
     void pictureSaved(const tess::Result &result);
@@ -124,10 +126,10 @@ private:
     void showHistoryActions();
     void showSheetFile();
 
+    // The document's files, records and picture, and the picture's size the records
+    // describe: views that share the document's data, filled by fillFromDocument alone.
     QString imageFileName;
     QString sheetFileName;
-    // The document's records and picture, and the picture's size the records describe:
-    // copies that share the document's data, filled by fillFromDocument alone.
     tess::RecordsHandle pixels;
     int maxX = 0;
     int maxY = 0;
@@ -147,7 +149,7 @@ private:
     std::function<void()> startWhenIdle;
     Ui_MainWindow *ui;
     std::unique_ptr<Dialogs> dialogs;
-    FilePlaces places;
+    RecentPlaces places;
     QString sheetType; // the type last chosen in the Save Sheet dialog
     bool toldRgbOnly = false; // that a picture-shaped sheet is written in RGB, in HSV mode
     Following *following = nullptr;

@@ -67,19 +67,25 @@ void MainWindow::markUnloaded(const QString &side)
         ui->tableWidget->setVisible(false);
         ui->RGBButton->setEnabled(false);
         ui->HSVButton->setEnabled(false);
-        viewers->forgetSheet();
+        if (viewers)
+            viewers->forgetSheet();
     }
     if (side == ImageSide) {
-        ui->image_to_ss_image->setEnabled(false);
-        showCross(ui->image_memory_pos, ui->image_memory_neg);
-        showCross(ui->image_save_pos, ui->image_save_neg);
-        ui->saveImage->setEnabled(false);
-        ui->imageToSpreadsheet->setEnabled(false);
-        ui->shrink->setEnabled(false);
+        showNoPictureControls();
         ui->imageView->clear();
         ui->imageView->setEnabled(false);
         statusBar()->clearMessage();
     }
+}
+
+void MainWindow::showNoPictureControls()
+{
+    ui->image_to_ss_image->setEnabled(false);
+    showCross(ui->image_memory_pos, ui->image_memory_neg);
+    showCross(ui->image_save_pos, ui->image_save_neg);
+    ui->saveImage->setEnabled(false);
+    ui->imageToSpreadsheet->setEnabled(false);
+    ui->shrink->setEnabled(false);
 }
 
 void MainWindow::resetInfo(const QString &side)

@@ -124,7 +124,7 @@ void MainWindow::setUpTeachingAids()
 
 QString MainWindow::pictureName() const
 {
-    const QString source = places.source(FilePlaces::Image);
+    const QString source = document->pictureSide().namedBy();
     return source.isEmpty() ? tr("the picture") : QFileInfo(source).fileName();
 }
 

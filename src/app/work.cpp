@@ -44,6 +44,8 @@ void showTitle(QGroupBox *box, const QString &lead, const QString &path)
 
 void MainWindow::fillFromDocument()
 {
+    imageFileName = document->pictureFile();
+    sheetFileName = document->sheetFile();
     image = document->picture();
     pixels = document->records();
     maxX = document->extent().width();
@@ -53,7 +55,20 @@ void MainWindow::fillFromDocument()
 void MainWindow::showDocumentState()
 {
     const bool newPicture = image.cacheKey() != document->picture().cacheKey();
+    // A window that has shown nothing yet keeps the form's own texts and picture; a side
+    // emptied later says that it holds nothing.
+    const bool shownBefore = !image.isNull() || !pixels.empty() || document->hasPicture() || document->hasSheet();
     fillFromDocument();
+    // The layout's own progress bar gives way to the busy bar in the status bar; the sheet
+    // side's picture of loading shows while a sheet is read.
+    ui->progressBar->setVisible(false);
+    ui->loading_status_image->setVisible(document->running() == Work::LoadSheet);
+    // The panel names the components of the model shown.
+    const bool hsv = shownModel() == tess::ColourModel::Hsv;
+    for (QWidget *label : {ui->hue, ui->saturation, ui->value})
+        label->setVisible(hsv);
+    for (QWidget *label : {ui->red, ui->green, ui->blue})
+        label->setVisible(!hsv);
     showHistoryActions();
     if (auto *inSpreadsheet = findChild<QAction *>(QStringLiteral("openInSpreadsheet")))
         inSpreadsheet->setEnabled(document->hasSheet());
@@ -69,13 +84,14 @@ void MainWindow::showDocumentState()
         if (!document->sheetFile().isEmpty()) {
             showTitle(ui->spreadsheetBox, tr("Spreadsheet: "), document->sheetFile());
         } else {
-            const QString from = QFileInfo(places.source(FilePlaces::Sheet)).fileName();
+            const QString from = QFileInfo(document->sheetSide().origin.file).fileName();
             showTitle(ui->spreadsheetBox, from.isEmpty() ? tr("Spreadsheet: from the image") : tr("Spreadsheet: from "),
                       from);
         }
     } else {
         markUnloaded(SheetSide);
-        resetInfo(SheetSide);
+        if (shownBefore)
+            resetInfo(SheetSide);
         // The panel says no sheet is loaded; the heading no longer names one.
         showTitle(ui->spreadsheetBox, tr("Spreadsheet"), QString());
     }
@@ -91,13 +107,18 @@ void MainWindow::showDocumentState()
             // Drawn from the sheet: named by the sheet's file as it is now, which a save as
             // .xlsx and a reading again from there change.
             const QString sheet = document->pictureDrawn() ? document->sheetFile() : QString();
-            showTitle(ui->imageBox, drawnTitle(sheet.isEmpty() ? places.source(FilePlaces::Image) : sheet), QString());
+            showTitle(ui->imageBox, drawnTitle(sheet.isEmpty() ? document->pictureSide().origin.file : sheet),
+                      QString());
         } else {
             showTitle(ui->imageBox, tr("Image: "), document->pictureFile());
         }
     } else {
-        markUnloaded(ImageSide);
-        resetInfo(ImageSide);
+        if (shownBefore) {
+            markUnloaded(ImageSide);
+            resetInfo(ImageSide);
+        } else {
+            showNoPictureControls(); // the preview keeps the form's own picture
+        }
         ui->imageBox->setToolTip(QString()); // the heading names no file now
     }
 }
@@ -178,7 +199,7 @@ void MainWindow::workFinished(Work work, const tess::Result &result, const tess:
         pictureLoaded(result);
         break;
     case Work::LoadSheet:
-        sheetLoaded(result);
+        sheetLoaded(result, path);
         break;
     case Work::ConvertPicture:
         sheetConverted(result);

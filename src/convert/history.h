@@ -12,12 +12,10 @@
 
 namespace tess {
 
-// What the window said about both sides while they were so: the files their data was made
-// from and the status bar's note. Kept with them, so that going back shows them as they were.
+// What the window said about both sides while they were so: the status bar's note. Kept
+// with them, so that going back shows it as it was.
 struct SidesShown
 {
-    QString pictureFrom;
-    QString sheetFrom;
     QString notice;
 };
 
