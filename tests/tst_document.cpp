@@ -162,6 +162,67 @@ private slots:
         checkFiles(doc);
     }
 
+    // Where each side came from, through loads, conversions, drawings, saves and a reload
+    // that makes the sheet again: "loaded FILE", "converted from FILE WxH to WxH", "drawn
+    // from FILE in rgb".
+    void origins_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("nothing") << QStringList{} << "none | none";
+        QTest::newRow("loaded") << QStringList{"load picture.png"} << "loaded picture.png | none";
+        QTest::newRow("converted") << QStringList{"load picture.png", "convert"}
+                                   << "loaded picture.png | converted from picture.png 4x3 to 4x3";
+        QTest::newRow("a save keeps it") << QStringList{"load picture.png", "convert", "save out.csv"}
+                                         << "loaded picture.png | converted from picture.png 4x3 to 4x3";
+        QTest::newRow("drawn") << QStringList{"load sheet.csv", "draw"} << "drawn from sheet.csv in rgb | loaded sheet.csv";
+        QTest::newRow("drawn from converted, unsaved")
+            << QStringList{"load picture.png", "convert", "draw"}
+            << "drawn from picture.png in rgb | converted from picture.png 4x3 to 4x3";
+        QTest::newRow("drawn from converted, saved")
+            << QStringList{"load picture.png", "convert", "save out.csv", "draw"}
+            << "drawn from out.csv in rgb | converted from picture.png 4x3 to 4x3";
+        // The picture changed on disk: the sheet is made again and leaves its file, not
+        // where it came from.
+        QTest::newRow("made again") << QStringList{"load picture.png", "convert", "save out.csv", "reload"}
+                                    << "loaded picture.png | converted from picture.png 4x3 to 4x3";
+    }
+
+    void origins()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, expected);
+        const QDir folder(m_dir->path());
+        Document doc;
+        doc.setBlocking(true);
+        for (const QString &step : steps) {
+            if (step == "reload") {
+                QVERIFY(patternImage(4, 3).mirrored().save(path("picture.png")));
+                QVERIFY(doc.reloadPicture(false));
+                QVERIFY(doc.sheetFile().isEmpty());
+                continue;
+            }
+            QVERIFY2(run(doc, folder, step), qPrintable(step));
+        }
+        const auto words = [&folder](const tess::Origin &origin) {
+            const QString file = origin.file.isEmpty() ? QStringLiteral("-") : folder.relativeFilePath(origin.file);
+            const auto size = [](QSize s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); };
+            switch (origin.kind) {
+            case tess::Origin::Kind::None:
+                return QStringLiteral("none");
+            case tess::Origin::Kind::Loaded:
+                return "loaded " + file;
+            case tess::Origin::Kind::Converted:
+                return "converted from " + file + " " + size(origin.pictureSize) + " to " + size(origin.scanned)
+                    + (origin.excel2002 ? " for excel2002" : "");
+            case tess::Origin::Kind::Drawn:
+                return "drawn from " + file + (origin.model == ColourModel::Rgb ? " in rgb" : " in hsv");
+            }
+            return QString();
+        };
+        QCOMPARE(words(doc.pictureSide().origin) + " | " + words(doc.sheetSide().origin), expected);
+    }
+
     void failedLoad_data()
     {
         QTest::addColumn<QString>("step");

@@ -59,7 +59,7 @@ void MainWindow::setUpTeachingAids()
     viewers = new Viewers(this, [this] {
         // The sheet's own picture, drawn as Spreadsheet to Image would draw it.
         QImage drawn;
-        if (!ui->ss_memory_pos->isHidden())
+        if (document->hasSheet())
             tess::drawImage(pixels.all(), maxX, maxY, shownModel(), drawn);
         return drawn;
     }, [this] { return document->before(); });
