@@ -76,8 +76,8 @@ private:
 
     // The one place the widgets' enabled and shown states come from: the document's.
     void showDocumentState();
-    // The image side's controls while it holds no picture.
-    void showNoPictureControls();
+    // The image side's controls while it holds a picture, or none.
+    void showPictureControls(bool held);
     // The members the layout fixes, filled from the document.
     void fillFromDocument();
     // Starts work the user asked for now, or once the running work (a file read again while

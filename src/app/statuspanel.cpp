@@ -45,12 +45,7 @@ void MainWindow::markLoaded(const QString &side)
             (*model == tess::ColourModel::Rgb ? ui->RGBButton : ui->HSVButton)->click();
     }
     if (side == ImageSide) {
-        ui->image_to_ss_image->setEnabled(true);
-        showTick(ui->image_memory_pos, ui->image_memory_neg);
-        showCross(ui->image_save_pos, ui->image_save_neg);
-        ui->saveImage->setEnabled(true);
-        ui->imageToSpreadsheet->setEnabled(true);
-        ui->shrink->setEnabled(true);
+        showPictureControls(true);
         ui->imageView->setEnabled(true);
         statusBar()->clearMessage(); // a reduction note belongs to the image before
     }
@@ -71,21 +66,24 @@ void MainWindow::markUnloaded(const QString &side)
             viewers->forgetSheet();
     }
     if (side == ImageSide) {
-        showNoPictureControls();
+        showPictureControls(false);
         ui->imageView->clear();
         ui->imageView->setEnabled(false);
         statusBar()->clearMessage();
     }
 }
 
-void MainWindow::showNoPictureControls()
+void MainWindow::showPictureControls(bool held)
 {
-    ui->image_to_ss_image->setEnabled(false);
-    showCross(ui->image_memory_pos, ui->image_memory_neg);
+    ui->image_to_ss_image->setEnabled(held);
+    if (held)
+        showTick(ui->image_memory_pos, ui->image_memory_neg);
+    else
+        showCross(ui->image_memory_pos, ui->image_memory_neg);
     showCross(ui->image_save_pos, ui->image_save_neg);
-    ui->saveImage->setEnabled(false);
-    ui->imageToSpreadsheet->setEnabled(false);
-    ui->shrink->setEnabled(false);
+    ui->saveImage->setEnabled(held);
+    ui->imageToSpreadsheet->setEnabled(held);
+    ui->shrink->setEnabled(held);
 }
 
 void MainWindow::resetInfo(const QString &side)

@@ -117,7 +117,7 @@ void MainWindow::showDocumentState()
             markUnloaded(ImageSide);
             resetInfo(ImageSide);
         } else {
-            showNoPictureControls(); // the preview keeps the form's own picture
+            showPictureControls(false); // the preview keeps the form's own picture
         }
         ui->imageBox->setToolTip(QString()); // the heading names no file now
     }
