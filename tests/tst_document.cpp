@@ -4,6 +4,7 @@
 // worker thread.
 
 #include "convert/document.h"
+#include "convert/picturesheet.h"
 #include "image/imagecompare.h"
 #include "workbook/workbookwriter.h"
 #include "testhelpers.h"
@@ -313,6 +314,109 @@ private slots:
             QCOMPARE(result.ok(), !stopped);
             QCOMPARE(records.empty(), stopped);
         }
+    }
+
+    // The scan and the drawing look at the stop flag as they go: stopped, they give up and
+    // leave nothing made, in either model and whether the scan has a helper thread or not.
+    void stoppedScanAndDraw_data()
+    {
+        QTest::addColumn<QString>("work");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("scan, one thread") << "scan" << QSize(40, 30);
+        QTest::newRow("scan, two threads") << "scan" << QSize(1000, 600);
+        QTest::newRow("scan of a picture-shaped sheet") << "shaped" << QSize(300, 200);
+        QTest::newRow("draw in RGB") << "rgb" << QSize(1000, 600);
+        QTest::newRow("draw in HSV") << "hsv" << QSize(1000, 600);
+    }
+
+    void stoppedScanAndDraw()
+    {
+        QFETCH(QString, work);
+        QFETCH(QSize, size);
+        const QImage picture = patternImage(size.width(), size.height());
+        PixelRecords scanned;
+        QVERIFY(tess::scanImage(picture, scanned));
+        for (const bool stopped : {false, true}) {
+            tess::StopFlag stop{stopped};
+            tess::Result result;
+            bool madeSomething = false;
+            if (work == "scan") {
+                PixelRecords records;
+                QSize extent;
+                result = tess::recordsFromImage(picture, false, records, extent, {}, &stop);
+                madeSomething = !records.empty();
+            } else if (work == "shaped") {
+                result = tess::imageToPictureSheetFile(picture, 256, path("shaped.xlsx"), tess::SheetShape::Picture,
+                                                       {}, &stop);
+                madeSomething = QFileInfo::exists(path("shaped.xlsx"));
+            } else {
+                QImage drawn;
+                result = tess::drawImage(scanned, size.width(), size.height(),
+                                         work == "rgb" ? ColourModel::Rgb : ColourModel::Hsv, drawn, nullptr, &stop);
+                madeSomething = !drawn.isNull();
+            }
+            QCOMPARE(result.ok(), !stopped);
+            QCOMPARE(madeSomething, !stopped);
+            if (stopped)
+                QCOMPARE(result.status, tess::Status::Stopped);
+            QFile::remove(path("shaped.xlsx"));
+        }
+    }
+
+    // Esc while a large file is written: the document waits for the save to give up before
+    // it says it stopped, so that nothing writes beside the next work, and the file (or
+    // its absence) and the folder are as they were. The same save then runs as ever.
+    void stoppedSave_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("over"); // over a file there already
+        QTest::newRow("a CSV sheet") << "out.csv" << false;
+        QTest::newRow("a CSV sheet over one") << "out.csv" << true;
+        QTest::newRow("a workbook") << "out.xlsx" << false;
+        QTest::newRow("a picture-shaped workbook") << "out.ods" << false;
+        QTest::newRow("a picture over one") << "out.png" << true;
+    }
+
+    void stoppedSave()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, over);
+        QVERIFY(noisyImage(1500, 1000).save(path("large.png")));
+        if (over)
+            QVERIFY(writeFile(m_dir->filePath(name), "what was there\n"));
+        Document doc;
+        doc.setBlocking(true);
+        QVERIFY(doc.loadPicture(path("large.png")) && doc.convertPicture(false));
+        doc.setBlocking(false);
+        const QStringList files = QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden);
+        const QString before = describe(doc, m_dir->path(), true);
+        QSignalSpy finished(&doc, &Document::finished);
+        QSignalSpy stopped(&doc, &Document::stopped);
+
+        const auto save = [&] {
+            const QString file = m_dir->filePath(name);
+            if (name.endsWith(".png"))
+                return doc.savePicture(file);
+            return doc.saveSheet(file, ColourModel::Rgb,
+                                 name.endsWith(".ods") ? tess::SheetShape::Picture : tess::SheetShape::List);
+        };
+        QVERIFY(save());
+        doc.cancel();
+        QCOMPARE(stopped.size(), 1);
+        QVERIFY(!doc.busy());
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), files);
+        if (over)
+            QCOMPARE(readAll(m_dir->filePath(name)), QByteArray("what was there\n"));
+        QTest::qWait(50);
+        QCOMPARE(finished.size(), 0);
+        QCOMPARE(describe(doc, m_dir->path(), true), before);
+
+        QVERIFY(save());
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 60000);
+        QVERIFY(finished.at(0).at(1).value<tess::Result>().ok());
+        QCOMPARE(stopped.size(), 1);
+        if (!name.endsWith(".ods")) // the picture-shaped sheet holds the picture reduced
+            checkFiles(doc);
     }
 
     // On the worker: the call returns at once, other work is refused meanwhile, and a

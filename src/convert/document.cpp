@@ -45,7 +45,7 @@ Document::~Document()
 {
     // Work still running ends unseen; it holds its own copies of what it reads.
     if (m_job)
-        m_job->stop = true;
+        m_job->stop.stop();
 }
 
 bool Document::loadPicture(const QString &path)
@@ -141,8 +141,16 @@ void Document::cancel()
 {
     if (!m_job)
         return;
+    // Waited for, so that no other work starts beside it while it still writes or reads:
+    // every step of the work looks at the flag often enough for this to be short.
+    const bool inTime = m_job->stop.stop();
+    m_watcher.waitForFinished();
+    if (!inTime) {
+        // A save that had already put its file in place: it is done, not stopped.
+        jobDone();
+        return;
+    }
     const std::shared_ptr<Job> job = std::exchange(m_job, nullptr);
-    job->stop = true;
     m_running = Work::None;
     emit stopped(job->work, job->path);
 }
@@ -185,10 +193,11 @@ void Document::fileChanged(Work reload, const QString &path)
 
 void Document::jobDone()
 {
-    // Null when the work was stopped: what it made is dropped with it.
-    const std::shared_ptr<Job> job = std::exchange(m_job, nullptr);
-    if (!job)
+    // Null when the work was stopped: what it made is dropped with it. The end of stopped
+    // work may also be heard after the next work started, which is not done yet.
+    if (!m_job || (!m_blocking && !m_watcher.future().isFinished()))
         return;
+    const std::shared_ptr<Job> job = std::exchange(m_job, nullptr);
     m_running = Work::None;
     for (const Result &said : job->notices)
         emit notice(job->work, said);

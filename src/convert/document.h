@@ -127,8 +127,10 @@ public:
     bool reloadPicture(bool excel2002);
     bool reloadSheet(ColourModel model);
 
-    // Stops waiting for the running work: it ends unseen, the document stays as it was, and
-    // a save leaves the file as it was before. stopped() follows at once.
+    // Stops the running work and waits for it to end: it ends unseen, the document stays as
+    // it was, and a save leaves the file as it was before; stopped() has come when this
+    // returns. A save that had already put its file in place when the stop came is done
+    // instead, and finished() comes.
     void cancel();
 
     // Each call above waits for its work and has given its signals when it returns, the work

@@ -80,11 +80,11 @@ void Document::Job::runSteps()
 Result Document::Job::savePictureShaped()
 {
     QImage drawn;
-    const Result made = drawImage(*records, extent.width(), extent.height(), ColourModel::Rgb, drawn);
+    const Result made = drawImage(*records, extent.width(), extent.height(), ColourModel::Rgb, drawn, nullptr, &stop);
     if (!made.ok())
         return made;
     return imageToPictureSheetFile(drawn, PictureSheetSide, path, shape,
-                                   [this](const Result &notice) { notices.push_back(notice); });
+                                   [this](const Result &notice) { notices.push_back(notice); }, &stop);
 }
 
 void Document::Job::readPicture()
@@ -113,15 +113,15 @@ void Document::Job::readSheet()
 void Document::Job::convert(const QImage &from)
 {
     auto made = std::make_shared<PixelRecords>();
-    remade = recordsFromImage(from, excel2002, *made, scanned,
-                              [this](const Result &notice) { notices.push_back(notice); });
+    remade = recordsFromImage(
+        from, excel2002, *made, scanned, [this](const Result &notice) { notices.push_back(notice); }, &stop);
     if (remade.ok())
         madeRecords = std::move(made);
 }
 
 void Document::Job::draw(const PixelRecords &from, QSize size, ColourModel in)
 {
-    remade = drawImage(from, size.width(), size.height(), in, madePicture, &bent);
+    remade = drawImage(from, size.width(), size.height(), in, madePicture, &bent, &stop);
 }
 
 } // namespace tess
