@@ -103,9 +103,9 @@ private slots:
         tess::History history;
         const auto push = [&](std::shared_ptr<const tess::PixelRecords> r, const QString &file, bool isSaved) {
             tess::DocumentStep step;
-            step.records = std::move(r);
-            step.sheetFile = file;
-            step.sheetSaved = isSaved;
+            step.sheet.records = std::move(r);
+            step.sheet.file = file;
+            step.sheet.saved = isSaved;
             history.push(step);
         };
         push(older, QStringLiteral("a.csv"), true);
@@ -115,7 +115,7 @@ private slots:
         QList<std::tuple<QString, bool>> seen;
         tess::DocumentStep now;
         while (auto to = history.undo(now)) {
-            seen.append({to->sheetFile, to->sheetSaved});
+            seen.append({to->sheet.file, to->sheet.saved});
             now = *to;
         }
         using S = std::tuple<QString, bool>;

@@ -19,12 +19,12 @@ struct DocumentUnderTest
 {
     static void setPicture(tess::Document &document, const QImage &picture)
     {
-        document.m_picture = picture;
+        document.m_picture.image = picture;
     }
     static void setSheet(tess::Document &document, tess::PixelRecords records, const tess::SheetInfo &sheet)
     {
-        document.m_records = std::make_shared<const tess::PixelRecords>(std::move(records));
-        document.m_sheet = sheet;
+        document.m_sheet.records = std::make_shared<const tess::PixelRecords>(std::move(records));
+        document.m_sheet.info = sheet;
     }
 };
 

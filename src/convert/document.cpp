@@ -63,7 +63,7 @@ bool Document::convertPicture(bool excel2002)
     if (!hasPicture())
         return false;
     auto job = newJob(Work::ConvertPicture);
-    job->picture = m_picture;
+    job->picture = m_picture.image;
     job->excel2002 = excel2002;
     return start(std::move(job), userText(Text::Converting));
 }
@@ -73,7 +73,7 @@ bool Document::drawSheet(ColourModel model)
     if (!hasSheet())
         return false;
     auto job = newJob(Work::DrawSheet);
-    job->records = m_records;
+    job->records = m_sheet.records;
     job->extent = extent();
     job->model = model;
     return start(std::move(job), userText(Text::Drawing));
@@ -84,7 +84,7 @@ bool Document::savePicture(const QString &path)
     if (!hasPicture())
         return false;
     auto job = newJob(Work::SavePicture, path);
-    job->picture = m_picture;
+    job->picture = m_picture.image;
     return start(std::move(job), userText(Text::Writing).arg(nameOf(path)));
 }
 
@@ -93,7 +93,7 @@ bool Document::saveSheet(const QString &path, ColourModel model, SheetShape shap
     if (!hasSheet())
         return false;
     auto job = newJob(Work::SaveSheet, path);
-    job->records = m_records;
+    job->records = m_sheet.records;
     job->model = model;
     job->shape = shape;
     job->extent = extent();
@@ -102,22 +102,22 @@ bool Document::saveSheet(const QString &path, ColourModel model, SheetShape shap
 
 bool Document::reloadPicture(bool excel2002)
 {
-    if (m_pictureFile.isEmpty())
+    if (m_picture.file.isEmpty())
         return false;
-    auto job = newJob(Work::ReloadPicture, m_pictureFile);
+    auto job = newJob(Work::ReloadPicture, m_picture.file);
     job->excel2002 = excel2002;
-    job->remake = m_sheetConverted && hasSheet();
-    return start(std::move(job), userText(Text::Reading).arg(nameOf(m_pictureFile)));
+    job->remake = m_sheet.converted() && hasSheet();
+    return start(std::move(job), userText(Text::Reading).arg(nameOf(m_picture.file)));
 }
 
 bool Document::reloadSheet(ColourModel model)
 {
-    if (m_sheetFile.isEmpty())
+    if (m_sheet.file.isEmpty())
         return false;
-    auto job = newJob(Work::ReloadSheet, m_sheetFile);
+    auto job = newJob(Work::ReloadSheet, m_sheet.file);
     job->model = model;
-    job->remake = m_pictureDrawn && hasPicture();
-    return start(std::move(job), userText(Text::Reading).arg(nameOf(m_sheetFile)));
+    job->remake = m_picture.drawn() && hasPicture();
+    return start(std::move(job), userText(Text::Reading).arg(nameOf(m_sheet.file)));
 }
 
 bool Document::start(std::shared_ptr<Job> job, const QString &what)
@@ -170,8 +170,8 @@ void Document::followFiles(bool rebaseSheet, bool rebasePicture)
         if (rebase || follower.path() != wanted)
             follower.follow(wanted);
     };
-    follow(m_sheetFollower, m_sheetFile, rebaseSheet);
-    follow(m_pictureFollower, m_pictureFile, rebasePicture);
+    follow(m_sheetFollower, m_sheet.file, rebaseSheet);
+    follow(m_pictureFollower, m_picture.file, rebasePicture);
 }
 
 void Document::fileChanged(Work reload, const QString &path)
@@ -185,10 +185,11 @@ void Document::fileChanged(Work reload, const QString &path)
     }
     if (path != (sheet ? m_sheetFollower : m_pictureFollower).path())
         return;
+    // Made again as the other side was made last time.
     if (sheet)
-        reloadSheet(m_drawnIn);
+        reloadSheet(m_picture.origin.model);
     else
-        reloadPicture(m_convertedExcel2002);
+        reloadPicture(m_sheet.origin.excel2002);
 }
 
 void Document::jobDone()
@@ -236,14 +237,14 @@ void Document::take(Job &job)
         break;
     case Work::SavePicture:
         if (job.result.ok()) {
-            m_pictureFile = job.path;
-            m_pictureSaved = true;
+            m_picture.file = job.path;
+            m_picture.saved = true;
         }
         break;
     case Work::SaveSheet:
         if (job.result.ok()) {
-            m_sheetFile = job.path;
-            m_sheetSaved = true;
+            m_sheet.file = job.path;
+            m_sheet.saved = true;
         }
         break;
     case Work::None:
@@ -256,17 +257,20 @@ void Document::takePicture(Job &job)
     if (!job.result.ok())
         return; // a failed read changes nothing
     // A picture changed on disk can be compared with what it was; a new one with nothing.
-    m_before = job.work == Work::ReloadPicture ? m_picture : QImage();
-    m_picture = job.madePicture;
-    m_pictureFile = job.path;
-    m_pictureSaved = true;
-    m_pictureDrawn = false;
+    const QImage before = job.work == Work::ReloadPicture ? m_picture.image : QImage();
+    m_picture = PictureSide{};
+    m_picture.image = job.madePicture;
+    m_picture.before = before;
+    m_picture.file = job.path;
+    m_picture.saved = true;
+    m_picture.origin = Origin::loaded(job.path);
     if (job.work == Work::LoadPicture) {
         clearSheet();
         return;
     }
     // The sheet made from the picture is made again. The file it was saved to is not
-    // rewritten behind the user's back, so the records are in no file now.
+    // rewritten behind the user's back, so the records are in no file now; they still
+    // came from the picture.
     if (job.remake && job.remade.ok())
         takeConverted(job);
 }
@@ -275,28 +279,24 @@ void Document::takePicture(Job &job)
 // file until they are saved.
 void Document::takeConverted(Job &job)
 {
-    m_records = std::move(job.madeRecords);
-    m_sheet = SheetInfo{};
-    m_sheet.width = job.scanned.width();
-    m_sheet.height = job.scanned.height();
-    m_sheet.hasRgb = m_sheet.hasHsv = true;
-    m_sheetFile.clear();
-    m_sheetSaved = false;
-    m_sheetConverted = true;
-    m_convertedFrom = m_picture.size();
-    m_convertedExcel2002 = job.excel2002;
+    SheetSide made;
+    made.records = std::move(job.madeRecords);
+    made.info.width = job.scanned.width();
+    made.info.height = job.scanned.height();
+    made.info.hasRgb = made.info.hasHsv = true;
+    made.origin = Origin::converted(m_picture.namedBy(), m_picture.image.size(), job.scanned, job.excel2002);
+    m_sheet = std::move(made);
 }
 
 void Document::takeSheet(Job &job)
 {
     if (!job.result.ok())
         return;
-    m_records = std::move(job.madeRecords);
-    m_sheet = std::move(job.info);
-    m_sheetFile = job.path;
-    m_sheetSaved = true; // what was read from a file is what the file holds
-    m_sheetConverted = false;
-    m_convertedFrom = QSize();
+    m_sheet.records = std::move(job.madeRecords);
+    m_sheet.info = std::move(job.info);
+    m_sheet.file = job.path;
+    m_sheet.saved = true; // what was read from a file is what the file holds
+    m_sheet.origin = Origin::loaded(job.path);
     if (job.work == Work::LoadSheet) {
         clearPicture();
         return;
@@ -310,34 +310,22 @@ void Document::takeSheet(Job &job)
 // A picture drawn from the records is in no file until it is saved.
 void Document::takeDrawn(Job &job)
 {
-    if (!m_picture.isNull())
-        m_before = m_picture;
-    m_picture = job.madePicture;
-    m_pictureFile.clear();
-    m_pictureSaved = false;
-    m_pictureDrawn = true;
-    m_drawStats = job.bent;
-    m_drawnIn = job.model;
+    PictureSide drawn;
+    drawn.before = m_picture.image.isNull() ? m_picture.before : m_picture.image;
+    drawn.image = job.madePicture;
+    drawn.drawStats = job.bent;
+    drawn.origin = Origin::drawn(m_sheet.namedBy(), job.model);
+    m_picture = std::move(drawn);
 }
 
 void Document::clearPicture()
 {
-    m_picture = QImage();
-    m_before = QImage();
-    m_pictureFile.clear();
-    m_pictureSaved = false;
-    m_pictureDrawn = false;
-    m_drawStats = DrawStats{};
+    m_picture = PictureSide{};
 }
 
 void Document::clearSheet()
 {
-    m_records.reset();
-    m_sheet = SheetInfo{};
-    m_sheetFile.clear();
-    m_sheetSaved = false;
-    m_sheetConverted = false;
-    m_convertedFrom = QSize();
+    m_sheet = SheetSide{};
 }
 
 } // namespace tess

@@ -4,6 +4,7 @@
 #include "filefollower.h"
 #include "history.h"
 #include "operations.h"
+#include "sides.h"
 #include "model/sheetshape.h"
 
 #include <QFutureWatcher>
@@ -81,34 +82,34 @@ public:
     explicit Document(QObject *parent = nullptr);
     ~Document() override;
 
+    // ---- The two sides, each whole (sides.h)
+    const PictureSide &pictureSide() const { return m_picture; }
+    const SheetSide &sheetSide() const { return m_sheet; }
+
     // ---- The picture side
-    QImage picture() const { return m_picture; }
-    bool hasPicture() const { return !m_picture.isNull(); }
+    QImage picture() const { return m_picture.image; }
+    bool hasPicture() const { return !m_picture.empty(); }
     // The file the picture was loaded from or last saved to; empty for one drawn and not saved.
-    QString pictureFile() const { return m_pictureFile; }
-    bool pictureSaved() const { return m_pictureSaved; }
+    QString pictureFile() const { return m_picture.file; }
+    bool pictureSaved() const { return m_picture.saved; }
     // Drawn from the records rather than read from a file.
-    bool pictureDrawn() const { return m_pictureDrawn; }
-    // The picture as it was before the last drawing or reading again replaced it: the one
-    // the sheet was made from, or the last drawing before an edit. Null when a load or a
-    // new sheet left nothing to compare with.
-    QImage before() const { return m_before; }
+    bool pictureDrawn() const { return m_picture.drawn(); }
+    QImage before() const { return m_picture.before; }
 
     // ---- The sheet side
-    SharedRecords records() const { return m_records; }
-    bool hasSheet() const { return m_records != nullptr; }
-    // What reading the sheet found: its columns, extent and what it passed over. Records
-    // converted from the picture have every column and pass over nothing.
-    const SheetInfo &sheet() const { return m_sheet; }
-    QSize extent() const { return QSize(m_sheet.width, m_sheet.height); }
-    QString sheetFile() const { return m_sheetFile; }
-    bool sheetSaved() const { return m_sheetSaved; }
+    SharedRecords records() const { return m_sheet.records; }
+    bool hasSheet() const { return !m_sheet.empty(); }
+    // What reading the sheet found: its columns, extent and what it passed over.
+    const SheetInfo &sheet() const { return m_sheet.info; }
+    QSize extent() const { return m_sheet.extent(); }
+    QString sheetFile() const { return m_sheet.file; }
+    bool sheetSaved() const { return m_sheet.saved; }
     // Converted from the picture rather than read from a file.
-    bool sheetConverted() const { return m_sheetConverted; }
+    bool sheetConverted() const { return m_sheet.converted(); }
     // The picture size the records were scanned from, before any reduction.
-    QSize convertedFrom() const { return m_convertedFrom; }
+    QSize convertedFrom() const { return m_sheet.origin.pictureSize; }
     // What the last drawing bent (values outside 0-255).
-    const DrawStats &drawStats() const { return m_drawStats; }
+    const DrawStats &drawStats() const { return m_picture.drawStats; }
 
     // ---- Work
     Work running() const { return m_running; }
@@ -192,22 +193,8 @@ private:
     static bool changesSides(Work work);
     void keep(const Job &job, std::optional<DocumentStep> before);
 
-    QImage m_picture;
-    QString m_pictureFile;
-    bool m_pictureSaved = false;
-    bool m_pictureDrawn = false;
-    QImage m_before;
-
-    SharedRecords m_records;
-    SheetInfo m_sheet;
-    QString m_sheetFile;
-    bool m_sheetSaved = false;
-    bool m_sheetConverted = false;
-    QSize m_convertedFrom;
-    DrawStats m_drawStats;
-    // How the picture was last drawn and the sheet last converted, for doing it again.
-    ColourModel m_drawnIn = InitialModel;
-    bool m_convertedExcel2002 = false;
+    PictureSide m_picture;
+    SheetSide m_sheet;
 
     bool m_following = false;
     FileFollower m_sheetFollower;

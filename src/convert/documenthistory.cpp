@@ -11,21 +11,7 @@ namespace tess {
 
 DocumentStep Document::step() const
 {
-    DocumentStep now;
-    now.picture = m_picture;
-    now.pictureFile = m_pictureFile;
-    now.pictureSaved = m_pictureSaved;
-    now.pictureDrawn = m_pictureDrawn;
-    now.before = m_before;
-    now.drawStats = m_drawStats;
-    now.drawnIn = m_drawnIn;
-    now.records = m_records;
-    now.sheet = m_sheet;
-    now.sheetFile = m_sheetFile;
-    now.sheetSaved = m_sheetSaved;
-    now.sheetConverted = m_sheetConverted;
-    now.convertedFrom = m_convertedFrom;
-    now.convertedExcel2002 = m_convertedExcel2002;
+    DocumentStep now{m_picture, m_sheet, {}};
     if (m_shownBy)
         now.shown = m_shownBy();
     return now;
@@ -35,19 +21,7 @@ DocumentStep Document::step() const
 void Document::restore(DocumentStep then)
 {
     m_picture = std::move(then.picture);
-    m_pictureFile = std::move(then.pictureFile);
-    m_pictureSaved = then.pictureSaved;
-    m_pictureDrawn = then.pictureDrawn;
-    m_before = std::move(then.before);
-    m_drawStats = then.drawStats;
-    m_drawnIn = then.drawnIn;
-    m_records = std::move(then.records);
     m_sheet = std::move(then.sheet);
-    m_sheetFile = std::move(then.sheetFile);
-    m_sheetSaved = then.sheetSaved;
-    m_sheetConverted = then.sheetConverted;
-    m_convertedFrom = then.convertedFrom;
-    m_convertedExcel2002 = then.convertedExcel2002;
     m_shownThen = std::move(then.shown);
     // The files followed are those of the state gone to, as they are now.
     followFiles(true, true);
@@ -86,12 +60,12 @@ void Document::keep(const Job &job, std::optional<DocumentStep> before)
     case Work::LoadSheet:
     case Work::ReloadSheet:
     case Work::SaveSheet:
-        m_history.sheetInFile(job.path, m_records);
+        m_history.sheetInFile(job.path, m_sheet.records);
         break;
     case Work::LoadPicture:
     case Work::ReloadPicture:
     case Work::SavePicture:
-        m_history.pictureInFile(job.path, m_picture);
+        m_history.pictureInFile(job.path, m_picture.image);
         break;
     default:
         break;

@@ -57,11 +57,12 @@ void History::eachStep(Change change)
 void History::sheetInFile(const QString &path, const std::shared_ptr<const PixelRecords> &records)
 {
     eachStep([&](DocumentStep &step) {
-        if (step.records && step.records == records) {
-            step.sheetFile = path;
-            step.sheetSaved = true;
-        } else if (step.sheetFile == path) {
-            step.sheetSaved = false;
+        SheetSide &sheet = step.sheet;
+        if (sheet.records && sheet.records == records) {
+            sheet.file = path;
+            sheet.saved = true;
+        } else if (sheet.file == path) {
+            sheet.saved = false;
         }
     });
 }
@@ -69,11 +70,12 @@ void History::sheetInFile(const QString &path, const std::shared_ptr<const Pixel
 void History::pictureInFile(const QString &path, const QImage &picture)
 {
     eachStep([&](DocumentStep &step) {
-        if (!step.picture.isNull() && step.picture.cacheKey() == picture.cacheKey()) {
-            step.pictureFile = path;
-            step.pictureSaved = true;
-        } else if (step.pictureFile == path) {
-            step.pictureSaved = false;
+        PictureSide &side = step.picture;
+        if (!side.image.isNull() && side.image.cacheKey() == picture.cacheKey()) {
+            side.file = path;
+            side.saved = true;
+        } else if (side.file == path) {
+            side.saved = false;
         }
     });
 }

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "csv/sheetreader.h"
-#include "image/imageconvert.h"
-#include "model/pixelrecord.h"
+#include "sides.h"
 
 #include <QImage>
-#include <QSize>
 #include <QString>
 
 #include <deque>
@@ -24,26 +21,12 @@ struct SidesShown
     QString notice;
 };
 
-// Both sides of the document at one moment. The picture and the records are shared, not
-// copied, so a step costs little more than the sheet's information.
+// Both sides of the document at one moment, each whole. The picture and the records are
+// shared, not copied, so a step costs little more than the sheet's information.
 struct DocumentStep
 {
-    QImage picture;
-    QString pictureFile;
-    bool pictureSaved = false;
-    bool pictureDrawn = false;
-    QImage before;
-    DrawStats drawStats;
-    ColourModel drawnIn = ColourModel::Rgb;
-
-    std::shared_ptr<const PixelRecords> records;
-    SheetInfo sheet;
-    QString sheetFile;
-    bool sheetSaved = false;
-    bool sheetConverted = false;
-    QSize convertedFrom;
-    bool convertedExcel2002 = false;
-
+    PictureSide picture;
+    SheetSide sheet;
     SidesShown shown;
 };
 
