@@ -419,8 +419,66 @@ private slots:
             checkFiles(doc);
     }
 
-    // On the worker: the call returns at once, other work is refused meanwhile, and a
-    // stopped load is never taken, not even once its work has ended.
+    void queue_data()
+    {
+        QTest::addColumn<QStringList>("asked"); // the first is run on the worker
+        QTest::addColumn<QString>("ran");        // the kinds of work started, in order
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("load, then draw what was loaded")
+            << QStringList{"load large.csv", "draw", "done"} << "LoadSheet DrawSheet done"
+            << "picture: 40x30 - unsaved drawn | sheet: 1200 records 40x30 large.csv saved";
+        QTest::newRow("a failed load drops the drawing after it")
+            << QStringList{"load missing.csv", "draw", "done"} << "LoadSheet"
+            << "picture: none | sheet: 6 records 3x2 sheet.csv saved";
+        QTest::newRow("reading again behind a save of the same file is dropped")
+            << QStringList{"save sheet.csv", "reload", "done"} << "SaveSheet done"
+            << "picture: none | sheet: 6 records 3x2 sheet.csv saved";
+        QTest::newRow("reading again behind a save to another file: the sheet is there now")
+            << QStringList{"save other.csv", "reload", "done"} << "SaveSheet done"
+            << "picture: none | sheet: 6 records 3x2 other.csv saved";
+        QTest::newRow("reading again behind a drawing runs, and draws again")
+            << QStringList{"draw", "reload", "done"} << "DrawSheet ReloadSheet done"
+            << "picture: 3x2 - unsaved drawn | sheet: 6 records 3x2 sheet.csv saved";
+        QTest::newRow("convert what the load read, then save it")
+            << QStringList{"load picture.png", "convert", "save out.csv", "done"}
+            << "LoadPicture ConvertPicture SaveSheet done"
+            << "picture: 4x3 picture.png saved | sheet: 12 records 4x3 out.csv saved converted";
+    }
+
+    // Work asked for while other work runs waits its turn and runs in the order asked,
+    // with the sides the work before it left; "done" is a call once the work before it
+    // ended well.
+    void queue()
+    {
+        QFETCH(QStringList, asked);
+        QFETCH(QString, ran);
+        QFETCH(QString, expected);
+        QVERIFY(writeFile(path("large.csv"), largeSheet(40, 30)));
+        Document doc;
+        doc.setBlocking(true);
+        QVERIFY(doc.loadSheet(path("sheet.csv")));
+        doc.setBlocking(false);
+        QStringList order;
+        connect(&doc, &Document::started, this, [&](Work work) {
+            order << QString::fromLatin1(QMetaEnum::fromType<Work>().valueToKey(int(work)));
+        });
+        for (const QString &step : asked) {
+            if (step == "done")
+                doc.whenDone([&] { order << "done"; });
+            else if (step == "reload")
+                doc.reloadSheet(ColourModel::Rgb);
+            else
+                QVERIFY2(run(doc, m_dir->path(), step), qPrintable(step));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!doc.busy() && !doc.queued(), 30000);
+        QCOMPARE(order.join(' '), ran);
+        QCOMPARE(describe(doc, m_dir->path()), expected);
+    }
+
+    // On the worker: the call returns at once, other work waits its turn meanwhile, and a
+    // stopped load is never taken, not even once its work has ended; what waited after it
+    // is dropped with it.
     void asynchronous()
     {
         QVERIFY(writeFile(path("large.csv"), largeSheet(2000, 1000)));
@@ -438,16 +496,20 @@ private slots:
         QVERIFY(doc.busy());
         QCOMPARE(started.size(), 2);
         QCOMPARE(finished.size(), 1);
-        QVERIFY(!doc.drawSheet(ColourModel::Rgb));
-        QVERIFY(!doc.loadPicture(path("picture.png")));
+        QVERIFY(doc.drawSheet(ColourModel::Rgb));
+        QVERIFY(doc.loadPicture(path("picture.png")));
         QCOMPARE(started.size(), 2);
         QCOMPARE(doc.running(), Work::LoadSheet);
+        QVERIFY(doc.queued());
 
         doc.cancel();
         QCOMPARE(stopped.size(), 1);
         QCOMPARE(stopped.at(0).at(0).value<Work>(), Work::LoadSheet);
         QCOMPARE(stopped.at(0).at(1).toString(), path("large.csv"));
+        QVERIFY(stopped.at(0).at(2).toString().contains("large.csv"));
         QVERIFY(!doc.busy());
+        QVERIFY(!doc.queued());
+        QCOMPARE(started.size(), 2);
         // The stopped load ends on the worker unseen; whatever it made is dropped.
         QThreadPool::globalInstance()->waitForDone();
         QTest::qWait(100);

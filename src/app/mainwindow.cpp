@@ -170,7 +170,7 @@ void MainWindow::on_loadImage_clicked()
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoImageChosen));
         return;
     }
-    whenUnsavedSettled([this, path = imageFileName] { whenIdle([this, path] { document->loadPicture(path); }); });
+    whenUnsavedSettled([this, path = imageFileName] { document->loadPicture(path); });
 }
 
 void MainWindow::pictureLoaded(const tess::Result &result)
@@ -202,7 +202,7 @@ void MainWindow::on_imageToSpreadsheet_clicked()
 
 void MainWindow::convertImage(bool shrink)
 {
-    whenIdle([this, shrink] { document->convertPicture(shrink); });
+    document->convertPicture(shrink);
 }
 
 void MainWindow::sheetConverted(const tess::Result &result)
@@ -233,7 +233,7 @@ void MainWindow::on_saveImage_clicked()
            "Tif (*.tif)"),
         tr("Png (*.png)"));
     if (!path.isEmpty())
-        whenIdle([this, path] { document->savePicture(path); });
+        document->savePicture(path);
 }
 
 void MainWindow::pictureSaved(const tess::Result &result)
@@ -255,12 +255,11 @@ void MainWindow::on_loadSpreadsheet_clicked()
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoSheetChosen));
         return;
     }
-    whenUnsavedSettled([this, path = sheetFileName] { whenIdle([this, path] { document->loadSheet(path); }); });
+    whenUnsavedSettled([this, path = sheetFileName] { document->loadSheet(path); });
 }
 
 void MainWindow::sheetLoaded(const tess::Result &result)
 {
-    const bool draw = std::exchange(drawWhenRead, false);
     if (!result.ok()) {
         if (result.status == tess::Status::SheetCannotOpen || result.status == tess::Status::SheetMissing)
             debugUnableToOpen(sheetFileName);
@@ -272,8 +271,6 @@ void MainWindow::sheetLoaded(const tess::Result &result)
     showRecords(false);
     sheetIsInFile(document->sheetFile(), document->sheet().lines, document->sheet().shape, document->sheet().worksheetName);
     showNotice(tess::sheetNotice(document->sheet()));
-    if (draw)
-        convertSheet();
 }
 
 // The layout a type of the Save Sheet dialog writes.
@@ -308,7 +305,7 @@ void MainWindow::on_saveSheet_clicked()
         showNotice(tess::userText(Text::PictureSheetInRgb));
         toldRgbOnly = true;
     }
-    whenIdle([this, path, model, shape] { document->saveSheet(path, model, shape); });
+    document->saveSheet(path, model, shape);
 }
 
 void MainWindow::sheetSaved(const tess::Result &result, const QString &path)
@@ -331,7 +328,7 @@ void MainWindow::on_spreadsheetToImage_clicked()
 
 void MainWindow::convertSheet()
 {
-    whenIdle([this, model = shownModel()] { document->drawSheet(model); });
+    document->drawSheet(shownModel());
 }
 
 void MainWindow::sheetDrawn(const tess::Result &result)

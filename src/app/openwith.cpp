@@ -74,10 +74,11 @@ void MainWindow::openFile(const QString &path)
         // The user asked to see the sheet: it is drawn, as Spreadsheet to Image would.
         sheetFileName = chosen;
         whenUnsavedSettled([this, chosen] {
-            whenIdle([this, chosen] {
-                drawWhenRead = true;
-                if (!document->loadSheet(chosen))
-                    drawWhenRead = false;
+            document->loadSheet(chosen);
+            // Once it is read, and only if it was: a sheet that failed leaves the last one.
+            document->whenDone([this, chosen] {
+                if (document->sheetFile() == chosen)
+                    convertSheet();
             });
         });
         return;
