@@ -419,6 +419,30 @@ private slots:
             checkFiles(doc);
     }
 
+    // Reading a large sheet tells how far it is as it goes, never backwards, and ends
+    // with the sheet read whole.
+    void progressOfARead()
+    {
+        QVERIFY(writeFile(path("large.csv"), largeSheet(1000, 800)));
+        Document doc;
+        QSignalSpy progress(&doc, &Document::progress);
+        QSignalSpy finished(&doc, &Document::finished);
+        QVERIFY(doc.loadSheet(path("large.csv")));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 60000);
+        QVERIFY(finished.at(0).at(1).value<tess::Result>().ok());
+        QVERIFY(!progress.isEmpty());
+        int last = 0;
+        for (const QList<QVariant> &told : progress) {
+            const int percent = told.at(0).toInt();
+            QVERIFY2(percent >= last && percent <= 100, qPrintable(QString::number(percent)));
+            last = percent;
+        }
+        // Nothing more once it is done.
+        const qsizetype told = progress.size();
+        QTest::qWait(250);
+        QCOMPARE(progress.size(), told);
+    }
+
     void queue_data()
     {
         QTest::addColumn<QStringList>("asked"); // the first is run on the worker

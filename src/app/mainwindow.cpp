@@ -103,6 +103,7 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
     document = new tess::Document(this);
     connect(document, &tess::Document::started, this, &MainWindow::workStarted);
     connect(document, &tess::Document::notice, this, &MainWindow::workNotice);
+    connect(document, &tess::Document::progress, this, &MainWindow::workProgress);
     connect(document, &tess::Document::finished, this, &MainWindow::workFinished);
     connect(document, &tess::Document::stopped, this, &MainWindow::workStopped);
     // Esc gives up the running work; it does nothing at any other time.

@@ -7,6 +7,7 @@
 #include "csv/sheetreader.h"
 #include "convert/document.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMainWindow>
 #include <QPointer>
@@ -81,6 +82,7 @@ private:
     // The document's work: what the window shows while it runs, and once it is done.
     void workStarted(tess::Document::Work work, const QString &what);
     void workNotice(tess::Document::Work work, const tess::Result &notice);
+    void workProgress(int percent);
     void workFinished(tess::Document::Work work, const tess::Result &result, const tess::Result &remade,
                       const QString &path);
     void workStopped(tess::Document::Work work, const QString &path, const QString &said);
@@ -132,6 +134,8 @@ private:
     QImage image;
     tess::Document *document = nullptr;
     QWidget *busyBar = nullptr;
+    // Since the work shown began.
+    QElapsedTimer workClock;
     // Where the keyboard was when work began: disabling the controls takes the focus away.
     QPointer<QWidget> focusBeforeWork;
     // The status bar's line gives way to the busy bar; work that changes nothing gives it back.

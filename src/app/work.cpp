@@ -126,11 +126,23 @@ void MainWindow::workStarted(Work work, const QString &what)
     statusBar()->clearMessage();
     statusBar()->addWidget(bar);
     delete std::exchange(busyBar, bar);
+    workClock.start();
     // Nothing that would start other work, or change what this work reads, until it ends.
     focusBeforeWork = focusWidget();
     centralWidget()->setEnabled(false);
     findChild<QShortcut *>(QStringLiteral("stopWork"))->setEnabled(true);
     showHistoryActions();
+}
+
+// Work that is over in a moment keeps the moving bar; longer work that knows how far it is
+// shows the measure instead.
+void MainWindow::workProgress(int percent)
+{
+    auto *bar = busyBar ? busyBar->findChild<QProgressBar *>() : nullptr;
+    if (!bar || workClock.elapsed() < 300)
+        return;
+    bar->setRange(0, 100);
+    bar->setValue(percent);
 }
 
 void MainWindow::workNotice(Work work, const tess::Result &notice)

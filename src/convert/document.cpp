@@ -14,6 +14,14 @@ Document::Document(QObject *parent)
     : QObject(parent)
 {
     connect(&m_watcher, &QFutureWatcher<void>::finished, this, &Document::jobDone);
+    // The worker's count is read here rather than sent from there: nothing from the worker
+    // reaches a document that is gone.
+    m_progressTimer.setInterval(100);
+    connect(&m_progressTimer, &QTimer::timeout, this, [this] {
+        const int percent = m_job ? m_job->percent() : -1;
+        if (percent >= 0 && percent != std::exchange(m_percentTold, percent))
+            emit progress(percent);
+    });
     connect(&m_sheetFollower, &FileFollower::changed, this,
             [this](const QString &path) { fileChanged(Work::ReloadSheet, path); });
     connect(&m_pictureFollower, &FileFollower::changed, this,
@@ -161,6 +169,8 @@ void Document::start(std::shared_ptr<DocumentJob> job)
         jobDone();
     } else {
         m_watcher.setFuture(future);
+        m_percentTold = -1;
+        m_progressTimer.start();
     }
 }
 
@@ -179,6 +189,7 @@ void Document::cancel()
     }
     const std::shared_ptr<DocumentJob> job = std::exchange(m_job, nullptr);
     m_running = Work::None;
+    m_progressTimer.stop();
     m_queue.clear();
     emit stopped(job->work(), job->path(), job->stoppedWords());
 }
@@ -223,6 +234,7 @@ void Document::jobDone()
         return;
     const std::shared_ptr<DocumentJob> job = std::exchange(m_job, nullptr);
     m_running = Work::None;
+    m_progressTimer.stop();
     for (const Result &said : job->notices())
         emit notice(job->work(), said);
     std::optional<DocumentStep> before = job->changesSides() ? std::optional(step()) : std::nullopt;

@@ -8,6 +8,7 @@
 #include "model/sheetshape.h"
 
 #include <QFutureWatcher>
+#include <QTimer>
 #include <deque>
 #include <QImage>
 #include <QObject>
@@ -174,6 +175,9 @@ public:
 signals:
     // what: the words for the status bar while it runs ("Reading lesson.csv").
     void started(tess::Document::Work work, const QString &what);
+    // How far the running work is, 0-100, as it goes on: told about every tenth of a second
+    // while it changes, for work that knows (reading a sheet).
+    void progress(int percent);
     // A word during the work that is not its end: the reduction of a large picture.
     void notice(tess::Document::Work work, const tess::Result &notice);
     // The document has taken what the work made (or kept what it had, on failure). For the
@@ -227,6 +231,8 @@ private:
     std::shared_ptr<DocumentJob> m_job;
     std::deque<Asked> m_queue;
     QFutureWatcher<void> m_watcher;
+    QTimer m_progressTimer;
+    int m_percentTold = -1;
 };
 
 } // namespace tess

@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <utility>
 
 namespace tess {
@@ -27,6 +28,12 @@ void DocumentJob::run()
 QString DocumentJob::fileName() const
 {
     return QFileInfo(m_path).fileName();
+}
+
+void DocumentJob::tell(qint64 done, qint64 total)
+{
+    if (total > 0)
+        m_percent.store(int(std::clamp<qint64>(done * 100 / total, 0, 100)));
 }
 
 Notice DocumentJob::keepNotice()

@@ -5,6 +5,7 @@
 
 #include "document.h"
 
+#include <atomic>
 #include <vector>
 
 namespace tess {
@@ -52,6 +53,8 @@ public:
     const Result &remade() const { return m_remade; }
     const std::vector<Result> &notices() const { return m_notices; }
     StopFlag &stopFlag() { return m_stop; }
+    // How far the work is, 0-100, read from any thread; -1 while it does not know.
+    int percent() const { return m_percent.load(); }
 
 protected:
     // The work proper; its result is the job's.
@@ -61,6 +64,8 @@ protected:
     virtual void dropMade() {}
     // A notice that the job keeps, to be told on the document's thread.
     Notice keepNotice();
+    // From the worker: done of total (bytes, records); nothing when total is unknown.
+    void tell(qint64 done, qint64 total);
 
     // The document's sides, for apply().
     static PictureSide &pictureOf(Document &document) { return document.m_picture; }
@@ -68,6 +73,7 @@ protected:
 
     StopFlag m_stop;
     Result m_remade;
+    std::atomic<int> m_percent{-1};
 
 private:
     Document::Work m_work;

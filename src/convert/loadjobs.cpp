@@ -66,7 +66,8 @@ QString LoadSheetJob::stoppedWords() const
 Result LoadSheetJob::steps()
 {
     m_records = std::make_shared<PixelRecords>();
-    return loadSheetFile(path(), *m_records, m_info, {}, &m_stop);
+    return loadSheetFile(
+        path(), *m_records, m_info, [this](qint64 done, qint64 total) { tell(done, total); }, &m_stop);
 }
 
 void LoadSheetJob::takeSheet(Document &document)
