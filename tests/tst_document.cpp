@@ -464,6 +464,9 @@ private slots:
         QTest::newRow("reading again behind a drawing runs, and draws again")
             << QStringList{"draw", "reload", "done"} << "DrawSheet ReloadSheet done"
             << "picture: 3x2 - unsaved drawn | sheet: 6 records 3x2 sheet.csv saved";
+        QTest::newRow("reading again asked twice runs once")
+            << QStringList{"draw", "reload", "reload", "done"} << "DrawSheet ReloadSheet done"
+            << "picture: 3x2 - unsaved drawn | sheet: 6 records 3x2 sheet.csv saved";
         QTest::newRow("convert what the load read, then save it")
             << QStringList{"load picture.png", "convert", "save out.csv", "done"}
             << "LoadPicture ConvertPicture SaveSheet done"

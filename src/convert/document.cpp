@@ -120,6 +120,11 @@ void Document::whenDone(std::function<void()> then)
 
 bool Document::ask(Work work, const QString &path, std::function<std::shared_ptr<DocumentJob>()> make)
 {
+    // A file heard to change twice while other work ran is read again once.
+    const bool isReload = work == Work::ReloadPicture || work == Work::ReloadSheet;
+    const auto same = [&](const Asked &asked) { return asked.work == work && asked.path == path; };
+    if (isReload && std::any_of(m_queue.begin(), m_queue.end(), same))
+        return true;
     if (busy() || !m_queue.empty()) {
         m_queue.push_back(Asked{work, path, std::move(make), nullptr});
         return true;
