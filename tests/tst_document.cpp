@@ -4,6 +4,7 @@
 // worker thread.
 
 #include "convert/document.h"
+#include "convert/picturesheet.h"
 #include "image/imagecompare.h"
 #include "workbook/workbookwriter.h"
 #include "testhelpers.h"
@@ -376,8 +377,196 @@ private slots:
         }
     }
 
-    // On the worker: the call returns at once, other work is refused meanwhile, and a
-    // stopped load is never taken, not even once its work has ended.
+    // The scan and the drawing look at the stop flag as they go: stopped, they give up and
+    // leave nothing made, in either model and whether the scan has a helper thread or not.
+    void stoppedScanAndDraw_data()
+    {
+        QTest::addColumn<QString>("work");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("scan, one thread") << "scan" << QSize(40, 30);
+        QTest::newRow("scan, two threads") << "scan" << QSize(1000, 600);
+        QTest::newRow("scan of a picture-shaped sheet") << "shaped" << QSize(300, 200);
+        QTest::newRow("draw in RGB") << "rgb" << QSize(1000, 600);
+        QTest::newRow("draw in HSV") << "hsv" << QSize(1000, 600);
+    }
+
+    void stoppedScanAndDraw()
+    {
+        QFETCH(QString, work);
+        QFETCH(QSize, size);
+        const QImage picture = patternImage(size.width(), size.height());
+        PixelRecords scanned;
+        QVERIFY(tess::scanImage(picture, scanned));
+        for (const bool stopped : {false, true}) {
+            tess::StopFlag stop{stopped};
+            tess::Result result;
+            bool madeSomething = false;
+            if (work == "scan") {
+                PixelRecords records;
+                QSize extent;
+                result = tess::recordsFromImage(picture, false, records, extent, {}, &stop);
+                madeSomething = !records.empty();
+            } else if (work == "shaped") {
+                result = tess::imageToPictureSheetFile(picture, 256, path("shaped.xlsx"), tess::SheetShape::Picture,
+                                                       {}, &stop);
+                madeSomething = QFileInfo::exists(path("shaped.xlsx"));
+            } else {
+                QImage drawn;
+                result = tess::drawImage(scanned, size.width(), size.height(),
+                                         work == "rgb" ? ColourModel::Rgb : ColourModel::Hsv, drawn, nullptr, &stop);
+                madeSomething = !drawn.isNull();
+            }
+            QCOMPARE(result.ok(), !stopped);
+            QCOMPARE(madeSomething, !stopped);
+            if (stopped)
+                QCOMPARE(result.status, tess::Status::Stopped);
+            QFile::remove(path("shaped.xlsx"));
+        }
+    }
+
+    // Esc while a large file is written: the document waits for the save to give up before
+    // it says it stopped, so that nothing writes beside the next work, and the file (or
+    // its absence) and the folder are as they were. The same save then runs as ever.
+    void stoppedSave_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("over"); // over a file there already
+        QTest::newRow("a CSV sheet") << "out.csv" << false;
+        QTest::newRow("a CSV sheet over one") << "out.csv" << true;
+        QTest::newRow("a workbook") << "out.xlsx" << false;
+        QTest::newRow("a picture-shaped workbook") << "out.ods" << false;
+        QTest::newRow("a picture over one") << "out.png" << true;
+    }
+
+    void stoppedSave()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, over);
+        QVERIFY(noisyImage(1500, 1000).save(path("large.png")));
+        if (over)
+            QVERIFY(writeFile(m_dir->filePath(name), "what was there\n"));
+        Document doc;
+        doc.setBlocking(true);
+        QVERIFY(doc.loadPicture(path("large.png")) && doc.convertPicture(false));
+        doc.setBlocking(false);
+        const QStringList files = QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden);
+        const QString before = describe(doc, m_dir->path(), true);
+        QSignalSpy finished(&doc, &Document::finished);
+        QSignalSpy stopped(&doc, &Document::stopped);
+
+        const auto save = [&] {
+            const QString file = m_dir->filePath(name);
+            if (name.endsWith(".png"))
+                return doc.savePicture(file);
+            return doc.saveSheet(file, ColourModel::Rgb,
+                                 name.endsWith(".ods") ? tess::SheetShape::Picture : tess::SheetShape::List);
+        };
+        QVERIFY(save());
+        doc.cancel();
+        QCOMPARE(stopped.size(), 1);
+        QVERIFY(!doc.busy());
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), files);
+        if (over)
+            QCOMPARE(readAll(m_dir->filePath(name)), QByteArray("what was there\n"));
+        QTest::qWait(50);
+        QCOMPARE(finished.size(), 0);
+        QCOMPARE(describe(doc, m_dir->path(), true), before);
+
+        QVERIFY(save());
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 60000);
+        QVERIFY(finished.at(0).at(1).value<tess::Result>().ok());
+        QCOMPARE(stopped.size(), 1);
+        if (!name.endsWith(".ods")) // the picture-shaped sheet holds the picture reduced
+            checkFiles(doc);
+    }
+
+    // Reading a large sheet tells how far it is as it goes, never backwards, and ends
+    // with the sheet read whole.
+    void progressOfARead()
+    {
+        QVERIFY(writeFile(path("large.csv"), largeSheet(1000, 800)));
+        Document doc;
+        QSignalSpy progress(&doc, &Document::progress);
+        QSignalSpy finished(&doc, &Document::finished);
+        QVERIFY(doc.loadSheet(path("large.csv")));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 60000);
+        QVERIFY(finished.at(0).at(1).value<tess::Result>().ok());
+        QVERIFY(!progress.isEmpty());
+        int last = 0;
+        for (const QList<QVariant> &told : progress) {
+            const int percent = told.at(0).toInt();
+            QVERIFY2(percent >= last && percent <= 100, qPrintable(QString::number(percent)));
+            last = percent;
+        }
+        // Nothing more once it is done.
+        const qsizetype told = progress.size();
+        QTest::qWait(250);
+        QCOMPARE(progress.size(), told);
+    }
+
+    void queue_data()
+    {
+        QTest::addColumn<QStringList>("asked"); // the first is run on the worker
+        QTest::addColumn<QString>("ran");        // the kinds of work started, in order
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("load, then draw what was loaded")
+            << QStringList{"load large.csv", "draw", "done"} << "LoadSheet DrawSheet done"
+            << "picture: 40x30 - unsaved drawn | sheet: 1200 records 40x30 large.csv saved";
+        QTest::newRow("a failed load drops the drawing after it")
+            << QStringList{"load missing.csv", "draw", "done"} << "LoadSheet"
+            << "picture: none | sheet: 6 records 3x2 sheet.csv saved";
+        QTest::newRow("reading again behind a save of the same file is dropped")
+            << QStringList{"save sheet.csv", "reload", "done"} << "SaveSheet done"
+            << "picture: none | sheet: 6 records 3x2 sheet.csv saved";
+        QTest::newRow("reading again behind a save to another file: the sheet is there now")
+            << QStringList{"save other.csv", "reload", "done"} << "SaveSheet done"
+            << "picture: none | sheet: 6 records 3x2 other.csv saved";
+        QTest::newRow("reading again behind a drawing runs, and draws again")
+            << QStringList{"draw", "reload", "done"} << "DrawSheet ReloadSheet done"
+            << "picture: 3x2 - unsaved drawn | sheet: 6 records 3x2 sheet.csv saved";
+        QTest::newRow("reading again asked twice runs once")
+            << QStringList{"draw", "reload", "reload", "done"} << "DrawSheet ReloadSheet done"
+            << "picture: 3x2 - unsaved drawn | sheet: 6 records 3x2 sheet.csv saved";
+        QTest::newRow("convert what the load read, then save it")
+            << QStringList{"load picture.png", "convert", "save out.csv", "done"}
+            << "LoadPicture ConvertPicture SaveSheet done"
+            << "picture: 4x3 picture.png saved | sheet: 12 records 4x3 out.csv saved converted";
+    }
+
+    // Work asked for while other work runs waits its turn and runs in the order asked,
+    // with the sides the work before it left; "done" is a call once the work before it
+    // ended well.
+    void queue()
+    {
+        QFETCH(QStringList, asked);
+        QFETCH(QString, ran);
+        QFETCH(QString, expected);
+        QVERIFY(writeFile(path("large.csv"), largeSheet(40, 30)));
+        Document doc;
+        doc.setBlocking(true);
+        QVERIFY(doc.loadSheet(path("sheet.csv")));
+        doc.setBlocking(false);
+        QStringList order;
+        connect(&doc, &Document::started, this, [&](Work work) {
+            order << QString::fromLatin1(QMetaEnum::fromType<Work>().valueToKey(int(work)));
+        });
+        for (const QString &step : asked) {
+            if (step == "done")
+                doc.whenDone([&] { order << "done"; });
+            else if (step == "reload")
+                doc.reloadSheet(ColourModel::Rgb);
+            else
+                QVERIFY2(run(doc, m_dir->path(), step), qPrintable(step));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!doc.busy() && !doc.queued(), 30000);
+        QCOMPARE(order.join(' '), ran);
+        QCOMPARE(describe(doc, m_dir->path()), expected);
+    }
+
+    // On the worker: the call returns at once, other work waits its turn meanwhile, and a
+    // stopped load is never taken, not even once its work has ended; what waited after it
+    // is dropped with it.
     void asynchronous()
     {
         QVERIFY(writeFile(path("large.csv"), largeSheet(2000, 1000)));
@@ -395,16 +584,20 @@ private slots:
         QVERIFY(doc.busy());
         QCOMPARE(started.size(), 2);
         QCOMPARE(finished.size(), 1);
-        QVERIFY(!doc.drawSheet(ColourModel::Rgb));
-        QVERIFY(!doc.loadPicture(path("picture.png")));
+        QVERIFY(doc.drawSheet(ColourModel::Rgb));
+        QVERIFY(doc.loadPicture(path("picture.png")));
         QCOMPARE(started.size(), 2);
         QCOMPARE(doc.running(), Work::LoadSheet);
+        QVERIFY(doc.queued());
 
         doc.cancel();
         QCOMPARE(stopped.size(), 1);
         QCOMPARE(stopped.at(0).at(0).value<Work>(), Work::LoadSheet);
         QCOMPARE(stopped.at(0).at(1).toString(), path("large.csv"));
+        QVERIFY(stopped.at(0).at(2).toString().contains("large.csv"));
         QVERIFY(!doc.busy());
+        QVERIFY(!doc.queued());
+        QCOMPARE(started.size(), 2);
         // The stopped load ends on the worker unseen; whatever it made is dropped.
         QThreadPool::globalInstance()->waitForDone();
         QTest::qWait(100);

@@ -176,6 +176,40 @@ private slots:
             QCOMPARE(readAll(path), OldContent);
     }
 
+    // A stop that comes while the file is written keeps the old file, also when the writer
+    // goes on as if nothing happened; one that comes once the file is in place says it came
+    // too late, and the file stays written.
+    void stopKeepsOldFile_data()
+    {
+        QTest::addColumn<qint64>("stopAt"); // the writer is stopped after so many bytes; -1 never
+        QTest::addColumn<bool>("writerGoesOn");
+        QTest::newRow("stopped before it began") << qint64(0) << true;
+        QTest::newRow("stopped half-way, writer goes on") << NewContent.size() / 2 << true;
+        QTest::newRow("stopped half-way, writer gives up") << NewContent.size() / 2 << false;
+        QTest::newRow("stopped after the last byte") << NewContent.size() << true;
+        QTest::newRow("stopped once it is in place") << qint64(-1) << true;
+    }
+
+    void stopKeepsOldFile()
+    {
+        QFETCH(qint64, stopAt);
+        QFETCH(bool, writerGoesOn);
+        const QString path = freshPath(QStringLiteral("stopped"), true);
+        tess::StopFlag stop;
+        const tess::OutputResult result = tess::writeOutput(path, [&](QIODevice &device) {
+            const bool first = writeBlocks(device, NewContent.left(qMax<qint64>(stopAt, 0)));
+            if (stopAt >= 0)
+                stop.stop();
+            const bool rest = writeBlocks(device, NewContent.mid(qMax<qint64>(stopAt, 0)));
+            return first && (rest || writerGoesOn);
+        }, &stop);
+        QCOMPARE(result.written, stopAt < 0);
+        QCOMPARE(QFileInfo(path).dir().entryList(QDir::Files | QDir::Hidden), QStringList{"out.dat"});
+        QCOMPARE(readAll(path), stopAt < 0 ? NewContent : OldContent);
+        // A stop from now on is too late only for a file that was put in place.
+        QCOMPARE(stop.stop(), stopAt >= 0);
+    }
+
     // A folder that is not there or a path that is a folder: the writer never runs.
     void cannotOpen_data()
     {

@@ -10,12 +10,22 @@
 
 #include "text/usertexts.h"
 
+// Asked again once the work queued is done; not when it failed or was stopped, and not
+// twice when the window was closed meanwhile.
+void MainWindow::askCloseWhenIdle()
+{
+    document->whenDone([this] {
+        if (isVisible())
+            close();
+    });
+}
+
 bool MainWindow::mayClose()
 {
     using tess::Text;
     // Work running now may be the save that settles it: asked again once it is done.
     if (document->busy()) {
-        closeWhenDone = true;
+        askCloseWhenIdle();
         return false;
     }
     // A sheet read from a file is in that file, a picture likewise; converted or drawn
@@ -30,7 +40,7 @@ bool MainWindow::mayClose()
         case Dialogs::CloseAnswer::Save:
             save->click();
             if (document->busy()) {
-                closeWhenDone = true;
+                askCloseWhenIdle();
                 return false;
             }
             return (document->*saved)(); // a cancelled or failed save keeps the window
@@ -59,7 +69,7 @@ void MainWindow::whenUnsavedSettled(std::function<void()> then, bool askSheet, b
         case Dialogs::CloseAnswer::Save:
             save->click();
             // Once the save is done; a cancelled or failed save loads nothing.
-            whenIdle([this, then = std::move(then), saved, nextSheet, nextPicture]() mutable {
+            document->whenDone([this, then = std::move(then), saved, nextSheet, nextPicture]() mutable {
                 if ((document->*saved)())
                     whenUnsavedSettled(std::move(then), nextSheet, nextPicture);
             });

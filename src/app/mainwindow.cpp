@@ -78,6 +78,7 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
     document = new tess::Document(this);
     connect(document, &tess::Document::started, this, &MainWindow::workStarted);
     connect(document, &tess::Document::notice, this, &MainWindow::workNotice);
+    connect(document, &tess::Document::progress, this, &MainWindow::workProgress);
     connect(document, &tess::Document::finished, this, &MainWindow::workFinished);
     connect(document, &tess::Document::stopped, this, &MainWindow::workStopped);
     // Esc gives up the running work; it does nothing at any other time.
@@ -147,7 +148,7 @@ void MainWindow::on_loadImage_clicked()
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoImageChosen));
         return;
     }
-    whenUnsavedSettled([this, path] { whenIdle([this, path] { document->loadPicture(path); }); });
+    whenUnsavedSettled([this, path] { document->loadPicture(path); });
 }
 
 void MainWindow::pictureLoaded(const tess::Result &result)
@@ -179,7 +180,7 @@ void MainWindow::on_imageToSpreadsheet_clicked()
 
 void MainWindow::convertImage(bool shrink)
 {
-    whenIdle([this, shrink] { document->convertPicture(shrink); });
+    document->convertPicture(shrink);
 }
 
 void MainWindow::sheetConverted(const tess::Result &result)
@@ -208,7 +209,7 @@ void MainWindow::on_saveImage_clicked()
            "Tif (*.tif)"),
         tr("Png (*.png)"));
     if (!path.isEmpty())
-        whenIdle([this, path] { document->savePicture(path); });
+        document->savePicture(path);
 }
 
 void MainWindow::pictureSaved(const tess::Result &result)
@@ -230,12 +231,11 @@ void MainWindow::on_loadSpreadsheet_clicked()
         warnFailed(*dialogs, this, tess::outcome(tess::Status::NoSheetChosen));
         return;
     }
-    whenUnsavedSettled([this, path] { whenIdle([this, path] { document->loadSheet(path); }); });
+    whenUnsavedSettled([this, path] { document->loadSheet(path); });
 }
 
 void MainWindow::sheetLoaded(const tess::Result &result, const QString &path)
 {
-    const bool draw = std::exchange(drawWhenRead, false);
     if (!result.ok()) {
         if (result.status == tess::Status::SheetCannotOpen || result.status == tess::Status::SheetMissing)
             debugUnableToOpen(path);
@@ -247,8 +247,6 @@ void MainWindow::sheetLoaded(const tess::Result &result, const QString &path)
     showRecords(false);
     sheetIsInFile(document->sheetFile(), document->sheet().lines, document->sheet().shape, document->sheet().worksheetName);
     showNotice(tess::sheetNotice(document->sheet()));
-    if (draw)
-        convertSheet();
 }
 
 // The layout a type of the Save Sheet dialog writes.
@@ -284,7 +282,7 @@ void MainWindow::on_saveSheet_clicked()
         showNotice(tess::userText(Text::PictureSheetInRgb));
         toldRgbOnly = true;
     }
-    whenIdle([this, path, model, shape] { document->saveSheet(path, model, shape); });
+    document->saveSheet(path, model, shape);
 }
 
 void MainWindow::sheetSaved(const tess::Result &result, const QString &path)
@@ -307,7 +305,7 @@ void MainWindow::on_spreadsheetToImage_clicked()
 
 void MainWindow::convertSheet()
 {
-    whenIdle([this, model = shownModel()] { document->drawSheet(model); });
+    document->drawSheet(shownModel());
 }
 
 void MainWindow::sheetDrawn(const tess::Result &result)

@@ -7,6 +7,7 @@
 #include "csv/sheetreader.h"
 #include "convert/document.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMainWindow>
 #include <QPointer>
@@ -80,15 +81,13 @@ private:
     void showPictureControls(bool held);
     // The members the layout fixes, filled from the document.
     void fillFromDocument();
-    // Starts work the user asked for now, or once the running work (a file read again while
-    // a dialog was open) is done.
-    void whenIdle(std::function<void()> start);
     // The document's work: what the window shows while it runs, and once it is done.
     void workStarted(tess::Document::Work work, const QString &what);
     void workNotice(tess::Document::Work work, const tess::Result &notice);
+    void workProgress(int percent);
     void workFinished(tess::Document::Work work, const tess::Result &result, const tess::Result &remade,
                       const QString &path);
-    void workStopped(tess::Document::Work work, const QString &path);
+    void workStopped(tess::Document::Work work, const QString &path, const QString &said);
     void workEnded();
     void pictureLoaded(const tess::Result &result);
     void sheetLoaded(const tess::Result &result, const QString &path);
@@ -112,6 +111,7 @@ private:
     void sheetIsInFile(const QString &path, const tess::RecordLines &lines,
                        tess::SheetShape shape = tess::SheetShape::List, const QString &worksheet = QString());
     bool mayClose();
+    void askCloseWhenIdle();
     // Runs then once no unsaved work stands in the way of a load: the user was asked
     // (Save, Discard, Cancel) about each side that holds some; nothing runs on Cancel or
     // when the save asked for was cancelled or failed.
@@ -135,18 +135,13 @@ private:
     int maxY = 0;
     QImage image;
     tess::Document *document = nullptr;
-    // A sheet opened with "Open with" or dropped is drawn once it is read.
-    bool drawWhenRead = false;
-    // Closing waits for the work that runs (a save asked for on closing, say).
-    bool closeWhenDone = false;
-    // The sheet saved for "Open in spreadsheet" is opened once the save is done.
-    bool openWhenSaved = false;
     QWidget *busyBar = nullptr;
+    // Since the work shown began.
+    QElapsedTimer workClock;
     // Where the keyboard was when work began: disabling the controls takes the focus away.
     QPointer<QWidget> focusBeforeWork;
     // The status bar's line gives way to the busy bar; work that changes nothing gives it back.
     QString noticeBeforeWork;
-    std::function<void()> startWhenIdle;
     Ui_MainWindow *ui;
     std::unique_ptr<Dialogs> dialogs;
     RecentPlaces places;

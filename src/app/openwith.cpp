@@ -61,10 +61,11 @@ void MainWindow::openFile(const QString &path)
     if (tess::kindOfFile(chosen) != tess::FileKind::Picture) {
         // The user asked to see the sheet: it is drawn, as Spreadsheet to Image would.
         whenUnsavedSettled([this, chosen] {
-            whenIdle([this, chosen] {
-                drawWhenRead = true;
-                if (!document->loadSheet(chosen))
-                    drawWhenRead = false;
+            document->loadSheet(chosen);
+            // Once it is read, and only if it was: a sheet that failed leaves the last one.
+            document->whenDone([this, chosen] {
+                if (document->sheetFile() == chosen)
+                    convertSheet();
             });
         });
         return;

@@ -21,11 +21,12 @@ void MainWindow::openInSpreadsheet()
         openSheetFile(document->sheetFile());
         return;
     }
-    // Opened once the save is done; a cancelled save dialog starts no work.
-    openWhenSaved = true;
+    // Opened once the save is done; a cancelled or failed save opens nothing.
     ui->saveSheet->click();
-    if (!document->busy())
-        openWhenSaved = false;
+    document->whenDone([this] {
+        if (document->sheetSaved() && !document->sheetFile().isEmpty())
+            openSheetFile(document->sheetFile());
+    });
 }
 
 void MainWindow::openSheetFile(const QString &path)

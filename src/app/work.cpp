@@ -23,6 +23,8 @@
 #include <QStatusBar>
 
 #include <algorithm>
+#include <functional>
+#include <map>
 
 using namespace panel;
 using Work = tess::Document::Work;
@@ -123,14 +125,6 @@ void MainWindow::showDocumentState()
     }
 }
 
-void MainWindow::whenIdle(std::function<void()> start)
-{
-    if (document->busy())
-        startWhenIdle = std::move(start);
-    else
-        start();
-}
-
 void MainWindow::workStarted(Work work, const QString &what)
 {
     // The sheet side's own picture of loading, as well.
@@ -153,6 +147,7 @@ void MainWindow::workStarted(Work work, const QString &what)
     statusBar()->clearMessage();
     statusBar()->addWidget(bar);
     delete std::exchange(busyBar, bar);
+    workClock.start();
     // Nothing that would start other work, or change what this work reads, until it ends.
     focusBeforeWork = focusWidget();
     centralWidget()->setEnabled(false);
@@ -160,14 +155,16 @@ void MainWindow::workStarted(Work work, const QString &what)
     showHistoryActions();
 }
 
-namespace {
-
-QString nameOf(const QString &path)
+// Work that is over in a moment keeps the moving bar; longer work that knows how far it is
+// shows the measure instead.
+void MainWindow::workProgress(int percent)
 {
-    return QFileInfo(path).fileName();
+    auto *bar = busyBar ? busyBar->findChild<QProgressBar *>() : nullptr;
+    if (!bar || workClock.elapsed() < 300)
+        return;
+    bar->setRange(0, 100);
+    bar->setValue(percent);
 }
-
-} // namespace
 
 void MainWindow::workNotice(Work work, const tess::Result &notice)
 {
@@ -193,66 +190,24 @@ void MainWindow::workEnded()
 void MainWindow::workFinished(Work work, const tess::Result &result, const tess::Result &remade, const QString &path)
 {
     workEnded();
-
-    switch (work) {
-    case Work::LoadPicture:
-        pictureLoaded(result);
-        break;
-    case Work::LoadSheet:
-        sheetLoaded(result, path);
-        break;
-    case Work::ConvertPicture:
-        sheetConverted(result);
-        break;
-    case Work::DrawSheet:
-        sheetDrawn(result);
-        break;
-    case Work::SavePicture:
-        pictureSaved(result);
-        break;
-    case Work::SaveSheet:
-        sheetSaved(result, path);
-        if (std::exchange(openWhenSaved, false) && result.ok())
-            openSheetFile(path);
-        break;
-    case Work::ReloadPicture:
-        pictureReloaded(result, remade, path);
-        break;
-    case Work::ReloadSheet:
-        sheetReloaded(result, remade, path);
-        break;
-    case Work::None:
-        break;
-    }
-    // The window was asked to close while this ran; it is asked again, unless the work failed.
-    if (std::exchange(closeWhenDone, false) && result.ok() && !document->busy())
-        close();
-    if (startWhenIdle && !document->busy())
-        std::exchange(startWhenIdle, nullptr)();
+    // What the window shows of each kind of work once it is done.
+    using Shown = std::function<void()>;
+    const std::map<Work, Shown> shown{
+        {Work::LoadPicture, [&] { pictureLoaded(result); }},
+        {Work::LoadSheet, [&] { sheetLoaded(result, path); }},
+        {Work::ConvertPicture, [&] { sheetConverted(result); }},
+        {Work::DrawSheet, [&] { sheetDrawn(result); }},
+        {Work::SavePicture, [&] { pictureSaved(result); }},
+        {Work::SaveSheet, [&] { sheetSaved(result, path); }},
+        {Work::ReloadPicture, [&] { pictureReloaded(result, remade, path); }},
+        {Work::ReloadSheet, [&] { sheetReloaded(result, remade, path); }},
+    };
+    if (const auto found = shown.find(work); found != shown.end())
+        found->second();
 }
 
-void MainWindow::workStopped(Work work, const QString &path)
+void MainWindow::workStopped(Work, const QString &, const QString &said)
 {
     workEnded();
-    drawWhenRead = false;
-    closeWhenDone = false;
-    openWhenSaved = false;
-    using tess::Text;
-    switch (work) {
-    case Work::SavePicture:
-    case Work::SaveSheet:
-        showNotice(tess::userText(Text::WritingStopped).arg(nameOf(path)));
-        break;
-    case Work::ConvertPicture:
-        showNotice(tess::userText(Text::ConvertingStopped));
-        break;
-    case Work::DrawSheet:
-        showNotice(tess::userText(Text::DrawingStopped));
-        break;
-    default:
-        showNotice(tess::userText(Text::ReadingCancelled).arg(nameOf(path)));
-        break;
-    }
-    if (startWhenIdle)
-        std::exchange(startWhenIdle, nullptr)();
+    showNotice(said);
 }

@@ -1,38 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document.h"
-#include "documentwork.h"
-
-#include "text/usertexts.h"
+#include "jobs.h"
 
 #include <QFileInfo>
-#include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
 #include <utility>
 
 namespace tess {
-
-namespace {
-
-QString nameOf(const QString &path)
-{
-    return QFileInfo(path).fileName();
-}
-
-} // namespace
-
-std::shared_ptr<Document::Job> Document::newJob(Work work, const QString &path)
-{
-    auto job = std::make_shared<Job>();
-    job->work = work;
-    job->path = path;
-    return job;
-}
 
 Document::Document(QObject *parent)
     : QObject(parent)
 {
     connect(&m_watcher, &QFutureWatcher<void>::finished, this, &Document::jobDone);
+    // The worker's count is read here rather than sent from there: nothing from the worker
+    // reaches a document that is gone.
+    m_progressTimer.setInterval(100);
+    connect(&m_progressTimer, &QTimer::timeout, this, [this] {
+        const int percent = m_job ? m_job->percent() : -1;
+        if (percent >= 0 && percent != std::exchange(m_percentTold, percent))
+            emit progress(percent);
+    });
     connect(&m_sheetFollower, &FileFollower::changed, this,
             [this](const QString &path) { fileChanged(Work::ReloadSheet, path); });
     connect(&m_pictureFollower, &FileFollower::changed, this,
@@ -45,106 +34,169 @@ Document::~Document()
 {
     // Work still running ends unseen; it holds its own copies of what it reads.
     if (m_job)
-        m_job->stop = true;
+        m_job->stopFlag().stop();
 }
 
 bool Document::loadPicture(const QString &path)
 {
-    return start(newJob(Work::LoadPicture, path), userText(Text::Reading).arg(nameOf(path)));
+    return ask(Work::LoadPicture, path, [path] { return std::make_shared<LoadPictureJob>(path); });
 }
 
 bool Document::loadSheet(const QString &path)
 {
-    return start(newJob(Work::LoadSheet, path), userText(Text::Reading).arg(nameOf(path)));
+    return ask(Work::LoadSheet, path, [path] { return std::make_shared<LoadSheetJob>(path); });
 }
 
 bool Document::convertPicture(bool excel2002)
 {
-    if (!hasPicture())
-        return false;
-    auto job = newJob(Work::ConvertPicture);
-    job->picture = m_picture.image;
-    job->excel2002 = excel2002;
-    return start(std::move(job), userText(Text::Converting));
+    return ask(Work::ConvertPicture, QString(), [this, excel2002]() -> std::shared_ptr<DocumentJob> {
+        if (!hasPicture())
+            return nullptr;
+        return std::make_shared<ConvertJob>(m_picture.image, excel2002);
+    });
 }
 
 bool Document::drawSheet(ColourModel model)
 {
-    if (!hasSheet())
-        return false;
-    auto job = newJob(Work::DrawSheet);
-    job->records = m_sheet.records;
-    job->extent = extent();
-    job->model = model;
-    return start(std::move(job), userText(Text::Drawing));
+    return ask(Work::DrawSheet, QString(), [this, model]() -> std::shared_ptr<DocumentJob> {
+        if (!hasSheet())
+            return nullptr;
+        return std::make_shared<DrawJob>(m_sheet.records, extent(), model);
+    });
 }
 
 bool Document::savePicture(const QString &path)
 {
-    if (!hasPicture())
-        return false;
-    auto job = newJob(Work::SavePicture, path);
-    job->picture = m_picture.image;
-    return start(std::move(job), userText(Text::Writing).arg(nameOf(path)));
+    return ask(Work::SavePicture, path, [this, path]() -> std::shared_ptr<DocumentJob> {
+        if (!hasPicture())
+            return nullptr;
+        return std::make_shared<SavePictureJob>(m_picture.image, path);
+    });
 }
 
 bool Document::saveSheet(const QString &path, ColourModel model, SheetShape shape)
 {
-    if (!hasSheet())
-        return false;
-    auto job = newJob(Work::SaveSheet, path);
-    job->records = m_sheet.records;
-    job->model = model;
-    job->shape = shape;
-    job->extent = extent();
-    return start(std::move(job), userText(Text::Writing).arg(nameOf(path)));
+    return ask(Work::SaveSheet, path, [this, path, model, shape]() -> std::shared_ptr<DocumentJob> {
+        if (!hasSheet())
+            return nullptr;
+        return std::make_shared<SaveSheetJob>(m_sheet.records, extent(), model, shape, path);
+    });
 }
 
+// The file is the side's as it is when asked; by the time its turn comes the side may be
+// in another file, or none, and then there is nothing to read again.
 bool Document::reloadPicture(bool excel2002)
 {
-    if (m_picture.file.isEmpty())
+    const QString file = m_picture.file;
+    if (file.isEmpty() || saves(file))
         return false;
-    auto job = newJob(Work::ReloadPicture, m_picture.file);
-    job->excel2002 = excel2002;
-    job->remake = m_sheet.converted() && hasSheet();
-    return start(std::move(job), userText(Text::Reading).arg(nameOf(m_picture.file)));
+    return ask(Work::ReloadPicture, file, [this, file, excel2002]() -> std::shared_ptr<DocumentJob> {
+        if (m_picture.file != file)
+            return nullptr;
+        return std::make_shared<ReloadPictureJob>(file, m_sheet.converted() && hasSheet(), excel2002);
+    });
 }
 
 bool Document::reloadSheet(ColourModel model)
 {
-    if (m_sheet.file.isEmpty())
+    const QString file = m_sheet.file;
+    if (file.isEmpty() || saves(file))
         return false;
-    auto job = newJob(Work::ReloadSheet, m_sheet.file);
-    job->model = model;
-    job->remake = m_picture.drawn() && hasPicture();
-    return start(std::move(job), userText(Text::Reading).arg(nameOf(m_sheet.file)));
+    return ask(Work::ReloadSheet, file, [this, file, model]() -> std::shared_ptr<DocumentJob> {
+        if (m_sheet.file != file)
+            return nullptr;
+        return std::make_shared<ReloadSheetJob>(file, m_picture.drawn() && hasPicture(), model);
+    });
 }
 
-bool Document::start(std::shared_ptr<Job> job, const QString &what)
+void Document::whenDone(std::function<void()> then)
 {
-    if (busy())
+    if (!busy() && m_queue.empty()) {
+        then();
+        return;
+    }
+    m_queue.push_back(Asked{Work::None, QString(), nullptr, std::move(then)});
+}
+
+bool Document::ask(Work work, const QString &path, std::function<std::shared_ptr<DocumentJob>()> make)
+{
+    // A file heard to change twice while other work ran is read again once.
+    const bool isReload = work == Work::ReloadPicture || work == Work::ReloadSheet;
+    const auto same = [&](const Asked &asked) { return asked.work == work && asked.path == path; };
+    if (isReload && std::any_of(m_queue.begin(), m_queue.end(), same))
+        return true;
+    if (busy() || !m_queue.empty()) {
+        m_queue.push_back(Asked{work, path, std::move(make), nullptr});
+        return true;
+    }
+    std::shared_ptr<DocumentJob> job = make();
+    if (!job)
         return false;
+    start(std::move(job));
+    return true;
+}
+
+// Whether the file is being written, or waits to be, by a save of this document's.
+bool Document::saves(const QString &path) const
+{
+    const auto isSave = [&path](Work work, const QString &file) {
+        return (work == Work::SavePicture || work == Work::SaveSheet) && file == path;
+    };
+    if (m_job && isSave(m_job->work(), m_job->path()))
+        return true;
+    return std::any_of(m_queue.begin(), m_queue.end(),
+                       [&](const Asked &asked) { return isSave(asked.work, asked.path); });
+}
+
+// The next work in the queue, once none runs; what has nothing to do is passed over.
+void Document::next()
+{
+    while (!busy() && !m_queue.empty()) {
+        Asked asked = std::move(m_queue.front());
+        m_queue.pop_front();
+        if (!asked.make) {
+            asked.then();
+            continue;
+        }
+        if (std::shared_ptr<DocumentJob> job = asked.make())
+            start(std::move(job));
+    }
+}
+
+void Document::start(std::shared_ptr<DocumentJob> job)
+{
     m_job = job;
-    m_running = job->work;
-    emit started(job->work, what);
+    m_running = job->work();
+    emit started(job->work(), job->words());
     QFuture<void> future = QtConcurrent::run([job] { job->run(); });
     if (m_blocking) {
         future.waitForFinished();
         jobDone();
     } else {
         m_watcher.setFuture(future);
+        m_percentTold = -1;
+        m_progressTimer.start();
     }
-    return true;
 }
 
 void Document::cancel()
 {
     if (!m_job)
         return;
-    const std::shared_ptr<Job> job = std::exchange(m_job, nullptr);
-    job->stop = true;
+    // Waited for, so that no other work starts beside it while it still writes or reads:
+    // every step of the work looks at the flag often enough for this to be short.
+    const bool inTime = m_job->stopFlag().stop();
+    m_watcher.waitForFinished();
+    if (!inTime) {
+        // A save that had already put its file in place: it is done, not stopped.
+        jobDone();
+        return;
+    }
+    const std::shared_ptr<DocumentJob> job = std::exchange(m_job, nullptr);
     m_running = Work::None;
-    emit stopped(job->work, job->path);
+    m_progressTimer.stop();
+    m_queue.clear();
+    emit stopped(job->work(), job->path(), job->stoppedWords());
 }
 
 void Document::setFollowing(bool on)
@@ -169,15 +221,10 @@ void Document::followFiles(bool rebaseSheet, bool rebasePicture)
 void Document::fileChanged(Work reload, const QString &path)
 {
     const bool sheet = reload == Work::ReloadSheet;
-    // A change heard while other work runs is taken up once it is done, if the file is
-    // still the one followed then.
-    if (busy()) {
-        QTimer::singleShot(FileFollower::DefaultSettleMs, this, [this, reload, path] { fileChanged(reload, path); });
-        return;
-    }
     if (path != (sheet ? m_sheetFollower : m_pictureFollower).path())
         return;
-    // Made again as the other side was made last time.
+    // Made again as the other side was made last time; while other work runs, it waits
+    // its turn.
     if (sheet)
         reloadSheet(m_picture.origin.model);
     else
@@ -186,137 +233,26 @@ void Document::fileChanged(Work reload, const QString &path)
 
 void Document::jobDone()
 {
-    // Null when the work was stopped: what it made is dropped with it.
-    const std::shared_ptr<Job> job = std::exchange(m_job, nullptr);
-    if (!job)
+    // Null when the work was stopped: what it made is dropped with it. The end of stopped
+    // work may also be heard after the next work started, which is not done yet.
+    if (!m_job || (!m_blocking && !m_watcher.future().isFinished()))
         return;
+    const std::shared_ptr<DocumentJob> job = std::exchange(m_job, nullptr);
     m_running = Work::None;
-    for (const Result &said : job->notices)
-        emit notice(job->work, said);
-    std::optional<DocumentStep> before = changesSides(job->work) ? std::optional(step()) : std::nullopt;
-    take(*job);
+    m_progressTimer.stop();
+    for (const Result &said : job->notices())
+        emit notice(job->work(), said);
+    std::optional<DocumentStep> before = job->changesSides() ? std::optional(step()) : std::nullopt;
+    job->apply(*this);
     keep(*job, std::move(before));
-    const bool sheetFile = job->work == Work::LoadSheet || job->work == Work::ReloadSheet || job->work == Work::SaveSheet;
-    const bool pictureFile =
-        job->work == Work::LoadPicture || job->work == Work::ReloadPicture || job->work == Work::SavePicture;
-    followFiles(job->result.ok() && sheetFile, job->result.ok() && pictureFile);
-    emit finished(job->work, job->result, job->remade, job->path);
-}
-
-void Document::take(Job &job)
-{
-    switch (job.work) {
-    case Work::LoadPicture:
-    case Work::ReloadPicture:
-        takePicture(job);
-        break;
-    case Work::LoadSheet:
-    case Work::ReloadSheet:
-        takeSheet(job);
-        break;
-    case Work::ConvertPicture:
-        if (job.result.ok())
-            takeConverted(job);
-        break; // on failure the sheet there was stays
-    case Work::DrawSheet:
-        if (!job.result.ok()) {
-            // No picture of that size can be made: nothing stands as drawn.
-            clearPicture();
-            break;
-        }
-        takeDrawn(job);
-        break;
-    case Work::SavePicture:
-        if (job.result.ok()) {
-            m_picture.file = job.path;
-            m_picture.saved = true;
-        }
-        break;
-    case Work::SaveSheet:
-        if (job.result.ok()) {
-            m_sheet.file = job.path;
-            m_sheet.saved = true;
-        }
-        break;
-    case Work::None:
-        break;
-    }
-}
-
-void Document::takePicture(Job &job)
-{
-    if (!job.result.ok())
-        return; // a failed read changes nothing
-    // A picture changed on disk can be compared with what it was; a new one with nothing.
-    const QImage before = job.work == Work::ReloadPicture ? m_picture.image : QImage();
-    m_picture = PictureSide{};
-    m_picture.image = job.madePicture;
-    m_picture.before = before;
-    m_picture.file = job.path;
-    m_picture.saved = true;
-    m_picture.origin = Origin::loaded(job.path);
-    if (job.work == Work::LoadPicture) {
-        clearSheet();
-        return;
-    }
-    // The sheet made from the picture is made again. The file it was saved to is not
-    // rewritten behind the user's back, so the records are in no file now; they still
-    // came from the picture.
-    if (job.remake && job.remade.ok())
-        takeConverted(job);
-}
-
-// Records scanned from the picture carry every column, pass over nothing, and are in no
-// file until they are saved.
-void Document::takeConverted(Job &job)
-{
-    SheetSide made;
-    made.records = std::move(job.madeRecords);
-    made.info.width = job.scanned.width();
-    made.info.height = job.scanned.height();
-    made.info.hasRgb = made.info.hasHsv = true;
-    made.origin = Origin::converted(m_picture.namedBy(), m_picture.image.size(), job.scanned, job.excel2002);
-    m_sheet = std::move(made);
-}
-
-void Document::takeSheet(Job &job)
-{
-    if (!job.result.ok())
-        return;
-    m_sheet.records = std::move(job.madeRecords);
-    m_sheet.info = std::move(job.info);
-    m_sheet.file = job.path;
-    m_sheet.saved = true; // what was read from a file is what the file holds
-    m_sheet.origin = Origin::loaded(job.path);
-    if (job.work == Work::LoadSheet) {
-        clearPicture();
-        return;
-    }
-    // The picture drawn from the sheet is drawn again; one that cannot be drawn now keeps
-    // the last good picture.
-    if (job.remake && job.remade.ok())
-        takeDrawn(job);
-}
-
-// A picture drawn from the records is in no file until it is saved.
-void Document::takeDrawn(Job &job)
-{
-    PictureSide drawn;
-    drawn.before = m_picture.image.isNull() ? m_picture.before : m_picture.image;
-    drawn.image = job.madePicture;
-    drawn.drawStats = job.bent;
-    drawn.origin = Origin::drawn(m_sheet.namedBy(), job.model);
-    m_picture = std::move(drawn);
-}
-
-void Document::clearPicture()
-{
-    m_picture = PictureSide{};
-}
-
-void Document::clearSheet()
-{
-    m_sheet = SheetSide{};
+    const bool file = job->result().ok() && job->leavesFile();
+    const bool sheet = job->side() == DocumentJob::Side::Sheet;
+    followFiles(file && sheet, file && !sheet);
+    // What was asked for after failed work was asked for with its success in mind.
+    if (!job->result().ok())
+        m_queue.clear();
+    emit finished(job->work(), job->result(), job->remade(), job->path());
+    next();
 }
 
 } // namespace tess

@@ -8,6 +8,8 @@
 #include "model/sheetshape.h"
 
 #include <QFutureWatcher>
+#include <QTimer>
+#include <deque>
 #include <QImage>
 #include <QObject>
 #include <QSize>
@@ -20,6 +22,8 @@
 struct DocumentUnderTest;
 
 namespace tess {
+
+class DocumentJob;
 
 // Records shared between the document and the work that reads them: work keeps its own
 // reference, so replacing the document's records never pulls them from under it.
@@ -115,8 +119,11 @@ public:
     Work running() const { return m_running; }
     bool busy() const { return m_running != Work::None; }
 
-    // Each starts its work and says so by started(); false, and nothing starts, while other
-    // work runs or when the side it needs is empty. The end comes by finished().
+    // Each asks for its work. While other work runs it waits its turn in a queue, in the
+    // order asked; it starts then with the sides as they are then, and says so by
+    // started(). False, and nothing starts, when the document is idle and the side it
+    // needs is empty; work whose side is empty when its turn comes is passed over. The end
+    // comes by finished(). Work that fails or is stopped drops what was queued after it.
     bool loadPicture(const QString &path);
     bool loadSheet(const QString &path);
     bool convertPicture(bool excel2002);
@@ -125,11 +132,20 @@ public:
     // shape: the pixel sheet, or a picture-shaped workbook of the sheet's picture (reduced
     // to a long edge of PictureSheetSide).
     bool saveSheet(const QString &path, ColourModel model, SheetShape shape = SheetShape::List);
+    // Read a side's file again. Asked while the same file is being saved, or waits to be
+    // saved, a reading again is dropped: what the save writes is the document's own data.
     bool reloadPicture(bool excel2002);
     bool reloadSheet(ColourModel model);
+    // then runs on this thread once the work asked for before it has ended well: at once
+    // when none is left. Dropped, as the work after it is, when that work fails or stops.
+    void whenDone(std::function<void()> then);
+    // What runs and waits to run.
+    bool queued() const { return !m_queue.empty(); }
 
-    // Stops waiting for the running work: it ends unseen, the document stays as it was, and
-    // a save leaves the file as it was before. stopped() follows at once.
+    // Stops the running work and waits for it to end: it ends unseen, the document stays as
+    // it was, and a save leaves the file as it was before; stopped() has come when this
+    // returns, and what was queued after it is dropped. A save that had already put its file in place when the stop came is done
+    // instead, and finished() comes.
     void cancel();
 
     // Each call above waits for its work and has given its signals when it returns, the work
@@ -159,6 +175,9 @@ public:
 signals:
     // what: the words for the status bar while it runs ("Reading lesson.csv").
     void started(tess::Document::Work work, const QString &what);
+    // How far the running work is, 0-100, as it goes on: told about every tenth of a second
+    // while it changes, for work that knows (reading a sheet).
+    void progress(int percent);
     // A word during the work that is not its end: the reduction of a large picture.
     void notice(tess::Document::Work work, const tess::Result &notice);
     // The document has taken what the work made (or kept what it had, on failure). For the
@@ -166,30 +185,34 @@ signals:
     // path: the file the work read or wrote, if any.
     void finished(tess::Document::Work work, const tess::Result &result, const tess::Result &drawn,
                   const QString &path);
-    // cancel() stopped the work; path is the file it was about.
-    void stopped(tess::Document::Work work, const QString &path);
+    // cancel() stopped the work; path is the file it was about, said what the status bar
+    // says of it ("Reading lesson.csv was stopped; nothing has changed").
+    void stopped(tess::Document::Work work, const QString &path, const QString &said);
     // A followed file was deleted or moved away; the data stays, and the file is followed
     // again if it comes back under its name.
     void fileGone(const QString &path);
 
 private:
-    struct Job;
-    static std::shared_ptr<Job> newJob(Work work, const QString &path = QString());
-    bool start(std::shared_ptr<Job> job, const QString &what);
+    friend class DocumentJob;
+    // Work asked for: made when its turn comes, from the sides as they are then; a null
+    // job is nothing to do. Without make, then is called instead.
+    struct Asked
+    {
+        Work work = Work::None;
+        QString path;
+        std::function<std::shared_ptr<DocumentJob>()> make;
+        std::function<void()> then;
+    };
+    bool ask(Work work, const QString &path, std::function<std::shared_ptr<DocumentJob>()> make);
+    bool saves(const QString &path) const;
+    void next();
+    void start(std::shared_ptr<DocumentJob> job);
     void jobDone();
-    void take(Job &job);
-    void takePicture(Job &job);
-    void takeSheet(Job &job);
-    void takeConverted(Job &job);
-    void takeDrawn(Job &job);
-    void clearPicture();
-    void clearSheet();
     void followFiles(bool rebaseSheet, bool rebasePicture);
     void fileChanged(Work reload, const QString &path);
     DocumentStep step() const;
     void restore(DocumentStep step);
-    static bool changesSides(Work work);
-    void keep(const Job &job, std::optional<DocumentStep> before);
+    void keep(const DocumentJob &job, std::optional<DocumentStep> before);
 
     PictureSide m_picture;
     SheetSide m_sheet;
@@ -205,8 +228,11 @@ private:
     Work m_running = Work::None;
     bool m_blocking = false;
     friend struct ::DocumentUnderTest;
-    std::shared_ptr<Job> m_job;
+    std::shared_ptr<DocumentJob> m_job;
+    std::deque<Asked> m_queue;
     QFutureWatcher<void> m_watcher;
+    QTimer m_progressTimer;
+    int m_percentTold = -1;
 };
 
 } // namespace tess

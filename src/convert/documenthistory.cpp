@@ -3,7 +3,7 @@
 // replaced is kept, and put back as a whole.
 
 #include "document.h"
-#include "documentwork.h"
+#include "documentjob.h"
 
 #include <utility>
 
@@ -43,33 +43,18 @@ bool Document::redo()
     return true;
 }
 
-bool Document::changesSides(Work work)
-{
-    return work != Work::SavePicture && work != Work::SaveSheet && work != Work::None;
-}
-
-void Document::keep(const Job &job, std::optional<DocumentStep> before)
+void Document::keep(const DocumentJob &job, std::optional<DocumentStep> before)
 {
     // A drawing that failed took the picture away, which can be taken back too.
-    if (before && (job.result.ok() || job.work == Work::DrawSheet))
+    if (before && (job.result().ok() || job.failureChangesSides()))
         m_history.push(std::move(*before));
-    if (!job.result.ok())
+    if (!job.result().ok() || !job.leavesFile())
         return;
     // What the file holds now is what was just read from it or written to it.
-    switch (job.work) {
-    case Work::LoadSheet:
-    case Work::ReloadSheet:
-    case Work::SaveSheet:
-        m_history.sheetInFile(job.path, m_sheet.records);
-        break;
-    case Work::LoadPicture:
-    case Work::ReloadPicture:
-    case Work::SavePicture:
-        m_history.pictureInFile(job.path, m_picture.image);
-        break;
-    default:
-        break;
-    }
+    if (job.side() == DocumentJob::Side::Sheet)
+        m_history.sheetInFile(job.path(), m_sheet.records);
+    else
+        m_history.pictureInFile(job.path(), m_picture.image);
 }
 
 } // namespace tess

@@ -33,8 +33,9 @@ QString imageDamageNotice(const QString &path);
 
 // Reduces the picture by the rules of planReduction and scans it into out; extent is the
 // size of the scanned picture. notice hears of the one-million reduction before the scan.
+// A scan stopped by stop fails with Status::Stopped.
 Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, QSize &extent,
-                        const Notice &notice = {});
+                        const Notice &notice = {}, const StopFlag *stop = nullptr);
 
 // Whether saveSheetFile writes path as an .xlsx workbook rather than as CSV: its suffix says
 // so (in any case). Standard output is always CSV.
@@ -79,8 +80,9 @@ Result drawingModel(const SheetInfo &info, std::optional<ColourModel> asked, Col
 
 // Draws the records into image (drawRecords); fails when no picture of that size can be
 // made, in which case image is the null image. stats, if given, counts the values bent.
+// A drawing stopped by stop fails with Status::Stopped.
 Result drawImage(const PixelRecords &records, int width, int height, ColourModel model, QImage &image,
-                 DrawStats *stats = nullptr);
+                 DrawStats *stats = nullptr, const StopFlag *stop = nullptr);
 
 // Writes the picture safely in the format its suffix names.
 Result saveImageFile(const QImage &image, const QString &path, const StopFlag *stop = nullptr);

@@ -47,7 +47,7 @@ Result savePictureSheetFile(const QString &path, const PixelRecords &records, in
 }
 
 Result imageToPictureSheetFile(const QImage &image, int maxSide, const QString &path, SheetShape shape,
-                               const Notice &notice)
+                               const Notice &notice, const StopFlag *stop)
 {
     return unlessOutOfMemory(Status::ConversionOutOfMemory, [&] {
         const ReductionPlan plan = planSideReduction(image.size(), maxSide);
@@ -58,9 +58,9 @@ Result imageToPictureSheetFile(const QImage &image, int maxSide, const QString &
             notice(told);
         }
         PixelRecords records;
-        if (!scanImage(reduced, records))
-            return outcome(Status::ConversionOutOfMemory);
-        return savePictureSheetFile(path, records, reduced.width(), reduced.height(), shape);
+        if (!scanImage(reduced, records, stop))
+            return outcome(stop && *stop ? Status::Stopped : Status::ConversionOutOfMemory);
+        return savePictureSheetFile(path, records, reduced.width(), reduced.height(), shape, stop);
     });
 }
 

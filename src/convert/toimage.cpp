@@ -129,15 +129,17 @@ Result drawingModel(const SheetInfo &info, std::optional<ColourModel> asked, Col
 }
 
 Result drawImage(const PixelRecords &records, int width, int height, ColourModel model, QImage &image,
-                 DrawStats *stats)
+                 DrawStats *stats, const StopFlag *stop)
 {
     try {
-        image = drawRecords(records, width, height, model, stats);
+        image = drawRecords(records, width, height, model, stats, stop);
     } catch (const std::bad_alloc &) {
         image = QImage();
     }
     if (!image.isNull())
         return Result{};
+    if (stop && *stop)
+        return outcome(Status::Stopped);
     if (isDrawableExtent(width, height))
         return outcome(Status::DrawingOutOfMemory);
     return outcome(Status::ImageNotDrawn, tooLargeToDraw(records, width, height));

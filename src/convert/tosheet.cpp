@@ -74,13 +74,15 @@ QString imageDamageNotice(const QString &path)
 }
 
 Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, QSize &extent,
-                        const Notice &notice)
+                        const Notice &notice, const StopFlag *stop)
 {
-    const Outcome<ImageConversion> conversion =
-        imageToRecords(image, excel2002, out, [&](const ReductionPlan &plan) {
+    const Outcome<ImageConversion> conversion = imageToRecords(
+        image, excel2002, out,
+        [&](const ReductionPlan &plan) {
             if (plan.millionWarning && notice)
                 notice(outcome(Status::ImageReduced));
-        });
+        },
+        stop);
     if (!conversion.ok())
         return conversion.result();
     extent = QSize(conversion.value().width, conversion.value().height);

@@ -180,7 +180,7 @@ void scanRecords(const QImage &source, qint64 first, qint64 count, PixelRecord *
     }
 }
 
-bool scanImage(const QImage &image, PixelRecords &out)
+bool scanImage(const QImage &image, PixelRecords &out, const StopFlag *stop)
 {
     const int width = image.isNull() ? 0 : image.width();
     const int height = image.isNull() ? 0 : image.height();
@@ -215,13 +215,14 @@ bool scanImage(const QImage &image, PixelRecords &out)
     // Bands rather than halves keep both threads busy when another program holds one
     // core for a while.
     const qint64 pixels = qint64(width) * height;
+    const int bandWidth = int(qMax<qint64>(1, BandPixels / height));
+    const auto stopped = [stop] { return stop && *stop; };
     if (pixels >= ParallelScanPixels && Worker::worthIt()) {
-        const int bandWidth = int(qMax<qint64>(1, BandPixels / height));
         const int bands = (width + bandWidth - 1) / bandWidth;
         std::atomic<int> nextBand{0};
         const auto work = [&] {
             std::vector<QRgb> columns;
-            for (int band = nextBand++; band < bands; band = nextBand++)
+            for (int band = nextBand++; band < bands && !stopped(); band = nextBand++)
                 scanColumns(source, band * bandWidth, qMin(width, (band + 1) * bandWidth), records, columns);
         };
         // Without a second thread this one takes every band.
@@ -229,17 +230,22 @@ bool scanImage(const QImage &image, PixelRecords &out)
         helper.start(work);
         work();
         helper.join();
-        return true;
+    } else {
+        std::vector<QRgb> columns;
+        for (int x = 0; x < width && !stopped(); x += bandWidth)
+            scanColumns(source, x, qMin(width, x + bandWidth), records, columns);
     }
-    std::vector<QRgb> columns;
-    const int bandWidth = int(qMax<qint64>(1, BandPixels / height));
-    for (int x = 0; x < width; x += bandWidth)
-        scanColumns(source, x, qMin(width, x + bandWidth), records, columns);
+    // A scan stopped part of the way leaves records unset: none of them is kept.
+    if (stopped()) {
+        out.clear();
+        return false;
+    }
     return true;
 }
 
 Outcome<ImageConversion> imageToRecords(const QImage &image, bool excel2002, PixelRecords &out,
-                                        const std::function<void(const ReductionPlan &)> &beforeScan)
+                                        const std::function<void(const ReductionPlan &)> &beforeScan,
+                                        const StopFlag *stop)
 {
     ImageConversion conversion;
     conversion.plan = planReduction(image.size(), excel2002);
@@ -248,9 +254,9 @@ Outcome<ImageConversion> imageToRecords(const QImage &image, bool excel2002, Pix
     const QImage scanned = reducedImage(image, conversion.plan);
     // A reduction that leaves pixels but gives no image could not allocate it.
     const bool reducedAway = scanned.isNull() && !reducedSize(image.size(), conversion.plan).isEmpty();
-    if (reducedAway || !scanImage(scanned, out)) {
+    if (reducedAway || !scanImage(scanned, out, stop)) {
         out.clear();
-        return outcome(Status::ConversionOutOfMemory);
+        return outcome(stop && *stop ? Status::Stopped : Status::ConversionOutOfMemory);
     }
     if (!out.empty()) {
         conversion.width = scanned.width();
@@ -278,10 +284,28 @@ inline int turnedHue(int h, qint64 &turned)
     return m < 0 ? m + 360 : m;
 }
 
+// Records drawn between two looks at the stop flag.
+constexpr size_t DrawBand = size_t(1) << 16;
+
+// Hands the records to draw in order, a band at a time; false when stop came between two.
+template <class Draw>
+bool drawInBands(const PixelRecords &records, const StopFlag *stop, Draw &&draw)
+{
+    const size_t count = records.size();
+    for (size_t first = 0; first < count; first += DrawBand) {
+        if (stop && *stop)
+            return false;
+        const size_t last = std::min(count, first + DrawBand);
+        for (size_t i = first; i < last; ++i)
+            draw(records[i]);
+    }
+    return !(stop && *stop);
+}
+
 } // namespace
 
 QImage drawRecords(const PixelRecords &records, int width, int height, ColourModel model,
-                   DrawStats *stats)
+                   DrawStats *stats, const StopFlag *stop)
 {
     if (!isDrawableExtent(width, height))
         return QImage();
@@ -304,21 +328,22 @@ QImage drawRecords(const PixelRecords &records, int width, int height, ColourMod
         return in;
     };
 
+    bool drawn = false;
     if (model == ColourModel::Rgb) {
-        for (const PixelRecord &record : records) {
+        drawn = drawInBands(records, stop, [&](const PixelRecord &record) {
             if (inside(record))
                 put(record, qRgb(clampedComponent(record.r, counts.clamped),
                                  clampedComponent(record.g, counts.clamped),
                                  clampedComponent(record.b, counts.clamped)));
-        }
+        });
     } else {
         int lastH = 0;
         int lastS = 0;
         int lastV = 0;
         QRgb lastRgb = hsvToRgb(lastH, lastS, lastV);
-        for (const PixelRecord &record : records) {
+        drawn = drawInBands(records, stop, [&](const PixelRecord &record) {
             if (!inside(record))
-                continue;
+                return;
             const int h = turnedHue(record.h, counts.turned);
             const int s = clampedComponent(record.s, counts.clamped);
             const int v = clampedComponent(record.v, counts.clamped);
@@ -329,8 +354,10 @@ QImage drawRecords(const PixelRecords &records, int width, int height, ColourMod
                 lastRgb = hsvToRgb(lastH, lastS, lastV);
             }
             put(record, lastRgb);
-        }
+        });
     }
+    if (!drawn)
+        return QImage();
     if (stats) {
         // Every record draws an opaque pixel: what is still transparent no record named.
         for (int y = 0; y < height; ++y) {

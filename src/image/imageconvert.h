@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "io/stopping.h"
 #include "model/outcome.h"
 #include "model/pixelrecord.h"
 
@@ -46,8 +47,9 @@ QSize reducedSize(QSize size, const ReductionPlan &plan);
 // Scans the image column by column (x outer, y inner) into records, replacing the
 // contents of out but keeping its capacity. Both colour models are filled; a is 255
 // and the pixel's own alpha is ignored. False, with out empty, when the records or the
-// copy the scan reads from do not fit in memory.
-bool scanImage(const QImage &image, PixelRecords &out);
+// copy the scan reads from do not fit in memory, or when stop was set: it is looked at
+// once per band of columns.
+bool scanImage(const QImage &image, PixelRecords &out, const StopFlag *stop = nullptr);
 
 // The straight ARGB32 image scanImage reads: image itself when it is one already. Null
 // when the conversion cannot allocate.
@@ -66,9 +68,10 @@ struct ImageConversion
     int height = 0;
 };
 // Fails with Status::ConversionOutOfMemory when the reduced picture or the records do
-// not fit in memory.
+// not fit in memory, and with Status::Stopped, out empty, when stop was set.
 Outcome<ImageConversion> imageToRecords(const QImage &image, bool excel2002, PixelRecords &out,
-                                        const std::function<void(const ReductionPlan &)> &beforeScan = {});
+                                        const std::function<void(const ReductionPlan &)> &beforeScan = {},
+                                        const StopFlag *stop = nullptr);
 
 // Largest image the drawing creates; a larger extent gives the null image. A side may be
 // as long as the toolkit's image allows for 32-bit pixels (a line's bits must fit an
@@ -100,9 +103,10 @@ struct DrawStats
 // record naming a pixel wins. Values outside their range are brought into it, as a
 // spreadsheet's arithmetic leaves them: RGB components and s, v clamp to 0..255, a hue
 // of -1 stays "no hue" and any other is taken modulo 360. The records themselves keep
-// the values as read. Null image for an extent that is not drawable, or when the
-// picture does not fit in memory. stats, if given, receives the counts.
+// the values as read. Null image for an extent that is not drawable, when the picture
+// does not fit in memory, or when stop was set (looked at once per band of records).
+// stats, if given, receives the counts.
 QImage drawRecords(const PixelRecords &records, int width, int height, ColourModel model,
-                   DrawStats *stats = nullptr);
+                   DrawStats *stats = nullptr, const StopFlag *stop = nullptr);
 
 } // namespace tess

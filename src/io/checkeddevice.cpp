@@ -3,8 +3,8 @@
 
 namespace tess {
 
-CheckedDevice::CheckedDevice(QIODevice &target)
-    : m_target(target), m_origin(target.isSequential() ? 0 : target.pos())
+CheckedDevice::CheckedDevice(QIODevice &target, const StopFlag *stop)
+    : m_target(target), m_stop(stop), m_origin(target.isSequential() ? 0 : target.pos())
 {
 }
 
@@ -29,6 +29,11 @@ qint64 CheckedDevice::writeData(const char *data, qint64 size)
 {
     if (m_failed)
         return -1;
+    if (m_stop && *m_stop) {
+        m_failed = true;
+        setErrorString(QStringLiteral("stopped"));
+        return -1;
+    }
     qint64 done = 0;
     while (done < size) {
         const qint64 written = m_target.write(data + done, size - done);

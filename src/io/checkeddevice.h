@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "stopping.h"
+
 #include <QIODevice>
 
 namespace tess {
@@ -9,11 +11,12 @@ namespace tess {
 // short write: not every image format's writer checks what its device accepted. A short
 // write is tried again for the rest, because a file on a full disk takes what fits
 // without any complaint, and only the next write fails with the system's reason ("No
-// space left on device"), which errorString() then carries.
+// space left on device"), which errorString() then carries. Once stop is set, writes are
+// refused, so that a writer stopped in the middle of a large file gives up soon.
 class CheckedDevice : public QIODevice
 {
 public:
-    explicit CheckedDevice(QIODevice &target);
+    explicit CheckedDevice(QIODevice &target, const StopFlag *stop = nullptr);
 
     bool failed() const { return m_failed; }
     qint64 writtenSize() const { return m_written; }
@@ -28,6 +31,7 @@ protected:
 
 private:
     QIODevice &m_target;
+    const StopFlag *m_stop;
     const qint64 m_origin;
     bool m_failed = false;
     qint64 m_written = 0;

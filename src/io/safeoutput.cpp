@@ -20,9 +20,9 @@ OutputResult failure(const QString &reason)
 
 // The writer's output through a CheckedDevice, so that a short write is completed or
 // refused with a reason; the reason is the device's when it refused, else empty.
-OutputResult writeChecked(QIODevice &target, const OutputWriter &write)
+OutputResult writeChecked(QIODevice &target, const OutputWriter &write, const StopFlag *stop = nullptr)
 {
-    CheckedDevice checked(target);
+    CheckedDevice checked(target, stop);
     checked.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     const bool written = write(checked);
     checked.close();
@@ -65,10 +65,12 @@ OutputResult writeSafely(const QString &path, const OutputWriter &write, const S
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failure(file.errorString());
-    OutputResult result = writeChecked(file, write);
+    OutputResult result = writeChecked(file, write, stop);
     if (result.written && !flushAll(file))
         result = failure(file.errorString());
-    if (result.written && stop && *stop)
+    // A stop that comes from here on is too late: the one who stopped learns so from the
+    // flag, rather than this landing after it was told the old file stays.
+    if (stop && (result.written ? !stop->passPointOfNoReturn() : bool(*stop)))
         result = failure(QString());
     if (!result.written) {
         file.cancelWriting();

@@ -32,7 +32,8 @@ struct OutputResult
 
 // The one way this program writes a file. A regular path goes through a QSaveFile: the
 // old file is replaced only once the new one is complete, and stays byte for byte as it
-// was on any failure, or when stop was set before then. An existing device, named pipe or
+// was on any failure, or when stop was set before then; once the new file is complete the
+// save passes stop's point of no return, and a later stop() says it came too late. An existing device, named pipe or
 // socket is written directly, and StandardStreamPath means standard output.
 OutputResult writeOutput(const QString &path, const OutputWriter &write, const StopFlag *stop = nullptr);
 

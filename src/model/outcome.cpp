@@ -30,6 +30,8 @@ Words wordsFor(Status status)
         return {Text::Warning, Text::DrawingOutOfMemory};
     case Status::SaveOutOfMemory:
         return {Text::Warning, Text::SaveOutOfMemory};
+    case Status::Stopped:
+        return {Text::Warning, Text::WorkStopped};
     case Status::ImageReduced:
         return {Text::MaxSizeReached, Text::MillionWarning};
     case Status::ImageNotDrawn:

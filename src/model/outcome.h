@@ -34,6 +34,7 @@ enum class Status {
     NoHsvColumns,
     // Either side.
     SaveOutOfMemory,
+    Stopped,            // asked to stop before it was done: nothing was made or written
 };
 
 // Done, or why not: the one shape in which the core says that something failed.

@@ -188,6 +188,7 @@ constexpr std::array Sources{
               QT_TRANSLATE_NOOP("MainWindow", "Converting the picture was stopped; nothing has changed")},
     std::pair{Text::WritingStopped,
               QT_TRANSLATE_NOOP("MainWindow", "Writing %1 was stopped; the file on disk is as it was")},
+    std::pair{Text::WorkStopped, QT_TRANSLATE_NOOP("MainWindow", "The work was stopped; nothing has changed.")},
     std::pair{Text::PixelReadout, QT_TRANSLATE_NOOP("MainWindow", "x %1, y %2 \u00b7 r %3 g %4 b %5 \u00b7 h %6 s %7 v %8")},
     std::pair{Text::SheetLineOf, QT_TRANSLATE_NOOP("MainWindow", " \u00b7 line %1 of %2")},
     // The cell of the pixel's r value in a picture-shaped sheet, and the worksheet's name.

@@ -156,6 +156,7 @@ enum class Text {
     DrawingStopped,
     ConvertingStopped,
     WritingStopped,           // %1: the file's name
+    WorkStopped,              // the result of work stopped, whatever it was
 
     // The pixel viewer's readout: %1 x, %2 y, %3..%5 r g b, %6..%8 h s v; then %1 the line,
     // %2 the sheet file's name.

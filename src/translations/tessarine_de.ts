@@ -870,6 +870,10 @@
         <translation>Das Schreiben von %1 wurde abgebrochen; die Datei auf dem Datenträger ist unverändert</translation>
     </message>
     <message>
+        <source>The work was stopped; nothing has changed.</source>
+        <translation>Die Arbeit wurde abgebrochen; nichts wurde geändert.</translation>
+    </message>
+    <message>
         <source>Writing %1 (Esc stops)</source>
         <translation>%1 wird geschrieben (Esc bricht ab)</translation>
     </message>

@@ -870,6 +870,10 @@
         <translation>Se detuvo la escritura de %1; el archivo en el disco sigue como estaba</translation>
     </message>
     <message>
+        <source>The work was stopped; nothing has changed.</source>
+        <translation>El trabajo se detuvo; no ha cambiado nada.</translation>
+    </message>
+    <message>
         <source>Writing %1 (Esc stops)</source>
         <translation>Escribiendo %1 (Esc para detener)</translation>
     </message>

@@ -870,6 +870,10 @@
         <translation>L’écriture de %1 a été interrompue&#xa0;; le fichier sur le disque est resté tel quel</translation>
     </message>
     <message>
+        <source>The work was stopped; nothing has changed.</source>
+        <translation>Le travail a été interrompu&#xa0;; rien n’a changé.</translation>
+    </message>
+    <message>
         <source>Writing %1 (Esc stops)</source>
         <translation>Écriture de %1 (Esc pour arrêter)</translation>
     </message>
