@@ -341,7 +341,7 @@ private slots:
         QBuffer expected;
         expected.open(QIODevice::WriteOnly);
         QVERIFY(tess::writeSheet(expected, records,
-                                 options.contains("--hsv") ? tess::ColourModel::Hsv : tess::ColourModel::Rgb));
+                                 options.contains("--hsv") ? tess::ColourModel::Hsv : tess::ColourModel::Rgb).ok());
 
         const Result result = runCli(QStringList{"to-sheet", picture, "-"} + options);
         QCOMPARE(result.exitCode, 0);

@@ -303,7 +303,7 @@ private slots:
             QVERIFY(book.open(QIODevice::WriteOnly));
             PixelRecords records;
             QCOMPARE(loadSheetInfo(path("sheet.csv"), records).status, tess::SheetStatus::Loaded);
-            QVERIFY(tess::writeWorkbook(book, records, ColourModel::Rgb));
+            QVERIFY(tess::writeWorkbook(book, records, ColourModel::Rgb).ok());
         }
         for (const bool stopped : {false, true}) {
             tess::StopFlag stop{stopped};

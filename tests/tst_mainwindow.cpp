@@ -59,7 +59,7 @@ QByteArray workbookBytes()
     records[1].b = 20;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    return tess::writeWorkbook(buffer, records, tess::ColourModel::Rgb) ? buffer.data() : QByteArray();
+    return tess::writeWorkbook(buffer, records, tess::ColourModel::Rgb).ok() ? buffer.data() : QByteArray();
 }
 
 class TestMainWindow : public QObject

@@ -640,7 +640,7 @@ void TestSheetReader::roundTrip()
 
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    QVERIFY(writeSheet(buffer, written, model));
+    QVERIFY(writeSheet(buffer, written, model).ok());
     for (const qint64 blockSize : { qint64(3), qint64(1000), DefaultSheetBlockSize }) {
         PixelRecords out;
         const SheetInfo info = readBytes(buffer.data(), out, blockSize);

@@ -40,9 +40,8 @@ QByteArray workbookOf(const PixelRecords &records, ColourModel model)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QString error;
-    if (!writeWorkbook(buffer, records, model, &error))
-        qWarning() << "writeWorkbook failed:" << error;
+    if (const Result written = writeWorkbook(buffer, records, model); !written.ok())
+        qWarning() << "writeWorkbook failed:" << written.detail;
     return bytes;
 }
 
@@ -167,7 +166,7 @@ void TestWorkbook::writtenWorkbookReadsAsItsCsv()
     QByteArray csv;
     QBuffer csvBuffer(&csv);
     csvBuffer.open(QIODevice::ReadWrite);
-    QVERIFY(writeSheet(csvBuffer, records, model));
+    QVERIFY(writeSheet(csvBuffer, records, model).ok());
     csvBuffer.seek(0);
     PixelRecords fromCsv;
     const SheetInfo csvInfo = readSheet(csvBuffer, fromCsv);
@@ -187,17 +186,17 @@ void TestWorkbook::writtenWorkbookReadsAsItsCsv()
 
 void TestWorkbook::writeRefusesWhatCannotBeWritten()
 {
-    QString error;
     FullDevice full(10000);
-    QVERIFY(!writeWorkbook(full, sampleRecords(50000), ColourModel::Rgb, &error));
-    QCOMPARE(error, QStringLiteral("No space left on device"));
+    const Result refused = writeWorkbook(full, sampleRecords(50000), ColourModel::Rgb);
+    QCOMPARE(refused.status, Status::SheetNotSaved);
+    QCOMPARE(refused.detail, QStringLiteral("No space left on device"));
 
     // One row more than a worksheet has, counting the header.
     PixelRecords tooMany(size_t(WorkbookMaxRecords + 1));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QVERIFY(!writeWorkbook(buffer, tooMany, ColourModel::Rgb, &error));
+    const QString error = writeWorkbook(buffer, tooMany, ColourModel::Rgb).detail;
     QVERIFY2(error.contains(QStringLiteral("1,048,575")), qPrintable(error));
     QVERIFY(bytes.isEmpty());
 }

@@ -99,11 +99,14 @@ Result saveSheetFile(const QString &path, const PixelRecords &records, ColourMod
         QString reason;
         if (isWorkbookName(path)) {
             // The writer's own reason (too many rows for a worksheet) comes before the device's.
+            Result written;
             const OutputResult output = writeOutput(path, [&](QIODevice &device) {
-                return writeWorkbook(device, records, model, &reason);
+                written = writeWorkbook(device, records, model);
+                return written.ok();
             }, stop);
             if (output.written)
                 return Result{};
+            reason = written.detail;
             if (reason.isEmpty())
                 reason = output.reason.isEmpty() ? userText(Text::DataNotWritten) : output.reason;
         } else {

@@ -20,7 +20,7 @@ namespace {
 constexpr qint64 RunRecords = 16 * 1024;
 constexpr qint64 LongestLine = 60; // five numbers of at most 11 characters, and their ends
 
-bool writeSheetOfImage(QIODevice &device, const QImage &source, ColourModel model)
+Result writeSheetOfImage(QIODevice &device, const QImage &source, ColourModel model)
 {
     const qint64 count = source.isNull() ? 0 : qint64(source.width()) * source.height();
     const SheetRunText make = [&](size_t index, char *out) {
@@ -56,7 +56,7 @@ Result imageToSheetFile(const QImage &image, bool excel2002, const QString &path
         if (source.isNull() && !reducedSize(image.size(), plan).isEmpty())
             return outcome(Status::ConversionOutOfMemory);
         const OutputResult result =
-            writeOutput(path, [&](QIODevice &device) { return writeSheetOfImage(device, source, model); });
+            writeOutput(path, [&](QIODevice &device) { return writeSheetOfImage(device, source, model).ok(); });
         if (result.written)
             return Result{};
         const QString reason = result.reason.isEmpty() ? userText(Text::DataNotWritten) : result.reason;
