@@ -93,4 +93,8 @@ QString pathDetail(const QString &path, const QString &reason);
 // A sheet's path as a detail names it: "-" as the standard stream it stands for.
 QString sheetPathName(const QString &path, bool reading);
 
+// What writing a sheet to path came to: done, or Status::SheetNotSaved with the path and the
+// reason (the writer's or the system's, else that the data was not written).
+Result sheetSaveResult(const QString &path, const Result &written);
+
 } // namespace tess

@@ -33,18 +33,10 @@ Result savePictureSheetFile(const QString &path, const PixelRecords &records, in
         const PictureGrid grid = pictureGrid(records, width, height);
         if (grid.pixels.empty() && width > 0 && height > 0)
             return outcome(Status::SaveOutOfMemory);
-        Result written;
         const bool ods = isOdsName(path);
-        const OutputResult output = writeOutput(path, [&](QIODevice &device) {
-            written = ods ? writePictureOds(device, grid, shape) : writePictureXlsx(device, grid, shape);
-            return written.ok();
-        }, stop);
-        if (output.written)
-            return Result{};
-        QString reason = written.detail;
-        if (reason.isEmpty())
-            reason = output.reason.isEmpty() ? userText(Text::DataNotWritten) : output.reason;
-        return outcome(Status::SheetNotSaved, pathDetail(sheetPathName(path, false), reason));
+        return sheetSaveResult(path, writeOutput(path, Status::SheetNotSaved, [&](QIODevice &device) {
+            return ods ? writePictureOds(device, grid, shape) : writePictureXlsx(device, grid, shape);
+        }, stop));
     });
 }
 

@@ -96,26 +96,12 @@ bool isWorkbookName(const QString &path)
 Result saveSheetFile(const QString &path, const PixelRecords &records, ColourModel model, const StopFlag *stop)
 {
     return unlessOutOfMemory(Status::SaveOutOfMemory, [&] {
-        QString reason;
-        if (isWorkbookName(path)) {
-            // The writer's own reason (too many rows for a worksheet) comes before the device's.
-            Result written;
-            const OutputResult output = writeOutput(path, [&](QIODevice &device) {
-                written = writeWorkbook(device, records, model);
-                return written.ok();
-            }, stop);
-            if (output.written)
-                return Result{};
-            reason = written.detail;
-            if (reason.isEmpty())
-                reason = output.reason.isEmpty() ? userText(Text::DataNotWritten) : output.reason;
-        } else {
-            const Result saved = saveSheet(path, records, model, stop);
-            if (saved.ok())
-                return saved;
-            reason = saved.detail;
-        }
-        return outcome(Status::SheetNotSaved, pathDetail(sheetPathName(path, false), reason));
+        // The writer's own reason (too many rows for a worksheet) comes before the device's.
+        if (isWorkbookName(path))
+            return sheetSaveResult(path, writeOutput(path, Status::SheetNotSaved, [&](QIODevice &device) {
+                                       return writeWorkbook(device, records, model);
+                                   }, stop));
+        return sheetSaveResult(path, saveSheet(path, records, model, stop));
     });
 }
 

@@ -55,12 +55,9 @@ Result imageToSheetFile(const QImage &image, bool excel2002, const QString &path
         // only its header would be a sheet with the picture lost.
         if (source.isNull() && !reducedSize(image.size(), plan).isEmpty())
             return outcome(Status::ConversionOutOfMemory);
-        const OutputResult result =
-            writeOutput(path, [&](QIODevice &device) { return writeSheetOfImage(device, source, model).ok(); });
-        if (result.written)
-            return Result{};
-        const QString reason = result.reason.isEmpty() ? userText(Text::DataNotWritten) : result.reason;
-        return outcome(Status::SheetNotSaved, pathDetail(sheetPathName(path, false), reason));
+        return sheetSaveResult(path, writeOutput(path, Status::SheetNotSaved, [&](QIODevice &device) {
+                                   return writeSheetOfImage(device, source, model);
+                               }));
     });
 }
 

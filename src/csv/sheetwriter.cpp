@@ -270,11 +270,11 @@ Result writeSheet(QIODevice &device, const PixelRecords &records, ColourModel mo
 
 Result saveSheet(const QString &path, const PixelRecords &records, ColourModel model, const StopFlag *stop)
 {
-    const OutputResult result =
-        writeOutput(path, [&](QIODevice &device) { return writeSheet(device, records, model).ok(); }, stop);
-    if (result.written)
-        return Result{};
-    return outcome(Status::SheetNotSaved, result.reason.isEmpty() ? userText(Text::DataNotWritten) : result.reason);
+    Result result = writeOutput(path, Status::SheetNotSaved,
+                                [&](QIODevice &device) { return writeSheet(device, records, model); }, stop);
+    if (!result.ok() && result.detail.isEmpty())
+        result.detail = userText(Text::DataNotWritten);
+    return result;
 }
 
 } // namespace tess

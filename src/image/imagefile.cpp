@@ -161,13 +161,14 @@ Result saveImage(const QImage &image, const QString &path, const StopFlag *stop)
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
     if (format.isEmpty() || !QImageWriter::supportedImageFormats().contains(format))
         return refuse(userText(Text::NoWritableFormat).arg(QFileInfo(path).suffix()));
-    const OutputResult result =
-        writeOutput(path, [&](QIODevice &device) { return writeImage(image, device, format); }, stop);
-    if (!result.written)
-        return refuse(result.reason.isEmpty()
+    const Result result = writeOutput(path, Status::ImageNotSaved, [&](QIODevice &device) {
+        return writeImage(image, device, format) ? Result{} : outcome(Status::ImageNotSaved);
+    }, stop);
+    if (!result.ok())
+        return refuse(result.detail.isEmpty()
                           ? userText(Text::PictureNotEncoded).arg(QString::fromLatin1(format.toUpper()))
-                          : result.reason);
-    return Result{};
+                          : result.detail);
+    return result;
 }
 
 } // namespace tess
