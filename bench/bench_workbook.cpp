@@ -59,7 +59,7 @@ int runJob(const QString &job, const QString &path)
         PixelRecords records;
         SheetInfo info;
         loadSheetFile(path, records, info);
-        ok = info.status == SheetStatus::Loaded && records.size() == 1000000;
+        ok = info.status == Status::Done && records.size() == 1000000;
         if (!ok)
             std::fprintf(stderr, "read failed: %s\n", qPrintable(info.detail));
     } else {

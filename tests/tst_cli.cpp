@@ -402,7 +402,7 @@ private slots:
         // What the window draws from the same file.
         PixelRecords records;
         const tess::SheetInfo info = loadSheetInfo(path(sheet), records);
-        QCOMPARE(info.status, tess::SheetStatus::Loaded);
+        QCOMPARE(info.status, tess::Status::Done);
         const bool hsv = options.contains(QLatin1String("--hsv")) || !info.hasRgb;
         const QImage window = tess::drawRecords(records, info.width, info.height,
                                                 hsv ? tess::ColourModel::Hsv : tess::ColourModel::Rgb);

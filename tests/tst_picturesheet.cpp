@@ -82,7 +82,7 @@ private slots:
 
         PixelRecords read;
         const SheetInfo info = loadSheetInfo(path, read);
-        QVERIFY2(info.status == SheetStatus::Loaded, qPrintable(info.detail));
+        QVERIFY2(info.status == Status::Done, qPrintable(info.detail));
         QCOMPARE(info.shape, shape);
         QCOMPARE(QSize(info.width, info.height), size);
         QCOMPARE(info.worksheetName, QStringLiteral("Picture")); // for the viewer's readout
@@ -212,7 +212,7 @@ private slots:
         QVERIFY(writeFile(path, text));
         PixelRecords read;
         const SheetInfo info = loadSheetInfo(path, read);
-        QVERIFY2(info.status == SheetStatus::Loaded, qPrintable(info.detail));
+        QVERIFY2(info.status == Status::Done, qPrintable(info.detail));
         QCOMPARE(QSize(info.width, info.height), QSize(2, 2));
         QByteArrayList got;
         for (const PixelRecord &p : read)
@@ -248,7 +248,7 @@ private slots:
         QVERIFY(writeFile(path, text));
         PixelRecords read;
         const SheetInfo info = loadSheetInfo(path, read);
-        QCOMPARE(info.status, SheetStatus::NotValidSheet);
+        QCOMPARE(info.status, Status::SheetNotValid);
         QCOMPARE(info.detail, detail);
         QVERIFY(read.empty());
     }

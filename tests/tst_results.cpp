@@ -15,7 +15,6 @@ using tess::PixelRecord;
 using tess::PixelRecords;
 
 Q_DECLARE_METATYPE(tess::Status)
-Q_DECLARE_METATYPE(tess::SheetStatus)
 Q_DECLARE_METATYPE(std::optional<tess::ColourModel>)
 
 namespace {
@@ -133,29 +132,25 @@ private slots:
     // The reader's verdict, with the reader's reason after the path.
     void sheetVerdicts_data()
     {
-        QTest::addColumn<tess::SheetStatus>("sheetStatus");
-        QTest::addColumn<QString>("reason");
         QTest::addColumn<tess::Status>("status");
+        QTest::addColumn<QString>("reason");
         QTest::addColumn<QString>("detail");
         using S = tess::Status;
-        using R = tess::SheetStatus;
-        QTest::newRow("loaded") << R::Loaded << QString() << S::Done << QString();
-        QTest::newRow("no header") << R::NotValidSheet << "the header has no column named x" << S::SheetNotValid
+        QTest::newRow("loaded") << S::Done << QString() << QString();
+        QTest::newRow("no header") << S::SheetNotValid << "the header has no column named x"
                                    << "s.csv: the header has no column named x";
-        QTest::newRow("no colours, no reason given") << R::NoColourValues << QString() << S::SheetNoColourValues
-                                                     << QString();
-        QTest::newRow("out of memory") << R::OutOfMemory << "not enough memory for the sheet's records"
-                                       << S::SheetOutOfMemory << "s.csv: not enough memory for the sheet's records";
+        QTest::newRow("no colours, no reason given") << S::SheetNoColourValues << QString() << QString();
+        QTest::newRow("out of memory") << S::SheetOutOfMemory << "not enough memory for the sheet's records"
+                                       << "s.csv: not enough memory for the sheet's records";
     }
 
     void sheetVerdicts()
     {
-        QFETCH(tess::SheetStatus, sheetStatus);
-        QFETCH(QString, reason);
         QFETCH(tess::Status, status);
+        QFETCH(QString, reason);
         QFETCH(QString, detail);
         tess::SheetInfo info;
-        info.status = sheetStatus;
+        info.status = status;
         info.detail = reason;
         const tess::Result result = tess::sheetResult(info, QStringLiteral("s.csv"));
         QCOMPARE(result.status, status);

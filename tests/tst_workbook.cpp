@@ -173,7 +173,7 @@ void TestWorkbook::writtenWorkbookReadsAsItsCsv()
 
     PixelRecords fromWorkbook;
     const SheetInfo info = readBytes(workbookOf(records, model), fromWorkbook);
-    QCOMPARE(info.status, SheetStatus::Loaded);
+    QCOMPARE(info.status, Status::Done);
     QCOMPARE(fromWorkbook.size(), size_t(count));
     QVERIFY(fromWorkbook == fromCsv);
     QCOMPARE(info.width, csvInfo.width);
@@ -327,7 +327,7 @@ void TestWorkbook::hostileInputIsRefused()
     QFETCH(QString, reason);
     PixelRecords out = sampleRecords(3);
     const SheetInfo info = readBytes(bytes, out);
-    QCOMPARE(info.status, SheetStatus::NotValidSheet);
+    QCOMPARE(info.status, Status::SheetNotValid);
     QVERIFY2(info.detail.contains(reason), qPrintable(info.detail));
     QVERIFY(out.empty());
 }
@@ -373,7 +373,7 @@ void TestWorkbook::contentDecidesTheFormat()
     file.close();
 
     PixelRecords fromPath;
-    QCOMPARE(loadSheetInfo(path, fromPath).status, SheetStatus::Loaded);
+    QCOMPARE(loadSheetInfo(path, fromPath).status, Status::Done);
     QCOMPARE(fromPath.size(), size_t(10));
 
     Pipe pipe(bytes);
@@ -383,7 +383,7 @@ void TestWorkbook::contentDecidesTheFormat()
         return;
     }
     PixelRecords fromPipe;
-    QCOMPARE(readSpreadsheet(pipe, fromPipe).status, SheetStatus::Loaded);
+    QCOMPARE(readSpreadsheet(pipe, fromPipe).status, Status::Done);
     QVERIFY(fromPipe == fromPath);
 }
 
@@ -482,7 +482,7 @@ void TestWorkbook::sheetsAndEdits()
     PixelRecords out;
     const SheetInfo info = readBytes(bytes, out);
     QVERIFY2(out == records, qPrintable(QStringLiteral("%1 records; %2").arg(out.size()).arg(info.detail)));
-    QCOMPARE(info.status == SheetStatus::Loaded ? sheetNotice(info) : info.detail, told);
+    QCOMPARE(info.status == Status::Done ? sheetNotice(info) : info.detail, told);
 }
 
 // Files that are something else are named as what they are; no raw byte of theirs shows.
@@ -519,7 +519,7 @@ void TestWorkbook::foreignFilesAreNamed()
     buffer.open(QIODevice::ReadOnly);
     PixelRecords out;
     const SheetInfo info = readSpreadsheet(buffer, out);
-    QVERIFY(info.status != SheetStatus::Loaded);
+    QVERIFY(info.status != Status::Done);
     QVERIFY2(info.detail.contains(kind), qPrintable(info.detail));
     for (const QChar c : info.detail)
         QVERIFY2(c.isPrint() && c != QChar::ReplacementCharacter, qPrintable(info.detail));
