@@ -7,6 +7,7 @@
 #include "image/imagecompare.h"
 #include "workbook/workbookwriter.h"
 #include "testhelpers.h"
+#include "text/statuswords.h"
 
 #include <QtTest>
 
@@ -190,7 +191,7 @@ private slots:
         QCOMPARE(finished.size(), 1);
         const auto result = finished.at(0).at(1).value<tess::Result>();
         QVERIFY(!result.ok());
-        QVERIFY(!result.message.isEmpty());
+        QVERIFY(!tess::statusMessage(result.status).isEmpty());
         QCOMPARE(describe(doc, folder, true), before);
     }
 
@@ -213,7 +214,7 @@ private slots:
         QVERIFY(doc.drawSheet(ColourModel::Rgb));
         const auto drawn = finished.last().at(1).value<tess::Result>();
         QCOMPARE(drawn.status, tess::Status::ImageNotDrawn);
-        QVERIFY(!drawn.message.isEmpty());
+        QVERIFY(!tess::statusMessage(drawn.status).isEmpty());
         QVERIFY(!doc.hasPicture());
         QVERIFY(!doc.pictureDrawn());
     }

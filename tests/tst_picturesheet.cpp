@@ -7,6 +7,7 @@
 #include "convert/operations.h"
 #include "convert/picturesheet.h"
 #include "convert/sheetnotice.h"
+#include "text/statuswords.h"
 #include "workbook/picturewriter.h"
 #include "image/imageconvert.h"
 
@@ -164,7 +165,7 @@ private slots:
         const QString path = m_dir.filePath(QStringLiteral("reduced.xlsx"));
         QStringList told;
         QVERIFY(imageToPictureSheetFile(image, maxSide, path, SheetShape::Picture,
-                                        [&](const Result &notice) { told << notice.message; })
+                                        [&](const Notice &notice) { told << noticeMessage(notice); })
                         .ok());
         QCOMPARE(told, expected == size ? QStringList()
                                         : QStringList{ QStringLiteral("reduced to %1 × %2 for a picture-shaped sheet")

@@ -6,6 +6,8 @@
 #include "convert/operations.h"
 #include "testhelpers.h"
 #include "io/safeoutput.h"
+#include "text/statuswords.h"
+#include "text/usertexts.h"
 
 #include <QtTest>
 
@@ -118,7 +120,7 @@ private slots:
         QFETCH(QString, detail);
         const tess::Result result = run(operation, argument);
         QCOMPARE(result.status, status);
-        QCOMPARE(result.message, message);
+        QCOMPARE(tess::statusMessage(result.status), message);
         // The warning box's title: a load failed (or its file is not there), a sheet is no sheet,
         // or a save or drawing did not happen.
         const bool loadFailed = operation == QLatin1String("loadImage") || status == tess::Status::SheetMissing;
@@ -198,7 +200,7 @@ private slots:
         if (model >= 0)
             QCOMPARE(chosen, model == 0 ? tess::ColourModel::Rgb : tess::ColourModel::Hsv);
         else
-            QVERIFY(result.message.startsWith("The sheet has no "));
+            QVERIFY(tess::statusMessage(result.status).startsWith("The sheet has no "));
         // The window switches only for a sheet that has one model alone.
         QCOMPARE(tess::requiredModel(hasRgb, hasHsv).has_value(), hasRgb != hasHsv);
     }
@@ -228,9 +230,9 @@ private slots:
         int heard = 0;
         QSize scanned;
         const tess::Result result = tess::recordsFromImage(
-            redImage(size.width(), size.height()), excel2002, records, scanned, [&](const tess::Result &notice) {
+            redImage(size.width(), size.height()), excel2002, records, scanned, [&](const tess::Notice &notice) {
                 ++heard;
-                QCOMPARE(notice.status, tess::Status::ImageReduced);
+                QCOMPARE(tess::noticeMessage(notice), tess::userText(tess::Text::MillionWarning));
                 QCOMPARE(records.size(), size_t(1)); // not scanned yet
             });
         QVERIFY(result.ok());

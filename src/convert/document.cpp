@@ -190,7 +190,7 @@ void Document::jobDone()
     if (!job)
         return;
     m_running = Work::None;
-    for (const Result &said : job->notices)
+    for (const Notice &said : job->notices)
         emit notice(job->work, said);
     std::optional<DocumentStep> before = changesSides(job->work) ? std::optional(step()) : std::nullopt;
     take(*job);

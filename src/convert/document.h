@@ -159,7 +159,7 @@ signals:
     // what: the words for the status bar while it runs ("Reading lesson.csv").
     void started(tess::Document::Work work, const QString &what);
     // A word during the work that is not its end: the reduction of a large picture.
-    void notice(tess::Document::Work work, const tess::Result &notice);
+    void notice(tess::Document::Work work, const tess::Notice &notice);
     // The document has taken what the work made (or kept what it had, on failure). For the
     // reloads, result is that of reading; drawn is that of making the other side again.
     // path: the file the work read or wrote, if any.

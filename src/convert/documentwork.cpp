@@ -84,7 +84,7 @@ Result Document::Job::savePictureShaped()
     if (!made.ok())
         return made;
     return imageToPictureSheetFile(drawn, PictureSheetSide, path, shape,
-                                   [this](const Result &notice) { notices.push_back(notice); });
+                                   [this](const Notice &notice) { notices.push_back(notice); });
 }
 
 void Document::Job::readPicture()
@@ -114,7 +114,7 @@ void Document::Job::convert(const QImage &from)
 {
     auto made = std::make_shared<PixelRecords>();
     remade = recordsFromImage(from, excel2002, *made, scanned,
-                              [this](const Result &notice) { notices.push_back(notice); });
+                              [this](const Notice &notice) { notices.push_back(notice); });
     if (remade.ok())
         madeRecords = std::move(made);
 }

@@ -32,7 +32,7 @@ struct Document::Job
     SheetInfo info;
     QSize scanned;
     DrawStats bent;
-    std::vector<Result> notices;
+    std::vector<Notice> notices;
     StopFlag stop{false};
 
     void run();

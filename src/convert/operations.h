@@ -2,6 +2,7 @@
 #pragma once
 
 #include "io/safeoutput.h"
+#include "model/notice.h"
 #include "model/outcome.h"
 #include "image/imageconvert.h"
 #include "model/pixelrecord.h"
@@ -19,8 +20,8 @@ namespace tess {
 // in a row on the command line. Each gives a Result; the window shows its title and
 // message, the command line prints its message and detail.
 
-// A notice while the work goes on (Status::ImageReduced): the window's "Max Size Reached".
-using Notice = std::function<void(const Result &notice)>;
+// Hears a notice while the work goes on: the window's "Max Size Reached".
+using NoticeHandler = std::function<void(const Notice &notice)>;
 
 // ---- Image to sheet ----------------------------------------------------------------
 
@@ -34,7 +35,7 @@ QString imageDamageNotice(const QString &path);
 // Reduces the picture by the rules of planReduction and scans it into out; extent is the
 // size of the scanned picture. notice hears of the one-million reduction before the scan.
 Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, QSize &extent,
-                        const Notice &notice = {});
+                        const NoticeHandler &notice = {});
 
 // Whether saveSheetFile writes path as an .xlsx workbook rather than as CSV: its suffix says
 // so (in any case). Standard output is always CSV.
@@ -49,7 +50,7 @@ Result saveSheetFile(const QString &path, const PixelRecords &records, ColourMod
 // recordsFromImage + saveSheetFile in one, as the command line needs them: a CSV sheet is
 // written a run of records at a time, never holding all of them.
 Result imageToSheetFile(const QImage &image, bool excel2002, const QString &path, ColourModel model,
-                        const Notice &notice = {});
+                        const NoticeHandler &notice = {});
 
 // ---- Sheet to image ----------------------------------------------------------------
 

@@ -41,16 +41,13 @@ Result savePictureSheetFile(const QString &path, const PixelRecords &records, in
 }
 
 Result imageToPictureSheetFile(const QImage &image, int maxSide, const QString &path, SheetShape shape,
-                               const Notice &notice)
+                               const NoticeHandler &notice)
 {
     return unlessOutOfMemory(Status::ConversionOutOfMemory, [&] {
         const ReductionPlan plan = planSideReduction(image.size(), maxSide);
         const QImage reduced = reducedImage(image, plan);
-        if (plan.reduced && notice) {
-            Result told{Status::ImageReduced,
-                        userText(Text::PictureSheetReduced).arg(reduced.width()).arg(reduced.height()), {}};
-            notice(told);
-        }
+        if (plan.reduced && notice)
+            notice(Notice{Notice::Kind::ReducedForPictureSheet, reduced.size()});
         PixelRecords records;
         if (!scanImage(reduced, records))
             return outcome(Status::ConversionOutOfMemory);

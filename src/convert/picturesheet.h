@@ -32,6 +32,6 @@ Result savePictureSheetFile(const QString &path, const PixelRecords &records, in
 // The picture reduced to a long edge of maxSide at most (notice hears "reduced to 256 × 171
 // for a picture-shaped sheet"), scanned and written as a picture-shaped workbook.
 Result imageToPictureSheetFile(const QImage &image, int maxSide, const QString &path, SheetShape shape,
-                               const Notice &notice = {});
+                               const NoticeHandler &notice = {});
 
 } // namespace tess

@@ -11,6 +11,7 @@
 #include "workbook/workbookreader.h"
 #include "workbook/workbookwriter.h"
 #include "csv/sheetheader.h"
+#include "text/statuswords.h"
 #include "text/usertexts.h"
 
 #include <QFile>
@@ -50,7 +51,7 @@ Result loadImageFile(const QString &path, QImage &image)
         Result failure = loaded.result();
         if (failure.status == Status::ImageUnreadable && looksLikeSheet(path))
             failure.detail = userText(Text::SheetFile);
-        failure.detail = pathDetail(path, failure.detail.isEmpty() ? failure.message : failure.detail);
+        failure.detail = pathDetail(path, failure.detail.isEmpty() ? statusMessage(failure.status) : failure.detail);
         return failure;
     }
     image = std::move(loaded).value();
@@ -74,12 +75,12 @@ QString imageDamageNotice(const QString &path)
 }
 
 Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, QSize &extent,
-                        const Notice &notice)
+                        const NoticeHandler &notice)
 {
     const Outcome<ImageConversion> conversion =
         imageToRecords(image, excel2002, out, [&](const ReductionPlan &plan) {
             if (plan.millionWarning && notice)
-                notice(outcome(Status::ImageReduced));
+                notice(Notice{});
         });
     if (!conversion.ok())
         return conversion.result();

@@ -38,7 +38,7 @@ Result writeSheetOfImage(QIODevice &device, const QImage &source, ColourModel mo
 } // namespace
 
 Result imageToSheetFile(const QImage &image, bool excel2002, const QString &path, ColourModel model,
-                        const Notice &notice)
+                        const NoticeHandler &notice)
 {
     return unlessOutOfMemory(Status::ConversionOutOfMemory, [&] {
         if (isWorkbookName(path)) {
@@ -49,7 +49,7 @@ Result imageToSheetFile(const QImage &image, bool excel2002, const QString &path
         }
         const ReductionPlan plan = planReduction(image.size(), excel2002);
         if (plan.millionWarning && notice)
-            notice(outcome(Status::ImageReduced));
+            notice(Notice{});
         const QImage source = scanSource(reducedImage(image, plan));
         // A picture with pixels that gives no source to scan could not allocate it: a sheet of
         // only its header would be a sheet with the picture lost.
