@@ -71,6 +71,9 @@ void checkInfo(const QByteArray &bytes, const tess::SheetInfo &info, const Pixel
         return;
     case tess::Status::Done:
         break;
+    default: // the reader gives none of the other statuses
+        CHECK(false);
+        return;
     }
     // A picture-shaped sheet has no x and y columns and several lines per picture row: its
     // own reader's tests check its records; here only that it tells a picture.
