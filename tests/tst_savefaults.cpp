@@ -103,7 +103,7 @@ QByteArray fullBytes(const PixelRecords &records, const QImage &image, const QBy
     QBuffer full;
     full.open(QIODevice::WriteOnly);
     const bool ok = format.isEmpty() ? tess::writeSheet(full, records, tess::ColourModel::Rgb).ok()
-                                     : tess::writeImage(image, full, format);
+                                     : tess::writeImage(image, full, format).ok();
     return ok ? full.data() : QByteArray();
 }
 
@@ -188,7 +188,7 @@ private slots:
         QString error;
         const auto write = [&](FailingDevice &device) {
             if (!sheet)
-                return tess::writeImage(image, device, format);
+                return tess::writeImage(image, device, format).ok();
             const tess::Result written = tess::writeSheet(device, records, tess::ColourModel::Rgb);
             error = written.detail;
             return written.ok();
