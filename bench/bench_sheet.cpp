@@ -138,7 +138,7 @@ int peakChild(const QString &path, bool plain)
     } else {
         SheetInfo info;
         loadSheetFile(path, records, info);
-        if (info.status != SheetStatus::Loaded)
+        if (info.status != Status::Done)
             return 1;
     }
     const qint64 peak = procStatusKb("VmHWM");

@@ -59,7 +59,7 @@ int runJob(const QString &job, const QString &path)
         PixelRecords records;
         SheetInfo info;
         loadSheetFile(path, records, info);
-        ok = info.status == SheetStatus::Loaded && records.size() == 1000000;
+        ok = info.status == Status::Done && records.size() == 1000000;
         if (!ok)
             std::fprintf(stderr, "read failed: %s\n", qPrintable(info.detail));
     } else {
@@ -68,8 +68,8 @@ int runJob(const QString &job, const QString &path)
         timer.start();
         QSaveFile file(path);
         ok = file.open(QIODevice::WriteOnly)
-          && (job == QLatin1String("write-xlsx") ? writeWorkbook(file, records, ColourModel::Rgb)
-                                                 : writeSheet(file, records, ColourModel::Rgb))
+          && (job == QLatin1String("write-xlsx") ? writeWorkbook(file, records, ColourModel::Rgb).ok()
+                                                 : writeSheet(file, records, ColourModel::Rgb).ok())
           && file.flush() && file.commit();
     }
     std::printf("%.1f %.1f %ld\n", double(timer.nsecsElapsed()) / 1e6, (processorSeconds() - cpu) * 1000,

@@ -83,7 +83,7 @@ qint64 longestStall(const std::function<void()> &work, const std::function<bool(
 bool makeFiles(const QString &workbook, const QString &photo)
 {
     QFile file(workbook);
-    if (!file.open(QIODevice::WriteOnly) || !tess::writeWorkbook(file, makeRecords(), tess::ColourModel::Rgb))
+    if (!file.open(QIODevice::WriteOnly) || !tess::writeWorkbook(file, makeRecords(), tess::ColourModel::Rgb).ok())
         return false;
     QImage image(4000, 3000, QImage::Format_RGB32);
     QRandomGenerator random(7);

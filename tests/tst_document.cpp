@@ -8,6 +8,7 @@
 #include "image/imagecompare.h"
 #include "workbook/workbookwriter.h"
 #include "testhelpers.h"
+#include "text/statuswords.h"
 
 #include <QtTest>
 
@@ -74,7 +75,7 @@ void checkFiles(const Document &doc)
     }
     if (doc.hasSheet() && !doc.sheetFile().isEmpty()) {
         PixelRecords onDisk;
-        QCOMPARE(loadSheetInfo(doc.sheetFile(), onDisk).status, tess::SheetStatus::Loaded);
+        QCOMPARE(loadSheetInfo(doc.sheetFile(), onDisk).status, tess::Status::Done);
         QVERIFY(sameRgb(onDisk, *doc.records()));
     }
 }
@@ -252,7 +253,7 @@ private slots:
         QCOMPARE(finished.size(), 1);
         const auto result = finished.at(0).at(1).value<tess::Result>();
         QVERIFY(!result.ok());
-        QVERIFY(!result.message.isEmpty());
+        QVERIFY(!tess::statusMessage(result.status).isEmpty());
         QCOMPARE(describe(doc, folder, true), before);
     }
 
@@ -275,7 +276,7 @@ private slots:
         QVERIFY(doc.drawSheet(ColourModel::Rgb));
         const auto drawn = finished.last().at(1).value<tess::Result>();
         QCOMPARE(drawn.status, tess::Status::ImageNotDrawn);
-        QVERIFY(!drawn.message.isEmpty());
+        QVERIFY(!tess::statusMessage(drawn.status).isEmpty());
         QVERIFY(!doc.hasPicture());
         QVERIFY(!doc.pictureDrawn());
     }
@@ -364,8 +365,8 @@ private slots:
             QFile book(path("book.xlsx"));
             QVERIFY(book.open(QIODevice::WriteOnly));
             PixelRecords records;
-            QCOMPARE(loadSheetInfo(path("sheet.csv"), records).status, tess::SheetStatus::Loaded);
-            QVERIFY(tess::writeWorkbook(book, records, ColourModel::Rgb));
+            QCOMPARE(loadSheetInfo(path("sheet.csv"), records).status, tess::Status::Done);
+            QVERIFY(tess::writeWorkbook(book, records, ColourModel::Rgb).ok());
         }
         for (const bool stopped : {false, true}) {
             tess::StopFlag stop{stopped};

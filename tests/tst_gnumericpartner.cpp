@@ -67,7 +67,7 @@ private slots:
         QFETCH(QString, file);
         PixelRecords records;
         const SheetInfo info = loadSheetInfo(m_dir.filePath(file), records);
-        QVERIFY2(info.status == SheetStatus::Loaded, qPrintable(info.detail));
+        QVERIFY2(info.status == Status::Done, qPrintable(info.detail));
         DrawStats stats;
         const QImage drawn = drawRecords(records, info.width, info.height, ColourModel::Rgb, &stats);
         QCOMPARE(drawn, pattern());

@@ -78,7 +78,7 @@ void TestGridReader::grid()
     SheetOptions options;
     options.onesWhite = onesWhite;
     const SheetInfo info = readText(text, out, options);
-    QCOMPARE(info.status, SheetStatus::Loaded);
+    QCOMPARE(info.status, Status::Done);
     QCOMPARE(pixels(out, info.width, info.height), picture);
     QCOMPARE(sheetNotice(info, {}), notice);
 }
@@ -109,7 +109,7 @@ void TestGridReader::refusal()
 
     PixelRecords out;
     const SheetInfo info = readText(text, out);
-    QCOMPARE(info.status, SheetStatus::NotValidSheet);
+    QCOMPARE(info.status, Status::SheetNotValid);
     QCOMPARE(info.detail, detail + " (looked for a pixel list with x and y, a picture-shaped sheet and a grid of values)");
     QVERIFY(out.empty());
 }

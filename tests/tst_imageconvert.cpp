@@ -355,11 +355,11 @@ private slots:
         QTemporaryDir dir;
         const QString streamed = dir.filePath("streamed.csv"), whole = dir.filePath("whole.csv");
         int notices = 0;
-        QVERIFY(tess::imageToSheetFile(image, excel2002, streamed, model, [&](const tess::Result &) { ++notices; }).ok());
+        QVERIFY(tess::imageToSheetFile(image, excel2002, streamed, model, [&](const tess::Notice &) { ++notices; }).ok());
         PixelRecords records;
         QSize extent;
         int wholeNotices = 0;
-        QVERIFY(tess::recordsFromImage(image, excel2002, records, extent, [&](const tess::Result &) { ++wholeNotices; }).ok());
+        QVERIFY(tess::recordsFromImage(image, excel2002, records, extent, [&](const tess::Notice &) { ++wholeNotices; }).ok());
         QVERIFY(tess::saveSheetFile(whole, records, model).ok());
         QCOMPARE(notices, wholeNotices);
         QFile a(streamed), b(whole);

@@ -59,7 +59,7 @@ QByteArray workbookBytes()
     records[1].b = 20;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    return tess::writeWorkbook(buffer, records, tess::ColourModel::Rgb) ? buffer.data() : QByteArray();
+    return tess::writeWorkbook(buffer, records, tess::ColourModel::Rgb).ok() ? buffer.data() : QByteArray();
 }
 
 class TestMainWindow : public QObject
@@ -1207,7 +1207,7 @@ private slots:
         QCOMPARE(w.ui->outputRows->text(), rows);
         PixelRecords read;
         const SheetInfo info = loadSheetInfo(path, read);
-        QCOMPARE(info.status, tess::SheetStatus::Loaded);
+        QCOMPARE(info.status, tess::Status::Done);
         const qint64 fileRows = rowsPerPixel == 0 ? qint64(read.size()) : 1 + qint64(rowsPerPixel) * info.height;
         QCOMPARE(w.ui->outputRows->text(), QStringLiteral("Output Rows: ") + QString::number(fileRows));
     }

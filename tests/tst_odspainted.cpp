@@ -73,7 +73,7 @@ QStringList drawn(const QString &path, SheetInfo &info)
         return {};
     PixelRecords records;
     info = readSpreadsheet(file, records);
-    if (info.status != SheetStatus::Loaded)
+    if (info.status != Status::Done)
         return {};
     QStringList rows(info.height);
     for (const PixelRecord &record : records) {

@@ -9,6 +9,7 @@
 #include "testhelpers.h"
 #include "convert/operations.h"
 #include "convert/picturesheet.h"
+#include "text/statuswords.h"
 #include "image/imageconvert.h"
 
 #include <QProcess>
@@ -85,7 +86,7 @@ QString drawnDifference(const QString &path, const QImage &expected)
     SheetInfo info;
     const Result read = loadSheetFile(path, records, info);
     if (!read.ok())
-        return read.message + u' ' + read.detail;
+        return statusMessage(read.status) + u' ' + read.detail;
     if (info.shape != SheetShape::Picture)
         return QStringLiteral("not read as a picture-shaped sheet");
     QImage drawn;

@@ -7,6 +7,7 @@
 #include "convert/operations.h"
 #include "convert/picturesheet.h"
 #include "convert/sheetnotice.h"
+#include "text/statuswords.h"
 #include "workbook/picturewriter.h"
 #include "image/imageconvert.h"
 
@@ -82,7 +83,7 @@ private slots:
 
         PixelRecords read;
         const SheetInfo info = loadSheetInfo(path, read);
-        QVERIFY2(info.status == SheetStatus::Loaded, qPrintable(info.detail));
+        QVERIFY2(info.status == Status::Done, qPrintable(info.detail));
         QCOMPARE(info.shape, shape);
         QCOMPARE(QSize(info.width, info.height), size);
         QCOMPARE(info.worksheetName, QStringLiteral("Picture")); // for the viewer's readout
@@ -164,7 +165,7 @@ private slots:
         const QString path = m_dir.filePath(QStringLiteral("reduced.xlsx"));
         QStringList told;
         QVERIFY(imageToPictureSheetFile(image, maxSide, path, SheetShape::Picture,
-                                        [&](const Result &notice) { told << notice.message; })
+                                        [&](const Notice &notice) { told << noticeMessage(notice); })
                         .ok());
         QCOMPARE(told, expected == size ? QStringList()
                                         : QStringList{ QStringLiteral("reduced to %1 × %2 for a picture-shaped sheet")
@@ -212,7 +213,7 @@ private slots:
         QVERIFY(writeFile(path, text));
         PixelRecords read;
         const SheetInfo info = loadSheetInfo(path, read);
-        QVERIFY2(info.status == SheetStatus::Loaded, qPrintable(info.detail));
+        QVERIFY2(info.status == Status::Done, qPrintable(info.detail));
         QCOMPARE(QSize(info.width, info.height), QSize(2, 2));
         QByteArrayList got;
         for (const PixelRecord &p : read)
@@ -248,7 +249,7 @@ private slots:
         QVERIFY(writeFile(path, text));
         PixelRecords read;
         const SheetInfo info = loadSheetInfo(path, read);
-        QCOMPARE(info.status, SheetStatus::NotValidSheet);
+        QCOMPARE(info.status, Status::SheetNotValid);
         QCOMPARE(info.detail, detail);
         QVERIFY(read.empty());
     }

@@ -169,7 +169,7 @@ private slots:
         QVERIFY(device.open(QIODevice::ReadOnly));
         tess::PixelRecords records;
         const SheetInfo info = readSheet(device, records);
-        QCOMPARE(info.status, SheetStatus::Loaded);
+        QCOMPARE(info.status, Status::Done);
         QCOMPARE(records.size(), std::size_t(6));
         const PixelLines lines(records, QSize(info.width, info.height), info.lines, QStringLiteral("lesson.csv"));
         QCOMPARE(lines.lineAt(QPoint(0, 1)), 6);
@@ -224,7 +224,7 @@ private slots:
         QVERIFY(writeFile(path, text + '\n'));
         PixelRecords records;
         const SheetInfo info = loadSheetInfo(path, records);
-        QCOMPARE(info.status, SheetStatus::Loaded);
+        QCOMPARE(info.status, Status::Done);
         QCOMPARE(info.shape, shape);
         QVERIFY(info.worksheetName.isEmpty()); // a CSV text has none: the file is named
         const PixelLines lines(QSize(info.width, info.height), info.shape, QStringLiteral("shaped.csv"));

@@ -6,6 +6,8 @@
 #include "convert/operations.h"
 #include "testhelpers.h"
 #include "io/safeoutput.h"
+#include "text/statuswords.h"
+#include "text/usertexts.h"
 
 #include <QtTest>
 
@@ -15,7 +17,6 @@ using tess::PixelRecord;
 using tess::PixelRecords;
 
 Q_DECLARE_METATYPE(tess::Status)
-Q_DECLARE_METATYPE(tess::SheetStatus)
 Q_DECLARE_METATYPE(std::optional<tess::ColourModel>)
 
 namespace {
@@ -119,7 +120,7 @@ private slots:
         QFETCH(QString, detail);
         const tess::Result result = run(operation, argument);
         QCOMPARE(result.status, status);
-        QCOMPARE(result.message, message);
+        QCOMPARE(tess::statusMessage(result.status), message);
         // The warning box's title: a load failed (or its file is not there), a sheet is no sheet,
         // or a save or drawing did not happen.
         const bool loadFailed = operation == QLatin1String("loadImage") || status == tess::Status::SheetMissing;
@@ -133,29 +134,25 @@ private slots:
     // The reader's verdict, with the reader's reason after the path.
     void sheetVerdicts_data()
     {
-        QTest::addColumn<tess::SheetStatus>("sheetStatus");
-        QTest::addColumn<QString>("reason");
         QTest::addColumn<tess::Status>("status");
+        QTest::addColumn<QString>("reason");
         QTest::addColumn<QString>("detail");
         using S = tess::Status;
-        using R = tess::SheetStatus;
-        QTest::newRow("loaded") << R::Loaded << QString() << S::Done << QString();
-        QTest::newRow("no header") << R::NotValidSheet << "the header has no column named x" << S::SheetNotValid
+        QTest::newRow("loaded") << S::Done << QString() << QString();
+        QTest::newRow("no header") << S::SheetNotValid << "the header has no column named x"
                                    << "s.csv: the header has no column named x";
-        QTest::newRow("no colours, no reason given") << R::NoColourValues << QString() << S::SheetNoColourValues
-                                                     << QString();
-        QTest::newRow("out of memory") << R::OutOfMemory << "not enough memory for the sheet's records"
-                                       << S::SheetOutOfMemory << "s.csv: not enough memory for the sheet's records";
+        QTest::newRow("no colours, no reason given") << S::SheetNoColourValues << QString() << QString();
+        QTest::newRow("out of memory") << S::SheetOutOfMemory << "not enough memory for the sheet's records"
+                                       << "s.csv: not enough memory for the sheet's records";
     }
 
     void sheetVerdicts()
     {
-        QFETCH(tess::SheetStatus, sheetStatus);
-        QFETCH(QString, reason);
         QFETCH(tess::Status, status);
+        QFETCH(QString, reason);
         QFETCH(QString, detail);
         tess::SheetInfo info;
-        info.status = sheetStatus;
+        info.status = status;
         info.detail = reason;
         const tess::Result result = tess::sheetResult(info, QStringLiteral("s.csv"));
         QCOMPARE(result.status, status);
@@ -203,7 +200,7 @@ private slots:
         if (model >= 0)
             QCOMPARE(chosen, model == 0 ? tess::ColourModel::Rgb : tess::ColourModel::Hsv);
         else
-            QVERIFY(result.message.startsWith("The sheet has no "));
+            QVERIFY(tess::statusMessage(result.status).startsWith("The sheet has no "));
         // The window switches only for a sheet that has one model alone.
         QCOMPARE(tess::requiredModel(hasRgb, hasHsv).has_value(), hasRgb != hasHsv);
     }
@@ -233,9 +230,9 @@ private slots:
         int heard = 0;
         QSize scanned;
         const tess::Result result = tess::recordsFromImage(
-            redImage(size.width(), size.height()), excel2002, records, scanned, [&](const tess::Result &notice) {
+            redImage(size.width(), size.height()), excel2002, records, scanned, [&](const tess::Notice &notice) {
                 ++heard;
-                QCOMPARE(notice.status, tess::Status::ImageReduced);
+                QCOMPARE(tess::noticeMessage(notice), tess::userText(tess::Text::MillionWarning));
                 QCOMPARE(records.size(), size_t(1)); // not scanned yet
             });
         QVERIFY(result.ok());

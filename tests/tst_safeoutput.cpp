@@ -40,6 +40,19 @@ bool writeBlocks(QIODevice &device, const QByteArray &bytes, qint64 upTo = -1)
     return true;
 }
 
+// A writer's verdict as writeOutput takes it: done, or given up with the reason given.
+tess::Result verdict(bool written, const QString &reason = QString())
+{
+    return written ? tess::Result{} : tess::outcome(tess::Status::SheetNotSaved, reason);
+}
+
+// writeOutput of a writer that tells only whether it wrote.
+tess::Result writeOutput(const QString &path, const std::function<bool(QIODevice &)> &write)
+{
+    return tess::writeOutput(path, tess::Status::SheetNotSaved,
+                             [&](QIODevice &device) { return verdict(write(device)); });
+}
+
 // Takes at most `perWrite` bytes a call, as a pipe or a nearly full disk may, and refuses
 // everything once `capacity` bytes are in.
 class StingyDevice : public QIODevice
@@ -138,25 +151,27 @@ private slots:
     {
         QFETCH(bool, withOldFile);
         const QString path = freshPath(QStringLiteral("regular"), withOldFile);
-        const tess::OutputResult result =
-            tess::writeOutput(path, [](QIODevice &device) { return writeBlocks(device, NewContent); });
-        QVERIFY2(result.written, qPrintable(result.reason));
-        QCOMPARE(result.reason, QString());
+        const tess::Result result = writeOutput(path, [](QIODevice &device) { return writeBlocks(device, NewContent); });
+        QVERIFY2(result.ok(), qPrintable(result.detail));
+        QCOMPARE(result.detail, QString());
         QVERIFY(readAll(path) == NewContent);
         QCOMPARE(QFileInfo(path).dir().entryList(QDir::Files | QDir::Hidden), QStringList{"out.dat"});
     }
 
-    // A writer that gives up: no success claimed, no reason made up, and the old file (or
-    // none) exactly as before with nothing beside it. (The system's refusals half-way
-    // are in the save-fault tests.)
+    // A writer that gives up: no success claimed, its own reason or none made up, and the
+    // old file (or none) exactly as before with nothing beside it. (The system's refusals
+    // half-way are in the save-fault tests.)
     void failureKeepsOldFile_data()
     {
         QTest::addColumn<bool>("withOldFile");
         QTest::addColumn<qint64>("giveUpAt"); // the writer gives up after so many bytes
+        QTest::addColumn<QString>("reason");  // the writer's reason for giving up
+        const QString tooLarge = QStringLiteral("too large for a worksheet");
         for (const bool old : {true, false}) {
             const char *what = old ? "over a file" : "new file";
-            QTest::addRow("%s: writer gives up at once", what) << old << qint64(0);
-            QTest::addRow("%s: writer gives up half-way", what) << old << NewContent.size() / 2;
+            QTest::addRow("%s: writer gives up at once", what) << old << qint64(0) << QString();
+            QTest::addRow("%s: writer gives up half-way", what) << old << NewContent.size() / 2 << QString();
+            QTest::addRow("%s: writer says why", what) << old << NewContent.size() / 2 << tooLarge;
         }
     }
 
@@ -164,12 +179,15 @@ private slots:
     {
         QFETCH(bool, withOldFile);
         QFETCH(qint64, giveUpAt);
+        QFETCH(QString, reason);
         const QString path = freshPath(QStringLiteral("failing"), withOldFile);
         QVERIFY(!path.isEmpty());
-        const tess::OutputResult result = tess::writeOutput(
-            path, [giveUpAt](QIODevice &device) { return writeBlocks(device, NewContent, giveUpAt); });
-        QVERIFY(!result.written);
-        QCOMPARE(result.reason, QString());
+        const tess::Result result =
+            tess::writeOutput(path, tess::Status::ImageNotSaved, [&](QIODevice &device) {
+                return verdict(writeBlocks(device, NewContent, giveUpAt), reason);
+            });
+        QCOMPARE(result.status, tess::Status::SheetNotSaved); // the writer's own verdict
+        QCOMPARE(result.detail, reason);
         const QStringList expected = withOldFile ? QStringList{"out.dat"} : QStringList{};
         QCOMPARE(QFileInfo(path).dir().entryList(QDir::Files | QDir::Hidden), expected);
         if (withOldFile)
@@ -196,14 +214,14 @@ private slots:
         QFETCH(bool, writerGoesOn);
         const QString path = freshPath(QStringLiteral("stopped"), true);
         tess::StopFlag stop;
-        const tess::OutputResult result = tess::writeOutput(path, [&](QIODevice &device) {
+        const tess::Result result = tess::writeOutput(path, tess::Status::SheetNotSaved, [&](QIODevice &device) {
             const bool first = writeBlocks(device, NewContent.left(qMax<qint64>(stopAt, 0)));
             if (stopAt >= 0)
                 stop.stop();
             const bool rest = writeBlocks(device, NewContent.mid(qMax<qint64>(stopAt, 0)));
-            return first && (rest || writerGoesOn);
+            return verdict(first && (rest || writerGoesOn), QString());
         }, &stop);
-        QCOMPARE(result.written, stopAt < 0);
+        QCOMPARE(result.ok(), stopAt < 0);
         QCOMPARE(QFileInfo(path).dir().entryList(QDir::Files | QDir::Hidden), QStringList{"out.dat"});
         QCOMPARE(readAll(path), stopAt < 0 ? NewContent : OldContent);
         // A stop from now on is too late only for a file that was put in place.
@@ -223,12 +241,14 @@ private slots:
         QFETCH(QString, relativePath);
         QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("a folder")));
         bool ran = false;
-        const tess::OutputResult result = tess::writeOutput(m_dir.filePath(relativePath), [&](QIODevice &) {
-            ran = true;
-            return true;
-        });
-        QVERIFY(!result.written && !ran);
-        QVERIFY(!result.reason.isEmpty());
+        const tess::Result result = tess::writeOutput(m_dir.filePath(relativePath), tess::Status::ImageNotSaved,
+                                                      [&](QIODevice &) {
+                                                          ran = true;
+                                                          return tess::Result{};
+                                                      });
+        QVERIFY(!result.ok() && !ran);
+        QCOMPARE(result.status, tess::Status::ImageNotSaved);
+        QVERIFY(!result.detail.isEmpty());
         QVERIFY(QFileInfo(m_dir.filePath(QStringLiteral("a folder"))).isDir());
     }
 
@@ -242,12 +262,11 @@ private slots:
         const int reader = ::open(native.constData(), O_RDONLY | O_NONBLOCK);
         QVERIFY(reader >= 0);
         const QByteArray small = "x,y,r,g,b\n0,0,1,2,3\n";
-        const tess::OutputResult result =
-            tess::writeOutput(pipe, [&](QIODevice &device) { return device.write(small) == small.size(); });
+        const tess::Result result = writeOutput(pipe, [&](QIODevice &device) { return device.write(small) == small.size(); });
         QByteArray received(4096, '\0');
         const ssize_t n = ::read(reader, received.data(), received.size());
         ::close(reader);
-        QVERIFY2(result.written, qPrintable(result.reason));
+        QVERIFY2(result.ok(), qPrintable(result.detail));
         QCOMPARE(received.left(qMax<ssize_t>(n, 0)), small);
         QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
     }
@@ -257,10 +276,10 @@ private slots:
     {
         if (!QFileInfo::exists(QStringLiteral("/dev/full")))
             QSKIP("this system has no /dev/full");
-        const tess::OutputResult result = tess::writeOutput(
-            QStringLiteral("/dev/full"), [](QIODevice &device) { return writeBlocks(device, NewContent); });
-        QVERIFY(!result.written);
-        QCOMPARE(result.reason, QStringLiteral("No space left on device"));
+        const tess::Result result =
+            writeOutput(QStringLiteral("/dev/full"), [](QIODevice &device) { return writeBlocks(device, NewContent); });
+        QCOMPARE(result.status, tess::Status::SheetNotSaved);
+        QCOMPARE(result.detail, QStringLiteral("No space left on device"));
         QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
     }
 
@@ -274,12 +293,12 @@ private slots:
         QVERIFY(saved >= 0 && file >= 0);
         ::dup2(file, STDOUT_FILENO);
         ::close(file);
-        const tess::OutputResult result = tess::writeOutput(
-            tess::StandardStreamPath, [](QIODevice &device) { return writeBlocks(device, NewContent); });
+        const tess::Result result =
+            writeOutput(tess::StandardStreamPath, [](QIODevice &device) { return writeBlocks(device, NewContent); });
         std::fflush(stdout);
         ::dup2(saved, STDOUT_FILENO);
         ::close(saved);
-        QVERIFY2(result.written, qPrintable(result.reason));
+        QVERIFY2(result.ok(), qPrintable(result.detail));
         QVERIFY(readAll(captured) == NewContent);
         QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("-"))));
     }

@@ -102,8 +102,8 @@ QByteArray fullBytes(const PixelRecords &records, const QImage &image, const QBy
 {
     QBuffer full;
     full.open(QIODevice::WriteOnly);
-    const bool ok = format.isEmpty() ? tess::writeSheet(full, records, tess::ColourModel::Rgb)
-                                     : tess::writeImage(image, full, format);
+    const bool ok = format.isEmpty() ? tess::writeSheet(full, records, tess::ColourModel::Rgb).ok()
+                                     : tess::writeImage(image, full, format).ok();
     return ok ? full.data() : QByteArray();
 }
 
@@ -187,8 +187,11 @@ private slots:
         QVERIFY(expected.size() > 1000);
         QString error;
         const auto write = [&](FailingDevice &device) {
-            return sheet ? tess::writeSheet(device, records, tess::ColourModel::Rgb, &error)
-                         : tess::writeImage(image, device, format);
+            if (!sheet)
+                return tess::writeImage(image, device, format).ok();
+            const tess::Result written = tess::writeSheet(device, records, tess::ColourModel::Rgb);
+            error = written.detail;
+            return written.ok();
         };
 
         for (const qint64 limit : limitsFor(expected.size())) {

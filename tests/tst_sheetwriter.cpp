@@ -133,7 +133,7 @@ void TestSheetWriter::exactText()
 
     QBuffer buffer;
     QVERIFY(buffer.open(QIODevice::WriteOnly));
-    QVERIFY(writeSheet(buffer, records, model));
+    QVERIFY(writeSheet(buffer, records, model).ok());
     QCOMPARE(buffer.data(), text);
     QVERIFY(text.startsWith(sheetHeader(model)));
 }
@@ -152,7 +152,7 @@ void TestSheetWriter::manyRecordsMatchPlainFormatting()
     const PixelRecords records = randomRecords(120001, 7);
     QBuffer buffer;
     QVERIFY(buffer.open(QIODevice::WriteOnly));
-    QVERIFY(writeSheet(buffer, records, model));
+    QVERIFY(writeSheet(buffer, records, model).ok());
     QVERIFY(buffer.data() == plainSheet(records, model));
 }
 
@@ -178,15 +178,15 @@ void TestSheetWriter::deviceRefusesWrite()
     const QByteArray full = plainSheet(records, ColourModel::Rgb);
     FailingDevice device(limit, shortWrite);
     QVERIFY(device.open(QIODevice::WriteOnly));
-    QString error;
-    QVERIFY(!writeSheet(device, records, ColourModel::Rgb, &error));
-    QCOMPARE(error, QStringLiteral("The disk is full"));
+    const Result refused = writeSheet(device, records, ColourModel::Rgb);
+    QCOMPARE(refused.status, Status::SheetNotSaved);
+    QCOMPARE(refused.detail, QStringLiteral("The disk is full"));
     QVERIFY(full.startsWith(device.data));
 
     // exactly enough room is no failure
     FailingDevice roomy(full.size(), shortWrite);
     QVERIFY(roomy.open(QIODevice::WriteOnly));
-    QVERIFY(writeSheet(roomy, records, ColourModel::Rgb));
+    QVERIFY(writeSheet(roomy, records, ColourModel::Rgb).ok());
     QCOMPARE(roomy.data, full);
 }
 

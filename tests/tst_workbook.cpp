@@ -40,9 +40,8 @@ QByteArray workbookOf(const PixelRecords &records, ColourModel model)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QString error;
-    if (!writeWorkbook(buffer, records, model, &error))
-        qWarning() << "writeWorkbook failed:" << error;
+    if (const Result written = writeWorkbook(buffer, records, model); !written.ok())
+        qWarning() << "writeWorkbook failed:" << written.detail;
     return bytes;
 }
 
@@ -167,14 +166,14 @@ void TestWorkbook::writtenWorkbookReadsAsItsCsv()
     QByteArray csv;
     QBuffer csvBuffer(&csv);
     csvBuffer.open(QIODevice::ReadWrite);
-    QVERIFY(writeSheet(csvBuffer, records, model));
+    QVERIFY(writeSheet(csvBuffer, records, model).ok());
     csvBuffer.seek(0);
     PixelRecords fromCsv;
     const SheetInfo csvInfo = readSheet(csvBuffer, fromCsv);
 
     PixelRecords fromWorkbook;
     const SheetInfo info = readBytes(workbookOf(records, model), fromWorkbook);
-    QCOMPARE(info.status, SheetStatus::Loaded);
+    QCOMPARE(info.status, Status::Done);
     QCOMPARE(fromWorkbook.size(), size_t(count));
     QVERIFY(fromWorkbook == fromCsv);
     QCOMPARE(info.width, csvInfo.width);
@@ -187,17 +186,17 @@ void TestWorkbook::writtenWorkbookReadsAsItsCsv()
 
 void TestWorkbook::writeRefusesWhatCannotBeWritten()
 {
-    QString error;
     FullDevice full(10000);
-    QVERIFY(!writeWorkbook(full, sampleRecords(50000), ColourModel::Rgb, &error));
-    QCOMPARE(error, QStringLiteral("No space left on device"));
+    const Result refused = writeWorkbook(full, sampleRecords(50000), ColourModel::Rgb);
+    QCOMPARE(refused.status, Status::SheetNotSaved);
+    QCOMPARE(refused.detail, QStringLiteral("No space left on device"));
 
     // One row more than a worksheet has, counting the header.
     PixelRecords tooMany(size_t(WorkbookMaxRecords + 1));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QVERIFY(!writeWorkbook(buffer, tooMany, ColourModel::Rgb, &error));
+    const QString error = writeWorkbook(buffer, tooMany, ColourModel::Rgb).detail;
     QVERIFY2(error.contains(QStringLiteral("1,048,575")), qPrintable(error));
     QVERIFY(bytes.isEmpty());
 }
@@ -328,7 +327,7 @@ void TestWorkbook::hostileInputIsRefused()
     QFETCH(QString, reason);
     PixelRecords out = sampleRecords(3);
     const SheetInfo info = readBytes(bytes, out);
-    QCOMPARE(info.status, SheetStatus::NotValidSheet);
+    QCOMPARE(info.status, Status::SheetNotValid);
     QVERIFY2(info.detail.contains(reason), qPrintable(info.detail));
     QVERIFY(out.empty());
 }
@@ -374,7 +373,7 @@ void TestWorkbook::contentDecidesTheFormat()
     file.close();
 
     PixelRecords fromPath;
-    QCOMPARE(loadSheetInfo(path, fromPath).status, SheetStatus::Loaded);
+    QCOMPARE(loadSheetInfo(path, fromPath).status, Status::Done);
     QCOMPARE(fromPath.size(), size_t(10));
 
     Pipe pipe(bytes);
@@ -384,7 +383,7 @@ void TestWorkbook::contentDecidesTheFormat()
         return;
     }
     PixelRecords fromPipe;
-    QCOMPARE(readSpreadsheet(pipe, fromPipe).status, SheetStatus::Loaded);
+    QCOMPARE(readSpreadsheet(pipe, fromPipe).status, Status::Done);
     QVERIFY(fromPipe == fromPath);
 }
 
@@ -483,7 +482,7 @@ void TestWorkbook::sheetsAndEdits()
     PixelRecords out;
     const SheetInfo info = readBytes(bytes, out);
     QVERIFY2(out == records, qPrintable(QStringLiteral("%1 records; %2").arg(out.size()).arg(info.detail)));
-    QCOMPARE(info.status == SheetStatus::Loaded ? sheetNotice(info) : info.detail, told);
+    QCOMPARE(info.status == Status::Done ? sheetNotice(info) : info.detail, told);
 }
 
 // Files that are something else are named as what they are; no raw byte of theirs shows.
@@ -520,7 +519,7 @@ void TestWorkbook::foreignFilesAreNamed()
     buffer.open(QIODevice::ReadOnly);
     PixelRecords out;
     const SheetInfo info = readSpreadsheet(buffer, out);
-    QVERIFY(info.status != SheetStatus::Loaded);
+    QVERIFY(info.status != Status::Done);
     QVERIFY2(info.detail.contains(kind), qPrintable(info.detail));
     for (const QChar c : info.detail)
         QVERIFY2(c.isPrint() && c != QChar::ReplacementCharacter, qPrintable(info.detail));

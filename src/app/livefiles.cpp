@@ -13,6 +13,7 @@
 
 #include "convert/operations.h"
 #include "convert/sheetnotice.h"
+#include "text/statuswords.h"
 #include "text/usertexts.h"
 
 #include <QFileInfo>
@@ -30,7 +31,8 @@ QString now()
 
 QString reasonOf(const tess::Result &result)
 {
-    return result.detail.isEmpty() ? result.message : result.message + QLatin1Char(' ') + result.detail;
+    const QString message = tess::statusMessage(result.status);
+    return result.detail.isEmpty() ? message : message + QLatin1Char(' ') + result.detail;
 }
 
 // The line about the change, then whatever the work after it had to say.

@@ -14,6 +14,7 @@
 #include "convert/operations.h"
 #include "convert/picturesheet.h"
 #include "convert/sheetnotice.h"
+#include "text/statuswords.h"
 #include "text/usertexts.h"
 #include "image/imageconvert.h"
 
@@ -49,7 +50,7 @@ bool warnFailed(Dialogs &dialogs, QWidget *parent, const tess::Result &result)
     if (result.ok())
         return false;
     // The fixed text of the box, and under it the core's reason.
-    dialogs.warning(parent, tess::warningTitle(result.status), result.message, result.detail);
+    dialogs.warning(parent, tess::warningTitle(result.status), tess::statusMessage(result.status), result.detail);
     return true;
 }
 

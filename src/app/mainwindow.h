@@ -83,7 +83,7 @@ private:
     void fillFromDocument();
     // The document's work: what the window shows while it runs, and once it is done.
     void workStarted(tess::Document::Work work, const QString &what);
-    void workNotice(tess::Document::Work work, const tess::Result &notice);
+    void workNotice(tess::Document::Work work, const tess::Notice &notice);
     void workProgress(int percent);
     void workFinished(tess::Document::Work work, const tess::Result &result, const tess::Result &remade,
                       const QString &path);

@@ -10,6 +10,7 @@
 #include "viewers.h"
 #include "ui_mainwindow.h"
 
+#include "text/statuswords.h"
 #include "text/usertexts.h"
 
 #include <QAction>
@@ -166,11 +167,11 @@ void MainWindow::workProgress(int percent)
     bar->setValue(percent);
 }
 
-void MainWindow::workNotice(Work work, const tess::Result &notice)
+void MainWindow::workNotice(Work work, const tess::Notice &notice)
 {
     // A picture changed on disk is converted again without a box; the status bar says it.
     if (work != Work::ReloadPicture)
-        dialogs->warning(this, tess::warningTitle(notice.status), notice.message, notice.detail);
+        dialogs->warning(this, tess::noticeTitle(), tess::noticeMessage(notice), QString());
 }
 
 void MainWindow::workEnded()

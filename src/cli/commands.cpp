@@ -8,6 +8,7 @@
 #include "convert/picturesheet.h"
 #include "convert/sheetnotice.h"
 #include "image/imagecompare.h"
+#include "text/statuswords.h"
 #include "text/usertexts.h"
 
 #include <cstdio>
@@ -52,9 +53,14 @@ private:
 // The message, then the detail on a line of its own.
 void printResult(const Result &result)
 {
-    printError(result.message);
+    printError(statusMessage(result.status));
     if (!result.detail.isEmpty())
         printError(result.detail);
+}
+
+void printNotice(const Notice &notice)
+{
+    printError(noticeMessage(notice));
 }
 
 int finish(const Result &result)
@@ -89,9 +95,9 @@ int runToSheet(const ToSheetJob &job)
     if (job.shape != SheetShape::List) {
         if (job.shape == SheetShape::Picture && job.model == ColourModel::Hsv)
             printError(userText(Text::PictureSheetInRgb));
-        return finish(imageToPictureSheetFile(image, job.maxSide, job.sheetPath, job.shape, printResult));
+        return finish(imageToPictureSheetFile(image, job.maxSide, job.sheetPath, job.shape, printNotice));
     }
-    return finish(imageToSheetFile(image, job.excel2002, job.sheetPath, job.model, printResult));
+    return finish(imageToSheetFile(image, job.excel2002, job.sheetPath, job.model, printNotice));
 }
 
 int runToImage(const ToImageJob &job)

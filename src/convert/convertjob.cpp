@@ -7,7 +7,7 @@
 
 namespace tess {
 
-Result Conversion::run(const QImage &picture, const Notice &notice, const StopFlag *stop)
+Result Conversion::run(const QImage &picture, const NoticeHandler &notice, const StopFlag *stop)
 {
     auto made = std::make_shared<PixelRecords>();
     const Result converted = recordsFromImage(picture, excel2002, *made, scanned, notice, stop);

@@ -18,4 +18,12 @@ QString sheetPathName(const QString &path, bool reading)
     return userText(reading ? Text::StandardInput : Text::StandardOutput);
 }
 
+Result sheetSaveResult(const QString &path, const Result &written)
+{
+    if (written.ok())
+        return written;
+    const QString reason = written.detail.isEmpty() ? userText(Text::DataNotWritten) : written.detail;
+    return outcome(Status::SheetNotSaved, pathDetail(sheetPathName(path, false), reason));
+}
+
 } // namespace tess

@@ -240,7 +240,7 @@ void Document::jobDone()
     const std::shared_ptr<DocumentJob> job = std::exchange(m_job, nullptr);
     m_running = Work::None;
     m_progressTimer.stop();
-    for (const Result &said : job->notices())
+    for (const Notice &said : job->notices())
         emit notice(job->work(), said);
     std::optional<DocumentStep> before = job->changesSides() ? std::optional(step()) : std::nullopt;
     job->apply(*this);

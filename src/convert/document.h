@@ -179,7 +179,7 @@ signals:
     // while it changes, for work that knows (reading a sheet).
     void progress(int percent);
     // A word during the work that is not its end: the reduction of a large picture.
-    void notice(tess::Document::Work work, const tess::Result &notice);
+    void notice(tess::Document::Work work, const tess::Notice &notice);
     // The document has taken what the work made (or kept what it had, on failure). For the
     // reloads, result is that of reading; drawn is that of making the other side again.
     // path: the file the work read or wrote, if any.

@@ -36,9 +36,9 @@ void DocumentJob::tell(qint64 done, qint64 total)
         m_percent.store(int(std::clamp<qint64>(done * 100 / total, 0, 100)));
 }
 
-Notice DocumentJob::keepNotice()
+NoticeHandler DocumentJob::keepNotice()
 {
-    return [this](const Result &notice) { m_notices.push_back(notice); };
+    return [this](const Notice &notice) { m_notices.push_back(notice); };
 }
 
 } // namespace tess

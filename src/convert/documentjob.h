@@ -51,7 +51,7 @@ public:
     const Result &result() const { return m_result; }
     // For the readings again: making the other side again.
     const Result &remade() const { return m_remade; }
-    const std::vector<Result> &notices() const { return m_notices; }
+    const std::vector<Notice> &notices() const { return m_notices; }
     StopFlag &stopFlag() { return m_stop; }
     // How far the work is, 0-100, read from any thread; -1 while it does not know.
     int percent() const { return m_percent.load(); }
@@ -63,7 +63,7 @@ protected:
     // Drops what was made, after a failure.
     virtual void dropMade() {}
     // A notice that the job keeps, to be told on the document's thread.
-    Notice keepNotice();
+    NoticeHandler keepNotice();
     // From the worker: done of total (bytes, records); nothing when total is unknown.
     void tell(qint64 done, qint64 total);
 
@@ -80,7 +80,7 @@ private:
     Side m_side;
     QString m_path;
     Result m_result;
-    std::vector<Result> m_notices;
+    std::vector<Notice> m_notices;
 };
 
 } // namespace tess

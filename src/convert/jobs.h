@@ -16,7 +16,7 @@ struct Conversion
     std::shared_ptr<PixelRecords> records;
     QSize scanned;
 
-    Result run(const QImage &picture, const Notice &notice, const StopFlag *stop);
+    Result run(const QImage &picture, const NoticeHandler &notice, const StopFlag *stop);
     // Records scanned from the picture carry every column, pass over nothing, and are in
     // no file until they are saved.
     void takeInto(const PictureSide &from, SheetSide &sheet);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "io/safeoutput.h"
+#include "model/notice.h"
 #include "model/outcome.h"
 #include "image/imageconvert.h"
 #include "model/pixelrecord.h"
@@ -19,8 +20,8 @@ namespace tess {
 // in a row on the command line. Each gives a Result; the window shows its title and
 // message, the command line prints its message and detail.
 
-// A notice while the work goes on (Status::ImageReduced): the window's "Max Size Reached".
-using Notice = std::function<void(const Result &notice)>;
+// Hears a notice while the work goes on: the window's "Max Size Reached".
+using NoticeHandler = std::function<void(const Notice &notice)>;
 
 // ---- Image to sheet ----------------------------------------------------------------
 
@@ -35,7 +36,7 @@ QString imageDamageNotice(const QString &path);
 // size of the scanned picture. notice hears of the one-million reduction before the scan.
 // A scan stopped by stop fails with Status::Stopped.
 Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, QSize &extent,
-                        const Notice &notice = {}, const StopFlag *stop = nullptr);
+                        const NoticeHandler &notice = {}, const StopFlag *stop = nullptr);
 
 // Whether saveSheetFile writes path as an .xlsx workbook rather than as CSV: its suffix says
 // so (in any case). Standard output is always CSV.
@@ -50,7 +51,7 @@ Result saveSheetFile(const QString &path, const PixelRecords &records, ColourMod
 // recordsFromImage + saveSheetFile in one, as the command line needs them: a CSV sheet is
 // written a run of records at a time, never holding all of them.
 Result imageToSheetFile(const QImage &image, bool excel2002, const QString &path, ColourModel model,
-                        const Notice &notice = {});
+                        const NoticeHandler &notice = {});
 
 // ---- Sheet to image ----------------------------------------------------------------
 
@@ -94,5 +95,9 @@ QString pathDetail(const QString &path, const QString &reason);
 
 // A sheet's path as a detail names it: "-" as the standard stream it stands for.
 QString sheetPathName(const QString &path, bool reading);
+
+// What writing a sheet to path came to: done, or Status::SheetNotSaved with the path and the
+// reason (the writer's or the system's, else that the data was not written).
+Result sheetSaveResult(const QString &path, const Result &written);
 
 } // namespace tess

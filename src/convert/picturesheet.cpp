@@ -33,30 +33,21 @@ Result savePictureSheetFile(const QString &path, const PixelRecords &records, in
         const PictureGrid grid = pictureGrid(records, width, height);
         if (grid.pixels.empty() && width > 0 && height > 0)
             return outcome(Status::SaveOutOfMemory);
-        QString reason;
         const bool ods = isOdsName(path);
-        const OutputResult output = writeOutput(path, [&](QIODevice &device) {
-            return ods ? writePictureOds(device, grid, shape, &reason) : writePictureXlsx(device, grid, shape, &reason);
-        }, stop);
-        if (output.written)
-            return Result{};
-        if (reason.isEmpty())
-            reason = output.reason.isEmpty() ? userText(Text::DataNotWritten) : output.reason;
-        return outcome(Status::SheetNotSaved, pathDetail(sheetPathName(path, false), reason));
+        return sheetSaveResult(path, writeOutput(path, Status::SheetNotSaved, [&](QIODevice &device) {
+            return ods ? writePictureOds(device, grid, shape) : writePictureXlsx(device, grid, shape);
+        }, stop));
     });
 }
 
 Result imageToPictureSheetFile(const QImage &image, int maxSide, const QString &path, SheetShape shape,
-                               const Notice &notice, const StopFlag *stop)
+                               const NoticeHandler &notice, const StopFlag *stop)
 {
     return unlessOutOfMemory(Status::ConversionOutOfMemory, [&] {
         const ReductionPlan plan = planSideReduction(image.size(), maxSide);
         const QImage reduced = reducedImage(image, plan);
-        if (plan.reduced && notice) {
-            Result told{Status::ImageReduced,
-                        userText(Text::PictureSheetReduced).arg(reduced.width()).arg(reduced.height()), {}};
-            notice(told);
-        }
+        if (plan.reduced && notice)
+            notice(Notice{Notice::Kind::ReducedForPictureSheet, reduced.size()});
         PixelRecords records;
         if (!scanImage(reduced, records, stop))
             return outcome(stop && *stop ? Status::Stopped : Status::ConversionOutOfMemory);

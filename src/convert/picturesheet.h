@@ -33,6 +33,6 @@ Result savePictureSheetFile(const QString &path, const PixelRecords &records, in
 // for a picture-shaped sheet"), scanned and written as a picture-shaped workbook.
 // A stop by stop leaves the file as it was.
 Result imageToPictureSheetFile(const QImage &image, int maxSide, const QString &path, SheetShape shape,
-                               const Notice &notice = {}, const StopFlag *stop = nullptr);
+                               const NoticeHandler &notice = {}, const StopFlag *stop = nullptr);
 
 } // namespace tess

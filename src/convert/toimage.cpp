@@ -42,23 +42,6 @@ Result openSheet(QFile &file, const QString &path)
                    file.errorString());
 }
 
-Status statusFor(SheetStatus status)
-{
-    switch (status) {
-    case SheetStatus::Loaded:
-        return Status::Done;
-    case SheetStatus::CannotOpen:
-        return Status::SheetCannotOpen;
-    case SheetStatus::NotValidSheet:
-        return Status::SheetNotValid;
-    case SheetStatus::NoColourValues:
-        return Status::SheetNoColourValues;
-    case SheetStatus::OutOfMemory:
-        return Status::SheetOutOfMemory;
-    }
-    return Status::SheetNotValid;
-}
-
 // The extent a sheet's records ask for: one more than the largest position, which for a
 // position of INT_MAX is one more than an int holds (the extent given is held there).
 qint64 fullSide(const PixelRecords &records, int side, int PixelRecord::*position)
@@ -84,7 +67,7 @@ QString tooLargeToDraw(const PixelRecords &records, int width, int height)
 
 Result sheetResult(const SheetInfo &info, const QString &path)
 {
-    return outcome(statusFor(info.status), pathDetail(sheetPathName(path, true), info.detail));
+    return outcome(info.status, pathDetail(sheetPathName(path, true), info.detail));
 }
 
 Result loadSheetFile(const QString &path, PixelRecords &out, SheetInfo &info, const SheetProgress &progress,
@@ -94,7 +77,7 @@ Result loadSheetFile(const QString &path, PixelRecords &out, SheetInfo &info, co
     if (const Result opened = openSheet(file, path); !opened.ok()) {
         out.clear();
         info = SheetInfo{};
-        info.status = SheetStatus::CannotOpen;
+        info.status = Status::SheetCannotOpen;
         info.detail = opened.detail;
         return outcome(opened.status, pathDetail(sheetPathName(path, true), info.detail));
     }

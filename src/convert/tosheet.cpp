@@ -11,6 +11,7 @@
 #include "workbook/workbookreader.h"
 #include "workbook/workbookwriter.h"
 #include "csv/sheetheader.h"
+#include "text/statuswords.h"
 #include "text/usertexts.h"
 
 #include <QFile>
@@ -50,7 +51,7 @@ Result loadImageFile(const QString &path, QImage &image)
         Result failure = loaded.result();
         if (failure.status == Status::ImageUnreadable && looksLikeSheet(path))
             failure.detail = userText(Text::SheetFile);
-        failure.detail = pathDetail(path, failure.detail.isEmpty() ? failure.message : failure.detail);
+        failure.detail = pathDetail(path, failure.detail.isEmpty() ? statusMessage(failure.status) : failure.detail);
         return failure;
     }
     image = std::move(loaded).value();
@@ -74,13 +75,13 @@ QString imageDamageNotice(const QString &path)
 }
 
 Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, QSize &extent,
-                        const Notice &notice, const StopFlag *stop)
+                        const NoticeHandler &notice, const StopFlag *stop)
 {
     const Outcome<ImageConversion> conversion = imageToRecords(
         image, excel2002, out,
         [&](const ReductionPlan &plan) {
             if (plan.millionWarning && notice)
-                notice(outcome(Status::ImageReduced));
+                notice(Notice{});
         },
         stop);
     if (!conversion.ok())
@@ -98,23 +99,12 @@ bool isWorkbookName(const QString &path)
 Result saveSheetFile(const QString &path, const PixelRecords &records, ColourModel model, const StopFlag *stop)
 {
     return unlessOutOfMemory(Status::SaveOutOfMemory, [&] {
-        QString reason;
-        if (isWorkbookName(path)) {
-            // The writer's own reason (too many rows for a worksheet) comes before the device's.
-            const OutputResult output = writeOutput(path, [&](QIODevice &device) {
-                return writeWorkbook(device, records, model, &reason);
-            }, stop);
-            if (output.written)
-                return Result{};
-            if (reason.isEmpty())
-                reason = output.reason.isEmpty() ? userText(Text::DataNotWritten) : output.reason;
-        } else {
-            const Result saved = saveSheet(path, records, model, stop);
-            if (saved.ok())
-                return saved;
-            reason = saved.detail;
-        }
-        return outcome(Status::SheetNotSaved, pathDetail(sheetPathName(path, false), reason));
+        // The writer's own reason (too many rows for a worksheet) comes before the device's.
+        if (isWorkbookName(path))
+            return sheetSaveResult(path, writeOutput(path, Status::SheetNotSaved, [&](QIODevice &device) {
+                                       return writeWorkbook(device, records, model);
+                                   }, stop));
+        return sheetSaveResult(path, saveSheet(path, records, model, stop));
     });
 }
 

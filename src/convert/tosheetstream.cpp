@@ -20,7 +20,7 @@ namespace {
 constexpr qint64 RunRecords = 16 * 1024;
 constexpr qint64 LongestLine = 60; // five numbers of at most 11 characters, and their ends
 
-bool writeSheetOfImage(QIODevice &device, const QImage &source, ColourModel model)
+Result writeSheetOfImage(QIODevice &device, const QImage &source, ColourModel model)
 {
     const qint64 count = source.isNull() ? 0 : qint64(source.width()) * source.height();
     const SheetRunText make = [&](size_t index, char *out) {
@@ -38,7 +38,7 @@ bool writeSheetOfImage(QIODevice &device, const QImage &source, ColourModel mode
 } // namespace
 
 Result imageToSheetFile(const QImage &image, bool excel2002, const QString &path, ColourModel model,
-                        const Notice &notice)
+                        const NoticeHandler &notice)
 {
     return unlessOutOfMemory(Status::ConversionOutOfMemory, [&] {
         if (isWorkbookName(path)) {
@@ -49,18 +49,15 @@ Result imageToSheetFile(const QImage &image, bool excel2002, const QString &path
         }
         const ReductionPlan plan = planReduction(image.size(), excel2002);
         if (plan.millionWarning && notice)
-            notice(outcome(Status::ImageReduced));
+            notice(Notice{});
         const QImage source = scanSource(reducedImage(image, plan));
         // A picture with pixels that gives no source to scan could not allocate it: a sheet of
         // only its header would be a sheet with the picture lost.
         if (source.isNull() && !reducedSize(image.size(), plan).isEmpty())
             return outcome(Status::ConversionOutOfMemory);
-        const OutputResult result =
-            writeOutput(path, [&](QIODevice &device) { return writeSheetOfImage(device, source, model); });
-        if (result.written)
-            return Result{};
-        const QString reason = result.reason.isEmpty() ? userText(Text::DataNotWritten) : result.reason;
-        return outcome(Status::SheetNotSaved, pathDetail(sheetPathName(path, false), reason));
+        return sheetSaveResult(path, writeOutput(path, Status::SheetNotSaved, [&](QIODevice &device) {
+                                   return writeSheetOfImage(device, source, model);
+                               }));
     });
 }
 

@@ -323,7 +323,7 @@ void GridParser::records(PixelRecords &out, const SheetOptions &options) const
 
 void GridParser::describe(SheetInfo &info, const SheetOptions &options) const
 {
-    info.status = SheetStatus::Loaded;
+    info.status = Status::Done;
     info.grid = m_kind == Kind::Codes ? GridReading::Codes : m_binary ? GridReading::Ink : GridReading::Grey;
     info.gridOrigin = { int(m_left), int(m_originRow) };
     info.gridOnesWhite = info.grid == GridReading::Ink && options.onesWhite;
@@ -367,7 +367,7 @@ std::optional<SheetInfo> readIfGrid(QIODevice &device, PixelRecords &out, const 
     });
     SheetInfo info;
     if (!ok || !grid.finish()) {
-        info.status = SheetStatus::NotValidSheet;
+        info.status = Status::SheetNotValid;
         info.detail = userText(Text::GridLookedFor).arg(grid.refusal());
         return info;
     }
@@ -382,7 +382,7 @@ std::optional<SheetInfo> readIfGrid(QIODevice &device, PixelRecords &out, const 
 
 void tellWhatWasLookedFor(SheetInfo &info)
 {
-    if (info.status == SheetStatus::NotValidSheet && (info.columns.x < 0 || info.columns.y < 0))
+    if (info.status == Status::SheetNotValid && (info.columns.x < 0 || info.columns.y < 0))
         info.detail = userText(Text::GridLookedFor).arg(info.detail);
 }
 

@@ -353,7 +353,7 @@ std::optional<SheetInfo> readIfPictureShaped(QIODevice &device, PixelRecords &ou
     });
     SheetInfo info;
     if (!ok || !grid.finish()) {
-        info.status = SheetStatus::NotValidSheet;
+        info.status = Status::SheetNotValid;
         info.detail = grid.refusal();
         return info;
     }
@@ -362,7 +362,7 @@ std::optional<SheetInfo> readIfPictureShaped(QIODevice &device, PixelRecords &ou
     } catch (const std::bad_alloc &) {
         return outOfMemorySheet(out, userText(Text::NoMemoryForRecords));
     }
-    info.status = SheetStatus::Loaded;
+    info.status = Status::Done;
     info.shape = shape.shape;
     info.columns.x = 0;
     info.columns.y = 0;

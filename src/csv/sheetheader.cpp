@@ -145,7 +145,7 @@ bool readHeader(QByteArrayView line, const QByteArray &separator, SheetInfo &inf
     info.hasRgb = c.r >= 0 || c.g >= 0 || c.b >= 0;
     info.hasHsv = c.h >= 0 || c.s >= 0 || c.v >= 0;
     if (c.x < 0 || c.y < 0 || (!info.hasRgb && !info.hasHsv)) {
-        info.status = c.x < 0 || c.y < 0 ? SheetStatus::NotValidSheet : SheetStatus::NoColourValues;
+        info.status = c.x < 0 || c.y < 0 ? Status::SheetNotValid : Status::SheetNoColourValues;
         info.detail = refusal(c, names);
         return false;
     }

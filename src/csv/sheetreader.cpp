@@ -69,7 +69,7 @@ public:
     SheetInfo finish()
     {
         if (m_stage == Stage::FirstLine || m_stage == Stage::Header) {
-            m_info.status = SheetStatus::NotValidSheet;
+            m_info.status = Status::SheetNotValid;
             m_info.detail = userText(m_empty ? Text::EmptySheetFile : Text::NoHeaderLine);
         } else if (m_stage == Stage::Search) {
             m_info = m_firstLine; // the first line is what the user takes for the header
@@ -77,7 +77,7 @@ public:
                 m_info.detail = userText(Text::HeaderSearchedAll).arg(m_info.detail, QString::number(m_linesAbove));
         } else if (m_stage == Stage::Data) {
             m_data->settleCommas();
-            m_info.status = SheetStatus::Loaded;
+            m_info.status = Status::Done;
             m_info.width = m_data->width();
             m_info.height = m_data->height();
             m_info.skippedLines = m_data->skippedLines();
@@ -244,7 +244,7 @@ SheetInfo readWhole(QIODevice &device, PixelRecords &out, qint64 blockSize, cons
         return outOfMemorySheet(out, userText(Text::NoMemoryForRecords));
     }
     SheetInfo info = parser.finish();
-    if (info.status != SheetStatus::Loaded)
+    if (info.status != Status::Done)
         out.clear();
     return info;
 }
@@ -269,7 +269,7 @@ std::optional<SheetInfo> readInHalves(QIODevice &device, PixelRecords &out, qint
     SheetInfo info = parser.finish();
     // Whether a comma groups digits depends on the whole column: then the whole is read.
     const bool commas = info.commaGroups > 0 || info.commaDecimals > 0;
-    if (!second.finish() || info.status != SheetStatus::Loaded || !input.readAsUtf8() || commas) {
+    if (!second.finish() || info.status != Status::Done || !input.readAsUtf8() || commas) {
         out.clear();
         return std::nullopt;
     }
@@ -301,7 +301,7 @@ SheetInfo readList(QIODevice &device, PixelRecords &out, qint64 blockSize, const
         if (!device.seek(start)) { // read again whole, from where it began
             out.clear();
             SheetInfo info;
-            info.status = SheetStatus::CannotOpen;
+            info.status = Status::SheetCannotOpen;
             info.detail = device.errorString();
             return info;
         }
@@ -354,7 +354,7 @@ SheetInfo outOfMemorySheet(PixelRecords &out, const QString &why)
     out.clear();
     out.shrink_to_fit();
     SheetInfo info;
-    info.status = SheetStatus::OutOfMemory;
+    info.status = Status::SheetOutOfMemory;
     info.detail = why;
     return info;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/outcome.h"
 #include "model/pixelrecord.h"
 #include "model/sheetshape.h"
 #include "model/recordlines.h"
@@ -29,17 +30,13 @@ struct SheetColumns
     int v = -1;
 };
 
-enum class SheetStatus {
-    Loaded,
-    CannotOpen,     // the file could not be opened; treated as an invalid sheet
-    NotValidSheet,  // no header, a header without x or without y, or a quote never closed
-    NoColourValues, // x and y but none of r, g, b, h, s, v
-    OutOfMemory,    // the records did not fit in memory
-};
-
 struct SheetInfo
 {
-    SheetStatus status = SheetStatus::NotValidSheet;
+    // Done, or why the sheet was refused: SheetCannotOpen (the file could not be opened),
+    // SheetNotValid (no header, a header without x or without y, or a quote never closed),
+    // SheetNoColourValues (x and y but none of r, g, b, h, s, v) or SheetOutOfMemory (the
+    // records did not fit in memory).
+    Status status = Status::SheetNotValid;
     SheetColumns columns;   // as far as the header gave them, also on rejection
     bool hasRgb = false;    // the header has at least one of r, g, b
     bool hasHsv = false;    // the header has at least one of h, s, v

@@ -100,23 +100,22 @@ struct Run
 class SheetOutput
 {
 public:
-    SheetOutput(QIODevice &device, QString *errorString) : m_device(device), m_errorString(errorString) {}
+    explicit SheetOutput(QIODevice &device) : m_device(device) {}
 
     bool write(const char *text, qint64 length)
     {
-        if (length == 0 || m_device.write(text, length) == length)
-            return true;
-        if (m_errorString) {
-            *m_errorString = m_device.errorString();
-            if (m_errorString->isEmpty())
-                *m_errorString = userText(Text::DataNotWritten);
-        }
-        return false;
+        return length == 0 || m_device.write(text, length) == length;
+    }
+
+    // Why the last write was refused, in the device's words where it has any.
+    Result refusal() const
+    {
+        const QString reason = m_device.errorString();
+        return outcome(Status::SheetNotSaved, reason.isEmpty() ? userText(Text::DataNotWritten) : reason);
     }
 
 private:
     QIODevice &m_device;
-    QString *m_errorString;
 };
 
 // Every other run is made on a second thread while this one makes and writes its own:
@@ -241,21 +240,24 @@ char *putSheetLines(const PixelRecord *begin, const PixelRecord *end, ColourMode
     return putLines(begin, end, Columns(model), out);
 }
 
-bool writeSheetRuns(QIODevice &device, ColourModel model, size_t runs, size_t runCapacity,
-                    const SheetRunText &make, QString *errorString)
+Result writeSheetRuns(QIODevice &device, ColourModel model, size_t runs, size_t runCapacity,
+                      const SheetRunText &make)
 {
-    SheetOutput out(device, errorString);
+    SheetOutput out(device);
     const QByteArray header = sheetHeader(model);
     if (!out.write(header.constData(), header.size()))
-        return false;
-    if (runs < ParallelRuns)
-        return writeRuns(out, runs, runCapacity, make, nullptr);
-    RunMaker helper(runs, runCapacity, make);
-    return writeRuns(out, runs, runCapacity, make, helper.start() ? &helper : nullptr);
+        return out.refusal();
+    bool written = false;
+    if (runs < ParallelRuns) {
+        written = writeRuns(out, runs, runCapacity, make, nullptr);
+    } else {
+        RunMaker helper(runs, runCapacity, make);
+        written = writeRuns(out, runs, runCapacity, make, helper.start() ? &helper : nullptr);
+    }
+    return written ? Result{} : out.refusal();
 }
 
-bool writeSheet(QIODevice &device, const PixelRecords &records, ColourModel model,
-                QString *errorString)
+Result writeSheet(QIODevice &device, const PixelRecords &records, ColourModel model)
 {
     const Columns columns(model);
     const size_t count = records.size();
@@ -263,17 +265,16 @@ bool writeSheet(QIODevice &device, const PixelRecords &records, ColourModel mode
         const PixelRecord *begin = records.data() + index * RunLength;
         return putLines(begin, records.data() + std::min(count, (index + 1) * RunLength), columns, out);
     };
-    return writeSheetRuns(device, model, (count + RunLength - 1) / RunLength, RunLength * LongestLine, make,
-                          errorString);
+    return writeSheetRuns(device, model, (count + RunLength - 1) / RunLength, RunLength * LongestLine, make);
 }
 
 Result saveSheet(const QString &path, const PixelRecords &records, ColourModel model, const StopFlag *stop)
 {
-    const OutputResult result =
-        writeOutput(path, [&](QIODevice &device) { return writeSheet(device, records, model); }, stop);
-    if (result.written)
-        return Result{};
-    return outcome(Status::SheetNotSaved, result.reason.isEmpty() ? userText(Text::DataNotWritten) : result.reason);
+    Result result = writeOutput(path, Status::SheetNotSaved,
+                                [&](QIODevice &device) { return writeSheet(device, records, model); }, stop);
+    if (!result.ok() && result.detail.isEmpty())
+        result.detail = userText(Text::DataNotWritten);
+    return result;
 }
 
 } // namespace tess

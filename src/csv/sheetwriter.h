@@ -17,10 +17,9 @@ namespace tess {
 QByteArray sheetHeader(ColourModel model);
 
 // Writes the sheet: the header, then one line "x,y,c1,c2,c3\n" per record in vector
-// order, plain decimal integers, nothing else. Returns false as soon as the device
-// refuses a write; errorString (if given) then holds the device's reason.
-bool writeSheet(QIODevice &device, const PixelRecords &records, ColourModel model,
-                QString *errorString = nullptr);
+// order, plain decimal integers, nothing else. Fails with Status::SheetNotSaved as soon as
+// the device refuses a write, the device's reason as its detail.
+Result writeSheet(QIODevice &device, const PixelRecords &records, ColourModel model);
 
 // The text of the lines of records begin..end, into out, which has room for 60 bytes a
 // record; returns the end of the text.
@@ -32,8 +31,8 @@ using SheetRunText = std::function<char *(size_t index, char *out)>;
 
 // Writes the header, then the lines of the runs 0..runs-1 in order, as writeSheet does;
 // the text of every other run is made on a second thread while this one writes.
-bool writeSheetRuns(QIODevice &device, ColourModel model, size_t runs, size_t runCapacity,
-                    const SheetRunText &make, QString *errorString = nullptr);
+Result writeSheetRuns(QIODevice &device, ColourModel model, size_t runs, size_t runCapacity,
+                      const SheetRunText &make);
 
 // Writes the sheet to path the safe way of writeOutput (io/safeoutput.h); "-" is standard
 // output. Fails with Status::SheetNotSaved and the reason (the system's words) as its

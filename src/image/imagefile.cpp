@@ -130,10 +130,10 @@ Outcome<QImage> loadImage(const QString &path)
     }
 }
 
-bool writeImage(const QImage &image, QIODevice &device, const QByteArray &format)
+Result writeImage(const QImage &image, QIODevice &device, const QByteArray &format)
 {
     if (image.isNull() || format.isEmpty() || !device.isWritable())
-        return false;
+        return outcome(Status::ImageNotSaved);
     try {
         CheckedDevice checked(device);
         checked.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
@@ -147,9 +147,11 @@ bool writeImage(const QImage &image, QIODevice &device, const QByteArray &format
         checked.close();
         // No format encodes an image in zero bytes: a writer that claims success without
         // writing anything has failed.
-        return written && !checked.failed() && checked.writtenSize() > 0;
+        if (checked.failed())
+            return outcome(Status::ImageNotSaved, checked.errorString());
+        return written && checked.writtenSize() > 0 ? Result{} : outcome(Status::ImageNotSaved);
     } catch (const std::exception &) {
-        return false;
+        return outcome(Status::ImageNotSaved);
     }
 }
 
@@ -161,13 +163,14 @@ Result saveImage(const QImage &image, const QString &path, const StopFlag *stop)
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
     if (format.isEmpty() || !QImageWriter::supportedImageFormats().contains(format))
         return refuse(userText(Text::NoWritableFormat).arg(QFileInfo(path).suffix()));
-    const OutputResult result =
-        writeOutput(path, [&](QIODevice &device) { return writeImage(image, device, format); }, stop);
-    if (!result.written)
-        return refuse(result.reason.isEmpty()
+    const Result result = writeOutput(path, Status::ImageNotSaved, [&](QIODevice &device) {
+        return writeImage(image, device, format);
+    }, stop);
+    if (!result.ok())
+        return refuse(result.detail.isEmpty()
                           ? userText(Text::PictureNotEncoded).arg(QString::fromLatin1(format.toUpper()))
-                          : result.reason);
-    return Result{};
+                          : result.detail);
+    return result;
 }
 
 } // namespace tess

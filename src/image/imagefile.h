@@ -31,7 +31,9 @@ Outcome<QImage> loadImage(const QString &path);
 Result saveImage(const QImage &image, const QString &path, const StopFlag *stop = nullptr);
 
 // The same write to an arbitrary device with an explicit format; for tests that
-// inject faults and for writing to standard output.
-bool writeImage(const QImage &image, QIODevice &device, const QByteArray &format);
+// inject faults and for writing to standard output. Fails with Status::ImageNotSaved, the
+// device's reason as its detail when it refused a write, else none (nothing to encode, no
+// such format, or an encoder that gave up).
+Result writeImage(const QImage &image, QIODevice &device, const QByteArray &format);
 
 } // namespace tess

@@ -13,32 +13,31 @@ namespace tess {
 
 namespace {
 
-OutputResult failure(const QString &reason)
-{
-    return OutputResult{false, reason};
-}
-
 // The writer's output through a CheckedDevice, so that a short write is completed or
-// refused with a reason; the reason is the device's when it refused, else empty.
-OutputResult writeChecked(QIODevice &target, const OutputWriter &write, const StopFlag *stop = nullptr)
+// refused with a reason; the reason is the writer's, else the device's when it refused.
+Result writeChecked(QIODevice &target, Status failure, const OutputWriter &write, const StopFlag *stop = nullptr)
 {
     CheckedDevice checked(target, stop);
     checked.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    const bool written = write(checked);
+    Result written = write(checked);
     checked.close();
-    if (written && !checked.failed())
-        return OutputResult{true, {}};
-    return failure(checked.failed() ? checked.errorString() : QString());
+    if (written.ok() && !checked.failed())
+        return written;
+    if (written.ok())
+        written = outcome(failure);
+    if (written.detail.isEmpty() && checked.failed())
+        written.detail = checked.errorString();
+    return written;
 }
 
 // A device, a pipe or standard output: there is nothing to put back on failure.
-OutputResult writeDirectly(QFile &target, bool opened, const OutputWriter &write)
+Result writeDirectly(QFile &target, bool opened, Status failure, const OutputWriter &write)
 {
     if (!opened)
-        return failure(target.errorString());
-    OutputResult result = writeChecked(target, write);
-    if (result.written && !target.flush())
-        result = failure(target.errorString());
+        return outcome(failure, target.errorString());
+    Result result = writeChecked(target, failure, write);
+    if (result.ok() && !target.flush())
+        result = outcome(failure, target.errorString());
     return result;
 }
 
@@ -58,26 +57,26 @@ bool flushAll(QSaveFile &file)
     return file.error() == QFileDevice::NoError;
 }
 
-OutputResult writeSafely(const QString &path, const OutputWriter &write, const StopFlag *stop)
+Result writeSafely(const QString &path, Status failure, const OutputWriter &write, const StopFlag *stop)
 {
     // Unbuffered: a buffered file that fails to pass on its buffer reports no reason of the
     // system's. The writers gather their output in blocks themselves.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failure(file.errorString());
-    OutputResult result = writeChecked(file, write, stop);
-    if (result.written && !flushAll(file))
-        result = failure(file.errorString());
+        return outcome(failure, file.errorString());
+    Result result = writeChecked(file, failure, write, stop);
+    if (result.ok() && !flushAll(file))
+        result = outcome(failure, file.errorString());
     // A stop that comes from here on is too late: the one who stopped learns so from the
     // flag, rather than this landing after it was told the old file stays.
-    if (stop && (result.written ? !stop->passPointOfNoReturn() : bool(*stop)))
-        result = failure(QString());
-    if (!result.written) {
+    if (stop && (result.ok() ? !stop->passPointOfNoReturn() : bool(*stop)))
+        result = outcome(failure);
+    if (!result.ok()) {
         file.cancelWriting();
         return result;
     }
     if (!file.commit())
-        return failure(file.errorString());
+        return outcome(failure, file.errorString());
     return result;
 }
 
@@ -89,17 +88,17 @@ bool isSpecialFile(const QString &path)
     return info.exists() && !info.isFile() && !info.isDir();
 }
 
-OutputResult writeOutput(const QString &path, const OutputWriter &write, const StopFlag *stop)
+Result writeOutput(const QString &path, Status failure, const OutputWriter &write, const StopFlag *stop)
 {
     if (path == StandardStreamPath) {
         QFile out;
-        return writeDirectly(out, out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered), write);
+        return writeDirectly(out, out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered), failure, write);
     }
     if (isSpecialFile(path)) {
         QFile target(path);
-        return writeDirectly(target, target.open(QIODevice::WriteOnly | QIODevice::Unbuffered), write);
+        return writeDirectly(target, target.open(QIODevice::WriteOnly | QIODevice::Unbuffered), failure, write);
     }
-    return writeSafely(path, write, stop);
+    return writeSafely(path, failure, write, stop);
 }
 
 } // namespace tess

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include "model/outcome.h"
 #include "stopping.h"
 
 #include <functional>
@@ -19,22 +20,18 @@ inline const QString StandardStreamPath = QStringLiteral("-");
 // for anyone allowed to write in /dev; such targets are written to directly instead.
 bool isSpecialFile(const QString &path);
 
-// Writes the whole output to the device it is given; false when it gave up.
-using OutputWriter = std::function<bool(QIODevice &device)>;
-
-struct OutputResult
-{
-    bool written = false;
-    // On failure the device's or the system's reason ("No space left on device"); empty
-    // when the writer gave up without the device refusing anything.
-    QString reason;
-};
+// Writes the whole output to the device it is given; a failure when it gave up, with its
+// reason as the detail where it has one.
+using OutputWriter = std::function<Result(QIODevice &device)>;
 
 // The one way this program writes a file. A regular path goes through a QSaveFile: the
 // old file is replaced only once the new one is complete, and stays byte for byte as it
 // was on any failure, or when stop was set before then; once the new file is complete the
 // save passes stop's point of no return, and a later stop() says it came too late. An existing device, named pipe or
 // socket is written directly, and StandardStreamPath means standard output.
-OutputResult writeOutput(const QString &path, const OutputWriter &write, const StopFlag *stop = nullptr);
+// A failure is the writer's, or failure when the file or device gave up; its detail is the
+// writer's reason, else the device's or the system's ("No space left on device"), and empty
+// when the writer gave up without the device refusing anything (or the save was stopped).
+Result writeOutput(const QString &path, Status failure, const OutputWriter &write, const StopFlag *stop = nullptr);
 
 } // namespace tess

@@ -9,15 +9,14 @@
 
 namespace tess {
 
-// What became of an operation of the core. Every failure has its own status; several
-// share a message, since the window's warning boxes are fewer than the causes.
+// What became of an operation of the core. Every failure has its own status; the user's
+// words for it are looked up at the edge (text/statuswords.h).
 enum class Status {
     Done,
     // The image side.
     NoImageChosen,      // an open dialog was cancelled
     ImageUnreadable,    // missing, a folder, or no picture the decoders know
     ImageOutOfMemory,   // a picture the decoders know, too large for the memory there is
-    ImageReduced,       // not a failure: a notice that the work goes on reduced
     ConversionOutOfMemory,
     ImageNotDrawn,      // the sheet's extent is empty or too large for a picture
     DrawingOutOfMemory, // an extent a picture may have, too large for the memory there is
@@ -41,18 +40,17 @@ enum class Status {
 struct Result
 {
     Status status = Status::Done;
-    QString message; // the user's words, as the window's warning box shows them; empty when done
-    QString detail;  // for the command line: the path and the reason ("s.csv: No space left on
-                     // device", "s.csv: line 7: ..."); empty when there is nothing to add
+    QString detail; // for the command line: the path and the reason ("s.csv: No space left on
+                    // device", "s.csv: line 7: ..."); empty when there is nothing to add
 
     bool ok() const { return status == Status::Done; }
 };
 
-// The result of status with its message, and detail as given.
-Result outcome(Status status, const QString &detail = QString());
-
-// The title of the window's warning box for status.
-QString warningTitle(Status status);
+// The result of status, with detail as given.
+inline Result outcome(Status status, const QString &detail = QString())
+{
+    return Result{status, detail};
+}
 
 // work(), a Result; memory running out on the way (std::bad_alloc from a large block, or
 // from a thread of the work's that passed it on) becomes the failure status.

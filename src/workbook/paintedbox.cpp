@@ -29,7 +29,7 @@ bool paintedPicture(const PaintedBox &box, const std::function<QRgb(int x, int y
         }
     }
     info = SheetInfo{};
-    info.status = SheetStatus::Loaded;
+    info.status = Status::Done;
     info.grid = GridReading::Painted;
     info.gridOrigin = { box.left, box.top };
     info.width = box.width;

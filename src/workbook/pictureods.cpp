@@ -180,10 +180,10 @@ bool writeContent(XmlBuffer &out, const PictureGrid &grid, SheetShape shape)
 
 } // namespace
 
-bool writePictureOds(QIODevice &device, const PictureGrid &grid, SheetShape shape, QString *errorString)
+Result writePictureOds(QIODevice &device, const PictureGrid &grid, SheetShape shape)
 {
     const int zoom = pictureZoom(grid.width, grid.height, shape);
-    return writePackage(device, grid, shape, errorString, [&](QuaZip &zip) {
+    return writePackage(device, grid, shape, [&](QuaZip &zip) {
         // The type comes first and uncompressed, so that it can be recognised at a fixed place.
         return writeZipEntry(zip, "mimetype",
                              [](XmlBuffer &out) { return out.appendLong("application/vnd.oasis.opendocument.spreadsheet"); },

@@ -106,14 +106,10 @@ bool writeZipEntry(QuaZip &zip, const char *name, const std::function<bool(XmlBu
     return written && entry.getZipError() == ZIP_OK;
 }
 
-bool writePackage(QIODevice &device, const PictureGrid &grid, SheetShape shape, QString *errorString,
-                  const std::function<bool(QuaZip &)> &parts)
+Result writePackage(QIODevice &device, const PictureGrid &grid, SheetShape shape,
+                    const std::function<bool(QuaZip &)> &parts)
 {
-    const auto fail = [&](const QString &why) {
-        if (errorString)
-            *errorString = why;
-        return false;
-    };
+    const auto fail = [](const QString &why) { return outcome(Status::SheetNotSaved, why); };
     if (!fitsPictureSheet(grid.width, grid.height, shape))
         return fail(userText(Text::PictureTooLargeForSheet).arg(grid.width).arg(grid.height));
     QuaZip zip(&device);
@@ -127,7 +123,7 @@ bool writePackage(QIODevice &device, const PictureGrid &grid, SheetShape shape, 
         return fail(reason.isEmpty() || reason == QLatin1String("Unknown error") ? userText(Text::DataNotWritten)
                                                                                  : reason);
     }
-    return true;
+    return Result{};
 }
 
 } // namespace picture
@@ -379,9 +375,9 @@ bool writeSheetPart(XmlBuffer &out, const PictureGrid &grid, SheetShape shape)
 
 } // namespace
 
-bool writePictureXlsx(QIODevice &device, const PictureGrid &grid, SheetShape shape, QString *errorString)
+Result writePictureXlsx(QIODevice &device, const PictureGrid &grid, SheetShape shape)
 {
-    return writePackage(device, grid, shape, errorString, [&](QuaZip &zip) {
+    return writePackage(device, grid, shape, [&](QuaZip &zip) {
         return writeZipEntry(zip, "[Content_Types].xml", [](XmlBuffer &out) { return fixedText(out, ContentTypes); })
                && writeZipEntry(zip, "_rels/.rels", [](XmlBuffer &out) { return fixedText(out, PackageRels); })
                && writeZipEntry(zip, "xl/workbook.xml", writeWorkbookPart)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/outcome.h"
 #include "model/pixelrecord.h"
 #include "model/sheetshape.h"
 
@@ -36,9 +37,10 @@ int pictureZoom(int width, int height, SheetShape shape);
 // device: an .xlsx or an OpenDocument spreadsheet. One worksheet named "Picture" in the
 // user's language; row 1 holds "y", "colour" (RGB only) and the x numbers, column A the
 // picture row y and, in RGB, column B the letter of the channel; the values are number
-// cells coloured by one fixed colour scale per channel. False with the reason in
-// errorString when the sheet would be larger than a worksheet or the device refuses a write.
-bool writePictureXlsx(QIODevice &device, const PictureGrid &grid, SheetShape shape, QString *errorString = nullptr);
-bool writePictureOds(QIODevice &device, const PictureGrid &grid, SheetShape shape, QString *errorString = nullptr);
+// cells coloured by one fixed colour scale per channel. Fails with Status::SheetNotSaved, the
+// reason as its detail, when the sheet would be larger than a worksheet or the device
+// refuses a write.
+Result writePictureXlsx(QIODevice &device, const PictureGrid &grid, SheetShape shape);
+Result writePictureOds(QIODevice &device, const PictureGrid &grid, SheetShape shape);
 
 } // namespace tess

@@ -54,9 +54,9 @@ QByteArray columnName(int index);
 bool writeZipEntry(QuaZip &zip, const char *name, const std::function<bool(XmlBuffer &)> &write,
                    bool stored = false);
 
-// Opens the container on the device, lets parts write its entries and closes it; the
-// reason of a failure goes to errorString.
-bool writePackage(QIODevice &device, const PictureGrid &grid, SheetShape shape, QString *errorString,
-                  const std::function<bool(QuaZip &)> &parts);
+// Opens the container on the device, lets parts write its entries and closes it; a failure
+// is Status::SheetNotSaved with its reason.
+Result writePackage(QIODevice &device, const PictureGrid &grid, SheetShape shape,
+                    const std::function<bool(QuaZip &)> &parts);
 
 } // namespace tess::picture

@@ -66,7 +66,7 @@ QString compoundKind(QIODevice &device)
 SheetInfo refused(const QString &why)
 {
     SheetInfo info;
-    info.status = SheetStatus::NotValidSheet;
+    info.status = Status::SheetNotValid;
     info.detail = why;
     return info;
 }
@@ -195,7 +195,7 @@ SheetInfo readXlsxBook(WorkbookArchive &archive, const WorkbookSheets &book, Pix
 // show, not a grid of grey values: where the painted cells cover the grid read, they win.
 SheetInfo preferPainted(WorkbookArchive &archive, const SheetInfo &grid, PixelRecords &out)
 {
-    if (grid.status != SheetStatus::Loaded || grid.grid == GridReading::None || grid.grid == GridReading::Painted
+    if (grid.status != Status::Done || grid.grid == GridReading::None || grid.grid == GridReading::Painted
         || grid.worksheetName.isEmpty())
         return grid;
     PixelRecords records;

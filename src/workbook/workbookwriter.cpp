@@ -116,12 +116,6 @@ bool writeSheetXml(QIODevice &entry, const PixelRecords &records, ColourModel mo
     return out.reserve(LongestRow) && (out.append(SheetEnd), out.flush());
 }
 
-void setError(QString *errorString, const QString &text)
-{
-    if (errorString)
-        *errorString = text;
-}
-
 // One entry of the package; the whole text when given, else the worksheet.
 bool writeEntry(QuaZip &zip, const char *name, const char *text, const PixelRecords *records,
                 ColourModel model)
@@ -136,46 +130,39 @@ bool writeEntry(QuaZip &zip, const char *name, const char *text, const PixelReco
     return written && entry.getZipError() == ZIP_OK;
 }
 
-QString deviceError(const QIODevice &device)
+Result deviceError(const QIODevice &device)
 {
     const QString reason = device.errorString();
-    return reason.isEmpty() || reason == QLatin1String("Unknown error")
-            ? userText(Text::DataNotWritten)
-            : reason;
+    return outcome(Status::SheetNotSaved, reason.isEmpty() || reason == QLatin1String("Unknown error")
+                                                  ? userText(Text::DataNotWritten)
+                                                  : reason);
 }
 
 } // namespace
 
-bool writeWorkbook(QIODevice &device, const PixelRecords &records, ColourModel model,
-                   QString *errorString)
+Result writeWorkbook(QIODevice &device, const PixelRecords &records, ColourModel model)
 {
     if (qsizetype(records.size()) > WorkbookMaxRecords) {
         QLocale grouped = QLocale::c();
         grouped.setNumberOptions(QLocale::DefaultNumberOptions);
-        setError(errorString,
-                 userText(Text::TooManyPixelsForWorkbook)
-                         .arg(grouped.toString(WorkbookMaxRecords),
-                              grouped.toString(qint64(records.size()))));
-        return false;
+        return outcome(Status::SheetNotSaved, userText(Text::TooManyPixelsForWorkbook)
+                                                      .arg(grouped.toString(WorkbookMaxRecords),
+                                                           grouped.toString(qint64(records.size()))));
     }
     // The caller owns the device (a QSaveFile must not be closed, only committed).
     QuaZip zip(&device);
     zip.setAutoClose(false);
-    if (!zip.open(QuaZip::mdCreate)) {
-        setError(errorString, deviceError(device));
-        return false;
-    }
+    if (!zip.open(QuaZip::mdCreate))
+        return deviceError(device);
     const bool written = writeEntry(zip, "[Content_Types].xml", ContentTypes, nullptr, model)
             && writeEntry(zip, "_rels/.rels", PackageRels, nullptr, model)
             && writeEntry(zip, "xl/workbook.xml", Workbook, nullptr, model)
             && writeEntry(zip, "xl/_rels/workbook.xml.rels", WorkbookRels, nullptr, model)
             && writeEntry(zip, "xl/worksheets/sheet1.xml", nullptr, &records, model);
     zip.close();
-    if (!written || zip.getZipError() != ZIP_OK) {
-        setError(errorString, deviceError(device));
-        return false;
-    }
-    return true;
+    if (!written || zip.getZipError() != ZIP_OK)
+        return deviceError(device);
+    return Result{};
 }
 
 } // namespace tess

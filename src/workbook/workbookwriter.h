@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/outcome.h"
 #include "model/pixelrecord.h"
 
 #include <QString>
@@ -16,10 +17,9 @@ inline constexpr qsizetype WorkbookMaxRecords = 1048576 - 1;
 // header names of the model as text cells (the names of sheetHeader), then one row per
 // record in vector order with x, y and the model's three values as numeric cells.
 // Streams in constant memory into the open device; a QSaveFile gives the same safe
-// replacement as for a CSV sheet. Returns false, with the reason in errorString (if
-// given), when there are more records than a worksheet has rows or as soon as the device
+// replacement as for a CSV sheet. Fails with Status::SheetNotSaved, the reason as its
+// detail, when there are more records than a worksheet has rows or as soon as the device
 // refuses a write.
-bool writeWorkbook(QIODevice &device, const PixelRecords &records, ColourModel model,
-                   QString *errorString = nullptr);
+Result writeWorkbook(QIODevice &device, const PixelRecords &records, ColourModel model);
 
 } // namespace tess

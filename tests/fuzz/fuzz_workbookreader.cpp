@@ -33,8 +33,8 @@ namespace {
 
 void checkResult(const tess::SheetInfo &info, const PixelRecords &records)
 {
-    CHECK(info.status != tess::SheetStatus::CannotOpen);
-    if (info.status != tess::SheetStatus::Loaded) {
+    CHECK(info.status != tess::Status::SheetCannotOpen);
+    if (info.status != tess::Status::Done) {
         CHECK(records.empty());
         return;
     }
@@ -56,7 +56,7 @@ bool sameInfo(const tess::SheetInfo &a, const tess::SheetInfo &b)
 // Refused as something else, or the CSV reader's reading of the same bytes.
 void checkNotWorkbook(const QByteArray &bytes, const tess::SheetInfo &info, const PixelRecords &records)
 {
-    if (info.status == tess::SheetStatus::NotValidSheet && !info.detail.isEmpty())
+    if (info.status == tess::Status::SheetNotValid && !info.detail.isEmpty())
         return;
     QBuffer buffer;
     buffer.setData(bytes);

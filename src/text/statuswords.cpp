@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "outcome.h"
+#include "statuswords.h"
 
-#include "text/usertexts.h"
+#include "usertexts.h"
 
 namespace tess {
 
@@ -13,6 +13,8 @@ struct Words
     Text message;
 };
 
+// Several statuses share their words, since the window's warning boxes are fewer than the
+// causes.
 Words wordsFor(Status status)
 {
     switch (status) {
@@ -32,8 +34,6 @@ Words wordsFor(Status status)
         return {Text::Warning, Text::SaveOutOfMemory};
     case Status::Stopped:
         return {Text::Warning, Text::WorkStopped};
-    case Status::ImageReduced:
-        return {Text::MaxSizeReached, Text::MillionWarning};
     case Status::ImageNotDrawn:
         return {Text::Warning, Text::PictureTooLarge};
     case Status::ImageNotSaved:
@@ -61,16 +61,26 @@ Words wordsFor(Status status)
 
 } // namespace
 
-Result outcome(Status status, const QString &detail)
+QString statusMessage(Status status)
 {
-    if (status == Status::Done)
-        return Result{};
-    return Result{status, userText(wordsFor(status).message), detail};
+    return status == Status::Done ? QString() : userText(wordsFor(status).message);
 }
 
 QString warningTitle(Status status)
 {
     return status == Status::Done ? QString() : userText(wordsFor(status).title);
+}
+
+QString noticeMessage(const Notice &notice)
+{
+    if (notice.kind == Notice::Kind::ReducedForPictureSheet)
+        return userText(Text::PictureSheetReduced).arg(notice.reducedTo.width()).arg(notice.reducedTo.height());
+    return userText(Text::MillionWarning);
+}
+
+QString noticeTitle()
+{
+    return userText(Text::MaxSizeReached);
 }
 
 } // namespace tess
