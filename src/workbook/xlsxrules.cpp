@@ -4,12 +4,24 @@
 #include "xlsxsheet.h"
 #include "xlsxstyles.h"
 
-#include <QXmlStreamReader>
-
 #include <algorithm>
 #include <cmath>
 
 namespace tess {
+
+bool cellAt(std::string_view reference, int &column, int &row)
+{
+    const qint64 c = cellColumn(reference);
+    const size_t digits = reference.find_first_of("0123456789");
+    if (c < 0 || digits == std::string_view::npos)
+        return false;
+    const qint64 r = rowNumber(reference.substr(digits));
+    if (r < 1 || r > 1048576)
+        return false;
+    column = int(c);
+    row = int(r - 1);
+    return true;
+}
 
 namespace {
 
@@ -19,20 +31,12 @@ constexpr qint64 RuleLimit = 1024;
 // Cells times the rules they are tried against: beyond this the rules would cost seconds.
 constexpr qint64 RuleWorkLimit = 64 << 20;
 
-bool cellAt(QStringView name, int &column, int &row)
+// A formula of a rule read is a number: far longer, it is none.
+constexpr qsizetype FormulaLimit = 1024;
+
+std::string_view viewOf(const QByteArray &text)
 {
-    const QByteArray reference = name.toLatin1();
-    const std::string_view text(reference.constData(), size_t(reference.size()));
-    const qint64 c = cellColumn(text);
-    const size_t digits = text.find_first_of("0123456789");
-    if (c < 0 || digits == std::string_view::npos)
-        return false;
-    const qint64 r = rowNumber(text.substr(digits));
-    if (r < 1 || r > 1048576)
-        return false;
-    column = int(c);
-    row = int(r - 1);
-    return true;
+    return std::string_view(text.constData(), size_t(text.size()));
 }
 
 // "B2:K9 M3" as its blocks; whole rows or columns ("A:A") as far as a sheet reaches.
@@ -48,7 +52,8 @@ std::vector<CellBox> boxesOf(QStringView sqref)
         else if (!first.isEmpty() && first.front().isDigit())
             first.prepend(u'A'), last.prepend(QStringLiteral("XFD"));
         CellBox box;
-        if (cellAt(first, box.left, box.top) && cellAt(last, box.right, box.bottom)) {
+        const QByteArray from = first.toLatin1(), to = last.toLatin1();
+        if (cellAt(viewOf(from), box.left, box.top) && cellAt(viewOf(to), box.right, box.bottom)) {
             if (box.left > box.right)
                 std::swap(box.left, box.right);
             if (box.top > box.bottom)
@@ -57,22 +62,6 @@ std::vector<CellBox> boxesOf(QStringView sqref)
         }
     }
     return boxes;
-}
-
-void readScale(QXmlStreamReader &xml, const XlsxStyles &styles, CellRule &rule)
-{
-    size_t colours = 0;
-    while (xml.readNextStartElement()) {
-        const QXmlStreamAttributes a = xml.attributes();
-        if (xml.name() == u"cfvo" && rule.stops.size() < 3) {
-            rule.stops.push_back({ a.value(QLatin1String("type")).toString(), a.value(QLatin1String("val")).toDouble() });
-        } else if (xml.name() == u"color" && colours < rule.stops.size()) {
-            rule.stops[colours++].colour = xlsxColour(a, styles.palette).value_or(0xFFFFFF);
-        }
-        xml.skipCurrentElement();
-    }
-    if (colours != rule.stops.size())
-        rule.stops.clear();
 }
 
 // The test a cellIs rule's operator names; none for an operator no program writes, which
@@ -91,41 +80,6 @@ std::optional<NumberTest> testOf(const CellRule &rule)
             return NumberTest::of(kind, rule.operands[0], rule.operands.size() > 1 ? rule.operands[1] : 0);
     }
     return std::nullopt;
-}
-
-// One cfRule: false when it is of a kind not read.
-bool readRule(QXmlStreamReader &xml, const XlsxStyles &styles, CellRule &rule)
-{
-    const QXmlStreamAttributes a = xml.attributes();
-    const QStringView type = a.value(QLatin1String("type"));
-    rule.priority = a.value(QLatin1String("priority")).toInt();
-    rule.stopIfTrue = a.value(QLatin1String("stopIfTrue")) == u"1" || a.value(QLatin1String("stopIfTrue")) == u"true";
-    bool hasStyle = false;
-    rule.style = a.value(QLatin1String("dxfId")).toInt(&hasStyle);
-    if (!hasStyle)
-        rule.style = -1;
-    rule.compare = a.value(QLatin1String("operator")).toString();
-    rule.kind = type == u"colorScale" ? CellRule::Kind::Scale : CellRule::Kind::Compare;
-    bool known = type == u"cellIs" || type == u"colorScale";
-    while (xml.readNextStartElement()) {
-        if (xml.name() == u"formula") {
-            bool number = false;
-            rule.operands.push_back(xml.readElementText().trimmed().toDouble(&number));
-            known = known && number;
-        } else if (xml.name() == u"colorScale") {
-            readScale(xml, styles, rule);
-        } else {
-            xml.skipCurrentElement();
-        }
-    }
-    const size_t wanted = rule.compare == u"between" || rule.compare == u"notBetween" ? 2 : 1;
-    if (rule.kind == CellRule::Kind::Compare) {
-        if (!known || rule.operands.size() != wanted)
-            return false;
-        rule.test = testOf(rule);
-        return true;
-    }
-    return known && rule.stops.size() >= 2;
 }
 
 bool holds(const CellRule &rule, double v)
@@ -202,31 +156,113 @@ Scale scaleOf(const CellRule &rule, const std::vector<CellBox> &boxes, const Cel
 
 } // namespace
 
-void readConditionalFormatting(QXmlStreamReader &xml, const XlsxStyles &styles, SheetRules &rules)
+void RulesReader::start(sax::Name local, const sax::Attributes &attributes)
 {
-    const QString sqref = xml.attributes().value(QLatin1String("sqref")).toString();
-    std::vector<CellBox> boxes = boxesOf(sqref);
-    const int range = int(rules.ranges.size());
-    bool unread = false;
-    while (xml.readNextStartElement()) {
-        if (xml.name() != u"cfRule") {
-            xml.skipCurrentElement();
-            continue;
-        }
-        CellRule rule;
-        rule.range = range;
-        const bool known = readRule(xml, styles, rule);
-        if (known && qint64(rules.rules.size()) < RuleLimit && rules.boxes + qint64(boxes.size()) <= RuleLimit)
-            rules.rules.push_back(std::move(rule));
-        else
-            unread = true;
+    switch (++m_depth) {
+    case 1: // the <conditionalFormatting> itself
+        m_sqref = QString::fromUtf8(attributes.valueOf("sqref"));
+        m_boxes = boxesOf(m_sqref);
+        m_unread = false;
+        break;
+    case 2:
+        m_inRule = local == "cfRule";
+        if (m_inRule)
+            startRule(attributes);
+        break;
+    case 3:
+        m_inFormula = m_inRule && local == "formula";
+        m_inScale = m_inRule && local == "colorScale";
+        m_formula.clear();
+        m_colours = 0;
+        break;
+    case 4:
+        if (m_inScale)
+            startInScale(local, attributes);
+        break;
+    default:
+        break;
     }
-    if (unread && !rules.unread.contains(sqref))
-        rules.unread << sqref;
-    rules.boxes += qint64(boxes.size());
-    rules.ranges.push_back(std::move(boxes));
 }
 
+void RulesReader::startRule(const sax::Attributes &a)
+{
+    m_rule = CellRule {};
+    m_rule.range = int(m_rules.ranges.size());
+    const QByteArrayView type = a.valueOf("type"), stopIfTrue = a.valueOf("stopIfTrue");
+    m_rule.priority = a.valueOf("priority").toInt();
+    m_rule.stopIfTrue = stopIfTrue == "1" || stopIfTrue == "true";
+    bool hasStyle = false;
+    m_rule.style = a.valueOf("dxfId").toInt(&hasStyle);
+    if (!hasStyle)
+        m_rule.style = -1;
+    m_rule.compare = QString::fromUtf8(a.valueOf("operator"));
+    m_rule.kind = type == "colorScale" ? CellRule::Kind::Scale : CellRule::Kind::Compare;
+    m_known = type == "cellIs" || type == "colorScale";
+}
+
+void RulesReader::startInScale(sax::Name local, const sax::Attributes &a)
+{
+    if (local == "cfvo" && m_rule.stops.size() < 3) {
+        m_rule.stops.push_back({ QString::fromUtf8(a.valueOf("type")), a.valueOf("val").toDouble() });
+    } else if (local == "color" && m_colours < m_rule.stops.size()) {
+        m_rule.stops[m_colours++].colour = XlsxColour::of(a).shown(m_styles.palette).value_or(0xFFFFFF);
+    }
+}
+
+void RulesReader::text(QByteArrayView piece)
+{
+    if (m_inFormula && m_depth == 3 && m_formula.size() <= FormulaLimit)
+        m_formula.append(piece);
+}
+
+void RulesReader::end()
+{
+    switch (m_depth--) {
+    case 1:
+        if (m_unread && !m_rules.unread.contains(m_sqref))
+            m_rules.unread << m_sqref;
+        m_rules.boxes += qint64(m_boxes.size());
+        m_rules.ranges.push_back(std::move(m_boxes));
+        m_boxes = {};
+        break;
+    case 2:
+        if (m_inRule)
+            endRule();
+        m_inRule = false;
+        break;
+    case 3:
+        if (m_inFormula) {
+            bool number = false;
+            m_rule.operands.push_back(m_formula.size() <= FormulaLimit ? m_formula.trimmed().toDouble(&number) : 0);
+            m_known = m_known && number;
+        }
+        // A scale whose stops do not all have their colour is none.
+        if (m_inScale && m_colours != m_rule.stops.size())
+            m_rule.stops.clear();
+        m_inFormula = m_inScale = false;
+        break;
+    default:
+        break;
+    }
+}
+
+// A rule is kept when it is of a kind read, and the sheet's rules stay within bounds.
+void RulesReader::endRule()
+{
+    const size_t wanted = m_rule.compare == u"between" || m_rule.compare == u"notBetween" ? 2 : 1;
+    bool known = m_known;
+    if (m_rule.kind == CellRule::Kind::Compare) {
+        known = known && m_rule.operands.size() == wanted;
+        if (known)
+            m_rule.test = testOf(m_rule);
+    } else {
+        known = known && m_rule.stops.size() >= 2;
+    }
+    if (known && qint64(m_rules.rules.size()) < RuleLimit && m_rules.boxes + qint64(m_boxes.size()) <= RuleLimit)
+        m_rules.rules.push_back(std::move(m_rule));
+    else
+        m_unread = true;
+}
 void applyRules(const SheetRules &rules, const XlsxStyles &styles, const CellNumbers &numbers,
                 const std::function<void(qint64, QRgb)> &paint)
 {

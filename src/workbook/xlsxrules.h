@@ -5,17 +5,18 @@
 // compare a cell's value with constants, and colour scales.
 
 #include "numbertest.h"
+#include "saxnames.h"
 
+#include <QByteArray>
 #include <QRgb>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <optional>
-#include <unordered_map>
+#include <string_view>
+#include <utility>
 #include <vector>
-
-class QXmlStreamReader;
 
 namespace tess {
 
@@ -27,6 +28,9 @@ struct CellBox
     int left = 0, top = 0, right = -1, bottom = -1;
     bool contains(int column, int row) const { return column >= left && column <= right && row >= top && row <= bottom; }
 };
+
+// "B12" as column 1, row 11; false when it is no cell's name.
+bool cellAt(std::string_view reference, int &column, int &row);
 
 struct ColourStop
 {
@@ -57,11 +61,41 @@ struct SheetRules
     qint64 boxes = 0;
 };
 
-// Reads one <conditionalFormatting> element, the reader at its start.
-void readConditionalFormatting(QXmlStreamReader &xml, const XlsxStyles &styles, SheetRules &rules);
+// Reads the <conditionalFormatting> elements of a worksheet from the events of its XML:
+// the worksheet's reader hands over every event from such an element's start to its end.
+class RulesReader
+{
+public:
+    RulesReader(const XlsxStyles &styles, SheetRules &rules) : m_styles(styles), m_rules(rules) {}
 
-// Cells by row * 16384 + column, with the numbers they hold.
-using CellNumbers = std::unordered_map<qint64, double>;
+    // Whether the events belong to a <conditionalFormatting> element begun.
+    bool reading() const { return m_depth > 0; }
+    void start(sax::Name local, const sax::Attributes &attributes);
+    void end();
+    void text(QByteArrayView piece);
+
+private:
+    void startRule(const sax::Attributes &attributes);
+    void startInScale(sax::Name local, const sax::Attributes &attributes);
+    void endRule();
+
+    const XlsxStyles &m_styles;
+    SheetRules &m_rules;
+    int m_depth = 0;           // 1 inside <conditionalFormatting>, 2 inside one of its rules
+    QString m_sqref;
+    std::vector<CellBox> m_boxes;
+    bool m_unread = false;     // a rule of the element is of a kind not read
+    CellRule m_rule;
+    bool m_inRule = false;     // inside a <cfRule>, not another element
+    bool m_known = false;      // the rule is of a kind read
+    bool m_inFormula = false;  // gathering a <formula>'s text
+    bool m_inScale = false;    // inside the rule's <colorScale>
+    size_t m_colours = 0;      // the scale's colours read so far
+    QByteArray m_formula;
+};
+
+// Cells by row * 16384 + column, with the numbers they hold; one entry a cell.
+using CellNumbers = std::vector<std::pair<qint64, double>>;
 
 // Colours the cells holding numbers as the rules say: paint is called with the cell's key
 // and the colour shown by the rule that applies to it.
