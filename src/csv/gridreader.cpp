@@ -148,12 +148,15 @@ private:
     int m_height = 0;
     std::vector<uint32_t> m_values;
     QString m_refusal;
+    // The fields of the line read, kept from line to line: a line of 16,000 cells would
+    // otherwise allocate (and fault in) a fresh list each time.
+    Fields m_fields;
 };
 
 bool GridParser::line(QByteArrayView text)
 {
     const qint64 row = m_row++;
-    Fields fields;
+    Fields &fields = m_fields;
     fields.cut(text, m_separator);
     const bool blank = fields.filled() == 0;
     switch (m_stage) {
