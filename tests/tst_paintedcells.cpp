@@ -53,6 +53,17 @@ bool writeWorkbook(const QString &path, const QByteArray &body)
     return python.waitForFinished(30000) && python.exitCode() == 0;
 }
 
+// The colours of the records, row by row: "ff0000 00ff00".
+QStringList drawnRows(const PixelRecords &records, qsizetype height)
+{
+    QStringList drawn(height);
+    for (const PixelRecord &record : records)
+        drawn[record.y] += QString::asprintf("%02x%02x%02x ", record.r, record.g, record.b);
+    for (QString &row : drawn)
+        row.chop(1);
+    return drawn;
+}
+
 } // namespace
 
 void TestPaintedCells::paintedSheet_data()
@@ -174,12 +185,7 @@ void TestPaintedCells::paintedSheet()
     QCOMPARE(info.height, int(rows.size()));
     QCOMPARE(info.worksheetName, QStringLiteral("Drawing"));
     QCOMPARE(records.size(), size_t(width) * size_t(rows.size()));
-    QStringList drawn(rows.size());
-    for (const PixelRecord &record : records)
-        drawn[record.y] += QString::asprintf("%02x%02x%02x ", record.r, record.g, record.b);
-    for (QString &row : drawn)
-        row.chop(1);
-    QCOMPARE(drawn, rows);
+    QCOMPARE(drawnRows(records, rows.size()), rows);
 }
 
 // Worksheets as no program writes them but a hand or a fault may: cells given twice,
@@ -237,12 +243,7 @@ void TestPaintedCells::handWritten()
     SheetInfo info;
     QCOMPARE(readPaintedCells(worksheet, read, records, info), !rows.isEmpty());
     QCOMPARE(records.size(), size_t(rows.size()) * 2);
-    QStringList drawn(rows.size());
-    for (const PixelRecord &record : records)
-        drawn[record.y] += QString::asprintf("%02x%02x%02x ", record.r, record.g, record.b);
-    for (QString &row : drawn)
-        row.chop(1);
-    QCOMPARE(drawn, rows);
+    QCOMPARE(drawnRows(records, rows.size()), rows);
 }
 
 QTEST_GUILESS_MAIN(TestPaintedCells)
