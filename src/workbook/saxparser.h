@@ -27,7 +27,7 @@ public:
     virtual ~Handler() = default;
 
     // Reads the XML to its end. False when it is no well-formed XML (error() says why), or
-    // when the handler stopped the reading.
+    // when the handler stopped the reading. Throws std::bad_alloc when memory ran out.
     bool parse(QIODevice &input);
     bool parse(const QByteArray &bytes);
     QString error() const { return m_error; }
@@ -45,10 +45,13 @@ private:
                         int count, int, const xmlChar **attributes);
     static void onEnd(void *self, const xmlChar *name, const xmlChar *, const xmlChar *);
     static void onText(void *self, const xmlChar *text, int length);
+    template <class Event>
+    static void deliver(void *self, Event event);
 
     QIODevice *m_input = nullptr;
     xmlParserCtxtPtr m_parser = nullptr;
     bool m_stopped = false;
+    bool m_outOfMemory = false;
     QString m_error;
 };
 
