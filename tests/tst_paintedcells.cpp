@@ -130,6 +130,17 @@ void TestPaintedCells::paintedSheet_data()
                       "patches[b'r=\"4\"'] = b'r=\"1048576\"'\n")
         << true << QStringLiteral("B2") << 2 << QStringList { QStringLiteral("0000ff 0000ff"), QStringLiteral("0000ff 0000ff") }
         << QString();
+    // Letters typed into a template: the rules compare texts, as the spreadsheet does,
+    // without regard to case; a text that joins others by a formula is no constant.
+    QTest::newRow("typed letters coloured by text rules")
+        << QByteArray("ws['A1'], ws['B1'], ws['A2'], ws['B2'], ws['C2'] = 'A', 'b', 'B', 'a', 'Say \"hi\"'\n"
+                      "ws['C1'] = 'C'\n"
+                      "rule('A1:C2', 'equal', ['\"A\"'], 'FFFF0000')\nrule('A1:C2', 'equal', ['\"B\"'], 'FF0000FF')\n"
+                      "rule('A1:C2', 'equal', ['\"Say \"\"hi\"\"\"'], 'FF00FF00')\n"
+                      "rule('A1:C2', 'notEqual', ['\"A\"&\"B\"'], 'FF000000')\n")
+        << true << QStringLiteral("A1") << 3
+        << QStringList { QStringLiteral("ff0000 0000ff ffffff"), QStringLiteral("0000ff ff0000 00ff00") }
+        << QStringLiteral("A1:C2");
     QTest::newRow("a rule over the whole sheet")
         << QByteArray("for c in ['B2', 'C2', 'B3', 'C3']:\n    ws[c] = 7\n"
                       "rule('A1:B2', 'equal', ['7'], 'FF00FF00')\npatches[b'sqref=\"A1:B2\"'] = b'sqref=\"A1:XFD1048576\"'\n")

@@ -65,6 +65,8 @@ struct Painted
     CellPlace high { -1, -1 };
     qint64 numbers = 0; // cells holding a number, painted or not
     CellNumbers values; // what they hold, for the conditional formats
+    CellTexts texts;    // and the texts cells hold (typed codes)
+    const SharedTexts *shared = nullptr;
     bool dithered = false;
 
     void paint(qint64 key, QRgb colour)
@@ -76,7 +78,7 @@ struct Painted
         high = { std::max(high.column, column), std::max(high.row, row) };
     }
 
-    qint64 held() const { return qint64(cells.size() + faint.size() + plain.size() + values.size()); }
+    qint64 held() const { return qint64(cells.size() + faint.size() + plain.size() + values.size() + texts.size()); }
 };
 
 void takeCell(QXmlStreamReader &xml, const XlsxStyles &styles, Painted &painted)
@@ -90,6 +92,8 @@ void takeCell(QXmlStreamReader &xml, const XlsxStyles &styles, Painted &painted)
     while (xml.readNextStartElement()) {
         if (xml.name() == u"v")
             value = xml.readElementText();
+        else if (xml.name() == u"is")
+            value = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         else
             xml.skipCurrentElement();
     }
@@ -101,6 +105,12 @@ void takeCell(QXmlStreamReader &xml, const XlsxStyles &styles, Painted &painted)
     if (number && (type.isEmpty() || type == u"n")) {
         ++painted.numbers;
         painted.values[key] = value.toDouble();
+    } else if (type == u"s") {
+        const qsizetype index = value.toLongLong(&number);
+        if (number && painted.shared && index >= 0 && index < painted.shared->size())
+            painted.texts[key] = QString::fromUtf8(painted.shared->at(index));
+    } else if (type == u"inlineStr" || type == u"str") {
+        painted.texts[key] = value;
     }
     const ShownFill fill = ok && style < styles.cells.size() ? styles.cells[style] : ShownFill{};
     if (!fill.painted)
@@ -223,11 +233,13 @@ struct BoxFills
 
 } // namespace
 
-bool readPaintedCells(QIODevice &worksheet, const XlsxStyles &styles, PixelRecords &out, SheetInfo &info)
+bool readPaintedCells(QIODevice &worksheet, const XlsxStyles &styles, PixelRecords &out, SheetInfo &info,
+                      const SharedTexts *texts)
 {
     out.clear();
     QXmlStreamReader xml(&worksheet);
     Painted painted;
+    painted.shared = texts;
     SheetRules rules;
     while (!xml.atEnd()) {
         if (xml.readNext() == QXmlStreamReader::StartElement)
@@ -238,7 +250,7 @@ bool readPaintedCells(QIODevice &worksheet, const XlsxStyles &styles, PixelRecor
     if (xml.hasError())
         return false;
     // A rule's colour is shown over the cell's own fill.
-    applyRules(rules, styles, painted.values, [&](qint64 key, QRgb colour) { painted.paint(key, colour); });
+    applyRules(rules, styles, painted.values, [&](qint64 key, QRgb colour) { painted.paint(key, colour); }, painted.texts);
     widenByStyles(painted);
     if (painted.high.column < 0)
         return false;

@@ -34,7 +34,7 @@ bool readPaintedSheet(WorkbookArchive &archive, const WorkbookSheets &book, cons
     for (const int i : order) {
         const std::unique_ptr<QIODevice> entry = archive.openEntry(book.sheets[size_t(i)].part);
         SheetInfo painted;
-        if (entry && readPaintedCells(*entry, styles, out, painted)) {
+        if (entry && readPaintedCells(*entry, styles, out, painted, &book.texts)) {
             painted.worksheetName = book.sheets[size_t(i)].name;
             if (book.sheets.size() > 1)
                 painted.sheetName = painted.worksheetName;

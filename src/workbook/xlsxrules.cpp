@@ -7,7 +7,7 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
-#include <cmath>
+#include <type_traits>
 
 namespace tess {
 
@@ -109,9 +109,12 @@ bool readRule(QXmlStreamReader &xml, const XlsxStyles &styles, CellRule &rule)
     bool known = type == u"cellIs" || type == u"colorScale";
     while (xml.readNextStartElement()) {
         if (xml.name() == u"formula") {
+            const QString formula = xml.readElementText().trimmed();
             bool number = false;
-            rule.operands.push_back(xml.readElementText().trimmed().toDouble(&number));
-            known = known && number;
+            rule.operands.push_back(formula.toDouble(&number));
+            if (!number && rule.operands.size() == 1)
+                rule.text = quotedText(formula);
+            known = known && (number || rule.text);
         } else if (xml.name() == u"colorScale") {
             readScale(xml, styles, rule);
         } else {
@@ -122,6 +125,8 @@ bool readRule(QXmlStreamReader &xml, const XlsxStyles &styles, CellRule &rule)
     if (rule.kind == CellRule::Kind::Compare) {
         if (!known || rule.operands.size() != wanted)
             return false;
+        if (rule.text) // a text is only ever equal to a typed code or not
+            return rule.compare == u"equal" || rule.compare == u"notEqual";
         rule.test = testOf(rule);
         return true;
     }
@@ -133,48 +138,14 @@ bool holds(const CellRule &rule, double v)
     return rule.test && rule.test->meets(v);
 }
 
-// The value a colour scale's stop stands at among the sorted values of its range.
-double stopValue(const ColourStop &stop, const std::vector<double> &sorted)
+// A spreadsheet compares texts without regard to case.
+bool holds(const CellRule &rule, const QString &text)
 {
-    const double low = sorted.front(), high = sorted.back();
-    if (stop.type == u"min")
-        return low;
-    if (stop.type == u"max")
-        return high;
-    if (stop.type == u"percent")
-        return low + (high - low) * stop.value / 100;
-    if (stop.type == u"percentile") {
-        const double rank = std::clamp(stop.value / 100, 0.0, 1.0) * double(sorted.size() - 1);
-        const size_t below = size_t(rank);
-        const size_t above = std::min(below + 1, sorted.size() - 1);
-        return sorted[below] + (sorted[above] - sorted[below]) * (rank - double(below));
-    }
-    return stop.value; // num, and formulas read as their number
+    if (!rule.text)
+        return false;
+    const bool equal = text.compare(*rule.text, Qt::CaseInsensitive) == 0;
+    return rule.compare == u"equal" ? equal : !equal;
 }
-
-QRgb between(QRgb from, QRgb to, double t)
-{
-    const auto mix = [t](int a, int b) { return int(std::lround(a + (b - a) * t)); };
-    return qRgb(mix(qRed(from), qRed(to)), mix(qGreen(from), qGreen(to)), mix(qBlue(from), qBlue(to)));
-}
-
-// A scale ready to colour: its stops' values and colours, low to high.
-struct Scale
-{
-    std::vector<double> at;
-    std::vector<QRgb> colours;
-
-    QRgb colour(double v) const
-    {
-        if (v <= at.front())
-            return colours.front();
-        for (size_t i = 1; i < at.size(); ++i) {
-            if (v <= at[i])
-                return at[i] > at[i - 1] ? between(colours[i - 1], colours[i], (v - at[i - 1]) / (at[i] - at[i - 1])) : colours[i];
-        }
-        return colours.back();
-    }
-};
 
 bool inRange(const std::vector<CellBox> &boxes, qint64 key)
 {
@@ -182,22 +153,14 @@ bool inRange(const std::vector<CellBox> &boxes, qint64 key)
     return std::any_of(boxes.begin(), boxes.end(), [&](const CellBox &b) { return b.contains(column, row); });
 }
 
-Scale scaleOf(const CellRule &rule, const std::vector<CellBox> &boxes, const CellNumbers &numbers)
+ColourScale scaleOf(const CellRule &rule, const std::vector<CellBox> &boxes, const CellNumbers &numbers)
 {
-    std::vector<double> values;
+    std::vector<CountedValue> values;
     for (const auto &[key, value] : numbers) {
         if (inRange(boxes, key))
-            values.push_back(value);
+            values.push_back({ value, 1 });
     }
-    Scale scale;
-    if (values.empty())
-        return scale;
-    std::sort(values.begin(), values.end());
-    for (const ColourStop &stop : rule.stops) {
-        scale.at.push_back(stopValue(stop, values));
-        scale.colours.push_back(stop.colour);
-    }
-    return scale;
+    return ColourScale(rule.stops, std::move(values));
 }
 
 } // namespace
@@ -228,30 +191,32 @@ void readConditionalFormatting(QXmlStreamReader &xml, const XlsxStyles &styles, 
 }
 
 void applyRules(const SheetRules &rules, const XlsxStyles &styles, const CellNumbers &numbers,
-                const std::function<void(qint64, QRgb)> &paint)
+                const std::function<void(qint64, QRgb)> &paint, const CellTexts &texts)
 {
     if (rules.rules.empty()
-        || qint64(numbers.size()) * (rules.boxes + qint64(rules.rules.size())) > RuleWorkLimit)
+        || qint64(numbers.size() + texts.size()) * (rules.boxes + qint64(rules.rules.size())) > RuleWorkLimit)
         return;
     std::vector<const CellRule *> order;
     for (const CellRule &rule : rules.rules)
         order.push_back(&rule);
     // The lower the priority number, the sooner a rule is tried.
     std::stable_sort(order.begin(), order.end(), [](const CellRule *a, const CellRule *b) { return a->priority < b->priority; });
-    std::vector<Scale> scales(order.size());
-    for (size_t i = 0; i < order.size(); ++i) {
-        if (order[i]->kind == CellRule::Kind::Scale)
-            scales[i] = scaleOf(*order[i], rules.ranges[size_t(order[i]->range)], numbers);
-    }
-    for (const auto &[key, value] : numbers) {
+    std::vector<ColourScale> scales;
+    for (const CellRule *rule : order)
+        scales.push_back(rule->kind == CellRule::Kind::Scale ? scaleOf(*rule, rules.ranges[size_t(rule->range)], numbers)
+                                                             : ColourScale({}, {}));
+    // The first rule that applies to a cell colours it.
+    const auto colour = [&](qint64 key, const auto &value) {
         for (size_t i = 0; i < order.size(); ++i) {
             const CellRule &rule = *order[i];
             if (!inRange(rules.ranges[size_t(rule.range)], key))
                 continue;
             if (rule.kind == CellRule::Kind::Scale) {
-                if (!scales[i].at.empty()) {
-                    paint(key, scales[i].colour(value));
-                    break;
+                if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>) {
+                    if (!scales[i].empty()) {
+                        paint(key, scales[i].colour(value));
+                        return;
+                    }
                 }
                 continue;
             }
@@ -261,12 +226,16 @@ void applyRules(const SheetRules &rules, const XlsxStyles &styles, const CellNum
             // unless it says to stop.
             if (rule.style >= 0 && size_t(rule.style) < styles.rules.size() && styles.rules[size_t(rule.style)].painted) {
                 paint(key, styles.rules[size_t(rule.style)].colour);
-                break;
+                return;
             }
             if (rule.stopIfTrue)
-                break;
+                return;
         }
-    }
+    };
+    for (const auto &[key, value] : numbers)
+        colour(key, value);
+    for (const auto &[key, text] : texts)
+        colour(key, text);
 }
 
 } // namespace tess

@@ -4,6 +4,7 @@
 // The conditional formats of an .xlsx worksheet, as far as they colour cells: rules that
 // compare a cell's value with constants, and colour scales.
 
+#include "colourscale.h"
 #include "numbertest.h"
 
 #include <QRgb>
@@ -28,13 +29,6 @@ struct CellBox
     bool contains(int column, int row) const { return column >= left && column <= right && row >= top && row <= bottom; }
 };
 
-struct ColourStop
-{
-    QString type; // min, max, num, percent, percentile
-    double value = 0;
-    QRgb colour = 0xFFFFFF;
-};
-
 struct CellRule
 {
     enum class Kind { Compare, Scale };
@@ -45,6 +39,7 @@ struct CellRule
     QString compare; // the operator
     std::vector<double> operands;
     std::optional<NumberTest> test; // cellIs: the operator's test; none: one that never holds
+    std::optional<QString> text;    // cellIs equal or notEqual with a quoted text: that text
     int style = -1; // the rule's dxf; -1 or out of range: it paints nothing
     std::vector<ColourStop> stops;
 };
@@ -60,12 +55,13 @@ struct SheetRules
 // Reads one <conditionalFormatting> element, the reader at its start.
 void readConditionalFormatting(QXmlStreamReader &xml, const XlsxStyles &styles, SheetRules &rules);
 
-// Cells by row * 16384 + column, with the numbers they hold.
+// Cells by row * 16384 + column, with the numbers they hold, and with the texts.
 using CellNumbers = std::unordered_map<qint64, double>;
+using CellTexts = std::unordered_map<qint64, QString>;
 
-// Colours the cells holding numbers as the rules say: paint is called with the cell's key
-// and the colour shown by the rule that applies to it.
+// Colours the cells holding numbers or texts as the rules say: paint is called with the
+// cell's key and the colour shown by the rule that applies to it.
 void applyRules(const SheetRules &rules, const XlsxStyles &styles, const CellNumbers &numbers,
-                const std::function<void(qint64, QRgb)> &paint);
+                const std::function<void(qint64, QRgb)> &paint, const CellTexts &texts = {});
 
 } // namespace tess
