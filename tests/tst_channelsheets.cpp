@@ -2,6 +2,8 @@
 // A picture kept in three sheets, one per channel: written by openpyxl, and taken through
 // Gnumeric's converter to .ods.
 
+#include "testhelpers.h"
+
 #include "convert/sheetnotice.h"
 #include "workbook/channelsheets.h"
 #include "workbook/workbookreader.h"
@@ -22,6 +24,7 @@ private slots:
     void names();
     void book_data();
     void book();
+    void notesNamedForChannels();
 };
 
 namespace {
@@ -36,15 +39,6 @@ bool writeBook(const QString &path, const QByteArray &body)
     QProcess python;
     python.start(QStringLiteral("/usr/bin/python3"), { QStringLiteral("-c"), QString::fromUtf8(script), path });
     return python.waitForFinished(30000) && python.exitCode() == 0;
-}
-
-// The picture row by row as RRGGBB codes.
-QString pixels(const PixelRecords &records, int width, int height)
-{
-    QStringList codes(qsizetype(width) * height);
-    for (const PixelRecord &r : records)
-        codes[qsizetype(r.y) * width + r.x] = QString::asprintf("%02X%02X%02X", r.r, r.g, r.b);
-    return codes.join(u' ');
 }
 
 } // namespace
@@ -143,8 +137,25 @@ void TestChannelSheets::book()
     }
     QCOMPARE(info.status, SheetStatus::Loaded);
     QCOMPARE(info.grid, GridReading::Channels);
-    QCOMPARE(pixels(out, info.width, info.height), picture);
+    QCOMPARE(pixelCodes(out, info.width, info.height), picture);
     QCOMPARE(sheetNotice(info, {}), notice);
+}
+
+// Sheets of notes that happen to be named so do not hide the pixel list beside them.
+void TestChannelSheets::notesNamedForChannels()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("notes.xlsx"));
+    if (!writeBook(path, "for name in ('R', 'G', 'B'):\n    sheet(name, [['what the channel means']])\n"
+                         "sheet('Picture', [['x', 'y', 'r'], [1, 0, 7]])\n"))
+        QSKIP("python3 with openpyxl is not installed");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    PixelRecords out;
+    const SheetInfo info = readSpreadsheet(file, out);
+    QCOMPARE(info.status, SheetStatus::Loaded);
+    QCOMPARE(info.grid, GridReading::None);
+    QCOMPARE(info.sheetName, QStringLiteral("Picture"));
 }
 
 QTEST_GUILESS_MAIN(TestChannelSheets)

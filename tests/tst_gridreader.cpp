@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "testhelpers.h"
+
 #include "convert/sheetnotice.h"
 #include "csv/sheetreader.h"
 
@@ -15,15 +17,6 @@ SheetInfo readText(const QByteArray &text, PixelRecords &out, const SheetOptions
     buffer.setData(text);
     buffer.open(QIODevice::ReadOnly);
     return readSheet(buffer, out, {}, options);
-}
-
-// The picture row by row as RRGGBB codes, whatever order the records come in.
-QString pixels(const PixelRecords &records, int width, int height)
-{
-    QStringList codes(qsizetype(width) * height);
-    for (const PixelRecord &r : records)
-        codes[qsizetype(r.y) * width + r.x] = QString::asprintf("%02X%02X%02X", r.r, r.g, r.b);
-    return codes.join(u' ');
 }
 
 } // namespace
@@ -79,7 +72,7 @@ void TestGridReader::grid()
     options.onesWhite = onesWhite;
     const SheetInfo info = readText(text, out, options);
     QCOMPARE(info.status, SheetStatus::Loaded);
-    QCOMPARE(pixels(out, info.width, info.height), picture);
+    QCOMPARE(pixelCodes(out, info.width, info.height), picture);
     QCOMPARE(sheetNotice(info, {}), notice);
 }
 

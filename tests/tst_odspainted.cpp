@@ -251,7 +251,7 @@ void TestOdsPainted::calcPainted_data()
     }
     QTest::newRow("typed codes coloured by conditional formatting")
         << QStringList { "codes", palette.join(u','), "0,1,2,3,4", "5,6,7,8,9", "9,9,3,3,0" }
-        << QStringList { "painted.ods" } << expected;
+        << QStringList { "painted.ods", "painted.xlsx" } << expected;
 }
 
 void TestOdsPainted::calcPainted()

@@ -300,6 +300,8 @@ constexpr std::array Sources{
         "its grid of %1 × %2 cells differs from the grid of %3, %4 × %5 cells; the three sheets must hold grids of one size")},
     std::pair{Text::GridLookedForInBook, QT_TRANSLATE_NOOP("MainWindow",
         "%1 (looked for a pixel list with x and y, a picture-shaped sheet, a grid of values and painted cells)")},
+    std::pair{Text::CellFill, QT_TRANSLATE_NOOP("MainWindow", "fill %1")},
+    std::pair{Text::CellValue, QT_TRANSLATE_NOOP("MainWindow", "value %1")},
 };
 
 constexpr bool inOrder()
@@ -307,7 +309,7 @@ constexpr bool inOrder()
     for (std::size_t i = 0; i < Sources.size(); ++i)
         if (std::size_t(Sources[i].first) != i)
             return false;
-    return Sources.back().first == Text::GridLookedForInBook;
+    return Sources.back().first == Text::CellValue;
 }
 static_assert(inOrder(), "the table lists every text once, in the order of the enumeration");
 

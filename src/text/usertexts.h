@@ -220,6 +220,9 @@ enum class Text {
     ChannelSheetRefused, // %1: the sheet, %2: why
     ChannelSizesDiffer,  // %1 x %2: this sheet's grid, %3: the red sheet, %4 x %5: its grid
     GridLookedForInBook, // %1: why; as GridLookedFor, for a workbook, where painted cells count too
+    // The pixel viewer: what the cell of a grid holds.
+    CellFill,            // %1: #RRGGBB
+    CellValue,           // %1: the value or code
 };
 
 // The text in the user's language. The texts are translated in the context "MainWindow",

@@ -1153,6 +1153,14 @@
         <source>%1 (looked for a pixel list with x and y, a picture-shaped sheet, a grid of values and painted cells)</source>
         <translation>%1 (gesucht wurden eine Pixelliste mit x und y, eine Tabelle in Bildform, ein Raster aus Werten und bemalte Zellen)</translation>
     </message>
+    <message>
+        <source>fill %1</source>
+        <translation>Füllung %1</translation>
+    </message>
+    <message>
+        <source>value %1</source>
+        <translation>Wert %1</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

@@ -1153,6 +1153,14 @@
         <source>%1 (looked for a pixel list with x and y, a picture-shaped sheet, a grid of values and painted cells)</source>
         <translation>%1 (se buscó una lista de píxeles con x e y, una hoja con forma de imagen, una cuadrícula de valores y celdas pintadas)</translation>
     </message>
+    <message>
+        <source>fill %1</source>
+        <translation>relleno %1</translation>
+    </message>
+    <message>
+        <source>value %1</source>
+        <translation>valor %1</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

@@ -1153,6 +1153,14 @@
         <source>%1 (looked for a pixel list with x and y, a picture-shaped sheet, a grid of values and painted cells)</source>
         <translation>%1 (recherché : une liste de pixels avec x et y, une feuille en forme d’image, une grille de valeurs et des cellules colorées)</translation>
     </message>
+    <message>
+        <source>fill %1</source>
+        <translation>remplissage %1</translation>
+    </message>
+    <message>
+        <source>value %1</source>
+        <translation>valeur %1</translation>
+    </message>
 </context>
 <context>
     <name>PixelViewer</name>

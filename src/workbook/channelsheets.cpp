@@ -69,38 +69,44 @@ std::optional<SheetInfo> readChannelSheets(const std::array<QString, 3> &names, 
 {
     SheetOptions options;
     options.channelValues = true;
-    SheetInfo first;
-    PixelRecords channel;
+    std::array<SheetInfo, 3> infos;
+    std::array<PixelRecords, 3> records;
+    bool anyGrid = false;
     for (size_t c = 0; c < 3; ++c) {
-        PixelRecords &records = c == 0 ? out : channel;
-        SheetInfo info = read(names[c], records, options);
-        if (c == 0 && info.status == SheetStatus::Loaded && info.grid == GridReading::None)
+        infos[c] = read(names[c], records[c], options);
+        if (c == 0 && infos[c].status == SheetStatus::Loaded && infos[c].grid == GridReading::None)
             return std::nullopt; // a pixel list of its own
-        if (info.status == SheetStatus::OutOfMemory)
-            return info;
-        if (info.status != SheetStatus::Loaded || info.grid != GridReading::Grey) {
+        if (infos[c].status == SheetStatus::OutOfMemory) {
             out.clear();
-            return refusedSheet(names[c], info.detail);
+            return infos[c];
         }
-        if (c == 0) {
-            first = info;
-            continue;
-        }
-        if (info.width != first.width || info.height != first.height || records.size() != out.size()) {
-            out.clear();
-            return refusedSheet(names[c], userText(Text::ChannelSizesDiffer)
-                                              .arg(info.width).arg(info.height)
-                                              .arg(u'\'' + names[0] + u'\'').arg(first.width).arg(first.height));
-        }
-        // Every grid gives its cells in the same order, column by column.
-        for (size_t i = 0; i < out.size(); ++i)
-            (c == 1 ? out[i].g : out[i].b) = records[i].r;
+        anyGrid = anyGrid || (infos[c].status == SheetStatus::Loaded && infos[c].grid == GridReading::Grey);
     }
-    first.grid = GridReading::Channels;
-    first.worksheetName = names[0];
-    first.sheetName.clear();
-    first.channelSheets = QStringList { names[0], names[1], names[2] };
-    return first;
+    // Three sheets of notes that happen to be named so are no picture of this kind.
+    if (!anyGrid)
+        return std::nullopt;
+    out.clear();
+    const SheetInfo &first = infos[0];
+    for (size_t c = 0; c < 3; ++c) {
+        if (infos[c].status != SheetStatus::Loaded || infos[c].grid != GridReading::Grey)
+            return refusedSheet(names[c], infos[c].detail);
+        if (infos[c].width != first.width || infos[c].height != first.height || records[c].size() != records[0].size())
+            return refusedSheet(names[c], userText(Text::ChannelSizesDiffer)
+                                              .arg(infos[c].width).arg(infos[c].height)
+                                              .arg(u'\'' + names[0] + u'\'').arg(first.width).arg(first.height));
+    }
+    // Every grid gives its cells in the same order, column by column.
+    out = std::move(records[0]);
+    for (size_t i = 0; i < out.size(); ++i) {
+        out[i].g = records[1][i].r;
+        out[i].b = records[2][i].r;
+    }
+    SheetInfo info = first;
+    info.grid = GridReading::Channels;
+    info.worksheetName = names[0];
+    info.sheetName.clear();
+    info.channelSheets = QStringList { names[0], names[1], names[2] };
+    return info;
 }
 
 QStringList odsTableNames(WorkbookArchive &archive)

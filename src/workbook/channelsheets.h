@@ -28,8 +28,8 @@ std::optional<std::array<QString, 3>> channelSheets(const QStringList &names);
 using SheetByName = std::function<SheetInfo(const QString &name, PixelRecords &records, const SheetOptions &options)>;
 
 // The picture of the three sheets, or nothing when the red one is a pixel list of its own
-// (then it is read as any sheet). A sheet that is no grid, or grids of unequal sizes, are
-// refused with the sheet and the cell named.
+// or none of them is a grid (then the workbook is read as any other). Once one is a grid,
+// a sheet that is none, or grids of unequal sizes, are refused with the sheet and the cell named.
 std::optional<SheetInfo> readChannelSheets(const std::array<QString, 3> &names, const SheetByName &read, PixelRecords &out);
 
 // The names of an .ods workbook's tables, in their order.

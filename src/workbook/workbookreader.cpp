@@ -186,19 +186,27 @@ SheetInfo readXlsxBook(WorkbookArchive &archive, const WorkbookSheets &book, Pix
     QStringList names;
     for (const int i : order)
         names << book.sheets[size_t(i)].name;
-    if (const auto channels = channelSheets(names)) {
+    // Sheets named for the channels, tried once one of them reads as a grid or none of
+    // the sheets holds a pixel list.
+    const auto channels = [&](const QStringList &tried) -> std::optional<SheetInfo> {
+        const auto three = channelSheets(names);
+        if (!three || std::none_of(tried.begin(), tried.end(), [](const QString &n) { return channelOfName(n) >= 0; }))
+            return std::nullopt;
         const SheetByName read = [&](const QString &name, PixelRecords &records, const SheetOptions &channel) {
             const int i = order[size_t(names.indexOf(name))];
             return readOneSheet(archive, [&] { return openXlsxSheet(archive, book, i); }, records, progress, channel).info;
         };
-        if (std::optional<SheetInfo> info = readChannelSheets(*channels, read, out))
-            return *info;
-    }
+        return readChannelSheets(*three, read, out);
+    };
     QStringList looked;
     SheetRead read;
     for (const int i : order) {
         read = readOneSheet(archive, [&] { return openXlsxSheet(archive, book, i); }, out, progress, options);
         if (hasPosition(read)) {
+            if (!read.failed && read.info.grid != GridReading::None) {
+                if (std::optional<SheetInfo> info = channels({ book.sheets[size_t(i)].name }))
+                    return *info;
+            }
             // Codes typed into a template that its rules colour are a painted picture, not
             // a grid of grey values: the painted reading wins where it covers the grid.
             SheetInfo painted;
@@ -217,6 +225,8 @@ SheetInfo readXlsxBook(WorkbookArchive &archive, const WorkbookSheets &book, Pix
         looked << book.sheets[size_t(i)].name;
     }
     out.clear();
+    if (std::optional<SheetInfo> info = channels(looked))
+        return *info;
     if (readPaintedSheet(archive, book, order, out, read.info))
         return read.info;
     return looked.size() == 1 ? read.info : refused(userText(Text::NoSheetWithXAndY).arg(quotedNames(looked)));
