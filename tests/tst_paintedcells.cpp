@@ -5,6 +5,7 @@
 #include "workbook/paintedcells.h"
 #include "workbook/workbookreader.h"
 #include "workbook/xlsxstyles.h"
+#include "workbook/xlsxsheet.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -146,6 +147,17 @@ void TestPaintedCells::paintedSheet_data()
                       "patches[b'r=\"4\"'] = b'r=\"1048576\"'\n")
         << true << QStringLiteral("B2") << 2 << QStringList { QStringLiteral("0000ff 0000ff"), QStringLiteral("0000ff 0000ff") }
         << QString();
+    // Letters typed into a template: the rules compare texts, as the spreadsheet does,
+    // without regard to case; a text that joins others by a formula is no constant.
+    QTest::newRow("typed letters coloured by text rules")
+        << QByteArray("ws['A1'], ws['B1'], ws['A2'], ws['B2'], ws['C2'] = 'A', 'b', 'B', 'a', 'Say \"hi\"'\n"
+                      "ws['C1'] = 'C'\n"
+                      "rule('A1:C2', 'equal', ['\"A\"'], 'FFFF0000')\nrule('A1:C2', 'equal', ['\"B\"'], 'FF0000FF')\n"
+                      "rule('A1:C2', 'equal', ['\"Say \"\"hi\"\"\"'], 'FF00FF00')\n"
+                      "rule('A1:C2', 'notEqual', ['\"A\"&\"B\"'], 'FF000000')\n")
+        << true << QStringLiteral("A1") << 3
+        << QStringList { QStringLiteral("ff0000 0000ff ffffff"), QStringLiteral("0000ff ff0000 00ff00") }
+        << QStringLiteral("A1:C2");
     QTest::newRow("a rule over the whole sheet")
         << QByteArray("for c in ['B2', 'C2', 'B3', 'C3']:\n    ws[c] = 7\n"
                       "rule('A1:B2', 'equal', ['7'], 'FF00FF00')\npatches[b'sqref=\"A1:B2\"'] = b'sqref=\"A1:XFD1048576\"'\n")
@@ -215,6 +227,16 @@ void TestPaintedCells::handWritten_data()
         << QByteArray("<dimension ref=\"A1:B2\"/><sheetData><row r=\"1\"><c r=\"A1\" s=\"4\"/><c r=\"B1\" s=\"4\"/></row>"
                       "<row r=\"2\" s=\"1\" customFormat=\"1\"><c r=\"A2\" s=\"0\"/></row></sheetData>")
         << QStringList { "123456 123456", "ffffff ff0000" };
+    // The workbook's shared texts are "a" and "Z".
+    QTest::newRow("texts shared, typed in runs and computed compare with a rule's text")
+        << QByteArray("<sheetData><row r=\"1\"><c r=\"A1\" s=\"1\" t=\"s\"><v>0</v></c>"
+                      "<c r=\"B1\" s=\"1\" t=\"s\"><v>9</v></c><c r=\"C1\" s=\"1\" t=\"s\"><v>1</v></c></row>"
+                      "<row r=\"2\"><c r=\"A2\" s=\"1\" t=\"inlineStr\"><is><r><t>A</t></r><rPh><t>x</t></rPh></is></c>"
+                      "<c r=\"B2\" s=\"1\" t=\"inlineStr\"><is><r><t>A</t></r><r><t>x</t></r></is></c>"
+                      "<c r=\"C2\" s=\"1\" t=\"str\"><f>\"A\"</f><v>a</v></c></row></sheetData>"
+                      "<conditionalFormatting sqref=\"A1:C2\"><cfRule type=\"cellIs\" dxfId=\"0\" priority=\"1\" "
+                      "operator=\"equal\"><formula>\"A\"</formula></cfRule></conditionalFormatting>")
+        << QStringList { "00ff00 ff0000 ff0000", "00ff00 ff0000 00ff00" };
     QTest::newRow("a sheet cut short") << QByteArray("<sheetData><row r=\"1\"><c r=\"A1\" s=\"1\"/><c r=\"B1\" s=\"1\"/>")
                                        << QStringList {};
 }
@@ -241,8 +263,9 @@ void TestPaintedCells::handWritten()
     QVERIFY(worksheet.open(QIODevice::ReadOnly));
     PixelRecords records;
     SheetInfo info;
-    QCOMPARE(readPaintedCells(worksheet, read, records, info), !rows.isEmpty());
-    QCOMPARE(records.size(), size_t(rows.size()) * 2);
+    const SharedTexts shared { "aZ", { 0, 1, 2 } };
+    QCOMPARE(readPaintedCells(worksheet, read, records, info, &shared), !rows.isEmpty());
+    QCOMPARE(records.size(), size_t(rows.size()) * size_t(rows.value(0).count(u' ') + 1));
     QCOMPARE(drawnRows(records, rows.size()), rows);
 }
 

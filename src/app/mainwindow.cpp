@@ -270,7 +270,7 @@ void MainWindow::sheetLoaded(const tess::Result &result)
     places.remember(FilePlaces::Sheet, document->sheetFile());
     showDocumentState();
     showRecords(false);
-    sheetIsInFile(document->sheetFile(), document->sheet().lines, document->sheet().shape, document->sheet().worksheetName);
+    sheetIsInFile(document->sheetFile(), document->sheet());
     showNotice(tess::sheetNotice(document->sheet()));
     if (draw)
         convertSheet();

@@ -21,6 +21,9 @@ namespace {
 constexpr size_t ColumnStyleLimit = 16384;
 // A cell's number is a few dozen characters; a longer text is none.
 constexpr qsizetype ValueLimit = 1024;
+// A rule's text constant is at most some thousand characters, so a typed text kept to
+// this many bytes (at most three a character) still compares as the whole would.
+constexpr qsizetype TextLimit = 4096;
 
 qint64 keyOf(int column, int row)
 {
@@ -47,13 +50,17 @@ struct LineStyle
 class SheetFills : public sax::Handler
 {
 public:
-    explicit SheetFills(const XlsxStyles &styles) : m_styles(styles), m_rulesReader(styles, rules) {}
+    SheetFills(const XlsxStyles &styles, const SharedTexts *shared) : m_styles(styles), m_rulesReader(styles, rules)
+    {
+        texts.shared = shared;
+    }
 
     std::vector<SheetCell> cells;
     std::vector<LineStyle> rows;    // rows with a painted style of their own
     std::vector<LineStyle> columns; // painted column styles
     std::optional<CellBox> dimension;
     CellNumbers values;             // the cells holding a number, painted or not
+    CellTexts texts;                // and those holding a text, for rules comparing texts
     qint64 numbers = 0;
     SheetRules rules;
     bool dithered = false;
@@ -64,9 +71,7 @@ protected:
         if (m_rulesReader.reading()) {
             m_rulesReader.start(local, a);
         } else if (m_cellDepth > 0) {
-            // Only the cell's own <v> holds its value.
-            m_inValue = ++m_cellDepth == 2 && local == "v";
-            m_hasValue = m_hasValue || m_inValue;
+            startInCell(local);
         } else if (local == "c") {
             startCell(a);
         } else if (local == "row") {
@@ -86,6 +91,8 @@ protected:
             m_rulesReader.end();
         } else if (m_cellDepth > 0) {
             m_inValue = false;
+            if (m_cellDepth == m_phoneticDepth)
+                m_phoneticDepth = 0;
             if (--m_cellDepth == 0)
                 endCell();
         }
@@ -93,7 +100,7 @@ protected:
 
     void text(QByteArrayView piece) override
     {
-        if (m_inValue && m_value.size() <= ValueLimit)
+        if (m_inValue && m_value.size() <= (m_type == Type::Number ? ValueLimit : TextLimit))
             m_value.append(piece);
         else if (m_rulesReader.reading())
             m_rulesReader.text(piece);
@@ -115,6 +122,23 @@ private:
         return fill && fill->painted && !fill->faint ? fill : nullptr;
     }
 
+    // Only the cell's own <v> holds its value, or for a text typed in place, the <t> runs of
+    // its <is> (not the reading aids of <rPh>).
+    void startInCell(sax::Name local)
+    {
+        ++m_cellDepth;
+        if (m_type == Type::Inline) {
+            if (m_cellDepth == 2)
+                m_inInline = local == "is";
+            else if (m_inInline && m_phoneticDepth == 0 && local == "rPh")
+                m_phoneticDepth = m_cellDepth;
+            m_inValue = m_inInline && m_phoneticDepth == 0 && local == "t";
+        } else {
+            m_inValue = m_cellDepth == 2 && local == "v";
+        }
+        m_hasValue = m_hasValue || m_inValue;
+    }
+
     void startCell(const sax::Attributes &a)
     {
         m_cellDepth = 1;
@@ -125,7 +149,13 @@ private:
         if (a.find("r", reference) && !cellAt(reference, m_cell.column, m_cell.row))
             m_cell = { -1, -1, nullptr };
         a.find("t", type);
-        m_numberType = type.empty() || type == "n";
+        m_type = type.empty() || type == "n" ? Type::Number
+            : type == "s"                    ? Type::Shared
+            : type == "inlineStr"            ? Type::Inline
+            : type == "str"                  ? Type::Formula
+                                             : Type::Other;
+        m_inInline = false;
+        m_phoneticDepth = 0;
         if (const ShownFill *fill = styleNamed(a, "s"); fill && fill->painted)
             m_cell.fill = fill;
     }
@@ -134,15 +164,25 @@ private:
     {
         if (m_cell.column < 0)
             return;
+        const qint64 key = keyOf(m_cell.column, m_cell.row);
+        const bool read = m_hasValue && m_value.size() <= ValueLimit;
         bool number = false;
-        const double value = m_hasValue && m_value.size() <= ValueLimit ? QByteArrayView(m_value).toDouble(&number) : 0;
-        if (number && m_numberType) {
-            ++numbers;
-            values.emplace_back(keyOf(m_cell.column, m_cell.row), value);
+        if (m_type == Type::Number) {
+            const double value = read ? QByteArrayView(m_value).toDouble(&number) : 0;
+            if (number) {
+                ++numbers;
+                values.emplace_back(key, value);
+            }
+        } else if (m_type == Type::Shared) {
+            const qint64 index = read ? QByteArrayView(m_value).toLongLong(&number) : -1;
+            if (number && index >= 0)
+                texts.addShared(key, index);
+        } else if (m_hasValue && (m_type == Type::Inline || m_type == Type::Formula)) {
+            texts.addOwn(key, m_value);
         }
         dithered = dithered || (m_cell.fill && m_cell.fill->dithered && !m_cell.fill->faint);
         cells.push_back(m_cell);
-        if (qint64(cells.size() + values.size() + rows.size()) > PaintedCellLimit)
+        if (qint64(cells.size() + values.size() + texts.size() + rows.size()) > PaintedCellLimit)
             stop();
     }
 
@@ -153,7 +193,7 @@ private:
         const ShownFill *fill = lineStyle(a, "s");
         if (row >= 0 && row < 1048576 && fill && (custom == "1" || custom == "true")) {
             rows.push_back({ row, row, *fill });
-            if (qint64(cells.size() + values.size() + rows.size()) > PaintedCellLimit)
+            if (qint64(cells.size() + values.size() + texts.size() + rows.size()) > PaintedCellLimit)
                 stop();
         }
     }
@@ -184,21 +224,26 @@ private:
     RulesReader m_rulesReader;
     int m_cellDepth = 0; // 1 on a <c>, deeper inside it
     SheetCell m_cell {};
-    bool m_numberType = false;
+    // How the cell holds its value: a number, an index into the shared texts, a text
+    // typed in place, a formula's text, or something else (a truth value, an error).
+    enum class Type { Number, Shared, Inline, Formula, Other } m_type = Type::Other;
+    bool m_inInline = false;  // inside the cell's <is>
+    int m_phoneticDepth = 0;  // the depth of an <rPh> inside it, 0 outside one
     bool m_inValue = false;
     bool m_hasValue = false;
     QByteArray m_value;
 };
 
-// A cell's number once: the last of a cell given twice.
-void keepLastValues(CellNumbers &values)
+// A cell's number (or text) once: the last of a cell given twice.
+template <class Values>
+void keepLastValues(Values &values)
 {
     const auto byKey = [](const auto &a, const auto &b) { return a.first < b.first; };
     if (std::adjacent_find(values.begin(), values.end(), [](const auto &a, const auto &b) { return a.first >= b.first; })
         == values.end())
         return; // in order, as spreadsheet programs write them
     std::stable_sort(values.begin(), values.end(), byKey);
-    CellNumbers kept;
+    Values kept;
     for (size_t i = 0; i < values.size(); ++i) {
         if (i + 1 == values.size() || values[i + 1].first != values[i].first)
             kept.push_back(values[i]);
@@ -342,16 +387,19 @@ private:
 
 } // namespace
 
-bool readPaintedCells(QIODevice &worksheet, const XlsxStyles &styles, PixelRecords &out, SheetInfo &info)
+bool readPaintedCells(QIODevice &worksheet, const XlsxStyles &styles, PixelRecords &out, SheetInfo &info,
+                      const SharedTexts *texts)
 {
     out.clear();
-    SheetFills sheet(styles);
+    SheetFills sheet(styles, texts);
     if (!sheet.parse(worksheet))
         return false;
     keepLastValues(sheet.values);
+    keepLastValues(sheet.texts.cells);
     // A rule's colour is shown over the cell's own fill.
     std::vector<std::pair<qint64, QRgb>> ruled;
-    applyRules(sheet.rules, styles, sheet.values, [&](qint64 key, QRgb colour) { ruled.emplace_back(key, colour); });
+    applyRules(sheet.rules, styles, sheet.values, [&](qint64 key, QRgb colour) { ruled.emplace_back(key, colour); },
+               sheet.texts);
     PaintedGrid grid(sheet, ruled);
     if (grid.empty())
         return false;

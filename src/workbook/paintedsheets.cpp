@@ -37,7 +37,7 @@ bool readPaintedSheet(WorkbookArchive &archive, const WorkbookSheets &book, cons
         // Inflated on a thread of its own while the parser reads, as the sheet's rows are.
         std::unique_ptr<ReadAheadDevice> inflated = entry ? std::make_unique<ReadAheadDevice>(std::move(entry)) : nullptr;
         SheetInfo painted;
-        if (inflated && readPaintedCells(*inflated, styles, out, painted)) {
+        if (inflated && readPaintedCells(*inflated, styles, out, painted, &book.texts)) {
             painted.worksheetName = book.sheets[size_t(i)].name;
             if (book.sheets.size() > 1)
                 painted.sheetName = painted.worksheetName;

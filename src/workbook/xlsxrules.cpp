@@ -5,7 +5,7 @@
 #include "xlsxstyles.h"
 
 #include <algorithm>
-#include <cmath>
+#include <type_traits>
 
 namespace tess {
 
@@ -87,48 +87,14 @@ bool holds(const CellRule &rule, double v)
     return rule.test && rule.test->meets(v);
 }
 
-// The value a colour scale's stop stands at among the sorted values of its range.
-double stopValue(const ColourStop &stop, const std::vector<double> &sorted)
+// A spreadsheet compares texts without regard to case.
+bool holds(const CellRule &rule, QByteArrayView text)
 {
-    const double low = sorted.front(), high = sorted.back();
-    if (stop.type == u"min")
-        return low;
-    if (stop.type == u"max")
-        return high;
-    if (stop.type == u"percent")
-        return low + (high - low) * stop.value / 100;
-    if (stop.type == u"percentile") {
-        const double rank = std::clamp(stop.value / 100, 0.0, 1.0) * double(sorted.size() - 1);
-        const size_t below = size_t(rank);
-        const size_t above = std::min(below + 1, sorted.size() - 1);
-        return sorted[below] + (sorted[above] - sorted[below]) * (rank - double(below));
-    }
-    return stop.value; // num, and formulas read as their number
+    if (!rule.text)
+        return false;
+    const bool equal = QAnyStringView::compare(QUtf8StringView(text), *rule.text, Qt::CaseInsensitive) == 0;
+    return rule.compare == u"equal" ? equal : !equal;
 }
-
-QRgb between(QRgb from, QRgb to, double t)
-{
-    const auto mix = [t](int a, int b) { return int(std::lround(a + (b - a) * t)); };
-    return qRgb(mix(qRed(from), qRed(to)), mix(qGreen(from), qGreen(to)), mix(qBlue(from), qBlue(to)));
-}
-
-// A scale ready to colour: its stops' values and colours, low to high.
-struct Scale
-{
-    std::vector<double> at;
-    std::vector<QRgb> colours;
-
-    QRgb colour(double v) const
-    {
-        if (v <= at.front())
-            return colours.front();
-        for (size_t i = 1; i < at.size(); ++i) {
-            if (v <= at[i])
-                return at[i] > at[i - 1] ? between(colours[i - 1], colours[i], (v - at[i - 1]) / (at[i] - at[i - 1])) : colours[i];
-        }
-        return colours.back();
-    }
-};
 
 bool inRange(const std::vector<CellBox> &boxes, qint64 key)
 {
@@ -136,22 +102,14 @@ bool inRange(const std::vector<CellBox> &boxes, qint64 key)
     return std::any_of(boxes.begin(), boxes.end(), [&](const CellBox &b) { return b.contains(column, row); });
 }
 
-Scale scaleOf(const CellRule &rule, const std::vector<CellBox> &boxes, const CellNumbers &numbers)
+ColourScale scaleOf(const CellRule &rule, const std::vector<CellBox> &boxes, const CellNumbers &numbers)
 {
-    std::vector<double> values;
+    std::vector<CountedValue> values;
     for (const auto &[key, value] : numbers) {
         if (inRange(boxes, key))
-            values.push_back(value);
+            values.push_back({ value, 1 });
     }
-    Scale scale;
-    if (values.empty())
-        return scale;
-    std::sort(values.begin(), values.end());
-    for (const ColourStop &stop : rule.stops) {
-        scale.at.push_back(stopValue(stop, values));
-        scale.colours.push_back(stop.colour);
-    }
-    return scale;
+    return ColourScale(rule.stops, std::move(values));
 }
 
 } // namespace
@@ -233,8 +191,11 @@ void RulesReader::end()
     case 3:
         if (m_inFormula) {
             bool number = false;
-            m_rule.operands.push_back(m_formula.size() <= FormulaLimit ? m_formula.trimmed().toDouble(&number) : 0);
-            m_known = m_known && number;
+            const QByteArray formula = m_formula.size() <= FormulaLimit ? m_formula.trimmed() : QByteArray();
+            m_rule.operands.push_back(formula.toDouble(&number));
+            if (!number && m_rule.operands.size() == 1)
+                m_rule.text = quotedText(QString::fromUtf8(formula));
+            m_known = m_known && (number || m_rule.text);
         }
         // A scale whose stops do not all have their colour is none.
         if (m_inScale && m_colours != m_rule.stops.size())
@@ -253,7 +214,9 @@ void RulesReader::endRule()
     bool known = m_known;
     if (m_rule.kind == CellRule::Kind::Compare) {
         known = known && m_rule.operands.size() == wanted;
-        if (known)
+        if (known && m_rule.text) // a text is only ever equal to a typed code or not
+            known = m_rule.compare == u"equal" || m_rule.compare == u"notEqual";
+        else if (known)
             m_rule.test = testOf(m_rule);
     } else {
         known = known && m_rule.stops.size() >= 2;
@@ -263,31 +226,48 @@ void RulesReader::endRule()
     else
         m_unread = true;
 }
+void CellTexts::addOwn(qint64 key, QByteArrayView text)
+{
+    cells.emplace_back(key, -1 - own.size());
+    own.pool.append(text);
+    own.starts.push_back(own.pool.size());
+}
+
+QByteArrayView CellTexts::text(size_t i) const
+{
+    const qint64 at = cells[i].second;
+    if (at < 0)
+        return own.at(-1 - at);
+    return shared && at < shared->size() ? shared->at(at) : QByteArrayView();
+}
+
 void applyRules(const SheetRules &rules, const XlsxStyles &styles, const CellNumbers &numbers,
-                const std::function<void(qint64, QRgb)> &paint)
+                const std::function<void(qint64, QRgb)> &paint, const CellTexts &texts)
 {
     if (rules.rules.empty()
-        || qint64(numbers.size()) * (rules.boxes + qint64(rules.rules.size())) > RuleWorkLimit)
+        || qint64(numbers.size() + texts.size()) * (rules.boxes + qint64(rules.rules.size())) > RuleWorkLimit)
         return;
     std::vector<const CellRule *> order;
     for (const CellRule &rule : rules.rules)
         order.push_back(&rule);
     // The lower the priority number, the sooner a rule is tried.
     std::stable_sort(order.begin(), order.end(), [](const CellRule *a, const CellRule *b) { return a->priority < b->priority; });
-    std::vector<Scale> scales(order.size());
-    for (size_t i = 0; i < order.size(); ++i) {
-        if (order[i]->kind == CellRule::Kind::Scale)
-            scales[i] = scaleOf(*order[i], rules.ranges[size_t(order[i]->range)], numbers);
-    }
-    for (const auto &[key, value] : numbers) {
+    std::vector<ColourScale> scales;
+    for (const CellRule *rule : order)
+        scales.push_back(rule->kind == CellRule::Kind::Scale ? scaleOf(*rule, rules.ranges[size_t(rule->range)], numbers)
+                                                             : ColourScale({}, {}));
+    // The first rule that applies to a cell colours it; a scale colours numbers only.
+    const auto colour = [&](qint64 key, const auto &value) {
         for (size_t i = 0; i < order.size(); ++i) {
             const CellRule &rule = *order[i];
             if (!inRange(rules.ranges[size_t(rule.range)], key))
                 continue;
             if (rule.kind == CellRule::Kind::Scale) {
-                if (!scales[i].at.empty()) {
-                    paint(key, scales[i].colour(value));
-                    break;
+                if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>) {
+                    if (!scales[i].empty()) {
+                        paint(key, scales[i].colour(value));
+                        return;
+                    }
                 }
                 continue;
             }
@@ -297,12 +277,16 @@ void applyRules(const SheetRules &rules, const XlsxStyles &styles, const CellNum
             // unless it says to stop.
             if (rule.style >= 0 && size_t(rule.style) < styles.rules.size() && styles.rules[size_t(rule.style)].painted) {
                 paint(key, styles.rules[size_t(rule.style)].colour);
-                break;
+                return;
             }
             if (rule.stopIfTrue)
-                break;
+                return;
         }
-    }
+    };
+    for (const auto &[key, value] : numbers)
+        colour(key, value);
+    for (size_t i = 0; i < texts.size(); ++i)
+        colour(texts.cells[i].first, texts.text(i));
 }
 
 } // namespace tess

@@ -4,8 +4,10 @@
 // The conditional formats of an .xlsx worksheet, as far as they colour cells: rules that
 // compare a cell's value with constants, and colour scales.
 
+#include "colourscale.h"
 #include "numbertest.h"
 #include "saxnames.h"
+#include "xlsxsheet.h"
 
 #include <QByteArray>
 #include <QRgb>
@@ -32,13 +34,6 @@ struct CellBox
 // "B12" as column 1, row 11; false when it is no cell's name.
 bool cellAt(std::string_view reference, int &column, int &row);
 
-struct ColourStop
-{
-    QString type; // min, max, num, percent, percentile
-    double value = 0;
-    QRgb colour = 0xFFFFFF;
-};
-
 struct CellRule
 {
     enum class Kind { Compare, Scale };
@@ -49,6 +44,7 @@ struct CellRule
     QString compare; // the operator
     std::vector<double> operands;
     std::optional<NumberTest> test; // cellIs: the operator's test; none: one that never holds
+    std::optional<QString> text;    // cellIs equal or notEqual with a quoted text: that text
     int style = -1; // the rule's dxf; -1 or out of range: it paints nothing
     std::vector<ColourStop> stops;
 };
@@ -97,9 +93,25 @@ private:
 // Cells by row * 16384 + column, with the numbers they hold; one entry a cell.
 using CellNumbers = std::vector<std::pair<qint64, double>>;
 
-// Colours the cells holding numbers as the rules say: paint is called with the cell's key
-// and the colour shown by the rule that applies to it.
+// Cells holding texts (typed codes), each with where its text is: the workbook's shared
+// texts or the sheet's own, so that no cell needs a string of its own.
+struct CellTexts
+{
+    // Cell key, and the text: an index into shared, or -1 - an index into own.
+    std::vector<std::pair<qint64, qint64>> cells;
+    SharedTexts own { {}, { 0 } };
+    const SharedTexts *shared = nullptr;
+
+    void addShared(qint64 key, qint64 index) { cells.emplace_back(key, index); }
+    void addOwn(qint64 key, QByteArrayView text);
+    // The text of cells[i]; empty when it refers to no shared text.
+    QByteArrayView text(size_t i) const;
+    size_t size() const { return cells.size(); }
+};
+
+// Colours the cells holding numbers or texts as the rules say: paint is called with the
+// cell's key and the colour shown by the rule that applies to it.
 void applyRules(const SheetRules &rules, const XlsxStyles &styles, const CellNumbers &numbers,
-                const std::function<void(qint64, QRgb)> &paint);
+                const std::function<void(qint64, QRgb)> &paint, const CellTexts &texts = {});
 
 } // namespace tess
