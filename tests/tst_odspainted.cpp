@@ -252,6 +252,9 @@ void TestOdsPainted::calcPainted_data()
     QTest::newRow("typed codes coloured by conditional formatting")
         << QStringList { "codes", palette.join(u','), "0,1,2,3,4", "5,6,7,8,9", "9,9,3,3,0" }
         << QStringList { "painted.ods", "painted.xlsx" } << expected;
+    QTest::newRow("typed letters coloured by conditional formatting")
+        << QStringList { "letters", palette.join(u','), "0,1,2,3,4", "5,6,7,8,9", "9,9,3,3,0" }
+        << QStringList { "painted.ods", "painted.xlsx" } << expected;
 }
 
 void TestOdsPainted::calcPainted()
