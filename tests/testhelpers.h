@@ -11,6 +11,7 @@
 #include <QIODevice>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <QtEndian>
 
 #include <algorithm>
@@ -33,6 +34,16 @@ inline tess::SheetInfo loadSheetInfo(const QString &path, tess::PixelRecords &ou
     tess::SheetInfo info;
     tess::loadSheetFile(path, out, info, progress);
     return info;
+}
+
+// The picture of the records row by row as RRGGBB codes separated by spaces, whatever
+// order the records come in.
+inline QString pixelCodes(const tess::PixelRecords &records, int width, int height)
+{
+    QStringList codes(qsizetype(width) * height);
+    for (const tess::PixelRecord &r : records)
+        codes[qsizetype(r.y) * width + r.x] = QString::asprintf("%02X%02X%02X", r.r, r.g, r.b);
+    return codes.join(u' ');
 }
 
 inline bool writeFile(const QString &path, const QByteArray &bytes)

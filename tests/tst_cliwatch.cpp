@@ -106,6 +106,43 @@ private slots:
                  QStringList({"lesson.csv", "lesson.png"}));
     }
 
+    // A workbook holding its picture in three sheets named for the channels is followed as a
+    // pixel sheet is, and the notice names how it was read.
+    void toImageFollowsAWorkbookOfChannels()
+    {
+        QTemporaryDir dir;
+        const QString book = dir.filePath(QStringLiteral("channels.xlsx"));
+        const QString image = dir.filePath(QStringLiteral("channels.png"));
+        const auto channels = [&](int red) {
+            const QString made = dir.filePath(QStringLiteral("made.xlsx"));
+            QProcess python;
+            python.start(QStringLiteral("/usr/bin/python3"),
+                         { QStringLiteral("-c"),
+                           QStringLiteral("import sys, openpyxl\nwb = openpyxl.Workbook()\nwb.remove(wb.active)\n"
+                                          "for name, v in (('R', %1), ('G', 0), ('B', 9)):\n"
+                                          "    ws = wb.create_sheet(name)\n    ws.append([v, v])\n    ws.append([v, 1])\n"
+                                          "wb.save(sys.argv[1])\n").arg(red), made });
+            QFile file(made);
+            const QByteArray bytes = python.waitForFinished(30000) && python.exitCode() == 0 && file.open(QIODevice::ReadOnly)
+                                         ? file.readAll() : QByteArray();
+            file.remove();
+            return bytes;
+        };
+        const QByteArray first = channels(10);
+        if (first.isEmpty())
+            QSKIP("python3 with openpyxl is not installed");
+        QVERIFY(writeFile(book, first));
+        Watcher watcher({"to-image", "--watch", book, image});
+        QVERIFY(watcher.process.waitForStarted());
+        QTRY_COMPARE_WITH_TIMEOUT(redAt(image), 10, 10000);
+        save(book, channels(200), true);
+        QTRY_COMPARE_WITH_TIMEOUT(redAt(image), 200, 5000);
+        QVERIFY(watcher.errors().contains("read the grids A1:B2 of the sheets 'R', 'G' and 'B' as a 2 × 2 picture"));
+        watcher.process.terminate();
+        QVERIFY(watcher.process.waitForFinished(5000));
+        QCOMPARE(watcher.process.exitCode(), 0);
+    }
+
     // The other way: a picture edited and saved is converted again, and a picture deleted
     // keeps the sheet and says so.
     void toSheetFollowsPicture()

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "testhelpers.h"
+
 #include "convert/sheetnotice.h"
 #include "csv/sheetreader.h"
 
@@ -15,15 +17,6 @@ SheetInfo readText(const QByteArray &text, PixelRecords &out, const SheetOptions
     buffer.setData(text);
     buffer.open(QIODevice::ReadOnly);
     return readSheet(buffer, out, {}, options);
-}
-
-// The picture row by row as RRGGBB codes, whatever order the records come in.
-QString pixels(const PixelRecords &records, int width, int height)
-{
-    QStringList codes(qsizetype(width) * height);
-    for (const PixelRecord &r : records)
-        codes[qsizetype(r.y) * width + r.x] = QString::asprintf("%02X%02X%02X", r.r, r.g, r.b);
-    return codes.join(u' ');
 }
 
 } // namespace
@@ -79,7 +72,7 @@ void TestGridReader::grid()
     options.onesWhite = onesWhite;
     const SheetInfo info = readText(text, out, options);
     QCOMPARE(info.status, Status::Done);
-    QCOMPARE(pixels(out, info.width, info.height), picture);
+    QCOMPARE(pixelCodes(out, info.width, info.height), picture);
     QCOMPARE(sheetNotice(info, {}), notice);
 }
 
@@ -97,6 +90,8 @@ void TestGridReader::refusal_data()
     QTest::newRow("a row label out of order") << QByteArray(",1,2\n1,5,5\n3,5,5\n") << "cell A3: '3' should be the row label 2";
     QTest::newRow("figures of a budget") << QByteArray("2024,800,1200\n2025,850,1300\n") << "cell A1: '2024' is no whole number from 0 to 255";
     QTest::newRow("fractions") << QByteArray("10,12.5\n") << "cell B1: '12.5' is no whole number from 0 to 255";
+    QTest::newRow("wider than a worksheet") << QByteArray("0,").repeated(16384) + "0\n"
+                                            << "a grid of 16,385 × 1 cells is larger than 16,384 columns or 16,777,216 cells";
     QTest::newRow("a budget table with text labels")
         << QByteArray("Item,Jan,Feb\nRent,800,800\nFood,300.5,280\n")
         << "the header has no columns named x and y; it has Item, Jan, Feb; none of its 3 non-empty lines names x and y";

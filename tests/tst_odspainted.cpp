@@ -151,6 +151,59 @@ void TestOdsPainted::handWritten_data()
                       "<calcext:condition calcext:apply-style-name=\"ce2\" calcext:value=\"formula-is(A1&gt;0)\"/>"
                       "</calcext:conditional-format></calcext:conditional-formats>")
         << QStringList { "82c9b0 82c9b0", "82c9b0 ff0000" } << QStringList { "A1:A2, C5" };
+    const auto numbers = [](std::initializer_list<std::initializer_list<int>> rows) {
+        QByteArray text;
+        for (const auto &row : rows) {
+            text += "<table:table-row>";
+            for (const int v : row)
+                text += "<table:table-cell office:value-type=\"float\" office:value=\"" + QByteArray::number(v) + "\"/>";
+            text += "</table:table-row>";
+        }
+        return text;
+    };
+    const auto scale = [](const QByteArray &range, const QByteArray &entries) {
+        return "<calcext:conditional-formats><calcext:conditional-format calcext:target-range-address=\"" + range
+               + "\"><calcext:color-scale>" + entries + "</calcext:color-scale></calcext:conditional-format></calcext:conditional-formats>";
+    };
+    const auto entry = [](const QByteArray &type, const QByteArray &value, const QByteArray &colour) {
+        return "<calcext:color-scale-entry calcext:value=\"" + value + "\" calcext:type=\"" + type + "\" calcext:color=\""
+               + colour + "\"/>";
+    };
+    // From the lowest value through the median (3.5) to the highest, as in an .xlsx.
+    QTest::newRow("a three-colour scale")
+        << QByteArray() << automatic
+        << numbers({ { 1, 2, 3 }, { 4, 5, 6 } })
+                + scale("Drawing.A1:Drawing.C2", entry("minimum", "0", "#000000") + entry("percentile", "50", "#0000ff")
+                                                     + entry("maximum", "0", "#ff0000"))
+        << QStringList { "000000 000066 0000cc", "3300cc 990066 ff0000" } << QStringList {};
+    QTest::newRow("a two-colour scale between numbers; outside it the ends")
+        << QByteArray() << automatic
+        << numbers({ { 0, 10 }, { 5, 40 } }) + scale("Drawing.A1:Drawing.B2", entry("number", "0", "#000000") + entry("number", "20", "#ffffff"))
+        << QStringList { "000000 808080", "404040 ffffff" } << QStringList {};
+    QTest::newRow("a scale of percents")
+        << QByteArray() << automatic
+        << numbers({ { 0, 100 }, { 50, 25 } }) + scale("Drawing.A1:Drawing.B2", entry("percent", "0", "#ff0000") + entry("percent", "100", "#0000ff"))
+        << QStringList { "ff0000 0000ff", "800080 bf0040" } << QStringList {};
+    const auto letter = [](const QByteArray &text, const QByteArray &repeat = "1") {
+        return "<table:table-cell office:value-type=\"string\" table:number-columns-repeated=\"" + repeat + "\"><text:p>" + text
+               + "</text:p></table:table-cell>";
+    };
+    // Typed letters compared as texts, without regard to case, as Calc does.
+    QTest::newRow("letters coloured by text conditions")
+        << QByteArray() << automatic
+        << "<table:table-row>" + letter("A") + letter("b", "2") + "</table:table-row><table:table-row>" + letter("a") + letter("B")
+               + letter("C") + "</table:table-row>"
+               "<calcext:conditional-formats><calcext:conditional-format calcext:target-range-address=\"Drawing.A1:Drawing.C2\">"
+               "<calcext:condition calcext:apply-style-name=\"ce2\" calcext:value=\"=&quot;A&quot;\"/>"
+               "<calcext:condition calcext:apply-style-name=\"ce1\" calcext:value=\"cell-content()=&quot;B&quot;\"/>"
+               "</calcext:conditional-format></calcext:conditional-formats>"
+        << QStringList { "ff0000 82c9b0 82c9b0", "ff0000 82c9b0 ffffff" } << QStringList {};
+    QTest::newRow("a scale of a kind not read is told")
+        << QByteArray() << automatic
+        << QByteArray("<table:table-row table:number-rows-repeated=\"2\"><table:table-cell table:style-name=\"ce2\" "
+                      "table:number-columns-repeated=\"2\" office:value-type=\"float\" office:value=\"3\"/></table:table-row>")
+                + scale("Drawing.A1:Drawing.B2", entry("formula", "A1*2", "#000000") + entry("maximum", "0", "#ffffff"))
+        << QStringList { "ff0000 ff0000", "ff0000 ff0000" } << QStringList { "A1:B2" };
 }
 
 void TestOdsPainted::handWritten()
@@ -198,7 +251,10 @@ void TestOdsPainted::calcPainted_data()
     }
     QTest::newRow("typed codes coloured by conditional formatting")
         << QStringList { "codes", palette.join(u','), "0,1,2,3,4", "5,6,7,8,9", "9,9,3,3,0" }
-        << QStringList { "painted.ods" } << expected;
+        << QStringList { "painted.ods", "painted.xlsx" } << expected;
+    QTest::newRow("typed letters coloured by conditional formatting")
+        << QStringList { "letters", palette.join(u','), "0,1,2,3,4", "5,6,7,8,9", "9,9,3,3,0" }
+        << QStringList { "painted.ods", "painted.xlsx" } << expected;
 }
 
 void TestOdsPainted::calcPainted()

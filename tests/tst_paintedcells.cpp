@@ -2,8 +2,12 @@
 // Worksheets drawn by painting cells, written by openpyxl as a spreadsheet program saves them.
 
 #include "convert/sheetnotice.h"
+#include "workbook/paintedcells.h"
 #include "workbook/workbookreader.h"
+#include "workbook/xlsxstyles.h"
+#include "workbook/xlsxsheet.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -17,6 +21,8 @@ class TestPaintedCells : public QObject
 private slots:
     void paintedSheet_data();
     void paintedSheet();
+    void handWritten_data();
+    void handWritten();
 };
 
 namespace {
@@ -46,6 +52,17 @@ bool writeWorkbook(const QString &path, const QByteArray &body)
     QProcess python;
     python.start(QStringLiteral("/usr/bin/python3"), { QStringLiteral("-c"), QString::fromUtf8(script) });
     return python.waitForFinished(30000) && python.exitCode() == 0;
+}
+
+// The colours of the records, row by row: "ff0000 00ff00".
+QStringList drawnRows(const PixelRecords &records, qsizetype height)
+{
+    QStringList drawn(height);
+    for (const PixelRecord &record : records)
+        drawn[record.y] += QString::asprintf("%02x%02x%02x ", record.r, record.g, record.b);
+    for (QString &row : drawn)
+        row.chop(1);
+    return drawn;
 }
 
 } // namespace
@@ -130,6 +147,17 @@ void TestPaintedCells::paintedSheet_data()
                       "patches[b'r=\"4\"'] = b'r=\"1048576\"'\n")
         << true << QStringLiteral("B2") << 2 << QStringList { QStringLiteral("0000ff 0000ff"), QStringLiteral("0000ff 0000ff") }
         << QString();
+    // Letters typed into a template: the rules compare texts, as the spreadsheet does,
+    // without regard to case; a text that joins others by a formula is no constant.
+    QTest::newRow("typed letters coloured by text rules")
+        << QByteArray("ws['A1'], ws['B1'], ws['A2'], ws['B2'], ws['C2'] = 'A', 'b', 'B', 'a', 'Say \"hi\"'\n"
+                      "ws['C1'] = 'C'\n"
+                      "rule('A1:C2', 'equal', ['\"A\"'], 'FFFF0000')\nrule('A1:C2', 'equal', ['\"B\"'], 'FF0000FF')\n"
+                      "rule('A1:C2', 'equal', ['\"Say \"\"hi\"\"\"'], 'FF00FF00')\n"
+                      "rule('A1:C2', 'notEqual', ['\"A\"&\"B\"'], 'FF000000')\n")
+        << true << QStringLiteral("A1") << 3
+        << QStringList { QStringLiteral("ff0000 0000ff ffffff"), QStringLiteral("0000ff ff0000 00ff00") }
+        << QStringLiteral("A1:C2");
     QTest::newRow("a rule over the whole sheet")
         << QByteArray("for c in ['B2', 'C2', 'B3', 'C3']:\n    ws[c] = 7\n"
                       "rule('A1:B2', 'equal', ['7'], 'FF00FF00')\npatches[b'sqref=\"A1:B2\"'] = b'sqref=\"A1:XFD1048576\"'\n")
@@ -169,12 +197,76 @@ void TestPaintedCells::paintedSheet()
     QCOMPARE(info.height, int(rows.size()));
     QCOMPARE(info.worksheetName, QStringLiteral("Drawing"));
     QCOMPARE(records.size(), size_t(width) * size_t(rows.size()));
-    QStringList drawn(rows.size());
-    for (const PixelRecord &record : records)
-        drawn[record.y] += QString::asprintf("%02x%02x%02x ", record.r, record.g, record.b);
-    for (QString &row : drawn)
-        row.chop(1);
-    QCOMPARE(drawn, rows);
+    QCOMPARE(drawnRows(records, rows.size()), rows);
+}
+
+// Worksheets as no program writes them but a hand or a fault may: cells given twice,
+// styles whose palette comes last, a sheet cut short.
+void TestPaintedCells::handWritten_data()
+{
+    QTest::addColumn<QByteArray>("sheet"); // the worksheet's elements
+    QTest::addColumn<QStringList>("rows"); // the colours, row by row; none: no picture
+
+    // Style 1 is red, 2 blue, 3 a sparse green pattern, 4 the workbook's own indexed colour 1.
+    QTest::newRow("a cell given twice: a fill wins over none, the later fill over the earlier")
+        << QByteArray("<sheetData><row r=\"1\"><c r=\"A1\" s=\"1\"/><c r=\"B1\" s=\"2\"/></row>"
+                      "<row r=\"2\"><c r=\"A2\" s=\"1\"/><c r=\"B2\" s=\"0\"/><c r=\"B2\" s=\"1\"/>"
+                      "<c r=\"A1\" s=\"2\"/><c r=\"B1\" s=\"0\"/></row></sheetData>")
+        << QStringList { "0000ff 0000ff", "ff0000 ff0000" };
+    QTest::newRow("a sparse pattern shows among painted cells only")
+        << QByteArray("<sheetData><row r=\"1\"><c r=\"A1\" s=\"1\"/><c r=\"B1\" s=\"3\"/></row>"
+                      "<row r=\"2\"><c r=\"A2\" s=\"1\"/><c r=\"B2\" s=\"1\"/><c r=\"D4\" s=\"3\"/></row></sheetData>")
+        << QStringList { "ff0000 efffef", "ff0000 ff0000" };
+    QTest::newRow("a rule colours the number a cell given twice holds last")
+        << QByteArray("<sheetData><row r=\"1\"><c r=\"A1\" s=\"1\"><v>1</v></c><c r=\"B1\" s=\"1\"><v>2</v></c></row>"
+                      "<row r=\"2\"><c r=\"A2\" s=\"1\"/><c r=\"B2\" s=\"1\"><v>1</v></c><c r=\"B2\" s=\"1\"><v>2</v></c>"
+                      "</row></sheetData><conditionalFormatting sqref=\"A1:B2\"><cfRule type=\"cellIs\" dxfId=\"0\" "
+                      "priority=\"1\" operator=\"equal\"><formula> 1 </formula></cfRule></conditionalFormatting>")
+        << QStringList { "00ff00 ff0000", "ff0000 ff0000" };
+    QTest::newRow("a palette after the fills; a row style under a cell without a fill")
+        << QByteArray("<dimension ref=\"A1:B2\"/><sheetData><row r=\"1\"><c r=\"A1\" s=\"4\"/><c r=\"B1\" s=\"4\"/></row>"
+                      "<row r=\"2\" s=\"1\" customFormat=\"1\"><c r=\"A2\" s=\"0\"/></row></sheetData>")
+        << QStringList { "123456 123456", "ffffff ff0000" };
+    // The workbook's shared texts are "a" and "Z".
+    QTest::newRow("texts shared, typed in runs and computed compare with a rule's text")
+        << QByteArray("<sheetData><row r=\"1\"><c r=\"A1\" s=\"1\" t=\"s\"><v>0</v></c>"
+                      "<c r=\"B1\" s=\"1\" t=\"s\"><v>9</v></c><c r=\"C1\" s=\"1\" t=\"s\"><v>1</v></c></row>"
+                      "<row r=\"2\"><c r=\"A2\" s=\"1\" t=\"inlineStr\"><is><r><t>A</t></r><rPh><t>x</t></rPh></is></c>"
+                      "<c r=\"B2\" s=\"1\" t=\"inlineStr\"><is><r><t>A</t></r><r><t>x</t></r></is></c>"
+                      "<c r=\"C2\" s=\"1\" t=\"str\"><f>\"A\"</f><v>a</v></c></row></sheetData>"
+                      "<conditionalFormatting sqref=\"A1:C2\"><cfRule type=\"cellIs\" dxfId=\"0\" priority=\"1\" "
+                      "operator=\"equal\"><formula>\"A\"</formula></cfRule></conditionalFormatting>")
+        << QStringList { "00ff00 ff0000 ff0000", "00ff00 ff0000 00ff00" };
+    QTest::newRow("a sheet cut short") << QByteArray("<sheetData><row r=\"1\"><c r=\"A1\" s=\"1\"/><c r=\"B1\" s=\"1\"/>")
+                                       << QStringList {};
+}
+
+void TestPaintedCells::handWritten()
+{
+    QFETCH(QByteArray, sheet);
+    QFETCH(QStringList, rows);
+    const QByteArray styles
+        = "<styleSheet><fills><fill><patternFill patternType=\"none\"/></fill><fill><patternFill patternType=\"gray125\"/></fill>"
+          "<fill><patternFill patternType=\"solid\"><fgColor rgb=\"FFFF0000\"/></patternFill></fill>"
+          "<fill><patternFill patternType=\"solid\"><fgColor rgb=\"FF0000FF\"/></patternFill></fill>"
+          "<fill><patternFill patternType=\"gray0625\"><fgColor rgb=\"FF00FF00\"/></patternFill></fill>"
+          "<fill><patternFill patternType=\"solid\"><fgColor indexed=\"1\"/></patternFill></fill></fills>"
+          "<cellXfs><xf fillId=\"0\"/><xf fillId=\"2\"/><xf fillId=\"3\"/><xf fillId=\"4\"/><xf fillId=\"5\"/></cellXfs>"
+          "<dxfs><dxf><fill><patternFill><bgColor rgb=\"FF00FF00\"/></patternFill></fill></dxf></dxfs>"
+          "<colors><indexedColors><rgbColor rgb=\"FF000000\"/><rgbColor rgb=\"FF123456\"/></indexedColors></colors></styleSheet>";
+    XlsxStyles read;
+    QString why;
+    QVERIFY2(readXlsxStyles(styles, {}, read, why), qPrintable(why));
+    QBuffer worksheet;
+    worksheet.setData("<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">" + sheet
+                      + (rows.isEmpty() ? "" : "</worksheet>"));
+    QVERIFY(worksheet.open(QIODevice::ReadOnly));
+    PixelRecords records;
+    SheetInfo info;
+    const SharedTexts shared { "aZ", { 0, 1, 2 } };
+    QCOMPARE(readPaintedCells(worksheet, read, records, info, &shared), !rows.isEmpty());
+    QCOMPARE(records.size(), size_t(rows.size()) * size_t(rows.value(0).count(u' ') + 1));
+    QCOMPARE(drawnRows(records, rows.size()), rows);
 }
 
 QTEST_GUILESS_MAIN(TestPaintedCells)

@@ -262,6 +262,46 @@ private slots:
         QCOMPARE(pixelReadout(QPoint(0, 1), qRgb(1, 2, 3), lines),
                  pixelReadout(QPoint(0, 1), qRgb(1, 2, 3)) + QStringLiteral(" \u00b7 cell C5 (r) of Picture"));
     }
+    // A grid or painted cells: the readout names the cell (from the grid's origin) and what
+    // it holds, read from the grid a CSV sheet gives.
+    void cellOfAGrid_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("onesWhite");
+        QTest::addColumn<QString>("told"); // for pixel 1, 1
+        QTest::newRow("grey values under labels") << QByteArray(",0,1\n0,5,6\n1,7,128\n") << false
+                                                  << QStringLiteral(" \u00b7 cell C3 of grid.csv \u00b7 value 128");
+        QTest::newRow("ink, 1 is black") << QByteArray("0,0\n0,1\n") << false << QStringLiteral(" \u00b7 cell B2 of grid.csv \u00b7 value 1");
+        QTest::newRow("ink, 1 is white") << QByteArray("0,0\n0,1\n") << true << QStringLiteral(" \u00b7 cell B2 of grid.csv \u00b7 value 1");
+        QTest::newRow("codes") << QByteArray("Title\n#000000,#000000\n#000000,e46c0a\n") << false
+                               << QStringLiteral(" \u00b7 cell B3 of grid.csv \u00b7 value #E46C0A");
+    }
+    void cellOfAGrid()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, onesWhite);
+        QFETCH(QString, told);
+        QBuffer buffer(&text);
+        buffer.open(QIODevice::ReadOnly);
+        PixelRecords records;
+        SheetOptions options;
+        options.onesWhite = onesWhite;
+        const SheetInfo info = readSheet(buffer, records, {}, options);
+        QVERIFY(info.grid != GridReading::None);
+        QImage picture;
+        QVERIFY(drawImage(records, info.width, info.height, ColourModel::Rgb, picture).ok());
+        const PixelLines lines(QSize(info.width, info.height), info.grid, info.gridOrigin, QStringLiteral("grid.csv"),
+                               info.gridOnesWhite);
+        const QRgb colour = picture.pixel(1, 1);
+        QCOMPARE(pixelReadout(QPoint(1, 1), colour, lines), pixelReadout(QPoint(1, 1), colour) + told);
+        QCOMPARE(pixelReadout(QPoint(5, 5), colour, lines), pixelReadout(QPoint(5, 5), colour)); // outside
+    }
+    void cellOfPaintedCells()
+    {
+        const PixelLines lines(QSize(4, 8), GridReading::Painted, GridOrigin{ 1, 2 }, QStringLiteral("Sheet1"));
+        QCOMPARE(pixelReadout(QPoint(2, 4), qRgb(0xE4, 0x6C, 0x0A), lines),
+                 pixelReadout(QPoint(2, 4), qRgb(0xE4, 0x6C, 0x0A)) + QStringLiteral(" \u00b7 cell D7 of Sheet1 \u00b7 fill #E46C0A"));
+    }
     // Before and after, as the viewer and the command line both show them: the counts, the
     // largest change wherever its sign, and the picture of the change, in which what changed
     // is red and brighter the larger the change and what stayed is dimmed.

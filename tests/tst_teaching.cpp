@@ -353,6 +353,20 @@ private slots:
         QVERIFY(!w.viewer()->readout().contains(QStringLiteral("line")));
     }
 
+    // A grid made by hand: the viewer names the cell under its labels and the value it holds.
+    void viewerNamesTheCellOfAGrid()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("grid.csv"));
+        QVERIFY(writeFile(path, "Letter\n,1,2\n1,0,255\n2,128,7\n"));
+        WindowUnderTest w = WindowUnderTest::make();
+        QVERIFY(viewSheet(w, path));
+        w.viewer()->canvas()->setCurrent(QPoint(0, 1));
+        QVERIFY2(w.viewer()->readout().startsWith(QStringLiteral("x 0, y 1 \u00b7 r 128 g 128 b 128 \u00b7")),
+                 qPrintable(w.viewer()->readout()));
+        QVERIFY2(w.viewer()->readout().endsWith(QStringLiteral(" \u00b7 cell B4 of grid.csv \u00b7 value 128")),
+                 qPrintable(w.viewer()->readout()));
+    }
+
     // The sheet's own viewer: a reduced conversion's smaller picture, whose pixels are the
     // sheet's lines once it is saved.
     void sheetViewerShowsTheReducedPicture()

@@ -418,7 +418,11 @@ void TestWorkbook::sheetsAndEdits_data()
             << xlsxBook({ { "Picture", "", picture }, { "Notes", "", notes } }, 1) << one << "drawn from the sheet 'Picture'.";
     QTest::newRow("xlsx: no sheet has x and y")
             << xlsxBook({ { "Notes", "", notes }, { "Settings", "", settings }, { "Hidden", "hidden", picture } })
-            << PixelRecords{} << "no visible worksheet has columns named x and y; looked at 'Notes', 'Settings'";
+            << PixelRecords{} << "no visible worksheet holds a pixel list with x and y, a picture-shaped sheet, a grid of values or painted cells; looked at 'Notes', 'Settings'";
+    QTest::newRow("xlsx: a budget, refused with all that was looked for")
+            << xlsxWith(xlsxRow(1, { "i:Item", "i:Jan" }) + xlsxRow(2, { "i:Rent", "n:800" })) << PixelRecords{}
+            << "the header has no columns named x and y; it has Item, Jan; none of its 2 non-empty lines names x and y "
+               "(looked for a pixel list with x and y, a picture-shaped sheet, a grid of values and painted cells)";
     QTest::newRow("xlsx: rows and cells out of order")
             << xlsxWith(xlsxRow(3, { "n:2", "n:0", "n:5" })
                         + R"(<row r="2"><c r="C2"><v>4</v></c><c r="A2"><v>1</v></c><c r="B2"><v>0</v></c></row>)" + header)
@@ -471,7 +475,7 @@ void TestWorkbook::sheetsAndEdits_data()
             << gzipped("x,y,r\n1,0,") + gzipped("7\n") << one << QString();
     QTest::newRow("ods: no table has x and y")
             << odsBook(odsTable("Notes", { { "Task 1" } }) + odsTable("More", { { "a", "b" } })) << PixelRecords{}
-            << "no visible worksheet has columns named x and y; looked at 'Notes', 'More'";
+            << "no visible worksheet holds a pixel list with x and y, a picture-shaped sheet, a grid of values or painted cells; looked at 'Notes', 'More'";
 }
 
 void TestWorkbook::sheetsAndEdits()

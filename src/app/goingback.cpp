@@ -68,5 +68,5 @@ void MainWindow::showSheetFile()
     if (document->sheetConverted())
         sheetIsInFile(path, tess::isPictureSheetName(path) ? tess::RecordLines{} : tess::RecordLines{2, {}});
     else
-        sheetIsInFile(path, sheet.lines, sheet.shape, sheet.worksheetName);
+        sheetIsInFile(path, sheet);
 }

@@ -52,7 +52,7 @@ void MainWindow::sheetReloaded(const tess::Result &result, const tess::Result &d
     }
     showDocumentState();
     showRecords(false);
-    sheetIsInFile(path, document->sheet().lines, document->sheet().shape, document->sheet().worksheetName);
+    sheetIsInFile(path, document->sheet());
     if (!document->pictureDrawn()) {
         showNotice(joined(tess::userText(tess::Text::ChangedReadAgain).arg(name, now()),
                           tess::sheetNotice(document->sheet())));

@@ -246,7 +246,7 @@ void MainWindow::sheetLoaded(const tess::Result &result, const QString &path)
     places.remember(RecentPlaces::Sheet, document->sheetFile());
     showDocumentState();
     showRecords(false);
-    sheetIsInFile(document->sheetFile(), document->sheet().lines, document->sheet().shape, document->sheet().worksheetName);
+    sheetIsInFile(document->sheetFile(), document->sheet());
     showNotice(tess::sheetNotice(document->sheet()));
 }
 

@@ -110,6 +110,8 @@ private:
     // from, or the layout of a picture-shaped sheet and its worksheet's name), or as saved.
     void sheetIsInFile(const QString &path, const tess::RecordLines &lines,
                        tess::SheetShape shape = tess::SheetShape::List, const QString &worksheet = QString());
+    // The same for a sheet as read: a grid or painted cells name their cells.
+    void sheetIsInFile(const QString &path, const tess::SheetInfo &sheet);
     bool mayClose();
     void askCloseWhenIdle();
     // Runs then once no unsaved work stands in the way of a load: the user was asked

@@ -134,6 +134,20 @@ void MainWindow::openPixelViewer()
         viewers->open(image, pictureName());
 }
 
+void MainWindow::sheetIsInFile(const QString &path, const tess::SheetInfo &sheet)
+{
+    if (sheet.grid == tess::GridReading::None) {
+        sheetIsInFile(path, sheet.lines, sheet.shape, sheet.worksheetName);
+        return;
+    }
+    const QString name = QFileInfo(path).fileName();
+    // A CSV text has no worksheet: its cells are named in the file.
+    const QString where = sheet.worksheetName.isEmpty() ? name : sheet.worksheetName;
+    viewers->sheetInFile(name, [this, grid = sheet.grid, origin = sheet.gridOrigin, where, white = sheet.gridOnesWhite] {
+        return tess::PixelLines(QSize(maxX, maxY), grid, origin, where, white);
+    });
+}
+
 void MainWindow::sheetIsInFile(const QString &path, const tess::RecordLines &lines, tess::SheetShape shape,
                                const QString &worksheet)
 {

@@ -19,6 +19,12 @@ QString gridNotice(const SheetInfo &info, const QLocale &english)
                                                        : Text::GridReadCodes;
     const QString cells = gridCellName(info.gridOrigin, 0, 0) + u':'
                           + gridCellName(info.gridOrigin, info.width - 1, info.height - 1);
+    if (info.grid == GridReading::Channels && info.channelSheets.size() == 3) {
+        const QStringList &names = info.channelSheets;
+        return userText(Text::GridReadChannels)
+            .arg(cells, u'\'' + names[0] + u'\'', u'\'' + names[1] + u'\'', u'\'' + names[2] + u'\'',
+                 english.toString(info.width), english.toString(info.height));
+    }
     const QString sheet = info.worksheetName.isEmpty() ? userText(Text::GridCsvName) : info.worksheetName;
     return userText(text).arg(cells, sheet, english.toString(info.width), english.toString(info.height));
 }
@@ -73,7 +79,8 @@ QString sheetNotice(const SheetInfo &info, const DrawStats &drawing)
     if (info.shape != SheetShape::List)
         texts.prepend(userText(info.shape == SheetShape::Grey ? Text::ReadAsGreySheet : Text::ReadAsPictureSheet)
                               .arg(english.toString(info.width), english.toString(info.height)));
-    if (info.grid == GridReading::Grey || info.grid == GridReading::Ink || info.grid == GridReading::Codes)
+    if (info.grid == GridReading::Grey || info.grid == GridReading::Ink || info.grid == GridReading::Codes
+        || info.grid == GridReading::Channels)
         texts.prepend(gridNotice(info, english));
     if (texts.isEmpty())
         return QString();

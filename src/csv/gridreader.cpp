@@ -10,6 +10,7 @@
 #include "text/usertexts.h"
 
 #include <QIODevice>
+#include <QLocale>
 
 #include <cstring>
 #include <new>
@@ -99,6 +100,15 @@ bool startsAsGrid(const Head &head)
     return found;
 }
 
+// Numbers as the user's language writes them, digits grouped: "a grid of 20,000 × 3 cells".
+QString tooLarge(qint64 width, qint64 height)
+{
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return userText(Text::GridTooLarge)
+        .arg(locale.toString(width), locale.toString(height), locale.toString(MaxGridColumns), locale.toString(MaxGridCells));
+}
+
 enum class Kind { Unknown, Numbers, Codes };
 
 // The grid read row by row; the values kept as 0xRRGGBB (a number as itself) until the
@@ -106,7 +116,8 @@ enum class Kind { Unknown, Numbers, Codes };
 class GridParser
 {
 public:
-    GridParser(char separator, qint64 firstRow) : m_separator(separator), m_row(firstRow)
+    GridParser(char separator, qint64 firstRow, bool valuesOnly)
+        : m_separator(separator), m_valuesOnly(valuesOnly), m_row(firstRow)
     {
         m_decimalComma = separator != ',';
     }
@@ -132,6 +143,7 @@ private:
     void chooseKind(const Fields &fields);
 
     char m_separator;
+    bool m_valuesOnly; // a channel's values: no ink, no codes
     bool m_decimalComma = false;
     qint64 m_row;   // the sheet row (from 0) of the next line
     Stage m_stage = Stage::Above;
@@ -148,12 +160,15 @@ private:
     int m_height = 0;
     std::vector<uint32_t> m_values;
     QString m_refusal;
+    // The fields of the line read, kept from line to line: a line of 16,000 cells would
+    // otherwise allocate (and fault in) a fresh list each time.
+    Fields m_fields;
 };
 
 bool GridParser::line(QByteArrayView text)
 {
     const qint64 row = m_row++;
-    Fields fields;
+    Fields &fields = m_fields;
     fields.cut(text, m_separator);
     const bool blank = fields.filled() == 0;
     switch (m_stage) {
@@ -231,6 +246,8 @@ bool GridParser::chooseLayout(const Fields *second)
 void GridParser::chooseKind(const Fields &fields)
 {
     m_kind = Kind::Numbers;
+    if (m_valuesOnly)
+        return;
     int32_t v;
     uint32_t rgb;
     for (qsizetype x = 0; x < m_width; ++x) {
@@ -254,7 +271,7 @@ bool GridParser::outside(const Fields &fields, qsizetype from, qsizetype to, qin
 bool GridParser::blockRow(const Fields &fields, qint64 row)
 {
     if (m_width > MaxGridColumns || qint64(m_height + 1) * m_width > MaxGridCells)
-        return refuse(userText(Text::GridTooLarge).arg(m_width).arg(m_height + 1));
+        return refuse(tooLarge(m_width, m_height + 1));
     const qsizetype labelColumn = m_labels ? m_left - 1 : m_left;
     if (!outside(fields, 0, labelColumn, row))
         return false;
@@ -300,7 +317,7 @@ void GridParser::records(PixelRecords &out, const SheetOptions &options) const
     const int width = int(m_width);
     out.clear();
     out.reserve(size_t(width) * size_t(m_height));
-    const bool ink = m_kind == Kind::Numbers && m_binary;
+    const bool ink = m_kind == Kind::Numbers && m_binary && !m_valuesOnly;
     const int32_t one = options.onesWhite ? 255 : 0;
     for (int x = 0; x < width; ++x) {
         for (int y = 0; y < m_height; ++y) {
@@ -324,7 +341,8 @@ void GridParser::records(PixelRecords &out, const SheetOptions &options) const
 void GridParser::describe(SheetInfo &info, const SheetOptions &options) const
 {
     info.status = Status::Done;
-    info.grid = m_kind == Kind::Codes ? GridReading::Codes : m_binary ? GridReading::Ink : GridReading::Grey;
+    info.grid = m_kind == Kind::Codes ? GridReading::Codes
+                : m_binary && !m_valuesOnly ? GridReading::Ink : GridReading::Grey;
     info.gridOrigin = { int(m_left), int(m_originRow) };
     info.gridOnesWhite = info.grid == GridReading::Ink && options.onesWhite;
     info.columns.x = int(m_left);
@@ -333,6 +351,11 @@ void GridParser::describe(SheetInfo &info, const SheetOptions &options) const
     info.hasRgb = true;
     info.width = int(m_width);
     info.height = m_height;
+}
+
+QString lookedFor(const SheetOptions &options)
+{
+    return userText(options.workbook ? Text::GridLookedForInBook : Text::GridLookedFor);
 }
 
 } // namespace
@@ -354,7 +377,7 @@ std::optional<SheetInfo> readIfGrid(QIODevice &device, PixelRecords &out, const 
     // Rows are counted as a spreadsheet shows them: from the line after a "sep=" line,
     // which a worksheet's text always has (its line 0).
     Q_UNUSED(firstLine);
-    GridParser grid(head.separator, 0);
+    GridParser grid(head.separator, 0, options.channelValues);
     bool atStart = true;
     const bool ok = forEachLine(device, progress, [&](QByteArrayView line) {
         if (atStart) {
@@ -368,7 +391,7 @@ std::optional<SheetInfo> readIfGrid(QIODevice &device, PixelRecords &out, const 
     SheetInfo info;
     if (!ok || !grid.finish()) {
         info.status = Status::SheetNotValid;
-        info.detail = userText(Text::GridLookedFor).arg(grid.refusal());
+        info.detail = options.channelValues ? grid.refusal() : lookedFor(options).arg(grid.refusal());
         return info;
     }
     try {
@@ -380,10 +403,10 @@ std::optional<SheetInfo> readIfGrid(QIODevice &device, PixelRecords &out, const 
     return info;
 }
 
-void tellWhatWasLookedFor(SheetInfo &info)
+void tellWhatWasLookedFor(SheetInfo &info, const SheetOptions &options)
 {
     if (info.status == Status::SheetNotValid && (info.columns.x < 0 || info.columns.y < 0))
-        info.detail = userText(Text::GridLookedFor).arg(info.detail);
+        info.detail = lookedFor(options).arg(info.detail);
 }
 
 } // namespace tess::sheet

@@ -31,6 +31,6 @@ std::optional<SheetInfo> readIfGrid(QIODevice &device, PixelRecords &out, const 
 
 // The refusal of a text in which neither a pixel list, nor a picture-shaped sheet nor a
 // grid applies says what was looked for.
-void tellWhatWasLookedFor(SheetInfo &info);
+void tellWhatWasLookedFor(SheetInfo &info, const SheetOptions &options);
 
 } // namespace tess::sheet

@@ -326,7 +326,7 @@ SheetInfo readNumbered(QIODevice &device, PixelRecords &out, qint64 blockSize, c
     if (std::optional<SheetInfo> grid = readIfMadeByHand(device, out, progress, firstLine, options))
         return *grid;
     SheetInfo info = readList(device, out, blockSize, progress, firstLine);
-    tellWhatWasLookedFor(info);
+    tellWhatWasLookedFor(info, options);
     return info;
 }
 
@@ -341,7 +341,9 @@ SheetInfo readSheetInBlocks(QIODevice &device, PixelRecords &out, qint64 blockSi
 SheetInfo readWorksheetText(QIODevice &device, PixelRecords &out, const ReadProgress &progress,
                             const SheetOptions &options)
 {
-    return readNumbered(device, out, DefaultSheetBlockSize, progress, 0, options);
+    SheetOptions inWorkbook = options;
+    inWorkbook.workbook = true;
+    return readNumbered(device, out, DefaultSheetBlockSize, progress, 0, inWorkbook);
 }
 
 SheetInfo readSheet(QIODevice &device, PixelRecords &out, const ReadProgress &progress, const SheetOptions &options)

@@ -69,6 +69,7 @@ struct SheetInfo
     bool gridOnesWhite = false;           // Ink read with 1 as white
     bool paintedDithered = false;  // painted cells: some fills are patterns blending two colours
     QStringList unreadRules;       // painted cells: ranges whose conditional formats were not read
+    QStringList channelSheets;     // Channels: the sheets of red, green and blue
 };
 
 // How a sheet made by hand is read: in a grid of only 0 and 1, 1 is black (ink) unless
@@ -76,6 +77,11 @@ struct SheetInfo
 struct SheetOptions
 {
     bool onesWhite = false;
+    // One channel of a picture kept in three sheets: a grid is read as its values 0-255
+    // (never as ink, never as colour codes), and a refusal names only the cell.
+    bool channelValues = false;
+    // Read from a workbook, where painted cells are looked for too: a refusal says so.
+    bool workbook = false;
 };
 
 // Called now and then while reading with the bytes consumed so far.

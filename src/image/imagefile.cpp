@@ -161,7 +161,9 @@ Result saveImage(const QImage &image, const QString &path, const StopFlag *stop)
     if (image.isNull())
         return refuse(userText(Text::NoPictureToSave));
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-    if (format.isEmpty() || !QImageWriter::supportedImageFormats().contains(format))
+    // PNG is always written (by the toolkit or our own encoder); asking the toolkit for its
+    // formats loads every image plugin, which costs more than writing a small picture.
+    if (format.isEmpty() || (format != "png" && !QImageWriter::supportedImageFormats().contains(format)))
         return refuse(userText(Text::NoWritableFormat).arg(QFileInfo(path).suffix()));
     const Result result = writeOutput(path, Status::ImageNotSaved, [&](QIODevice &device) {
         return writeImage(image, device, format);

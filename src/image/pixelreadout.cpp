@@ -28,11 +28,37 @@ PixelLines::PixelLines(QSize extent, SheetShape shape, const QString &sheetName)
 {
 }
 
+PixelLines::PixelLines(QSize extent, GridReading grid, GridOrigin origin, const QString &sheetName, bool onesWhite)
+    : m_extent(extent), m_fileName(sheetName), m_grid(grid), m_origin(origin), m_onesWhite(onesWhite)
+{
+}
+
 QString PixelLines::cellAt(QPoint p) const
 {
-    if (m_shape == SheetShape::List || !QRect(QPoint(0, 0), m_extent).contains(p))
+    if ((m_shape == SheetShape::List && m_grid == GridReading::None) || !QRect(QPoint(0, 0), m_extent).contains(p))
         return QString();
+    if (m_grid != GridReading::None)
+        return gridCellName(m_origin, p.x(), p.y());
     return shapeCellName(p.x(), p.y(), m_shape);
+}
+
+QString PixelLines::cellHolding(QRgb colour) const
+{
+    const QString code = QStringLiteral("#%1").arg(colour & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
+    switch (m_grid) {
+    case GridReading::Painted:
+        return userText(Text::CellFill).arg(code);
+    case GridReading::Codes:
+        return userText(Text::CellValue).arg(code);
+    case GridReading::Grey:
+        return userText(Text::CellValue).arg(qRed(colour));
+    case GridReading::Ink:
+        return userText(Text::CellValue).arg((qRed(colour) == 0) != m_onesWhite ? 1 : 0);
+    case GridReading::Channels: // the values are the pixel's r, g and b
+    case GridReading::None:
+        break;
+    }
+    return QString();
 }
 
 qint64 PixelLines::lineAt(QPoint p) const
@@ -72,6 +98,11 @@ QString pixelReadout(QPoint p, QRgb colour, const PixelLines &lines)
     const QString cell = lines.cellAt(p);
     if (cell.isEmpty())
         return pixelReadout(p, colour, lines.lineAt(p), lines.fileName());
+    if (lines.grid() != GridReading::None) {
+        const QString holding = lines.cellHolding(colour);
+        return pixelReadout(p, colour) + userText(Text::SheetGreyCellOf).arg(cell, lines.fileName())
+               + (holding.isEmpty() ? QString() : QStringLiteral(" \u00b7 ") + holding);
+    }
     const Text where = lines.shape() == SheetShape::Grey ? Text::SheetGreyCellOf : Text::SheetCellOf;
     return pixelReadout(p, colour) + userText(where).arg(cell, lines.fileName());
 }

@@ -30,6 +30,10 @@ public:
     // A picture-shaped sheet of that extent: each pixel's cell follows from its position,
     // so no map is kept. sheetName names the worksheet (or the file) in the readout.
     PixelLines(QSize extent, SheetShape shape, const QString &sheetName);
+    // A grid made by hand or painted cells (grid not None), pixel 0, 0 in the cell at origin:
+    // the readout names the cell and what it holds (a grid of only 0 and 1 read with 1 as
+    // white when onesWhite).
+    PixelLines(QSize extent, GridReading grid, GridOrigin origin, const QString &sheetName, bool onesWhite = false);
 
     // The line of the pixel at p in the file; 0 when no record names it or not known.
     qint64 lineAt(QPoint p) const;
@@ -37,9 +41,12 @@ public:
     // empty for a pixel sheet or outside the picture.
     QString cellAt(QPoint p) const;
     SheetShape shape() const { return m_shape; }
+    GridReading grid() const { return m_grid; }
+    // What the cell of a grid holds for a pixel of that colour: "fill #E46C0A", "value 128".
+    QString cellHolding(QRgb colour) const;
     QSize extent() const { return m_extent; }
     const QString &fileName() const { return m_fileName; }
-    bool isEmpty() const { return m_index.empty() && m_shape == SheetShape::List; }
+    bool isEmpty() const { return m_index.empty() && m_shape == SheetShape::List && m_grid == GridReading::None; }
 
 private:
     QSize m_extent;
@@ -47,6 +54,9 @@ private:
     RecordLines m_lines;
     QString m_fileName;
     SheetShape m_shape = SheetShape::List;
+    GridReading m_grid = GridReading::None;
+    GridOrigin m_origin;
+    bool m_onesWhite = false;
 };
 
 // The status bar's words for one pixel: "x 12, y 7 · r 250 g 210 b 0 · h 50 s 255 v 250",
@@ -54,8 +64,9 @@ private:
 // " · line 1,234 of lesson.csv".
 QString pixelReadout(QPoint p, QRgb colour, qint64 line = 0, const QString &fileName = QString());
 
-// The same words followed by where the pixel is in the sheet file: its line, or for a
-// picture-shaped sheet its cell (" · cell F12 (r) of Picture"); nothing more when unknown.
+// The same words followed by where the pixel is in the sheet file: its line, for a
+// picture-shaped sheet its cell (" · cell F12 (r) of Picture"), for a grid or painted cells
+// the cell and what it holds (" · cell D7 of Sheet1 · fill #E46C0A"); nothing more when unknown.
 QString pixelReadout(QPoint p, QRgb colour, const PixelLines &lines);
 
 } // namespace tess

@@ -103,7 +103,7 @@ constexpr std::array Sources{
     std::pair{Text::PartOver2GB, QT_TRANSLATE_NOOP("MainWindow", "a part of the workbook inflates to more than 2 GB")},
     std::pair{Text::PartInflatesTooMuch, QT_TRANSLATE_NOOP("MainWindow", "a part of the workbook inflates more than 250 times")},
     std::pair{Text::TooManyPixelsForWorkbook, QT_TRANSLATE_NOOP("MainWindow", "A workbook holds at most %1 pixels; this sheet has %2.")},
-    std::pair{Text::NoSheetWithXAndY, QT_TRANSLATE_NOOP("MainWindow", "no visible worksheet has columns named x and y; looked at %1")},
+    std::pair{Text::NoSheetWithXAndY, QT_TRANSLATE_NOOP("MainWindow", "no visible worksheet holds a pixel list with x and y, a picture-shaped sheet, a grid of values or painted cells; looked at %1")},
     std::pair{Text::CompressedFile, QT_TRANSLATE_NOOP("MainWindow", "this is a compressed file, such as a compressed Gnumeric file; open it in its program and save it as CSV, .xlsx or .ods")},
     std::pair{Text::PasswordProtectedWorkbook, QT_TRANSLATE_NOOP("MainWindow", "this is a password-protected workbook; open it in its program and save it again without a password")},
     std::pair{Text::OldBinaryWorkbook, QT_TRANSLATE_NOOP("MainWindow", "this is a workbook in the old .xls format; open it in a spreadsheet program and save it as CSV, .xlsx or .ods")},
@@ -236,7 +236,7 @@ constexpr std::array Sources{
     std::pair{Text::GridCellNotCode, QT_TRANSLATE_NOOP("MainWindow", "cell %1: '%2' is no colour code (#RRGGBB, RRGGBB or rgb(r, g, b))")},
     std::pair{Text::GridCellOutside, QT_TRANSLATE_NOOP("MainWindow", "cell %1: '%2' lies outside the grid")},
     std::pair{Text::GridCellNotLabel, QT_TRANSLATE_NOOP("MainWindow", "cell %1: '%2' should be the row label %3")},
-    std::pair{Text::GridTooLarge, QT_TRANSLATE_NOOP("MainWindow", "a grid of %1 × %2 cells is larger than 16,384 columns or 16,777,216 cells")},
+    std::pair{Text::GridTooLarge, QT_TRANSLATE_NOOP("MainWindow", "a grid of %1 × %2 cells is larger than %3 columns or %4 cells")},
     std::pair{Text::GridLookedFor, QT_TRANSLATE_NOOP("MainWindow", "%1 (looked for a pixel list with x and y, a picture-shaped sheet and a grid of values)")},
     std::pair{Text::UnsavedWork, QT_TRANSLATE_NOOP("MainWindow", "Unsaved work")},
     std::pair{Text::SaveSheetBeforeClosing, QT_TRANSLATE_NOOP("MainWindow", "Save the converted sheet before closing?")},
@@ -294,6 +294,15 @@ constexpr std::array Sources{
         "some colours are patterns of two colours, as the program that saved the workbook reduced them (an .ods file keeps them exactly)")},
     std::pair{Text::PaintedRulesUnread, QT_TRANSLATE_NOOP("MainWindow",
         "the conditional formats of %1 are of a kind not read; those cells show their own fill")},
+    std::pair{Text::GridReadChannels, QT_TRANSLATE_NOOP("MainWindow",
+        "read the grids %1 of the sheets %2, %3 and %4 as a %5 × %6 picture of red, green and blue values")},
+    std::pair{Text::ChannelSheetRefused, QT_TRANSLATE_NOOP("MainWindow", "sheet %1: %2")},
+    std::pair{Text::ChannelSizesDiffer, QT_TRANSLATE_NOOP("MainWindow",
+        "its grid of %1 × %2 cells differs from the grid of %3, %4 × %5 cells; the three sheets must hold grids of one size")},
+    std::pair{Text::GridLookedForInBook, QT_TRANSLATE_NOOP("MainWindow",
+        "%1 (looked for a pixel list with x and y, a picture-shaped sheet, a grid of values and painted cells)")},
+    std::pair{Text::CellFill, QT_TRANSLATE_NOOP("MainWindow", "fill %1")},
+    std::pair{Text::CellValue, QT_TRANSLATE_NOOP("MainWindow", "value %1")},
 };
 
 constexpr bool inOrder()
@@ -301,7 +310,7 @@ constexpr bool inOrder()
     for (std::size_t i = 0; i < Sources.size(); ++i)
         if (std::size_t(Sources[i].first) != i)
             return false;
-    return Sources.back().first == Text::PaintedRulesUnread;
+    return Sources.back().first == Text::CellValue;
 }
 static_assert(inOrder(), "the table lists every text once, in the order of the enumeration");
 

@@ -200,7 +200,7 @@ enum class Text {
     GridCellNotCode,          // %1: the cell, %2: its text
     GridCellOutside,          // %1: the cell, %2: its text
     GridCellNotLabel,         // %1: the cell, %2: its text, %3: the label expected
-    GridTooLarge,             // %1 x %2: the grid's size so far
+    GridTooLarge,             // %1 x %2: the grid's size so far, %3 and %4: the limits
     GridLookedFor,            // %1: why the last reading did not apply
 
     // Closing with unsaved work, help and about.
@@ -216,6 +216,14 @@ enum class Text {
     // Painted cells of an .xlsx: what the notice adds.
     PaintedColoursReduced,
     PaintedRulesUnread,  // %1: the ranges (B2:K9, M1:M4)
+    // A picture in three sheets, one per channel.
+    GridReadChannels,    // %1: the cells, %2, %3, %4: the sheets, %5 x %6: the size
+    ChannelSheetRefused, // %1: the sheet, %2: why
+    ChannelSizesDiffer,  // %1 x %2: this sheet's grid, %3: the red sheet, %4 x %5: its grid
+    GridLookedForInBook, // %1: why; as GridLookedFor, for a workbook, where painted cells count too
+    // The pixel viewer: what the cell of a grid holds.
+    CellFill,            // %1: #RRGGBB
+    CellValue,           // %1: the value or code
 };
 
 // The text in the user's language. The texts are translated in the context "MainWindow",

@@ -690,10 +690,6 @@
         <translation>Bild</translation>
     </message>
     <message>
-        <source>no visible worksheet has columns named x and y; looked at %1</source>
-        <translation>kein sichtbares Tabellenblatt hat Spalten namens x und y; geprüft wurden %1</translation>
-    </message>
-    <message>
         <source>this is a compressed file, such as a compressed Gnumeric file; open it in its program and save it as CSV, .xlsx or .ods</source>
         <translation>dies ist eine komprimierte Datei, etwa eine komprimierte Gnumeric-Datei; öffnen Sie sie in ihrem Programm und speichern Sie sie als CSV, .xlsx oder .ods</translation>
     </message>
@@ -1098,10 +1094,6 @@
         <translation>Zelle %1: „%2“ sollte die Zeilenbeschriftung %3 sein</translation>
     </message>
     <message>
-        <source>a grid of %1 × %2 cells is larger than 16,384 columns or 16,777,216 cells</source>
-        <translation>ein Raster von %1 × %2 Zellen ist größer als 16.384 Spalten oder 16.777.216 Zellen</translation>
-    </message>
-    <message>
         <source>%1 (looked for a pixel list with x and y, a picture-shaped sheet and a grid of values)</source>
         <translation>%1 (gesucht wurden eine Pixelliste mit x und y, eine Tabelle in Bildform und ein Raster aus Werten)</translation>
     </message>
@@ -1140,6 +1132,38 @@
     <message>
         <source>the conditional formats of %1 are of a kind not read; those cells show their own fill</source>
         <translation>die bedingten Formatierungen von %1 sind von einer Art, die nicht gelesen wird; diese Zellen zeigen ihre eigene Füllung</translation>
+    </message>
+    <message>
+        <source>no visible worksheet holds a pixel list with x and y, a picture-shaped sheet, a grid of values or painted cells; looked at %1</source>
+        <translation>kein sichtbares Tabellenblatt enthält eine Pixelliste mit x und y, eine Tabelle in Bildform, ein Raster aus Werten oder bemalte Zellen; geprüft wurden %1</translation>
+    </message>
+    <message>
+        <source>a grid of %1 × %2 cells is larger than %3 columns or %4 cells</source>
+        <translation>ein Raster von %1 × %2 Zellen ist größer als %3 Spalten oder %4 Zellen</translation>
+    </message>
+    <message>
+        <source>read the grids %1 of the sheets %2, %3 and %4 as a %5 × %6 picture of red, green and blue values</source>
+        <translation>Raster %1 der Blätter %2, %3 und %4 als Bild von %5 × %6 aus Rot-, Grün- und Blauwerten gelesen</translation>
+    </message>
+    <message>
+        <source>sheet %1: %2</source>
+        <translation>Blatt %1: %2</translation>
+    </message>
+    <message>
+        <source>its grid of %1 × %2 cells differs from the grid of %3, %4 × %5 cells; the three sheets must hold grids of one size</source>
+        <translation>sein Raster von %1 × %2 Zellen weicht vom Raster von %3 mit %4 × %5 Zellen ab; die drei Blätter müssen gleich große Raster enthalten</translation>
+    </message>
+    <message>
+        <source>%1 (looked for a pixel list with x and y, a picture-shaped sheet, a grid of values and painted cells)</source>
+        <translation>%1 (gesucht wurden eine Pixelliste mit x und y, eine Tabelle in Bildform, ein Raster aus Werten und bemalte Zellen)</translation>
+    </message>
+    <message>
+        <source>fill %1</source>
+        <translation>Füllung %1</translation>
+    </message>
+    <message>
+        <source>value %1</source>
+        <translation>Wert %1</translation>
     </message>
 </context>
 <context>

@@ -690,10 +690,6 @@
         <translation>la imagen</translation>
     </message>
     <message>
-        <source>no visible worksheet has columns named x and y; looked at %1</source>
-        <translation>ninguna hoja visible tiene columnas llamadas x e y; hojas revisadas: %1</translation>
-    </message>
-    <message>
         <source>this is a compressed file, such as a compressed Gnumeric file; open it in its program and save it as CSV, .xlsx or .ods</source>
         <translation>es un archivo comprimido, como un archivo de Gnumeric comprimido; ábralo con su programa y guárdelo como CSV, .xlsx o .ods</translation>
     </message>
@@ -1098,10 +1094,6 @@
         <translation>celda %1: «%2» debería ser la etiqueta de fila %3</translation>
     </message>
     <message>
-        <source>a grid of %1 × %2 cells is larger than 16,384 columns or 16,777,216 cells</source>
-        <translation>una cuadrícula de %1 × %2 celdas supera las 16.384 columnas o 16.777.216 celdas</translation>
-    </message>
-    <message>
         <source>%1 (looked for a pixel list with x and y, a picture-shaped sheet and a grid of values)</source>
         <translation>%1 (se buscó una lista de píxeles con x e y, una hoja con forma de imagen y una cuadrícula de valores)</translation>
     </message>
@@ -1140,6 +1132,38 @@
     <message>
         <source>the conditional formats of %1 are of a kind not read; those cells show their own fill</source>
         <translation>los formatos condicionales de %1 son de un tipo que no se lee; esas celdas muestran su propio relleno</translation>
+    </message>
+    <message>
+        <source>no visible worksheet holds a pixel list with x and y, a picture-shaped sheet, a grid of values or painted cells; looked at %1</source>
+        <translation>ninguna hoja visible contiene una lista de píxeles con x e y, una hoja con forma de imagen, una cuadrícula de valores ni celdas pintadas; hojas revisadas: %1</translation>
+    </message>
+    <message>
+        <source>a grid of %1 × %2 cells is larger than %3 columns or %4 cells</source>
+        <translation>una cuadrícula de %1 × %2 celdas supera las %3 columnas o %4 celdas</translation>
+    </message>
+    <message>
+        <source>read the grids %1 of the sheets %2, %3 and %4 as a %5 × %6 picture of red, green and blue values</source>
+        <translation>se leyeron las cuadrículas %1 de las hojas %2, %3 y %4 como una imagen de %5 × %6 en valores de rojo, verde y azul</translation>
+    </message>
+    <message>
+        <source>sheet %1: %2</source>
+        <translation>hoja %1: %2</translation>
+    </message>
+    <message>
+        <source>its grid of %1 × %2 cells differs from the grid of %3, %4 × %5 cells; the three sheets must hold grids of one size</source>
+        <translation>su cuadrícula de %1 × %2 celdas difiere de la cuadrícula de %3, de %4 × %5 celdas; las tres hojas deben contener cuadrículas del mismo tamaño</translation>
+    </message>
+    <message>
+        <source>%1 (looked for a pixel list with x and y, a picture-shaped sheet, a grid of values and painted cells)</source>
+        <translation>%1 (se buscó una lista de píxeles con x e y, una hoja con forma de imagen, una cuadrícula de valores y celdas pintadas)</translation>
+    </message>
+    <message>
+        <source>fill %1</source>
+        <translation>relleno %1</translation>
+    </message>
+    <message>
+        <source>value %1</source>
+        <translation>valor %1</translation>
     </message>
 </context>
 <context>

@@ -690,10 +690,6 @@
         <translation>l’image</translation>
     </message>
     <message>
-        <source>no visible worksheet has columns named x and y; looked at %1</source>
-        <translation>aucune feuille visible n’a de colonnes nommées x et y&#xa0;; feuilles examinées&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>this is a compressed file, such as a compressed Gnumeric file; open it in its program and save it as CSV, .xlsx or .ods</source>
         <translation>c’est un fichier compressé, par exemple un fichier Gnumeric compressé&#xa0;; ouvrez-le dans son programme et enregistrez-le en CSV, .xlsx ou .ods</translation>
     </message>
@@ -1098,10 +1094,6 @@
         <translation>cellule %1 : « %2 » devrait être l’étiquette de ligne %3</translation>
     </message>
     <message>
-        <source>a grid of %1 × %2 cells is larger than 16,384 columns or 16,777,216 cells</source>
-        <translation>une grille de %1 × %2 cellules dépasse 16 384 colonnes ou 16 777 216 cellules</translation>
-    </message>
-    <message>
         <source>%1 (looked for a pixel list with x and y, a picture-shaped sheet and a grid of values)</source>
         <translation>%1 (recherché : une liste de pixels avec x et y, une feuille en forme d’image et une grille de valeurs)</translation>
     </message>
@@ -1140,6 +1132,38 @@
     <message>
         <source>the conditional formats of %1 are of a kind not read; those cells show their own fill</source>
         <translation>les mises en forme conditionnelles de %1 sont d’un type qui n’est pas lu ; ces cellules montrent leur propre remplissage</translation>
+    </message>
+    <message>
+        <source>no visible worksheet holds a pixel list with x and y, a picture-shaped sheet, a grid of values or painted cells; looked at %1</source>
+        <translation>aucune feuille visible ne contient de liste de pixels avec x et y, de feuille en forme d’image, de grille de valeurs ni de cellules colorées ; feuilles examinées : %1</translation>
+    </message>
+    <message>
+        <source>a grid of %1 × %2 cells is larger than %3 columns or %4 cells</source>
+        <translation>une grille de %1 × %2 cellules dépasse %3 colonnes ou %4 cellules</translation>
+    </message>
+    <message>
+        <source>read the grids %1 of the sheets %2, %3 and %4 as a %5 × %6 picture of red, green and blue values</source>
+        <translation>grilles %1 des feuilles %2, %3 et %4 lues comme une image de %5 × %6 en valeurs de rouge, de vert et de bleu</translation>
+    </message>
+    <message>
+        <source>sheet %1: %2</source>
+        <translation>feuille %1 : %2</translation>
+    </message>
+    <message>
+        <source>its grid of %1 × %2 cells differs from the grid of %3, %4 × %5 cells; the three sheets must hold grids of one size</source>
+        <translation>sa grille de %1 × %2 cellules diffère de la grille de %3, de %4 × %5 cellules ; les trois feuilles doivent contenir des grilles de même taille</translation>
+    </message>
+    <message>
+        <source>%1 (looked for a pixel list with x and y, a picture-shaped sheet, a grid of values and painted cells)</source>
+        <translation>%1 (recherché : une liste de pixels avec x et y, une feuille en forme d’image, une grille de valeurs et des cellules colorées)</translation>
+    </message>
+    <message>
+        <source>fill %1</source>
+        <translation>remplissage %1</translation>
+    </message>
+    <message>
+        <source>value %1</source>
+        <translation>valeur %1</translation>
     </message>
 </context>
 <context>

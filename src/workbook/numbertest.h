@@ -4,7 +4,10 @@
 // A conditional format's test of the number a cell holds, as both workbook formats write it
 // (.xlsx: operator="between" with two formulas; .ods: "between(1,4)").
 
+#include <QString>
+
 #include <algorithm>
+#include <optional>
 
 namespace tess {
 
@@ -37,5 +40,17 @@ struct NumberTest
         return false;
     }
 };
+
+// A rule's operand that is one text constant, "A" with any quotes inside doubled, as that
+// text; nothing for numbers and formulas.
+inline std::optional<QString> quotedText(const QString &operand)
+{
+    if (operand.size() < 2 || !operand.startsWith(u'"') || !operand.endsWith(u'"'))
+        return std::nullopt;
+    QString inside = operand.mid(1, operand.size() - 2);
+    if (QString(inside).remove(QStringLiteral("\"\"")).contains(u'"'))
+        return std::nullopt; // texts joined by a formula
+    return inside.replace(QStringLiteral("\"\""), QStringLiteral("\""));
+}
 
 } // namespace tess

@@ -53,7 +53,9 @@ QString cellsNamed(QStringView address)
 bool valueRule(const QXmlStreamAttributes &attributes, ValueRule &rule)
 {
     rule.style = attributes.value(CalcExtNs, QStringLiteral("apply-style-name")).toString();
-    const QString value = attributes.value(CalcExtNs, QStringLiteral("value")).toString().trimmed();
+    QString value = attributes.value(CalcExtNs, QStringLiteral("value")).toString().trimmed();
+    if (value.startsWith(QLatin1StringView("cell-content()")))
+        value = value.mid(14).trimmed();
     using Kind = NumberTest::Kind;
     bool ok = false, ok2 = true;
     for (const auto &[prefix, kind] : { std::pair{ "not-between(", Kind::NotBetween }, std::pair{ "between(", Kind::Between } }) {
@@ -69,8 +71,11 @@ bool valueRule(const QXmlStreamAttributes &attributes, ValueRule &rule)
                                         std::pair{ "<=", Kind::AtMost }, std::pair{ "=", Kind::Equal },
                                         std::pair{ ">", Kind::Greater }, std::pair{ "<", Kind::Less } }) {
         if (value.startsWith(QLatin1StringView(prefix))) {
-            rule.test = NumberTest::of(kind, value.mid(qsizetype(strlen(prefix))).trimmed().toDouble(&ok));
-            return ok;
+            const QString operand = value.mid(qsizetype(strlen(prefix))).trimmed();
+            rule.test = NumberTest::of(kind, operand.toDouble(&ok));
+            if (!ok && (kind == Kind::Equal || kind == Kind::NotEqual))
+                rule.text = quotedText(operand);
+            return ok || rule.text;
         }
     }
     return false;

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QXmlStreamAttributes>
 
+#include <optional>
+
 namespace tess::ods {
 
 inline const QString CalcExtNs = QStringLiteral("urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0");
@@ -31,16 +33,23 @@ QList<CellBlock> rangeBlocks(QStringView address);
 QString cellsNamed(QStringView address);
 
 // A conditional format's rule on a cell's number: "=3", "!=0", ">5", "<=2", "between(1,4)".
+// Or on its text: "=\"A\"", "!=\"A\"".
 struct ValueRule
 {
     NumberTest test;
+    std::optional<QString> text; // a test of the text against this one
     QString style;
 
-    bool meets(double v) const { return test.meets(v); }
+    bool meets(double v) const { return !text && test.meets(v); }
+    // As a spreadsheet compares texts: without regard to case.
+    bool meets(const QString &cell) const
+    {
+        return text && (text->compare(cell, Qt::CaseInsensitive) == 0) == (test.kind == NumberTest::Kind::Equal);
+    }
 };
 
-// Reads a condition of the kinds that compare the cell's number; false for others
-// (formulas, texts, duplicates), which colour nothing here.
+// Reads a condition of the kinds that compare the cell's number or text with a constant;
+// false for others (formulas, duplicates), which colour nothing here.
 bool valueRule(const QXmlStreamAttributes &attributes, ValueRule &rule);
 
 } // namespace tess::ods

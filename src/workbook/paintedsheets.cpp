@@ -5,6 +5,7 @@
 #include "odsstyles.h"
 #include "paintedcells.h"
 #include "xlsxstyles.h"
+#include "io/readahead.h"
 
 #include <QXmlStreamReader>
 
@@ -32,9 +33,11 @@ bool readPaintedSheet(WorkbookArchive &archive, const WorkbookSheets &book, cons
         || !readXlsxStyles(stylesText, wholeEntry(archive, book.themePart), styles, why))
         return false;
     for (const int i : order) {
-        const std::unique_ptr<QIODevice> entry = archive.openEntry(book.sheets[size_t(i)].part);
+        std::unique_ptr<QIODevice> entry = archive.openEntry(book.sheets[size_t(i)].part);
+        // Inflated on a thread of its own while the parser reads, as the sheet's rows are.
+        std::unique_ptr<ReadAheadDevice> inflated = entry ? std::make_unique<ReadAheadDevice>(std::move(entry)) : nullptr;
         SheetInfo painted;
-        if (entry && readPaintedCells(*entry, styles, out, painted)) {
+        if (inflated && readPaintedCells(*inflated, styles, out, painted, &book.texts)) {
             painted.worksheetName = book.sheets[size_t(i)].name;
             if (book.sheets.size() > 1)
                 painted.sheetName = painted.worksheetName;

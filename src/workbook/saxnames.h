@@ -3,6 +3,8 @@
 
 // Names and attributes as libxml2's SAX2 parser hands them over, for the worksheet readers.
 
+#include <QByteArrayView>
+
 #include <libxml/parser.h>
 
 #include <cstring>
@@ -54,6 +56,13 @@ struct Attributes
             }
         }
         return false;
+    }
+    // The value of the attribute of that local name; empty and null when there is none.
+    QByteArrayView valueOf(const char *local) const
+    {
+        std::string_view value;
+        find(local, value);
+        return QByteArrayView(value.data(), qsizetype(value.size()));
     }
 };
 

@@ -4,6 +4,7 @@
 // The worksheet readers' common run of libxml2's SAX parser over a workbook entry.
 
 #include "saxnames.h"
+#include "saxparser.h"
 #include "workbookzip.h"
 #include "worksheettext.h"
 #include "text/usertexts.h"
@@ -40,9 +41,7 @@ public:
     Step advance(WorksheetText &text) override
     {
         m_text = &text;
-        // libxml2 sets up its globals once, and not safely from two threads at a time.
-        static const bool initialised = (xmlInitParser(), true);
-        Q_UNUSED(initialised);
+        sax::initialise();
         xmlSAXHandler handler{};
         handler.initialized = XML_SAX2_MAGIC;
         handler.startElementNs = &SaxRows::onStart;

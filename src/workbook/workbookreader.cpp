@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workbookreader.h"
 
+#include "channelsheets.h"
 #include "gzipdevice.h"
 #include "paintedsheets.h"
 #include "workbookzip.h"
@@ -14,6 +15,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <new>
@@ -163,11 +165,30 @@ SheetInfo readXlsxBook(WorkbookArchive &archive, const WorkbookSheets &book, Pix
     }
     if (order.empty())
         return refused(userText(Text::NoWorksheet));
+    QStringList names;
+    for (const int i : order)
+        names << book.sheets[size_t(i)].name;
+    // Sheets named for the channels, tried once one of them reads as a grid or none of
+    // the sheets holds a pixel list.
+    const auto channels = [&](const QStringList &tried) -> std::optional<SheetInfo> {
+        const auto three = channelSheets(names);
+        if (!three || std::none_of(tried.begin(), tried.end(), [](const QString &n) { return channelOfName(n) >= 0; }))
+            return std::nullopt;
+        const SheetByName read = [&](const QString &name, PixelRecords &records, const SheetOptions &channel) {
+            const int i = order[size_t(names.indexOf(name))];
+            return readOneSheet(archive, [&] { return openXlsxSheet(archive, book, i); }, records, progress, channel).info;
+        };
+        return readChannelSheets(*three, read, out);
+    };
     QStringList looked;
     SheetRead read;
     for (const int i : order) {
         read = readOneSheet(archive, [&] { return openXlsxSheet(archive, book, i); }, out, progress, options);
         if (hasPosition(read)) {
+            if (!read.failed && read.info.grid != GridReading::None) {
+                if (std::optional<SheetInfo> info = channels({ book.sheets[size_t(i)].name }))
+                    return *info;
+            }
             // Codes typed into a template that its rules colour are a painted picture, not
             // a grid of grey values: the painted reading wins where it covers the grid.
             SheetInfo painted;
@@ -186,6 +207,8 @@ SheetInfo readXlsxBook(WorkbookArchive &archive, const WorkbookSheets &book, Pix
         looked << book.sheets[size_t(i)].name;
     }
     out.clear();
+    if (std::optional<SheetInfo> info = channels(looked))
+        return *info;
     if (readPaintedSheet(archive, book, order, out, read.info))
         return read.info;
     return looked.size() == 1 ? read.info : refused(userText(Text::NoSheetWithXAndY).arg(quotedNames(looked)));
@@ -213,9 +236,30 @@ SheetInfo preferPainted(WorkbookArchive &archive, const SheetInfo &grid, PixelRe
 // tables without a pixel sheet must not take that many times its whole length.
 constexpr int MaxOdsTablesTried = 64;
 
+// Tables named for a channel that read as a grid, or fail to, may be one of three.
+std::optional<SheetInfo> readOdsChannels(WorkbookArchive &archive, const QStringList &tables, PixelRecords &out,
+                                         const ReadProgress &progress)
+{
+    if (std::none_of(tables.begin(), tables.end(), [](const QString &table) { return channelOfName(table) >= 0; }))
+        return std::nullopt;
+    const auto channels = channelSheets(odsTableNames(archive));
+    if (!channels)
+        return std::nullopt;
+    const SheetByName read = [&](const QString &name, PixelRecords &records, const SheetOptions &channel) {
+        return readOneSheet(archive, [&] { return openOdsSheet(archive, name, 0); }, records, progress, channel).info;
+    };
+    return readChannelSheets(*channels, read, out);
+}
+
 SheetInfo readOdsBook(WorkbookArchive &archive, const WorkbookSheets &book, PixelRecords &out,
                       const ReadProgress &progress, const SheetOptions &options)
 {
+    const auto chosenGrid = [&](const SheetInfo &info) {
+        std::optional<SheetInfo> channels;
+        if (info.status == Status::Done && info.grid != GridReading::None)
+            channels = readOdsChannels(archive, { info.worksheetName }, out, progress);
+        return channels ? *channels : preferPainted(archive, info, out);
+    };
     QStringList looked;
     SheetInfo lastLooked;
     const auto tried = [&](const SheetRead &read, bool &chosen) {
@@ -235,7 +279,7 @@ SheetInfo readOdsBook(WorkbookArchive &archive, const WorkbookSheets &book, Pixe
     if (!book.activeName.isEmpty()) {
         const SheetInfo info = tried(readOneSheet(archive, [&] { return openOdsSheet(archive, book.activeName, 0); }, out, progress, options), chosen);
         if (chosen)
-            return preferPainted(archive, info, out);
+            return chosenGrid(info);
     }
     for (int ordinal = 0; ordinal < MaxOdsTablesTried; ++ordinal) {
         const SheetRead read = readOneSheet(archive, [&] { return openOdsSheet(archive, {}, ordinal); }, out, progress, options);
@@ -243,11 +287,13 @@ SheetInfo readOdsBook(WorkbookArchive &archive, const WorkbookSheets &book, Pixe
             continue;
         const SheetInfo info = tried(read, chosen);
         if (chosen)
-            return preferPainted(archive, info, out);
+            return chosenGrid(info);
         if (!read.found)
             break;
     }
     out.clear();
+    if (std::optional<SheetInfo> channels = readOdsChannels(archive, looked, out, progress))
+        return *channels;
     SheetInfo painted;
     if (readOdsPaintedSheet(archive, looked, out, painted)) {
         if (book.odsTables > 1)

@@ -4,12 +4,24 @@
 #include "xlsxsheet.h"
 #include "xlsxstyles.h"
 
-#include <QXmlStreamReader>
-
 #include <algorithm>
-#include <cmath>
+#include <type_traits>
 
 namespace tess {
+
+bool cellAt(std::string_view reference, int &column, int &row)
+{
+    const qint64 c = cellColumn(reference);
+    const size_t digits = reference.find_first_of("0123456789");
+    if (c < 0 || digits == std::string_view::npos)
+        return false;
+    const qint64 r = rowNumber(reference.substr(digits));
+    if (r < 1 || r > 1048576)
+        return false;
+    column = int(c);
+    row = int(r - 1);
+    return true;
+}
 
 namespace {
 
@@ -19,20 +31,12 @@ constexpr qint64 RuleLimit = 1024;
 // Cells times the rules they are tried against: beyond this the rules would cost seconds.
 constexpr qint64 RuleWorkLimit = 64 << 20;
 
-bool cellAt(QStringView name, int &column, int &row)
+// A formula of a rule read is a number: far longer, it is none.
+constexpr qsizetype FormulaLimit = 1024;
+
+std::string_view viewOf(const QByteArray &text)
 {
-    const QByteArray reference = name.toLatin1();
-    const std::string_view text(reference.constData(), size_t(reference.size()));
-    const qint64 c = cellColumn(text);
-    const size_t digits = text.find_first_of("0123456789");
-    if (c < 0 || digits == std::string_view::npos)
-        return false;
-    const qint64 r = rowNumber(text.substr(digits));
-    if (r < 1 || r > 1048576)
-        return false;
-    column = int(c);
-    row = int(r - 1);
-    return true;
+    return std::string_view(text.constData(), size_t(text.size()));
 }
 
 // "B2:K9 M3" as its blocks; whole rows or columns ("A:A") as far as a sheet reaches.
@@ -48,7 +52,8 @@ std::vector<CellBox> boxesOf(QStringView sqref)
         else if (!first.isEmpty() && first.front().isDigit())
             first.prepend(u'A'), last.prepend(QStringLiteral("XFD"));
         CellBox box;
-        if (cellAt(first, box.left, box.top) && cellAt(last, box.right, box.bottom)) {
+        const QByteArray from = first.toLatin1(), to = last.toLatin1();
+        if (cellAt(viewOf(from), box.left, box.top) && cellAt(viewOf(to), box.right, box.bottom)) {
             if (box.left > box.right)
                 std::swap(box.left, box.right);
             if (box.top > box.bottom)
@@ -57,22 +62,6 @@ std::vector<CellBox> boxesOf(QStringView sqref)
         }
     }
     return boxes;
-}
-
-void readScale(QXmlStreamReader &xml, const XlsxStyles &styles, CellRule &rule)
-{
-    size_t colours = 0;
-    while (xml.readNextStartElement()) {
-        const QXmlStreamAttributes a = xml.attributes();
-        if (xml.name() == u"cfvo" && rule.stops.size() < 3) {
-            rule.stops.push_back({ a.value(QLatin1String("type")).toString(), a.value(QLatin1String("val")).toDouble() });
-        } else if (xml.name() == u"color" && colours < rule.stops.size()) {
-            rule.stops[colours++].colour = xlsxColour(a, styles.palette).value_or(0xFFFFFF);
-        }
-        xml.skipCurrentElement();
-    }
-    if (colours != rule.stops.size())
-        rule.stops.clear();
 }
 
 // The test a cellIs rule's operator names; none for an operator no program writes, which
@@ -93,88 +82,19 @@ std::optional<NumberTest> testOf(const CellRule &rule)
     return std::nullopt;
 }
 
-// One cfRule: false when it is of a kind not read.
-bool readRule(QXmlStreamReader &xml, const XlsxStyles &styles, CellRule &rule)
-{
-    const QXmlStreamAttributes a = xml.attributes();
-    const QStringView type = a.value(QLatin1String("type"));
-    rule.priority = a.value(QLatin1String("priority")).toInt();
-    rule.stopIfTrue = a.value(QLatin1String("stopIfTrue")) == u"1" || a.value(QLatin1String("stopIfTrue")) == u"true";
-    bool hasStyle = false;
-    rule.style = a.value(QLatin1String("dxfId")).toInt(&hasStyle);
-    if (!hasStyle)
-        rule.style = -1;
-    rule.compare = a.value(QLatin1String("operator")).toString();
-    rule.kind = type == u"colorScale" ? CellRule::Kind::Scale : CellRule::Kind::Compare;
-    bool known = type == u"cellIs" || type == u"colorScale";
-    while (xml.readNextStartElement()) {
-        if (xml.name() == u"formula") {
-            bool number = false;
-            rule.operands.push_back(xml.readElementText().trimmed().toDouble(&number));
-            known = known && number;
-        } else if (xml.name() == u"colorScale") {
-            readScale(xml, styles, rule);
-        } else {
-            xml.skipCurrentElement();
-        }
-    }
-    const size_t wanted = rule.compare == u"between" || rule.compare == u"notBetween" ? 2 : 1;
-    if (rule.kind == CellRule::Kind::Compare) {
-        if (!known || rule.operands.size() != wanted)
-            return false;
-        rule.test = testOf(rule);
-        return true;
-    }
-    return known && rule.stops.size() >= 2;
-}
-
 bool holds(const CellRule &rule, double v)
 {
     return rule.test && rule.test->meets(v);
 }
 
-// The value a colour scale's stop stands at among the sorted values of its range.
-double stopValue(const ColourStop &stop, const std::vector<double> &sorted)
+// A spreadsheet compares texts without regard to case.
+bool holds(const CellRule &rule, QByteArrayView text)
 {
-    const double low = sorted.front(), high = sorted.back();
-    if (stop.type == u"min")
-        return low;
-    if (stop.type == u"max")
-        return high;
-    if (stop.type == u"percent")
-        return low + (high - low) * stop.value / 100;
-    if (stop.type == u"percentile") {
-        const double rank = std::clamp(stop.value / 100, 0.0, 1.0) * double(sorted.size() - 1);
-        const size_t below = size_t(rank);
-        const size_t above = std::min(below + 1, sorted.size() - 1);
-        return sorted[below] + (sorted[above] - sorted[below]) * (rank - double(below));
-    }
-    return stop.value; // num, and formulas read as their number
+    if (!rule.text)
+        return false;
+    const bool equal = QAnyStringView::compare(QUtf8StringView(text), *rule.text, Qt::CaseInsensitive) == 0;
+    return rule.compare == u"equal" ? equal : !equal;
 }
-
-QRgb between(QRgb from, QRgb to, double t)
-{
-    const auto mix = [t](int a, int b) { return int(std::lround(a + (b - a) * t)); };
-    return qRgb(mix(qRed(from), qRed(to)), mix(qGreen(from), qGreen(to)), mix(qBlue(from), qBlue(to)));
-}
-
-// A scale ready to colour: its stops' values and colours, low to high.
-struct Scale
-{
-    std::vector<double> at;
-    std::vector<QRgb> colours;
-
-    QRgb colour(double v) const
-    {
-        if (v <= at.front())
-            return colours.front();
-        for (size_t i = 1; i < at.size(); ++i) {
-            if (v <= at[i])
-                return at[i] > at[i - 1] ? between(colours[i - 1], colours[i], (v - at[i - 1]) / (at[i] - at[i - 1])) : colours[i];
-        }
-        return colours.back();
-    }
-};
 
 bool inRange(const std::vector<CellBox> &boxes, qint64 key)
 {
@@ -182,76 +102,172 @@ bool inRange(const std::vector<CellBox> &boxes, qint64 key)
     return std::any_of(boxes.begin(), boxes.end(), [&](const CellBox &b) { return b.contains(column, row); });
 }
 
-Scale scaleOf(const CellRule &rule, const std::vector<CellBox> &boxes, const CellNumbers &numbers)
+ColourScale scaleOf(const CellRule &rule, const std::vector<CellBox> &boxes, const CellNumbers &numbers)
 {
-    std::vector<double> values;
+    std::vector<CountedValue> values;
     for (const auto &[key, value] : numbers) {
         if (inRange(boxes, key))
-            values.push_back(value);
+            values.push_back({ value, 1 });
     }
-    Scale scale;
-    if (values.empty())
-        return scale;
-    std::sort(values.begin(), values.end());
-    for (const ColourStop &stop : rule.stops) {
-        scale.at.push_back(stopValue(stop, values));
-        scale.colours.push_back(stop.colour);
-    }
-    return scale;
+    return ColourScale(rule.stops, std::move(values));
 }
 
 } // namespace
 
-void readConditionalFormatting(QXmlStreamReader &xml, const XlsxStyles &styles, SheetRules &rules)
+void RulesReader::start(sax::Name local, const sax::Attributes &attributes)
 {
-    const QString sqref = xml.attributes().value(QLatin1String("sqref")).toString();
-    std::vector<CellBox> boxes = boxesOf(sqref);
-    const int range = int(rules.ranges.size());
-    bool unread = false;
-    while (xml.readNextStartElement()) {
-        if (xml.name() != u"cfRule") {
-            xml.skipCurrentElement();
-            continue;
-        }
-        CellRule rule;
-        rule.range = range;
-        const bool known = readRule(xml, styles, rule);
-        if (known && qint64(rules.rules.size()) < RuleLimit && rules.boxes + qint64(boxes.size()) <= RuleLimit)
-            rules.rules.push_back(std::move(rule));
-        else
-            unread = true;
+    switch (++m_depth) {
+    case 1: // the <conditionalFormatting> itself
+        m_sqref = QString::fromUtf8(attributes.valueOf("sqref"));
+        m_boxes = boxesOf(m_sqref);
+        m_unread = false;
+        break;
+    case 2:
+        m_inRule = local == "cfRule";
+        if (m_inRule)
+            startRule(attributes);
+        break;
+    case 3:
+        m_inFormula = m_inRule && local == "formula";
+        m_inScale = m_inRule && local == "colorScale";
+        m_formula.clear();
+        m_colours = 0;
+        break;
+    case 4:
+        if (m_inScale)
+            startInScale(local, attributes);
+        break;
+    default:
+        break;
     }
-    if (unread && !rules.unread.contains(sqref))
-        rules.unread << sqref;
-    rules.boxes += qint64(boxes.size());
-    rules.ranges.push_back(std::move(boxes));
+}
+
+void RulesReader::startRule(const sax::Attributes &a)
+{
+    m_rule = CellRule {};
+    m_rule.range = int(m_rules.ranges.size());
+    const QByteArrayView type = a.valueOf("type"), stopIfTrue = a.valueOf("stopIfTrue");
+    m_rule.priority = a.valueOf("priority").toInt();
+    m_rule.stopIfTrue = stopIfTrue == "1" || stopIfTrue == "true";
+    bool hasStyle = false;
+    m_rule.style = a.valueOf("dxfId").toInt(&hasStyle);
+    if (!hasStyle)
+        m_rule.style = -1;
+    m_rule.compare = QString::fromUtf8(a.valueOf("operator"));
+    m_rule.kind = type == "colorScale" ? CellRule::Kind::Scale : CellRule::Kind::Compare;
+    m_known = type == "cellIs" || type == "colorScale";
+}
+
+void RulesReader::startInScale(sax::Name local, const sax::Attributes &a)
+{
+    if (local == "cfvo" && m_rule.stops.size() < 3) {
+        m_rule.stops.push_back({ QString::fromUtf8(a.valueOf("type")), a.valueOf("val").toDouble() });
+    } else if (local == "color" && m_colours < m_rule.stops.size()) {
+        m_rule.stops[m_colours++].colour = XlsxColour::of(a).shown(m_styles.palette).value_or(0xFFFFFF);
+    }
+}
+
+void RulesReader::text(QByteArrayView piece)
+{
+    if (m_inFormula && m_depth == 3 && m_formula.size() <= FormulaLimit)
+        m_formula.append(piece);
+}
+
+void RulesReader::end()
+{
+    switch (m_depth--) {
+    case 1:
+        if (m_unread && !m_rules.unread.contains(m_sqref))
+            m_rules.unread << m_sqref;
+        m_rules.boxes += qint64(m_boxes.size());
+        m_rules.ranges.push_back(std::move(m_boxes));
+        m_boxes = {};
+        break;
+    case 2:
+        if (m_inRule)
+            endRule();
+        m_inRule = false;
+        break;
+    case 3:
+        if (m_inFormula) {
+            bool number = false;
+            const QByteArray formula = m_formula.size() <= FormulaLimit ? m_formula.trimmed() : QByteArray();
+            m_rule.operands.push_back(formula.toDouble(&number));
+            if (!number && m_rule.operands.size() == 1)
+                m_rule.text = quotedText(QString::fromUtf8(formula));
+            m_known = m_known && (number || m_rule.text);
+        }
+        // A scale whose stops do not all have their colour is none.
+        if (m_inScale && m_colours != m_rule.stops.size())
+            m_rule.stops.clear();
+        m_inFormula = m_inScale = false;
+        break;
+    default:
+        break;
+    }
+}
+
+// A rule is kept when it is of a kind read, and the sheet's rules stay within bounds.
+void RulesReader::endRule()
+{
+    const size_t wanted = m_rule.compare == u"between" || m_rule.compare == u"notBetween" ? 2 : 1;
+    bool known = m_known;
+    if (m_rule.kind == CellRule::Kind::Compare) {
+        known = known && m_rule.operands.size() == wanted;
+        if (known && m_rule.text) // a text is only ever equal to a typed code or not
+            known = m_rule.compare == u"equal" || m_rule.compare == u"notEqual";
+        else if (known)
+            m_rule.test = testOf(m_rule);
+    } else {
+        known = known && m_rule.stops.size() >= 2;
+    }
+    if (known && qint64(m_rules.rules.size()) < RuleLimit && m_rules.boxes + qint64(m_boxes.size()) <= RuleLimit)
+        m_rules.rules.push_back(std::move(m_rule));
+    else
+        m_unread = true;
+}
+void CellTexts::addOwn(qint64 key, QByteArrayView text)
+{
+    cells.emplace_back(key, -1 - own.size());
+    own.pool.append(text);
+    own.starts.push_back(own.pool.size());
+}
+
+QByteArrayView CellTexts::text(size_t i) const
+{
+    const qint64 at = cells[i].second;
+    if (at < 0)
+        return own.at(-1 - at);
+    return shared && at < shared->size() ? shared->at(at) : QByteArrayView();
 }
 
 void applyRules(const SheetRules &rules, const XlsxStyles &styles, const CellNumbers &numbers,
-                const std::function<void(qint64, QRgb)> &paint)
+                const std::function<void(qint64, QRgb)> &paint, const CellTexts &texts)
 {
     if (rules.rules.empty()
-        || qint64(numbers.size()) * (rules.boxes + qint64(rules.rules.size())) > RuleWorkLimit)
+        || qint64(numbers.size() + texts.size()) * (rules.boxes + qint64(rules.rules.size())) > RuleWorkLimit)
         return;
     std::vector<const CellRule *> order;
     for (const CellRule &rule : rules.rules)
         order.push_back(&rule);
     // The lower the priority number, the sooner a rule is tried.
     std::stable_sort(order.begin(), order.end(), [](const CellRule *a, const CellRule *b) { return a->priority < b->priority; });
-    std::vector<Scale> scales(order.size());
-    for (size_t i = 0; i < order.size(); ++i) {
-        if (order[i]->kind == CellRule::Kind::Scale)
-            scales[i] = scaleOf(*order[i], rules.ranges[size_t(order[i]->range)], numbers);
-    }
-    for (const auto &[key, value] : numbers) {
+    std::vector<ColourScale> scales;
+    for (const CellRule *rule : order)
+        scales.push_back(rule->kind == CellRule::Kind::Scale ? scaleOf(*rule, rules.ranges[size_t(rule->range)], numbers)
+                                                             : ColourScale({}, {}));
+    // The first rule that applies to a cell colours it; a scale colours numbers only.
+    const auto colour = [&](qint64 key, const auto &value) {
         for (size_t i = 0; i < order.size(); ++i) {
             const CellRule &rule = *order[i];
             if (!inRange(rules.ranges[size_t(rule.range)], key))
                 continue;
             if (rule.kind == CellRule::Kind::Scale) {
-                if (!scales[i].at.empty()) {
-                    paint(key, scales[i].colour(value));
-                    break;
+                if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>) {
+                    if (!scales[i].empty()) {
+                        paint(key, scales[i].colour(value));
+                        return;
+                    }
                 }
                 continue;
             }
@@ -261,12 +277,16 @@ void applyRules(const SheetRules &rules, const XlsxStyles &styles, const CellNum
             // unless it says to stop.
             if (rule.style >= 0 && size_t(rule.style) < styles.rules.size() && styles.rules[size_t(rule.style)].painted) {
                 paint(key, styles.rules[size_t(rule.style)].colour);
-                break;
+                return;
             }
             if (rule.stopIfTrue)
-                break;
+                return;
         }
-    }
+    };
+    for (const auto &[key, value] : numbers)
+        colour(key, value);
+    for (size_t i = 0; i < texts.size(); ++i)
+        colour(texts.cells[i].first, texts.text(i));
 }
 
 } // namespace tess

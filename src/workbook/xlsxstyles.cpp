@@ -2,8 +2,7 @@
 #include "xlsxstyles.h"
 
 #include "cellcolours.h"
-
-#include <QXmlStreamReader>
+#include "saxparser.h"
 
 #include <array>
 #include <optional>
@@ -20,165 +19,190 @@ constexpr size_t StyleLimit = 1 << 20;
 // swapped, light before dark.
 using ThemeColours = std::array<QRgb, 12>;
 
-bool readTheme(const QByteArray &part, ThemeColours &theme)
+class ThemeReader : public sax::Handler
 {
-    static const char16_t *const names[12] = { u"lt1", u"dk1", u"lt2", u"dk2", u"accent1", u"accent2", u"accent3",
-                                              u"accent4", u"accent5", u"accent6", u"hlink", u"folHlink" };
-    theme.fill(0);
-    QXmlStreamReader xml(part);
-    int current = -1;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
+public:
+    ThemeColours colours {};
+
+protected:
+    void start(sax::Name local, const sax::Attributes &attributes) override
+    {
+        static const char *const names[12] = { "lt1", "dk1", "lt2", "dk2", "accent1", "accent2", "accent3",
+                                               "accent4", "accent5", "accent6", "hlink", "folHlink" };
         for (int i = 0; i < 12; ++i) {
-            if (xml.name() == QStringView(names[i]))
-                current = i;
+            if (local == names[i])
+                m_current = i;
         }
-        const QXmlStreamAttributes a = xml.attributes();
-        if (current >= 0 && (xml.name() == u"srgbClr" || xml.name() == u"sysClr")) {
-            const QStringView value = a.value(xml.name() == u"srgbClr" ? QLatin1String("val") : QLatin1String("lastClr"));
-            theme[size_t(current)] = value.toUInt(nullptr, 16) & 0xFFFFFF;
-            current = -1;
+        const bool rgb = local == "srgbClr";
+        if (m_current >= 0 && (rgb || local == "sysClr")) {
+            colours[size_t(m_current)] = attributes.valueOf(rgb ? "val" : "lastClr").toUInt(nullptr, 16) & 0xFFFFFF;
+            m_current = -1;
         }
     }
-    return !xml.hasError();
-}
+    void end(sax::Name) override {}
 
-using Palette = XlsxPalette;
-
+private:
+    int m_current = -1;
+};
 
 struct PatternRead
 {
-    QString type;
-    std::optional<QRgb> foreground, background;
+    QByteArray type;
+    std::optional<XlsxColour> foreground, background;
 };
 
-ShownFill shown(const PatternRead &p, bool rule)
+ShownFill shown(const PatternRead &p, bool rule, const XlsxPalette &palette)
 {
     ShownFill fill;
+    const std::optional<QRgb> foreground = p.foreground ? p.foreground->shown(palette) : std::nullopt;
+    const std::optional<QRgb> background = p.background ? p.background->shown(palette) : std::nullopt;
     // A conditional format's solid fill keeps its colour in bgColor.
-    const std::optional<QRgb> solid = rule ? (p.background ? p.background : p.foreground) : p.foreground;
-    const QByteArray type = p.type.toLatin1();
-    const double share = patternShare(std::string_view(type.constData(), size_t(type.size())));
+    const std::optional<QRgb> solid = rule ? (background ? background : foreground) : foreground;
+    const double share = patternShare(std::string_view(p.type.constData(), size_t(p.type.size())));
     if ((rule && p.type.isEmpty() && solid) || share >= 1) {
         fill.painted = solid.has_value();
         fill.colour = solid.value_or(0xFFFFFF);
         return fill;
     }
-    if (share <= 0 || !p.foreground)
+    if (share <= 0 || !foreground)
         return fill;
     fill.painted = true;
     fill.dithered = true;
     fill.faint = share < 0.25;
-    fill.colour = blendPattern(*p.foreground, p.background.value_or(0xFFFFFF), share);
+    fill.colour = blendPattern(*foreground, background.value_or(0xFFFFFF), share);
     return fill;
 }
 
-struct StylesRead
+// The fills, the cell styles' fills and the conditional formats' fills, as the part gives
+// them: the palette they refer to may come before or after them.
+class StylesReader : public sax::Handler
 {
-    std::vector<ShownFill> fills;
+public:
+    std::vector<PatternRead> fills;
     std::vector<int> cellFillIds;
-    std::vector<ShownFill> rules;
-};
-
-// The indexed colours come before the fills in the part, but may also come after: the
-// part is read twice, the palette first.
-std::vector<QRgb> readPalette(const QByteArray &part, bool &own)
-{
-    const auto &standard = defaultIndexedColours();
-    std::vector<QRgb> indexed(standard.begin(), standard.end());
+    std::vector<PatternRead> rules;
     std::vector<QRgb> ownColours;
-    QXmlStreamReader xml(part);
-    while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"rgbColor" && ownColours.size() < StyleLimit)
-            ownColours.push_back(xml.attributes().value(QLatin1String("rgb")).toUInt(nullptr, 16) & 0xFFFFFF);
-    }
-    own = !ownColours.empty();
-    return own ? ownColours : indexed;
-}
+    bool tooMany = false;
 
-bool readStyles(QXmlStreamReader &xml, const Palette &palette, StylesRead &read)
-{
-    bool inFills = false, inCellXfs = false, inDxfs = false;
-    PatternRead pattern;
-    while (!xml.atEnd()) {
-        const QXmlStreamReader::TokenType token = xml.readNext();
-        const QStringView name = xml.name();
-        if (token == QXmlStreamReader::EndElement) {
-            if (name == u"fills" || name == u"cellXfs" || name == u"dxfs")
-                inFills = inCellXfs = inDxfs = false;
-            else if (name == u"fill" && inFills)
-                read.fills.push_back(shown(pattern, false));
-            else if (name == u"dxf" && inDxfs)
-                read.rules.push_back(shown(pattern, true));
-            continue;
+protected:
+    void start(sax::Name local, const sax::Attributes &a) override
+    {
+        if (local == "fills" || local == "cellXfs" || local == "dxfs") {
+            m_inFills = local == "fills";
+            m_inCellXfs = local == "cellXfs";
+            m_inDxfs = local == "dxfs";
+        } else if (local == "fill" || local == "dxf") {
+            m_pattern = PatternRead {};
+        } else if (local == "patternFill") {
+            m_pattern.type = a.valueOf("patternType").toByteArray();
+        } else if (local == "fgColor") {
+            m_pattern.foreground = XlsxColour::of(a);
+        } else if (local == "bgColor") {
+            m_pattern.background = XlsxColour::of(a);
+        } else if (local == "xf" && m_inCellXfs) {
+            cellFillIds.push_back(a.valueOf("fillId").toInt());
+        } else if (local == "rgbColor" && ownColours.size() < StyleLimit) {
+            ownColours.push_back(a.valueOf("rgb").toUInt(nullptr, 16) & 0xFFFFFF);
         }
-        if (token != QXmlStreamReader::StartElement)
-            continue;
-        const QXmlStreamAttributes a = xml.attributes();
-        if (name == u"fills" || name == u"cellXfs" || name == u"dxfs") {
-            inFills = name == u"fills";
-            inCellXfs = name == u"cellXfs";
-            inDxfs = name == u"dxfs";
-        } else if (name == u"fill" || name == u"dxf") {
-            pattern = PatternRead{};
-        } else if (name == u"patternFill") {
-            pattern.type = a.value(QLatin1String("patternType")).toString();
-        } else if (name == u"fgColor") {
-            pattern.foreground = xlsxColour(a, palette);
-        } else if (name == u"bgColor") {
-            pattern.background = xlsxColour(a, palette);
-        } else if (name == u"xf" && inCellXfs) {
-            read.cellFillIds.push_back(a.value(QLatin1String("fillId")).toInt());
-        }
-        if (read.fills.size() + read.cellFillIds.size() + read.rules.size() > StyleLimit)
-            return false;
+        checkCount();
     }
-    return true;
-}
+
+    void end(sax::Name local) override
+    {
+        if (local == "fills" || local == "cellXfs" || local == "dxfs")
+            m_inFills = m_inCellXfs = m_inDxfs = false;
+        else if (local == "fill" && m_inFills)
+            fills.push_back(m_pattern);
+        else if (local == "dxf" && m_inDxfs)
+            rules.push_back(m_pattern);
+        checkCount();
+    }
+
+private:
+    void checkCount()
+    {
+        if (fills.size() + cellFillIds.size() + rules.size() > StyleLimit) {
+            tooMany = true;
+            stop();
+        }
+    }
+
+    bool m_inFills = false, m_inCellXfs = false, m_inDxfs = false;
+    PatternRead m_pattern;
+};
 
 } // namespace
 
-std::optional<QRgb> xlsxColour(const QXmlStreamAttributes &a, const XlsxPalette &palette)
+XlsxColour XlsxColour::of(const sax::Attributes &a)
 {
-    if (a.hasAttribute(QLatin1String("rgb")))
-        return a.value(QLatin1String("rgb")).toUInt(nullptr, 16) & 0xFFFFFF; // the alpha is not shown
-    if (a.hasAttribute(QLatin1String("theme"))) {
-        const uint index = a.value(QLatin1String("theme")).toUInt();
-        if (index >= palette.theme.size())
-            return std::nullopt;
-        return applyTint(palette.theme[index], a.value(QLatin1String("tint")).toDouble());
+    XlsxColour colour;
+    // Present attributes are never null, even when empty.
+    if (const QByteArrayView rgb = a.valueOf("rgb"); !rgb.isNull()) {
+        colour.kind = Kind::Rgb;
+        colour.value = rgb.toUInt(nullptr, 16) & 0xFFFFFF; // the alpha is not shown
+    } else if (const QByteArrayView theme = a.valueOf("theme"); !theme.isNull()) {
+        colour.kind = Kind::Theme;
+        colour.value = theme.toUInt();
+        colour.tint = a.valueOf("tint").toDouble();
+    } else if (const QByteArrayView indexed = a.valueOf("indexed"); !indexed.isNull()) {
+        colour.kind = Kind::Indexed;
+        colour.value = indexed.toUInt();
     }
-    if (a.hasAttribute(QLatin1String("indexed"))) {
-        const uint index = a.value(QLatin1String("indexed")).toUInt();
-        if (index < palette.indexed.size())
-            return palette.indexed[index];
+    return colour;
+}
+
+std::optional<QRgb> XlsxColour::shown(const XlsxPalette &palette) const
+{
+    switch (kind) {
+    case Kind::Rgb:
+        return value;
+    case Kind::Theme:
+        if (value >= palette.theme.size())
+            return std::nullopt;
+        return applyTint(palette.theme[value], tint);
+    case Kind::Indexed:
+        if (value < palette.indexed.size())
+            return palette.indexed[value];
+        return std::nullopt;
+    case Kind::None:
+        break;
     }
     return std::nullopt;
 }
 
 bool readXlsxStyles(const QByteArray &styles, const QByteArray &theme, XlsxStyles &out, QString &why)
 {
-    out = XlsxStyles{};
+    out = XlsxStyles {};
     why.clear();
-    Palette palette;
-    if (ThemeColours colours; !theme.isEmpty() && readTheme(theme, colours))
-        palette.theme.assign(colours.begin(), colours.end());
-    palette.indexed = readPalette(styles, out.ownPalette);
-    QXmlStreamReader xml(styles);
-    StylesRead read;
-    if (!readStyles(xml, palette, read))
-        return false;
-    if (xml.hasError()) {
-        why = xml.errorString();
+    XlsxPalette palette;
+    if (ThemeReader colours; !theme.isEmpty() && colours.parse(theme))
+        palette.theme.assign(colours.colours.begin(), colours.colours.end());
+    StylesReader read;
+    if (!read.parse(styles)) {
+        if (!read.tooMany)
+            why = read.error();
         return false;
     }
-    // Fill 0 is "none" and fill 1 "gray125" by the format's rule, whatever they say.
+    out.ownPalette = !read.ownColours.empty();
+    if (out.ownPalette) {
+        palette.indexed = std::move(read.ownColours);
+    } else {
+        const auto &standard = defaultIndexedColours();
+        palette.indexed.assign(standard.begin(), standard.end());
+    }
+    // Each fill is worked out once, however many cell styles use it. Fill 0 is "none" and
+    // fill 1 "gray125" by the format's rule, whatever they say.
+    std::vector<ShownFill> fills;
+    fills.reserve(read.fills.size());
+    for (const PatternRead &pattern : read.fills)
+        fills.push_back(shown(pattern, false, palette));
+    out.cells.reserve(read.cellFillIds.size());
     for (const int id : read.cellFillIds) {
-        const bool known = id >= 2 && size_t(id) < read.fills.size();
-        out.cells.push_back(known ? read.fills[size_t(id)] : ShownFill{});
+        const bool known = id >= 2 && size_t(id) < fills.size();
+        out.cells.push_back(known ? fills[size_t(id)] : ShownFill {});
     }
-    out.rules = std::move(read.rules);
+    for (const PatternRead &pattern : read.rules)
+        out.rules.push_back(shown(pattern, true, palette));
     out.palette = std::move(palette);
     return true;
 }

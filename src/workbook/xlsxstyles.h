@@ -10,10 +10,11 @@
 #include <optional>
 #include <vector>
 
-class QXmlStreamAttributes;
-
-
 namespace tess {
+
+namespace sax {
+struct Attributes;
+}
 
 // The fill a cell style shows.
 struct ShownFill
@@ -31,8 +32,19 @@ struct XlsxPalette
     std::vector<QRgb> theme; // in the order a "theme" attribute counts; empty without a theme
 };
 
-// A colour element (fgColor, bgColor, color): nothing for the system colours and "auto".
-std::optional<QRgb> xlsxColour(const QXmlStreamAttributes &a, const XlsxPalette &palette);
+// A colour element (fgColor, bgColor, color) as its attributes give it. The styles name
+// their palette after their fills, so the colour is looked up once the palette is known.
+struct XlsxColour
+{
+    enum class Kind { None, Rgb, Theme, Indexed };
+    Kind kind = Kind::None; // None: "auto" and the like
+    uint value = 0;         // the RGB, or the index into the theme or the palette
+    double tint = 0;
+
+    static XlsxColour of(const sax::Attributes &attributes);
+    // The colour shown: nothing for the system colours and "auto".
+    std::optional<QRgb> shown(const XlsxPalette &palette) const;
+};
 
 struct XlsxStyles
 {

@@ -4,11 +4,13 @@
 
     calc_painted.py OUTDIR PROFILEDIR paint ROW...
     calc_painted.py OUTDIR PROFILEDIR codes PALETTE ROW...
+    calc_painted.py OUTDIR PROFILEDIR letters PALETTE ROW...
 
 paint: each ROW is the colours of one sheet row from A1 on, as hexadecimal RRGGBB
 separated by commas, "-" for a cell left unpainted. codes: as a class template, each ROW
 holds the codes 0-9 typed into the cells, and conditional formatting colours code n in the
-n-th colour of PALETTE (ten RRGGBB separated by commas). Stores the sheet as
+n-th colour of PALETTE (ten RRGGBB separated by commas). letters: the same with the letters
+A, B, C ... typed as text, letter n coloured in the n-th colour. Stores the sheet as
 OUTDIR/painted.ods and OUTDIR/painted.xlsx. Exits non-zero on any failure.
 """
 
@@ -26,7 +28,7 @@ def paint(doc, sheet, rows):
                 sheet.getCellByPosition(x, y).CellBackColor = int(colour, 16)
 
 
-def codes(doc, sheet, arguments):
+def codes(doc, sheet, arguments, letters=False):
     from com.sun.star.sheet.ConditionOperator import EQUAL
     palette, rows = arguments[0].split(","), arguments[1:]
     styles = doc.StyleFamilies.getByName("CellStyles")
@@ -36,18 +38,26 @@ def codes(doc, sheet, arguments):
         style.CellBackColor = int(colour, 16)
     for y, row in enumerate(rows):
         for x, code in enumerate(row.split(",")):
-            sheet.getCellByPosition(x, y).setValue(int(code))
+            cell = sheet.getCellByPosition(x, y)
+            if letters:
+                cell.setString(chr(ord("A") + int(code)))
+            else:
+                cell.setValue(int(code))
     cells = sheet.getCellRangeByPosition(0, 0, len(rows[0].split(",")) - 1, len(rows) - 1)
     rules = cells.ConditionalFormat
     for code in range(len(palette)):
-        rules.addNew(props(Operator=EQUAL, Formula1=str(code), StyleName="Code%d" % code))
+        value = '"%s"' % chr(ord("A") + code) if letters else str(code)
+        rules.addNew(props(Operator=EQUAL, Formula1=value, StyleName="Code%d" % code))
     cells.ConditionalFormat = rules
 
 
 def run(desktop, mode, arguments, outdir):
     doc = desktop.loadComponentFromURL("private:factory/scalc", "_blank", 0, props(Hidden=True))
     sheet = doc.Sheets.getByIndex(0)
-    (paint if mode == "paint" else codes)(doc, sheet, arguments)
+    if mode == "paint":
+        paint(doc, sheet, arguments)
+    else:
+        codes(doc, sheet, arguments, letters=mode == "letters")
     doc.storeToURL(url(os.path.join(outdir, "painted.ods")), props(FilterName="calc8"))
     doc.storeToURL(url(os.path.join(outdir, "painted.xlsx")), props(FilterName="Calc MS Excel 2007 XML"))
     doc.close(True)
