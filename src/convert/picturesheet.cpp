@@ -35,7 +35,7 @@ Result savePictureSheetFile(const QString &path, const PixelRecords &records, in
             return outcome(Status::SaveOutOfMemory);
         const bool ods = isOdsName(path);
         return sheetSaveResult(path, writeOutput(path, Status::SheetNotSaved, [&](QIODevice &device) {
-            return ods ? writePictureOds(device, grid, shape) : writePictureXlsx(device, grid, shape);
+            return ods ? writePictureOds(device, grid, shape, stop) : writePictureXlsx(device, grid, shape, stop);
         }, stop));
     });
 }

@@ -102,7 +102,7 @@ Result saveSheetFile(const QString &path, const PixelRecords &records, ColourMod
         // The writer's own reason (too many rows for a worksheet) comes before the device's.
         if (isWorkbookName(path))
             return sheetSaveResult(path, writeOutput(path, Status::SheetNotSaved, [&](QIODevice &device) {
-                                       return writeWorkbook(device, records, model);
+                                       return writeWorkbook(device, records, model, stop);
                                    }, stop));
         return sheetSaveResult(path, saveSheet(path, records, model, stop));
     });

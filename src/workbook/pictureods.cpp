@@ -180,21 +180,21 @@ bool writeContent(XmlBuffer &out, const PictureGrid &grid, SheetShape shape)
 
 } // namespace
 
-Result writePictureOds(QIODevice &device, const PictureGrid &grid, SheetShape shape)
+Result writePictureOds(QIODevice &device, const PictureGrid &grid, SheetShape shape, const StopFlag *stop)
 {
     const int zoom = pictureZoom(grid.width, grid.height, shape);
     return writePackage(device, grid, shape, [&](QuaZip &zip) {
         // The type comes first and uncompressed, so that it can be recognised at a fixed place.
-        return writeZipEntry(zip, "mimetype",
+        return writeZipEntry(zip, stop, "mimetype",
                              [](XmlBuffer &out) { return out.appendLong("application/vnd.oasis.opendocument.spreadsheet"); },
                              true)
-               && writeZipEntry(zip, "META-INF/manifest.xml",
+               && writeZipEntry(zip, stop, "META-INF/manifest.xml",
                                 [](XmlBuffer &out) { return out.appendLong(QByteArray(XmlHead) + Manifest); })
-               && writeZipEntry(zip, "styles.xml",
+               && writeZipEntry(zip, stop, "styles.xml",
                                 [](XmlBuffer &out) { return out.appendLong(QByteArray(XmlHead) + Styles); })
-               && writeZipEntry(zip, "settings.xml",
+               && writeZipEntry(zip, stop, "settings.xml",
                                 [&](XmlBuffer &out) { return out.appendLong(settings(sheetNameXml(), zoom, shape)); })
-               && writeZipEntry(zip, "content.xml", [&](XmlBuffer &out) { return writeContent(out, grid, shape); });
+               && writeZipEntry(zip, stop, "content.xml", [&](XmlBuffer &out) { return writeContent(out, grid, shape); });
     });
 }
 

@@ -3,6 +3,7 @@
 // fixed colour scales, with cells sized so that a pixel is square.
 
 #include "picturewriter_p.h"
+#include "zipentry.h"
 
 #include "text/usertexts.h"
 
@@ -11,7 +12,6 @@
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
-#include <quazip/quazipnewinfo.h>
 
 #include <algorithm>
 #include <cmath>
@@ -91,11 +91,11 @@ QByteArray sheetNameXml()
 // level packs well in a fraction of the time of the default one.
 constexpr int CompressionLevel = 1;
 
-bool writeZipEntry(QuaZip &zip, const char *name, const std::function<bool(XmlBuffer &)> &write, bool stored)
+bool writeZipEntry(QuaZip &zip, const StopFlag *stop, const char *name,
+                   const std::function<bool(XmlBuffer &)> &write, bool stored)
 {
     QuaZipFile entry(&zip);
-    if (!entry.open(QIODevice::WriteOnly, QuaZipNewInfo(QString::fromLatin1(name)), nullptr, 0,
-                    stored ? 0 : Z_DEFLATED, stored ? 0 : CompressionLevel))
+    if (!beginZipEntry(entry, name, stored ? 0 : Z_DEFLATED, stored ? 0 : CompressionLevel, stop))
         return false;
     bool written = false;
     {
@@ -375,16 +375,16 @@ bool writeSheetPart(XmlBuffer &out, const PictureGrid &grid, SheetShape shape)
 
 } // namespace
 
-Result writePictureXlsx(QIODevice &device, const PictureGrid &grid, SheetShape shape)
+Result writePictureXlsx(QIODevice &device, const PictureGrid &grid, SheetShape shape, const StopFlag *stop)
 {
     return writePackage(device, grid, shape, [&](QuaZip &zip) {
-        return writeZipEntry(zip, "[Content_Types].xml", [](XmlBuffer &out) { return fixedText(out, ContentTypes); })
-               && writeZipEntry(zip, "_rels/.rels", [](XmlBuffer &out) { return fixedText(out, PackageRels); })
-               && writeZipEntry(zip, "xl/workbook.xml", writeWorkbookPart)
-               && writeZipEntry(zip, "xl/_rels/workbook.xml.rels",
+        return writeZipEntry(zip, stop, "[Content_Types].xml", [](XmlBuffer &out) { return fixedText(out, ContentTypes); })
+               && writeZipEntry(zip, stop, "_rels/.rels", [](XmlBuffer &out) { return fixedText(out, PackageRels); })
+               && writeZipEntry(zip, stop, "xl/workbook.xml", writeWorkbookPart)
+               && writeZipEntry(zip, stop, "xl/_rels/workbook.xml.rels",
                                 [](XmlBuffer &out) { return fixedText(out, WorkbookRels); })
-               && writeZipEntry(zip, "xl/styles.xml", [](XmlBuffer &out) { return fixedText(out, Styles); })
-               && writeZipEntry(zip, "xl/worksheets/sheet1.xml",
+               && writeZipEntry(zip, stop, "xl/styles.xml", [](XmlBuffer &out) { return fixedText(out, Styles); })
+               && writeZipEntry(zip, stop, "xl/worksheets/sheet1.xml",
                                 [&](XmlBuffer &out) { return writeSheetPart(out, grid, shape); });
     });
 }

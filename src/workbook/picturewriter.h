@@ -4,6 +4,7 @@
 #include "model/outcome.h"
 #include "model/pixelrecord.h"
 #include "model/sheetshape.h"
+#include "io/stopping.h"
 
 #include <QString>
 
@@ -40,7 +41,9 @@ int pictureZoom(int width, int height, SheetShape shape);
 // cells coloured by one fixed colour scale per channel. Fails with Status::SheetNotSaved, the
 // reason as its detail, when the sheet would be larger than a worksheet or the device
 // refuses a write.
-Result writePictureXlsx(QIODevice &device, const PictureGrid &grid, SheetShape shape);
-Result writePictureOds(QIODevice &device, const PictureGrid &grid, SheetShape shape);
+Result writePictureXlsx(QIODevice &device, const PictureGrid &grid, SheetShape shape,
+                        const StopFlag *stop = nullptr);
+Result writePictureOds(QIODevice &device, const PictureGrid &grid, SheetShape shape,
+                       const StopFlag *stop = nullptr);
 
 } // namespace tess

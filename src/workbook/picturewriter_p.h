@@ -51,8 +51,9 @@ QByteArray escapedXml(const QString &text);
 QByteArray columnName(int index);
 
 // One entry of the ZIP package, written by write; stored (not compressed) when asked.
-bool writeZipEntry(QuaZip &zip, const char *name, const std::function<bool(XmlBuffer &)> &write,
-                   bool stored = false);
+// Nothing is begun once stop is set.
+bool writeZipEntry(QuaZip &zip, const StopFlag *stop, const char *name,
+                   const std::function<bool(XmlBuffer &)> &write, bool stored = false);
 
 // Opens the container on the device, lets parts write its entries and closes it; a failure
 // is Status::SheetNotSaved with its reason.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workbookwriter.h"
 #include "xmlbuffer.h"
+#include "zipentry.h"
 
 #include "csv/sheetwriter.h"
 #include "text/usertexts.h"
@@ -10,7 +11,6 @@
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
-#include <quazip/quazipnewinfo.h>
 
 #include <cstring>
 
@@ -118,11 +118,10 @@ bool writeSheetXml(QIODevice &entry, const PixelRecords &records, ColourModel mo
 
 // One entry of the package; the whole text when given, else the worksheet.
 bool writeEntry(QuaZip &zip, const char *name, const char *text, const PixelRecords *records,
-                ColourModel model)
+                ColourModel model, const StopFlag *stop)
 {
     QuaZipFile entry(&zip);
-    if (!entry.open(QIODevice::WriteOnly, QuaZipNewInfo(QString::fromLatin1(name)), nullptr, 0,
-                    Z_DEFLATED, CompressionLevel))
+    if (!beginZipEntry(entry, name, Z_DEFLATED, CompressionLevel, stop))
         return false;
     const bool written = records ? writeSheetXml(entry, *records, model)
                                  : entry.write(text, qint64(std::strlen(text))) == qint64(std::strlen(text));
@@ -140,7 +139,7 @@ Result deviceError(const QIODevice &device)
 
 } // namespace
 
-Result writeWorkbook(QIODevice &device, const PixelRecords &records, ColourModel model)
+Result writeWorkbook(QIODevice &device, const PixelRecords &records, ColourModel model, const StopFlag *stop)
 {
     if (qsizetype(records.size()) > WorkbookMaxRecords) {
         QLocale grouped = QLocale::c();
@@ -154,11 +153,11 @@ Result writeWorkbook(QIODevice &device, const PixelRecords &records, ColourModel
     zip.setAutoClose(false);
     if (!zip.open(QuaZip::mdCreate))
         return deviceError(device);
-    const bool written = writeEntry(zip, "[Content_Types].xml", ContentTypes, nullptr, model)
-            && writeEntry(zip, "_rels/.rels", PackageRels, nullptr, model)
-            && writeEntry(zip, "xl/workbook.xml", Workbook, nullptr, model)
-            && writeEntry(zip, "xl/_rels/workbook.xml.rels", WorkbookRels, nullptr, model)
-            && writeEntry(zip, "xl/worksheets/sheet1.xml", nullptr, &records, model);
+    const bool written = writeEntry(zip, "[Content_Types].xml", ContentTypes, nullptr, model, stop)
+            && writeEntry(zip, "_rels/.rels", PackageRels, nullptr, model, stop)
+            && writeEntry(zip, "xl/workbook.xml", Workbook, nullptr, model, stop)
+            && writeEntry(zip, "xl/_rels/workbook.xml.rels", WorkbookRels, nullptr, model, stop)
+            && writeEntry(zip, "xl/worksheets/sheet1.xml", nullptr, &records, model, stop);
     zip.close();
     if (!written || zip.getZipError() != ZIP_OK)
         return deviceError(device);

@@ -3,6 +3,7 @@
 
 #include "model/outcome.h"
 #include "model/pixelrecord.h"
+#include "io/stopping.h"
 
 #include <QString>
 
@@ -20,6 +21,7 @@ inline constexpr qsizetype WorkbookMaxRecords = 1048576 - 1;
 // replacement as for a CSV sheet. Fails with Status::SheetNotSaved, the reason as its
 // detail, when there are more records than a worksheet has rows or as soon as the device
 // refuses a write.
-Result writeWorkbook(QIODevice &device, const PixelRecords &records, ColourModel model);
+Result writeWorkbook(QIODevice &device, const PixelRecords &records, ColourModel model,
+                     const StopFlag *stop = nullptr);
 
 } // namespace tess
