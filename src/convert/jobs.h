@@ -35,14 +35,21 @@ struct Drawing
     void takeInto(const SheetSide &from, PictureSide &side);
 };
 
-class LoadPictureJob : public DocumentJob
+// Reading a side's file, as a load or as a reading again: said alike for both sides.
+class ReadJob : public DocumentJob
+{
+public:
+    using DocumentJob::DocumentJob;
+    QString words() const override;
+    QString stoppedWords() const override;
+    bool leavesFile() const override { return true; }
+};
+
+class LoadPictureJob : public ReadJob
 {
 public:
     explicit LoadPictureJob(const QString &path, Document::Work work = Document::Work::LoadPicture);
-    QString words() const override;
-    QString stoppedWords() const override;
     void apply(Document &document) override;
-    bool leavesFile() const override { return true; }
 
 protected:
     Result steps() override;
@@ -54,14 +61,11 @@ protected:
     QImage m_made;
 };
 
-class LoadSheetJob : public DocumentJob
+class LoadSheetJob : public ReadJob
 {
 public:
     explicit LoadSheetJob(const QString &path, Document::Work work = Document::Work::LoadSheet);
-    QString words() const override;
-    QString stoppedWords() const override;
     void apply(Document &document) override;
-    bool leavesFile() const override { return true; }
 
 protected:
     Result steps() override;

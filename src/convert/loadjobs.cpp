@@ -8,19 +8,19 @@
 
 namespace tess {
 
-LoadPictureJob::LoadPictureJob(const QString &path, Document::Work work)
-    : DocumentJob(work, Side::Picture, path)
-{
-}
-
-QString LoadPictureJob::words() const
+QString ReadJob::words() const
 {
     return userText(Text::Reading).arg(fileName());
 }
 
-QString LoadPictureJob::stoppedWords() const
+QString ReadJob::stoppedWords() const
 {
     return userText(Text::ReadingCancelled).arg(fileName());
+}
+
+LoadPictureJob::LoadPictureJob(const QString &path, Document::Work work)
+    : ReadJob(work, Side::Picture, path)
+{
 }
 
 Result LoadPictureJob::steps()
@@ -49,18 +49,8 @@ void LoadPictureJob::apply(Document &document)
 }
 
 LoadSheetJob::LoadSheetJob(const QString &path, Document::Work work)
-    : DocumentJob(work, Side::Sheet, path)
+    : ReadJob(work, Side::Sheet, path)
 {
-}
-
-QString LoadSheetJob::words() const
-{
-    return userText(Text::Reading).arg(fileName());
-}
-
-QString LoadSheetJob::stoppedWords() const
-{
-    return userText(Text::ReadingCancelled).arg(fileName());
 }
 
 Result LoadSheetJob::steps()
