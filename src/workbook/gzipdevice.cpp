@@ -32,8 +32,8 @@ GzipDevice::~GzipDevice()
 
 qint64 GzipDevice::fail(const QString &why)
 {
-    if (m_failure.isEmpty())
-        m_failure = why;
+    if (m_result.ok())
+        m_result = outcome(Status::SheetNotValid, why);
     setErrorString(why);
     m_ended = true;
     return -1;

@@ -4,6 +4,8 @@
 #include <QIODevice>
 #include <QString>
 
+#include "model/outcome.h"
+
 #include <memory>
 
 // A gzip file (a sheet saved as .csv.gz) as the text it holds, inflated as it is read,
@@ -20,8 +22,9 @@ public:
     ~GzipDevice() override;
 
     bool isSequential() const override { return true; }
-    // Why the reading stopped early, empty when it did not.
-    QString failure() const { return m_failure; }
+    // A read that returned -1 can say no more; why the reading stopped early is kept here,
+    // Done when it did not.
+    const Result &result() const { return m_result; }
     // The compressed bytes read so far, for progress reports.
     qint64 consumed() const { return m_consumed; }
 
@@ -39,7 +42,7 @@ private:
     qint64 m_consumed = 0;
     qint64 m_inflated = 0;
     bool m_ended = false;
-    QString m_failure;
+    Result m_result;
 };
 
 // Whether bytes start like a gzip file.

@@ -94,15 +94,18 @@ QString foreignInside(QIODevice &device)
 
 // The CSV text of a sheet packed alone into a ZIP container or a gzip file: read as a
 // sheet file is, its packed bytes bounded as a workbook's part.
-SheetInfo readPackedText(QIODevice &text, const std::function<QString()> &failure, PixelRecords &out,
+SheetInfo readPackedText(QIODevice &text, const std::function<Result()> &failure, PixelRecords &out,
                          const ReadProgress &progress, const SheetOptions &options)
 {
     if (const QString kind = foreignInside(text); !kind.isEmpty())
         return sheetRefused(kind);
     SheetInfo info = readSheet(text, out, progress, options);
-    if (const QString why = failure(); !why.isEmpty()) {
+    if (const Result why = failure(); !why.ok()) {
         out.clear();
-        return sheetRefused(why);
+        SheetInfo refused;
+        refused.status = why.status;
+        refused.detail = why.detail;
+        return refused;
     }
     return info;
 }
@@ -120,7 +123,10 @@ SheetInfo readZippedText(WorkbookArchive &archive, PixelRecords &out, const Read
     ReadProgress position;
     if (progress)
         position = [&](qint64) { progress(archive.position()); };
-    return readPackedText(*entry, [&] { return archive.failure(); }, out, position, options);
+    return readPackedText(*entry, [&] {
+        const QString why = archive.failure();
+        return why.isEmpty() ? Result{} : outcome(Status::SheetNotValid, why);
+    }, out, position, options);
 }
 
 SheetInfo readGzip(QIODevice &device, PixelRecords &out, const ReadProgress &progress, const SheetOptions &options)
@@ -129,7 +135,7 @@ SheetInfo readGzip(QIODevice &device, PixelRecords &out, const ReadProgress &pro
     ReadProgress position;
     if (progress)
         position = [&](qint64) { progress(text.consumed()); };
-    return readPackedText(text, [&] { return text.failure(); }, out, position, options);
+    return readPackedText(text, [&] { return text.result(); }, out, position, options);
 }
 
 SheetInfo readContainer(QIODevice &device, PixelRecords &out, const ReadProgress &progress, const SheetOptions &options)
