@@ -38,8 +38,7 @@ bool looksLikeSheet(const QString &path)
     if (!sheet::separatorLine(line).isEmpty())
         return true;
     SheetInfo info;
-    sheet::SheetLayout layout;
-    return sheet::readHeader(line, sheet::headerSeparator(line), info, layout);
+    return sheet::readHeader(line, sheet::headerSeparator(line), info).ok();
 }
 
 } // namespace

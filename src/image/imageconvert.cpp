@@ -180,13 +180,13 @@ void scanRecords(const QImage &source, qint64 first, qint64 count, PixelRecord *
     }
 }
 
-bool scanImage(const QImage &image, PixelRecords &out, const StopFlag *stop)
+Result scanImage(const QImage &image, PixelRecords &out, const StopFlag *stop)
 {
     const int width = image.isNull() ? 0 : image.width();
     const int height = image.isNull() ? 0 : image.height();
     if (width <= 0 || height <= 0) {
         out.clear();
-        return true;
+        return Result{};
     }
 
     // Premultiplied and every other format go through one conversion to straight ARGB32,
@@ -194,7 +194,7 @@ bool scanImage(const QImage &image, PixelRecords &out, const StopFlag *stop)
     const QImage argb = scanSource(image);
     if (argb.isNull()) { // the conversion could not allocate
         out.clear();
-        return false;
+        return outcome(Status::ConversionOutOfMemory);
     }
 
     // Every record is written below; resizing leaves new ones unset (see RecordAllocator)
@@ -204,7 +204,7 @@ bool scanImage(const QImage &image, PixelRecords &out, const StopFlag *stop)
     } catch (const std::bad_alloc &) {
         out.clear();
         out.shrink_to_fit();
-        return false;
+        return outcome(Status::ConversionOutOfMemory);
     }
 
     const ColumnSource source{argb.constBits(), argb.bytesPerLine(), height};
@@ -238,9 +238,9 @@ bool scanImage(const QImage &image, PixelRecords &out, const StopFlag *stop)
     // A scan stopped part of the way leaves records unset: none of them is kept.
     if (stopped()) {
         out.clear();
-        return false;
+        return outcome(Status::Stopped);
     }
-    return true;
+    return Result{};
 }
 
 Outcome<ImageConversion> imageToRecords(const QImage &image, bool excel2002, PixelRecords &out,
@@ -254,10 +254,12 @@ Outcome<ImageConversion> imageToRecords(const QImage &image, bool excel2002, Pix
     const QImage scanned = reducedImage(image, conversion.plan);
     // A reduction that leaves pixels but gives no image could not allocate it.
     const bool reducedAway = scanned.isNull() && !reducedSize(image.size(), conversion.plan).isEmpty();
-    if (reducedAway || !scanImage(scanned, out, stop)) {
+    if (reducedAway) {
         out.clear();
         return outcome(stop && *stop ? Status::Stopped : Status::ConversionOutOfMemory);
     }
+    if (Result scan = scanImage(scanned, out, stop); !scan.ok())
+        return scan;
     if (!out.empty()) {
         conversion.width = scanned.width();
         conversion.height = scanned.height();

@@ -46,10 +46,11 @@ QSize reducedSize(QSize size, const ReductionPlan &plan);
 
 // Scans the image column by column (x outer, y inner) into records, replacing the
 // contents of out but keeping its capacity. Both colour models are filled; a is 255
-// and the pixel's own alpha is ignored. False, with out empty, when the records or the
-// copy the scan reads from do not fit in memory, or when stop was set: it is looked at
-// once per band of columns.
-bool scanImage(const QImage &image, PixelRecords &out, const StopFlag *stop = nullptr);
+// and the pixel's own alpha is ignored. Fails, with out empty, with
+// Status::ConversionOutOfMemory when the records or the copy the scan reads from do not
+// fit in memory, and with Status::Stopped when stop was set: it is looked at once per
+// band of columns.
+Result scanImage(const QImage &image, PixelRecords &out, const StopFlag *stop = nullptr);
 
 // The straight ARGB32 image scanImage reads: image itself when it is one already. Null
 // when the conversion cannot allocate.
