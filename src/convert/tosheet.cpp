@@ -74,7 +74,7 @@ QString imageDamageNotice(const QString &path)
 }
 
 Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, QSize &extent,
-                        const NoticeHandler &notice, const StopFlag *stop)
+                        const NoticeHandler &notice, const StopFlag *stop, ProgressSink *progress)
 {
     const Outcome<ImageConversion> conversion = imageToRecords(
         image, excel2002, out,
@@ -82,7 +82,7 @@ Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, 
             if (plan.millionWarning && notice)
                 notice(Notice{});
         },
-        stop);
+        stop, progress);
     if (!conversion.ok())
         return conversion.result();
     extent = QSize(conversion.value().width, conversion.value().height);
