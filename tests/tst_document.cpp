@@ -397,7 +397,7 @@ private slots:
         QFETCH(QSize, size);
         const QImage picture = patternImage(size.width(), size.height());
         PixelRecords scanned;
-        QVERIFY(tess::scanImage(picture, scanned));
+        QVERIFY(tess::scanImage(picture, scanned).ok());
         for (const bool stopped : {false, true}) {
             tess::StopFlag stop{stopped};
             tess::Result result;

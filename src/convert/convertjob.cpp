@@ -7,10 +7,11 @@
 
 namespace tess {
 
-Result Conversion::run(const QImage &picture, const NoticeHandler &notice, const StopFlag *stop)
+Result Conversion::run(const QImage &picture, const NoticeHandler &notice, const StopFlag *stop,
+                       ProgressSink *progress)
 {
     auto made = std::make_shared<PixelRecords>();
-    const Result converted = recordsFromImage(picture, excel2002, *made, scanned, notice, stop);
+    const Result converted = recordsFromImage(picture, excel2002, *made, scanned, notice, stop, progress);
     if (converted.ok())
         records = std::move(made);
     return converted;
@@ -46,7 +47,7 @@ QString ConvertJob::stoppedWords() const
 
 Result ConvertJob::steps()
 {
-    return m_conversion.run(m_picture, keepNotice(), &m_stop);
+    return m_conversion.run(m_picture, keepNotice(), &m_stop, &m_percent);
 }
 
 void ConvertJob::apply(Document &document)

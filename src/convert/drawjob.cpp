@@ -7,9 +7,9 @@
 
 namespace tess {
 
-Result Drawing::run(const PixelRecords &records, QSize extent, const StopFlag *stop)
+Result Drawing::run(const PixelRecords &records, QSize extent, const StopFlag *stop, ProgressSink *progress)
 {
-    return drawImage(records, extent.width(), extent.height(), model, picture, &bent, stop);
+    return drawImage(records, extent.width(), extent.height(), model, picture, &bent, stop, progress);
 }
 
 void Drawing::takeInto(const SheetSide &from, PictureSide &side)
@@ -42,7 +42,7 @@ QString DrawJob::stoppedWords() const
 
 Result DrawJob::steps()
 {
-    return m_drawing.run(*m_records, m_extent, &m_stop);
+    return m_drawing.run(*m_records, m_extent, &m_stop, &m_percent);
 }
 
 void DrawJob::apply(Document &document)

@@ -16,7 +16,7 @@ struct Conversion
     std::shared_ptr<PixelRecords> records;
     QSize scanned;
 
-    Result run(const QImage &picture, const NoticeHandler &notice, const StopFlag *stop);
+    Result run(const QImage &picture, const NoticeHandler &notice, const StopFlag *stop, ProgressSink *progress);
     // Records scanned from the picture carry every column, pass over nothing, and are in
     // no file until they are saved.
     void takeInto(const PictureSide &from, SheetSide &sheet);
@@ -30,7 +30,7 @@ struct Drawing
     QImage picture;
     DrawStats bent;
 
-    Result run(const PixelRecords &records, QSize extent, const StopFlag *stop);
+    Result run(const PixelRecords &records, QSize extent, const StopFlag *stop, ProgressSink *progress);
     // A picture drawn from the records is in no file until it is saved.
     void takeInto(const SheetSide &from, PictureSide &side);
 };

@@ -34,9 +34,10 @@ QString imageDamageNotice(const QString &path);
 
 // Reduces the picture by the rules of planReduction and scans it into out; extent is the
 // size of the scanned picture. notice hears of the one-million reduction before the scan.
-// A scan stopped by stop fails with Status::Stopped.
+// A scan stopped by stop fails with Status::Stopped; progress hears how far the scan is.
 Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, QSize &extent,
-                        const NoticeHandler &notice = {}, const StopFlag *stop = nullptr);
+                        const NoticeHandler &notice = {}, const StopFlag *stop = nullptr,
+                        ProgressSink *progress = nullptr);
 
 // Whether saveSheetFile writes path as an .xlsx workbook rather than as CSV: its suffix says
 // so (in any case). Standard output is always CSV.
@@ -81,9 +82,10 @@ Result drawingModel(const SheetInfo &info, std::optional<ColourModel> asked, Col
 
 // Draws the records into image (drawRecords); fails when no picture of that size can be
 // made, in which case image is the null image. stats, if given, counts the values bent.
-// A drawing stopped by stop fails with Status::Stopped.
+// A drawing stopped by stop fails with Status::Stopped; progress hears how far it is.
 Result drawImage(const PixelRecords &records, int width, int height, ColourModel model, QImage &image,
-                 DrawStats *stats = nullptr, const StopFlag *stop = nullptr);
+                 DrawStats *stats = nullptr, const StopFlag *stop = nullptr,
+                 ProgressSink *progress = nullptr);
 
 // Writes the picture safely in the format its suffix names.
 Result saveImageFile(const QImage &image, const QString &path, const StopFlag *stop = nullptr);

@@ -49,8 +49,8 @@ Result imageToPictureSheetFile(const QImage &image, int maxSide, const QString &
         if (plan.reduced && notice)
             notice(Notice{Notice::Kind::ReducedForPictureSheet, reduced.size()});
         PixelRecords records;
-        if (!scanImage(reduced, records, stop))
-            return outcome(stop && *stop ? Status::Stopped : Status::ConversionOutOfMemory);
+        if (Result scan = scanImage(reduced, records, stop); !scan.ok())
+            return scan;
         return savePictureSheetFile(path, records, reduced.width(), reduced.height(), shape, stop);
     });
 }

@@ -17,7 +17,7 @@ Result ReloadPictureJob::steps()
 {
     const Result read = LoadPictureJob::steps();
     if (read.ok() && m_remake)
-        m_remade = m_conversion.run(m_made, keepNotice(), &m_stop);
+        m_remade = m_conversion.run(m_made, keepNotice(), &m_stop, &m_percent);
     return read;
 }
 
@@ -54,7 +54,7 @@ Result ReloadSheetJob::steps()
     // A sheet saved anew may have lost the columns of the model shown; it is drawn in the
     // one it has, as the window shows it after reading.
     m_drawing.model = requiredModel(m_info.hasRgb, m_info.hasHsv).value_or(m_drawing.model);
-    m_remade = m_drawing.run(*m_records, QSize(m_info.width, m_info.height), &m_stop);
+    m_remade = m_drawing.run(*m_records, QSize(m_info.width, m_info.height), &m_stop, &m_percent);
     return read;
 }
 

@@ -112,10 +112,10 @@ Result drawingModel(const SheetInfo &info, std::optional<ColourModel> asked, Col
 }
 
 Result drawImage(const PixelRecords &records, int width, int height, ColourModel model, QImage &image,
-                 DrawStats *stats, const StopFlag *stop)
+                 DrawStats *stats, const StopFlag *stop, ProgressSink *progress)
 {
     try {
-        image = drawRecords(records, width, height, model, stats, stop);
+        image = drawRecords(records, width, height, model, stats, stop, progress);
     } catch (const std::bad_alloc &) {
         image = QImage();
     }

@@ -38,8 +38,7 @@ bool looksLikeSheet(const QString &path)
     if (!sheet::separatorLine(line).isEmpty())
         return true;
     SheetInfo info;
-    sheet::SheetLayout layout;
-    return sheet::readHeader(line, sheet::headerSeparator(line), info, layout);
+    return sheet::readHeader(line, sheet::headerSeparator(line), info).ok();
 }
 
 } // namespace
@@ -75,7 +74,7 @@ QString imageDamageNotice(const QString &path)
 }
 
 Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, QSize &extent,
-                        const NoticeHandler &notice, const StopFlag *stop)
+                        const NoticeHandler &notice, const StopFlag *stop, ProgressSink *progress)
 {
     const Outcome<ImageConversion> conversion = imageToRecords(
         image, excel2002, out,
@@ -83,7 +82,7 @@ Result recordsFromImage(const QImage &image, bool excel2002, PixelRecords &out, 
             if (plan.millionWarning && notice)
                 notice(Notice{});
         },
-        stop);
+        stop, progress);
     if (!conversion.ok())
         return conversion.result();
     extent = QSize(conversion.value().width, conversion.value().height);

@@ -82,8 +82,7 @@ bool startsAsGrid(const Head &head)
         if (looked++ >= HeaderSearchLines)
             break;
         SheetInfo info;
-        SheetLayout layout;
-        readHeader(line, QByteArray(1, head.separator), info, layout);
+        readHeader(line, QByteArray(1, head.separator), info);
         if (info.columns.x >= 0 && info.columns.y >= 0)
             return false; // a pixel list's header: the list reader's
         if (found)

@@ -127,8 +127,7 @@ QByteArray headerSeparator(QByteArrayView line)
     return QByteArray(",");
 }
 
-bool readHeader(QByteArrayView line, const QByteArray &separator, SheetInfo &info,
-                SheetLayout &layout)
+Outcome<SheetLayout> readHeader(QByteArrayView line, const QByteArray &separator, SheetInfo &info)
 {
     // Only the first names are kept, for the refusal's detail.
     constexpr int KeptNames = 13;
@@ -144,16 +143,14 @@ bool readHeader(QByteArrayView line, const QByteArray &separator, SheetInfo &inf
     info.columns = c;
     info.hasRgb = c.r >= 0 || c.g >= 0 || c.b >= 0;
     info.hasHsv = c.h >= 0 || c.s >= 0 || c.v >= 0;
-    if (c.x < 0 || c.y < 0 || (!info.hasRgb && !info.hasHsv)) {
-        info.status = c.x < 0 || c.y < 0 ? Status::SheetNotValid : Status::SheetNoColourValues;
-        info.detail = refusal(c, names);
-        return false;
-    }
+    if (c.x < 0 || c.y < 0 || (!info.hasRgb && !info.hasHsv))
+        return outcome(c.x < 0 || c.y < 0 ? Status::SheetNotValid : Status::SheetNoColourValues, refusal(c, names));
+    SheetLayout layout;
     setLayout(c, layout);
     layout.separator = separator;
     layout.decimalComma = separator != ",";
     layout.tabCommas = separator == "\t";
-    return true;
+    return layout;
 }
 
 } // namespace tess::sheet

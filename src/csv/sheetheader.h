@@ -47,9 +47,9 @@ QByteArray headerSeparator(QByteArrayView line);
 // The bytes that may separate the fields of a first line.
 inline constexpr char FirstLineSeparators[] = ",;\t";
 
-// Reads the header line into info (columns, status, and the detail of a refusal).
-// Returns whether data may follow; layout is then set for the data loop.
-bool readHeader(QByteArrayView line, const QByteArray &separator, SheetInfo &info,
-                SheetLayout &layout);
+// Reads the header line: its columns go into info whether or not data may follow. The
+// layout for the data loop when it may; else the refusal (SheetNotValid without x or y,
+// SheetNoColourValues without a colour column) with the names found as its detail.
+Outcome<SheetLayout> readHeader(QByteArrayView line, const QByteArray &separator, SheetInfo &info);
 
 } // namespace tess::sheet

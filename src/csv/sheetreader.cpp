@@ -179,9 +179,12 @@ constexpr int HeaderSearchLines = 49;
 
 void SheetParser::headingLine(QByteArrayView line)
 {
-    SheetLayout layout;
     SheetInfo info;
-    const bool data = readHeader(line, m_separator, info, layout);
+    const Outcome<SheetLayout> header = readHeader(line, m_separator, info);
+    if (!header.ok()) {
+        info.status = header.result().status;
+        info.detail = header.result().detail;
+    }
     const bool hasPosition = info.columns.x >= 0 && info.columns.y >= 0;
     if (m_stage != Stage::Search)
         m_firstLine = info;
@@ -195,12 +198,12 @@ void SheetParser::headingLine(QByteArrayView line)
     }
     info.linesAboveHeader = m_linesAbove;
     m_info = info;
-    if (!data) {
+    if (!header.ok()) {
         m_stage = Stage::Rejected;
         return;
     }
-    m_data.emplace(m_out, layout, m_line);
-    m_layout = layout;
+    m_layout = header.value();
+    m_data.emplace(m_out, m_layout, m_line);
     m_stage = Stage::Data;
 }
 

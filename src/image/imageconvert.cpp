@@ -180,13 +180,13 @@ void scanRecords(const QImage &source, qint64 first, qint64 count, PixelRecord *
     }
 }
 
-bool scanImage(const QImage &image, PixelRecords &out, const StopFlag *stop)
+Result scanImage(const QImage &image, PixelRecords &out, const StopFlag *stop, ProgressSink *progress)
 {
     const int width = image.isNull() ? 0 : image.width();
     const int height = image.isNull() ? 0 : image.height();
     if (width <= 0 || height <= 0) {
         out.clear();
-        return true;
+        return Result{};
     }
 
     // Premultiplied and every other format go through one conversion to straight ARGB32,
@@ -194,7 +194,7 @@ bool scanImage(const QImage &image, PixelRecords &out, const StopFlag *stop)
     const QImage argb = scanSource(image);
     if (argb.isNull()) { // the conversion could not allocate
         out.clear();
-        return false;
+        return outcome(Status::ConversionOutOfMemory);
     }
 
     // Every record is written below; resizing leaves new ones unset (see RecordAllocator)
@@ -204,7 +204,7 @@ bool scanImage(const QImage &image, PixelRecords &out, const StopFlag *stop)
     } catch (const std::bad_alloc &) {
         out.clear();
         out.shrink_to_fit();
-        return false;
+        return outcome(Status::ConversionOutOfMemory);
     }
 
     const ColumnSource source{argb.constBits(), argb.bytesPerLine(), height};
@@ -220,32 +220,39 @@ bool scanImage(const QImage &image, PixelRecords &out, const StopFlag *stop)
     if (pixels >= ParallelScanPixels && Worker::worthIt()) {
         const int bands = (width + bandWidth - 1) / bandWidth;
         std::atomic<int> nextBand{0};
-        const auto work = [&] {
+        // Only this thread tells how far the scan is, by the bands taken so far, so that
+        // what it tells only grows.
+        const auto work = [&](ProgressSink *told) {
             std::vector<QRgb> columns;
-            for (int band = nextBand++; band < bands && !stopped(); band = nextBand++)
+            for (int band = nextBand++; band < bands && !stopped(); band = nextBand++) {
+                tellProgress(told, band, bands);
                 scanColumns(source, band * bandWidth, qMin(width, (band + 1) * bandWidth), records, columns);
+            }
         };
         // Without a second thread this one takes every band.
         Worker helper;
-        helper.start(work);
-        work();
+        helper.start([&] { work(nullptr); });
+        work(progress);
         helper.join();
     } else {
         std::vector<QRgb> columns;
-        for (int x = 0; x < width && !stopped(); x += bandWidth)
+        for (int x = 0; x < width && !stopped(); x += bandWidth) {
+            tellProgress(progress, x, width);
             scanColumns(source, x, qMin(width, x + bandWidth), records, columns);
+        }
     }
     // A scan stopped part of the way leaves records unset: none of them is kept.
     if (stopped()) {
         out.clear();
-        return false;
+        return outcome(Status::Stopped);
     }
-    return true;
+    tellProgress(progress, 1, 1);
+    return Result{};
 }
 
 Outcome<ImageConversion> imageToRecords(const QImage &image, bool excel2002, PixelRecords &out,
                                         const std::function<void(const ReductionPlan &)> &beforeScan,
-                                        const StopFlag *stop)
+                                        const StopFlag *stop, ProgressSink *progress)
 {
     ImageConversion conversion;
     conversion.plan = planReduction(image.size(), excel2002);
@@ -254,10 +261,12 @@ Outcome<ImageConversion> imageToRecords(const QImage &image, bool excel2002, Pix
     const QImage scanned = reducedImage(image, conversion.plan);
     // A reduction that leaves pixels but gives no image could not allocate it.
     const bool reducedAway = scanned.isNull() && !reducedSize(image.size(), conversion.plan).isEmpty();
-    if (reducedAway || !scanImage(scanned, out, stop)) {
+    if (reducedAway) {
         out.clear();
         return outcome(stop && *stop ? Status::Stopped : Status::ConversionOutOfMemory);
     }
+    if (Result scan = scanImage(scanned, out, stop, progress); !scan.ok())
+        return scan;
     if (!out.empty()) {
         conversion.width = scanned.width();
         conversion.height = scanned.height();
@@ -289,12 +298,13 @@ constexpr size_t DrawBand = size_t(1) << 16;
 
 // Hands the records to draw in order, a band at a time; false when stop came between two.
 template <class Draw>
-bool drawInBands(const PixelRecords &records, const StopFlag *stop, Draw &&draw)
+bool drawInBands(const PixelRecords &records, const StopFlag *stop, ProgressSink *progress, Draw &&draw)
 {
     const size_t count = records.size();
     for (size_t first = 0; first < count; first += DrawBand) {
         if (stop && *stop)
             return false;
+        tellProgress(progress, qint64(first), qint64(count));
         const size_t last = std::min(count, first + DrawBand);
         for (size_t i = first; i < last; ++i)
             draw(records[i]);
@@ -305,7 +315,7 @@ bool drawInBands(const PixelRecords &records, const StopFlag *stop, Draw &&draw)
 } // namespace
 
 QImage drawRecords(const PixelRecords &records, int width, int height, ColourModel model,
-                   DrawStats *stats, const StopFlag *stop)
+                   DrawStats *stats, const StopFlag *stop, ProgressSink *progress)
 {
     if (!isDrawableExtent(width, height))
         return QImage();
@@ -330,7 +340,7 @@ QImage drawRecords(const PixelRecords &records, int width, int height, ColourMod
 
     bool drawn = false;
     if (model == ColourModel::Rgb) {
-        drawn = drawInBands(records, stop, [&](const PixelRecord &record) {
+        drawn = drawInBands(records, stop, progress, [&](const PixelRecord &record) {
             if (inside(record))
                 put(record, qRgb(clampedComponent(record.r, counts.clamped),
                                  clampedComponent(record.g, counts.clamped),
@@ -341,7 +351,7 @@ QImage drawRecords(const PixelRecords &records, int width, int height, ColourMod
         int lastS = 0;
         int lastV = 0;
         QRgb lastRgb = hsvToRgb(lastH, lastS, lastV);
-        drawn = drawInBands(records, stop, [&](const PixelRecord &record) {
+        drawn = drawInBands(records, stop, progress, [&](const PixelRecord &record) {
             if (!inside(record))
                 return;
             const int h = turnedHue(record.h, counts.turned);
@@ -358,6 +368,7 @@ QImage drawRecords(const PixelRecords &records, int width, int height, ColourMod
     }
     if (!drawn)
         return QImage();
+    tellProgress(progress, 1, 1);
     if (stats) {
         // Every record draws an opaque pixel: what is still transparent no record named.
         for (int y = 0; y < height; ++y) {

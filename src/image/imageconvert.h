@@ -46,10 +46,12 @@ QSize reducedSize(QSize size, const ReductionPlan &plan);
 
 // Scans the image column by column (x outer, y inner) into records, replacing the
 // contents of out but keeping its capacity. Both colour models are filled; a is 255
-// and the pixel's own alpha is ignored. False, with out empty, when the records or the
-// copy the scan reads from do not fit in memory, or when stop was set: it is looked at
-// once per band of columns.
-bool scanImage(const QImage &image, PixelRecords &out, const StopFlag *stop = nullptr);
+// and the pixel's own alpha is ignored. Fails, with out empty, with
+// Status::ConversionOutOfMemory when the records or the copy the scan reads from do not
+// fit in memory, and with Status::Stopped when stop was set: it is looked at once per
+// band of columns. progress, if given, hears how many of the columns are done there too.
+Result scanImage(const QImage &image, PixelRecords &out, const StopFlag *stop = nullptr,
+                 ProgressSink *progress = nullptr);
 
 // The straight ARGB32 image scanImage reads: image itself when it is one already. Null
 // when the conversion cannot allocate.
@@ -71,7 +73,7 @@ struct ImageConversion
 // not fit in memory, and with Status::Stopped, out empty, when stop was set.
 Outcome<ImageConversion> imageToRecords(const QImage &image, bool excel2002, PixelRecords &out,
                                         const std::function<void(const ReductionPlan &)> &beforeScan = {},
-                                        const StopFlag *stop = nullptr);
+                                        const StopFlag *stop = nullptr, ProgressSink *progress = nullptr);
 
 // Largest image the drawing creates; a larger extent gives the null image. A side may be
 // as long as the toolkit's image allows for 32-bit pixels (a line's bits must fit an
@@ -105,8 +107,9 @@ struct DrawStats
 // of -1 stays "no hue" and any other is taken modulo 360. The records themselves keep
 // the values as read. Null image for an extent that is not drawable, when the picture
 // does not fit in memory, or when stop was set (looked at once per band of records).
-// stats, if given, receives the counts.
+// stats, if given, receives the counts; progress, if given, how many records are drawn.
 QImage drawRecords(const PixelRecords &records, int width, int height, ColourModel model,
-                   DrawStats *stats = nullptr, const StopFlag *stop = nullptr);
+                   DrawStats *stats = nullptr, const StopFlag *stop = nullptr,
+                   ProgressSink *progress = nullptr);
 
 } // namespace tess

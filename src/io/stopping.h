@@ -3,6 +3,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <atomic>
 
 namespace tess {
@@ -46,6 +47,18 @@ private:
     enum State { Running, Stopped, PastReturn };
     mutable std::atomic<int> m_state;
 };
+
+// Where work on a worker leaves how far it is, 0-100 (-1 while it does not know), for
+// another thread to read. The work stores into it where it looks at its stop flag anyway,
+// so knowing costs one store; one thread of the work stores, so the value only grows.
+using ProgressSink = std::atomic<int>;
+
+// done of total into sink, if there is one; nothing when total is unknown.
+inline void tellProgress(ProgressSink *sink, qint64 done, qint64 total)
+{
+    if (sink && total > 0)
+        sink->store(int(std::clamp<qint64>(done * 100 / total, 0, 100)), std::memory_order_relaxed);
+}
 
 // A file whose reads fail once stop is set, so that a reader working through it ends soon
 // after it is asked to rather than at the end of the file. Still a QFile: what reads a
