@@ -145,6 +145,52 @@ private slots:
                                       << "picture: 3x2 out.png saved drawn | sheet: 6 records 3x2 sheet.csv saved";
     }
 
+    // Each piece of work tells the sides it changed, how, and whether the user asked.
+    void sidesChanged_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("load picture") << QStringList{"load picture.png"} << "picture read asked";
+        QTest::newRow("load sheet") << QStringList{"load sheet.csv"} << "sheet read asked";
+        QTest::newRow("convert") << QStringList{"load picture.png", "convert"} << "sheet made asked";
+        QTest::newRow("draw") << QStringList{"load sheet.csv", "draw"} << "picture made asked";
+        QTest::newRow("save picture") << QStringList{"load sheet.csv", "draw", "save out.png"}
+                                      << "picture written asked";
+        QTest::newRow("save sheet") << QStringList{"load sheet.csv", "save out.csv"} << "sheet written asked";
+        QTest::newRow("reload picture") << QStringList{"load picture.png", "convert", "reload picture"}
+                                        << "picture again follower, sheet made follower";
+        QTest::newRow("reload sheet") << QStringList{"load sheet.csv", "draw", "reload sheet"}
+                                      << "sheet again follower, picture made follower";
+        QTest::newRow("reload lone sheet") << QStringList{"load sheet.csv", "reload sheet"}
+                                           << "sheet again follower";
+    }
+
+    void sidesChanged()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, expected);
+
+        Document doc;
+        doc.setBlocking(true);
+        QStringList told;
+        const auto tell = [&told](const char *side, const tess::Change &change) {
+            static const char *const hows[] = {"read", "made", "written", "again"};
+            told << QStringLiteral("%1 %2 %3").arg(side, hows[int(change.how)], change.asked ? "asked" : "follower");
+            QVERIFY(change.result.ok());
+        };
+        connect(&doc, &Document::pictureChanged, this, [&](const tess::Change &c) { tell("picture", c); });
+        connect(&doc, &Document::sheetChanged, this, [&](const tess::Change &c) { tell("sheet", c); });
+        for (const QString &step : steps) {
+            told.clear();
+            if (step.startsWith("reload "))
+                QVERIFY(step.endsWith("sheet") ? doc.reloadSheet(ColourModel::Rgb) : doc.reloadPicture(false));
+            else
+                QVERIFY2(run(doc, m_dir->path(), step), qPrintable(step));
+        }
+        QCOMPARE(told.join(", "), expected);
+    }
+
     // Blocking: every call has done its work and told so by the time it returns.
     void afterWork()
     {
@@ -158,7 +204,7 @@ private slots:
             QVERIFY2(run(doc, m_dir->path(), steps[i]), qPrintable(steps[i]));
             QVERIFY(!doc.busy());
             QCOMPARE(finished.size(), i + 1);
-            QVERIFY2(finished.last().at(1).value<tess::Result>().ok(), qPrintable(steps[i]));
+            QVERIFY2(finished.last().at(0).value<tess::Result>().ok(), qPrintable(steps[i]));
         }
         QCOMPARE(describe(doc, m_dir->path()), expected);
         checkFiles(doc);
@@ -251,7 +297,7 @@ private slots:
         QSignalSpy finished(&doc, &Document::finished);
         QVERIFY(run(doc, folder, step));
         QCOMPARE(finished.size(), 1);
-        const auto result = finished.at(0).at(1).value<tess::Result>();
+        const auto result = finished.at(0).at(0).value<tess::Result>();
         QVERIFY(!result.ok());
         QVERIFY(!tess::statusMessage(result.status).isEmpty());
         QCOMPARE(describe(doc, folder, true), before);
@@ -268,13 +314,14 @@ private slots:
 
         QVERIFY(writeFile(path("sheet.csv"), "x,y,r,g,b\n70000,4000,1,2,3\n"));
         QSignalSpy finished(&doc, &Document::finished);
+        QSignalSpy sheetChanged(&doc, &Document::sheetChanged);
         QVERIFY(doc.reloadSheet(ColourModel::Rgb));
         QCOMPARE(doc.extent(), QSize(70001, 4001));
-        QVERIFY(!finished.last().at(2).value<tess::Result>().ok());
+        QVERIFY(!sheetChanged.last().at(0).value<tess::Change>().remade.ok());
         QCOMPARE(doc.picture().cacheKey(), good);
 
         QVERIFY(doc.drawSheet(ColourModel::Rgb));
-        const auto drawn = finished.last().at(1).value<tess::Result>();
+        const auto drawn = finished.last().at(0).value<tess::Result>();
         QCOMPARE(drawn.status, tess::Status::ImageNotDrawn);
         QVERIFY(!tess::statusMessage(drawn.status).isEmpty());
         QVERIFY(!doc.hasPicture());
@@ -339,10 +386,11 @@ private slots:
         doc.setFollowing(true);
         QVERIFY(doc.loadSheet(path("both.csv")) && doc.drawSheet(ColourModel::Hsv));
         QSignalSpy finished(&doc, &Document::finished);
+        QSignalSpy sheetChanged(&doc, &Document::sheetChanged);
 
         QVERIFY(saveByRenaming(path("both.csv"), "x,y,r,g,b,h,s,v\n0,0,255,0,0,240,255,100\n1,0,0,0,0,0,0,0\n"));
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 5000);
-        QCOMPARE(finished.last().at(0).value<Work>(), Work::ReloadSheet);
+        QCOMPARE(sheetChanged.last().at(0).value<tess::Change>().how, tess::Change::How::ReadAgain);
         QCOMPARE(doc.picture().size(), QSize(2, 1));
         QCOMPARE(doc.picture().pixel(0, 0), qRgb(0, 0, 100)); // h 240, v 100: blue
     }
@@ -475,7 +523,7 @@ private slots:
 
         QVERIFY(save());
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 60000);
-        QVERIFY(finished.at(0).at(1).value<tess::Result>().ok());
+        QVERIFY(finished.at(0).at(0).value<tess::Result>().ok());
         QCOMPARE(stopped.size(), 1);
         if (!name.endsWith(".ods")) // the picture-shaped sheet holds the picture reduced
             checkFiles(doc);
@@ -491,7 +539,7 @@ private slots:
         QSignalSpy finished(&doc, &Document::finished);
         QVERIFY(doc.loadSheet(path("large.csv")));
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 60000);
-        QVERIFY(finished.at(0).at(1).value<tess::Result>().ok());
+        QVERIFY(finished.at(0).at(0).value<tess::Result>().ok());
         QVERIFY(!progress.isEmpty());
         int last = 0;
         for (const QList<QVariant> &told : progress) {
@@ -615,7 +663,7 @@ private slots:
         QThreadPool::globalInstance()->waitForDone();
         QTest::qWait(100);
         QCOMPARE(finished.size(), 2);
-        QVERIFY(finished.at(1).at(1).value<tess::Result>().ok());
+        QVERIFY(finished.at(1).at(0).value<tess::Result>().ok());
         QCOMPARE(describe(doc, m_dir->path()), "picture: none | sheet: 2000000 records 2000x1000 large.csv saved");
     }
 };

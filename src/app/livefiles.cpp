@@ -43,43 +43,30 @@ QString joined(const QString &change, const QString &notice)
 
 } // namespace
 
-void MainWindow::sheetReloaded(const tess::Result &result, const tess::Result &drawn, const QString &path)
+void MainWindow::readAgain(bool sheet, const tess::Change &change)
 {
-    const QString name = QFileInfo(path).fileName();
-    if (!result.ok()) {
+    const QString name = QFileInfo(change.path).fileName();
+    const auto unreadable = [&](const tess::Result &result) {
         showNotice(tess::userText(tess::Text::ChangedUnreadable).arg(name, now(), reasonOf(result)));
-        return;
-    }
+    };
+    if (!change.result.ok())
+        return unreadable(change.result);
     showDocumentState();
-    showRecords(false);
-    sheetIsInFile(path, document->sheet());
-    if (!document->pictureDrawn()) {
+    if (sheet) {
+        showRecords(false);
+        sheetIsInFile(change.path, document->sheet());
+    }
+    const bool remade = sheet ? document->pictureDrawn() : document->sheetConverted();
+    if (!remade) {
         showNotice(joined(tess::userText(tess::Text::ChangedReadAgain).arg(name, now()),
-                          tess::sheetNotice(document->sheet())));
+                          sheet ? tess::sheetNotice(document->sheet()) : QString()));
         return;
     }
-    if (!drawn.ok()) {
-        showNotice(tess::userText(tess::Text::ChangedUnreadable).arg(name, now(), reasonOf(drawn)));
-        return;
-    }
-    showNotice(joined(tess::userText(tess::Text::ChangedReadAndDrawn).arg(name, now()),
-                      tess::sheetNotice(document->sheet(), document->drawStats())));
-}
-
-void MainWindow::pictureReloaded(const tess::Result &result, const tess::Result &converted, const QString &path)
-{
-    const QString name = QFileInfo(path).fileName();
-    if (!result.ok()) {
-        showNotice(tess::userText(tess::Text::ChangedUnreadable).arg(name, now(), reasonOf(result)));
-        return;
-    }
-    showDocumentState();
-    if (!document->sheetConverted()) {
-        showNotice(tess::userText(tess::Text::ChangedReadAgain).arg(name, now()));
-        return;
-    }
-    if (!converted.ok()) {
-        showNotice(tess::userText(tess::Text::ChangedUnreadable).arg(name, now(), reasonOf(converted)));
+    if (!change.remade.ok())
+        return unreadable(change.remade);
+    if (sheet) {
+        showNotice(joined(tess::userText(tess::Text::ChangedReadAndDrawn).arg(name, now()),
+                          tess::sheetNotice(document->sheet(), document->drawStats())));
         return;
     }
     // The sheet made from the picture is made again; the file it was saved to is not

@@ -80,7 +80,10 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
     connect(document, &tess::Document::started, this, &MainWindow::workStarted);
     connect(document, &tess::Document::notice, this, &MainWindow::workNotice);
     connect(document, &tess::Document::progress, this, &MainWindow::workProgress);
-    connect(document, &tess::Document::finished, this, &MainWindow::workFinished);
+    connect(document, &tess::Document::pictureChanged, this,
+            [this](const tess::Change &change) { sideChanged(false, change); });
+    connect(document, &tess::Document::sheetChanged, this,
+            [this](const tess::Change &change) { sideChanged(true, change); });
     connect(document, &tess::Document::stopped, this, &MainWindow::workStopped);
     // Esc gives up the running work; it does nothing at any other time.
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);

@@ -85,8 +85,8 @@ private:
     void workStarted(tess::Document::Work work, const QString &what);
     void workNotice(tess::Document::Work work, const tess::Notice &notice);
     void workProgress(int percent);
-    void workFinished(tess::Document::Work work, const tess::Result &result, const tess::Result &remade,
-                      const QString &path);
+    // What the window shows of a side once work changed it; sheet: which side.
+    void sideChanged(bool sheet, const tess::Change &change);
     void workStopped(tess::Document::Work work, const QString &path, const QString &said);
     void workEnded();
     void pictureLoaded(const tess::Result &result);
@@ -95,8 +95,7 @@ private:
     void sheetDrawn(const tess::Result &result);
     void pictureSaved(const tess::Result &result);
     void sheetSaved(const tess::Result &result, const QString &path);
-    void pictureReloaded(const tess::Result &result, const tess::Result &converted, const QString &path);
-    void sheetReloaded(const tess::Result &result, const tess::Result &drawn, const QString &path);
+    void readAgain(bool sheet, const tess::Change &change);
 
     // A file the window shows was deleted or moved away (livefiles.cpp).
     void followedFileGone(const QString &path);

@@ -24,8 +24,6 @@
 #include <QStatusBar>
 
 #include <algorithm>
-#include <functional>
-#include <map>
 
 using namespace panel;
 using Work = tess::Document::Work;
@@ -188,23 +186,27 @@ void MainWindow::workEnded()
     showNotice(std::exchange(noticeBeforeWork, QString()));
 }
 
-void MainWindow::workFinished(Work work, const tess::Result &result, const tess::Result &remade, const QString &path)
+void MainWindow::sideChanged(bool sheet, const tess::Change &change)
 {
+    using How = tess::Change::How;
+    // The other side made again by a reading again is told with the reading.
+    if (change.how == How::Made && !change.asked)
+        return;
     workEnded();
-    // What the window shows of each kind of work once it is done.
-    using Shown = std::function<void()>;
-    const std::map<Work, Shown> shown{
-        {Work::LoadPicture, [&] { pictureLoaded(result); }},
-        {Work::LoadSheet, [&] { sheetLoaded(result, path); }},
-        {Work::ConvertPicture, [&] { sheetConverted(result); }},
-        {Work::DrawSheet, [&] { sheetDrawn(result); }},
-        {Work::SavePicture, [&] { pictureSaved(result); }},
-        {Work::SaveSheet, [&] { sheetSaved(result, path); }},
-        {Work::ReloadPicture, [&] { pictureReloaded(result, remade, path); }},
-        {Work::ReloadSheet, [&] { sheetReloaded(result, remade, path); }},
-    };
-    if (const auto found = shown.find(work); found != shown.end())
-        found->second();
+    switch (change.how) {
+    case How::Read:
+        sheet ? sheetLoaded(change.result, change.path) : pictureLoaded(change.result);
+        break;
+    case How::Made:
+        sheet ? sheetConverted(change.result) : sheetDrawn(change.result);
+        break;
+    case How::Written:
+        sheet ? sheetSaved(change.result, change.path) : pictureSaved(change.result);
+        break;
+    case How::ReadAgain:
+        readAgain(sheet, change);
+        break;
+    }
 }
 
 void MainWindow::workStopped(Work, const QString &, const QString &said)

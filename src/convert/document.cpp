@@ -251,7 +251,13 @@ void Document::jobDone()
     // What was asked for after failed work was asked for with its success in mind.
     if (!job->result().ok())
         m_queue.clear();
-    emit finished(job->work(), job->result(), job->remade(), job->path());
+    for (const auto &[side, change] : job->changes()) {
+        if (side == DocumentJob::Side::Sheet)
+            emit sheetChanged(change);
+        else
+            emit pictureChanged(change);
+    }
+    emit finished(job->result());
     next();
 }
 

@@ -4,6 +4,7 @@
 #include "filefollower.h"
 #include "history.h"
 #include "operations.h"
+#include "change.h"
 #include "sides.h"
 #include "model/sheetshape.h"
 
@@ -180,11 +181,11 @@ signals:
     void progress(int percent);
     // A word during the work that is not its end: the reduction of a large picture.
     void notice(tess::Document::Work work, const tess::Notice &notice);
-    // The document has taken what the work made (or kept what it had, on failure). For the
-    // reloads, result is that of reading; drawn is that of making the other side again.
-    // path: the file the work read or wrote, if any.
-    void finished(tess::Document::Work work, const tess::Result &result, const tess::Result &drawn,
-                  const QString &path);
+    // The document has taken what the work made (or kept what it had, on failure): what
+    // happened to each side the work touched, then the end of the work as a whole.
+    void pictureChanged(const tess::Change &change);
+    void sheetChanged(const tess::Change &change);
+    void finished(const tess::Result &result);
     // cancel() stopped the work; path is the file it was about, said what the status bar
     // says of it ("Reading lesson.csv was stopped; nothing has changed").
     void stopped(tess::Document::Work work, const QString &path, const QString &said);

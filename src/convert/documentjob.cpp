@@ -41,4 +41,9 @@ NoticeHandler DocumentJob::keepNotice()
     return [this](const Notice &notice) { m_notices.push_back(notice); };
 }
 
+std::vector<std::pair<DocumentJob::Side, Change>> DocumentJob::changes() const
+{
+    return {{m_side, Change{how(), true, m_result, m_path, m_remade}}};
+}
+
 } // namespace tess

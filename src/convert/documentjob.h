@@ -6,6 +6,7 @@
 #include "document.h"
 
 #include <atomic>
+#include <utility>
 #include <vector>
 
 namespace tess {
@@ -48,6 +49,9 @@ public:
     // Whether, once done, the side's file holds what the side holds: read or written.
     virtual bool leavesFile() const { return false; }
 
+    // What the work did to each side it touched, once applied: its own side first.
+    virtual std::vector<std::pair<Side, Change>> changes() const;
+
     const Result &result() const { return m_result; }
     // For the readings again: making the other side again.
     const Result &remade() const { return m_remade; }
@@ -57,6 +61,8 @@ public:
     int percent() const { return m_percent.load(); }
 
 protected:
+    // How the work changed its own side.
+    virtual Change::How how() const = 0;
     // The work proper; its result is the job's.
     virtual Result steps() = 0;
     virtual Status outOfMemory() const = 0;

@@ -43,6 +43,9 @@ public:
     QString words() const override;
     QString stoppedWords() const override;
     bool leavesFile() const override { return true; }
+
+protected:
+    Change::How how() const override { return Change::How::Read; }
 };
 
 class LoadPictureJob : public ReadJob
@@ -77,11 +80,27 @@ protected:
     SheetInfo m_info;
 };
 
+// A reading again that the file follower asked for; when it made the other side again,
+// that side changed too.
+inline std::vector<std::pair<DocumentJob::Side, Change>> againWithRemade(const DocumentJob &job, bool remake,
+                                                                        DocumentJob::Side other)
+{
+    std::vector<std::pair<DocumentJob::Side, Change>> changed{
+        {job.side(), Change{Change::How::ReadAgain, false, job.result(), job.path(), job.remade()}}};
+    if (remake && job.result().ok())
+        changed.push_back({other, Change{Change::How::Made, false, job.remade(), job.path(), Result{}}});
+    return changed;
+}
+
 // The picture's file saved anew by another program: read again, and the sheet made from
 // it (remake) made again as it was made last time.
 class ReloadPictureJob final : public LoadPictureJob
 {
 public:
+    std::vector<std::pair<Side, Change>> changes() const override
+    {
+        return againWithRemade(*this, m_remake, Side::Sheet);
+    }
     ReloadPictureJob(const QString &path, bool remake, bool excel2002);
     void apply(Document &document) override;
 
@@ -98,6 +117,10 @@ private:
 class ReloadSheetJob final : public LoadSheetJob
 {
 public:
+    std::vector<std::pair<Side, Change>> changes() const override
+    {
+        return againWithRemade(*this, m_remake, Side::Picture);
+    }
     ReloadSheetJob(const QString &path, bool remake, ColourModel model);
     void apply(Document &document) override;
 
@@ -118,6 +141,7 @@ public:
     void apply(Document &document) override;
 
 private:
+    Change::How how() const override { return Change::How::Made; }
     Result steps() override;
     Status outOfMemory() const override { return Status::ConversionOutOfMemory; }
     void dropMade() override { m_conversion.records.reset(); }
@@ -136,6 +160,7 @@ public:
     bool failureChangesSides() const override { return true; }
 
 private:
+    Change::How how() const override { return Change::How::Made; }
     Result steps() override;
     Status outOfMemory() const override { return Status::DrawingOutOfMemory; }
     void dropMade() override { m_drawing.picture = QImage(); }
@@ -157,6 +182,7 @@ public:
     bool leavesFile() const override { return true; }
 
 protected:
+    Change::How how() const override { return Change::How::Written; }
     Status outOfMemory() const override { return Status::SaveOutOfMemory; }
 };
 
