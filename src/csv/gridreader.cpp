@@ -2,6 +2,7 @@
 #include "gridreader.h"
 
 #include "gridcells.h"
+#include "gridstart.h"
 
 #include "picturereader.h"
 #include "sheetheader.h"
@@ -24,80 +25,8 @@ namespace {
 // Every cell of a grid holds a value, so a file this large is large itself.
 constexpr int MaxGridColumns = 16384;
 constexpr qint64 MaxGridCells = qint64(16384) * 1024;
-// How far the text is looked through for a pixel list's header, as the list reader does.
-constexpr int HeaderSearchLines = 50;
-// Titles and notes of one cell each may stand above the grid.
-constexpr int MaxTitleRows = 49;
 
 using namespace grid;
-
-
-// The start of a text: its lines (without a "sep=" line), the separator, and whether a
-// "sep=" line was there.
-struct Head
-{
-    std::vector<QByteArrayView> lines;
-    char separator = ',';
-    bool named = false;
-};
-
-Head headOf(QByteArrayView text, bool complete)
-{
-    Head head;
-    text = withoutBom(text);
-    for (qsizetype start = 0; start < text.size();) {
-        qsizetype end = text.indexOf('\n', start);
-        if (end < 0 && !complete)
-            break;
-        if (end < 0)
-            end = text.size();
-        head.lines.push_back(withoutCarriageReturn(text.sliced(start, end - start)));
-        start = end + 1;
-    }
-    if (!head.lines.empty() && head.lines.front().size() == 5 && head.lines.front().startsWith("sep=")) {
-        head.separator = head.lines.front()[4];
-        head.named = true;
-        head.lines.erase(head.lines.begin());
-        return head;
-    }
-    for (const QByteArrayView line : head.lines) {
-        if (!trimmed(line).isEmpty()) {
-            head.separator = separatorOf(line);
-            break;
-        }
-    }
-    return head;
-}
-
-bool startsAsGrid(const Head &head)
-{
-    int looked = 0;
-    bool found = false;
-    Fields fields;
-    const bool decimalComma = head.separator != ',';
-    for (const QByteArrayView line : head.lines) {
-        fields.cut(line, head.separator);
-        if (fields.filled() == 0)
-            continue;
-        if (looked++ >= HeaderSearchLines)
-            break;
-        SheetInfo info;
-        readHeader(line, QByteArray(1, head.separator), info);
-        if (info.columns.x >= 0 && info.columns.y >= 0)
-            return false; // a pixel list's header: the list reader's
-        if (found)
-            continue;
-        const qsizetype first = fields.firstFilled();
-        if (fields.filled() == 1 && !valueLike(fields[first], decimalComma))
-            continue; // a title
-        // A row that starts with a value, or with labels after a corner cell of text: the
-        // grid reader then names the first cell that does not fit.
-        found = valueLike(fields[first], decimalComma) || valueLike(fields[first + 1], decimalComma);
-        if (!found)
-            return false;
-    }
-    return found;
-}
 
 // Numbers as the user's language writes them, digits grouped: "a grid of 20,000 × 3 cells".
 QString tooLarge(qint64 width, qint64 height)
@@ -358,11 +287,6 @@ QString lookedFor(const SheetOptions &options)
 }
 
 } // namespace
-
-bool isGridStart(QByteArrayView head)
-{
-    return startsAsGrid(headOf(head, true));
-}
 
 std::optional<SheetInfo> readIfGrid(QIODevice &device, PixelRecords &out, const ReadProgress &progress,
                                     qint64 firstLine, const SheetOptions &options)

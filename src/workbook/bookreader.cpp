@@ -21,9 +21,14 @@ namespace tess {
 
 SheetInfo sheetRefused(const QString &why)
 {
+    return sheetRefused(outcome(Status::SheetNotValid, why));
+}
+
+SheetInfo sheetRefused(const Result &why)
+{
     SheetInfo info;
-    info.status = Status::SheetNotValid;
-    info.detail = why;
+    info.status = why.status;
+    info.detail = why.detail;
     return info;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "odspainted.h"
 
+#include "odsruns.h"
+
 #include "colourscale.h"
 #include "odsrules.h"
 #include "odsstyles.h"
@@ -26,10 +28,6 @@ using namespace ods;
 const QString TableNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:table:1.0");
 const QString OfficeNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
 
-// Programs pad a table to the sheet's full size with rows and cells repeated to its end:
-// a run reaching this far is cut to the rest of the table's extent.
-constexpr qint64 OpenColumns = 1024;
-constexpr qint64 OpenRows = 65536;
 constexpr qint64 RuleWorkLimit = qint64(1) << 26;
 // Texts kept for conditional formats that compare them (typed letter codes); past this
 // many cells of text, no template a class fills in.
@@ -41,24 +39,6 @@ qint64 repeatOf(const QXmlStreamAttributes &attributes, const QString &name)
     const qint64 count = attributes.value(TableNs, name).toLongLong(&ok);
     return ok && count >= 1 ? std::min(count, RepeatCap) : 1;
 }
-
-// A block of cells showing one fill.
-struct Run
-{
-    qint64 column, row, columns, rows;
-    QRgb colour;
-};
-
-struct Extent
-{
-    qint64 right = -1;  // one past the last column, -1 while none
-    qint64 bottom = -1;
-    void take(qint64 column, qint64 row, qint64 columns, qint64 rows)
-    {
-        right = std::max(right, column + columns);
-        bottom = std::max(bottom, row + rows);
-    }
-};
 
 // A block of cells holding one number, or one text, which conditional formatting may colour.
 template<typename Value>
@@ -105,70 +85,13 @@ public:
 
     bool picture(PixelRecords &out, SheetInfo &info) const
     {
-        // A fill that runs to the sheet's end both ways is its background (a converter
-        // writes white into every cell): cells showing it do not make the box.
-        std::vector<QRgb> background;
-        for (const Run &run : m_runs) {
-            if (openColumns(run) && openRows(run))
-                background.push_back(run.colour);
-        }
-        const auto isBackground = [&](const Run &run) {
-            return std::find(background.begin(), background.end(), run.colour) != background.end();
-        };
-        // What bounds a fill that runs to the end: the painted runs that do not, and the cells
-        // holding something.
-        Extent bound = m_content;
-        for (const Run &run : m_runs) {
-            if (!openColumns(run) && !openRows(run) && !isBackground(run))
-                bound.take(run.column, run.row, run.columns, run.rows);
-        }
-        std::vector<Run> runs;
-        PaintedBox box;
-        qint64 left = LLONG_MAX, top = LLONG_MAX, right = -1, bottom = -1;
-        for (Run run : m_runs) {
-            if (openColumns(run))
-                run.columns = std::min(run.columns, bound.right - run.column);
-            if (openRows(run))
-                run.rows = std::min(run.rows, bound.bottom - run.row);
-            if (run.columns <= 0 || run.rows <= 0)
-                continue;
-            runs.push_back(run);
-            if (isBackground(run))
-                continue;
-            left = std::min(left, run.column);
-            top = std::min(top, run.row);
-            right = std::max(right, run.column + run.columns);
-            bottom = std::max(bottom, run.row + run.rows);
-            box.painted = std::min(box.painted + run.columns * run.rows, RepeatCap);
-        }
-        if (right < 0 || right - left > PaintedCellLimit || bottom - top > PaintedCellLimit || top > INT_MAX)
-            return false;
-        box.left = int(left);
-        box.top = int(top);
-        box.width = int(right - left);
-        box.height = int(bottom - top);
-        box.numbers = m_numbers;
-        if (!isPaintedPicture(box))
-            return false;
-        std::vector<QRgb> shown(size_t(box.width) * size_t(box.height), QRgb(0xFFFFFF));
-        for (const Run &run : runs) {
-            const qint64 x0 = std::max(run.column, left), x1 = std::min(run.column + run.columns, right);
-            const qint64 y0 = std::max(run.row, top), y1 = std::min(run.row + run.rows, bottom);
-            for (qint64 y = y0; y < y1; ++y) {
-                if (x0 < x1)
-                    std::fill_n(shown.begin() + (y - top) * box.width + (x0 - left), x1 - x0, run.colour);
-            }
-        }
-        if (!paintedPicture(box, [&](int x, int y) { return shown[size_t(y) * size_t(box.width) + size_t(x)]; }, out, info))
+        if (!pictureOfRuns(m_runs, m_content, m_numbers, out, info))
             return false;
         info.unreadRules = m_unread;
         return true;
     }
 
 private:
-    static bool openColumns(const Run &run) { return run.columns > 1 && run.column + run.columns >= OpenColumns; }
-    static bool openRows(const Run &run) { return run.rows > 1 && run.row + run.rows >= OpenRows; }
-
     void takeColumn()
     {
         const QXmlStreamAttributes attributes = m_xml.attributes();

@@ -102,10 +102,7 @@ SheetInfo readPackedText(QIODevice &text, const std::function<Result()> &failure
     SheetInfo info = readSheet(text, out, progress, options);
     if (const Result why = failure(); !why.ok()) {
         out.clear();
-        SheetInfo refused;
-        refused.status = why.status;
-        refused.detail = why.detail;
-        return refused;
+        return sheetRefused(why);
     }
     return info;
 }
