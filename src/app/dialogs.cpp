@@ -3,6 +3,9 @@
 
 #include "filenames.h"
 
+#include "model/outcome.h"
+#include "text/statuswords.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -53,4 +56,12 @@ Dialogs::CloseAnswer QtDialogs::askBeforeClosing(QWidget *parent, const QString 
     default:
         return CloseAnswer::Cancel;
     }
+}
+
+bool warnFailed(Dialogs &dialogs, QWidget *parent, const tess::Result &result)
+{
+    if (result.ok())
+        return false;
+    dialogs.warning(parent, tess::warningTitle(result.status), tess::statusMessage(result.status), result.detail);
+    return true;
 }

@@ -5,6 +5,10 @@
 
 class QWidget;
 
+namespace tess {
+struct Result;
+}
+
 // Everything the window asks of the user goes through this interface, so that
 // tests can answer in place of a person.
 class Dialogs
@@ -45,3 +49,7 @@ public:
                  const QString &informative = QString()) override;
     CloseAnswer askBeforeClosing(QWidget *parent, const QString &title, const QString &text) override;
 };
+
+// The warning box of a failed result: its status's fixed text, and under it the core's
+// reason. True when there was one to show.
+bool warnFailed(Dialogs &dialogs, QWidget *parent, const tess::Result &result);

@@ -44,21 +44,6 @@ QString formatListLine(const QList<QByteArray> &formats)
     return QLatin1Char('(') + quoted.join(QStringLiteral(", ")) + QStringLiteral(") ");
 }
 
-// The warning box of a result; true when there was one to show.
-bool warnFailed(Dialogs &dialogs, QWidget *parent, const tess::Result &result)
-{
-    if (result.ok())
-        return false;
-    // The fixed text of the box, and under it the core's reason.
-    dialogs.warning(parent, tess::warningTitle(result.status), tess::statusMessage(result.status), result.detail);
-    return true;
-}
-
-void debugUnableToOpen(const QString &path)
-{
-    qDebug("%s", qUtf8Printable(QStringLiteral("- Error, unable to open \"%1\" for output ").arg(path)));
-}
-
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -77,14 +62,16 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, QWidget *parent)
     qCDebug(formatsLog, "%s", qUtf8Printable(formatListLine(QImageReader::supportedImageFormats())));
 
     document = new tess::Document(this);
-    connect(document, &tess::Document::started, this, &MainWindow::workStarted);
+    // The window shows work by the side it changes, whatever its kind.
+    connect(document, &tess::Document::started, this, [this](auto, const QString &what) { workStarted(what); });
     connect(document, &tess::Document::notice, this, &MainWindow::workNotice);
     connect(document, &tess::Document::progress, this, &MainWindow::workProgress);
     connect(document, &tess::Document::pictureChanged, this,
             [this](const tess::Change &change) { sideChanged(false, change); });
     connect(document, &tess::Document::sheetChanged, this,
             [this](const tess::Change &change) { sideChanged(true, change); });
-    connect(document, &tess::Document::stopped, this, &MainWindow::workStopped);
+    connect(document, &tess::Document::stopped, this,
+            [this](auto, const QString &, const QString &said) { workStopped(said); });
     // Esc gives up the running work; it does nothing at any other time.
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setObjectName(QStringLiteral("stopWork"));
@@ -155,15 +142,6 @@ void MainWindow::on_loadImage_clicked()
     whenUnsavedSettled([this, path] { document->loadPicture(path); });
 }
 
-void MainWindow::pictureLoaded(const tess::Result &result)
-{
-    if (warnFailed(*dialogs, this, result))
-        return;
-    places.remember(RecentPlaces::Image, document->pictureFile());
-    showDocumentState();
-    showNotice(tess::imageDamageNotice(document->pictureFile()));
-}
-
 void MainWindow::displayPreview(QImage image)
 {
     ui->imageView->setPixmap(QPixmap::fromImage(image));
@@ -187,23 +165,6 @@ void MainWindow::convertImage(bool shrink)
     document->convertPicture(shrink);
 }
 
-void MainWindow::sheetConverted(const tess::Result &result)
-{
-    showDocumentState();
-    if (warnFailed(*dialogs, this, result))
-        return;
-    const tess::ModelColumns columns = tess::modelColumns(shownModel());
-    for (int i = 0; i < 3; ++i)
-        setCellText(0, 2 + i, tr(columns.name[i]));
-    // The first column of the scanned image, up to four pixels of it; new records, in no
-    // file yet.
-    showRecords(true);
-    viewers->forgetSheet();
-    const QSize from = document->convertedFrom();
-    showNotice(document->extent() != from ? reductionNote(from, document->extent(), qint64(pixels.size()))
-                                          : QString());
-}
-
 void MainWindow::on_saveImage_clicked()
 {
     // Png shown first: it keeps every value exactly, where Jpeg would change the numbers.
@@ -214,14 +175,6 @@ void MainWindow::on_saveImage_clicked()
         tr("Png (*.png)"));
     if (!path.isEmpty())
         document->savePicture(path);
-}
-
-void MainWindow::pictureSaved(const tess::Result &result)
-{
-    if (warnFailed(*dialogs, this, result))
-        return;
-    places.remember(RecentPlaces::Image, document->pictureFile());
-    showDocumentState();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -236,21 +189,6 @@ void MainWindow::on_loadSpreadsheet_clicked()
         return;
     }
     whenUnsavedSettled([this, path] { document->loadSheet(path); });
-}
-
-void MainWindow::sheetLoaded(const tess::Result &result, const QString &path)
-{
-    if (!result.ok()) {
-        if (result.status == tess::Status::SheetCannotOpen || result.status == tess::Status::SheetMissing)
-            debugUnableToOpen(path);
-        warnFailed(*dialogs, this, result);
-        return;
-    }
-    places.remember(RecentPlaces::Sheet, document->sheetFile());
-    showDocumentState();
-    showRecords(false);
-    sheetIsInFile(document->sheetFile(), document->sheet());
-    showNotice(tess::sheetNotice(document->sheet()));
 }
 
 // The layout a type of the Save Sheet dialog writes.
@@ -289,19 +227,6 @@ void MainWindow::on_saveSheet_clicked()
     document->saveSheet(path, model, shape);
 }
 
-void MainWindow::sheetSaved(const tess::Result &result, const QString &path)
-{
-    if (!result.ok()) {
-        debugUnableToOpen(path);
-        warnFailed(*dialogs, this, result);
-        return;
-    }
-    places.remember(RecentPlaces::Sheet, path);
-    showDocumentState();
-    // The header, then one record a line; a workbook's rows are not claimed.
-    sheetIsInFile(path, tess::isPictureSheetName(path) ? tess::RecordLines{} : tess::RecordLines{2, {}});
-}
-
 void MainWindow::on_spreadsheetToImage_clicked()
 {
     convertSheet();
@@ -312,11 +237,3 @@ void MainWindow::convertSheet()
     document->drawSheet(shownModel());
 }
 
-void MainWindow::sheetDrawn(const tess::Result &result)
-{
-    showDocumentState();
-    // No picture of that size can be made: said at once, and nothing marked as loaded.
-    if (warnFailed(*dialogs, this, result))
-        return;
-    showNotice(tess::sheetNotice(document->sheet(), document->drawStats()));
-}

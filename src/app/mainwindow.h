@@ -82,20 +82,16 @@ private:
     // The members the layout fixes, filled from the document.
     void fillFromDocument();
     // The document's work: what the window shows while it runs, and once it is done.
-    void workStarted(tess::Document::Work work, const QString &what);
-    void workNotice(tess::Document::Work work, const tess::Notice &notice);
+    void workStarted(const QString &what);
+    void workNotice(const tess::Notice &notice, bool asked);
     void workProgress(int percent);
-    // What the window shows of a side once work changed it; sheet: which side.
+    // What the window shows of a side once work changed it; sheet: which side (changes.cpp).
     void sideChanged(bool sheet, const tess::Change &change);
-    void workStopped(tess::Document::Work work, const QString &path, const QString &said);
+    void tellFailure(bool sheet, const tess::Change &change, const tess::Result &result);
+    void showSheetTable(const tess::Change &change);
+    QString changeNotice(bool sheet, const tess::Change &change) const;
+    void workStopped(const QString &said);
     void workEnded();
-    void pictureLoaded(const tess::Result &result);
-    void sheetLoaded(const tess::Result &result, const QString &path);
-    void sheetConverted(const tess::Result &result);
-    void sheetDrawn(const tess::Result &result);
-    void pictureSaved(const tess::Result &result);
-    void sheetSaved(const tess::Result &result, const QString &path);
-    void readAgain(bool sheet, const tess::Change &change);
 
     // A file the window shows was deleted or moved away (livefiles.cpp).
     void followedFileGone(const QString &path);

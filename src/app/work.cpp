@@ -26,7 +26,6 @@
 #include <algorithm>
 
 using namespace panel;
-using Work = tess::Document::Work;
 
 namespace {
 
@@ -63,7 +62,7 @@ void MainWindow::showDocumentState()
     // The layout's own progress bar gives way to the busy bar in the status bar; the sheet
     // side's picture of loading shows while a sheet is read.
     ui->progressBar->setVisible(false);
-    ui->loading_status_image->setVisible(document->running() == Work::LoadSheet);
+    ui->loading_status_image->setVisible(document->loadingSheet());
     // The panel names the components of the model shown.
     const bool hsv = shownModel() == tess::ColourModel::Hsv;
     for (QWidget *label : {ui->hue, ui->saturation, ui->value})
@@ -124,10 +123,10 @@ void MainWindow::showDocumentState()
     }
 }
 
-void MainWindow::workStarted(Work work, const QString &what)
+void MainWindow::workStarted(const QString &what)
 {
     // The sheet side's own picture of loading, as well.
-    ui->loading_status_image->setVisible(work == Work::LoadSheet);
+    ui->loading_status_image->setVisible(document->loadingSheet());
     // A busy bar and what runs, for as long as it runs; the layout's own progress bar stays
     // hidden. A bar that only moves shows no text, so the words go beside it.
     auto *bar = new QWidget;
@@ -165,10 +164,10 @@ void MainWindow::workProgress(int percent)
     bar->setValue(percent);
 }
 
-void MainWindow::workNotice(Work work, const tess::Notice &notice)
+void MainWindow::workNotice(const tess::Notice &notice, bool asked)
 {
     // A picture changed on disk is converted again without a box; the status bar says it.
-    if (work != Work::ReloadPicture)
+    if (asked)
         dialogs->warning(this, tess::noticeTitle(), tess::noticeMessage(notice), QString());
 }
 
@@ -186,30 +185,7 @@ void MainWindow::workEnded()
     showNotice(std::exchange(noticeBeforeWork, QString()));
 }
 
-void MainWindow::sideChanged(bool sheet, const tess::Change &change)
-{
-    using How = tess::Change::How;
-    // The other side made again by a reading again is told with the reading.
-    if (change.how == How::Made && !change.asked)
-        return;
-    workEnded();
-    switch (change.how) {
-    case How::Read:
-        sheet ? sheetLoaded(change.result, change.path) : pictureLoaded(change.result);
-        break;
-    case How::Made:
-        sheet ? sheetConverted(change.result) : sheetDrawn(change.result);
-        break;
-    case How::Written:
-        sheet ? sheetSaved(change.result, change.path) : pictureSaved(change.result);
-        break;
-    case How::ReadAgain:
-        readAgain(sheet, change);
-        break;
-    }
-}
-
-void MainWindow::workStopped(Work, const QString &, const QString &said)
+void MainWindow::workStopped(const QString &said)
 {
     workEnded();
     showNotice(said);

@@ -241,7 +241,7 @@ void Document::jobDone()
     m_running = Work::None;
     m_progressTimer.stop();
     for (const Notice &said : job->notices())
-        emit notice(job->work(), said);
+        emit notice(said, job->asked());
     std::optional<DocumentStep> before = job->changesSides() ? std::optional(step()) : std::nullopt;
     job->apply(*this);
     keep(*job, std::move(before));

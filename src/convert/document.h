@@ -118,6 +118,9 @@ public:
 
     // ---- Work
     Work running() const { return m_running; }
+    // Whether the running work reads a sheet from the file the user chose: the sheet side
+    // shows its picture of loading meanwhile.
+    bool loadingSheet() const { return m_running == Work::LoadSheet; }
     bool busy() const { return m_running != Work::None; }
 
     // Each asks for its work. While other work runs it waits its turn in a queue, in the
@@ -179,8 +182,9 @@ signals:
     // How far the running work is, 0-100, as it goes on: told about every tenth of a second
     // while it changes, for work that knows (reading a sheet).
     void progress(int percent);
-    // A word during the work that is not its end: the reduction of a large picture.
-    void notice(tess::Document::Work work, const tess::Notice &notice);
+    // A word during the work that is not its end: the reduction of a large picture. asked:
+    // whether the user asked for the work, or the file follower did.
+    void notice(const tess::Notice &notice, bool asked);
     // The document has taken what the work made (or kept what it had, on failure): what
     // happened to each side the work touched, then the end of the work as a whole.
     void pictureChanged(const tess::Change &change);

@@ -43,7 +43,7 @@ NoticeHandler DocumentJob::keepNotice()
 
 std::vector<std::pair<DocumentJob::Side, Change>> DocumentJob::changes() const
 {
-    return {{m_side, Change{how(), true, m_result, m_path, m_remade}}};
+    return {{m_side, Change{how(), asked(), m_result, m_path, m_remade}}};
 }
 
 } // namespace tess

@@ -49,6 +49,8 @@ public:
     // Whether, once done, the side's file holds what the side holds: read or written.
     virtual bool leavesFile() const { return false; }
 
+    // Whether the user asked for the work; the file follower asks for the readings again.
+    virtual bool asked() const { return true; }
     // What the work did to each side it touched, once applied: its own side first.
     virtual std::vector<std::pair<Side, Change>> changes() const;
 

@@ -86,9 +86,9 @@ inline std::vector<std::pair<DocumentJob::Side, Change>> againWithRemade(const D
                                                                         DocumentJob::Side other)
 {
     std::vector<std::pair<DocumentJob::Side, Change>> changed{
-        {job.side(), Change{Change::How::ReadAgain, false, job.result(), job.path(), job.remade()}}};
+        {job.side(), Change{Change::How::ReadAgain, job.asked(), job.result(), job.path(), job.remade()}}};
     if (remake && job.result().ok())
-        changed.push_back({other, Change{Change::How::Made, false, job.remade(), job.path(), Result{}}});
+        changed.push_back({other, Change{Change::How::Made, job.asked(), job.remade(), job.path(), Result{}}});
     return changed;
 }
 
@@ -101,6 +101,7 @@ public:
     {
         return againWithRemade(*this, m_remake, Side::Sheet);
     }
+    bool asked() const override { return false; }
     ReloadPictureJob(const QString &path, bool remake, bool excel2002);
     void apply(Document &document) override;
 
@@ -121,6 +122,7 @@ public:
     {
         return againWithRemade(*this, m_remake, Side::Picture);
     }
+    bool asked() const override { return false; }
     ReloadSheetJob(const QString &path, bool remake, ColourModel model);
     void apply(Document &document) override;
 
