@@ -17,6 +17,7 @@
 #include <QThreadPool>
 
 #include <memory>
+#include <optional>
 
 using tess::ColourModel;
 using tess::Document;
@@ -393,6 +394,45 @@ private slots:
         QCOMPARE(sheetChanged.last().at(0).value<tess::Change>().how, tess::Change::How::ReadAgain);
         QCOMPARE(doc.picture().size(), QSize(2, 1));
         QCOMPARE(doc.picture().pixel(0, 0), qRgb(0, 0, 100)); // h 240, v 100: blue
+    }
+
+    // The sheet's own picture for a viewer: drawn off the document's thread in the model
+    // asked for, told later, and changing neither side.
+    void sheetPicture_data()
+    {
+        QTest::addColumn<bool>("withSheet");
+        QTest::addColumn<ColourModel>("model");
+        QTest::addColumn<QRgb>("pixel");
+        QTest::newRow("in RGB") << true << ColourModel::Rgb << qRgb(255, 0, 0);
+        QTest::newRow("in HSV") << true << ColourModel::Hsv << qRgb(0, 200, 0); // h 120, v 200
+        QTest::newRow("no sheet") << false << ColourModel::Rgb << QRgb(0);
+    }
+
+    void sheetPicture()
+    {
+        QFETCH(bool, withSheet);
+        QFETCH(ColourModel, model);
+        QFETCH(QRgb, pixel);
+        QVERIFY(writeFile(path("both.csv"), "x,y,r,g,b,h,s,v\n0,0,255,0,0,120,255,200\n1,0,0,0,0,0,0,0\n"));
+        Document doc;
+        doc.setBlocking(true);
+        if (withSheet)
+            QVERIFY(doc.loadSheet(path("both.csv")));
+        doc.setBlocking(false);
+        const tess::SharedRecords records = doc.records();
+        QSignalSpy started(&doc, &Document::started);
+        std::optional<QImage> drawn;
+        doc.drawSheetPicture(model, [&](const QImage &image) { drawn = image; });
+        QVERIFY(!drawn); // told once drawn, not while asked
+        QTRY_VERIFY_WITH_TIMEOUT(drawn.has_value(), 5000);
+        QCOMPARE(drawn->isNull(), !withSheet);
+        if (withSheet) {
+            QCOMPARE(drawn->size(), QSize(2, 1));
+            QCOMPARE(drawn->pixel(0, 0), pixel);
+        }
+        QVERIFY(started.isEmpty());
+        QVERIFY(!doc.hasPicture());
+        QCOMPARE(doc.records(), records);
     }
 
     // A read that is stopped gives up instead of reading on, whatever the sheet's kind and

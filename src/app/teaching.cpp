@@ -12,7 +12,6 @@
 #include "viewers.h"
 #include "ui_mainwindow.h"
 
-#include "convert/operations.h"
 #include "image/pixelreadout.h"
 
 #include <QAction>
@@ -56,12 +55,8 @@ QAction *windowAction(QWidget *window, const QString &text, const QKeySequence &
 
 void MainWindow::setUpTeachingAids()
 {
-    viewers = new Viewers(this, [this] {
-        // The sheet's own picture, drawn as Spreadsheet to Image would draw it.
-        QImage drawn;
-        if (document->hasSheet())
-            tess::drawImage(pixels.all(), maxX, maxY, shownModel(), drawn);
-        return drawn;
+    viewers = new Viewers(this, [this](std::function<void(const QImage &)> then) {
+        document->drawSheetPicture(shownModel(), std::move(then));
     }, [this] { return document->before(); });
     describeControls(*ui);
     offerWholeNotices(*statusBar());

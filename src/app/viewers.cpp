@@ -3,7 +3,7 @@
 
 #include "pixelviewer.h"
 
-Viewers::Viewers(QWidget *window, std::function<QImage()> drawSheet, std::function<QImage()> before)
+Viewers::Viewers(QWidget *window, SheetDrawing drawSheet, std::function<QImage()> before)
     : QObject(window)
     , m_window(window)
     , m_drawSheet(std::move(drawSheet))
@@ -59,12 +59,16 @@ void Viewers::openSheet()
 
 void Viewers::sheetChanged()
 {
+    ++m_sheetVersion;
     if (m_viewer)
         m_viewer->setLines(lines());
     if (!m_sheetViewer)
         return;
     m_sheetViewer->setTitle(m_sheetName);
-    m_sheetViewer->setPicture(m_drawSheet(), lines());
+    m_drawSheet([self = QPointer(this), version = m_sheetVersion, viewer = m_sheetViewer](const QImage &drawn) {
+        if (self && viewer && version == self->m_sheetVersion)
+            viewer->setPicture(drawn, self->lines());
+    });
 }
 
 void Viewers::sheetInFile(const QString &name, std::function<tess::PixelLines()> build)

@@ -22,9 +22,11 @@ class Viewers final : public QObject
     Q_OBJECT
 
 public:
-    // drawSheet: the sheet's picture as it stands, null when there is no sheet; before: the
-    // picture the window's picture replaced, null when there is none.
-    Viewers(QWidget *window, std::function<QImage()> drawSheet, std::function<QImage()> before);
+    // The sheet's picture as it stands, handed to the function given once it is drawn (off
+    // the window's thread): null when there is no sheet.
+    using SheetDrawing = std::function<void(std::function<void(const QImage &)>)>;
+    // before: the picture the window's picture replaced, null when there is none.
+    Viewers(QWidget *window, SheetDrawing drawSheet, std::function<QImage()> before);
 
     // Opens the viewer on the window's picture, or brings the open one forward.
     void open(const QImage &picture, const QString &name);
@@ -48,7 +50,9 @@ private:
     void sheetChanged();
 
     QWidget *m_window;
-    std::function<QImage()> m_drawSheet;
+    SheetDrawing m_drawSheet;
+    // Counts the sheet's changes: a drawing that ends after the next change is not shown.
+    quint64 m_sheetVersion = 0;
     std::function<QImage()> m_before;
     QPointer<PixelViewer> m_viewer;
     QPointer<PixelViewer> m_sheetViewer;

@@ -199,6 +199,28 @@ void Document::cancel()
     emit stopped(job->work(), job->path(), job->stoppedWords());
 }
 
+void Document::drawSheetPicture(ColourModel model, std::function<void(const QImage &)> then)
+{
+    // The records are shared read-only: work that replaces them meanwhile leaves these be.
+    const auto draw = [records = m_sheet.records, extent = m_sheet.extent(), model] {
+        QImage drawn;
+        if (records)
+            drawImage(*records, extent.width(), extent.height(), model, drawn);
+        return drawn;
+    };
+    QFuture<QImage> future = QtConcurrent::run(draw);
+    if (m_blocking) {
+        then(future.result());
+        return;
+    }
+    auto *watcher = new QFutureWatcher<QImage>(this);
+    connect(watcher, &QFutureWatcher<QImage>::finished, this, [watcher, then = std::move(then)] {
+        then(watcher->result());
+        watcher->deleteLater();
+    });
+    watcher->setFuture(future);
+}
+
 void Document::setFollowing(bool on)
 {
     m_following = on;

@@ -108,6 +108,11 @@ public:
     const SheetInfo &sheet() const { return m_sheet.info; }
     QSize extent() const { return m_sheet.extent(); }
     QString sheetFile() const { return m_sheet.file; }
+    // The sheet's own picture, drawn in model off this thread as Spreadsheet to Image would
+    // draw it, for whoever only looks at it: it changes neither side. then is called here
+    // once it is drawn, with the null image when there is no sheet or no picture of its
+    // size can be made.
+    void drawSheetPicture(ColourModel model, std::function<void(const QImage &)> then);
     bool sheetSaved() const { return m_sheet.saved; }
     // Converted from the picture rather than read from a file.
     bool sheetConverted() const { return m_sheet.converted(); }
