@@ -66,20 +66,22 @@ SheetInfo readBytes(const QByteArray &bytes, PixelRecords &out)
 }
 
 // The CSV text a workbook's first worksheet gives, or its failure.
-QByteArray worksheetCsv(const QByteArray &bytes, QString *failure)
+QByteArray worksheetCsv(const QByteArray &bytes, Result *failure)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     WorkbookArchive archive(buffer);
-    std::unique_ptr<WorksheetSource> source = archive.open() ? openFirstWorksheet(archive) : nullptr;
-    if (!source) {
-        *failure = archive.failure();
+    if (*failure = archive.open(); !failure->ok())
+        return {};
+    Outcome<std::unique_ptr<WorksheetSource>> source = openFirstWorksheet(archive);
+    if (!source.ok()) {
+        *failure = source.result();
         return {};
     }
-    WorksheetDevice text(std::move(source));
+    WorksheetDevice text(std::move(source).value());
     const QByteArray csv = text.readAll();
-    *failure = text.failure();
+    *failure = text.result();
     return csv;
 }
 
@@ -257,9 +259,10 @@ void TestWorkbook::cellsBecomeCsvFields()
 {
     QFETCH(QByteArray, workbook);
     QFETCH(QByteArray, csv);
-    QString failure;
+    Result failure;
     QCOMPARE(worksheetCsv(workbook, &failure), csv);
-    QCOMPARE(failure, QString());
+    QCOMPARE(failure.status, Status::Done);
+    QCOMPARE(failure.detail, QString());
 }
 
 void TestWorkbook::hostileInputIsRefused_data()
