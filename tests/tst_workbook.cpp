@@ -66,20 +66,22 @@ SheetInfo readBytes(const QByteArray &bytes, PixelRecords &out)
 }
 
 // The CSV text a workbook's first worksheet gives, or its failure.
-QByteArray worksheetCsv(const QByteArray &bytes, QString *failure)
+QByteArray worksheetCsv(const QByteArray &bytes, Result *failure)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     WorkbookArchive archive(buffer);
-    std::unique_ptr<WorksheetSource> source = archive.open() ? openFirstWorksheet(archive) : nullptr;
-    if (!source) {
-        *failure = archive.failure();
+    if (*failure = archive.open(); !failure->ok())
+        return {};
+    Outcome<std::unique_ptr<WorksheetSource>> source = openFirstWorksheet(archive);
+    if (!source.ok()) {
+        *failure = source.result();
         return {};
     }
-    WorksheetDevice text(std::move(source));
+    WorksheetDevice text(std::move(source).value());
     const QByteArray csv = text.readAll();
-    *failure = text.failure();
+    *failure = text.result();
     return csv;
 }
 
@@ -114,6 +116,17 @@ QByteArray patchedDeclaredSize(QByteArray zip, const QByteArray &entry)
     return zip;
 }
 
+// The same for the entry's CRC-32, in its local header (offset 14) and its directory record
+// (offset 16), so that the entry opens and fails only at its end.
+QByteArray patchedChecksum(QByteArray zip, const QByteArray &entry)
+{
+    const qsizetype local = zip.lastIndexOf("PK\x03\x04", zip.indexOf(entry));
+    const qsizetype record = zip.lastIndexOf("PK\x01\x02", zip.lastIndexOf(entry));
+    zip[local + 14] = char(zip[local + 14] ^ 0xFF);
+    zip[record + 16] = char(zip[record + 16] ^ 0xFF);
+    return zip;
+}
+
 } // namespace
 
 class TestWorkbook : public QObject
@@ -128,6 +141,8 @@ private slots:
     void cellsBecomeCsvFields();
     void hostileInputIsRefused_data();
     void hostileInputIsRefused();
+    void archiveSaysWhereAndWhy_data();
+    void archiveSaysWhereAndWhy();
     void refusalsAreTranslated_data() { hostileInputIsRefused_data(); }
     void refusalsAreTranslated();
     void contentDecidesTheFormat_data();
@@ -257,9 +272,10 @@ void TestWorkbook::cellsBecomeCsvFields()
 {
     QFETCH(QByteArray, workbook);
     QFETCH(QByteArray, csv);
-    QString failure;
+    Result failure;
     QCOMPARE(worksheetCsv(workbook, &failure), csv);
-    QCOMPARE(failure, QString());
+    QCOMPARE(failure.status, Status::Done);
+    QCOMPARE(failure.detail, QString());
 }
 
 void TestWorkbook::hostileInputIsRefused_data()
@@ -301,6 +317,11 @@ void TestWorkbook::hostileInputIsRefused_data()
     QTest::newRow("entry inflating a thousand times (ZIP bomb)")
             << xlsxWith(QByteArray("<z/>").repeated(6 << 20)) << "more than 250 times";
     QTest::newRow("malformed XML") << xlsxWith(header + "<row><c><v>1</v></row>") << "not well-formed";
+    QTest::newRow("workbook part stopped part way by a document type")
+            << makeZip({ { "[Content_Types].xml", "<Types/>" }, { "xl/workbook.xml", "<!DOCTYPE w [<!ENTITY a 'b'>]><workbook/>" } })
+            << "document type";
+    QTest::newRow("zip: one CSV inside, its checksum wrong")
+            << patchedChecksum(makeZip({ { "picture.csv", "x,y,r\n1,0,7\n" } }), "picture.csv") << "checksum does not match";
     QTest::newRow("document type declaration")
             << makeZip({ { "content.xml", "<!DOCTYPE a [<!ENTITY b 'c'>]><a/>" } }) << "document type";
     QTest::newRow("a text longer than 1 MB")
@@ -330,6 +351,56 @@ void TestWorkbook::hostileInputIsRefused()
     QCOMPARE(info.status, Status::SheetNotValid);
     QVERIFY2(info.detail.contains(reason), qPrintable(info.detail));
     QVERIFY(out.empty());
+}
+
+void TestWorkbook::archiveSaysWhereAndWhy_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("stage"); // where it fails: "open", "entry", "read", or "" for nowhere
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QByteArray>("whole"); // what a sound entry gives
+
+    const QByteArray xml = "<a>" + QByteArray("<b>1</b>").repeated(1000) + "</a>";
+    const QByteArray one = makeZip({ { "a.xml", xml } });
+    QTest::newRow("no ZIP") << QByteArray("x,y,r\n").repeated(100) << "a.xml" << "open" << "damaged or cut short" << QByteArray();
+    QTest::newRow("a missing entry") << one << "b.xml" << "entry" << "has no part b.xml" << QByteArray();
+    QTest::newRow("an encrypted entry") << makeZip({ { "a.xml", xml } }, "secret") << "a.xml" << "entry" << "encrypted" << QByteArray();
+    QTest::newRow("a checksum that does not match") << patchedChecksum(one, "a.xml") << "a.xml" << "read" << "checksum does not match" << QByteArray();
+    QTest::newRow("a document type") << makeZip({ { "a.xml", xml + "<!DOCTYPE a>" } }) << "a.xml" << "read" << "document type" << QByteArray();
+    QTest::newRow("a text longer than 1 MB") << makeZip({ { "a.xml", "<a>" + QByteArray(1100000, 'a') + "</a>" } }) << "a.xml"
+                                             << "read" << "longer than 1 MB" << QByteArray();
+    QTest::newRow("a sound entry") << one << "a.xml" << "" << "" << xml;
+}
+
+// The container and each entry tell their own refusal, as an invalid sheet with its reason;
+// an entry read whole to its end stays Done.
+void TestWorkbook::archiveSaysWhereAndWhy()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, entry);
+    QFETCH(QString, stage);
+    QFETCH(QString, reason);
+    QFETCH(QByteArray, whole);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    WorkbookArchive archive(buffer);
+    QByteArray content;
+    const auto [at, result] = [&]() -> std::pair<QString, Result> {
+        if (const Result opened = archive.open(); !opened.ok())
+            return { QStringLiteral("open"), opened };
+        const Outcome<std::unique_ptr<WorkbookEntry>> opened = archive.openEntry(entry);
+        if (!opened.ok())
+            return { QStringLiteral("entry"), opened.result() };
+        content = opened.value()->readAll();
+        const Result read = opened.value()->result();
+        return { read.ok() ? QString() : QStringLiteral("read"), read };
+    }();
+    QCOMPARE(at, stage);
+    QCOMPARE(result.status, stage.isEmpty() ? Status::Done : Status::SheetNotValid);
+    QVERIFY2(result.detail.contains(reason), qPrintable(result.detail));
+    if (stage.isEmpty())
+        QCOMPARE(content, whole);
 }
 
 // Some reasons are found by the parser's thread or inside libxml2's callbacks; they must

@@ -43,18 +43,20 @@ struct SheetRead
     qsizetype tablesSeen = 1;
 };
 
-SheetRead readOneSheet(WorkbookArchive &archive, const std::function<std::unique_ptr<WorksheetSource>()> &open,
-                       PixelRecords &out, const ReadProgress &progress, const SheetOptions &options)
+using OpenSource = std::function<Outcome<std::unique_ptr<WorksheetSource>>()>;
+
+SheetRead readOneSheet(WorkbookArchive &archive, const OpenSource &open, PixelRecords &out,
+                       const ReadProgress &progress, const SheetOptions &options)
 {
     SheetRead result;
     for (const bool sorted : { false, true }) {
-        std::unique_ptr<WorksheetSource> source = open();
-        if (!source) {
+        Outcome<std::unique_ptr<WorksheetSource>> source = open();
+        if (!source.ok()) {
             result.failed = true;
-            result.info = sheetRefused(archive.failure());
+            result.info = sheetRefused(source.result());
             return result;
         }
-        WorksheetDevice text(std::move(source), sorted);
+        WorksheetDevice text(std::move(source).value(), sorted);
         ReadProgress position;
         if (progress)
             position = [&](qint64) { progress(archive.position()); };
@@ -64,12 +66,12 @@ SheetRead readOneSheet(WorkbookArchive &archive, const std::function<std::unique
         result.name = text.source().name();
         result.tablesSeen = text.source().tablesSeen();
         result.info.formulasWithoutResult = text.text().formulasWithoutResult();
-        if (text.failure().isEmpty())
+        if (text.result().ok())
             return result;
         out.clear();
         if (!text.text().rowsOutOfOrder() || sorted) {
             result.failed = true;
-            result.info = sheetRefused(text.failure());
+            result.info = sheetRefused(text.result());
             return result;
         }
     }

@@ -112,10 +112,10 @@ std::optional<SheetInfo> readChannelSheets(const std::array<QString, 3> &names, 
 QStringList odsTableNames(WorkbookArchive &archive)
 {
     QStringList names;
-    const std::unique_ptr<QIODevice> content = archive.openEntry(QStringLiteral("content.xml"));
-    if (!content)
+    const Outcome<std::unique_ptr<WorkbookEntry>> content = archive.openEntry(QStringLiteral("content.xml"));
+    if (!content.ok())
         return names;
-    QXmlStreamReader xml(content.get());
+    QXmlStreamReader xml(content.value().get());
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;

@@ -2,7 +2,6 @@
 #include "xlsxsheet.h"
 
 #include "saxrows.h"
-#include "io/readahead.h"
 
 #include <QDate>
 #include <QRegularExpression>
@@ -77,8 +76,8 @@ QString dayFraction(QStringView duration)
 class OdsRows : public SaxRows<OdsRows>
 {
 public:
-    OdsRows(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry, const QString &name, int ordinal)
-        : SaxRows(archive, std::move(entry)), m_wanted(name), m_ordinal(ordinal)
+    OdsRows(std::unique_ptr<WorkbookEntry> entry, const QString &name, int ordinal)
+        : SaxRows(std::move(entry)), m_wanted(name), m_ordinal(ordinal)
     {
     }
 
@@ -105,7 +104,7 @@ private:
         m_cell += more;
         if (m_cell.size() > WorkbookMarkupStretchLimit) {
             m_text->fail(userText(Text::CellTextTooLong));
-            stop(false);
+            stop();
         }
     }
 
@@ -254,11 +253,11 @@ private:
         } else if (depth == m_cellDepth) {
             m_cellDepth = 0;
             if (!endCell())
-                stop(false);
+                stop();
         } else if (depth == m_rowDepth) {
             m_rowDepth = 0;
             if (!endRow())
-                stop(false);
+                stop();
         } else if (depth == m_tableDepth && local == "table") {
             // The tables after it are only counted: a chart's table after the data, as a
             // workbook with a chart sheet gives, makes the name worth telling.
@@ -319,12 +318,12 @@ private:
 
 } // namespace
 
-std::unique_ptr<WorksheetSource> openOdsSheet(WorkbookArchive &archive, const QString &name, int ordinal)
+Outcome<std::unique_ptr<WorksheetSource>> openOdsSheet(WorkbookArchive &archive, const QString &name, int ordinal)
 {
-    std::unique_ptr<QIODevice> entry = archive.openEntry(QStringLiteral("content.xml"));
-    if (!entry)
-        return nullptr;
-    return std::make_unique<OdsRows>(archive, std::make_unique<ReadAheadDevice>(std::move(entry)), name, ordinal);
+    Outcome<std::unique_ptr<WorkbookEntry>> entry = archive.openEntry(QStringLiteral("content.xml"));
+    if (!entry.ok())
+        return entry.result();
+    return std::unique_ptr<WorksheetSource>(std::make_unique<OdsRows>(std::move(entry).value(), name, ordinal));
 }
 
 } // namespace tess

@@ -17,8 +17,8 @@ namespace {
 
 QByteArray wholeEntry(WorkbookArchive &archive, const QString &name)
 {
-    const std::unique_ptr<QIODevice> entry = archive.contains(name) ? archive.openEntry(name) : nullptr;
-    return entry ? entry->read(StylesPartLimit + 1) : QByteArray();
+    const Outcome<std::unique_ptr<WorkbookEntry>> entry = archive.openEntry(name);
+    return entry.ok() ? entry.value()->read(StylesPartLimit + 1) : QByteArray();
 }
 
 } // namespace
@@ -33,9 +33,10 @@ bool readPaintedSheet(WorkbookArchive &archive, const WorkbookSheets &book, cons
         || !readXlsxStyles(stylesText, wholeEntry(archive, book.themePart), styles, why))
         return false;
     for (const int i : order) {
-        std::unique_ptr<QIODevice> entry = archive.openEntry(book.sheets[size_t(i)].part);
+        Outcome<std::unique_ptr<WorkbookEntry>> entry = archive.openEntry(book.sheets[size_t(i)].part);
         // Inflated on a thread of its own while the parser reads, as the sheet's rows are.
-        std::unique_ptr<ReadAheadDevice> inflated = entry ? std::make_unique<ReadAheadDevice>(std::move(entry)) : nullptr;
+        std::unique_ptr<ReadAheadDevice> inflated
+                = entry.ok() ? std::make_unique<ReadAheadDevice>(std::move(entry).value()) : nullptr;
         SheetInfo painted;
         if (inflated && readPaintedCells(*inflated, styles, out, painted, &book.texts)) {
             painted.worksheetName = book.sheets[size_t(i)].name;
@@ -51,18 +52,17 @@ bool readPaintedSheet(WorkbookArchive &archive, const WorkbookSheets &book, cons
 bool readOdsPaintedSheet(WorkbookArchive &archive, const QStringList &tables, PixelRecords &out, SheetInfo &info)
 {
     OdsCellStyles named;
-    if (const std::unique_ptr<QIODevice> entry = archive.contains(QStringLiteral("styles.xml"))
-                ? archive.openEntry(QStringLiteral("styles.xml")) : nullptr) {
-        QXmlStreamReader xml(entry.get());
+    if (const Outcome<std::unique_ptr<WorkbookEntry>> entry = archive.openEntry(QStringLiteral("styles.xml")); entry.ok()) {
+        QXmlStreamReader xml(entry.value().get());
         while (!xml.atEnd()) {
             if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"style")
                 named.take(xml);
         }
     }
     for (const QString &table : tables) {
-        const std::unique_ptr<QIODevice> content = archive.openEntry(QStringLiteral("content.xml"));
+        const Outcome<std::unique_ptr<WorkbookEntry>> content = archive.openEntry(QStringLiteral("content.xml"));
         SheetInfo painted;
-        if (content && readOdsPaintedCells(*content, named, table, out, painted)) {
+        if (content.ok() && readOdsPaintedCells(*content.value(), named, table, out, painted)) {
             painted.worksheetName = table;
             info = painted;
             return true;

@@ -93,14 +93,15 @@ QString foreignInside(QIODevice &device)
 }
 
 // The CSV text of a sheet packed alone into a ZIP container or a gzip file: read as a
-// sheet file is, its packed bytes bounded as a workbook's part.
-SheetInfo readPackedText(QIODevice &text, const std::function<Result()> &failure, PixelRecords &out,
+// sheet file is, its packed bytes bounded as a workbook's part. textResult says, once the
+// text has been read, why it stopped early: a refusal that outweighs what was read.
+SheetInfo readPackedText(QIODevice &text, const std::function<Result()> &textResult, PixelRecords &out,
                          const ReadProgress &progress, const SheetOptions &options)
 {
     if (const QString kind = foreignInside(text); !kind.isEmpty())
         return sheetRefused(kind);
     SheetInfo info = readSheet(text, out, progress, options);
-    if (const Result why = failure(); !why.ok()) {
+    if (const Result why = textResult(); !why.ok()) {
         out.clear();
         return sheetRefused(why);
     }
@@ -114,16 +115,14 @@ SheetInfo readZippedText(WorkbookArchive &archive, PixelRecords &out, const Read
         return sheetRefused(userText(Text::NoWorkbookInZip));
     if (files.size() > 1)
         return sheetRefused(userText(Text::ZipManyFiles).arg(files.size()));
-    const std::unique_ptr<QIODevice> entry = archive.openEntry(files.front());
-    if (!entry)
-        return sheetRefused(archive.failure());
+    const Outcome<std::unique_ptr<WorkbookEntry>> opened = archive.openEntry(files.front());
+    if (!opened.ok())
+        return sheetRefused(opened.result());
+    WorkbookEntry &entry = *opened.value();
     ReadProgress position;
     if (progress)
         position = [&](qint64) { progress(archive.position()); };
-    return readPackedText(*entry, [&] {
-        const QString why = archive.failure();
-        return why.isEmpty() ? Result{} : outcome(Status::SheetNotValid, why);
-    }, out, position, options);
+    return readPackedText(entry, [&] { return entry.result(); }, out, position, options);
 }
 
 SheetInfo readGzip(QIODevice &device, PixelRecords &out, const ReadProgress &progress, const SheetOptions &options)
@@ -138,13 +137,13 @@ SheetInfo readGzip(QIODevice &device, PixelRecords &out, const ReadProgress &pro
 SheetInfo readContainer(QIODevice &device, PixelRecords &out, const ReadProgress &progress, const SheetOptions &options)
 {
     WorkbookArchive archive(device);
-    if (!archive.open())
-        return sheetRefused(archive.failure());
+    if (const Result opened = archive.open(); !opened.ok())
+        return sheetRefused(opened);
     if (!holdsWorkbook(archive))
         return readZippedText(archive, out, progress, options);
     WorkbookSheets book;
-    if (!readWorkbookSheets(archive, book))
-        return sheetRefused(archive.failure());
+    if (const Result read = readWorkbookSheets(archive, book); !read.ok())
+        return sheetRefused(read);
     return book.ods ? readOdsBook(archive, book, out, progress, options) : readXlsxBook(archive, book, out, progress, options);
 }
 

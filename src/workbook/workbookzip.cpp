@@ -108,11 +108,11 @@ private:
 };
 
 // One entry, inflating as it is read, within the bounds of the header.
-class EntryDevice : public QIODevice
+class EntryDevice : public WorkbookEntry
 {
 public:
-    EntryDevice(QuaZip &zip, WorkbookArchive &archive, std::function<qint64()> consumed)
-        : m_zip(zip.getUnzFile()), m_archive(archive), m_consumed(std::move(consumed))
+    EntryDevice(QuaZip &zip, std::function<qint64()> consumed)
+        : m_zip(zip.getUnzFile()), m_consumed(std::move(consumed))
     {
     }
 
@@ -133,12 +133,10 @@ public:
         return open(QIODevice::ReadOnly);
     }
 
-    bool isSequential() const override { return true; }
-
 protected:
     qint64 readData(char *data, qint64 maxSize) override
     {
-        if (m_failed || m_ended)
+        if (!result().ok() || m_ended)
             return -1;
         // The toolkit asks for nothing now and then; the end is only an empty inflation.
         if (maxSize <= 0)
@@ -167,26 +165,24 @@ protected:
     qint64 writeData(const char *, qint64) override { return -1; }
 
 private:
-    qint64 fail(const QString &why)
-    {
-        m_failed = true;
-        m_archive.setFailure(why);
-        setErrorString(why);
-        return -1;
-    }
-
     unzFile m_zip;
-    WorkbookArchive &m_archive;
     std::function<qint64()> m_consumed;
     MarkupStretch m_stretch;
     qint64 m_start = 0;
     qint64 m_inflated = 0;
     bool m_opened = false;
-    bool m_failed = false;
     bool m_ended = false;
 };
 
 } // namespace
+
+qint64 WorkbookEntry::fail(const QString &why)
+{
+    if (m_result.ok())
+        m_result = workbookRefused(why);
+    setErrorString(why);
+    return -1;
+}
 
 // Passes reads and seeks on to the container's device and counts the bytes read, which
 // tells how much compressed data an entry has taken.
@@ -237,17 +233,13 @@ WorkbookArchive::WorkbookArchive(QIODevice &device)
 
 WorkbookArchive::~WorkbookArchive() = default;
 
-bool WorkbookArchive::open()
+Result WorkbookArchive::open()
 {
-    if (!m_zip->open(QuaZip::mdUnzip)) {
-        setFailure(userText(Text::ZipDamaged));
-        return false;
-    }
-    if (m_zip->getEntriesCount() > MaxEntries) {
-        setFailure(userText(Text::ZipTooManyEntries));
-        return false;
-    }
-    return true;
+    if (!m_zip->open(QuaZip::mdUnzip))
+        return workbookRefused(userText(Text::ZipDamaged));
+    if (m_zip->getEntriesCount() > MaxEntries)
+        return workbookRefused(userText(Text::ZipTooManyEntries));
+    return {};
 }
 
 bool WorkbookArchive::contains(const QString &name)
@@ -265,43 +257,27 @@ QStringList WorkbookArchive::fileNames()
     return files;
 }
 
-std::unique_ptr<QIODevice> WorkbookArchive::openEntry(const QString &name)
+Outcome<std::unique_ptr<WorkbookEntry>> WorkbookArchive::openEntry(const QString &name)
 {
     QuaZipFileInfo64 info;
-    if (!contains(name) || !m_zip->getCurrentFileInfo(&info)) {
-        setFailure(userText(Text::MissingPart).arg(name));
-        return nullptr;
-    }
-    if (info.isEncrypted()) {
-        setFailure(userText(Text::WorkbookEncrypted));
-        return nullptr;
-    }
-    if (info.method != 0 && info.method != Z_DEFLATED) {
-        setFailure(userText(Text::UnknownPacking).arg(name));
-        return nullptr;
-    }
-    if (info.uncompressedSize > quint64(WorkbookEntryLimit)) {
-        setFailure(userText(Text::PartOver2GB));
-        return nullptr;
-    }
+    if (!contains(name) || !m_zip->getCurrentFileInfo(&info))
+        return workbookRefused(userText(Text::MissingPart).arg(name));
+    if (info.isEncrypted())
+        return workbookRefused(userText(Text::WorkbookEncrypted));
+    if (info.method != 0 && info.method != Z_DEFLATED)
+        return workbookRefused(userText(Text::UnknownPacking).arg(name));
+    if (info.uncompressedSize > quint64(WorkbookEntryLimit))
+        return workbookRefused(userText(Text::PartOver2GB));
     CountingDevice *counter = m_counter.get();
-    auto entry = std::make_unique<EntryDevice>(*m_zip, *this, [counter] { return counter->total(); });
-    if (!entry->start()) {
-        setFailure(userText(Text::ZipDamaged));
-        return nullptr;
-    }
-    return entry;
+    auto entry = std::make_unique<EntryDevice>(*m_zip, [counter] { return counter->total(); });
+    if (!entry->start())
+        return workbookRefused(userText(Text::ZipDamaged));
+    return std::unique_ptr<WorkbookEntry>(std::move(entry));
 }
 
 qint64 WorkbookArchive::position() const
 {
     return m_counter->position();
-}
-
-void WorkbookArchive::setFailure(const QString &failure)
-{
-    if (m_failure.isEmpty())
-        m_failure = failure;
 }
 
 } // namespace tess

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "model/outcome.h"
+
 #include <memory>
 
 class QuaZip;
@@ -24,6 +26,29 @@ inline constexpr qint64 WorkbookRatioGrace = 16 << 20;
 // pieces of markup needs more than this.
 inline constexpr qint64 WorkbookMarkupStretchLimit = 1 << 20;
 
+// Why a workbook cannot be read, in plain words: it is no valid sheet.
+inline Result workbookRefused(const QString &why)
+{
+    return outcome(Status::SheetNotValid, why);
+}
+
+// An entry of the container, inflating as it is read. A read that returned -1 can say no
+// more; why the reading stopped early (damaged data, a bound passed) is kept here, Done
+// when it did not. The entry's reader asks it once a read has returned the end.
+class WorkbookEntry : public QIODevice
+{
+public:
+    bool isSequential() const override { return true; }
+    const Result &result() const { return m_result; }
+
+protected:
+    // Keeps the first reason; -1, for readData to return.
+    qint64 fail(const QString &why);
+
+private:
+    Result m_result;
+};
+
 // The ZIP container of a workbook, read from a device that can seek. Every entry is
 // inflated through a device that refuses to go past the bounds above, so a hostile
 // container costs time and memory in proportion to its own size at most.
@@ -35,8 +60,8 @@ public:
     WorkbookArchive(const WorkbookArchive &) = delete;
     WorkbookArchive &operator=(const WorkbookArchive &) = delete;
 
-    // Reads the container's directory; false (with failure() set) when it is no ZIP.
-    bool open();
+    // Reads the container's directory; not Done when it is no ZIP.
+    Result open();
 
     // Whether the container holds an entry of this name; part names ignore case.
     bool contains(const QString &name);
@@ -44,22 +69,17 @@ public:
     // The names of the entries that are files, not folders.
     QStringList fileNames();
 
-    // The named entry, open for reading; null (with failure() set) when it is missing,
-    // encrypted, stored in an unknown way or announced larger than the bound.
-    std::unique_ptr<QIODevice> openEntry(const QString &name);
+    // The named entry, open for reading; the reason instead when it is missing, encrypted,
+    // stored in an unknown way or announced larger than the bound.
+    Outcome<std::unique_ptr<WorkbookEntry>> openEntry(const QString &name);
 
     // How far into the container the reading has come, for progress reports.
     qint64 position() const;
-
-    // Why the container or an entry was refused, in plain words.
-    QString failure() const { return m_failure; }
-    void setFailure(const QString &failure);
 
 private:
     class CountingDevice;
     std::unique_ptr<CountingDevice> m_counter;
     std::unique_ptr<QuaZip> m_zip;
-    QString m_failure;
 };
 
 } // namespace tess

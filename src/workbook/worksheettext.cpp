@@ -28,8 +28,13 @@ void appendField(QByteArray &row, QByteArrayView text)
 
 bool WorksheetText::fail(const QString &why)
 {
-    if (m_failure.isEmpty())
-        m_failure = why;
+    return fail(outcome(Status::SheetNotValid, why));
+}
+
+bool WorksheetText::fail(const Result &why)
+{
+    if (m_result.ok())
+        m_result = why;
     return false;
 }
 
@@ -206,10 +211,11 @@ void WorksheetDevice::produce()
     for (;;) {
         Step step = Step::More;
         if (m_text.hasRepeats())
-            step = m_text.repeat() ? Step::More : Step::Failed;
+            step = m_text.repeat() ? Step::More : Step::End;
         else
             step = m_source->advance(m_text);
-        if (step == Step::Failed || (!m_text.pending().isEmpty() && !put(m_text.pending())))
+        // A refused worksheet gives none of the text it had made.
+        if (!m_text.result().ok() || (!m_text.pending().isEmpty() && !put(m_text.pending())))
             return;
         if (step == Step::End) {
             if (m_text.sortedEnd() && !m_text.pending().isEmpty())

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "io/readahead.h"
+#include "model/outcome.h"
 
 #include <QByteArray>
 #include <QString>
@@ -70,8 +71,12 @@ public:
     bool repeat();
     bool hasRepeats() const { return m_repeats > 0; }
 
-    QString failure() const { return m_failure; }
+    // Refuses the worksheet, keeping the first reason: an invalid sheet, unless it comes
+    // with a status of its own (memory running out). False, for the caller to stop on.
     bool fail(const QString &why);
+    bool fail(const Result &why);
+    // Why the worksheet was refused part way, Done while it is not.
+    const Result &result() const { return m_result; }
 
 private:
     bool appendOut(const QByteArray &text);
@@ -104,7 +109,7 @@ private:
     QByteArray m_held;        // the rows held for sorting, their fields one after the other
     std::vector<HeldRow> m_heldRows;
     qint64 m_formulasWithoutResult = 0;
-    QString m_failure;
+    Result m_result;
     std::function<bool(QByteArray &)> m_sink;
 };
 
@@ -112,9 +117,10 @@ private:
 class WorksheetSource
 {
 public:
-    enum class Step { More, End, Failed };
+    enum class Step { More, End };
     virtual ~WorksheetSource() = default;
-    // Reads on until the text has gathered some output or the sheet has ended.
+    // Reads on until the text has gathered some output or the source can give no more:
+    // the sheet has ended, or it was refused, which the text's result() then says.
     virtual Step advance(WorksheetText &text) = 0;
     // Whether the sheet asked for was there, and its name (once read to the end): a
     // source that picks its table while reading tells so.
@@ -125,8 +131,8 @@ public:
 };
 
 // The worksheet as a sequential device giving its CSV text, the XML read on a thread of
-// its own. Once a read has returned the end, failure() says why the worksheet was refused
-// part way, empty when it was not.
+// its own. Once a read has returned the end, result() says why the worksheet was refused
+// part way, Done when it was not.
 class WorksheetDevice : public ReadAheadDevice
 {
 public:
@@ -134,7 +140,7 @@ public:
     explicit WorksheetDevice(std::unique_ptr<WorksheetSource> source, bool sortRows = false);
     ~WorksheetDevice() override;
 
-    QString failure() const { return m_text.failure(); }
+    const Result &result() const { return m_text.result(); }
     // Once the reading has ended (finish()): the source, and what the text noted.
     const WorksheetSource &source() const { return *m_source; }
     const WorksheetText &text() const { return m_text; }

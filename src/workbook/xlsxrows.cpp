@@ -54,8 +54,8 @@ constexpr char Shared = 's';
 class XlsxRows : public SaxRows<XlsxRows>
 {
 public:
-    XlsxRows(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry, SharedTexts texts, bool fullCalcOnLoad)
-        : SaxRows(archive, std::move(entry)), m_texts(std::move(texts)), m_fullCalcOnLoad(fullCalcOnLoad)
+    XlsxRows(std::unique_ptr<WorkbookEntry> entry, SharedTexts texts, bool fullCalcOnLoad)
+        : SaxRows(std::move(entry)), m_texts(std::move(texts)), m_fullCalcOnLoad(fullCalcOnLoad)
     {
     }
 
@@ -94,7 +94,7 @@ private:
             m_column = -1;
             if (m_row < 0 || m_row >= WorksheetMaxRows) {
                 m_text->fail(userText(Text::RowPastLastRow));
-                stop(false);
+                stop();
             }
         } else if (local == "rPh" || local == "phoneticPr" || local == "extLst") {
             m_skipping = 1; // phonetic guides of East Asian texts are no part of the text
@@ -124,7 +124,7 @@ private:
         m_hasValue = false;
         if (m_column < 0) {
             m_text->fail(userText(Text::ReferencePastLimits));
-            stop(false);
+            stop();
         }
     }
 
@@ -139,12 +139,12 @@ private:
             return;
         if (local == "c") {
             if (!addCell())
-                stop(false);
+                stop();
         } else if (local == "row") {
             if (!m_text->endRow(m_row))
-                stop(false);
+                stop();
         } else if (local == "sheetData") {
-            stop(true);
+            stop();
         }
     }
 
@@ -184,10 +184,10 @@ private:
 
 } // namespace
 
-std::unique_ptr<WorksheetSource> makeXlsxRows(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry,
-                                              SharedTexts texts, bool fullCalcOnLoad)
+std::unique_ptr<WorksheetSource> makeXlsxRows(std::unique_ptr<WorkbookEntry> entry, SharedTexts texts,
+                                              bool fullCalcOnLoad)
 {
-    return std::make_unique<XlsxRows>(archive, std::move(entry), std::move(texts), fullCalcOnLoad);
+    return std::make_unique<XlsxRows>(std::move(entry), std::move(texts), fullCalcOnLoad);
 }
 
 } // namespace tess

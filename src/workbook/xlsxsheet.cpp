@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "xlsxsheet.h"
 
-#include "io/readahead.h"
 #include "workbookzip.h"
 #include "text/usertexts.h"
 
@@ -37,42 +36,39 @@ QString folderOf(const QString &part)
     return slash < 0 ? QString() : part.left(slash + 1);
 }
 
-QString xmlFailure(const WorkbookArchive &archive, const QXmlStreamReader &xml, const QString &part)
+// A part that ends as no well-formed XML: cut short by its entry's own failure, which is
+// the reason then, or malformed.
+Result xmlFailure(const WorkbookEntry &entry, const QXmlStreamReader &xml, const QString &part)
 {
-    if (!archive.failure().isEmpty())
-        return archive.failure();
-    return userText(Text::PartNotWellFormed).arg(part, xml.errorString());
+    if (!entry.result().ok())
+        return entry.result();
+    return workbookRefused(userText(Text::PartNotWellFormed).arg(part, xml.errorString()));
 }
 
-// Reads a small part whole, calling visit for every start element; false when the part
-// is missing or not well-formed.
+// Reads a small part whole, calling visit for every start element; the reason when the
+// part is missing or not well-formed.
 template <class Visit>
-bool readPart(WorkbookArchive &archive, const QString &part, Visit visit)
+Result readPart(WorkbookArchive &archive, const QString &part, Visit visit)
 {
-    const std::unique_ptr<QIODevice> entry = archive.openEntry(part);
-    if (!entry)
-        return false;
-    QXmlStreamReader xml(entry.get());
+    const Outcome<std::unique_ptr<WorkbookEntry>> entry = archive.openEntry(part);
+    if (!entry.ok())
+        return entry.result();
+    QXmlStreamReader xml(entry.value().get());
     while (!xml.atEnd()) {
         if (xml.readNext() == QXmlStreamReader::StartElement)
             visit(xml);
     }
-    if (xml.hasError()) {
-        archive.setFailure(xmlFailure(archive, xml, part));
-        return false;
-    }
-    return true;
+    return xml.hasError() ? xmlFailure(*entry.value(), xml, part) : Result{};
 }
 
-std::vector<Relationship> readRelationships(WorkbookArchive &archive, const QString &part,
-                                            bool *ok)
+std::vector<Relationship> readRelationships(WorkbookArchive &archive, const QString &part, Result &read)
 {
     std::vector<Relationship> found;
     // "xl/_rels/workbook.xml.rels" speaks for "xl/workbook.xml": targets start from "xl/".
     QString folder = folderOf(part);
     if (folder.endsWith(QLatin1String("_rels/")))
         folder.chop(6);
-    *ok = readPart(archive, part, [&](QXmlStreamReader &xml) {
+    read = readPart(archive, part, [&](QXmlStreamReader &xml) {
         if (xml.name() != u"Relationship"
             || xml.attributes().value(QLatin1String("TargetMode")) == u"External")
             return;
@@ -105,20 +101,20 @@ QString readTextItem(QXmlStreamReader &xml)
     return text;
 }
 
-bool readSharedTexts(WorkbookArchive &archive, const QString &part, SharedTexts &texts)
+Result readSharedTexts(WorkbookArchive &archive, const QString &part, SharedTexts &texts)
 {
     texts.starts.assign(1, 0);
     bool tooMuch = false;
-    const bool read = readPart(archive, part, [&](QXmlStreamReader &xml) {
+    const Result read = readPart(archive, part, [&](QXmlStreamReader &xml) {
         if (xml.name() != u"si" || tooMuch)
             return;
         texts.pool += readTextItem(xml).toUtf8();
         texts.starts.push_back(texts.pool.size());
         tooMuch = texts.pool.size() > SharedTextLimit;
     });
-    if (tooMuch)
-        archive.setFailure(userText(Text::SharedTextsTooLong));
-    return read && !tooMuch;
+    if (!read.ok())
+        return read;
+    return tooMuch ? workbookRefused(userText(Text::SharedTextsTooLong)) : Result{};
 }
 
 bool endsWith(const QString &type, const char16_t *suffix)
@@ -130,12 +126,12 @@ bool endsWith(const QString &type, const char16_t *suffix)
 
 namespace {
 
-QString workbookPart(WorkbookArchive &archive, bool &ok)
+QString workbookPart(WorkbookArchive &archive, Result &read)
 {
     QString workbook = QStringLiteral("xl/workbook.xml");
     const QString packageRels = QStringLiteral("_rels/.rels");
     if (archive.contains(packageRels)) {
-        for (const Relationship &r : readRelationships(archive, packageRels, &ok)) {
+        for (const Relationship &r : readRelationships(archive, packageRels, read)) {
             if (endsWith(r.type, u"/officeDocument"))
                 workbook = r.target;
         }
@@ -143,15 +139,15 @@ QString workbookPart(WorkbookArchive &archive, bool &ok)
     return workbook;
 }
 
-bool readXlsxSheets(WorkbookArchive &archive, WorkbookSheets &book)
+Result readXlsxSheets(WorkbookArchive &archive, WorkbookSheets &book)
 {
-    bool ok = true;
-    const QString workbook = workbookPart(archive, ok);
-    if (!ok)
-        return false;
+    Result read;
+    const QString workbook = workbookPart(archive, read);
+    if (!read.ok())
+        return read;
     struct Listed { QString name; QString id; bool visible; };
     std::vector<Listed> listed;
-    if (!readPart(archive, workbook, [&](QXmlStreamReader &xml) {
+    read = readPart(archive, workbook, [&](QXmlStreamReader &xml) {
             const QXmlStreamAttributes a = xml.attributes();
             if (xml.name() == u"workbookView" && book.active < 0)
                 book.active = a.hasAttribute(QLatin1String("activeTab")) ? a.value(QLatin1String("activeTab")).toInt() : 0;
@@ -168,15 +164,16 @@ bool readXlsxSheets(WorkbookArchive &archive, WorkbookSheets &book)
                     sheet.id = attribute.value().toString();
             }
             listed.push_back(sheet);
-        }))
-        return false;
+        });
+    if (!read.ok())
+        return read;
     const QString rels = folderOf(workbook) + QStringLiteral("_rels/")
             + workbook.mid(folderOf(workbook).size()) + QStringLiteral(".rels");
     std::vector<Relationship> relationships;
     if (archive.contains(rels))
-        relationships = readRelationships(archive, rels, &ok);
-    if (!ok)
-        return false;
+        relationships = readRelationships(archive, rels, read);
+    if (!read.ok())
+        return read;
     QString shared;
     for (const Relationship &r : relationships) {
         if (endsWith(r.type, u"/sharedStrings"))
@@ -198,7 +195,9 @@ bool readXlsxSheets(WorkbookArchive &archive, WorkbookSheets &book)
     }
     book.texts.starts.assign(1, 0);
     // A workbook without any text cell may name a shared-text part it never wrote.
-    return shared.isEmpty() || !archive.contains(shared) || readSharedTexts(archive, shared, book.texts);
+    if (shared.isEmpty() || !archive.contains(shared))
+        return {};
+    return readSharedTexts(archive, shared, book.texts);
 }
 
 // The active table and how many tables the settings of an .ods name; both optional.
@@ -208,10 +207,10 @@ void readOdsSettings(WorkbookArchive &archive, WorkbookSheets &book)
     if (!archive.contains(settings))
         return;
     int tablesDepth = -1;
-    const std::unique_ptr<QIODevice> entry = archive.openEntry(settings);
-    if (!entry)
+    const Outcome<std::unique_ptr<WorkbookEntry>> entry = archive.openEntry(settings);
+    if (!entry.ok())
         return;
-    QXmlStreamReader xml(entry.get());
+    QXmlStreamReader xml(entry.value().get());
     int depth = 0;
     while (!xml.atEnd()) {
         const QXmlStreamReader::TokenType token = xml.readNext();
@@ -238,7 +237,7 @@ bool holdsWorkbook(WorkbookArchive &archive)
            || archive.contains(QStringLiteral("content.xml"));
 }
 
-bool readWorkbookSheets(WorkbookArchive &archive, WorkbookSheets &book)
+Result readWorkbookSheets(WorkbookArchive &archive, WorkbookSheets &book)
 {
     if (archive.contains(QStringLiteral("[Content_Types].xml")) || archive.contains(QStringLiteral("xl/workbook.xml")))
         return readXlsxSheets(archive, book);
@@ -247,43 +246,41 @@ bool readWorkbookSheets(WorkbookArchive &archive, WorkbookSheets &book)
         // A password encrypts the parts, which the manifest says how to decrypt.
         const QString manifest = QStringLiteral("META-INF/manifest.xml");
         bool encrypted = false;
-        if (archive.contains(manifest) && !readPart(archive, manifest, [&](QXmlStreamReader &xml) {
+        if (archive.contains(manifest)) {
+            const Result read = readPart(archive, manifest, [&](QXmlStreamReader &xml) {
                 encrypted |= xml.name() == u"encryption-data";
-            }))
-            return false;
-        if (encrypted) {
-            archive.setFailure(userText(Text::PasswordProtectedWorkbook));
-            return false;
+            });
+            if (!read.ok())
+                return read;
         }
+        if (encrypted)
+            return workbookRefused(userText(Text::PasswordProtectedWorkbook));
         readOdsSettings(archive, book);
-        return true;
+        return {};
     }
-    archive.setFailure(userText(Text::NoWorkbookInZip));
-    return false;
+    return workbookRefused(userText(Text::NoWorkbookInZip));
 }
 
-std::unique_ptr<WorksheetSource> openXlsxSheet(WorkbookArchive &archive, const WorkbookSheets &book, int index)
+Outcome<std::unique_ptr<WorksheetSource>> openXlsxSheet(WorkbookArchive &archive, const WorkbookSheets &book, int index)
 {
-    std::unique_ptr<QIODevice> entry = archive.openEntry(book.sheets[size_t(index)].part);
-    if (!entry)
-        return nullptr;
-    // Inflating takes a tenth of the reading: it runs on a thread of its own.
-    return makeXlsxRows(archive, std::make_unique<ReadAheadDevice>(std::move(entry)), book.texts, book.fullCalcOnLoad);
+    Outcome<std::unique_ptr<WorkbookEntry>> entry = archive.openEntry(book.sheets[size_t(index)].part);
+    if (!entry.ok())
+        return entry.result();
+    return makeXlsxRows(std::move(entry).value(), book.texts, book.fullCalcOnLoad);
 }
 
-std::unique_ptr<WorksheetSource> openFirstWorksheet(WorkbookArchive &archive)
+Outcome<std::unique_ptr<WorksheetSource>> openFirstWorksheet(WorkbookArchive &archive)
 {
     WorkbookSheets book;
-    if (!readWorkbookSheets(archive, book))
-        return nullptr;
+    if (const Result read = readWorkbookSheets(archive, book); !read.ok())
+        return read;
     if (book.ods)
         return openOdsSheet(archive, {}, 0);
     for (size_t i = 0; i < book.sheets.size(); ++i) {
         if (book.sheets[i].worksheet)
             return openXlsxSheet(archive, book, int(i));
     }
-    archive.setFailure(userText(Text::NoWorksheet));
-    return nullptr;
+    return workbookRefused(userText(Text::NoWorksheet));
 }
 
 } // namespace tess

@@ -9,11 +9,10 @@
 #include <string_view>
 #include <vector>
 
-class QIODevice;
-
 namespace tess {
 
 class WorkbookArchive;
+class WorkbookEntry;
 
 // An .xlsx workbook's shared texts, as UTF-8, in the order cells refer to them.
 struct SharedTexts
@@ -58,24 +57,25 @@ qint64 rowNumber(std::string_view digits);
 qint64 cellColumn(std::string_view reference);
 
 // The rows of an .xlsx worksheet read from its open entry.
-std::unique_ptr<WorksheetSource> makeXlsxRows(WorkbookArchive &archive, std::unique_ptr<QIODevice> entry,
-                                              SharedTexts texts, bool fullCalcOnLoad = false);
+std::unique_ptr<WorksheetSource> makeXlsxRows(std::unique_ptr<WorkbookEntry> entry, SharedTexts texts,
+                                              bool fullCalcOnLoad = false);
 
 // Whether the open container holds the parts of an .xlsx or an .ods workbook at all.
 bool holdsWorkbook(WorkbookArchive &archive);
 
-// The sheets of an .xlsx (.xlsm) or .ods container; false, with the reason in
-// archive.failure(), when its parts cannot be read or it is no workbook.
-bool readWorkbookSheets(WorkbookArchive &archive, WorkbookSheets &book);
+// The sheets of an .xlsx (.xlsm) or .ods container; the reason when its parts cannot be
+// read or it is no workbook.
+Result readWorkbookSheets(WorkbookArchive &archive, WorkbookSheets &book);
 
-// The .xlsx worksheet book.sheets[index], with its shared texts. Null as above.
-std::unique_ptr<WorksheetSource> openXlsxSheet(WorkbookArchive &archive, const WorkbookSheets &book, int index);
+// The .xlsx worksheet book.sheets[index], with its shared texts; the reason when its part
+// cannot be opened.
+Outcome<std::unique_ptr<WorksheetSource>> openXlsxSheet(WorkbookArchive &archive, const WorkbookSheets &book, int index);
 
 // A table of an OpenDocument spreadsheet's content.xml: the one of that name when name
-// is given, else the visible table of that ordinal. Null as above.
-std::unique_ptr<WorksheetSource> openOdsSheet(WorkbookArchive &archive, const QString &name, int ordinal);
+// is given, else the visible table of that ordinal. The reason as above.
+Outcome<std::unique_ptr<WorksheetSource>> openOdsSheet(WorkbookArchive &archive, const QString &name, int ordinal);
 
 // The first worksheet of whichever of the two the open container holds.
-std::unique_ptr<WorksheetSource> openFirstWorksheet(WorkbookArchive &archive);
+Outcome<std::unique_ptr<WorksheetSource>> openFirstWorksheet(WorkbookArchive &archive);
 
 } // namespace tess
