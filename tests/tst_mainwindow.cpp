@@ -914,6 +914,9 @@ private slots:
                                 "Picture-shaped grey spreadsheet (*.ods)"));
         QCOMPARE(w.dialogs->warnings(), QStringList());
         QCOMPARE(readAll(path), expected);
+        // The sheet read from one file is in the one saved now.
+        QVERIFY2(w.ui->spreadsheetBox->title().endsWith(QFileInfo(path).fileName()),
+                 qPrintable(w.ui->spreadsheetBox->title()));
         QVERIFY(!w.ui->ss_save_pos->isHidden() && w.ui->ss_save_neg->isHidden());
         QVERIFY(!w.ui->ss_memory_pos->isHidden());
         // The labels still name the columns the sheet was read with.
