@@ -6,6 +6,9 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+#include <utility>
+
 // Answers the window's questions from a script and records every question asked.
 class ScriptedDialogs final : public Dialogs
 {
@@ -26,6 +29,9 @@ public:
     // its load or close over unsaved work (the question is still recorded).
     QList<CloseAnswer> closeAnswers;
     QList<Question> asked;
+    // Runs once, while the next file dialog is open: what happens meanwhile, as a file
+    // changing on disk while a person looks for a name.
+    std::function<void()> whileAsked;
 
     QString openFileName(QWidget *, const QString &caption, const QString &dir,
                          const QString &filter, QString *selectedFilter = nullptr) override
@@ -58,6 +64,8 @@ public:
         if (shown.isEmpty())
             shown = filter.section(QStringLiteral(";;"), 0, 0).simplified();
         asked.append({kind, caption, dir, filter, shown, QString()});
+        if (whileAsked)
+            std::exchange(whileAsked, nullptr)();
         if (selectedFilter)
             *selectedFilter = typeAnswers.isEmpty() ? shown : typeAnswers.takeFirst();
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();

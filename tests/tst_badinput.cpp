@@ -152,13 +152,13 @@ private:
         w.dialogs->fileAnswers = {sheet};
         w.ui->loadSpreadsheet->click();
         QCOMPARE(w.dialogs->warnings(), QStringList());
-        QCOMPARE(w.window->pixels.size(), std::size_t(1));
+        QCOMPARE(w.pixels().size(), std::size_t(1));
     }
 
     static QStringList imageSide(const Window &w)
     {
         return {w.ui->imageBox->title(), w.ui->originalSize->text(), w.ui->outputRows->text(),
-                QString::number(w.ui->image_memory_pos->isHidden()), QString::number(w.window->image.cacheKey())};
+                QString::number(w.ui->image_memory_pos->isHidden()), QString::number(w.image().cacheKey())};
     }
 
     // A rejected sheet: the warning, and the window exactly as it was.
@@ -169,7 +169,7 @@ private:
         const QStringList before = w.snapshot();
         clickLoad(w, w.ui->loadSpreadsheet, path);
         QCOMPARE(w.dialogs->warnings(), QStringList{warning});
-        QCOMPARE(w.window->pixels.size(), std::size_t(1));
+        QCOMPARE(w.pixels().size(), std::size_t(1));
         QCOMPARE(w.snapshot(), before);
     }
 
@@ -179,12 +179,12 @@ private:
         Window w = Window::make();
         loadGood(w);
         const QStringList before = w.snapshot();
-        const QImage imageBefore = w.window->image;
+        const QImage imageBefore = w.image();
         clickLoad(w, w.ui->loadImage, path);
         QCOMPARE(w.dialogs->warnings(), QStringList{BadImage});
         QCOMPARE(w.snapshot(), before);
-        QCOMPARE(w.window->image, imageBefore);
-        QCOMPARE(w.window->pixels.size(), std::size_t(1));
+        QCOMPARE(w.image(), imageBefore);
+        QCOMPARE(w.pixels().size(), std::size_t(1));
     }
 
 private slots:
@@ -277,7 +277,7 @@ private slots:
         clickLoad(w, w.ui->loadSpreadsheet, path);
 
         QCOMPARE(w.dialogs->warnings(), QStringList());
-        QCOMPARE(int(w.window->pixels.size()), records);
+        QCOMPARE(int(w.pixels().size()), records);
         QCOMPARE(w.ui->resolution->text(), QStringLiteral("Output Image: ") + outputImage);
         QCOMPARE(w.rowTexts(1).join(QLatin1Char(',')), firstRow);
         QVERIFY(!w.ui->ss_memory_pos->isHidden() && w.ui->ss_memory_neg->isHidden());
@@ -287,8 +287,8 @@ private slots:
 
         // Drawing it never needs more than the drawing's own limit.
         QVERIFY_BOUNDED(w.ui->spreadsheetToImage->click());
-        QCOMPARE(w.window->image.size(), drawn);
-        QCOMPARE(w.window->image.isNull(), drawn.isEmpty());
+        QCOMPARE(w.image().size(), drawn);
+        QCOMPARE(w.image().isNull(), drawn.isEmpty());
         QCOMPARE(w.ui->imageView->pixmap().isNull(), drawn.isEmpty());
         // A picture that cannot be made is said at once, and nothing is marked loaded.
         QCOMPARE(w.ui->originalSize->text(), drawn.isEmpty() ? QStringLiteral("Original Size: -- ")
@@ -396,13 +396,13 @@ private slots:
         clickLoad(w, w.ui->loadImage, path);
         QCOMPARE(w.dialogs->warnings(), QStringList());
         QCOMPARE(w.window->statusBar()->currentMessage(), notice);
-        QCOMPARE(w.window->image.size(), QSize(64, 48));
+        QCOMPARE(w.image().size(), QSize(64, 48));
         QCOMPARE(w.ui->originalSize->text(), QStringLiteral("Original Size: 64, 48"));
         QVERIFY(!w.ui->image_memory_pos->isHidden());
         if (format == "png")
-            QCOMPARE(w.window->image.convertToFormat(QImage::Format_RGB32), source);
+            QCOMPARE(w.image().convertToFormat(QImage::Format_RGB32), source);
         w.ui->imageToSpreadsheet->click();
-        QCOMPARE(w.window->pixels.size(), std::size_t(64 * 48));
+        QCOMPARE(w.pixels().size(), std::size_t(64 * 48));
         QVERIFY(QFile::remove(path));
     }
 

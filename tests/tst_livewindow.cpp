@@ -93,13 +93,13 @@ private slots:
         QFETCH(QString, notice);
         Window w = Window::make();
         const QString path = openDrawn(w, sheetOf(10));
-        QCOMPARE(redOf(w.window->image), 10);
+        QCOMPARE(redOf(w.image()), 10);
 
         (atomic ? renameOver : [](const QString &p, const QByteArray &b) { QVERIFY(writeFile(p, b)); })(
             path, sheetOf(77) + tail);
-        QTRY_COMPARE_WITH_TIMEOUT(redOf(w.window->image), 77, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(redOf(w.image()), 77, 3000);
         QCOMPARE(redOf(w.ui->imageView->pixmap().toImage()), 77);
-        QCOMPARE(w.window->pixels[0].r, 77);
+        QCOMPARE(w.pixels()[0].r, 77);
         QVERIFY2(QRegularExpression(QStringLiteral("^lesson\\.csv changed: read again and drawn \\(\\d\\d:\\d\\d:\\d\\d\\)")
                                     + QRegularExpression::escape(notice) + "$")
                      .match(message(w)).hasMatch(),
@@ -117,12 +117,12 @@ private slots:
         QVERIFY(writeFile(path, "x,y,r,g,b\n0,0,\"20,0,0\n"));
         QTRY_VERIFY_WITH_TIMEOUT(message(w).contains(QStringLiteral("line 2: a quote is never closed")), 3000);
         QVERIFY(message(w).startsWith(QStringLiteral("lesson.csv changed but cannot be read")));
-        QCOMPARE(redOf(w.window->image), 10);
-        QCOMPARE(w.window->pixels[0].r, 10);
+        QCOMPARE(redOf(w.image()), 10);
+        QCOMPARE(w.pixels()[0].r, 10);
         QCOMPARE(w.dialogs->warnings(), QStringList());
 
         renameOver(path, sheetOf(30));
-        QTRY_COMPARE_WITH_TIMEOUT(redOf(w.window->image), 30, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(redOf(w.image()), 30, 3000);
     }
 
     // What the window writes itself is no change to follow; the saved file is followed.
@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(w.ui->spreadsheetBox->toolTip(), QStringLiteral("Spreadsheet: ") + saved);
 
         QVERIFY(writeFile(saved, sheetOf(50)));
-        QTRY_COMPARE_WITH_TIMEOUT(redOf(w.window->image), 50, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(redOf(w.image()), 50, 3000);
     }
 
     // Switched off, nothing is read; the switch is remembered for the next window.
@@ -160,7 +160,7 @@ private slots:
         QVERIFY(!box->isChecked());
         QVERIFY(writeFile(path, sheetOf(60)));
         QTest::qWait(Settled);
-        QCOMPARE(redOf(w.window->image), 10);
+        QCOMPARE(redOf(w.image()), 10);
 
         Window next = Window::make();
         QVERIFY(!next.window->findChild<QAction *>(QStringLiteral("followFiles"))->isChecked());
@@ -173,9 +173,9 @@ private slots:
         const QString path = openDrawn(w, sheetOf(10));
         QVERIFY(QFile::remove(path));
         QTRY_VERIFY_WITH_TIMEOUT(message(w).startsWith(QStringLiteral("lesson.csv was deleted or moved away")), 3000);
-        QCOMPARE(w.window->pixels.size(), std::size_t(2));
+        QCOMPARE(w.pixels().size(), std::size_t(2));
         renameOver(path, sheetOf(90));
-        QTRY_COMPARE_WITH_TIMEOUT(redOf(w.window->image), 90, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(redOf(w.image()), 90, 3000);
     }
 
     // The headings name where each side's data came from and where it was saved; a sheet
@@ -252,13 +252,13 @@ private slots:
         }
         QVERIFY(writeFile(big, bigBytes));
         const QStringList before = w.snapshot();
-        const std::size_t records = w.window->pixels.size();
+        const std::size_t records = w.pixels().size();
 
-        w.window->document->setBlocking(false);
+        w.document().setBlocking(false);
         w.dialogs->fileAnswers = {big};
         (save ? w.ui->saveSheet : w.ui->loadSpreadsheet)->click();
         // The work runs on: the window answers meanwhile, with nothing to start other work.
-        QVERIFY(w.window->document->busy());
+        QVERIFY(w.document().busy());
         QVERIFY(!w.ui->centralWidget->isEnabled());
         QVERIFY(w.window->findChild<QWidget *>(QStringLiteral("busyBar")));
         auto *stop = w.window->findChild<QShortcut *>(QStringLiteral("stopWork"));
@@ -269,7 +269,7 @@ private slots:
         // The stopped work ends unseen.
         QThreadPool::globalInstance()->waitForDone();
         QTest::qWait(20);
-        QCOMPARE(w.window->pixels.size(), records);
+        QCOMPARE(w.pixels().size(), records);
         QCOMPARE(w.snapshot(), before);
         QCOMPARE(readAll(big), bigBytes);
         QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("big*")}, QDir::Files | QDir::Hidden),
@@ -281,11 +281,15 @@ private slots:
     {
         Window w = Window::make();
         openDrawn(w, sheetOf(10));
-        w.window->document->setBlocking(false);
-        QVERIFY(w.window->document->reloadSheet(tess::ColourModel::Rgb));
         const QString saved = m_dir.filePath(QStringLiteral("chosen.png"));
         w.dialogs->fileAnswers = {saved};
-        w.window->on_saveImage_clicked();
+        bool reading = false;
+        w.dialogs->whileAsked = [&] {
+            w.document().setBlocking(false);
+            reading = w.document().reloadSheet(tess::ColourModel::Rgb);
+        };
+        w.ui->saveImage->click();
+        QVERIFY(reading);
         QTRY_COMPARE_WITH_TIMEOUT(w.ui->imageBox->toolTip(), QStringLiteral("Image: ") + saved, 10000);
         QCOMPARE(redOf(QImage(saved)), 10);
     }
@@ -323,8 +327,8 @@ private slots:
         if (busy) {
             const QString big = m_dir.filePath(QStringLiteral("long.csv"));
             QVERIFY(writeFile(big, "x,y,r,g,b\n" + QByteArray("1,2,3,4,5\n").repeated(2000000)));
-            w.window->document->setBlocking(false);
-            QVERIFY(w.window->document->loadSheet(big));
+            w.document().setBlocking(false);
+            QVERIFY(w.document().loadSheet(big));
         }
         QList<QUrl> urls;
         for (const QString &name : names)
@@ -339,12 +343,12 @@ private slots:
         QCoreApplication::sendEvent(w.window.get(), &event);
         QTest::qWait(50);
         QCOMPARE(message(w), notice);
-        QCOMPARE(redOf(w.window->image), red);
+        QCOMPARE(redOf(w.image()), red);
         QCOMPARE(w.dialogs->asked.size(), 0);
         if (busy) {
             // The file was refused, not queued under the read: it ends as it began.
-            QTRY_VERIFY_WITH_TIMEOUT(!w.window->document->busy(), 20000);
-            QCOMPARE(w.window->document->sheetFile(), m_dir.filePath(QStringLiteral("long.csv")));
+            QTRY_VERIFY_WITH_TIMEOUT(!w.document().busy(), 20000);
+            QCOMPARE(w.document().sheetFile(), m_dir.filePath(QStringLiteral("long.csv")));
         }
     }
 
@@ -368,8 +372,8 @@ private slots:
 
         image.fill(qRgb(123, 5, 5));
         QVERIFY(image.save(picture));
-        QTRY_COMPARE_WITH_TIMEOUT(redOf(w.window->image), 123, 3000);
-        QCOMPARE(w.window->pixels[0].r, 123);
+        QTRY_COMPARE_WITH_TIMEOUT(redOf(w.image()), 123, 3000);
+        QCOMPARE(w.pixels()[0].r, 123);
         QVERIFY(message(w).startsWith(QStringLiteral("photo.png changed: read again and converted")));
         QCOMPARE(readAll(sheet), savedBytes);
         QVERIFY(w.ui->ss_save_pos->isHidden());

@@ -6,7 +6,6 @@
 #include "screenfit.h"
 #include "windowundertest.h"
 #include "testhelpers.h"
-#include "ui_mainwindow.h"
 
 #include "image/zoommath.h"
 #include "workbook/workbookwriter.h"
@@ -273,10 +272,10 @@ private slots:
         QVERIFY(w.ui->RGBButton->isChecked());
         QVERIFY(!w.ui->HSVButton->isChecked());
         QCOMPARE(w.ui->shrink->checkState(), Qt::Unchecked);
-        QCOMPARE(w.window->maxX, 0);
-        QVERIFY(!w.window->document->hasSheet() && !w.window->document->hasPicture());
-        QVERIFY(w.window->image.isNull());
-        QVERIFY(w.window->pixels.empty());
+        QCOMPARE(w.extent().width(), 0);
+        QVERIFY(!w.document().hasSheet() && !w.document().hasPicture());
+        QVERIFY(w.image().isNull());
+        QVERIFY(w.pixels().empty());
 
         // Disabled controls do nothing when clicked.
         const QStringList before = w.snapshot();
@@ -327,7 +326,6 @@ private slots:
         QTest::newRow("both, HSV shown stays") << true << true << true << true << true << false;
         QTest::newRow("RGB only clicks RGB") << true << false << true << true << false << true;
         QTest::newRow("HSV only clicks HSV") << false << true << false << false << true << false;
-        QTest::newRow("neither clicks nothing") << false << false << true << false << false << false;
     }
 
     void markLoadedSpreadsheetModes()
@@ -340,12 +338,12 @@ private slots:
         QFETCH(bool, rgbChecked);
 
         Window w = Window::make();
-        if (startInHsv) {
-            w.ui->HSVButton->setEnabled(true);
-            w.ui->HSVButton->click();
-        }
+        QVERIFY(w.loadSheet(Window::sheetText({PixelRecord{0, 0, 1, 2, 3, 255, 4, 5, 6}}, hasRgb, hasHsv)));
+        // The mode shown before, whether or not the sheet has its columns.
+        QRadioButton *shown = startInHsv ? w.ui->HSVButton : w.ui->RGBButton;
+        shown->setEnabled(true);
+        shown->click();
         w.window->markUnloaded(QStringLiteral("spreadsheet"));
-        w.setSheet({}, hasRgb, hasHsv);
         w.window->markLoaded(QStringLiteral("spreadsheet"));
 
         QCOMPARE(w.ui->RGBButton->isEnabled(), rgbEnabled);
@@ -386,13 +384,13 @@ private slots:
     void markUnloadedSpreadsheetKeepsData()
     {
         Window w = Window::make();
-        w.setSheet({PixelRecord{1, 2, 3, 4, 5, 255, 6, 7, 8}}, true, true);
+        QVERIFY(w.loadSheet(Window::sheetText({PixelRecord{1, 2, 3, 4, 5, 255, 6, 7, 8}}, true, true)));
         w.window->markLoaded(QStringLiteral("spreadsheet"));
         w.window->markUnloaded(QStringLiteral("spreadsheet"));
         QVERIFY(w.ui->tableWidget->isHidden());
         QVERIFY(!w.ui->RGBButton->isEnabled() && !w.ui->HSVButton->isEnabled());
         QVERIFY(!w.ui->saveSheet->isEnabled() && !w.ui->spreadsheetToImage->isEnabled());
-        QCOMPARE(w.window->pixels.size(), std::size_t(1));
+        QCOMPARE(w.pixels().size(), std::size_t(1));
         QVERIFY(w.sheet().hasRgb && w.sheet().hasHsv);
     }
 
@@ -427,7 +425,11 @@ private slots:
         QFETCH(bool, shrinkChecked);
 
         Window w = Window::make();
-        w.setPicture(size.isValid() ? QImage(size, QImage::Format_RGB32) : QImage());
+        if (size.isValid()) {
+            QImage picture(size, QImage::Format_RGB32);
+            picture.fill(Qt::gray);
+            QVERIFY(w.openPicture(picture));
+        }
         w.ui->shrink->setEnabled(true);
         w.ui->shrink->setChecked(checkedBefore);
         w.window->updateInfo(QStringLiteral("image"));
@@ -440,16 +442,8 @@ private slots:
     void updateInfoSpreadsheet()
     {
         Window w = Window::make();
-        tess::SheetInfo info;
-        info.width = 640;
-        info.height = 480;
-        info.columns.r = 0;
-        info.columns.g = -1;
-        info.columns.b = 7;
-        info.columns.h = -2;
-        info.columns.s = -1;
-        info.columns.v = 3;
-        w.setSheet({}, info);
+        // No g and no s; the pixel furthest out makes the picture 640 x 480.
+        QVERIFY(w.loadSheet("x,y,r,b,h,v\n639,479,1,2,3,4\n"));
         w.window->updateInfo(QStringLiteral("spreadsheet"));
         QCOMPARE(w.ui->resolution->text(), QStringLiteral("Output Image: 640, 480"));
         QCOMPARE(w.ui->red->text(), QStringLiteral("Red: Yes"));
@@ -469,7 +463,7 @@ private slots:
         QCOMPARE(w.ui->originalSize->text(), QStringLiteral("Original Size: -- "));
 
         // Right after unloading, the click on the disabled RGB button changes nothing.
-        w.setSheet({}, false, true);
+        QVERIFY(w.loadSheet(Window::sheetText({PixelRecord{}}, false, true)));
         w.window->markLoaded(QStringLiteral("spreadsheet"));
         QVERIFY(w.ui->HSVButton->isChecked());
         w.window->markUnloaded(QStringLiteral("spreadsheet"));
@@ -530,10 +524,9 @@ private slots:
                  QStringLiteral("Images (*.bmp *.gif *.ico *.jpeg *.jpg *.mng *.pbm *.pgm *.png *.ppm *.svg "
                                 "*.svgz *.tif *.tiff *.xbm *.xpm *.webp *.avif *.heic *.heif *.jxl *.tga)"));
         QCOMPARE(w.snapshot(), before);
-        QCOMPARE(w.window->image, first.convertToFormat(w.window->image.format()));
+        QCOMPARE(w.image(), first.convertToFormat(w.image().format()));
         // The picture is still the one of the first file.
         QCOMPARE(w.document().pictureFile(), m_dir.filePath(QStringLiteral("first.png")));
-        QCOMPARE(w.window->imageFileName, w.document().pictureFile());
     }
 
     void loadImageShowsItAndUnloadsSheet()
@@ -558,7 +551,7 @@ private slots:
         QVERIFY(!w.ui->saveSheet->isEnabled());
         QCOMPARE(w.ui->resolution->text(), QStringLiteral("No Spreadsheet Loaded"));
         // The sheet's records went with it: nothing can save or draw them any more.
-        QVERIFY(w.window->pixels.empty());
+        QVERIFY(w.pixels().empty());
     }
 
     void convertImage_data()
@@ -602,12 +595,12 @@ private slots:
                  warned ? QStringList{"Max Size Reached / This image will not fit into excel. It has been "
                                       "reduced to 1 million pixels so that data loss will not occur"}
                         : QStringList());
-        QCOMPARE(QSize(w.window->maxX, w.window->maxY), scanned);
-        QCOMPARE(qint64(w.window->pixels.size()), qint64(scanned.width()) * scanned.height());
-        QCOMPARE(w.window->image, source); // the working image keeps its full size
+        QCOMPARE(w.extent(), scanned);
+        QCOMPARE(qint64(w.pixels().size()), qint64(scanned.width()) * scanned.height());
+        QCOMPARE(w.image(), source); // the working image keeps its full size
         QCOMPARE(w.ui->resolution->text(),
                  QStringLiteral("Output Image: %1, %2").arg(scanned.width()).arg(scanned.height()));
-        const PixelRecord &last = w.window->pixels.all().back();
+        const PixelRecord &last = w.pixels().all().back();
         QCOMPARE(QPoint(last.x, last.y), QPoint(scanned.width() - 1, scanned.height() - 1));
     }
 
@@ -627,7 +620,7 @@ private slots:
         QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "128", "128", "128"}));
         QCOMPARE(w.rowTexts(2), (QStringList{"0", "1", "255", "0", "0"}));
         QCOMPARE(w.rowTexts(4), (QStringList{"0", "3", "0", "0", "255"}));
-        const PixelRecord &semi = w.window->pixels.all().at(9);
+        const PixelRecord &semi = w.pixels().all().at(9);
         QCOMPARE(QPoint(semi.x, semi.y), QPoint(1, 4));
         QCOMPARE(semi.a, 255);
         QVERIFY(w.sheet().hasRgb && w.sheet().hasHsv);
@@ -658,7 +651,7 @@ private slots:
         Window w = Window::make();
         QImage image(3, 1, QImage::Format_RGB32);
         image.fill(qRgb(1, 2, 3));
-        w.setPicture(image);
+        QVERIFY(w.openPicture(image, QStringLiteral("short.png")));
         w.window->convertImage(false);
         QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "1", "2", "3"}));
         // Rows 2 to 4 show no pixel of the first column, so they are empty.
@@ -666,7 +659,7 @@ private slots:
 
         // A mode switch leaves them empty.
         image.setPixel(1, 0, qRgb(9, 9, 9));
-        w.setPicture(image);
+        QVERIFY(w.openPicture(image, QStringLiteral("short2.png")));
         w.window->convertImage(false);
         w.ui->HSVButton->click();
         QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "210", "170", "3"}));
@@ -804,12 +797,11 @@ private slots:
         QVERIFY2(w.dialogs->asked.last().informative.startsWith(path + QStringLiteral(": ") + reason),
                  qPrintable(w.dialogs->asked.last().informative));
         QCOMPARE(w.snapshot(), before);
-        QCOMPARE(w.window->pixels.size(), std::size_t(6));
+        QCOMPARE(w.pixels().size(), std::size_t(6));
         QVERIFY(w.sheet().hasRgb && w.sheet().hasHsv);
         // Still the records converted from the picture, in no file.
         QVERIFY(w.document().sheetSide().converted());
         QVERIFY(w.document().sheetFile().isEmpty());
-        QVERIFY(w.window->sheetFileName.isEmpty());
     }
 
     void loadSheetCancelled()
@@ -822,9 +814,8 @@ private slots:
         w.ui->loadSpreadsheet->click();
         QCOMPARE(w.dialogs->warnings(), QStringList{"Failed loading / No spreadsheet loaded."});
         QCOMPARE(w.snapshot(), before);
-        QCOMPARE(w.window->pixels.size(), std::size_t(1));
+        QCOMPARE(w.pixels().size(), std::size_t(1));
         QCOMPARE(w.document().sheetFile(), m_dir.filePath(QStringLiteral("in.csv")));
-        QCOMPARE(w.window->sheetFileName, w.document().sheetFile());
     }
 
     void loadSheetUnreadable()
@@ -847,8 +838,8 @@ private slots:
         loadSheetInto(w, "x,y,r,g,b\r\n0,0,255,0,10\r\n5,1,1,2,3\r\n2,7,4,5,6\r\n");
 
         QCOMPARE(w.dialogs->warnings(), QStringList());
-        QCOMPARE(w.window->pixels.size(), std::size_t(3));
-        QCOMPARE(QSize(w.window->maxX, w.window->maxY), QSize(6, 8));
+        QCOMPARE(w.pixels().size(), std::size_t(3));
+        QCOMPARE(w.extent(), QSize(6, 8));
         QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "255", "0", "10"}));
         QCOMPARE(w.rowTexts(3), (QStringList{"2", "7", "4", "5", "6"}));
         QCOMPARE(w.rowTexts(4), (QStringList{"", "", "", "", ""})); // no fourth record
@@ -884,8 +875,8 @@ private slots:
         Window w = Window::make();
         loadSheetInto(w, "x,y,r,g,b\n");
         QCOMPARE(w.dialogs->warnings(), QStringList());
-        QVERIFY(w.window->pixels.empty());
-        QCOMPARE(QSize(w.window->maxX, w.window->maxY), QSize(1, 1));
+        QVERIFY(w.pixels().empty());
+        QCOMPARE(w.extent(), QSize(1, 1));
         QVERIFY(!w.ui->ss_memory_pos->isHidden());
         QCOMPARE(w.rowTexts(1), (QStringList{"", "", "", "", ""}));
     }
@@ -904,9 +895,10 @@ private slots:
         QFETCH(QByteArray, expected);
 
         Window w = Window::make();
-        w.setSheet({PixelRecord{0, 0, 255, 0, 10, 255, -1, 0, 7}, PixelRecord{1, 0, 1, 2, 3, 255, 300, 20, 30}},
-                   true, true);
+        QVERIFY(w.loadSheet(Window::sheetText(
+            {PixelRecord{0, 0, 255, 0, 10, 255, -1, 0, 7}, PixelRecord{1, 0, 1, 2, 3, 255, 300, 20, 30}}, true, true)));
         w.window->markLoaded(QStringLiteral("spreadsheet"));
+        w.dialogs->asked.clear();
         if (hsv)
             w.ui->HSVButton->click();
 
@@ -922,10 +914,14 @@ private slots:
                                 "Picture-shaped grey spreadsheet (*.ods)"));
         QCOMPARE(w.dialogs->warnings(), QStringList());
         QCOMPARE(readAll(path), expected);
+        // The sheet read from one file is in the one saved now.
+        QVERIFY2(w.ui->spreadsheetBox->title().endsWith(QFileInfo(path).fileName()),
+                 qPrintable(w.ui->spreadsheetBox->title()));
         QVERIFY(!w.ui->ss_save_pos->isHidden() && w.ui->ss_save_neg->isHidden());
         QVERIFY(!w.ui->ss_memory_pos->isHidden());
-        // Column members were never set by a sheet: their labels read "No".
-        QCOMPARE(w.ui->red->text(), QStringLiteral("Red: No"));
+        // The labels still name the columns the sheet was read with.
+        QCOMPARE(w.ui->red->text(), QStringLiteral("Red: Yes"));
+        QCOMPARE(w.ui->saturation->text(), QStringLiteral("Saturation: Yes"));
     }
 
     // A picture-shaped type writes the sheet's picture in that shape; the type chosen is the
@@ -945,12 +941,10 @@ private slots:
         QFETCH(QString, name);
         QFETCH(SheetShape, shape);
         Window w = Window::make();
-        SheetInfo sheet;
-        sheet.hasRgb = sheet.hasHsv = true;
-        sheet.width = 2;
-        sheet.height = 1;
-        w.setSheet({PixelRecord{0, 0, 255, 0, 10, 255, -1, 0, 7}, PixelRecord{1, 0, 1, 2, 3, 255, 300, 20, 30}}, sheet);
+        QVERIFY(w.loadSheet(Window::sheetText(
+            {PixelRecord{0, 0, 255, 0, 10, 255, -1, 0, 7}, PixelRecord{1, 0, 1, 2, 3, 255, 300, 20, 30}}, true, true)));
         w.window->markLoaded(QStringLiteral("spreadsheet"));
+        w.dialogs->asked.clear();
         const QString path = m_dir.filePath(name);
         w.dialogs->fileAnswers = {path, QString()};
         w.dialogs->typeAnswers = {type};
@@ -1028,9 +1022,9 @@ private slots:
         QCOMPARE(w.ui->HSVButton->isChecked(), hsv);
         w.ui->spreadsheetToImage->click();
 
-        QCOMPARE(w.window->image.size(), size);
-        QCOMPARE(w.window->image.format(), QImage::Format_ARGB32);
-        QCOMPARE(w.window->image.pixel(at), QRgb(pixel));
+        QCOMPARE(w.image().size(), size);
+        QCOMPARE(w.image().format(), QImage::Format_ARGB32);
+        QCOMPARE(w.image().pixel(at), QRgb(pixel));
         QCOMPARE(w.ui->originalSize->text(),
                  QStringLiteral("Original Size: %1, %2").arg(size.width()).arg(size.height()));
         QVERIFY(!w.ui->image_memory_pos->isHidden());
@@ -1052,9 +1046,9 @@ private slots:
         Window w = Window::make();
         loadSheetInto(w, sheet);
         w.ui->spreadsheetToImage->click();
-        if (w.window->maxX == 1) {
-            QCOMPARE(w.window->image.size(), QSize(1, 1));
-            QCOMPARE(w.window->image.pixel(0, 0), QRgb(0));
+        if (w.extent().width() == 1) {
+            QCOMPARE(w.image().size(), QSize(1, 1));
+            QCOMPARE(w.image().pixel(0, 0), QRgb(0));
             QVERIFY(!w.ui->image_memory_pos->isHidden());
             return;
         }
@@ -1064,7 +1058,7 @@ private slots:
                  QStringLiteral("The sheet describes a picture of 2,000,000,001 \u00d7 6 pixels; the largest picture this program "
                                 "draws is 16,384 \u00d7 16,384 pixels (268,435,456 pixels in all, in any shape up to 67,108,863 "
                                 "pixels wide or high)."));
-        QVERIFY(w.window->image.isNull());
+        QVERIFY(w.image().isNull());
         QVERIFY(w.ui->imageView->pixmap().isNull());
         QVERIFY(w.ui->image_memory_pos->isHidden());
         QVERIFY(!w.ui->saveImage->isEnabled());
@@ -1167,7 +1161,7 @@ private slots:
         const QStringList shown = w.snapshot();
         w.ui->HSVButton->click();
         QCOMPARE(w.snapshot(), shown);
-        QCOMPARE(w.window->pixels.size(), std::size_t(2));
+        QCOMPARE(w.pixels().size(), std::size_t(2));
     }
 
     // ---- A panel that tells the truth -------------------------------------------------------
@@ -1250,7 +1244,7 @@ private slots:
         QVERIFY(w.window->statusBar()->currentMessage().isEmpty());
 
         w.ui->imageToSpreadsheet->click();
-        QCOMPARE(QStringLiteral("Output Rows: ") + QString::number(w.window->pixels.size()), rows);
+        QCOMPARE(QStringLiteral("Output Rows: ") + QString::number(w.pixels().size()), rows);
         QCOMPARE(w.window->statusBar()->currentMessage(), note);
         // The million box is shown in both cases, as before.
         QCOMPARE(w.dialogs->warnings(),
@@ -1377,7 +1371,7 @@ private slots:
         Window w = Window::make();
         loadSheetInto(w, sheet);
         w.ui->spreadsheetToImage->click();
-        QCOMPARE(w.window->image.size(), size);
+        QCOMPARE(w.image().size(), size);
 
         // The picture keeps its proportions, centred; only that rectangle shows it.
         const QImage frame = w.ui->imageView->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -1398,7 +1392,7 @@ private slots:
                 for (int x = 0; x < size.width(); ++x) {
                     const QPoint middle((2 * x + 1) * shown.width() / (2 * size.width()),
                                         (2 * y + 1) * shown.height() / (2 * size.height()));
-                    QCOMPARE(shown.pixel(middle), w.window->image.pixel(x, y) | 0xff000000u);
+                    QCOMPARE(shown.pixel(middle), w.image().pixel(x, y) | 0xff000000u);
                 }
         } else {
             QVERIFY2(blends > shown.width() * shown.height() / 4, qPrintable(QString::number(blends)));
@@ -1428,7 +1422,7 @@ private slots:
         QTest::keyClicks(table, QStringLiteral("0"));
         QTest::keyClick(table, Qt::Key_Return);
         QCOMPARE(w.rowTexts(1), (QStringList{"0", "0", "1", "2", "3"}));
-        QCOMPARE(w.window->pixels[0].r, 1);
+        QCOMPARE(w.pixels()[0].r, 1);
     }
 
     // With every control enabled, Tab walks the work from loading a picture to saving
@@ -1481,7 +1475,7 @@ private slots:
         row("saveSheet", QKeySequence(QKeySequence::Save), "save Image (*.csv);;Excel workbook (*.xlsx)");
         row("loadSpreadsheet", QKeySequence(QStringLiteral("Ctrl+Shift+O")), "open Spreadsheets (*.csv *.xlsx *.ods);;All files (*)");
         row("saveImage", QKeySequence(QStringLiteral("Ctrl+Shift+S")), "save Jpeg (*.jpg)");
-        row("imageToSpreadsheet", QKeySequence(QStringLiteral("Ctrl+Right")), "rows 12");
+        row("imageToSpreadsheet", QKeySequence(QStringLiteral("Ctrl+Right")), "rows 120000");
         row("spreadsheetToImage", QKeySequence(QStringLiteral("Ctrl+Left")), "drawn");
         row("HSVButton", QKeySequence(QStringLiteral("Ctrl+H")), "hsv");
         row("RGBButton", QKeySequence(QStringLiteral("Ctrl+R")), "rgb");
@@ -1496,11 +1490,14 @@ private slots:
 
         Window w = Window::make();
         loadImageInto(w, patternImage(400, 300));
+        // Reduced, so that a conversion in full makes other records.
+        w.ui->shrink->setChecked(true);
         w.ui->imageToSpreadsheet->click();
+        w.ui->shrink->setChecked(false);
+        QVERIFY(w.pixels().size() < std::size_t(400 * 300));
         w.ui->HSVButton->click();
         if (effect == QLatin1String("hsv"))
             w.ui->RGBButton->click();
-        w.setPicture(patternImage(4, 3)); // what a conversion would scan
         w.dialogs->asked.clear();
         QVERIFY(activate(w));
         w.ui->tableWidget->setFocus(); // shortcuts work wherever the focus is
@@ -1515,8 +1512,8 @@ private slots:
             const ScriptedDialogs::Question &q = w.dialogs->asked.first();
             QCOMPARE(q.kind + ' ' + (q.kind == "open" && button == "loadImage" ? q.caption : q.filter.left(effect.size() - 5)),
                      effect);
-        } else if (effect == QLatin1String("rows 12")) {
-            QTRY_COMPARE(w.window->pixels.size(), std::size_t(12));
+        } else if (effect == QLatin1String("rows 120000")) {
+            QTRY_COMPARE(w.pixels().size(), std::size_t(400 * 300));
         } else if (effect == QLatin1String("drawn")) {
             QTRY_COMPARE(w.ui->imageBox->title(), QStringLiteral("Image: drawn from in.png"));
         } else if (effect == QLatin1String("hsv")) {
@@ -1622,7 +1619,7 @@ private slots:
         w.dialogs->fileAnswers = {photo};
         w.ui->loadImage->click();
         w.ui->imageToSpreadsheet->click();
-        const PixelRecords converted = w.window->pixels.all();
+        const PixelRecords converted = w.pixels().all();
 
         w.dialogs->fileAnswers = {folder.filePath(QStringLiteral("lesson"))};
         w.dialogs->typeAnswers = {QStringLiteral("Excel workbook (*.xlsx)")};
@@ -1634,13 +1631,13 @@ private slots:
         w.dialogs->fileAnswers = {folder.filePath(QStringLiteral("lesson.xlsx"))};
         w.ui->loadSpreadsheet->click();
         QCOMPARE(w.dialogs->warnings(), QStringList());
-        QCOMPARE(w.window->pixels.size(), converted.size());
-        QVERIFY(std::equal(converted.begin(), converted.end(), w.window->pixels.all().begin(),
+        QCOMPARE(w.pixels().size(), converted.size());
+        QVERIFY(std::equal(converted.begin(), converted.end(), w.pixels().all().begin(),
                            [](const PixelRecord &a, const PixelRecord &b) {
                                return a.x == b.x && a.y == b.y && a.r == b.r && a.g == b.g && a.b == b.b;
                            }));
         w.ui->spreadsheetToImage->click();
-        QCOMPARE(w.window->image.convertToFormat(QImage::Format_RGB32), patternImage(9, 6));
+        QCOMPARE(w.image().convertToFormat(QImage::Format_RGB32), patternImage(9, 6));
     }
 
     // ---- Open with ---------------------------------------------------------------------
@@ -1696,11 +1693,11 @@ private slots:
         QCOMPARE(!w.ui->ss_memory_pos->isHidden(), loaded == QLatin1String("spreadsheet"));
         if (loaded == QLatin1String("image")) {
             QCOMPARE(w.ui->imageBox->toolTip(), QStringLiteral("Image: ") + path);
-            QCOMPARE(w.window->image.size(), QSize(7, 5));
+            QCOMPARE(w.image().size(), QSize(7, 5));
         }
         if (loaded == QLatin1String("spreadsheet")) {
-            QCOMPARE(w.window->pixels.size(), std::size_t(2));
-            QCOMPARE(w.window->image.size(), QSize(2, 1));
+            QCOMPARE(w.pixels().size(), std::size_t(2));
+            QCOMPARE(w.image().size(), QSize(2, 1));
             QCOMPARE(w.ui->imageBox->title(), QStringLiteral("Image: drawn from ") + QFileInfo(path).fileName());
         }
 

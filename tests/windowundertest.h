@@ -2,38 +2,28 @@
 #pragma once
 
 #include "mainwindow.h"
+#include "formwidgets.h"
 #include "scripteddialogs.h"
-#include "ui_mainwindow.h"
+#include "testhelpers.h"
 #include "viewers.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include <memory>
 
-// Puts data into a document directly, as if work had made it: for tests of what the window
-// shows of a state that no file gives easily.
-struct DocumentUnderTest
-{
-    static void setPicture(tess::Document &document, const QImage &picture)
-    {
-        document.m_picture.image = picture;
-    }
-    static void setSheet(tess::Document &document, tess::PixelRecords records, const tess::SheetInfo &sheet)
-    {
-        document.m_sheet.records = std::make_shared<const tess::PixelRecords>(std::move(records));
-        document.m_sheet.info = sheet;
-    }
-};
-
-// A window whose questions are answered by a script, with its widgets at hand.
+// A window whose questions are answered by a script, with its widgets and its document at
+// hand as anyone outside the window finds them: by their names and types.
 struct WindowUnderTest
 {
     std::unique_ptr<MainWindow> window;
     ScriptedDialogs *dialogs = nullptr;
-    Ui_MainWindow *ui = nullptr;
+    std::unique_ptr<FormWidgets> ui;
+    // Where the files the window is given are written.
+    std::shared_ptr<QTemporaryDir> files;
 
     static WindowUnderTest make()
     {
@@ -41,40 +31,77 @@ struct WindowUnderTest
         WindowUnderTest w;
         w.dialogs = scripted.get();
         w.window = std::make_unique<MainWindow>(std::move(scripted));
-        w.ui = w.window->ui;
+        w.ui = std::make_unique<FormWidgets>(w.window.get());
+        w.m_document = w.window->findChild<tess::Document *>();
+        w.m_viewers = w.window->findChild<Viewers *>();
+        // Every test goes through these: without them none can say anything.
+        if (!w.ui->missing.isEmpty() || !w.m_document || !w.m_viewers)
+            qFatal("The window lacks %s", qPrintable((w.ui->missing + QStringList{
+                w.m_document ? QString() : QStringLiteral("its document"),
+                w.m_viewers ? QString() : QStringLiteral("its viewers")}).join(QLatin1Char(' '))));
+        w.files = std::make_shared<QTemporaryDir>();
         // Each click has done its work when it returns, as a person waits for it; the
         // tests of the window while work runs switch this off.
-        w.window->document->setBlocking(true);
+        w.m_document->setBlocking(true);
         return w;
     }
 
-    tess::Document &document() const { return *window->document; }
-    const tess::SheetInfo &sheet() const { return window->document->sheet(); }
-
-    // The window's data as work would leave it, without the widgets following.
-    void setPicture(const QImage &picture) const
-    {
-        DocumentUnderTest::setPicture(*window->document, picture);
-        window->fillFromDocument();
-    }
-    void setSheet(tess::PixelRecords records, bool rgb, bool hsv) const
-    {
-        tess::SheetInfo info;
-        info.hasRgb = rgb;
-        info.hasHsv = hsv;
-        setSheet(std::move(records), info);
-    }
-    void setSheet(tess::PixelRecords records, const tess::SheetInfo &info) const
-    {
-        DocumentUnderTest::setSheet(*window->document, std::move(records), info);
-        window->fillFromDocument();
-    }
+    tess::Document &document() const { return *m_document; }
+    const tess::SheetInfo &sheet() const { return m_document->sheet(); }
+    // The picture and the records the document holds; the size of the picture the records
+    // describe.
+    QImage image() const { return m_document->picture(); }
+    tess::RecordsHandle pixels() const { return m_document->records(); }
+    QSize extent() const { return m_document->extent(); }
 
     // The pixel viewer of the window's picture, when one is open.
-    PixelViewer *viewer() const { return window->viewers->viewer(); }
-    PixelViewer *sheetViewer() const { return window->viewers->sheetViewer(); }
-    // The size of the picture the pixel data describes.
-    QSize extent() const { return QSize(window->maxX, window->maxY); }
+    PixelViewer *viewer() const { return m_viewers->viewer(); }
+    PixelViewer *sheetViewer() const { return m_viewers->sheetViewer(); }
+
+    // Opens a picture as one named on the command line: written to a file of its own first.
+    // False when the file could not be written or the window did not take it.
+    bool openPicture(const QImage &picture, const QString &name = QStringLiteral("picture.png")) const
+    {
+        const QString path = files->filePath(name);
+        QFile::remove(path);
+        if (!picture.save(path))
+            return false;
+        window->openFile(path);
+        return m_document->pictureFile() == path;
+    }
+
+    // Reads a sheet as Load Sheet does, the file chosen in its dialog: the question is asked
+    // (and kept in dialogs->asked). False when the window did not take the file.
+    bool loadSheet(const QByteArray &text, const QString &name = QStringLiteral("sheet.csv")) const
+    {
+        const QString path = files->filePath(name);
+        if (!writeFile(path, text))
+            return false;
+        dialogs->fileAnswers.prepend(path);
+        ui->loadSpreadsheet->click();
+        return m_document->sheetFile() == path;
+    }
+
+    // The text of a pixel sheet of records with the columns of rgb and/or hsv.
+    static QByteArray sheetText(const tess::PixelRecords &records, bool rgb, bool hsv)
+    {
+        QByteArray text = "x,y";
+        text += rgb ? ",r,g,b" : "";
+        text += hsv ? ",h,s,v" : "";
+        text += '\n';
+        for (const tess::PixelRecord &p : records) {
+            QList<int> values{p.x, p.y};
+            if (rgb)
+                values << p.r << p.g << p.b;
+            if (hsv)
+                values << p.h << p.s << p.v;
+            QByteArrayList line;
+            for (int value : values)
+                line.append(QByteArray::number(value));
+            text += line.join(',') + '\n';
+        }
+        return text;
+    }
 
     QString cell(int row, int column) const
     {
@@ -118,4 +145,8 @@ struct WindowUnderTest
             out.append(rowTexts(r).join(QLatin1Char(',')));
         return out;
     }
+
+private:
+    tess::Document *m_document = nullptr;
+    Viewers *m_viewers = nullptr;
 };

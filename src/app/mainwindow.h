@@ -146,7 +146,4 @@ private:
     bool toldRgbOnly = false; // that a picture-shaped sheet is written in RGB, in HSV mode
     Following *following = nullptr;
     Viewers *viewers = nullptr;
-
-    friend class TestMainWindow;
-    friend struct WindowUnderTest;
 };

@@ -20,8 +20,6 @@
 #include <initializer_list>
 #include <memory>
 
-struct DocumentUnderTest;
-
 namespace tess {
 
 class DocumentJob;
@@ -237,7 +235,6 @@ private:
 
     Work m_running = Work::None;
     bool m_blocking = false;
-    friend struct ::DocumentUnderTest;
     std::shared_ptr<DocumentJob> m_job;
     std::deque<Asked> m_queue;
     QFutureWatcher<void> m_watcher;
