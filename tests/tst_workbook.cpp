@@ -542,6 +542,17 @@ void TestWorkbook::sheetsAndEdits_data()
                         + xlsxRow(4, { "n:3", "n:0", "n:127.9" }))
             << PixelRecords{ rgb(1, 0, 115), rgb(2, 0, 63), rgb(3, 0, 127) } << QString();
     QTest::newRow("zip: one CSV inside") << makeZip({ { "picture.csv", "x,y,r\n1,0,7\n" } }) << one << QString();
+    {
+        // Plain text has no markup, so no bound on XML's stretches between tags applies.
+        QByteArray csv = "x,y,r\n";
+        PixelRecords many;
+        for (int x = 0; x < 120000; ++x) {
+            csv += QByteArray::number(x) + ",0,7\n";
+            many.push_back(rgb(x, 0, 7));
+        }
+        QVERIFY(csv.size() > WorkbookMarkupStretchLimit);
+        QTest::newRow("zip: a CSV of more than 1 MB inside") << makeZip({ { "picture.csv", csv } }) << many << QString();
+    }
     QTest::newRow("gzip: a CSV inside, in two members")
             << gzipped("x,y,r\n1,0,") + gzipped("7\n") << one << QString();
     QTest::newRow("ods: no table has x and y")

@@ -115,7 +115,7 @@ SheetInfo readZippedText(WorkbookArchive &archive, PixelRecords &out, const Read
         return sheetRefused(userText(Text::NoWorkbookInZip));
     if (files.size() > 1)
         return sheetRefused(userText(Text::ZipManyFiles).arg(files.size()));
-    const Outcome<std::unique_ptr<WorkbookEntry>> opened = archive.openEntry(files.front());
+    const Outcome<std::unique_ptr<WorkbookEntry>> opened = archive.openEntry(files.front(), WorkbookArchive::Holds::Text);
     if (!opened.ok())
         return sheetRefused(opened.result());
     WorkbookEntry &entry = *opened.value();

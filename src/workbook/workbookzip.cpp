@@ -111,8 +111,8 @@ private:
 class EntryDevice : public WorkbookEntry
 {
 public:
-    EntryDevice(QuaZip &zip, std::function<qint64()> consumed)
-        : m_zip(zip.getUnzFile()), m_consumed(std::move(consumed))
+    EntryDevice(QuaZip &zip, std::function<qint64()> consumed, bool xml)
+        : m_zip(zip.getUnzFile()), m_consumed(std::move(consumed)), m_xml(xml)
     {
     }
 
@@ -157,7 +157,7 @@ protected:
         if (m_inflated > WorkbookRatioGrace && m_inflated / packed > WorkbookRatioLimit)
             return fail(userText(Text::PartInflatesTooMuch));
         QString why;
-        if (!m_stretch.scan(data, n, &why))
+        if (m_xml && !m_stretch.scan(data, n, &why))
             return fail(why);
         return n;
     }
@@ -167,6 +167,7 @@ protected:
 private:
     unzFile m_zip;
     std::function<qint64()> m_consumed;
+    bool m_xml;
     MarkupStretch m_stretch;
     qint64 m_start = 0;
     qint64 m_inflated = 0;
@@ -257,7 +258,7 @@ QStringList WorkbookArchive::fileNames()
     return files;
 }
 
-Outcome<std::unique_ptr<WorkbookEntry>> WorkbookArchive::openEntry(const QString &name)
+Outcome<std::unique_ptr<WorkbookEntry>> WorkbookArchive::openEntry(const QString &name, Holds holds)
 {
     QuaZipFileInfo64 info;
     if (!contains(name) || !m_zip->getCurrentFileInfo(&info))
@@ -269,7 +270,7 @@ Outcome<std::unique_ptr<WorkbookEntry>> WorkbookArchive::openEntry(const QString
     if (info.uncompressedSize > quint64(WorkbookEntryLimit))
         return workbookRefused(userText(Text::PartOver2GB));
     CountingDevice *counter = m_counter.get();
-    auto entry = std::make_unique<EntryDevice>(*m_zip, [counter] { return counter->total(); });
+    auto entry = std::make_unique<EntryDevice>(*m_zip, [counter] { return counter->total(); }, holds == Holds::Xml);
     if (!entry->start())
         return workbookRefused(userText(Text::ZipDamaged));
     return std::unique_ptr<WorkbookEntry>(std::move(entry));

@@ -69,9 +69,13 @@ public:
     // The names of the entries that are files, not folders.
     QStringList fileNames();
 
+    // What an entry holds: a workbook's XML, whose stretches between pieces of markup are
+    // bounded, or plain text (a CSV sheet packed alone), which has none and whose reader
+    // bounds its own lines.
+    enum class Holds { Xml, Text };
     // The named entry, open for reading; the reason instead when it is missing, encrypted,
     // stored in an unknown way or announced larger than the bound.
-    Outcome<std::unique_ptr<WorkbookEntry>> openEntry(const QString &name);
+    Outcome<std::unique_ptr<WorkbookEntry>> openEntry(const QString &name, Holds holds = Holds::Xml);
 
     // How far into the container the reading has come, for progress reports.
     qint64 position() const;
