@@ -77,6 +77,8 @@ private:
 
     // The one place the widgets' enabled and shown states come from: the document's.
     void showDocumentState();
+    // markLoaded (held) and markUnloaded.
+    void showHeld(const QString &side, bool held);
     // The image side's controls while it holds a picture, or none.
     void showPictureControls(bool held);
     // The members the layout fixes, filled from the document.
@@ -93,7 +95,7 @@ private:
     void workStopped(const QString &said);
     void workEnded();
 
-    // A file the window shows was deleted or moved away (livefiles.cpp).
+    // A file the window shows was deleted or moved away (changes.cpp).
     void followedFileGone(const QString &path);
 
     // The pixel viewer, help, the context menu, a small screen (teaching.cpp); the

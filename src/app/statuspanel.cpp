@@ -29,48 +29,47 @@ void panel::showCross(QWidget *tick, QWidget *cross)
 
 void MainWindow::markLoaded(const QString &side)
 {
-    if (side == SheetSide) {
-        ui->saveSheet->setEnabled(true);
-        ui->spreadsheetToImage->setEnabled(true);
-        showTick(ui->ss_memory_pos, ui->ss_memory_neg);
-        showCross(ui->ss_save_pos, ui->ss_save_neg);
-        ui->ss_to_image_image->setEnabled(true);
-        ui->tableWidget->setVisible(true);
-        const tess::SheetInfo &sheet = document->sheet();
-        if (sheet.hasRgb)
-            ui->RGBButton->setEnabled(true);
-        if (sheet.hasHsv)
-            ui->HSVButton->setEnabled(true);
-        if (const auto model = tess::requiredModel(sheet.hasRgb, sheet.hasHsv))
-            (*model == tess::ColourModel::Rgb ? ui->RGBButton : ui->HSVButton)->click();
-    }
-    if (side == ImageSide) {
-        showPictureControls(true);
-        ui->imageView->setEnabled(true);
-        statusBar()->clearMessage(); // a reduction note belongs to the image before
-    }
+    showHeld(side, true);
 }
 
 void MainWindow::markUnloaded(const QString &side)
 {
-    if (side == SheetSide) {
-        ui->ss_to_image_image->setEnabled(false);
-        showCross(ui->ss_memory_pos, ui->ss_memory_neg);
-        showCross(ui->ss_save_pos, ui->ss_save_neg);
-        ui->saveSheet->setEnabled(false);
-        ui->spreadsheetToImage->setEnabled(false);
-        ui->tableWidget->setVisible(false);
-        ui->RGBButton->setEnabled(false);
-        ui->HSVButton->setEnabled(false);
+    showHeld(side, false);
+}
+
+// The controls and indicators of a side that hold its data, or none; any other string
+// than a side's name does nothing.
+void MainWindow::showHeld(const QString &side, bool held)
+{
+    if (side == ImageSide) {
+        showPictureControls(held);
+        if (!held)
+            ui->imageView->clear();
+        ui->imageView->setEnabled(held);
+        statusBar()->clearMessage(); // a reduction note belongs to the image before
+        return;
+    }
+    if (side != SheetSide)
+        return;
+    const std::initializer_list<QWidget *> controls{ui->saveSheet, ui->spreadsheetToImage, ui->ss_to_image_image};
+    for (QWidget *control : controls)
+        control->setEnabled(held);
+    (held ? showTick : showCross)(ui->ss_memory_pos, ui->ss_memory_neg);
+    showCross(ui->ss_save_pos, ui->ss_save_neg);
+    ui->tableWidget->setVisible(held);
+    // A sheet without a model's columns leaves its button as it was.
+    const tess::SheetInfo &sheet = document->sheet();
+    if (!held || sheet.hasRgb)
+        ui->RGBButton->setEnabled(held);
+    if (!held || sheet.hasHsv)
+        ui->HSVButton->setEnabled(held);
+    if (!held) {
         if (viewers)
             viewers->forgetSheet();
+        return;
     }
-    if (side == ImageSide) {
-        showPictureControls(false);
-        ui->imageView->clear();
-        ui->imageView->setEnabled(false);
-        statusBar()->clearMessage();
-    }
+    if (const auto model = tess::requiredModel(sheet.hasRgb, sheet.hasHsv))
+        (*model == tess::ColourModel::Rgb ? ui->RGBButton : ui->HSVButton)->click();
 }
 
 void MainWindow::showPictureControls(bool held)
