@@ -226,6 +226,9 @@ void TestOdsPainted::handWritten()
         QCOMPARE(info.grid, GridReading::Painted);
         QCOMPARE(info.worksheetName, QStringLiteral("Drawing"));
         QCOMPARE(info.unreadRules, unread);
+        // Loaded as any sheet is: with its x and y, its colours red, green and blue.
+        QVERIFY(info.columns.x >= 0 && info.columns.y >= 0);
+        QVERIFY(info.hasRgb);
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Worksheets drawn by painting cells, written by openpyxl as a spreadsheet program saves them.
 
+#include "convert/operations.h"
 #include "convert/sheetnotice.h"
 #include "workbook/paintedcells.h"
 #include "workbook/workbookreader.h"
@@ -267,6 +268,13 @@ void TestPaintedCells::handWritten()
     QCOMPARE(readPaintedCells(worksheet, read, records, info, &shared), !rows.isEmpty());
     QCOMPARE(records.size(), size_t(rows.size()) * size_t(rows.value(0).count(u' ') + 1));
     QCOMPARE(drawnRows(records, rows.size()), rows);
+    if (rows.isEmpty())
+        return;
+    // Loaded as any sheet is: with its x and y, and drawn in RGB when the user asks for it.
+    QVERIFY(info.columns.x >= 0 && info.columns.y >= 0);
+    ColourModel model = ColourModel::Hsv;
+    QVERIFY(drawingModel(info, ColourModel::Rgb, model).ok());
+    QCOMPARE(model, ColourModel::Rgb);
 }
 
 QTEST_GUILESS_MAIN(TestPaintedCells)

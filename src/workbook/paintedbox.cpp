@@ -32,6 +32,11 @@ bool paintedPicture(const PaintedBox &box, const std::function<QRgb(int x, int y
     info.status = Status::Done;
     info.grid = GridReading::Painted;
     info.gridOrigin = { box.left, box.top };
+    // As for a grid of values: the box's first column stands for the columns a pixel list
+    // has, and the colours are red, green and blue, so that the sheet is drawn in RGB when asked.
+    info.columns.x = info.columns.y = box.left;
+    info.columns.r = info.columns.g = info.columns.b = box.left;
+    info.hasRgb = true;
     info.width = box.width;
     info.height = box.height;
     return true;
