@@ -141,8 +141,6 @@ private slots:
     void cellsBecomeCsvFields();
     void hostileInputIsRefused_data();
     void hostileInputIsRefused();
-    void archiveSaysWhereAndWhy_data();
-    void archiveSaysWhereAndWhy();
     void refusalsAreTranslated_data() { hostileInputIsRefused_data(); }
     void refusalsAreTranslated();
     void contentDecidesTheFormat_data();
@@ -351,56 +349,6 @@ void TestWorkbook::hostileInputIsRefused()
     QCOMPARE(info.status, Status::SheetNotValid);
     QVERIFY2(info.detail.contains(reason), qPrintable(info.detail));
     QVERIFY(out.empty());
-}
-
-void TestWorkbook::archiveSaysWhereAndWhy_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("stage"); // where it fails: "open", "entry", "read", or "" for nowhere
-    QTest::addColumn<QString>("reason");
-    QTest::addColumn<QByteArray>("whole"); // what a sound entry gives
-
-    const QByteArray xml = "<a>" + QByteArray("<b>1</b>").repeated(1000) + "</a>";
-    const QByteArray one = makeZip({ { "a.xml", xml } });
-    QTest::newRow("no ZIP") << QByteArray("x,y,r\n").repeated(100) << "a.xml" << "open" << "damaged or cut short" << QByteArray();
-    QTest::newRow("a missing entry") << one << "b.xml" << "entry" << "has no part b.xml" << QByteArray();
-    QTest::newRow("an encrypted entry") << makeZip({ { "a.xml", xml } }, "secret") << "a.xml" << "entry" << "encrypted" << QByteArray();
-    QTest::newRow("a checksum that does not match") << patchedChecksum(one, "a.xml") << "a.xml" << "read" << "checksum does not match" << QByteArray();
-    QTest::newRow("a document type") << makeZip({ { "a.xml", xml + "<!DOCTYPE a>" } }) << "a.xml" << "read" << "document type" << QByteArray();
-    QTest::newRow("a text longer than 1 MB") << makeZip({ { "a.xml", "<a>" + QByteArray(1100000, 'a') + "</a>" } }) << "a.xml"
-                                             << "read" << "longer than 1 MB" << QByteArray();
-    QTest::newRow("a sound entry") << one << "a.xml" << "" << "" << xml;
-}
-
-// The container and each entry tell their own refusal, as an invalid sheet with its reason;
-// an entry read whole to its end stays Done.
-void TestWorkbook::archiveSaysWhereAndWhy()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, entry);
-    QFETCH(QString, stage);
-    QFETCH(QString, reason);
-    QFETCH(QByteArray, whole);
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    WorkbookArchive archive(buffer);
-    QByteArray content;
-    const auto [at, result] = [&]() -> std::pair<QString, Result> {
-        if (const Result opened = archive.open(); !opened.ok())
-            return { QStringLiteral("open"), opened };
-        const Outcome<std::unique_ptr<WorkbookEntry>> opened = archive.openEntry(entry);
-        if (!opened.ok())
-            return { QStringLiteral("entry"), opened.result() };
-        content = opened.value()->readAll();
-        const Result read = opened.value()->result();
-        return { read.ok() ? QString() : QStringLiteral("read"), read };
-    }();
-    QCOMPARE(at, stage);
-    QCOMPARE(result.status, stage.isEmpty() ? Status::Done : Status::SheetNotValid);
-    QVERIFY2(result.detail.contains(reason), qPrintable(result.detail));
-    if (stage.isEmpty())
-        QCOMPARE(content, whole);
 }
 
 // Some reasons are found by the parser's thread or inside libxml2's callbacks; they must
