@@ -21,7 +21,7 @@ namespace tess {
 
 SheetInfo sheetRefused(const QString &why)
 {
-    return sheetRefused(outcome(Status::SheetNotValid, why));
+    return sheetRefused(workbookRefused(why));
 }
 
 SheetInfo sheetRefused(const Result &why)

@@ -33,7 +33,7 @@ GzipDevice::~GzipDevice()
 qint64 GzipDevice::fail(const QString &why)
 {
     if (m_result.ok())
-        m_result = outcome(Status::SheetNotValid, why);
+        m_result = workbookRefused(why);
     setErrorString(why);
     m_ended = true;
     return -1;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheettext.h"
+#include "workbookzip.h"
 
 #include "csv/sheetheader.h"
 #include "csv/sheetlines.h"
@@ -28,7 +29,7 @@ void appendField(QByteArray &row, QByteArrayView text)
 
 bool WorksheetText::fail(const QString &why)
 {
-    return fail(outcome(Status::SheetNotValid, why));
+    return fail(workbookRefused(why));
 }
 
 bool WorksheetText::fail(const Result &why)
